@@ -1,0 +1,24 @@
+#include "app/application.h"
+
+namespace linknode {
+
+Application::Application(DatagramSocket& sendSocket, DatagramSocket& receiveSocket,
+    Dialogs& dialogs, Clock& clock, quint16 remotePort, quint16 localPort)
+    : link(sendSocket, receiveSocket, clock, remotePort, localPort)
+    , linkController(form, link, dialogs)
+    , discovery(form, link, clock)
+    , shell(form, link, dialogs, clock, store, discovery)
+{
+    sendSocket.setObjectName(QStringLiteral("TCP"));
+    receiveSocket.setObjectName(QStringLiteral("TCP_RX"));
+    for (QObject* socket :
+        { static_cast<QObject*>(&sendSocket), static_cast<QObject*>(&receiveSocket) })
+        socket->setProperty("kind", QStringLiteral("socket"));
+    QObject::connect(&link, &Link::stamped, &receiveSocket, [this, &receiveSocket] {
+        receiveSocket.setProperty("tag", QString::number(link.lastActivity(), 'f', 3));
+    });
+    QObject::connect(&link, &Link::destinationChanged, &sendSocket,
+        [this, &sendSocket] { sendSocket.setProperty("text", link.destinationText()); });
+}
+
+} // namespace linknode

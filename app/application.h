@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/form/main_form.h"
+#include "app/shell_controller.h"
+#include "discovery/device_store.h"
+#include "discovery/discovery_controller.h"
+#include "link/link.h"
+#include "link/link_controller.h"
+
+namespace linknode {
+
+class Clock;
+class DatagramSocket;
+class Dialogs;
+
+// The window with every controller wired to it, over the given sockets, dialogs and clock.
+// The tool builds one over real sockets; window tests build one over fakes.
+struct Application {
+    Application(DatagramSocket& sendSocket, DatagramSocket& receiveSocket, Dialogs& dialogs,
+        Clock& clock, quint16 remotePort = 1024, quint16 localPort = 2024);
+
+    MainForm form;
+    Link link;
+    DeviceStore store;
+    LinkController linkController;
+    DiscoveryController discovery;
+    ShellController shell;
+};
+
+} // namespace linknode

@@ -1,0 +1,138 @@
+#include "app/form/main_form.h"
+
+#include "app/form/layout_table.h"
+#include "app/form/multi_line_text.h"
+#include "widgets/change_label.h"
+#include "widgets/counter_display.h"
+#include "widgets/focus_line_edit.h"
+#include "widgets/ip_entry.h"
+#include "widgets/list_box.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolTip>
+
+namespace linknode {
+
+namespace {
+    QString latin1(const char* text)
+    {
+        return QString::fromLatin1(text ? text : "");
+    }
+
+    QObject* createControl(const ControlSpec& spec, QWidget* parent)
+    {
+        const QString caption = latin1(spec.caption);
+        switch (spec.kind) {
+        case ControlKind::Frame:
+            return new QGroupBox(caption, parent);
+        case ControlKind::Button:
+            return new QPushButton(caption, parent);
+        case ControlKind::CheckBox:
+            return new QCheckBox(caption, parent);
+        case ControlKind::Option:
+            return new QRadioButton(caption, parent);
+        case ControlKind::TextBox:
+        case ControlKind::Password: {
+            auto* edit = new FocusLineEdit(parent);
+            edit->setText(caption);
+            if (spec.kind == ControlKind::Password)
+                edit->setEchoMode(QLineEdit::Password);
+            return edit;
+        }
+        case ControlKind::MultiLineText: {
+            auto* text = new MultiLineText(parent);
+            text->setText(caption);
+            return text;
+        }
+        case ControlKind::Label:
+        case ControlKind::Picture: {
+            auto* label = new ChangeLabel(parent);
+            label->setText(caption);
+            return label;
+        }
+        case ControlKind::List:
+        case ControlKind::SortedList:
+            return new ListBox(parent);
+        case ControlKind::Combo:
+            return new QComboBox(parent);
+        case ControlKind::IpEntry:
+            return new IpEntry(parent);
+        case ControlKind::Counter:
+            return new CounterDisplay(parent);
+        case ControlKind::Timer: {
+            auto* timer = new QTimer(parent);
+            timer->setTimerType(Qt::PreciseTimer);
+            return timer;
+        }
+        }
+        return nullptr;
+    }
+}
+
+MainForm::MainForm(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("F_MAIN"));
+    setWindowTitle(QStringLiteral("LINKNODE TOOL VERSION: 1.3W"));
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    resize(9420 / twipsPerPixel, 7845 / twipsPerPixel);
+    build();
+}
+
+void MainForm::build()
+{
+    for (const ControlSpec& spec : layoutTable()) {
+        QWidget* parent = spec.parent ? &get<QWidget>(spec.parent) : this;
+        QObject* control = createControl(spec, parent);
+        const QString name = latin1(spec.name);
+        control->setObjectName(name);
+        control->setProperty("kind", QString::fromLatin1(kindName(spec.kind)));
+        control->setProperty("tag", QString());
+        controls_.insert(name, control);
+        if (auto* widget = qobject_cast<QWidget*>(control)) {
+            widget->setGeometry(spec.left / twipsPerPixel, spec.top / twipsPerPixel,
+                spec.width / twipsPerPixel, spec.height / twipsPerPixel);
+            if (spec.toolTip)
+                widget->setToolTip(latin1(spec.toolTip));
+            widget->setHidden(spec.flags & Hidden);
+            widget->setEnabled(!(spec.flags & Disabled));
+        }
+    }
+
+    auto& templates = get<QComboBox>("SW_MQTT_CFG_TEMPLATE");
+    templates.addItems({ QStringLiteral("Preconfigured devices ..."),
+        QStringLiteral("Domoticz Home Automation System"), QStringLiteral("SOTI CONNECT IoT!") });
+    for (const char* name : { "INP_PARITY", "INP_StopBit", "INP_DATABITS", "INP_BAUDS" })
+        get<QComboBox>(name).setEditable(true);
+    get<QPlainTextEdit>("Text1").setReadOnly(true);
+    get<QLabel>("TXT_MODE_NOT_AVAILABLE").setAutoFillBackground(true);
+    get<QLabel>("TXT_MODE_NOT_AVAILABLE").setAlignment(Qt::AlignCenter);
+    // Frames shown over others must lie on top of them.
+    for (const char* name : { "FR_MQTT", "FR_UPD_WAIT", "FR_RENIP" })
+        get<QWidget>(name).raise();
+}
+
+void MainForm::closeEvent(QCloseEvent* event)
+{
+    // Form_Unload runs once; the window stays alive until the program ends.
+    if (!closing_) {
+        closing_ = true;
+        emit closing();
+    }
+    event->accept();
+}
+
+void MainForm::missingControl(const char* name)
+{
+    qFatal("F_MAIN has no control named %s of the expected kind", name);
+}
+
+} // namespace linknode

@@ -1,0 +1,170 @@
+#include "app/shell_controller.h"
+
+#include "app/form/dialogs.h"
+#include "app/form/layout_table.h"
+#include "app/form/main_form.h"
+#include "app/util/latin1.h"
+#include "app/util/text_fields.h"
+#include "app/util/wait.h"
+#include "discovery/device_store.h"
+#include "discovery/discovery_controller.h"
+#include "link/link.h"
+#include "widgets/change_label.h"
+#include "widgets/counter_display.h"
+#include "widgets/ip_entry.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPalette>
+#include <QPushButton>
+#include <QTimer>
+
+namespace linknode {
+
+namespace {
+    constexpr double cycleQuiet = 0.3; // seconds without activity that end a discovery cycle
+    const char* const label1Names[] = { "Label1(0)", "Label1(1)", "Label1(2)" };
+
+    // Numeric value of a caption as the counter needs it: leading digits, else 0.
+    int captionNumber(const QString& caption)
+    {
+        const std::string text = toBytes(caption.trimmed());
+        long long value = 0;
+        size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && value < 100000; ++i)
+            value = value * 10 + (text[i] - '0');
+        return static_cast<int>(!text.empty() && text[0] == '-' ? -value : value);
+    }
+
+    void fill(QComboBox& box, std::initializer_list<const char*> items)
+    {
+        box.clear();
+        for (const char* item : items)
+            box.addItem(QString::fromLatin1(item));
+        box.setCurrentIndex(-1);
+    }
+}
+
+ShellController::ShellController(MainForm& form, Link& link, Dialogs& dialogs, Clock& clock,
+    DeviceStore& store, DiscoveryController& discovery)
+    : QObject(&form)
+    , form_(form)
+    , link_(link)
+    , dialogs_(dialogs)
+    , clock_(clock)
+    , store_(store)
+    , discovery_(discovery)
+{
+    auto& watchdog = form.get<QTimer>("TIM_TST");
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, this, &ShellController::TIM_TST_Timer);
+    connect(&link, &Link::stamped, this, &ShellController::armWatchdog);
+    connect(&form, &MainForm::closing, this, &ShellController::Form_Unload);
+    connect(&form.get<ChangeLabel>("AFF_MAC"), &ChangeLabel::captionChanged, this,
+        &ShellController::AFF_MAC_Change);
+    connect(&form.get<ChangeLabel>("AFF_TOT_TERM"), &ChangeLabel::captionChanged, this,
+        &ShellController::AFF_TOT_TERM_Change);
+    for (const char* name : label1Names) {
+        auto& label = form.get<ChangeLabel>(name);
+        connect(&label, &ChangeLabel::clicked, this, &ShellController::Label1_Click);
+        connect(&label, &ChangeLabel::doubleClicked, this, &ShellController::Label1_DblClick);
+    }
+}
+
+bool ShellController::Form_Load()
+{
+    auto& tenBaseT = form_.get<QWidget>("SW_10BASET");
+    const auto& auxPort = form_.get<QWidget>("SW_AUXRS232");
+    tenBaseT.move(auxPort.x(), auxPort.y() + tenBaseT.height() + qRound(25.0 / twipsPerPixel));
+    form_.get<QWidget>("FR_PANORAMA_MODE").move(form_.get<QWidget>("FR_WIEGAND").pos());
+    form_.show();
+
+    auto& sendAddress = form_.get<IpEntry>("INP_UDP_MASK");
+    sendAddress.setMaskType(false);
+    sendAddress.setBackColor(QApplication::palette().color(QPalette::Active, QPalette::Mid));
+    form_.get<IpEntry>("INP_MASK").setMaskType(true);
+
+    fill(form_.get<QComboBox>("INP_BAUDS"), { "4800", "9600", "19200", "38400", "57600" });
+    fill(form_.get<QComboBox>("INP_PARITY"), { "None", "Even", "Odd" });
+    fill(form_.get<QComboBox>("INP_StopBit"), { "1", "2" });
+    fill(form_.get<QComboBox>("INP_DATABITS"), { "7", "8" });
+
+    for (int slot = 0; slot < DeviceStore::capacity; ++slot)
+        store_.set(slot, "0");
+
+    QCoreApplication::processEvents();
+    QString error;
+    link_.bindSend(&error);
+    link_.bindReceive(&error);
+    QCoreApplication::processEvents();
+    DELAIS_EVT(clock_, 0.2);
+    if (!link_.isReceiveOpen() && !link_.bindReceive(&error)) {
+        dialogs_.message(QStringLiteral("ERROR: SWITCH THE LIBRARY IN CONFIG MODE !\r\n") + error,
+            QCoreApplication::applicationName(), MessageIcon::None);
+        return false;
+    }
+
+    form_.get<QWidget>("FR_TERM_NO").setGeometry(form_.get<QWidget>("FR_LOGIN").geometry());
+    sendAddress.setText(QStringLiteral("255.255.255.255"));
+    QCoreApplication::processEvents();
+    discovery_.B_ASK_CFG_Click();
+    return true;
+}
+
+void ShellController::Form_Unload()
+{
+    link_.close();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    DELAIS_EVT(clock_, 0.5);
+    // Sequences still waiting end here instead of running on a closed window.
+    clock_.abortWaits();
+    emit ended();
+}
+
+void ShellController::armWatchdog()
+{
+    form_.get<QTimer>("TIM_TST").start(clock_.timerMs(cycleQuiet));
+}
+
+void ShellController::TIM_TST_Timer()
+{
+    const double elapsed = clock_.now() - link_.lastActivity();
+    if (elapsed < cycleQuiet) {
+        form_.get<QTimer>("TIM_TST").start(clock_.timerMs(cycleQuiet - elapsed));
+        return;
+    }
+    form_.get<QWidget>("B_ASK_CFG").setVisible(true);
+}
+
+void ShellController::AFF_MAC_Change()
+{
+    form_.get<QWidget>("B_UPDATE").setEnabled(form_.get<ChangeLabel>("AFF_MAC").text().size() >= 6);
+}
+
+void ShellController::AFF_TOT_TERM_Change()
+{
+    const int count = captionNumber(form_.get<ChangeLabel>("AFF_TOT_TERM").text());
+    auto& list = form_.get<QWidget>("LST_KRT");
+    auto& prompt = form_.get<QWidget>("AFF_SEL_DEV");
+    if (count == 0)
+        list.setToolTip(QStringLiteral("NO IP DEVICE FOUND --> PLEASE PUSH ON REFRESH BUTTON"));
+    list.setVisible(count != 0);
+    prompt.setVisible(count != 0);
+    form_.get<CounterDisplay>("AFF_TOT_TERMb").AFF(count);
+}
+
+void ShellController::Label1_Click()
+{
+    form_.get<IpEntry>("INP_MASK").setText(QStringLiteral("255.255.0.0"));
+}
+
+void ShellController::Label1_DblClick()
+{
+    for (const char* name : { "SW_AUTO_ASK", "SW_AUTO_MAC", "SW_LED_FLASH", "SW_AUTO_TERM" })
+        form_.get<QCheckBox>(name).setChecked(true);
+    form_.get<IpEntry>("INP_UDP_MASK").setText(QStringLiteral("255.255.255.255"));
+}
+
+} // namespace linknode

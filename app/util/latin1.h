@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace linknode {
+
+// Device texts are bytes 0..255; Latin-1 maps each byte to the character of the same code
+// and back, so nothing is lost between controls and datagrams.
+inline QString toText(std::string_view bytes)
+{
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+inline std::string toBytes(const QString& text)
+{
+    const QByteArray latin1 = text.toLatin1();
+    return std::string(latin1.constData(), static_cast<size_t>(latin1.size()));
+}
+
+inline QByteArray toDatagram(std::string_view bytes)
+{
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+inline std::string fromDatagram(const QByteArray& datagram)
+{
+    return std::string(datagram.constData(), static_cast<size_t>(datagram.size()));
+}
+
+} // namespace linknode

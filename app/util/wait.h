@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/util/clock.h"
+
+namespace linknode {
+
+// Waits `seconds` of `clock` while events (arrivals, timer ticks, clicks) keep running.
+// Sleeps in a nested event loop: no CPU is spent while nothing happens. Returns at once
+// once the clock's waits are aborted (the window is closing).
+void DELAIS_EVT(const Clock& clock, double seconds);
+
+} // namespace linknode

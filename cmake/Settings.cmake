@@ -1,0 +1,27 @@
+# Shared compile settings: every target links linknode_settings.
+add_library(linknode_settings INTERFACE)
+target_compile_features(linknode_settings INTERFACE cxx_std_20)
+target_compile_options(linknode_settings INTERFACE
+  -Wall -Wextra -Wpedantic -Wold-style-cast -Woverloaded-virtual -Wnon-virtual-dtor)
+target_compile_definitions(linknode_settings INTERFACE
+  QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT)
+
+option(LINKNODE_WERROR "Treat warnings as errors" OFF)
+if(LINKNODE_WERROR)
+  target_compile_options(linknode_settings INTERFACE -Werror)
+endif()
+
+option(LINKNODE_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(LINKNODE_SANITIZE)
+  target_compile_options(linknode_settings INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(linknode_settings INTERFACE -fsanitize=address,undefined)
+endif()
+
+# A static library per folder: linknode_library(NAME SOURCES... LINKS ...)
+function(linknode_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC linknode_settings ${ARG_LINKS})
+endfunction()

@@ -1,0 +1,79 @@
+#include "link/envelope.h"
+
+#include "app/util/text_fields.h"
+
+namespace linknode {
+
+namespace {
+
+    constexpr char CR = '\x0D';
+
+    void appendText(std::string& datagram, std::string_view text)
+    {
+        datagram.append(trimBlanks(text));
+        datagram.push_back(CR);
+    }
+
+    void appendByte(std::string& datagram, quint8 byte)
+    {
+        datagram.push_back(static_cast<char>(byte));
+    }
+
+} // namespace
+
+std::optional<std::string_view> replyRecord(std::string_view datagram)
+{
+    if (datagram.size() < 6)
+        return std::nullopt;
+    if (datagram.substr(0, 2) != "\xFE\xFF" && datagram.substr(0, 2) != "\xFD\xFF")
+        return std::nullopt;
+    return datagram.substr(2);
+}
+
+std::string networkConfigDatagram(const NetworkConfig& config)
+{
+    std::string datagram = "\xFE\xFF\x01\xFF\x01";
+    appendText(datagram, config.ip);
+    appendText(datagram, config.mask);
+    appendText(datagram, config.gateway);
+    if (config.host) {
+        appendText(datagram, config.host->ip);
+        appendText(datagram, config.host->port);
+        appendText(datagram, config.host->options);
+    }
+    appendByte(datagram, 0xFD);
+    for (const quint8 byte : config.mac)
+        appendByte(datagram, byte);
+    if (config.serial) {
+        datagram.append(trimBlanks(config.serial->baud));
+        appendByte(datagram, 0xFC);
+        appendByte(datagram, config.serial->parity);
+        appendByte(datagram, config.serial->dataBits);
+    }
+    if (config.host)
+        appendByte(datagram, config.host->socketMode);
+    return datagram;
+}
+
+std::string enquiryDatagram()
+{
+    return networkConfigDatagram({ .ip = "0.0.0.0", .mask = "0.0.0.0", .gateway = "0.0.0.0" });
+}
+
+MacBytes macBytes(std::string_view macText)
+{
+    MacBytes mac {};
+    size_t start = 0;
+    for (quint8& byte : mac) {
+        if (start > macText.size())
+            break;
+        size_t end = macText.find('-', start);
+        if (end == std::string_view::npos)
+            end = macText.size();
+        byte = byteCode(macText.substr(start, end - start)).value_or(0);
+        start = end + 1;
+    }
+    return mac;
+}
+
+} // namespace linknode

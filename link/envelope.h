@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QtGlobal>
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace linknode {
+
+using MacBytes = std::array<quint8, 6>;
+
+// The device record a reply carries: at least 6 bytes that start FE FF or FD FF; the record
+// is everything after those two bytes. Anything else is not a reply.
+std::optional<std::string_view> replyRecord(std::string_view datagram);
+
+// Host server part of the configuration, sent only to devices with the socket-mode option.
+struct HostSettings {
+    std::string ip;
+    std::string port; // decimal text
+    std::string options; // the four option characters
+    quint8 socketMode = 0; // 0 server, 1 client
+};
+
+// Serial part of the configuration: baud rate as text, then the parity and data-bits codes.
+struct SerialSettings {
+    std::string baud;
+    quint8 parity = 0;
+    quint8 dataBits = 0;
+};
+
+struct NetworkConfig {
+    std::string ip;
+    std::string mask;
+    std::string gateway;
+    std::optional<HostSettings> host {};
+    MacBytes mac {};
+    std::optional<SerialSettings> serial {};
+};
+
+// Network configuration command FE FF 01 for the device with `config.mac`; texts go without
+// their leading and trailing blanks.
+std::string networkConfigDatagram(const NetworkConfig& config);
+
+// The configuration command with zero addresses and the zero MAC: every device answers it.
+std::string enquiryDatagram();
+
+// "0-80-194-1-2-3" -> its six bytes. A missing field, or one whose value is no byte, gives 0.
+MacBytes macBytes(std::string_view macText);
+
+} // namespace linknode

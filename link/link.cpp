@@ -1,0 +1,82 @@
+#include "link/link.h"
+
+#include "app/util/clock.h"
+#include "app/util/latin1.h"
+#include "app/util/text_fields.h"
+#include "link/envelope.h"
+#include "link/ipv4.h"
+#include "link/traffic_log.h"
+
+namespace linknode {
+
+Link::Link(DatagramSocket& sendSocket, DatagramSocket& receiveSocket, const Clock& clock,
+    quint16 remotePort, quint16 localPort, QObject* parent)
+    : QObject(parent)
+    , sendSocket_(sendSocket)
+    , receiveSocket_(receiveSocket)
+    , clock_(clock)
+    , remotePort_(remotePort)
+    , localPort_(localPort)
+{
+    connect(&receiveSocket_, &DatagramSocket::received, this, &Link::onReceived);
+}
+
+bool Link::bindSend(QString* error)
+{
+    return sendSocket_.bind(0, error);
+}
+
+bool Link::bindReceive(QString* error)
+{
+    receiveOpen_ = receiveSocket_.bind(localPort_, error);
+    return receiveOpen_;
+}
+
+void Link::close()
+{
+    sendSocket_.close();
+    receiveSocket_.close();
+    receiveOpen_ = false;
+}
+
+void Link::setDestination(std::string_view text)
+{
+    const std::string_view trimmed = trimBlanks(text);
+    destinationText_ = toText(trimmed);
+    const auto octets = parseIPv4(trimmed);
+    destination_.reset();
+    if (octets)
+        destination_ = toHostAddress(*octets);
+    emit destinationChanged();
+}
+
+void Link::send(std::string_view datagram)
+{
+    if (!destination_)
+        return;
+    const QByteArray bytes = toDatagram(datagram);
+    sendSocket_.send(bytes, *destination_, remotePort_);
+    if (log_)
+        log_->record(true, *destination_, remotePort_, bytes);
+}
+
+void Link::stamp()
+{
+    lastActivity_ = clock_.now();
+    emit stamped();
+}
+
+void Link::onReceived(const QByteArray& datagram, const QHostAddress& from, quint16 fromPort)
+{
+    if (log_)
+        log_->record(false, from, fromPort, datagram);
+    const auto record = replyRecord(std::string_view(datagram.constData(), datagram.size()));
+    if (!record) {
+        ++rejected_;
+        return;
+    }
+    stamp();
+    emit recordReceived(std::string(*record));
+}
+
+} // namespace linknode

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "link/datagram_socket.h"
+
+#include <QObject>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace linknode {
+
+class Clock;
+class TrafficLog;
+
+// The two sockets of the tool: every command leaves through the send socket to the current
+// destination and the remote port; every reply arrives on the receive socket's local port.
+// Replies that pass the envelope test re-stamp the activity time and go on without their
+// two header bytes.
+class Link : public QObject {
+    Q_OBJECT
+public:
+    Link(DatagramSocket& sendSocket, DatagramSocket& receiveSocket, const Clock& clock,
+        quint16 remotePort, quint16 localPort, QObject* parent = nullptr);
+
+    bool bindSend(QString* error);
+    bool bindReceive(QString* error);
+    bool isReceiveOpen() const { return receiveOpen_; }
+    void close();
+
+    // Follows the send-address field: always through "0.0.0.0", blanks trimmed. A text
+    // that is not a valid IPv4 address leaves no destination, and sends go nowhere.
+    void setDestination(std::string_view text);
+    QString destinationText() const { return destinationText_; }
+    bool hasDestination() const { return destination_.has_value(); }
+
+    void send(std::string_view datagram);
+
+    // The activity stamp: time of the last enquiry sent or reply accepted.
+    void stamp();
+    double lastActivity() const { return lastActivity_; }
+
+    qint64 receiveBufferSize() const { return receiveSocket_.receiveBufferSize(); }
+    int rejectedCount() const { return rejected_; }
+    void setTrafficLog(TrafficLog* log) { log_ = log; }
+
+signals:
+    void stamped();
+    void destinationChanged();
+    void recordReceived(const std::string& record);
+
+private:
+    void onReceived(const QByteArray& datagram, const QHostAddress& from, quint16 fromPort);
+
+    DatagramSocket& sendSocket_;
+    DatagramSocket& receiveSocket_;
+    const Clock& clock_;
+    quint16 remotePort_;
+    quint16 localPort_;
+    bool receiveOpen_ = false;
+    QString destinationText_;
+    std::optional<QHostAddress> destination_;
+    double lastActivity_ = 0;
+    int rejected_ = 0;
+    TrafficLog* log_ = nullptr;
+};
+
+} // namespace linknode

@@ -1,0 +1,42 @@
+#include "link/traffic_log.h"
+
+#include "app/util/clock.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace linknode {
+
+TrafficLog::TrafficLog(const Clock& clock)
+    : clock_(clock)
+    , start_(clock.now())
+{
+}
+
+bool TrafficLog::open(const QString& path, QString* error)
+{
+    file_.setFileName(path);
+    if (file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return true;
+    if (error)
+        *error = file_.errorString();
+    return false;
+}
+
+void TrafficLog::record(
+    bool outgoing, const QHostAddress& peer, quint16 port, const QByteArray& datagram)
+{
+    if (!file_.isOpen())
+        return;
+    const QJsonObject line {
+        { QStringLiteral("t"), clock_.now() - start_ },
+        { QStringLiteral("dir"), outgoing ? QStringLiteral("out") : QStringLiteral("in") },
+        { QStringLiteral("peer"), peer.toString() + u':' + QString::number(port) },
+        { QStringLiteral("hex"), QString::fromLatin1(datagram.toHex()) },
+    };
+    file_.write(QJsonDocument(line).toJson(QJsonDocument::Compact));
+    file_.write("\n");
+    file_.flush();
+}
+
+} // namespace linknode

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QHostAddress>
+#include <QString>
+
+namespace linknode {
+
+class Clock;
+
+// One JSON line per datagram sent or received, for end-to-end tests and field diagnosis.
+class TrafficLog {
+public:
+    explicit TrafficLog(const Clock& clock);
+
+    bool open(const QString& path, QString* error);
+    void record(bool outgoing, const QHostAddress& peer, quint16 port, const QByteArray& datagram);
+
+private:
+    const Clock& clock_;
+    double start_;
+    QFile file_;
+};
+
+} // namespace linknode

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "link/datagram_socket.h"
+
+#include <QUdpSocket>
+
+namespace linknode {
+
+// The real socket: IPv4 UDP with broadcast allowed. A bound port is held exclusively, so a
+// second program on the same port fails to bind instead of sharing its replies.
+class UdpSocket final : public DatagramSocket {
+    Q_OBJECT
+public:
+    explicit UdpSocket(QObject* parent = nullptr);
+
+    // Also asks for a 16 MiB receive buffer, so bursts of replies from large fleets are kept.
+    bool bind(quint16 localPort, QString* error) override;
+    void send(const QByteArray& datagram, const QHostAddress& host, quint16 port) override;
+    void close() override;
+    qint64 receiveBufferSize() const override { return receiveBufferSize_; }
+
+private:
+    void enlargeReceiveBuffer();
+    void drain();
+
+    QUdpSocket socket_;
+    qint64 receiveBufferSize_ = 0;
+};
+
+} // namespace linknode

@@ -1,0 +1,251 @@
+// Start-up, the end-of-cycle watchdog, shutdown and the small window handlers, over a fake
+// link, scripted dialogs and a clock that runs five times faster than the wall.
+#include "app/application.h"
+#include "app/form/scripted_dialogs.h"
+#include "app/util/wait.h"
+#include "tests/support/fake_socket.h"
+#include "widgets/change_label.h"
+#include "widgets/counter_display.h"
+#include "widgets/ip_entry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gmock/gmock.h>
+
+using namespace linknode;
+
+namespace {
+
+const QByteArray enquiry = QByteArray::fromHex(
+    "feff01ff01302e302e302e300d302e302e302e300d302e302e302e300dfd000000000000");
+
+struct Tool {
+    explicit Tool(double clockStart = 0.0)
+        : clock(5.0, clockStart)
+        , sendSocket([this] { return clock.now(); })
+        , receiveSocket([this] { return clock.now(); })
+        , app(sendSocket, receiveSocket, dialogs, clock)
+    {
+    }
+
+    template <class T = QWidget> T& get(const char* name) { return app.form.get<T>(name); }
+
+    // Waits (events running) until `name` is visible again; the clock time it happened.
+    double whenShown(const char* name, double timeout = 2.0)
+    {
+        const double end = clock.now() + timeout;
+        while (get(name).isHidden() && clock.now() < end)
+            DELAIS_EVT(clock, 0.005);
+        return clock.now();
+    }
+
+    Clock clock;
+    ScriptedDialogs dialogs;
+    FakeSocket sendSocket;
+    FakeSocket receiveSocket;
+    Application app;
+};
+
+TEST(StartUp, SendsTheEnquiryToBroadcastWithoutAnyClick)
+{
+    Tool tool;
+    ASSERT_TRUE(tool.app.shell.Form_Load());
+    EXPECT_EQ(tool.receiveSocket.boundPort, 2024);
+    ASSERT_EQ(tool.sendSocket.sent.size(), 1u);
+    const auto& first = tool.sendSocket.sent.front();
+    EXPECT_EQ(first.datagram, enquiry);
+    EXPECT_EQ(first.datagram.size(), 36);
+    EXPECT_EQ(first.host, QHostAddress(QStringLiteral("255.255.255.255")));
+    EXPECT_EQ(first.port, 1024);
+    EXPECT_EQ(tool.get<IpEntry>("INP_UDP_MASK").text(), QStringLiteral("255.255.255.255"));
+    EXPECT_TRUE(tool.dialogs.messages().empty());
+}
+
+TEST(StartUp, NoDeviceLeavesTheHelpShownAndFindDevicesComesBack)
+{
+    Tool tool;
+    ASSERT_TRUE(tool.app.shell.Form_Load());
+    EXPECT_TRUE(tool.get("B_ASK_CFG").isHidden()) << "a cycle runs";
+    EXPECT_TRUE(tool.get("LST_KRT").isHidden());
+    EXPECT_TRUE(tool.get("AFF_NO_DEV").isVisible());
+    EXPECT_TRUE(tool.get("Text1").isVisible());
+    const double sentAt = tool.sendSocket.sent.front().time;
+    const double back = tool.whenShown("B_ASK_CFG");
+    EXPECT_GE(back - sentAt, 0.3);
+    EXPECT_LT(back - sentAt, 0.45);
+    EXPECT_EQ(tool.get("LST_KRT").toolTip(), QStringLiteral("IP DEVICES LIST"));
+}
+
+TEST(StartUp, SelectorsAreFilledWithNothingSelectedAndPanelsShareTheirPlaces)
+{
+    Tool tool;
+    ASSERT_TRUE(tool.app.shell.Form_Load());
+    const std::pair<const char*, const char*> selectors[] = {
+        { "INP_BAUDS", "4800 9600 19200 38400 57600" },
+        { "INP_PARITY", "None Even Odd" },
+        { "INP_StopBit", "1 2" },
+        { "INP_DATABITS", "7 8" },
+    };
+    for (const auto& [name, items] : selectors) {
+        auto& box = tool.get<QComboBox>(name);
+        QStringList shown;
+        for (int i = 0; i < box.count(); ++i)
+            shown << box.itemText(i);
+        EXPECT_EQ(shown.join(u' '), QString::fromLatin1(items)) << name;
+        EXPECT_EQ(box.currentIndex(), -1) << name;
+    }
+    EXPECT_EQ(tool.get("FR_PANORAMA_MODE").pos(), tool.get("FR_WIEGAND").pos());
+    EXPECT_EQ(tool.get("FR_TERM_NO").geometry(), tool.get("FR_LOGIN").geometry());
+    const QWidget& aux = tool.get("SW_AUXRS232");
+    const QWidget& tenBaseT = tool.get("SW_10BASET");
+    EXPECT_EQ(tenBaseT.x(), aux.x());
+    EXPECT_GT(tenBaseT.y(), aux.y() + tenBaseT.height());
+    EXPECT_TRUE(tool.get<IpEntry>("INP_MASK").maskType());
+    EXPECT_FALSE(tool.get<IpEntry>("INP_UDP_MASK").maskType());
+}
+
+TEST(StartUp, ReceivePortTakenEndsWithTheMessageAndTheSystemsReason)
+{
+    Tool tool;
+    tool.receiveSocket.failBind = QStringLiteral("The bound address is already in use");
+    EXPECT_FALSE(tool.app.shell.Form_Load());
+    EXPECT_EQ(tool.receiveSocket.bindCalls, 2) << "bound once more before giving up";
+    ASSERT_EQ(tool.dialogs.messages().size(), 1u);
+    EXPECT_EQ(tool.dialogs.messages().front().text,
+        QStringLiteral(
+            "ERROR: SWITCH THE LIBRARY IN CONFIG MODE !\r\nThe bound address is already in use"));
+    EXPECT_TRUE(tool.sendSocket.sent.empty());
+}
+
+// The watchdog runs on a monotonic clock: a cycle that starts a tenth of a second before
+// midnight of the wall clock still ends 0.3 s after its last activity.
+TEST(Watchdog, CycleAcrossMidnightEnds300msAfterTheLastStamp)
+{
+    Tool tool(86399.9);
+    ASSERT_TRUE(tool.app.shell.Form_Load());
+    const double sentAt = tool.sendSocket.sent.front().time;
+    const double back = tool.whenShown("B_ASK_CFG");
+    EXPECT_GE(back - sentAt, 0.3);
+    EXPECT_LT(back - sentAt, 0.45);
+}
+
+TEST(Watchdog, EveryAcceptedReplyRestartsTheQuietPeriodButRejectedOnesDoNot)
+{
+    Tool tool;
+    ASSERT_TRUE(tool.app.shell.Form_Load());
+    DELAIS_EVT(tool.clock, 0.1);
+    tool.receiveSocket.inject(QByteArray::fromHex("feff31") + "-2-3,10.0.0.1");
+    const double replyAt = tool.clock.now();
+    DELAIS_EVT(tool.clock, 0.1);
+    tool.receiveSocket.inject(QByteArray::fromHex("feff312c32")); // 5 bytes: dropped
+    tool.receiveSocket.inject("hello world");
+    const double back = tool.whenShown("B_ASK_CFG");
+    EXPECT_GE(back - replyAt, 0.3);
+    EXPECT_LT(back - replyAt, 0.45);
+    EXPECT_EQ(tool.app.link.rejectedCount(), 2);
+}
+
+TEST(Destination, FollowsTheSendAddressAndNeverWrapsAnInvalidOne)
+{
+    Tool tool;
+    ASSERT_TRUE(tool.app.shell.Form_Load());
+    auto& address = tool.get<IpEntry>("INP_UDP_MASK");
+    const struct {
+        const char* text;
+        const char* sentTo; // nullptr: nothing is sent
+    } cases[] = {
+        { "192.168.5.20 ", "192.168.5.20" },
+        { "192.168.1.300", nullptr },
+        { "10.0.0.7", "10.0.0.7" },
+        { "999.1.1.1", nullptr },
+    };
+    for (const auto& c : cases) {
+        address.setText(QString::fromLatin1(c.text));
+        tool.sendSocket.sent.clear();
+        tool.app.link.send("x");
+        if (!c.sentTo) {
+            EXPECT_TRUE(tool.sendSocket.sent.empty()) << c.text;
+            continue;
+        }
+        ASSERT_EQ(tool.sendSocket.sent.size(), 1u) << c.text;
+        EXPECT_EQ(tool.sendSocket.sent.front().host, QHostAddress(QString::fromLatin1(c.sentTo)));
+    }
+    QMetaObject::invokeMethod(&tool.get("LABEL_UDP_TX_MASK(10)"), "doubleClick");
+    EXPECT_EQ(address.text(), QStringLiteral("255.255.255.255"));
+    EXPECT_EQ(tool.app.link.destinationText(), QStringLiteral("255.255.255.255"));
+}
+
+TEST(LabelHandlers, MacCaptionEnablesSaveFromSixCharacters)
+{
+    Tool tool;
+    auto& mac = tool.get<ChangeLabel>("AFF_MAC");
+    mac.setText(QStringLiteral("0-1-2"));
+    EXPECT_FALSE(tool.get("B_UPDATE").isEnabled());
+    mac.setText(QStringLiteral("0-1-23"));
+    EXPECT_TRUE(tool.get("B_UPDATE").isEnabled());
+    mac.setText(QString());
+    EXPECT_FALSE(tool.get("B_UPDATE").isEnabled());
+}
+
+TEST(LabelHandlers, DeviceCountShowsOrHidesTheListAndDrivesTheCounter)
+{
+    Tool tool;
+    ASSERT_TRUE(tool.app.shell.Form_Load());
+    auto& count = tool.get<ChangeLabel>("AFF_TOT_TERM");
+    auto& counter = tool.get<CounterDisplay>("AFF_TOT_TERMb");
+    count.setText(QStringLiteral("3"));
+    EXPECT_TRUE(tool.get("LST_KRT").isVisible());
+    EXPECT_TRUE(tool.get("AFF_SEL_DEV").isVisible());
+    EXPECT_EQ(counter.shownText(), QStringLiteral("   3"));
+    count.setText(QStringLiteral("0"));
+    EXPECT_TRUE(tool.get("LST_KRT").isHidden());
+    EXPECT_TRUE(tool.get("AFF_SEL_DEV").isHidden());
+    EXPECT_EQ(tool.get("LST_KRT").toolTip(),
+        QStringLiteral("NO IP DEVICE FOUND --> PLEASE PUSH ON REFRESH BUTTON"));
+    EXPECT_EQ(counter.shownText(), QStringLiteral("   0"));
+}
+
+TEST(LabelHandlers, Label1ClickSetsTheMaskAndDoubleClickStartsTheAutomaticModes)
+{
+    Tool tool;
+    ASSERT_TRUE(tool.app.shell.Form_Load());
+    QMetaObject::invokeMethod(&tool.get("Label1(1)"), "click");
+    EXPECT_EQ(tool.get<IpEntry>("INP_MASK").text(), QStringLiteral("255.255.0.0"));
+    tool.get<IpEntry>("INP_UDP_MASK").setText(QStringLiteral("10.1.1.1"));
+    QMetaObject::invokeMethod(&tool.get("Label1(0)"), "doubleClick");
+    for (const char* name : { "SW_AUTO_ASK", "SW_AUTO_MAC", "SW_LED_FLASH", "SW_AUTO_TERM" })
+        EXPECT_TRUE(tool.get<QCheckBox>(name).isChecked()) << name;
+    EXPECT_EQ(tool.get<IpEntry>("INP_UDP_MASK").text(), QStringLiteral("255.255.255.255"));
+}
+
+TEST(LinkHandlers, SubnetWarningPictureExplainsItself)
+{
+    Tool tool;
+    QMetaObject::invokeMethod(&tool.get("PIC_WARNING_SUBNET(1)"), "click");
+    ASSERT_EQ(tool.dialogs.messages().size(), 1u);
+    const auto& box = tool.dialogs.messages().front();
+    EXPECT_EQ(box.title, QStringLiteral("Warning !"));
+    EXPECT_EQ(box.icon, MessageIcon::Critical);
+    EXPECT_TRUE(box.text.startsWith(QStringLiteral("Important: The IP address of the device")));
+}
+
+TEST(Shutdown, ClosingEndsRunningWaitsAndClosesBothSockets)
+{
+    Tool tool;
+    ASSERT_TRUE(tool.app.shell.Form_Load());
+    bool ended = false;
+    QObject::connect(
+        &tool.app.shell, &ShellController::ended, &tool.app.form, [&] { ended = true; });
+    // A long sequence is waiting when the user closes the window.
+    QTimer::singleShot(20, &tool.app.form, [&] { tool.app.form.close(); });
+    const double start = tool.clock.now();
+    DELAIS_EVT(tool.clock, 60.0);
+    EXPECT_LT(tool.clock.now() - start, 5.0);
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(tool.sendSocket.closed);
+    EXPECT_TRUE(tool.receiveSocket.closed);
+}
+
+} // namespace

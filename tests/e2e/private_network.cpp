@@ -1,0 +1,50 @@
+#include "tests/e2e/private_network.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+namespace linknode {
+
+namespace {
+    const QString setUp = QStringLiteral(
+        "ip link set lo up && ip link add veth0 type veth peer name veth1 && "
+        "ip addr add 10.213.0.1/24 dev veth0 && ip link set veth0 up && ip link set veth1 up && "
+        "ip route add default dev veth0 || exit 97\n");
+}
+
+QString privateNetworkUnavailable()
+{
+    QProcess probe;
+    probe.start(QStringLiteral("unshare"),
+        { QStringLiteral("-n"), QStringLiteral("sh"), QStringLiteral("-c"), setUp });
+    if (!probe.waitForFinished(10000))
+        return QStringLiteral("unshare -n did not finish");
+    if (probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+        return QStringLiteral("cannot make a private network namespace here (unshare -n / ip): ")
+            + QString::fromLocal8Bit(probe.readAllStandardError()).trimmed();
+    return {};
+}
+
+RunResult runInPrivateNetwork(
+    const QString& shellScript, const QStringList& arguments, int timeoutMs)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral("unshare"),
+        QStringList { QStringLiteral("-n"), QStringLiteral("sh"), QStringLiteral("-c"),
+            setUp + shellScript, QStringLiteral("sh") }
+            + arguments);
+    RunResult result;
+    result.finished = process.waitForFinished(timeoutMs);
+    if (!result.finished) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    result.exitCode = process.exitCode();
+    result.standardError = process.readAllStandardError();
+    return result;
+}
+
+} // namespace linknode

@@ -1,0 +1,101 @@
+#include "link/udp_socket.h"
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace linknode {
+namespace {
+
+    const QHostAddress loopback(QHostAddress::LocalHost);
+
+    struct Arrival {
+        QByteArray datagram;
+        QHostAddress from;
+        quint16 fromPort;
+    };
+
+    class UdpSocketTest : public testing::Test {
+    protected:
+        void SetUp() override
+        {
+            QString error;
+            ASSERT_TRUE(receiver.bind(0, &error)) << error.toStdString();
+            ASSERT_TRUE(sender.bind(0, &error)) << error.toStdString();
+            QObject::connect(&receiver, &DatagramSocket::received, &receiver,
+                [this](const QByteArray& datagram, const QHostAddress& from, quint16 port) {
+                    arrivals.push_back({ datagram, from, port });
+                });
+        }
+
+        quint16 receiverPort() const { return receiver.findChild<QUdpSocket*>()->localPort(); }
+
+        // Runs events until `count` datagrams arrived or five seconds passed.
+        bool waitForArrivals(size_t count)
+        {
+            const QDeadlineTimer deadline(5000);
+            while (arrivals.size() < count && !deadline.hasExpired())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            return arrivals.size() >= count;
+        }
+
+        UdpSocket receiver;
+        UdpSocket sender;
+        std::vector<Arrival> arrivals;
+    };
+
+    TEST_F(UdpSocketTest, CarriesEveryByteValueUnchanged)
+    {
+        QByteArray all;
+        for (int code = 0; code < 256; ++code)
+            all.append(static_cast<char>(code));
+        sender.send(all, loopback, receiverPort());
+        ASSERT_TRUE(waitForArrivals(1));
+        EXPECT_EQ(arrivals[0].datagram, all);
+        EXPECT_EQ(arrivals[0].from.toIPv4Address(), loopback.toIPv4Address());
+        EXPECT_EQ(arrivals[0].fromPort, sender.findChild<QUdpSocket*>()->localPort());
+    }
+
+    TEST_F(UdpSocketTest, DeliversEachDatagramOnItsOwnEvenInLongBursts)
+    {
+        // More than one ready-read turn hands on; the rest must follow on later turns.
+        constexpr int count = 5000;
+        if (receiver.receiveBufferSize() < count * 2048)
+            GTEST_SKIP() << "receive buffer too small for the burst without privileges";
+        for (int i = 0; i < count; ++i)
+            sender.send(QByteArray::number(i), loopback, receiverPort());
+        ASSERT_TRUE(waitForArrivals(count)) << arrivals.size() << " arrived";
+        for (int i = 0; i < count; ++i)
+            ASSERT_EQ(arrivals[static_cast<size_t>(i)].datagram, QByteArray::number(i));
+    }
+
+    TEST_F(UdpSocketTest, GrantsAReceiveBuffer)
+    {
+        EXPECT_GT(receiver.receiveBufferSize(), 0);
+        receiver.close();
+        EXPECT_EQ(receiver.receiveBufferSize(), 0);
+    }
+
+    TEST_F(UdpSocketTest, PortTakenFailsWithReason)
+    {
+        UdpSocket second;
+        QString error;
+        EXPECT_FALSE(second.bind(receiverPort(), &error));
+        EXPECT_FALSE(error.isEmpty());
+    }
+
+    TEST_F(UdpSocketTest, PortHeldWithAddressReuseStillFails)
+    {
+        // Another program may hold the port with SO_REUSEADDR; we must not share it.
+        QUdpSocket other;
+        ASSERT_TRUE(other.bind(QHostAddress::AnyIPv4, 0, QAbstractSocket::ShareAddress));
+        UdpSocket second;
+        QString error;
+        EXPECT_FALSE(second.bind(other.localPort(), &error));
+        EXPECT_FALSE(error.isEmpty());
+    }
+
+} // namespace
+} // namespace linknode

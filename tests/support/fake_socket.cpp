@@ -1,0 +1,32 @@
+#include "tests/support/fake_socket.h"
+
+namespace linknode {
+
+FakeSocket::FakeSocket(std::function<double()> now)
+    : now_(std::move(now))
+{
+}
+
+bool FakeSocket::bind(quint16 localPort, QString* error)
+{
+    ++bindCalls;
+    if (!failBind.isEmpty()) {
+        if (error)
+            *error = failBind;
+        return false;
+    }
+    boundPort = localPort;
+    return true;
+}
+
+void FakeSocket::send(const QByteArray& datagram, const QHostAddress& host, quint16 port)
+{
+    sent.push_back({ datagram, host, port, now_ ? now_() : 0.0 });
+}
+
+void FakeSocket::inject(const QByteArray& datagram, const QString& fromHost, quint16 fromPort)
+{
+    emit received(datagram, QHostAddress(fromHost), fromPort);
+}
+
+} // namespace linknode

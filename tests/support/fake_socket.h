@@ -1,0 +1,41 @@
+#pragma once
+
+#include "link/datagram_socket.h"
+
+#include <functional>
+#include <vector>
+
+namespace linknode {
+
+// Records every datagram sent, with its destination and the time given by `now`, and lets
+// a test inject arrivals. `failBind` makes bind fail with the given reason.
+class FakeSocket final : public DatagramSocket {
+    Q_OBJECT
+public:
+    struct Sent {
+        QByteArray datagram;
+        QHostAddress host;
+        quint16 port;
+        double time;
+    };
+
+    explicit FakeSocket(std::function<double()> now = {});
+
+    bool bind(quint16 localPort, QString* error) override;
+    void send(const QByteArray& datagram, const QHostAddress& host, quint16 port) override;
+    void close() override { closed = true; }
+
+    void inject(const QByteArray& datagram, const QString& fromHost = QStringLiteral("10.0.0.9"),
+        quint16 fromPort = 1024);
+
+    std::vector<Sent> sent;
+    QString failBind;
+    quint16 boundPort = 0;
+    int bindCalls = 0;
+    bool closed = false;
+
+private:
+    std::function<double()> now_;
+};
+
+} // namespace linknode

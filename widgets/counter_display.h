@@ -1,0 +1,42 @@
+#pragma once
+
+#include "widgets/seven_segment.h"
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+
+class QLabel;
+
+namespace linknode {
+
+// A whole number as four seven-segment digits, green on black, right-aligned with dark
+// leading positions (`AfficheurControl`). Numbers it cannot show (below 0, above 9999) show
+// four dashes. Always 64 x 21 pixels.
+class CounterDisplay : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString text READ shownText)
+public:
+    static constexpr int kPositions = 4;
+
+    explicit CounterDisplay(QWidget* parent = nullptr);
+
+    void AFF(int nombre);
+
+    // One character per position: the digit, ' ' for blank, '-' for a dash.
+    QString shownText() const;
+    QImage digitPicture(int index) const;
+    QImage positionPicture(int pos) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+private:
+    void showPicture(int pos, int index);
+
+    std::array<QImage, kDigitPictureCount> chiffre_;
+    std::array<QLabel*, kPositions> affichage_ {};
+    std::array<int, kPositions> shown_ {};
+};
+
+} // namespace linknode
