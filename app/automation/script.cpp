@@ -160,12 +160,12 @@ namespace {
     QString parseLine(const QString& line, Step& step)
     {
         const auto [word, rest] = splitWord(line);
-        for (const VerbSpec& spec : verbs) {
-            if (word != spec.word)
+        for (const VerbSpec& entry : verbs) {
+            if (word != entry.word)
                 continue;
-            step.verb = spec.verb;
+            step.verb = entry.verb;
             if (!readArguments(step, rest))
-                return QStringLiteral("malformed step, expected \"%1\"").arg(spec.usage);
+                return QStringLiteral("malformed step, expected \"%1\"").arg(entry.usage);
             return {};
         }
         return QStringLiteral("unknown step \"%1\"").arg(word);

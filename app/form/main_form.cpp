@@ -25,10 +25,10 @@ namespace {
         return QString::fromLatin1(text ? text : "");
     }
 
-    QObject* createControl(const ControlSpec& spec, QWidget* parent)
+    QObject* createControl(const ControlSpec& row, QWidget* parent)
     {
-        const QString caption = latin1(spec.caption);
-        switch (spec.kind) {
+        const QString caption = latin1(row.caption);
+        switch (row.kind) {
         case ControlKind::Frame:
             return new QGroupBox(caption, parent);
         case ControlKind::Button:
@@ -41,7 +41,7 @@ namespace {
         case ControlKind::Password: {
             auto* edit = new FocusLineEdit(parent);
             edit->setText(caption);
-            if (spec.kind == ControlKind::Password)
+            if (row.kind == ControlKind::Password)
                 edit->setEchoMode(QLineEdit::Password);
             return edit;
         }
@@ -89,21 +89,21 @@ MainForm::MainForm(QWidget* parent)
 
 void MainForm::build()
 {
-    for (const ControlSpec& spec : layoutTable()) {
-        QWidget* parent = spec.parent ? &get<QWidget>(spec.parent) : this;
-        QObject* control = createControl(spec, parent);
-        const QString name = latin1(spec.name);
+    for (const ControlSpec& row : layoutTable()) {
+        QWidget* parent = row.parent ? &get<QWidget>(row.parent) : this;
+        QObject* control = createControl(row, parent);
+        const QString name = latin1(row.name);
         control->setObjectName(name);
-        control->setProperty("kind", QString::fromLatin1(kindName(spec.kind)));
+        control->setProperty("kind", QString::fromLatin1(kindName(row.kind)));
         control->setProperty("tag", QString());
         controls_.insert(name, control);
         if (auto* widget = qobject_cast<QWidget*>(control)) {
-            widget->setGeometry(spec.left / twipsPerPixel, spec.top / twipsPerPixel,
-                spec.width / twipsPerPixel, spec.height / twipsPerPixel);
-            if (spec.toolTip)
-                widget->setToolTip(latin1(spec.toolTip));
-            widget->setHidden(spec.flags & Hidden);
-            widget->setEnabled(!(spec.flags & Disabled));
+            widget->setGeometry(row.left / twipsPerPixel, row.top / twipsPerPixel,
+                row.width / twipsPerPixel, row.height / twipsPerPixel);
+            if (row.toolTip)
+                widget->setToolTip(latin1(row.toolTip));
+            widget->setHidden(row.flags & Hidden);
+            widget->setEnabled(!(row.flags & Disabled));
         }
     }
 
