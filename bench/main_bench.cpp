@@ -1,0 +1,14 @@
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+
+// The waits need an event dispatcher, so the benchmarks run inside an application object.
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
