@@ -1,6 +1,7 @@
 #include "link/udp_socket.h"
 
 #include <QNetworkDatagram>
+#include <QVariant>
 #include <sys/socket.h>
 
 namespace linknode {
@@ -46,6 +47,8 @@ void UdpSocket::enlargeReceiveBuffer()
     socklen_t length = sizeof granted;
     receiveBufferSize_
         = getsockopt(fd, SOL_SOCKET, SO_RCVBUF, &granted, &length) == 0 ? granted : 0;
+    // Seen in the automation dump, so a run can tell how many replies fit while it is busy.
+    setProperty("receiveBuffer", QVariant::fromValue(receiveBufferSize_));
 }
 
 void UdpSocket::send(const QByteArray& datagram, const QHostAddress& host, quint16 port)

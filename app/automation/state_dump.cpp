@@ -71,6 +71,8 @@ namespace {
         } else {
             state[u"text"] = control.property("text").toString();
             state[u"tag"] = control.property("tag").toString();
+            if (const QVariant buffer = control.property("receiveBuffer"); buffer.isValid())
+                state[u"receiveBuffer"] = buffer.toLongLong();
         }
         state[u"name"] = control.objectName();
         state[u"kind"] = kind;
