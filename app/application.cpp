@@ -6,7 +6,10 @@ Application::Application(DatagramSocket& sendSocket, DatagramSocket& receiveSock
     Dialogs& dialogs, Clock& clock, quint16 remotePort, quint16 localPort)
     : link(sendSocket, receiveSocket, clock, remotePort, localPort)
     , linkController(form, link, dialogs)
-    , discovery(form, link, clock)
+    , discovery(form, link, clock, store)
+    , boot(form, link, clock)
+    , listTools(form, link, dialogs, clock, discovery)
+    , autoRepeat(form, clock, discovery, listTools, boot)
     , shell(form, link, dialogs, clock, store, discovery)
 {
     sendSocket.setObjectName(QStringLiteral("TCP"));

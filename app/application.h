@@ -2,8 +2,11 @@
 
 #include "app/form/main_form.h"
 #include "app/shell_controller.h"
+#include "boot/boot_controller.h"
+#include "discovery/auto_repeat_controller.h"
 #include "discovery/device_store.h"
 #include "discovery/discovery_controller.h"
+#include "discovery/list_tools_controller.h"
 #include "link/link.h"
 #include "link/link_controller.h"
 
@@ -24,6 +27,9 @@ struct Application {
     DeviceStore store;
     LinkController linkController;
     DiscoveryController discovery;
+    BootController boot;
+    ListToolsController listTools;
+    AutoRepeatController autoRepeat;
     ShellController shell;
 };
 

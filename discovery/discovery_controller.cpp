@@ -2,34 +2,98 @@
 
 #include "app/form/main_form.h"
 #include "app/util/wait.h"
+#include "discovery/device_store.h"
 #include "link/envelope.h"
 #include "link/link.h"
+#include "widgets/change_label.h"
+#include "widgets/ip_entry.h"
+#include "widgets/list_box.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace linknode {
 
-DiscoveryController::DiscoveryController(MainForm& form, Link& link, const Clock& clock)
+namespace {
+    const QString selectPrompt = QStringLiteral("SELECT AN IP DEVICE FROM LIST ABOVE");
+    const QString listFull = QStringLiteral(
+        "LIST FULL: 10000 DEVICES LISTED, MORE DEVICES ANSWERED AND ARE NOT SHOWN");
+}
+
+DiscoveryController::DiscoveryController(
+    MainForm& form, Link& link, const Clock& clock, DeviceStore& store)
     : QObject(&form)
     , form_(form)
     , link_(link)
     , clock_(clock)
+    , devices_(store, model_)
 {
+    form.get<ListBox>("LST_KRT").setModel(&model_);
     connect(&form.get<QPushButton>("B_ASK_CFG"), &QPushButton::clicked, this,
         &DiscoveryController::B_ASK_CFG_Click);
+    connect(&link, &Link::recordReceived, this, &DiscoveryController::takeReply);
+    connect(&link, &Link::receiveDrained, this, &DiscoveryController::showReplies);
 }
 
 void DiscoveryController::B_ASK_CFG_Click()
 {
+    form_.get<ChangeLabel>("AFF_SEL_DEV").setText(selectPrompt);
+    toldListFull_ = false;
+    form_.get<QWidget>("FR_MQTT").hide();
+    const bool keepList = form_.get<QCheckBox>("SW_SWITCH").isChecked();
+    if (!keepList)
+        RESET_DEVICE_LIST();
     auto& button = form_.get<QPushButton>("B_ASK_CFG");
     button.hide();
-    link_.stamp();
-    QCoreApplication::processEvents();
-    link_.send(enquiryDatagram());
-    QCoreApplication::processEvents();
-    DELAIS_EVT(clock_, 0.1);
+    // Every enquiry re-stamps the activity time, so the cycle ends 0.3 s after the last one.
+    const int enquiries = keepList ? 25 : 1;
+    for (int i = 0; i < enquiries && !clock_.waitsAborted(); ++i) {
+        QCoreApplication::processEvents();
+        link_.stamp();
+        link_.send(enquiryDatagram());
+        QCoreApplication::processEvents();
+        DELAIS_EVT(clock_, 0.1);
+    }
+    button.setFocus();
     form_.get<QWidget>("LST_KRT").setToolTip(QStringLiteral("IP DEVICES LIST"));
+}
+
+void DiscoveryController::RESET_DEVICE_LIST()
+{
+    auto& list = form_.get<QWidget>("LST_KRT");
+    list.setToolTip(QStringLiteral("IP DEVICES LIST"));
+    devices_.clear();
+    form_.get<ChangeLabel>("AFF_TOT_TERM").setText(QStringLiteral("0"));
+    for (const char* caption : { "AFF_MAC", "AFF_MAC_HEX", "AFF_VER" })
+        form_.get<ChangeLabel>(caption).setText(QString());
+    for (const char* address : { "INP_IP", "INP_MASK", "INP_GATE" })
+        form_.get<IpEntry>(address).setText(QString());
+    for (const char* selector : { "INP_BAUDS", "INP_PARITY", "INP_DATABITS" })
+        form_.get<QComboBox>(selector).setEditText(QString());
+    form_.get<QWidget>("FR_LOGIN").hide();
+    auto& server = form_.get<QRadioButton>("SW_MODE(0)");
+    server.setEnabled(false);
+    form_.get<QWidget>("SW_MODE(1)").setEnabled(false);
+    server.setChecked(true);
+    form_.get<QWidget>("FR_CFG").hide();
+}
+
+void DiscoveryController::takeReply(const std::string& record)
+{
+    if (devices_.take(record) == DeviceList::Intake::Full && !toldListFull_) {
+        // Told in words, once a cycle: a modal box would stop the discovery.
+        toldListFull_ = true;
+        form_.get<ChangeLabel>("AFF_SEL_DEV").setText(listFull);
+    }
+}
+
+void DiscoveryController::showReplies()
+{
+    model_.commit();
+    form_.get<ChangeLabel>("AFF_TOT_TERM").setText(QString::number(devices_.count()));
 }
 
 } // namespace linknode

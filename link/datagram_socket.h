@@ -24,6 +24,8 @@ public:
 signals:
     // One whole datagram, each as it is read from the socket.
     void received(const QByteArray& datagram, const QHostAddress& from, quint16 fromPort);
+    // A run of arrivals has been read; what they changed can now be shown at once.
+    void drained();
 };
 
 } // namespace linknode

@@ -76,4 +76,17 @@ MacBytes macBytes(std::string_view macText)
     return mac;
 }
 
+std::string showMacDatagram()
+{
+    return std::string("\xFE\xFF\x02", 3);
+}
+
+std::string terminalModeDatagram()
+{
+    return std::string("\x01\xFF\xFF"
+                       "A"
+                       "\xFA",
+        5);
+}
+
 } // namespace linknode

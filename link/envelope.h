@@ -45,6 +45,12 @@ std::string networkConfigDatagram(const NetworkConfig& config);
 // The configuration command with zero addresses and the zero MAC: every device answers it.
 std::string enquiryDatagram();
 
+// FE FF 02: terminals in terminal mode show their MAC and IP address.
+std::string showMacDatagram();
+
+// 01 FF FF "A" FA: every terminal goes to terminal mode.
+std::string terminalModeDatagram();
+
 // "0-80-194-1-2-3" -> its six bytes. A missing field, or one whose value is no byte, gives 0.
 MacBytes macBytes(std::string_view macText);
 

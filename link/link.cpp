@@ -19,6 +19,7 @@ Link::Link(DatagramSocket& sendSocket, DatagramSocket& receiveSocket, const Cloc
     , localPort_(localPort)
 {
     connect(&receiveSocket_, &DatagramSocket::received, this, &Link::onReceived);
+    connect(&receiveSocket_, &DatagramSocket::drained, this, &Link::receiveDrained);
 }
 
 bool Link::bindSend(QString* error)

@@ -47,6 +47,8 @@ signals:
     void stamped();
     void destinationChanged();
     void recordReceived(const std::string& record);
+    // The records of one run of arrivals have all been handed on.
+    void receiveDrained();
 
 private:
     void onReceived(const QByteArray& datagram, const QHostAddress& from, quint16 fromPort);

@@ -68,9 +68,10 @@ void UdpSocket::drain()
     for (int n = 0; n < drainLimit && socket_.hasPendingDatagrams(); ++n) {
         const QNetworkDatagram datagram = socket_.receiveDatagram();
         if (!datagram.isValid())
-            return;
+            break;
         emit received(datagram.data(), datagram.senderAddress(), datagram.senderPort());
     }
+    emit drained();
 }
 
 } // namespace linknode

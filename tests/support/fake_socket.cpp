@@ -27,6 +27,14 @@ void FakeSocket::send(const QByteArray& datagram, const QHostAddress& host, quin
 void FakeSocket::inject(const QByteArray& datagram, const QString& fromHost, quint16 fromPort)
 {
     emit received(datagram, QHostAddress(fromHost), fromPort);
+    emit drained();
+}
+
+void FakeSocket::injectBurst(const std::vector<QByteArray>& datagrams)
+{
+    for (const QByteArray& datagram : datagrams)
+        emit received(datagram, QHostAddress(QStringLiteral("10.0.0.9")), 1024);
+    emit drained();
 }
 
 } // namespace linknode

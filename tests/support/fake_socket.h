@@ -28,6 +28,9 @@ public:
     void inject(const QByteArray& datagram, const QString& fromHost = QStringLiteral("10.0.0.9"),
         quint16 fromPort = 1024);
 
+    // Several arrivals read in one run, as a busy socket delivers them.
+    void injectBurst(const std::vector<QByteArray>& datagrams);
+
     std::vector<Sent> sent;
     QString failBind;
     quint16 boundPort = 0;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+
+namespace linknode {
+
+class Clock;
+class Link;
+class MainForm;
+
+// Sending terminals into terminal mode.
+class BootController : public QObject {
+    Q_OBJECT
+public:
+    BootController(MainForm& form, Link& link, const Clock& clock);
+
+    void B_GO_TERM_Click();
+
+private:
+    MainForm& form_;
+    Link& link_;
+    const Clock& clock_;
+};
+
+} // namespace linknode

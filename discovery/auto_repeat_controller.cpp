@@ -1,0 +1,87 @@
+#include "discovery/auto_repeat_controller.h"
+
+#include "app/form/main_form.h"
+#include "app/util/clock.h"
+#include "boot/boot_controller.h"
+#include "discovery/discovery_controller.h"
+#include "discovery/list_tools_controller.h"
+
+#include <QCheckBox>
+#include <QTimer>
+
+namespace linknode {
+
+AutoRepeatController::AutoRepeatController(MainForm& form, const Clock& clock,
+    DiscoveryController& discovery, ListToolsController& listTools, BootController& boot)
+    : QObject(&form)
+    , form_(form)
+    , clock_(clock)
+    , discovery_(discovery)
+    , listTools_(listTools)
+    , boot_(boot)
+{
+    const struct {
+        const char* box;
+        void (AutoRepeatController::*click)();
+        const char* timer;
+        void (AutoRepeatController::*tick)();
+    } modes[] = {
+        { "SW_AUTO_ASK", &AutoRepeatController::SW_AUTO_ASK_Click, "TIM_AUTO_ASK",
+            &AutoRepeatController::TIM_AUTO_ASK_Timer },
+        { "SW_AUTO_MAC", &AutoRepeatController::SW_AUTO_MAC_Click, "TIM_AUTO_MAC",
+            &AutoRepeatController::TIM_AUTO_MAC_Timer },
+        { "SW_AUTO_TERM", &AutoRepeatController::SW_AUTO_TERM_Click, "TIM_AUTO_TERM",
+            &AutoRepeatController::TIM_AUTO_TERM_Timer },
+    };
+    for (const auto& mode : modes) {
+        connect(&form.get<QCheckBox>(mode.box), &QCheckBox::toggled, this, mode.click);
+        connect(&form.get<QTimer>(mode.timer), &QTimer::timeout, this, mode.tick);
+    }
+}
+
+void AutoRepeatController::SW_AUTO_ASK_Click()
+{
+    follow("SW_AUTO_ASK", "TIM_AUTO_ASK", 3.0);
+}
+void AutoRepeatController::SW_AUTO_MAC_Click()
+{
+    follow("SW_AUTO_MAC", "TIM_AUTO_MAC", 5.0);
+}
+void AutoRepeatController::SW_AUTO_TERM_Click()
+{
+    follow("SW_AUTO_TERM", "TIM_AUTO_TERM", 5.0);
+}
+
+void AutoRepeatController::TIM_AUTO_ASK_Timer()
+{
+    if (buttonVisible("B_ASK_CFG"))
+        discovery_.B_ASK_CFG_Click();
+}
+
+void AutoRepeatController::TIM_AUTO_MAC_Timer()
+{
+    if (buttonVisible("B_SHOW_MAC"))
+        listTools_.B_SHOW_MAC_Click();
+}
+
+void AutoRepeatController::TIM_AUTO_TERM_Timer()
+{
+    if (buttonVisible("B_GO_TERM"))
+        boot_.B_GO_TERM_Click();
+}
+
+void AutoRepeatController::follow(const char* switchName, const char* timerName, double seconds)
+{
+    auto& timer = form_.get<QTimer>(timerName);
+    if (form_.get<QCheckBox>(switchName).isChecked())
+        timer.start(clock_.timerMs(seconds));
+    else
+        timer.stop();
+}
+
+bool AutoRepeatController::buttonVisible(const char* name) const
+{
+    return !form_.get<QWidget>(name).isHidden();
+}
+
+} // namespace linknode

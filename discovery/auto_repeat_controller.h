@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+
+class QCheckBox;
+class QTimer;
+
+namespace linknode {
+
+class BootController;
+class Clock;
+class DiscoveryController;
+class ListToolsController;
+class MainForm;
+
+// The automatic modes: while a switch is ticked its timer repeats an action, but only when
+// that action's button is visible, that is, when the action is not already running.
+class AutoRepeatController : public QObject {
+    Q_OBJECT
+public:
+    AutoRepeatController(MainForm& form, const Clock& clock, DiscoveryController& discovery,
+        ListToolsController& listTools, BootController& boot);
+
+    void SW_AUTO_ASK_Click();
+    void SW_AUTO_MAC_Click();
+    void SW_AUTO_TERM_Click();
+    void TIM_AUTO_ASK_Timer();
+    void TIM_AUTO_MAC_Timer();
+    void TIM_AUTO_TERM_Timer();
+
+private:
+    void follow(const char* switchName, const char* timerName, double seconds);
+    bool buttonVisible(const char* name) const;
+
+    MainForm& form_;
+    const Clock& clock_;
+    DiscoveryController& discovery_;
+    ListToolsController& listTools_;
+    BootController& boot_;
+};
+
+} // namespace linknode

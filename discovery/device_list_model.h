@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <vector>
+
+namespace linknode {
+
+// The lines of the device list. Appended lines wait until `commit()`, so a burst of replies
+// drained from the socket reaches the view as one insertion instead of thousands.
+class DeviceListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    // Lines held, committed or not.
+    int lineCount() const { return static_cast<int>(lines_.size()); }
+    const QString& line(int row) const { return lines_[static_cast<size_t>(row)]; }
+
+    void append(QString line) { lines_.push_back(std::move(line)); }
+    void setLine(int row, QString line);
+    // Replaces every line and commits them; the view is told once.
+    void setLines(std::vector<QString> lines);
+    void clear();
+    void commit();
+
+private:
+    std::vector<QString> lines_;
+    int committed_ = 0;
+};
+
+} // namespace linknode

@@ -1,0 +1,99 @@
+#include "discovery/list_tools_controller.h"
+
+#include "app/form/dialogs.h"
+#include "app/form/main_form.h"
+#include "app/util/latin1.h"
+#include "app/util/text_fields.h"
+#include "app/util/wait.h"
+#include "discovery/discovery_controller.h"
+#include "discovery/list_tools.h"
+#include "link/envelope.h"
+#include "link/link.h"
+#include "widgets/focus_line_edit.h"
+#include "widgets/list_box.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSaveFile>
+
+namespace linknode {
+
+ListToolsController::ListToolsController(MainForm& form, Link& link, Dialogs& dialogs,
+    const Clock& clock, DiscoveryController& discovery)
+    : QObject(&form)
+    , form_(form)
+    , link_(link)
+    , dialogs_(dialogs)
+    , clock_(clock)
+    , discovery_(discovery)
+{
+    connect(&form.get<QPushButton>("B_SORT"), &QPushButton::clicked, this,
+        &ListToolsController::B_SORT_Click);
+    connect(&form.get<QPushButton>("B_SHOW_MAC"), &QPushButton::clicked, this,
+        &ListToolsController::B_SHOW_MAC_Click);
+    connect(&form.get<QPushButton>("B_SAVE"), &QPushButton::clicked, this,
+        &ListToolsController::B_SAVE_Click);
+    connect(&form.get<FocusLineEdit>("INP_NO"), &FocusLineEdit::lostFocus, this,
+        &ListToolsController::INP_NO_LostFocus);
+}
+
+void ListToolsController::B_SORT_Click()
+{
+    DeviceList& devices = discovery_.devices();
+    std::vector<std::string> ips;
+    std::vector<std::string> lines;
+    for (int line = 0; line < devices.count(); ++line) {
+        ips.push_back(GET_PAR(devices.record(line), 1, ","));
+        lines.push_back(toBytes(devices.shownLine(line)));
+    }
+    devices.reorder(orderByIp(ips, lines));
+}
+
+void ListToolsController::B_SHOW_MAC_Click()
+{
+    auto& button = form_.get<QWidget>("B_SHOW_MAC");
+    button.hide();
+    for (int i = 0; i < 10 && !clock_.waitsAborted(); ++i) {
+        QCoreApplication::processEvents();
+        link_.send(showMacDatagram());
+        QCoreApplication::processEvents();
+        DELAIS_EVT(clock_, 0.1);
+    }
+    button.show();
+}
+
+void ListToolsController::B_SAVE_Click()
+{
+    auto& button = form_.get<QWidget>("B_SAVE");
+    button.hide();
+    const DeviceList& devices = discovery_.devices();
+    std::vector<std::string> lines;
+    for (int line = 0; line < devices.count(); ++line)
+        lines.push_back(toBytes(devices.shownLine(line)));
+    const std::string text = exportText(lines);
+    // Written aside and renamed over the old file only when complete: a failed export never
+    // damages a list the technician has already annotated.
+    const QString name = form_.get<FocusLineEdit>("INP_SAVE").text();
+    QSaveFile file(name);
+    const bool saved = file.open(QIODevice::WriteOnly)
+        && file.write(text.data(), static_cast<qint64>(text.size()))
+            == static_cast<qint64>(text.size())
+        && file.commit();
+    if (!saved) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        dialogs_.message(QStringLiteral("The list could not be saved to \"%1\":\r\n%2")
+                             .arg(QFileInfo(name).absoluteFilePath(), reason),
+            QStringLiteral("Save:"), MessageIcon::Critical);
+    }
+    button.show();
+}
+
+void ListToolsController::INP_NO_LostFocus()
+{
+    auto& options = form_.get<FocusLineEdit>("INP_NO");
+    options.setText(toText(padOptionCharacters(toBytes(options.text()))));
+}
+
+} // namespace linknode
