@@ -82,7 +82,6 @@ void DeviceList::reorder(const std::vector<int>& order)
 
 void DeviceList::ALIGN_LIST()
 {
-    model_.commit();
     std::vector<QString> lines;
     lines.reserve(static_cast<size_t>(count_));
     bool changed = false;
@@ -91,7 +90,7 @@ void DeviceList::ALIGN_LIST()
         changed = changed || lines.back() != model_.line(line);
     }
     if (changed)
-        model_.setLines(std::move(lines));
+        model_.rewriteLines(std::move(lines));
 }
 
 void DeviceList::countComma(int position, int delta)

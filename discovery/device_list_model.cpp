@@ -21,15 +21,15 @@ void DeviceListModel::setLine(int row, QString text)
         emit dataChanged(index(row), index(row), { Qt::DisplayRole });
 }
 
+void DeviceListModel::rewriteLines(std::vector<QString> lines)
+{
+    lines_ = std::move(lines);
+    if (committed_ > 0)
+        emit dataChanged(index(0), index(committed_ - 1), { Qt::DisplayRole });
+}
+
 void DeviceListModel::setLines(std::vector<QString> lines)
 {
-    // Same lines re-padded: keep the selection and tell the view once.
-    if (lines.size() == lines_.size() && committed_ == lineCount()) {
-        lines_ = std::move(lines);
-        if (committed_ > 0)
-            emit dataChanged(index(0), index(committed_ - 1), { Qt::DisplayRole });
-        return;
-    }
     beginResetModel();
     lines_ = std::move(lines);
     committed_ = lineCount();

@@ -21,7 +21,9 @@ public:
 
     void append(QString line) { lines_.push_back(std::move(line)); }
     void setLine(int row, QString line);
-    // Replaces every line and commits them; the view is told once.
+    // The same lines with new texts (re-padded): the view is told once, the selection kept.
+    void rewriteLines(std::vector<QString> lines);
+    // A new set of lines, all committed.
     void setLines(std::vector<QString> lines);
     void clear();
     void commit();

@@ -1,9 +1,6 @@
 // Start-up, the end-of-cycle watchdog, shutdown and the small window handlers, over a fake
 // link, scripted dialogs and a clock that runs five times faster than the wall.
-#include "app/application.h"
-#include "app/form/scripted_dialogs.h"
-#include "app/util/wait.h"
-#include "tests/support/fake_socket.h"
+#include "tests/support/tool_fixture.h"
 #include "widgets/change_label.h"
 #include "widgets/counter_display.h"
 #include "widgets/ip_entry.h"
@@ -21,32 +18,6 @@ namespace {
 const QByteArray enquiry = QByteArray::fromHex(
     "feff01ff01302e302e302e300d302e302e302e300d302e302e302e300dfd000000000000");
 
-struct Tool {
-    explicit Tool(double clockStart = 0.0)
-        : clock(5.0, clockStart)
-        , sendSocket([this] { return clock.now(); })
-        , receiveSocket([this] { return clock.now(); })
-        , app(sendSocket, receiveSocket, dialogs, clock)
-    {
-    }
-
-    template <class T = QWidget> T& get(const char* name) { return app.form.get<T>(name); }
-
-    // Waits (events running) until `name` is visible again; the clock time it happened.
-    double whenShown(const char* name, double timeout = 2.0)
-    {
-        const double end = clock.now() + timeout;
-        while (get(name).isHidden() && clock.now() < end)
-            DELAIS_EVT(clock, 0.005);
-        return clock.now();
-    }
-
-    Clock clock;
-    ScriptedDialogs dialogs;
-    FakeSocket sendSocket;
-    FakeSocket receiveSocket;
-    Application app;
-};
 
 TEST(StartUp, SendsTheEnquiryToBroadcastWithoutAnyClick)
 {

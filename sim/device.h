@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <array>
+
+namespace linknode::sim {
+
+// One simulated device. Every field is kept as the bytes the device reports, so commands
+// can later overwrite them one by one and the record follows.
+struct Device {
+    static constexpr int fieldCount = 16;
+
+    QByteArray mac; // "0-80-194-1-2-3"
+    QByteArray ip;
+    QByteArray mask;
+    QByteArray gateway;
+    QByteArray bauds;
+    QByteArray parity; // one-digit code
+    QByteArray databits; // one-digit code
+    QByteArray version; // identity text ending with the firmware version, e.g. "... 2.4F"
+    QByteArray mode; // "0" server, "1" client, "" no mode option
+    QByteArray hostIp;
+    QByteArray hostPort;
+    QByteArray options; // four option characters
+    std::array<QByteArray, 3> wiegand;
+    QByteArray login; // raw, with the "Tav" prefix
+    int fields = fieldCount; // older firmware sends fewer fields
+    bool silent = false; // never answers
+};
+
+// The comma-separated record the device answers with (without the FE FF header): its first
+// `fields` fields, exactly as stored.
+QByteArray recordText(const Device& device);
+
+} // namespace linknode::sim

@@ -1,0 +1,153 @@
+// The device list and store in step: one line per MAC, in place updates, aligned MAC column,
+// the 10000-line limit, and a new order after a sort.
+#include "discovery/device_list.h"
+#include "discovery/device_list_model.h"
+#include "discovery/device_store.h"
+#include "discovery/list_alignment.h"
+
+#include <QSignalSpy>
+#include <gmock/gmock.h>
+
+using namespace linknode;
+using Intake = DeviceList::Intake;
+
+namespace {
+
+struct Fixture {
+    DeviceStore store;
+    DeviceListModel model;
+    DeviceList list { store, model };
+
+    std::vector<std::string> lines()
+    {
+        model.commit();
+        std::vector<std::string> shown;
+        for (int row = 0; row < model.rowCount(); ++row)
+            shown.push_back(model.index(row).data().toString().toStdString());
+        return shown;
+    }
+};
+
+TEST(DeviceList, SameTextTwiceGivesOneLineAndNoUpdate)
+{
+    Fixture f;
+    EXPECT_EQ(f.list.take("0-80-194-1-2-3,10.0.0.1,255.0.0.0"), Intake::Added);
+    f.model.commit();
+    QSignalSpy changed(&f.model, &QAbstractItemModel::dataChanged);
+    EXPECT_EQ(f.list.take("0-80-194-1-2-3,10.0.0.1,255.0.0.0"), Intake::Unchanged);
+    EXPECT_EQ(f.list.count(), 1);
+    EXPECT_EQ(changed.count(), 0);
+}
+
+TEST(DeviceList, ChangedFieldReplacesTheLineInPlace)
+{
+    Fixture f;
+    f.list.take("0-80-194-1-2-3,10.0.0.1,a");
+    f.list.take("0-80-194-1-2-4,10.0.0.2,b");
+    f.list.take("0-80-194-1-2-5,10.0.0.3,c");
+    EXPECT_EQ(f.list.take("0-80-194-1-2-4,10.0.0.9,b"), Intake::Replaced);
+    EXPECT_EQ(f.list.count(), 3);
+    EXPECT_EQ(f.store.at(1), "0-80-194-1-2-4,10.0.0.9,b");
+    EXPECT_THAT(f.lines(),
+        testing::ElementsAre("0-80-194-1-2-3,10.0.0.1,a", "0-80-194-1-2-4,10.0.0.9,b",
+            "0-80-194-1-2-5,10.0.0.3,c"));
+}
+
+TEST(DeviceList, NewMacWithAListedAddressIsAdded)
+{
+    Fixture f;
+    f.list.take("0-1-2-3-4-5,10.0.0.1,x");
+    EXPECT_EQ(f.list.take("0-1-2-3-4-6,10.0.0.1,x"), Intake::Added);
+    EXPECT_EQ(f.list.count(), 2);
+}
+
+TEST(DeviceList, ShorterMacsArePaddedSoTheFirstCommasAlign)
+{
+    Fixture f;
+    f.list.take("0-80-194-1-2-3,10.0.0.1,x");
+    EXPECT_THAT(f.lines(), testing::ElementsAre("0-80-194-1-2-3,10.0.0.1,x"));
+    f.list.take("0-80-194-1-2-33,10.0.0.2,y");
+    EXPECT_THAT(f.lines(),
+        testing::ElementsAre("0-80-194-1-2-3 ,10.0.0.1,x", "0-80-194-1-2-33,10.0.0.2,y"));
+    // The store keeps the records as sent; only the list carries the blanks.
+    EXPECT_EQ(f.store.at(0), "0-80-194-1-2-3,10.0.0.1,x");
+}
+
+TEST(DeviceList, RecordWithoutACommaIsKeyedByItsTextAndListedUnpadded)
+{
+    Fixture f;
+    f.list.take("0-80-194-1-2-33,10.0.0.2,y");
+    f.list.take("garbage");
+    f.list.take("garbage");
+    EXPECT_THAT(f.lines(), testing::ElementsAre("0-80-194-1-2-33,10.0.0.2,y", "garbage"));
+}
+
+TEST(DeviceList, BytesAboveAsciiSurviveTheListAndTheStore)
+{
+    Fixture f;
+    const std::string record = "1-2-3-4-5-6,10.0.0.1,x,\xB8\xEA\xFF";
+    f.list.take(record);
+    EXPECT_EQ(f.store.at(0), record);
+    EXPECT_EQ(f.model.line(0).toLatin1().toStdString(), record);
+}
+
+TEST(DeviceList, TenThousandLinesThenANewMacIsRefusedAndNothingElseChanges)
+{
+    Fixture f;
+    for (int i = 0; i < DeviceStore::capacity; ++i)
+        ASSERT_EQ(f.list.take("0-0-0-0-" + std::to_string(i / 256) + "-" + std::to_string(i % 256)
+                      + ",10.0.0.1,x"),
+            Intake::Added);
+    EXPECT_EQ(f.list.take("9-9-9-9-9-9,10.0.0.2,x"), Intake::Full);
+    EXPECT_EQ(f.list.count(), DeviceStore::capacity);
+    // A listed device still updates.
+    EXPECT_EQ(f.list.take("0-0-0-0-0-0,10.0.0.3,x"), Intake::Replaced);
+    EXPECT_EQ(f.store.at(0), "0-0-0-0-0-0,10.0.0.3,x");
+}
+
+TEST(DeviceList, ReorderPutsListLinesIntoTheStoreAndKeepsMatchingByMac)
+{
+    Fixture f;
+    f.list.take("0-80-194-1-2-3,10.0.0.9,a");
+    f.list.take("0-80-194-1-2-33,10.0.0.1,b");
+    f.list.reorder({ 1, 0 });
+    EXPECT_EQ(f.store.at(0), "0-80-194-1-2-33,10.0.0.1,b");
+    EXPECT_EQ(f.store.at(1), "0-80-194-1-2-3 ,10.0.0.9,a");
+    // A reply after the sort finds its device on its new line.
+    EXPECT_EQ(f.list.take("0-80-194-1-2-3,10.0.0.8,a"), Intake::Replaced);
+    EXPECT_THAT(f.lines(),
+        testing::ElementsAre("0-80-194-1-2-33,10.0.0.1,b", "0-80-194-1-2-3 ,10.0.0.8,a"));
+}
+
+TEST(DeviceListModel, NewLinesReachTheViewInOneInsertionPerCommit)
+{
+    Fixture f;
+    QSignalSpy inserted(&f.model, &QAbstractItemModel::rowsInserted);
+    for (int i = 0; i < 50; ++i)
+        f.list.take("1-1-1-1-1-" + std::to_string(i) + ",10.0.0.1");
+    EXPECT_EQ(f.model.rowCount(), 0);
+    f.model.commit();
+    EXPECT_EQ(f.model.rowCount(), 50);
+    EXPECT_EQ(inserted.count(), 1);
+}
+
+TEST(ListAlignment, PadsToTheWidthAndTrimsTheMacField)
+{
+    const struct {
+        const char* record;
+        int width;
+        const char* line;
+    } cases[] = {
+        { "0-1-2-3-4-5,ip", 12, "0-1-2-3-4-5,ip" },
+        { "0-1-2-3-4-5,ip", 15, "0-1-2-3-4-5   ,ip" },
+        { " 0-1-2-3-4-5 ,ip", 15, "0-1-2-3-4-5   ,ip" },
+        { "no comma", 15, "no comma" },
+        { ",ip", 4, "   ,ip" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(alignedLine(c.record, c.width), c.line) << c.record;
+    EXPECT_EQ(firstCommaPosition("ab,c"), 3);
+    EXPECT_EQ(firstCommaPosition("abc"), 0);
+}
+
+} // namespace

@@ -1,0 +1,204 @@
+// Discovery cycles, the reply intake on the window, the automatic modes and the list tools,
+// over the fake link.
+#include "tests/support/tool_fixture.h"
+#include "widgets/change_label.h"
+#include "widgets/counter_display.h"
+#include "widgets/focus_line_edit.h"
+#include "widgets/list_box.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gmock/gmock.h>
+
+using namespace linknode;
+
+namespace {
+
+const QByteArray enquiry = QByteArray::fromHex(
+    "feff01ff01302e302e302e300d302e302e302e300d302e302e302e300dfd000000000000");
+
+std::string device(int n, const std::string& ip)
+{
+    return "0-80-194-1-2-" + std::to_string(n) + "," + ip + ",255.255.255.0,10.0.0.254,9600";
+}
+
+struct Discovery : testing::Test {
+    void SetUp() override { ASSERT_TRUE(tool.app.shell.Form_Load()); }
+
+    void endCycle() { tool.whenShown("B_ASK_CFG"); }
+    int enquiriesSent() const
+    {
+        return static_cast<int>(std::count_if(tool.sendSocket.sent.begin(), tool.sendSocket.sent.end(),
+            [](const FakeSocket::Sent& s) { return s.datagram == enquiry; }));
+    }
+    QStringList listed() { return tool.get<ListBox>("LST_KRT").items(); }
+
+    Tool tool;
+};
+
+TEST_F(Discovery, RepliesAreListedAlignedAndCountedOnTheCounter)
+{
+    tool.receiveSocket.injectBurst({ Tool::reply(device(3, "10.0.0.1")),
+        Tool::reply(device(33, "10.0.0.2")), Tool::reply(device(3, "10.0.0.1")) });
+    EXPECT_EQ(listed(),
+        QStringList({ QString::fromStdString("0-80-194-1-2-3 ,10.0.0.1,255.255.255.0,10.0.0.254,9600"),
+            QString::fromStdString(device(33, "10.0.0.2")) }));
+    EXPECT_EQ(tool.get<ChangeLabel>("AFF_TOT_TERM").text(), QStringLiteral("2"));
+    EXPECT_EQ(tool.get<CounterDisplay>("AFF_TOT_TERMb").shownText(), QStringLiteral("   2"));
+    EXPECT_TRUE(tool.get("LST_KRT").isVisible());
+    EXPECT_TRUE(tool.get("AFF_SEL_DEV").isVisible());
+    EXPECT_FALSE(tool.get("AFF_NO_DEV").isVisible() && tool.get("LST_KRT").isHidden());
+}
+
+TEST_F(Discovery, PlainCycleSendsOneEnquiryAndStartsWithAnEmptyList)
+{
+    endCycle();
+    tool.receiveSocket.inject(Tool::reply(device(1, "10.0.0.1")));
+    tool.sendSocket.sent.clear();
+    QMetaObject::invokeMethod(&tool.get("B_ASK_CFG"), "click");
+    EXPECT_EQ(enquiriesSent(), 1);
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_EQ(tool.get<ChangeLabel>("AFF_TOT_TERM").text(), QStringLiteral("0"));
+    EXPECT_TRUE(tool.get("LST_KRT").isHidden());
+    EXPECT_TRUE(tool.get("FR_CFG").isHidden());
+    EXPECT_EQ(tool.sendSocket.sent.front().host, QHostAddress(QStringLiteral("255.255.255.255")));
+}
+
+TEST_F(Discovery, EthernetSwitchSends25EnquiriesATenthApartAndKeepsTheList)
+{
+    endCycle();
+    tool.receiveSocket.inject(Tool::reply(device(1, "10.0.0.1")));
+    tool.get<QCheckBox>("SW_SWITCH").setChecked(true);
+    tool.sendSocket.sent.clear();
+    bool shownDuringBurst = false;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, &tool.app.form,
+        [&] { shownDuringBurst |= tool.sendSocket.sent.size() < 25 && !tool.get("B_ASK_CFG").isHidden(); });
+    probe.start(5);
+    QMetaObject::invokeMethod(&tool.get("B_ASK_CFG"), "click");
+    const double back = tool.whenShown("B_ASK_CFG");
+    probe.stop();
+    ASSERT_EQ(enquiriesSent(), 25);
+    const auto& sent = tool.sendSocket.sent;
+    for (size_t i = 1; i < sent.size(); ++i) {
+        EXPECT_GE(sent[i].time - sent[i - 1].time, 0.1) << i;
+        EXPECT_LT(sent[i].time - sent[i - 1].time, 0.25) << i;
+    }
+    EXPECT_FALSE(shownDuringBurst) << "FIND DEVICES came back in the middle of the burst";
+    EXPECT_GE(back - sent.back().time, 0.29);
+    EXPECT_EQ(listed().size(), 1) << "the list is kept";
+}
+
+TEST_F(Discovery, AutomaticModesRunOnlyWhenTheirButtonIsVisible)
+{
+    endCycle();
+    struct Mode {
+        const char* box;
+        const char* timer;
+        int intervalMs;
+        const char* button;
+        QByteArray datagram;
+        int sends;
+    } modes[] = {
+        { "SW_AUTO_ASK", "TIM_AUTO_ASK", 600, "B_ASK_CFG", enquiry, 1 },
+        { "SW_AUTO_MAC", "TIM_AUTO_MAC", 1000, "B_SHOW_MAC", QByteArray::fromHex("feff02"), 10 },
+        { "SW_AUTO_TERM", "TIM_AUTO_TERM", 1000, "B_GO_TERM", QByteArray::fromHex("01ffff41fa"), 10 },
+    };
+    for (const Mode& m : modes) {
+        auto& timer = tool.get<QTimer>(m.timer);
+        tool.get<QCheckBox>(m.box).setChecked(true);
+        EXPECT_TRUE(timer.isActive()) << m.box;
+        EXPECT_EQ(timer.interval(), m.intervalMs) << m.box;
+
+        tool.sendSocket.sent.clear();
+        tool.get(m.button).hide(); // the action is running
+        emit timer.timeout({});
+        EXPECT_TRUE(tool.sendSocket.sent.empty()) << m.timer;
+        tool.get(m.button).show();
+        emit timer.timeout({});
+        ASSERT_EQ(static_cast<int>(tool.sendSocket.sent.size()), m.sends) << m.timer;
+        EXPECT_EQ(tool.sendSocket.sent.back().datagram, m.datagram) << m.timer;
+        endCycle();
+
+        tool.get<QCheckBox>(m.box).setChecked(false);
+        EXPECT_FALSE(timer.isActive()) << m.box;
+    }
+}
+
+TEST_F(Discovery, FullListRefusesNewDevicesAndSaysSoOnceACycle)
+{
+    endCycle();
+    std::vector<QByteArray> burst;
+    for (int i = 0; i < 10000; ++i)
+        burst.push_back(Tool::reply("1-1-1-1-" + std::to_string(i / 256) + "-" + std::to_string(i % 256)
+            + ",10.1.0.1"));
+    tool.receiveSocket.injectBurst(burst);
+    EXPECT_EQ(tool.get<ChangeLabel>("AFF_TOT_TERM").text(), QStringLiteral("10000"));
+    EXPECT_EQ(tool.get<CounterDisplay>("AFF_TOT_TERMb").shownText(), QStringLiteral("----"));
+    tool.receiveSocket.inject(Tool::reply("9-9-9-9-9-9,10.1.0.2"));
+    tool.receiveSocket.inject(Tool::reply("9-9-9-9-9-8,10.1.0.3"));
+    EXPECT_EQ(listed().size(), 10000);
+    EXPECT_THAT(tool.get<ChangeLabel>("AFF_SEL_DEV").text().toStdString(), testing::HasSubstr("FULL"));
+    EXPECT_TRUE(tool.dialogs.messages().empty()) << "no modal box in the middle of a discovery";
+    QMetaObject::invokeMethod(&tool.get("B_ASK_CFG"), "click");
+    EXPECT_EQ(tool.get<ChangeLabel>("AFF_SEL_DEV").text(), QStringLiteral("SELECT AN IP DEVICE FROM LIST ABOVE"));
+}
+
+TEST_F(Discovery, SortOrdersByTheOctetsAsNumbers)
+{
+    endCycle();
+    tool.receiveSocket.injectBurst({ Tool::reply(device(1, "10.0.0.10")), Tool::reply(device(2, "10.0.1.1")),
+        Tool::reply(device(3, "10.0.0.2")), Tool::reply("0-80-194-1-2-44,,x") });
+    QMetaObject::invokeMethod(&tool.get("B_SORT"), "click");
+    QStringList ips;
+    for (const QString& line : listed())
+        ips << line.section(u',', 1, 1);
+    EXPECT_EQ(ips, QStringList({ QString(), QStringLiteral("10.0.0.2"), QStringLiteral("10.0.0.10"),
+                       QStringLiteral("10.0.1.1") }));
+    EXPECT_EQ(tool.get<ChangeLabel>("AFF_TOT_TERM").text(), QStringLiteral("4"));
+}
+
+TEST_F(Discovery, ExportWritesTheListAndReportsAFailureByNameLeavingOldFilesAlone)
+{
+    endCycle();
+    tool.receiveSocket.injectBurst({ Tool::reply(device(3, "10.0.0.1")), Tool::reply(device(33, "10.0.0.2")) });
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("LST_MAC_.TXT"));
+    tool.get<FocusLineEdit>("INP_SAVE").setText(file);
+    QMetaObject::invokeMethod(&tool.get("B_SAVE"), "click");
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().split('\n').size(), 6) << "five CR LF lines";
+    EXPECT_TRUE(tool.dialogs.messages().empty());
+
+    // The name of an existing folder cannot be written: told by name, nothing damaged.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken")));
+    tool.get<FocusLineEdit>("INP_SAVE").setText(dir.filePath(QStringLiteral("taken")));
+    QMetaObject::invokeMethod(&tool.get("B_SAVE"), "click");
+    ASSERT_EQ(tool.dialogs.messages().size(), 1u);
+    EXPECT_THAT(tool.dialogs.messages().front().text.toStdString(), testing::HasSubstr("taken"));
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("taken"))).isDir());
+    EXPECT_FALSE(tool.get("B_SAVE").isHidden());
+}
+
+TEST_F(Discovery, OptionCharactersArePaddedOnlyWhenTheyAreShortDigits)
+{
+    auto& options = tool.get<FocusLineEdit>("INP_NO");
+    const std::pair<QString, QString> cases[] = {
+        { QStringLiteral("7"), QStringLiteral("0007") },
+        { QString(), QStringLiteral("0000") },
+        { QStringLiteral("20N0"), QStringLiteral("20N0") },
+        { QString::fromLatin1("00\xB8" "0"), QString::fromLatin1("00\xB8" "0") },
+    };
+    for (const auto& [typed, kept] : cases) {
+        options.setText(typed);
+        emit options.lostFocus();
+        EXPECT_EQ(options.text(), kept) << typed.toStdString();
+    }
+}
+
+} // namespace
