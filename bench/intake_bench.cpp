@@ -1,0 +1,73 @@
+#include "discovery/device_list.h"
+#include "discovery/device_list_model.h"
+#include "discovery/device_store.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace linknode;
+
+namespace {
+
+std::vector<std::string> fleet(int count)
+{
+    std::vector<std::string> records;
+    for (int i = 0; i < count; ++i)
+        records.push_back("0-80-194-" + std::to_string(i / 65536) + "-" + std::to_string(i / 256 % 256)
+            + "-" + std::to_string(i % 256) + ",10.213." + std::to_string(i / 250) + "."
+            + std::to_string(i % 250 + 1)
+            + ",255.255.0.0,10.213.0.254,57600,0,0,COPYRIGHT+TAVREN KRT-40 2.4F,1,10.213.0.1,"
+              "2101,2000,5,16,10,TavLOGIN");
+    return records;
+}
+
+const std::vector<std::string> records = fleet(DeviceStore::capacity);
+
+} // namespace
+
+// A cycle in which every one of 10000 listed devices answers again, unchanged.
+static void BM_Intake_10000_repeats(benchmark::State& state)
+{
+    DeviceStore store;
+    DeviceListModel model;
+    DeviceList list(store, model);
+    for (const std::string& record : records)
+        list.take(record);
+    model.commit();
+    for (auto _ : state) {
+        for (const std::string& record : records)
+            list.take(record);
+        model.commit();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(records.size()));
+}
+BENCHMARK(BM_Intake_10000_repeats)->Unit(benchmark::kMillisecond);
+
+// A fresh cycle: 10000 new devices into an empty list, shown in one insertion.
+static void BM_Intake_10000_new(benchmark::State& state)
+{
+    DeviceStore store;
+    DeviceListModel model;
+    DeviceList list(store, model);
+    for (auto _ : state) {
+        list.clear();
+        for (const std::string& record : records)
+            list.take(record);
+        model.commit();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(records.size()));
+}
+BENCHMARK(BM_Intake_10000_new)->Unit(benchmark::kMillisecond);
+
+// Re-padding all 10000 lines, as when a wider MAC joins a full list.
+static void BM_ALIGN_LIST_10000(benchmark::State& state)
+{
+    DeviceStore store;
+    DeviceListModel model;
+    DeviceList list(store, model);
+    for (const std::string& record : records)
+        list.take(record);
+    model.commit();
+    for (auto _ : state)
+        list.ALIGN_LIST();
+}
+BENCHMARK(BM_ALIGN_LIST_10000)->Unit(benchmark::kMillisecond);
