@@ -12,9 +12,9 @@ std::vector<std::string> fleet(int count)
 {
     std::vector<std::string> records;
     for (int i = 0; i < count; ++i)
-        records.push_back("0-80-194-" + std::to_string(i / 65536) + "-" + std::to_string(i / 256 % 256)
-            + "-" + std::to_string(i % 256) + ",10.213." + std::to_string(i / 250) + "."
-            + std::to_string(i % 250 + 1)
+        records.push_back("0-80-194-" + std::to_string(i / 65536) + "-"
+            + std::to_string(i / 256 % 256) + "-" + std::to_string(i % 256) + ",10.213."
+            + std::to_string(i / 250) + "." + std::to_string(i % 250 + 1)
             + ",255.255.0.0,10.213.0.254,57600,0,0,COPYRIGHT+TAVREN KRT-40 2.4F,1,10.213.0.1,"
               "2101,2000,5,16,10,TavLOGIN");
     return records;

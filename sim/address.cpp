@@ -46,7 +46,10 @@ std::optional<quint32> parseIpv4(QByteArrayView text)
     return address;
 }
 
-std::optional<Mac> parseMac(QByteArrayView text) { return parseNumbers<6>(text, '-'); }
+std::optional<Mac> parseMac(QByteArrayView text)
+{
+    return parseNumbers<6>(text, '-');
+}
 
 QByteArray formatMac(const Mac& mac)
 {

@@ -1,5 +1,6 @@
 #include "sim/command.h"
 
+#include <QList>
 #include <algorithm>
 #include <initializer_list>
 
@@ -7,7 +8,10 @@ namespace linknode::sim {
 
 namespace {
 
-    quint8 at(const QByteArray& d, qsizetype i) { return static_cast<quint8>(d[i]); }
+    quint8 at(const QByteArray& d, qsizetype i)
+    {
+        return static_cast<quint8>(d[i]);
+    }
 
     bool startsWith(const QByteArray& d, std::initializer_list<quint8> bytes)
     {
@@ -60,7 +64,10 @@ namespace {
         ++p;
         if (d.size() - p < 6)
             return unknown(QStringLiteral("MAC shorter than 6 bytes"));
-        NetworkConfig config { .ip = texts[0], .mask = texts[1], .gateway = texts[2] };
+        NetworkConfig config;
+        config.ip = texts[0];
+        config.mask = texts[1];
+        config.gateway = texts[2];
         if (texts.size() == 6)
             config.host = NetworkConfig::Host { texts[3], texts[4], texts[5] };
         for (size_t i = 0; i < config.mac.size(); ++i)
@@ -69,7 +76,8 @@ namespace {
             const qsizetype fc = d.indexOf('\xFC', p);
             if (fc < 0 || d.size() - fc < 3)
                 return unknown(QStringLiteral("serial settings incomplete"));
-            config.serial = NetworkConfig::Serial { d.mid(p, fc - p), at(d, fc + 1), at(d, fc + 2) };
+            config.serial
+                = NetworkConfig::Serial { d.mid(p, fc - p), at(d, fc + 1), at(d, fc + 2) };
             p = fc + 3;
             if (config.host && p < d.size())
                 config.socketMode = at(d, p++);
@@ -78,8 +86,8 @@ namespace {
         }
         const bool zeroAddresses = std::all_of(
             texts.begin(), texts.end(), [](const QByteArray& t) { return t == "0.0.0.0"; });
-        const bool zeroMac = std::all_of(
-            config.mac.begin(), config.mac.end(), [](quint8 b) { return b == 0; });
+        const bool zeroMac
+            = std::all_of(config.mac.begin(), config.mac.end(), [](quint8 b) { return b == 0; });
         Command command;
         command.kind = texts.size() == 3 && zeroAddresses && zeroMac && !config.serial
             ? CommandKind::Enquiry
@@ -103,7 +111,8 @@ namespace {
 
     Command decodeLogin(const QByteArray& d)
     {
-        Login login { .text = d.mid(3) };
+        Login login;
+        login.text = d.mid(3);
         const QByteArray& t = login.text;
         if (startsWith(t, { 0x03, 0x04, 0x03, 0x06 }) && t.size() >= 10
             && startsWith(t.mid(7), { 0x03, 0x04, 0x03 }))

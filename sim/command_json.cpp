@@ -6,7 +6,10 @@ namespace linknode::sim {
 
 namespace {
 
-    QString text(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
+    QString text(const QByteArray& bytes)
+    {
+        return QString::fromLatin1(bytes);
+    }
 
     void describeConfig(const NetworkConfig& config, QJsonObject& line)
     {

@@ -11,7 +11,8 @@ namespace linknode::sim {
 // Indexes of the devices that a datagram sent to `destination` reaches: every device for the
 // limited broadcast, the devices of that segment for a segment broadcast, the devices with
 // that address for a unicast. A null destination (the system did not tell) reaches all.
-std::vector<size_t> reachedDevices(const std::vector<Device>& fleet, const QHostAddress& destination);
+std::vector<size_t> reachedDevices(
+    const std::vector<Device>& fleet, const QHostAddress& destination);
 
 // Of the reached devices, those the command is for: a network configuration names its
 // device by MAC and a reset by its exact IP address text; every other command is for all of them.

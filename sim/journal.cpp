@@ -7,9 +7,10 @@ namespace linknode::sim {
 
 bool Journal::open(const QString& path, QString* error)
 {
-    const bool opened = path == u"-"
-        ? file_.open(stdout, QIODevice::WriteOnly)
-        : file_.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (path != u"-")
+        file_.setFileName(path);
+    const bool opened = path == u"-" ? file_.open(stdout, QIODevice::WriteOnly)
+                                     : file_.open(QIODevice::WriteOnly | QIODevice::Truncate);
     if (!opened && error)
         *error = path + QStringLiteral(": ") + file_.errorString();
     return opened;

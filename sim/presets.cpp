@@ -25,9 +25,9 @@ namespace {
     // The seven MQTT settings of the sensor gateway, each ended by CR; commas travel as 234.
     QByteArray mqttLogin()
     {
-        const QByteArray items[] = { "domoticz/in",
-            R"({"idx":%S00,"nvalue":0,"svalue":"%3","Battery":%B,"RSSI":%R})", "GW-0001", "mqtt",
-            "secret", "domoticz/in", R"({"status":"connected"})" };
+        const QByteArray items[]
+            = { "domoticz/in", R"({"idx":%S00,"nvalue":0,"svalue":"%3","Battery":%B,"RSSI":%R})",
+                  "GW-0001", "mqtt", "secret", "domoticz/in", R"({"status":"connected"})" };
         QByteArray login = "Tav";
         for (const QByteArray& item : items)
             login += QByteArray(item).replace(',', '\352') + '\r';
@@ -51,19 +51,19 @@ namespace {
                 "TavUSER\tPASS\r\n" },
             { "COPYRIGHT\\TAVREN CONDUIT V3 2.3W", "1", "2101V", "2780", { "5", "16", "10" },
                 "Tav" },
-            { "COPYRIGHT!TAVREN CONDUIT V4 2.4F", "1", "2101", "48\2709",
-                { "5", "16", "21" }, "TavA\rB\352C" },
+            { "COPYRIGHT!TAVREN CONDUIT V4 2.4F", "1", "2101", "48\2709", { "5", "16", "21" },
+                "TavA\rB\352C" },
             { "COPYRIGHTmTAVREN CONDUIT MODBUS 2.4F", "0", "502", "00M0", { "99", "99", "2" },
                 "Tav", "9600", "1", "0" },
             { "COPYRIGHTtTAVREN ROTAGATE 2.4F", "1", "2101", "0000", { "7", "20", "16" }, "Tav",
                 "38400", "3", "1" },
             { "COPYRIGHT#TAVREN QD PANORAMA 2.4F", "1", "00105", "0000", { "1", "1", "1" }, "Tav" },
-            { "COPYRIGHT^TAVREN QD-71R 2.4F", "1", "00002", "0000", { "1", "1", "1" }, "Tav", "4800",
-                "4", "0" },
+            { "COPYRIGHT^TAVREN QD-71R 2.4F", "1", "00002", "0000", { "1", "1", "1" }, "Tav",
+                "4800", "4", "0" },
             { "COPYRIGHT+TAVREN KRT-40 2.3F", "1", "23", "0780", { "5", "16", "10" },
                 "TavLOGIN\tUSER\35201\r" },
-            { "COPYRIGHToTAVREN KRT-40 V6 2.4F", "1", "2101", "07\2000",
-                { "16", "64", "0" }, "Tav" },
+            { "COPYRIGHToTAVREN KRT-40 V6 2.4F", "1", "2101", "07\2000", { "16", "64", "0" },
+                "Tav" },
             { "COPYRIGHTxTAVREN KRT-40 CLOUD 2.4F", "1", "23", "0000", { "5", "16", "10" },
                 "TavTER:0042\r" },
             { "COPYRIGHTqTAVREN CONDUIT-IP MQTT 2.4F", "1", "1883", "00N0", { "1", "1", "1" },
@@ -116,8 +116,8 @@ std::vector<Device> syntheticFleet(int count)
         const int slot = i + 10;
         fleet.push_back(Device { .mac = "0-80-194-" + QByteArray::number((n >> 16) & 255) + '-'
                 + QByteArray::number((n >> 8) & 255) + '-' + QByteArray::number(n & 255),
-            .ip = "10.213." + QByteArray::number(slot / 254) + '.'
-                + QByteArray::number(slot % 254 + 1),
+            .ip
+            = "10.213." + QByteArray::number(slot / 254) + '.' + QByteArray::number(slot % 254 + 1),
             .mask = "255.255.0.0",
             .gateway = hostAddress.toByteArray(),
             .bauds = "9600",

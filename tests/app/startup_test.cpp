@@ -18,7 +18,6 @@ namespace {
 const QByteArray enquiry = QByteArray::fromHex(
     "feff01ff01302e302e302e300d302e302e302e300d302e302e302e300dfd000000000000");
 
-
 TEST(StartUp, SendsTheEnquiryToBroadcastWithoutAnyClick)
 {
     Tool tool;

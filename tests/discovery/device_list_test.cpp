@@ -49,8 +49,8 @@ TEST(DeviceList, ChangedFieldReplacesTheLineInPlace)
     EXPECT_EQ(f.list.count(), 3);
     EXPECT_EQ(f.store.at(1), "0-80-194-1-2-4,10.0.0.9,b");
     EXPECT_THAT(f.lines(),
-        testing::ElementsAre("0-80-194-1-2-3,10.0.0.1,a", "0-80-194-1-2-4,10.0.0.9,b",
-            "0-80-194-1-2-5,10.0.0.3,c"));
+        testing::ElementsAre(
+            "0-80-194-1-2-3,10.0.0.1,a", "0-80-194-1-2-4,10.0.0.9,b", "0-80-194-1-2-5,10.0.0.3,c"));
 }
 
 TEST(DeviceList, NewMacWithAListedAddressIsAdded)

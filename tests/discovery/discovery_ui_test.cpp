@@ -32,8 +32,9 @@ struct Discovery : testing::Test {
     void endCycle() { tool.whenShown("B_ASK_CFG"); }
     int enquiriesSent() const
     {
-        return static_cast<int>(std::count_if(tool.sendSocket.sent.begin(), tool.sendSocket.sent.end(),
-            [](const FakeSocket::Sent& s) { return s.datagram == enquiry; }));
+        return static_cast<int>(
+            std::count_if(tool.sendSocket.sent.begin(), tool.sendSocket.sent.end(),
+                [](const FakeSocket::Sent& s) { return s.datagram == enquiry; }));
     }
     QStringList listed() { return tool.get<ListBox>("LST_KRT").items(); }
 
@@ -45,8 +46,9 @@ TEST_F(Discovery, RepliesAreListedAlignedAndCountedOnTheCounter)
     tool.receiveSocket.injectBurst({ Tool::reply(device(3, "10.0.0.1")),
         Tool::reply(device(33, "10.0.0.2")), Tool::reply(device(3, "10.0.0.1")) });
     EXPECT_EQ(listed(),
-        QStringList({ QString::fromStdString("0-80-194-1-2-3 ,10.0.0.1,255.255.255.0,10.0.0.254,9600"),
-            QString::fromStdString(device(33, "10.0.0.2")) }));
+        QStringList(
+            { QString::fromStdString("0-80-194-1-2-3 ,10.0.0.1,255.255.255.0,10.0.0.254,9600"),
+                QString::fromStdString(device(33, "10.0.0.2")) }));
     EXPECT_EQ(tool.get<ChangeLabel>("AFF_TOT_TERM").text(), QStringLiteral("2"));
     EXPECT_EQ(tool.get<CounterDisplay>("AFF_TOT_TERMb").shownText(), QStringLiteral("   2"));
     EXPECT_TRUE(tool.get("LST_KRT").isVisible());
@@ -76,8 +78,9 @@ TEST_F(Discovery, EthernetSwitchSends25EnquiriesATenthApartAndKeepsTheList)
     tool.sendSocket.sent.clear();
     bool shownDuringBurst = false;
     QTimer probe;
-    QObject::connect(&probe, &QTimer::timeout, &tool.app.form,
-        [&] { shownDuringBurst |= tool.sendSocket.sent.size() < 25 && !tool.get("B_ASK_CFG").isHidden(); });
+    QObject::connect(&probe, &QTimer::timeout, &tool.app.form, [&] {
+        shownDuringBurst |= tool.sendSocket.sent.size() < 25 && !tool.get("B_ASK_CFG").isHidden();
+    });
     probe.start(5);
     QMetaObject::invokeMethod(&tool.get("B_ASK_CFG"), "click");
     const double back = tool.whenShown("B_ASK_CFG");
@@ -106,7 +109,8 @@ TEST_F(Discovery, AutomaticModesRunOnlyWhenTheirButtonIsVisible)
     } modes[] = {
         { "SW_AUTO_ASK", "TIM_AUTO_ASK", 600, "B_ASK_CFG", enquiry, 1 },
         { "SW_AUTO_MAC", "TIM_AUTO_MAC", 1000, "B_SHOW_MAC", QByteArray::fromHex("feff02"), 10 },
-        { "SW_AUTO_TERM", "TIM_AUTO_TERM", 1000, "B_GO_TERM", QByteArray::fromHex("01ffff41fa"), 10 },
+        { "SW_AUTO_TERM", "TIM_AUTO_TERM", 1000, "B_GO_TERM", QByteArray::fromHex("01ffff41fa"),
+            10 },
     };
     for (const Mode& m : modes) {
         auto& timer = tool.get<QTimer>(m.timer);
@@ -134,38 +138,43 @@ TEST_F(Discovery, FullListRefusesNewDevicesAndSaysSoOnceACycle)
     endCycle();
     std::vector<QByteArray> burst;
     for (int i = 0; i < 10000; ++i)
-        burst.push_back(Tool::reply("1-1-1-1-" + std::to_string(i / 256) + "-" + std::to_string(i % 256)
-            + ",10.1.0.1"));
+        burst.push_back(Tool::reply(
+            "1-1-1-1-" + std::to_string(i / 256) + "-" + std::to_string(i % 256) + ",10.1.0.1"));
     tool.receiveSocket.injectBurst(burst);
     EXPECT_EQ(tool.get<ChangeLabel>("AFF_TOT_TERM").text(), QStringLiteral("10000"));
     EXPECT_EQ(tool.get<CounterDisplay>("AFF_TOT_TERMb").shownText(), QStringLiteral("----"));
     tool.receiveSocket.inject(Tool::reply("9-9-9-9-9-9,10.1.0.2"));
     tool.receiveSocket.inject(Tool::reply("9-9-9-9-9-8,10.1.0.3"));
     EXPECT_EQ(listed().size(), 10000);
-    EXPECT_THAT(tool.get<ChangeLabel>("AFF_SEL_DEV").text().toStdString(), testing::HasSubstr("FULL"));
+    EXPECT_THAT(
+        tool.get<ChangeLabel>("AFF_SEL_DEV").text().toStdString(), testing::HasSubstr("FULL"));
     EXPECT_TRUE(tool.dialogs.messages().empty()) << "no modal box in the middle of a discovery";
     QMetaObject::invokeMethod(&tool.get("B_ASK_CFG"), "click");
-    EXPECT_EQ(tool.get<ChangeLabel>("AFF_SEL_DEV").text(), QStringLiteral("SELECT AN IP DEVICE FROM LIST ABOVE"));
+    EXPECT_EQ(tool.get<ChangeLabel>("AFF_SEL_DEV").text(),
+        QStringLiteral("SELECT AN IP DEVICE FROM LIST ABOVE"));
 }
 
 TEST_F(Discovery, SortOrdersByTheOctetsAsNumbers)
 {
     endCycle();
-    tool.receiveSocket.injectBurst({ Tool::reply(device(1, "10.0.0.10")), Tool::reply(device(2, "10.0.1.1")),
-        Tool::reply(device(3, "10.0.0.2")), Tool::reply("0-80-194-1-2-44,,x") });
+    tool.receiveSocket.injectBurst(
+        { Tool::reply(device(1, "10.0.0.10")), Tool::reply(device(2, "10.0.1.1")),
+            Tool::reply(device(3, "10.0.0.2")), Tool::reply("0-80-194-1-2-44,,x") });
     QMetaObject::invokeMethod(&tool.get("B_SORT"), "click");
     QStringList ips;
     for (const QString& line : listed())
         ips << line.section(u',', 1, 1);
-    EXPECT_EQ(ips, QStringList({ QString(), QStringLiteral("10.0.0.2"), QStringLiteral("10.0.0.10"),
-                       QStringLiteral("10.0.1.1") }));
+    EXPECT_EQ(ips,
+        QStringList({ QString(), QStringLiteral("10.0.0.2"), QStringLiteral("10.0.0.10"),
+            QStringLiteral("10.0.1.1") }));
     EXPECT_EQ(tool.get<ChangeLabel>("AFF_TOT_TERM").text(), QStringLiteral("4"));
 }
 
 TEST_F(Discovery, ExportWritesTheListAndReportsAFailureByNameLeavingOldFilesAlone)
 {
     endCycle();
-    tool.receiveSocket.injectBurst({ Tool::reply(device(3, "10.0.0.1")), Tool::reply(device(33, "10.0.0.2")) });
+    tool.receiveSocket.injectBurst(
+        { Tool::reply(device(3, "10.0.0.1")), Tool::reply(device(33, "10.0.0.2")) });
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("LST_MAC_.TXT"));
     tool.get<FocusLineEdit>("INP_SAVE").setText(file);
@@ -192,7 +201,10 @@ TEST_F(Discovery, OptionCharactersArePaddedOnlyWhenTheyAreShortDigits)
         { QStringLiteral("7"), QStringLiteral("0007") },
         { QString(), QStringLiteral("0000") },
         { QStringLiteral("20N0"), QStringLiteral("20N0") },
-        { QString::fromLatin1("00\xB8" "0"), QString::fromLatin1("00\xB8" "0") },
+        { QString::fromLatin1("00\xB8"
+                              "0"),
+            QString::fromLatin1("00\xB8"
+                                "0") },
     };
     for (const auto& [typed, kept] : cases) {
         options.setText(typed);

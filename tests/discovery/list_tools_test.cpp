@@ -43,7 +43,8 @@ TEST(OrderByIp, EqualAddressesAreOrderedByTheWholeLine)
 
 TEST(ExportText, TwoDevicesGiveFiveLines)
 {
-    const std::string text = exportText({ "0-1-2-3-4-5 ,10.0.0.1,255.0.0.0", "0-1-2-3-4-55,192.168.100.200,x" });
+    const std::string text
+        = exportText({ "0-1-2-3-4-5 ,10.0.0.1,255.0.0.0", "0-1-2-3-4-55,192.168.100.200,x" });
     const std::string tail = " = _______________________________\r\n";
     EXPECT_EQ(text,
         "\r\n"
@@ -79,7 +80,10 @@ TEST(PadOptionCharacters, PadsOnlyShortDigitTexts)
         { "2780", "2780" },
         { "12345", "12345" },
         { "20N0", "20N0" },
-        { std::string("00\xB8" "0"), std::string("00\xB8" "0") },
+        { std::string("00\xB8"
+                      "0"),
+            std::string("00\xB8"
+                        "0") },
         { "2N", "2N" },
         { " 7", " 7" },
     };

@@ -32,7 +32,8 @@ struct Tool {
     // A device reply: FE FF and the record.
     static QByteArray reply(const std::string& record)
     {
-        return QByteArray("\xFE\xFF", 2) + QByteArray(record.data(), static_cast<qsizetype>(record.size()));
+        return QByteArray("\xFE\xFF", 2)
+            + QByteArray(record.data(), static_cast<qsizetype>(record.size()));
     }
 
     Clock clock;

@@ -1,0 +1,218 @@
+#include "sim/fleet_file.h"
+#include "sim/journal.h"
+#include "sim/presets.h"
+#include "sim/quit_on_signal.h"
+#include "sim/simulator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+
+using namespace linknode::sim;
+
+namespace {
+
+const QString description = QStringLiteral(R"(
+Simulates a fleet of LinkNode devices on UDP. Every device the enquiry reaches answers with
+FE FF and its record, sent to the asker's address at the reply port. Every datagram received
+is journalled as one JSON line. A datagram to 255.255.255.255 (or a segment broadcast) reaches
+every device (of that segment); one to a device's address reaches only that device.
+
+Fleet file (--fleet):
+  {"devices": [{"mac": "0-80-194-1-2-3", "ip": "10.213.0.11", "mask": "255.255.255.0",
+    "gateway": "10.213.0.1", "bauds": "9600", "parity": "0", "databits": "0",
+    "version": "COPYRIGHT+TAVREN KRT 2.4F", "mode": "1", "hostIp": "10.213.0.1",
+    "hostPort": "2101", "options": "2780", "wiegand": ["5", "16", "10"],
+    "login": "TavAB\r", "fields": 16, "silent": false}]}
+  mac and ip are required; other texts default to empty. Text code points 0..255 are the
+  bytes ("\u00b8" is byte 184, "\u00ea" byte 234, "\r" CR). "fields" N sends only the first
+  N record fields (8: old firmware ending after the version). A silent device never answers.
+
+Presets (--preset):
+  all-models  one device of each model signature, then old-firmware, INC., encrypted,
+              Zephyr-Pod and unsigned boards; 10.213.0.11 upwards on a /24
+  synthetic   --count N plain KRT-40/NX V5 boards, 10.213.0.11 upwards on 10.213.0.0/16
+
+Journal lines: {"t", "from", "to", "hex", "kind", decoded fields, "devices": [MACs]}; kinds
+enquiry (with "replies" and "dropped"), network-config, show-mac, host-update, reset, login,
+countdown, terminal-mode, boot-mode, terminal-prefix, terminal-frame (with "announced"),
+unknown (with "reason"). Also {"event": "send-failure"} lines and a closing
+{"event": "stop"} line with the counts.)");
+
+struct Settings {
+    std::vector<Device> fleet;
+    SimulatorOptions simulator;
+    QString journal;
+    bool listAddresses = false;
+    double exitAfter = 0.0;
+};
+
+// Checks and converts the options; an error names the option.
+std::optional<Settings> readSettings(const QCommandLineParser& parser, QString* error)
+{
+    Settings settings;
+    bool ok = true;
+    const auto number = [&](const QString& name, double low, double high) {
+        bool valid = false;
+        const double value = parser.value(name).toDouble(&valid);
+        if (!valid || value < low || value > high) {
+            *error = QStringLiteral("--%1 must be a number from %2 to %3")
+                         .arg(name)
+                         .arg(low)
+                         .arg(high);
+            ok = false;
+        }
+        return value;
+    };
+    settings.simulator.port = static_cast<quint16>(number(QStringLiteral("port"), 0, 65535));
+    settings.simulator.replyPort
+        = static_cast<quint16>(number(QStringLiteral("reply-port"), 1, 65535));
+    settings.simulator.dropRate = number(QStringLiteral("drop"), 0, 1);
+    settings.simulator.jitterMs = static_cast<int>(number(QStringLiteral("jitter"), 0, 60000));
+    settings.simulator.seed = static_cast<quint32>(number(QStringLiteral("seed"), 0, 4294967295.0));
+    if (parser.isSet(QStringLiteral("exit-after")))
+        settings.exitAfter = number(QStringLiteral("exit-after"), 0.001, 86400.0 * 365);
+    if (!ok)
+        return std::nullopt;
+    settings.simulator.bindAddress = QHostAddress(parser.value(QStringLiteral("bind")));
+    if (settings.simulator.bindAddress.protocol() != QAbstractSocket::IPv4Protocol) {
+        *error = QStringLiteral("--bind must be an IPv4 address");
+        return std::nullopt;
+    }
+
+    const QString preset = parser.value(QStringLiteral("preset"));
+    const bool fromFile = parser.isSet(QStringLiteral("fleet"));
+    if (fromFile == !preset.isEmpty()) {
+        *error = QStringLiteral("give either --fleet FILE or --preset NAME");
+        return std::nullopt;
+    }
+    if (fromFile) {
+        auto fleet = readFleetFile(parser.value(QStringLiteral("fleet")), error);
+        if (!fleet)
+            return std::nullopt;
+        settings.fleet = std::move(*fleet);
+    } else if (preset == u"all-models") {
+        settings.fleet = allModelsFleet();
+    } else if (preset == u"synthetic") {
+        const int count = static_cast<int>(number(QStringLiteral("count"), 1, syntheticLimit));
+        if (!ok)
+            return std::nullopt;
+        settings.fleet = syntheticFleet(count);
+    } else {
+        *error = QStringLiteral("unknown preset \"%1\"").arg(preset);
+        return std::nullopt;
+    }
+
+    const QStringList silent
+        = parser.values(QStringLiteral("silent")).join(u',').split(u',', Qt::SkipEmptyParts);
+    for (const QString& mac : silent) {
+        bool found = false;
+        for (Device& device : settings.fleet)
+            if (device.mac == mac.trimmed().toLatin1()) {
+                device.silent = true;
+                found = true;
+            }
+        if (!found) {
+            *error = QStringLiteral("--silent: no device has the MAC %1").arg(mac);
+            return std::nullopt;
+        }
+    }
+    settings.journal = parser.value(QStringLiteral("journal"));
+    settings.listAddresses = parser.isSet(QStringLiteral("list-addresses"));
+    return settings;
+}
+
+// Each address once, in fleet order, for `ip addr add A/32 dev lo`.
+void printAddresses(const std::vector<Device>& fleet)
+{
+    QTextStream out(stdout);
+    QSet<QByteArray> seen;
+    for (const Device& device : fleet)
+        if (!seen.contains(device.ip)) {
+            seen.insert(device.ip);
+            out << QString::fromLatin1(device.ip) << '\n';
+        }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("linknode-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(description);
+    parser.addHelpOption();
+    parser.addOptions({
+        { QStringLiteral("fleet"), QStringLiteral("Fleet from a JSON file (format above)."),
+            QStringLiteral("FILE") },
+        { QStringLiteral("preset"), QStringLiteral("Built-in fleet: all-models or synthetic."),
+            QStringLiteral("NAME") },
+        { QStringLiteral("count"), QStringLiteral("Devices of the synthetic preset (100)."),
+            QStringLiteral("N"), QStringLiteral("100") },
+        { QStringLiteral("port"), QStringLiteral("UDP port the devices listen on (1024)."),
+            QStringLiteral("PORT"), QStringLiteral("1024") },
+        { QStringLiteral("reply-port"), QStringLiteral("Port the replies go to (2024)."),
+            QStringLiteral("PORT"), QStringLiteral("2024") },
+        { QStringLiteral("bind"), QStringLiteral("Local address to listen on (0.0.0.0)."),
+            QStringLiteral("ADDRESS"), QStringLiteral("0.0.0.0") },
+        { QStringLiteral("journal"), QStringLiteral("Journal file, \"-\" for standard output."),
+            QStringLiteral("FILE") },
+        { QStringLiteral("drop"), QStringLiteral("Probability 0..1 that a reply is lost (0)."),
+            QStringLiteral("RATE"), QStringLiteral("0") },
+        { QStringLiteral("jitter"), QStringLiteral("Each reply is held back 0..MS ms (0)."),
+            QStringLiteral("MS"), QStringLiteral("0") },
+        { QStringLiteral("seed"), QStringLiteral("Seed of the drop and jitter draws (1)."),
+            QStringLiteral("N"), QStringLiteral("1") },
+        { QStringLiteral("silent"), QStringLiteral("Devices that never answer (comma list)."),
+            QStringLiteral("MAC[,MAC...]") },
+        { QStringLiteral("list-addresses"),
+            QStringLiteral("Print every device address, one a line, and exit.") },
+        { QStringLiteral("exit-after"), QStringLiteral("Stop after this many seconds."),
+            QStringLiteral("SECONDS") },
+    });
+    parser.process(app);
+
+    QTextStream err(stderr);
+    QString error;
+    auto settings = readSettings(parser, &error);
+    if (!settings) {
+        err << "linknode-sim: " << error << '\n';
+        return 2;
+    }
+    if (settings->listAddresses) {
+        printAddresses(settings->fleet);
+        return 0;
+    }
+
+    Journal journal;
+    if (!settings->journal.isEmpty() && !journal.open(settings->journal, &error)) {
+        err << "linknode-sim: " << error << '\n';
+        return 1;
+    }
+    const qsizetype deviceCount = static_cast<qsizetype>(settings->fleet.size());
+    Simulator simulator(std::move(settings->fleet), settings->simulator, journal);
+    if (!simulator.start(&error)) {
+        err << "linknode-sim: cannot listen on " << settings->simulator.bindAddress.toString()
+            << ':' << settings->simulator.port << ": " << error << '\n';
+        return 1;
+    }
+    if (!quitOnSignals(app))
+        err << "linknode-sim: SIGINT and SIGTERM will end the process without the last line\n";
+    if (settings->exitAfter > 0)
+        QTimer::singleShot(
+            static_cast<int>(settings->exitAfter * 1000), &app, &QCoreApplication::quit);
+    err << "linknode-sim: " << deviceCount << " devices on "
+        << settings->simulator.bindAddress.toString() << ':' << simulator.localPort()
+        << ", replies to port " << settings->simulator.replyPort << Qt::endl;
+
+    const int status = app.exec();
+    simulator.finish();
+    err << "linknode-sim: received " << simulator.received() << ", replies sent "
+        << simulator.replies().sent() << ", dropped " << simulator.dropped() << ", send failures "
+        << simulator.replies().failed() << '\n';
+    return status;
+}

@@ -1,0 +1,158 @@
+#include "sim/simulator.h"
+
+#include "sim/command.h"
+#include "sim/command_json.h"
+#include "sim/delivery.h"
+#include "sim/journal.h"
+
+#include <QJsonArray>
+#include <QNetworkDatagram>
+#include <QNetworkInterface>
+#include <sys/socket.h>
+
+namespace linknode::sim {
+
+namespace {
+
+    // Datagrams taken per ready-read turn, so a flood cannot keep the replies from going out.
+    constexpr int drainLimit = 1024;
+
+    // Large buffers: a fleet of thousands answers one enquiry in a burst.
+    void enlargeBuffers(qintptr descriptor)
+    {
+        const int fd = static_cast<int>(descriptor);
+        constexpr int size = 8 * 1024 * 1024;
+        if (setsockopt(fd, SOL_SOCKET, SO_SNDBUFFORCE, &size, sizeof size) != 0)
+            setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &size, sizeof size);
+        if (setsockopt(fd, SOL_SOCKET, SO_RCVBUFFORCE, &size, sizeof size) != 0)
+            setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
+    }
+
+    QString peer(const QHostAddress& address, quint16 port)
+    {
+        return address.toString() + u':' + QString::number(port);
+    }
+
+} // namespace
+
+Simulator::Simulator(
+    std::vector<Device> fleet, const SimulatorOptions& options, Journal& journal, QObject* parent)
+    : QObject(parent)
+    , fleet_(std::move(fleet))
+    , options_(options)
+    , journal_(journal)
+    , socket_(this)
+    , sender_(
+          socket_,
+          [this](const Reply& reply, const QString& error) {
+              journal_.write({ { QStringLiteral("t"), elapsed() },
+                  { QStringLiteral("event"), QStringLiteral("send-failure") },
+                  { QStringLiteral("to"), peer(reply.to, reply.port) },
+                  { QStringLiteral("device"), QString::fromLatin1(reply.mac) },
+                  { QStringLiteral("error"), error } });
+          },
+          this)
+    , faults_(options.dropRate, options.jitterMs, options.seed)
+{
+    connect(&socket_, &QUdpSocket::readyRead, this, &Simulator::drain);
+}
+
+bool Simulator::start(QString* error)
+{
+    clock_.start();
+    if (!socket_.bind(options_.bindAddress, options_.port)) {
+        if (error)
+            *error = socket_.errorString();
+        return false;
+    }
+    enlargeBuffers(socket_.socketDescriptor());
+    // Replies leave from the device's own address where this host has it (the end-to-end
+    // namespace puts every device address on loopback); elsewhere the system chooses.
+    for (const QHostAddress& address : QNetworkInterface::allAddresses())
+        if (address.protocol() == QAbstractSocket::IPv4Protocol)
+            localAddresses_.insert(address.toIPv4Address());
+    return true;
+}
+
+double Simulator::elapsed() const
+{
+    return static_cast<double>(clock_.nsecsElapsed()) / 1e9;
+}
+
+void Simulator::drain()
+{
+    for (int n = 0; n < drainLimit && socket_.hasPendingDatagrams(); ++n) {
+        const QNetworkDatagram datagram = socket_.receiveDatagram();
+        if (!datagram.isValid())
+            return;
+        handle(datagram);
+    }
+}
+
+void Simulator::handle(const QNetworkDatagram& datagram)
+{
+    ++received_;
+    const QByteArray data = datagram.data();
+    const Command command = decodeCommand(data);
+    const QString from
+        = peer(datagram.senderAddress(), static_cast<quint16>(datagram.senderPort()));
+    const QHostAddress to = datagram.destinationAddress();
+    const std::vector<size_t> devices
+        = addressedDevices(fleet_, reachedDevices(fleet_, to), command);
+
+    QJsonObject line = describeCommand(command);
+    line.insert(u"t", elapsed());
+    line.insert(u"from", from);
+    line.insert(u"to", to.isNull() ? QString() : to.toString());
+    line.insert(u"hex", QString::fromLatin1(data.toHex()));
+    QJsonArray macs;
+    for (const size_t i : devices)
+        macs.append(QString::fromLatin1(fleet_[i].mac));
+    line.insert(u"devices", macs);
+
+    if (command.kind == CommandKind::Enquiry) {
+        const qint64 droppedBefore = dropped_;
+        line.insert(u"replies", answer(devices, datagram.senderAddress()));
+        line.insert(u"dropped", dropped_ - droppedBefore);
+    }
+    if (command.kind == CommandKind::TerminalFrame)
+        line.insert(u"announced", lastPrefixFrom_ == from);
+    lastPrefixFrom_ = command.kind == CommandKind::TerminalPrefix ? from : QString();
+    journal_.write(line);
+}
+
+int Simulator::answer(const std::vector<size_t>& devices, const QHostAddress& asker)
+{
+    int queued = 0;
+    for (const size_t i : devices) {
+        const Device& device = fleet_[i];
+        if (device.silent)
+            continue;
+        if (faults_.drop()) {
+            ++dropped_;
+            continue;
+        }
+        const auto ip = parseIpv4(device.ip);
+        Reply reply { .datagram = "\xFE\xFF" + recordText(device),
+            .to = asker,
+            .port = options_.replyPort,
+            .from = ip && localAddresses_.contains(*ip) ? QHostAddress(*ip) : QHostAddress(),
+            .mac = device.mac };
+        sender_.enqueue(std::move(reply), faults_.delayMs());
+        ++queued;
+    }
+    return queued;
+}
+
+void Simulator::finish()
+{
+    journal_.write(
+        { { QStringLiteral("t"), elapsed() }, { QStringLiteral("event"), QStringLiteral("stop") },
+            { QStringLiteral("received"), received_ }, { QStringLiteral("dropped"), dropped_ },
+            { QStringLiteral("sent"), sender_.sent() },
+            { QStringLiteral("retries"), sender_.retries() },
+            { QStringLiteral("sendFailures"), sender_.failed() },
+            { QStringLiteral("unsent"), sender_.pending() } });
+}
+
+} // namespace linknode::sim

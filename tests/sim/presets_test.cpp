@@ -1,0 +1,159 @@
+#include "sim/address.h"
+#include "sim/presets.h"
+
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace linknode::sim {
+namespace {
+
+    // Model codes in the order the tool tests the signatures.
+    const QByteArray codes = "&*></\\!mt#^+oxq";
+
+    QByteArray signature(char code)
+    {
+        return "COPYRIGHT" + QByteArray(1, code) + "TAVREN";
+    }
+
+    QByteArray versionOf(const Device& device)
+    {
+        return device.version.right(4);
+    }
+
+    // Numeric value of the version's digits, as the tool reads it ("2.4F" gives 24).
+    int versionNumber(const Device& device)
+    {
+        QByteArray digits;
+        for (const char c : versionOf(device))
+            if (c >= '0' && c <= '9')
+                digits += c;
+        return digits.toInt();
+    }
+
+    const Device* findDevice(const std::vector<Device>& fleet, char code)
+    {
+        for (const Device& device : fleet)
+            if (recordText(device).contains(signature(code)))
+                return &device;
+        return nullptr;
+    }
+
+    TEST(AllModels, OneDeviceOfEachSignatureInTestOrder)
+    {
+        const std::vector<Device> fleet = allModelsFleet();
+        ASSERT_GE(fleet.size(), static_cast<size_t>(codes.size()));
+        for (qsizetype i = 0; i < codes.size(); ++i) {
+            const QByteArray record = recordText(fleet[static_cast<size_t>(i)]);
+            EXPECT_TRUE(record.contains(signature(codes[i]))) << codes[i];
+            // No other signature, in either case for the "X" test, may decide the model.
+            for (qsizetype j = 0; j < codes.size(); ++j) {
+                if (j != i) {
+                    EXPECT_FALSE(record.contains(signature(codes[j])))
+                        << codes[i] << " carries " << codes[j];
+                }
+            }
+            if (codes[i] != 'x') {
+                EXPECT_FALSE(record.toUpper().contains(signature('X'))) << codes[i];
+            }
+        }
+    }
+
+    TEST(AllModels, FeatureFirmwareAndFields)
+    {
+        const std::vector<Device> fleet = allModelsFleet();
+        // "d.dL" versions compare as texts in the same order as their version codes.
+        EXPECT_GE(versionOf(*findDevice(fleet, '\\')), "2.3W");
+        EXPECT_EQ(findDevice(fleet, '\\')->hostPort, "2101V");
+        EXPECT_GE(versionOf(*findDevice(fleet, '#')), "2.4F");
+        EXPECT_EQ(findDevice(fleet, '#')->hostPort, "00105");
+        EXPECT_GE(versionOf(*findDevice(fleet, '^')), "2.4F");
+        EXPECT_GE(versionOf(*findDevice(fleet, '+')), "2.3F");
+        EXPECT_TRUE(findDevice(fleet, 'x')->login.contains("TER:0042"));
+
+        const Device& mqtt = *findDevice(fleet, 'q');
+        EXPECT_EQ(mqtt.options.at(2), 'N');
+        EXPECT_TRUE(mqtt.login.startsWith("Tav"));
+        EXPECT_EQ(mqtt.login.count('\r'), 7);
+        EXPECT_TRUE(mqtt.login.endsWith('\r'));
+        EXPECT_TRUE(mqtt.login.contains(char(234))); // the commas of the JSON messages
+    }
+
+    TEST(AllModels, SpecialBoards)
+    {
+        const std::vector<Device> fleet = allModelsFleet();
+        int inc = 0, old = 0, encrypted = 0, zephyr = 0;
+        for (const Device& device : fleet) {
+            const QByteArray record = recordText(device);
+            if (versionOf(device) == "INC.") {
+                ++inc;
+                EXPECT_EQ(record.count(','), 7);
+            } else if (versionNumber(device) < 13) {
+                ++old;
+            }
+            encrypted += record.contains("TAVRENk") ? 1 : 0;
+            zephyr += device.options.size() == 4 && device.options.at(2) == 'N'
+                    && !record.contains(signature('q'))
+                ? 1
+                : 0;
+        }
+        EXPECT_EQ(inc, 1);
+        EXPECT_EQ(old, 1);
+        EXPECT_EQ(encrypted, 1);
+        EXPECT_EQ(zephyr, 1);
+    }
+
+    TEST(AllModels, DistinctAddressesAndWellFormedRecords)
+    {
+        const std::vector<Device> fleet = allModelsFleet();
+        QSet<QByteArray> macs, ips;
+        QByteArray all;
+        for (const Device& device : fleet) {
+            macs.insert(device.mac);
+            ips.insert(device.ip);
+            ASSERT_TRUE(parseMac(device.mac)) << device.mac.toStdString();
+            const auto ip = parseIpv4(device.ip);
+            ASSERT_TRUE(ip) << device.ip.toStdString();
+            EXPECT_EQ(*ip >> 8, 0x0AD500u) << device.ip.toStdString(); // 10.213.0.x
+            EXPECT_GT(*ip & 255, 10u);
+            EXPECT_LT(*ip & 255, 255u);
+            const QByteArray record = recordText(device);
+            // A comma inside a field would shift every field after it.
+            EXPECT_EQ(record.count(','), device.fields - 1) << record.toStdString();
+            all += record;
+        }
+        EXPECT_EQ(macs.size(), static_cast<qsizetype>(fleet.size()));
+        EXPECT_EQ(ips.size(), static_cast<qsizetype>(fleet.size()));
+        for (const int byte : { 128, 184, 234, 13, 9, 10 })
+            EXPECT_TRUE(all.contains(static_cast<char>(byte))) << byte;
+    }
+
+    TEST(Synthetic, DistinctUsableAddressesUpToTheLimit)
+    {
+        const std::vector<Device> fleet = syntheticFleet(syntheticLimit);
+        ASSERT_EQ(fleet.size(), static_cast<size_t>(syntheticLimit));
+        QSet<QByteArray> macs;
+        QSet<quint32> ips;
+        for (const Device& device : fleet) {
+            macs.insert(device.mac);
+            const auto ip = parseIpv4(device.ip);
+            ASSERT_TRUE(ip && parseMac(device.mac)) << device.ip.toStdString();
+            ASSERT_EQ(*ip >> 16, 0x0AD5u);
+            ASSERT_NE(*ip & 255, 0u);
+            ASSERT_NE(*ip & 255, 255u);
+            ASSERT_GT(*ip, 0x0AD5000Au); // above 10.213.0.10
+            ips.insert(*ip);
+        }
+        EXPECT_EQ(macs.size(), syntheticLimit);
+        EXPECT_EQ(ips.size(), syntheticLimit);
+        EXPECT_TRUE(recordText(fleet.front()).contains(signature('+')));
+    }
+
+    TEST(Synthetic, CountIsClamped)
+    {
+        EXPECT_TRUE(syntheticFleet(-3).empty());
+        EXPECT_EQ(syntheticFleet(syntheticLimit + 5).size(), static_cast<size_t>(syntheticLimit));
+        EXPECT_EQ(syntheticFleet(1).front().ip, "10.213.0.11");
+    }
+
+} // namespace
+} // namespace linknode::sim
