@@ -278,10 +278,11 @@ namespace {
         // The device list.
         { "FR_LST_KRT", K::Frame, nullptr, 105, 480, 5535, 3060,
             "                    List of TCPIP Tavren devices", nullptr, Shown },
-        { "LST_KRT", K::List, "FR_LST_KRT", 105, 240, 5325, 2220, "", nullptr, Hidden },
         { "AFF_NO_DEV", K::Label, "FR_LST_KRT", 105, 255, 5325, 255,
             "NO IP DEVICE FOUND PLEASE PUSH \"FIND DEVICES\" BUTTON", nullptr, Shown },
         { "Text1", K::MultiLineText, "FR_LST_KRT", 105, 540, 5325, 1920, text1, nullptr, Shown },
+        // The list lies over the help texts, which are seen while it is hidden.
+        { "LST_KRT", K::List, "FR_LST_KRT", 105, 240, 5325, 2220, "", nullptr, Hidden },
         { "B_SORT", K::Button, "FR_LST_KRT", 105, 2565, 1200, 375, "SORT BY IP",
             "Sort devices by IP address", Shown },
         { "Label10", K::Label, "FR_LST_KRT", 1380, 2640, 2280, 225, "TAVREN DEVICE DETECTED",

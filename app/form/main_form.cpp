@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -113,6 +114,10 @@ void MainForm::build()
     for (const char* name : { "INP_PARITY", "INP_StopBit", "INP_DATABITS", "INP_BAUDS" })
         get<QComboBox>(name).setEditable(true);
     get<QPlainTextEdit>("Text1").setReadOnly(true);
+    // Padding lines up the MAC column only in a fixed-pitch font.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(8);
+    get<QWidget>("LST_KRT").setFont(fixed);
     get<QLabel>("TXT_MODE_NOT_AVAILABLE").setAutoFillBackground(true);
     get<QLabel>("TXT_MODE_NOT_AVAILABLE").setAlignment(Qt::AlignCenter);
     // Frames shown over others must lie on top of them.
