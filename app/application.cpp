@@ -10,6 +10,12 @@ Application::Application(DatagramSocket& sendSocket, DatagramSocket& receiveSock
     , boot(form, link, clock)
     , listTools(form, link, dialogs, clock, discovery)
     , autoRepeat(form, clock, discovery, listTools, boot)
+    , configView(form)
+    , optionSwitches(form, dialogs, boot)
+    , ntp(form)
+    , serial(form)
+    , host(form)
+    , mqtt(form)
     , shell(form, link, dialogs, clock, store, discovery)
 {
     sendSocket.setObjectName(QStringLiteral("TCP"));

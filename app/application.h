@@ -3,12 +3,18 @@
 #include "app/form/main_form.h"
 #include "app/shell_controller.h"
 #include "boot/boot_controller.h"
+#include "commands/ntp_controller.h"
+#include "commands/option_switches_controller.h"
+#include "commands/serial_controller.h"
+#include "config/config_view_controller.h"
 #include "discovery/auto_repeat_controller.h"
 #include "discovery/device_store.h"
 #include "discovery/discovery_controller.h"
 #include "discovery/list_tools_controller.h"
 #include "link/link.h"
 #include "link/link_controller.h"
+#include "mqtt/mqtt_controller.h"
+#include "netid/host_controller.h"
 
 namespace linknode {
 
@@ -30,6 +36,12 @@ struct Application {
     BootController boot;
     ListToolsController listTools;
     AutoRepeatController autoRepeat;
+    ConfigViewController configView;
+    OptionSwitchesController optionSwitches;
+    NtpController ntp;
+    SerialController serial;
+    HostController host;
+    MqttController mqtt;
     ShellController shell;
 };
 

@@ -1,10 +1,15 @@
 #include "boot/boot_controller.h"
 
 #include "app/form/main_form.h"
+#include "app/util/latin1.h"
 #include "app/util/wait.h"
+#include "commands/option_text.h"
+#include "config/view_state.h"
 #include "link/envelope.h"
 #include "link/link.h"
+#include "widgets/focus_line_edit.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QPushButton>
 
@@ -18,6 +23,8 @@ BootController::BootController(MainForm& form, Link& link, const Clock& clock)
 {
     connect(&form.get<QPushButton>("B_GO_TERM"), &QPushButton::clicked, this,
         &BootController::B_GO_TERM_Click);
+    connect(&form.get<QCheckBox>("SW_AUTO_BOOT"), &QCheckBox::toggled, this,
+        &BootController::SW_AUTO_BOOT_Click);
 }
 
 void BootController::B_GO_TERM_Click()
@@ -31,6 +38,19 @@ void BootController::B_GO_TERM_Click()
         DELAIS_EVT(clock_, 0.1);
     }
     button.show();
+}
+
+void BootController::SW_AUTO_BOOT_Click()
+{
+    if (!deviceShown(form_))
+        return;
+    const char c = autoBootCharacter(form_.get<QCheckBox>("SW_AUTO_BOOT").isChecked(),
+        form_.get<QCheckBox>("SW_AUXRS232").isChecked());
+    // While the view is filled from a record, the options stay as the device sent them.
+    if (viewBeingFilled(form_))
+        return;
+    auto& options = form_.get<FocusLineEdit>("INP_NO");
+    options.setText(toText(withAutoBootCharacter(toBytes(options.text()), c)));
 }
 
 } // namespace linknode

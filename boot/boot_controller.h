@@ -8,13 +8,14 @@ class Clock;
 class Link;
 class MainForm;
 
-// Sending terminals into terminal mode.
+// Sending terminals into terminal mode, and the auto-boot option character.
 class BootController : public QObject {
     Q_OBJECT
 public:
     BootController(MainForm& form, Link& link, const Clock& clock);
 
     void B_GO_TERM_Click();
+    void SW_AUTO_BOOT_Click();
 
 private:
     MainForm& form_;

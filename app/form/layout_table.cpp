@@ -213,14 +213,14 @@ namespace {
         { "INP_DATABITS", K::Combo, "FR_SERIAL_CFG", 60, 510, 1290, 315, "", "DataBits", Shown },
         { "INP_BAUDS", K::Combo, "FR_SERIAL_CFG", 1410, 510, 1290, 315, "", "Bauds", Shown },
         { "FR_PANORAMA_MODE", K::Frame, "FR_CFG_INP", 5800, 2400, 3100, 1650, "", nullptr, Hidden },
-        { "LST_PANORAMA_MODE", K::List, "FR_PANORAMA_MODE", 60, 150, 2200, 1440, "", nullptr,
+        { "LST_PANORAMA_MODE", K::Combo, "FR_PANORAMA_MODE", 60, 150, 2200, 315, "", nullptr,
             Shown },
         { "B_PANORAMA_SAVE_MODE", K::Button, "FR_PANORAMA_MODE", 2300, 150, 740, 330, "Save",
             nullptr, Shown },
         { "FR_WIEGAND", K::Frame, "FR_CFG_INP", 5800, 1230, 3100, 480, "", nullptr, Hidden },
         { "PIC_WARNING_SUBNET(0)", K::Picture, "FR_WIEGAND", 60, 150, 240, 240, "", nullptr,
             Shown },
-        { "INP_WIEGAND_CFG", K::TextBox, "FR_WIEGAND", 1740, 135, 1290, 285, "", nullptr, Shown },
+        { "INP_WIEGAND_CFG", K::Combo, "FR_WIEGAND", 1740, 135, 1290, 285, "", nullptr, Shown },
         { "Label4", K::Label, "FR_WIEGAND", 360, 165, 1350, 225, "WIEGAND CONFIG:", nullptr,
             Shown },
         { "FR_BIOSCRYPT_PREFIX", K::Frame, "FR_CFG_INP", 8040, 450, 900, 420, "", nullptr, Hidden },
@@ -247,12 +247,16 @@ namespace {
         { "FR_MODE", K::Frame, "FR_CFG_INP", 3060, 1380, 2640, 1520, "", nullptr, Shown },
         { "SW_MODE(0)", K::Option, "FR_MODE", 60, 150, 1000, 255, "SERVER", nullptr, Shown },
         { "SW_MODE(1)", K::Option, "FR_MODE", 1140, 150, 1000, 255, "CLIENT", nullptr, Shown },
-        { "LBL_HOST_IP", K::Label, "FR_MODE", 60, 480, 1000, 225, "HOST IP", nullptr, Shown },
+        { "TXT_MODE(0)", K::Label, "FR_MODE", 60, 480, 1000, 225, "HOST IP", nullptr, Shown },
         { "INP_HOST_IP", K::TextBox, "FR_MODE", 1080, 450, 1500, 285, "", nullptr, Shown },
-        { "LBL_HOST_PORT", K::Label, "FR_MODE", 60, 810, 1000, 225, "HOST PORT", nullptr, Shown },
+        { "TXT_MODE(1)", K::Label, "FR_MODE", 60, 810, 1000, 225, "HOST PORT", nullptr, Shown },
         { "INP_HOST_PORT", K::TextBox, "FR_MODE", 1080, 780, 800, 285, "", nullptr, Shown },
-        { "LBL_RESERVED", K::Label, "FR_MODE", 60, 1140, 1000, 225, "RESERVED", nullptr, Shown },
+        { "TXT_MODE(2)", K::Label, "FR_MODE", 60, 1140, 1000, 225, "RESERVED", nullptr, Shown },
         { "INP_NO", K::TextBox, "FR_MODE", 1080, 1110, 800, 285, "", nullptr, Shown },
+        { "Line1(0)", K::Line, "FR_MODE", 2580, 570, 45, 30, "", nullptr, Shown },
+        { "Line1(1)", K::Line, "FR_MODE", 2580, 900, 45, 30, "", nullptr, Shown },
+        { "Line2(0)", K::Line, "FR_MODE", 1890, 900, 45, 30, "", nullptr, Shown },
+        { "Line2(1)", K::Line, "FR_MODE", 1890, 1230, 45, 30, "", nullptr, Shown },
         { "TXT_MODE_NOT_AVAILABLE", K::Label, "FR_MODE", 30, 225, 2580, 1200, notAvailable, nullptr,
             Shown },
         { "FR_LOGIN", K::Frame, "FR_CFG_INP", 5800, 1740, 3100, 1200, "LOGIN STRING   ", nullptr,
@@ -332,6 +336,8 @@ const char* kindName(ControlKind kind)
         return "counter";
     case K::Timer:
         return "timer";
+    case K::Line:
+        return "line";
     }
     return "";
 }

@@ -20,6 +20,7 @@ enum class ControlKind {
     IpEntry,
     Counter,
     Timer,
+    Line,
 };
 
 enum ControlFlag : unsigned { Shown = 0, Hidden = 1, Disabled = 2 };

@@ -2,17 +2,20 @@
 
 #include "app/form/layout_table.h"
 #include "app/form/multi_line_text.h"
+#include "commands/wiegand.h"
 #include "widgets/change_label.h"
 #include "widgets/counter_display.h"
 #include "widgets/focus_line_edit.h"
 #include "widgets/ip_entry.h"
 #include "widgets/list_box.h"
+#include "widgets/product_art.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -66,6 +69,11 @@ namespace {
             return new IpEntry(parent);
         case ControlKind::Counter:
             return new CounterDisplay(parent);
+        case ControlKind::Line: {
+            auto* line = new QFrame(parent);
+            line->setFrameShape(QFrame::HLine);
+            return line;
+        }
         case ControlKind::Timer: {
             auto* timer = new QTimer(parent);
             timer->setTimerType(Qt::PreciseTimer);
@@ -108,6 +116,13 @@ void MainForm::build()
         }
     }
 
+    auto& wiegand = get<QComboBox>("INP_WIEGAND_CFG");
+    wiegand.setEditable(true);
+    for (const std::string& item : wiegandItems())
+        wiegand.addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
+    wiegand.setCurrentIndex(-1);
+    get<QComboBox>("LST_PANORAMA_MODE").setEditable(true);
+
     auto& templates = get<QComboBox>("SW_MQTT_CFG_TEMPLATE");
     templates.addItems({ QStringLiteral("Preconfigured devices ..."),
         QStringLiteral("Domoticz Home Automation System"), QStringLiteral("SOTI CONNECT IoT!") });
@@ -120,9 +135,31 @@ void MainForm::build()
     get<QWidget>("LST_KRT").setFont(fixed);
     get<QLabel>("TXT_MODE_NOT_AVAILABLE").setAutoFillBackground(true);
     get<QLabel>("TXT_MODE_NOT_AVAILABLE").setAlignment(Qt::AlignCenter);
+    setPictures();
     // Frames shown over others must lie on top of them.
     for (const char* name : { "FR_MQTT", "FR_UPD_WAIT", "FR_RENIP" })
         get<QWidget>(name).raise();
+}
+
+void MainForm::setPictures()
+{
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    for (int index = kFirstProductPicture; index <= kLastProductPicture; ++index) {
+        const QString name = QStringLiteral("PIC_PROD(%1)").arg(index);
+        get<QLabel>(name.toLatin1().constData())
+            .setPixmap(productPicture(index, kProductPictureSize, ratio));
+    }
+    const std::pair<const char*, QPixmap (*)(QSize, qreal)> icons[] = {
+        { "PIC_ENCRYPTED", encryptedPicture },
+        { "PIC_WARNING_SUBNET(0)", warningPicture },
+        { "PIC_WARNING_SUBNET(1)", warningPicture },
+        { "PIC_V6_AUX", auxPortPicture },
+        { "PIC_NTP", ntpPicture },
+        { "IMG_BIOSCRYPT_PREFIX", prefixPicture },
+        { "Picture1(8)", networkPicture },
+    };
+    for (const auto& [name, draw] : icons)
+        get<QLabel>(name).setPixmap(draw(kIconSize, ratio));
 }
 
 void MainForm::closeEvent(QCloseEvent* event)

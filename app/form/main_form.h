@@ -35,6 +35,7 @@ protected:
 private:
     [[noreturn]] static void missingControl(const char* name);
     void build();
+    void setPictures();
 
     QHash<QString, QObject*> controls_;
     bool closing_ = false;

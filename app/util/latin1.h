@@ -30,4 +30,16 @@ inline std::string fromDatagram(const QByteArray& datagram)
     return std::string(datagram.constData(), static_cast<size_t>(datagram.size()));
 }
 
+// A control's text without leading and trailing blanks (code 32 only, as devices expect).
+inline QString trimmedBlanks(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
 } // namespace linknode

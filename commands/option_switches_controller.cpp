@@ -1,0 +1,230 @@
+#include "commands/option_switches_controller.h"
+
+#include "app/form/dialogs.h"
+#include "app/form/main_form.h"
+#include "app/util/latin1.h"
+#include "boot/boot_controller.h"
+#include "commands/option_text.h"
+#include "config/device_record.h"
+#include "config/view_state.h"
+#include "widgets/focus_line_edit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QPalette>
+#include <QRadioButton>
+
+namespace linknode {
+
+OptionSwitchesController::OptionSwitchesController(
+    MainForm& form, Dialogs& dialogs, BootController& boot)
+    : QObject(&form)
+    , form_(form)
+    , dialogs_(dialogs)
+    , boot_(boot)
+{
+    using C = OptionSwitchesController;
+    const std::pair<const char*, void (C::*)()> boxes[] = {
+        { "SW_CONDUIT(0)", &C::SW_CONDUIT_Click },
+        { "SW_CONDUIT(1)", &C::SW_CONDUIT_Click },
+        { "SW_BIOSCRYPT", &C::SW_BIOSCRYPT_Click },
+        { "SW_BIOSCRYPT_PREFIX", &C::SW_BIOSCRYPT_PREFIX_Click },
+        { "SW_KEEPALIVE", &C::SW_KEEPALIVE_Click },
+        { "SW_TIMEOUT", &C::SW_TIMEOUT_Click },
+        { "SW_AUXRS232", &C::SW_AUXRS232_Click },
+        { "SW_10BASET", &C::SW_10BASET_Click },
+    };
+    for (const auto& [name, handler] : boxes)
+        connect(&form.get<QCheckBox>(name), &QCheckBox::toggled, this, handler);
+    // Option buttons: only the one that becomes selected acts.
+    const std::pair<const char*, void (C::*)()> options[] = {
+        { "SW_KEEPALIVE_DEL(0)", &C::SW_KEEPALIVE_DEL_Click },
+        { "SW_KEEPALIVE_DEL(1)", &C::SW_KEEPALIVE_DEL_Click },
+        { "SW_MODE(0)", &C::SW_MODE_Click },
+        { "SW_MODE(1)", &C::SW_MODE_Click },
+    };
+    for (const auto& [name, handler] : options)
+        connect(
+            &form.get<QRadioButton>(name), &QRadioButton::toggled, this, [this, handler](bool on) {
+                if (on)
+                    (this->*handler)();
+            });
+    // A press comes before the change only when the user (or the automation) clicks.
+    connect(&form.get<QCheckBox>("SW_10BASET"), &QCheckBox::pressed, this,
+        &OptionSwitchesController::SW_10BASET_MouseDown);
+}
+
+bool OptionSwitchesController::checked(const char* name) const
+{
+    return form_.get<QAbstractButton>(name).isChecked();
+}
+
+void OptionSwitchesController::setChecked(const char* name, bool on)
+{
+    form_.get<QAbstractButton>(name).setChecked(on);
+}
+
+void OptionSwitchesController::writeOption(int position, char c)
+{
+    auto& options = form_.get<FocusLineEdit>("INP_NO");
+    const std::string current = toBytes(options.text());
+    setTextUnlessFilling("INP_NO", toText(withOptionCharacter(current, position, c)));
+}
+
+void OptionSwitchesController::setTextUnlessFilling(const char* name, const QString& text)
+{
+    if (!viewBeingFilled(form_))
+        form_.get<FocusLineEdit>(name).setText(text);
+}
+
+void OptionSwitchesController::SW_CONDUIT_Click()
+{
+    if (!deviceShown(form_))
+        return;
+    auto& conduit400 = form_.get<QCheckBox>("SW_CONDUIT(1)");
+    char c;
+    if (checked("SW_CONDUIT(0)")) {
+        c = '2';
+        conduit400.setEnabled(true);
+    } else {
+        c = '0';
+        conduit400.setChecked(false);
+        conduit400.setEnabled(false);
+    }
+    if (conduit400.isChecked()) {
+        setChecked("SW_BIOSCRYPT", false);
+        setChecked("SW_BIOSCRYPT_PREFIX", false);
+        c = '4';
+        setChecked("SW_CONDUIT(0)", true);
+    } else if (checked("SW_CONDUIT(0)")) {
+        setChecked("SW_BIOSCRYPT", false);
+        setChecked("SW_BIOSCRYPT_PREFIX", false);
+        c = '2';
+    }
+    writeOption(1, c);
+}
+
+void OptionSwitchesController::SW_BIOSCRYPT_Click()
+{
+    if (!deviceShown(form_))
+        return;
+    auto& prefixFrame = form_.get<QWidget>("FR_BIOSCRYPT_PREFIX");
+    char c;
+    if (checked("SW_BIOSCRYPT")) {
+        setChecked("SW_CONDUIT(0)", false);
+        setChecked("SW_CONDUIT(1)", false);
+        c = '5';
+        prefixFrame.show();
+    } else {
+        c = '0';
+        setChecked("SW_BIOSCRYPT_PREFIX", false);
+        prefixFrame.hide();
+    }
+    // Written last, so it wins over what the conduit handler wrote meanwhile.
+    writeOption(1, c);
+}
+
+void OptionSwitchesController::SW_BIOSCRYPT_PREFIX_Click()
+{
+    if (!deviceShown(form_))
+        return;
+    char c = '5';
+    if (checked("SW_BIOSCRYPT_PREFIX")) {
+        setChecked("SW_CONDUIT(0)", false);
+        setChecked("SW_CONDUIT(1)", false);
+        c = '6';
+    }
+    writeOption(1, c);
+}
+
+void OptionSwitchesController::SW_KEEPALIVE_Click()
+{
+    if (!deviceShown(form_))
+        return;
+    const bool on = checked("SW_KEEPALIVE");
+    const char c = !on ? '0' : checked("SW_KEEPALIVE_DEL(0)") ? '7' : '8';
+    form_.get<QWidget>("SW_KEEPALIVE_DEL(0)").setEnabled(on);
+    form_.get<QWidget>("SW_KEEPALIVE_DEL(1)").setEnabled(on);
+    writeOption(2, c);
+}
+
+void OptionSwitchesController::SW_KEEPALIVE_DEL_Click()
+{
+    SW_KEEPALIVE_Click();
+}
+
+void OptionSwitchesController::SW_TIMEOUT_Click()
+{
+    if (!deviceShown(form_))
+        return;
+    const std::string current = toBytes(form_.get<FocusLineEdit>("INP_NO").text());
+    setTextUnlessFilling("INP_NO", toText(withTimeoutCharacter(current, checked("SW_TIMEOUT"))));
+}
+
+void OptionSwitchesController::SW_AUXRS232_Click()
+{
+    boot_.SW_AUTO_BOOT_Click();
+    if (checked("SW_KRT_V6")) {
+        const bool on = checked("SW_AUXRS232");
+        form_.get<QWidget>("FR_SERIAL_CFG").setVisible(on);
+        form_.get<QWidget>("PIC_V6_AUX").setVisible(on);
+    }
+}
+
+void OptionSwitchesController::SW_10BASET_MouseDown()
+{
+    form_.get<QWidget>("SW_10BASET").setProperty("tag", QStringLiteral("1"));
+}
+
+void OptionSwitchesController::SW_10BASET_Click()
+{
+    auto& box = form_.get<QWidget>("SW_10BASET");
+    const QString port = form_.get<FocusLineEdit>("INP_HOST_PORT").text();
+    const QString number = QString::number(leadingNumber(toBytes(port)));
+    if (!checked("SW_10BASET"))
+        setTextUnlessFilling("INP_HOST_PORT", number);
+    else if (!port.endsWith(u'U') && !port.endsWith(u'V'))
+        setTextUnlessFilling("INP_HOST_PORT", number + u'V');
+    if (!box.property("tag").toString().isEmpty()) {
+        dialogs_.message(
+            QStringLiteral("You must click on button 'Save Configuration' and disconnect "
+                           "and reconnect the device for this change take effect."),
+            QStringLiteral("Warning !"), MessageIcon::Information);
+        box.setProperty("tag", QString());
+    }
+}
+
+void OptionSwitchesController::SW_MODE_Click()
+{
+    const bool client = checked("SW_MODE(1)");
+    auto& ntp = form_.get<QCheckBox>("SW_NTP");
+    form_.get<QWidget>("B_CLEAR_LOGIN").setVisible(client);
+    if (client) {
+        ntp.setChecked(false);
+        ntp.setEnabled(false);
+    } else {
+        setTextUnlessFilling("INP_HOST_IP", QStringLiteral("0.0.0.0"));
+        setTextUnlessFilling("INP_NO", QStringLiteral("0000"));
+        ntp.setEnabled(true);
+    }
+
+    const QPalette::ColorRole role = client ? QPalette::Base : QPalette::Mid;
+    for (const char* name : { "INP_LOGIN", "INP_DEVNAME" }) {
+        auto& box = form_.get<QWidget>(name);
+        QPalette palette = box.palette();
+        palette.setColor(QPalette::Base, QApplication::palette().color(role));
+        box.setPalette(palette);
+    }
+    for (const char* name : { "INP_LOGIN", "Label2", "B_SEND_LOGIN", "B_ADD_TAB", "B_ADD_PAUSE",
+             "AFF_ID400", "B_ADD_ENTER", "TXT_MODE(0)", "TXT_MODE(1)", "TXT_MODE(2)" })
+        form_.get<QWidget>(name).setEnabled(client);
+    for (const char* name : { "FR_LOGIN", "Line1(0)", "Line1(1)", "Line2(0)", "Line2(1)", "INP_NO",
+             "INP_HOST_IP", "INP_HOST_PORT" })
+        form_.get<QWidget>(name).setVisible(client);
+    if (!form_.get<QWidget>("FR_MQTT").isHidden()) {
+        for (const char* name : { "Line1(0)", "Line1(1)", "Line2(0)", "Line2(1)" })
+            form_.get<QWidget>(name).hide();
+    }
+}
+
+} // namespace linknode

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Serial parity and data bits as the device codes them.
+namespace linknode {
+
+// Parity code 0..5: base (None 0, Even 1, Odd 2) plus 3 with two stop bits.
+// The word shown for a code: "None", "Even", "Odd"; codes 6..9 have none.
+std::optional<std::string> parityWord(int code);
+// "NONE"/"EVEN"/"ODD" in any case, trimmed -> 0/1/2.
+std::optional<int> parityBase(std::string_view word);
+
+// Data-bits code 0 = 8 bits, 1 = 7 bits; any other code reads as 8 bits.
+std::string dataBitsText(int code);
+
+} // namespace linknode

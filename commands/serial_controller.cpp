@@ -1,0 +1,114 @@
+#include "commands/serial_controller.h"
+
+#include "app/form/main_form.h"
+#include "app/util/latin1.h"
+#include "commands/serial_codes.h"
+#include "config/device_record.h"
+#include "widgets/change_label.h"
+#include "widgets/focus_line_edit.h"
+#include "widgets/ip_entry.h"
+
+#include <QComboBox>
+
+namespace linknode {
+
+namespace {
+    const QString accessCode = QStringLiteral("MARBLE KEY");
+}
+
+SerialController::SerialController(MainForm& form)
+    : QObject(&form)
+    , form_(form)
+{
+    // An item chosen from the list changes the shown text too: one handler covers both.
+    connect(&form.get<QComboBox>("INP_PARITY"), &QComboBox::editTextChanged, this,
+        &SerialController::INP_PARITY_Change);
+    connect(&form.get<QComboBox>("INP_StopBit"), &QComboBox::editTextChanged, this,
+        &SerialController::INP_StopBit_Change);
+    connect(&form.get<QComboBox>("INP_DATABITS"), &QComboBox::editTextChanged, this,
+        &SerialController::INP_DATABITS_Change);
+    connect(&form.get<FocusLineEdit>("INP_UNLOCK_255"), &FocusLineEdit::textChanged, this,
+        &SerialController::INP_UNLOCK_255_Change);
+    connect(&form.get<FocusLineEdit>("INP_PW"), &FocusLineEdit::textChanged, this,
+        &SerialController::INP_PW_Change);
+}
+
+int SerialController::parityCode() const
+{
+    return static_cast<int>(
+        leadingNumber(toBytes(form_.get<QWidget>("INP_PARITY").property("tag").toString())));
+}
+
+void SerialController::setParityCode(int code)
+{
+    form_.get<QWidget>("INP_PARITY").setProperty("tag", QString::number(code));
+}
+
+bool SerialController::twoStopBits() const
+{
+    return trimmedBlanks(form_.get<QComboBox>("INP_StopBit").currentText()) == QLatin1String("2");
+}
+
+void SerialController::INP_PARITY_Change()
+{
+    auto& parity = form_.get<QComboBox>("INP_PARITY");
+    const QString shown = trimmedBlanks(parity.currentText());
+    if (shown.size() == 1) {
+        // A code from the device; anything but a digit counts as 0.
+        const int code = shown[0].isDigit() ? shown[0].digitValue() : 0;
+        setParityCode(code);
+        form_.get<QComboBox>("INP_StopBit")
+            .setEditText(code <= 2 ? QStringLiteral("1") : QStringLiteral("2"));
+        if (const auto word = parityWord(code))
+            parity.setEditText(toText(*word));
+        return;
+    }
+    if (const auto base = parityBase(toBytes(shown)))
+        setParityCode(*base + (twoStopBits() ? 3 : 0));
+}
+
+void SerialController::INP_StopBit_Change()
+{
+    const int code = parityCode();
+    const QString stopBits = trimmedBlanks(form_.get<QComboBox>("INP_StopBit").currentText());
+    if (stopBits == QLatin1String("2") && code < 3)
+        setParityCode(code + 3);
+    else if (stopBits == QLatin1String("1") && code >= 3)
+        setParityCode(code - 3);
+}
+
+void SerialController::INP_DATABITS_Change()
+{
+    auto& dataBits = form_.get<QComboBox>("INP_DATABITS");
+    const long long value = leadingNumber(toBytes(dataBits.currentText()));
+    if (value == 0 || value == 1) {
+        dataBits.setProperty("tag", QString::number(value));
+        dataBits.setEditText(toText(dataBitsText(static_cast<int>(value))));
+    } else if (value == 8) {
+        dataBits.setProperty("tag", QStringLiteral("0"));
+    } else if (value == 7) {
+        dataBits.setProperty("tag", QStringLiteral("1"));
+    }
+}
+
+void SerialController::INP_UNLOCK_255_Change()
+{
+    form_.get<ChangeLabel>("AFF_MAC").setText(
+        trimmedBlanks(form_.get<FocusLineEdit>("INP_UNLOCK_255").text()));
+    form_.get<QWidget>("FR_CFG").show();
+    form_.get<IpEntry>("INP_IP").setText(QStringLiteral("0.0.0.0"));
+    form_.get<IpEntry>("INP_MASK").setText(QStringLiteral("255.255.0.0"));
+    form_.get<IpEntry>("INP_GATE").setText(QStringLiteral("0.0.0.0"));
+    form_.get<QComboBox>("INP_BAUDS").setEditText(QStringLiteral("57600"));
+    form_.get<QComboBox>("INP_PARITY").setEditText(QStringLiteral("0"));
+    form_.get<QComboBox>("INP_DATABITS").setEditText(QStringLiteral("0"));
+    form_.get<ChangeLabel>("AFF_VER").setText(QStringLiteral("1.6E"));
+}
+
+void SerialController::INP_PW_Change()
+{
+    const bool unlocked = form_.get<FocusLineEdit>("INP_PW").text().toUpper() == accessCode;
+    form_.get<QWidget>("FR_RENIP").setVisible(unlocked);
+}
+
+} // namespace linknode

@@ -1,0 +1,381 @@
+#include "config/config_view_controller.h"
+
+#include "app/form/layout_table.h"
+#include "app/form/main_form.h"
+#include "app/util/latin1.h"
+#include "app/util/text_fields.h"
+#include "commands/wiegand.h"
+#include "config/device_record.h"
+#include "config/model_identity.h"
+#include "mqtt/login_items.h"
+#include "widgets/change_label.h"
+#include "widgets/focus_line_edit.h"
+#include "widgets/ip_entry.h"
+#include "widgets/list_box.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+
+namespace linknode {
+
+namespace {
+    QString text(const std::string& bytes)
+    {
+        return toText(bytes);
+    }
+
+    QPoint twips(int left, int top)
+    {
+        return { left / twipsPerPixel, top / twipsPerPixel };
+    }
+}
+
+ConfigViewController::ConfigViewController(MainForm& form)
+    : QObject(&form)
+    , form_(form)
+{
+    connect(&form.get<ListBox>("LST_KRT"), &ListBox::rowClicked, this,
+        &ConfigViewController::LST_KRT_Click);
+}
+
+void ConfigViewController::LST_KRT_Click()
+{
+    auto& list = form_.get<ListBox>("LST_KRT");
+    const int row = list.currentRow();
+    if (row < 0)
+        return;
+    list.setProperty("tag", QStringLiteral("1"));
+    const QString line = list.items().value(row);
+    const std::string record = toBytes(line);
+
+    auto& mac = form_.get<ChangeLabel>("AFF_MAC");
+    mac.setText(text(recordField(record, FLD_MAC)));
+    form_.get<ChangeLabel>("AFF_MAC_HEX").setText(text(macHex(toBytes(mac.text()))));
+
+    form_.get<IpEntry>("INP_IP").setText(text(recordField(record, FLD_IP)));
+    form_.get<IpEntry>("INP_MASK").setText(text(recordField(record, FLD_MASK)));
+    form_.get<IpEntry>("INP_GATE").setText(text(recordField(record, FLD_GATE)));
+
+    form_.get<QComboBox>("INP_BAUDS").setEditText(text(recordField(record, FLD_BAUDS)));
+    form_.get<QComboBox>("INP_PARITY").setEditText(text(recordField(record, FLD_PARITY)));
+    form_.get<QComboBox>("INP_DATABITS").setEditText(text(recordField(record, FLD_DATABITS)));
+
+    // The login box always shows this device's login, even an empty or short one.
+    const FirmwareVersion version = firmwareVersion(record);
+    const std::string login = loginCaretForm(recordField(record, FLD_LOGIN));
+    form_.get<FocusLineEdit>("INP_LOGIN").setText(text(shownLogin(login)));
+
+    auto& wiegand = form_.get<QComboBox>("INP_WIEGAND_CFG");
+    wiegand.setEditText(QString());
+    const std::string code = wiegandCode(record);
+    if (!code.empty())
+        wiegand.setEditText(text(wiegandSelectorText(code)));
+
+    applyDefaults();
+    const ModelIdentity model = identify(record, version);
+    applyFeatures(record, version);
+    loadModeAndHost(record);
+    list.setToolTip(line);
+    auto& options = form_.get<FocusLineEdit>("INP_NO");
+    if (options.text().isEmpty())
+        options.setText(QStringLiteral("0000"));
+    markNtp();
+    decodeOptions();
+
+    if (model.row == 0 && !version.earliest) {
+        if (form_.get<QCheckBox>("SW_CONDUIT(0)").isChecked())
+            showPicture(4);
+        else
+            form_.get<QWidget>("PIC_PROD(0)").hide();
+    }
+    form_.get<QWidget>("FR_CFG").show();
+    list.setProperty("tag", QStringLiteral("0"));
+}
+
+void ConfigViewController::applyDefaults()
+{
+    for (const char* hidden : { "FR_WIEGAND", "FR_PANORAMA_MODE", "PIC_ENCRYPTED" })
+        form_.get<QWidget>(hidden).hide();
+    form_.get<QWidget>("FR_SERIAL_CFG").show();
+    form_.get<QCheckBox>("SW_KRT_V6").setChecked(false);
+    auto& auxPicture = form_.get<QWidget>("PIC_V6_AUX");
+    auxPicture.hide();
+    auxPicture.move(twips(5800, 1490));
+    form_.get<QWidget>("FR_SERIAL_CFG").move(twips(130, 1030));
+    for (const char* address : { "INP_IP", "INP_MASK", "INP_GATE" })
+        form_.get<IpEntry>(address).setEntryEnabled(true);
+    form_.get<QWidget>("AFF_DHCP_IP").hide();
+    for (const char* shown :
+        { "FR_MODE", "SW_KEEPALIVE_DEL(0)", "SW_KEEPALIVE_DEL(1)", "SW_TIMEOUT" })
+        form_.get<QWidget>(shown).show();
+    auto& mqtt = form_.get<QWidget>("FR_MQTT");
+    mqtt.move(twips(105, 3975));
+    mqtt.hide();
+    form_.get<QWidget>("SW_10BASET").hide();
+    form_.get<QWidget>("FR_TERM_NO").hide();
+    form_.get<QWidget>("FR_CONDUIT_AUTOBOOT").show();
+    // The workstation identifier belongs to the device shown, never to the one before.
+    form_.get<FocusLineEdit>("INP_DEVNAME").setText(QString());
+}
+
+ModelIdentity ConfigViewController::identify(
+    const std::string& record, const FirmwareVersion& version)
+{
+    auto& caption = form_.get<ChangeLabel>("AFF_VER");
+    if (version.earliest) {
+        caption.setText(QStringLiteral("1.0A"));
+        return {};
+    }
+    caption.setText(text(version.text));
+    const ModelIdentity model = identifyModel(record, version.code);
+    if (model.row != 0) {
+        caption.setText(text(model.name + version.text));
+        showPicture(model.picture);
+        applyModelRules(model, record);
+    }
+    if (isEncrypted(record)) {
+        auto& mark = form_.get<QWidget>("PIC_ENCRYPTED");
+        mark.setToolTip(QStringLiteral("Encrypted connection"));
+        mark.show();
+        caption.setText(caption.text() + QStringLiteral(" Encrypted"));
+    }
+    return model;
+}
+
+void ConfigViewController::applyModelRules(const ModelIdentity& model, const std::string& record)
+{
+    const unsigned rules = model.rules;
+    if (rules & RuleMqttFill)
+        fillMqtt(record);
+    if (rules & RuleDhcpGroup) {
+        for (const char* address : { "INP_IP", "INP_MASK", "INP_GATE" })
+            form_.get<IpEntry>(address).setEntryEnabled(false);
+        form_.get<QWidget>("AFF_DHCP_IP").show();
+    }
+    if (rules & RuleHidePanorama)
+        form_.get<QWidget>("FR_PANORAMA_MODE").hide();
+    if (rules & RuleWiegand)
+        form_.get<QWidget>("FR_WIEGAND").show();
+    if (rules & (RulePanoramaList | RuleQd71rList)) {
+        fillPanoramaModes(rules & RuleQd71rList);
+        form_.get<QWidget>("FR_PANORAMA_MODE").show();
+    }
+    if (rules & RuleModbusLock)
+        lockModbus();
+    if (rules & RuleV6Layout)
+        layOutV6();
+    if (rules & RuleTerminalNumber)
+        showTerminalNumber();
+    if (rules & Rule10BaseT)
+        form_.get<QWidget>("SW_10BASET").show();
+}
+
+void ConfigViewController::fillPanoramaModes(bool qd71r)
+{
+    auto& modes = form_.get<QComboBox>("LST_PANORAMA_MODE");
+    modes.clear();
+    if (qd71r) {
+        modes.addItems({ QStringLiteral("Clock Mode (Red)"), QStringLiteral("String Mode"),
+            QStringLiteral("Temperature Mode"), QStringLiteral("Show Version Mode") });
+        modes.setCurrentIndex(-1);
+        modes.setEditText(QStringLiteral("QD-71R V4 Startup Mode"));
+        modes.addItems({ QStringLiteral("Countdown on TTL IN"),
+            QStringLiteral("Counter on TTL IN 1 Reset TTL IN 2") });
+        return;
+    }
+    modes.addItems({ QStringLiteral("Clock Mode (Red)"), QStringLiteral("Clock Mode (Green)"),
+        QStringLiteral("Clock Mode (Flash)"), QStringLiteral("String Mode"),
+        QStringLiteral("Temperature Mode"), QStringLiteral("Show Version Mode"),
+        QStringLiteral("Countdown on TTL IN"),
+        QStringLiteral("Counter on TTL IN 1 Reset TTL IN 2") });
+    modes.setCurrentIndex(-1);
+    modes.setEditText(QStringLiteral("QD-Panorama Startup Mode"));
+}
+
+void ConfigViewController::lockModbus()
+{
+    form_.get<QWidget>("FR_MODE").hide();
+    for (const char* off : { "SW_TIMEOUT", "SW_AUTO_BOOT", "SW_CONDUIT(0)", "SW_KEEPALIVE",
+             "SW_BIOSCRYPT", "SW_AUXRS232" })
+        form_.get<QCheckBox>(off).setChecked(false);
+    for (const char* hidden : { "SW_TIMEOUT", "SW_KEEPALIVE", "SW_BIOSCRYPT", "SW_AUXRS232",
+             "FR_CONDUIT_AUTOBOOT", "SW_KEEPALIVE_DEL(0)", "SW_KEEPALIVE_DEL(1)" })
+        form_.get<QWidget>(hidden).hide();
+}
+
+void ConfigViewController::layOutV6()
+{
+    const bool auxPort = form_.get<QCheckBox>("SW_AUXRS232").isChecked();
+    form_.get<QWidget>("FR_SERIAL_CFG").setVisible(auxPort);
+    form_.get<QWidget>("PIC_V6_AUX").setVisible(auxPort);
+    form_.get<QCheckBox>("SW_KRT_V6").setChecked(true);
+    form_.get<QWidget>("FR_SERIAL_CFG").move(twips(6150, 1640));
+    form_.get<QWidget>("FR_CONDUIT_AUTOBOOT").hide();
+    for (const char* off : { "SW_AUTO_BOOT", "SW_CONDUIT(0)", "SW_CONDUIT(1)" })
+        form_.get<QCheckBox>(off).setChecked(false);
+}
+
+void ConfigViewController::fillMqtt(const std::string& record)
+{
+    form_.get<QWidget>("SW_TIMEOUT").hide();
+    form_.get<QWidget>("FR_MODE").hide();
+    auto& frame = form_.get<QWidget>("FR_MQTT");
+    frame.show();
+    frame.raise();
+    form_.get<QRadioButton>("SW_MODE(1)").setChecked(true);
+    form_.get<FocusLineEdit>("INP_MQTT_SERVER").setText(text(recordField(record, FLD_HOST_IP)));
+    form_.get<FocusLineEdit>("INP_MQTT_PORT").setText(text(recordField(record, FLD_HOST_PORT)));
+    // Every item, the topic too, is a whole part of the "^13^" split: a topic holding a
+    // caret is kept as it is.
+    const MqttItems items = mqttItems(toBytes(form_.get<FocusLineEdit>("INP_LOGIN").text()));
+    const char* const boxes[] = { "INP_MQTT_TOPIC", "INP_MQTT_MSG", "INP_MQTT_DEVICEID",
+        "INP_MQTT_USER", "INP_MQTT_PSW", "INP_MQTT_TOPIC_CONNECT", "INP_MQTT_MSG_CONNECT" };
+    for (size_t i = 0; i < items.size(); ++i)
+        form_.get<FocusLineEdit>(boxes[i]).setText(text(items[i]));
+}
+
+void ConfigViewController::showTerminalNumber()
+{
+    form_.get<QWidget>("FR_TERM_NO").show();
+    const QString login = form_.get<FocusLineEdit>("INP_LOGIN").text();
+    auto& number = form_.get<FocusLineEdit>("INP_TERM_NO");
+    number.setToolTip(login);
+    const QString upper = login.toUpper();
+    const qsizetype marker = upper.indexOf(QLatin1String("TER:"));
+    if (marker >= 0 && upper.size() - marker - 4 >= 4)
+        number.setText(upper.mid(marker + 4, 4));
+}
+
+void ConfigViewController::applyFeatures(const std::string& record, const FirmwareVersion& version)
+{
+    if (oldFirmware(record, version.number)) {
+        for (const char* hidden : { "FR_LOGIN", "SW_AUTO_BOOT", "SW_CONDUIT(0)" })
+            form_.get<QWidget>(hidden).hide();
+        return;
+    }
+    const VersionFeatures has = versionFeatures(version.number, version.letter);
+    form_.get<QWidget>("SW_AUTO_BOOT").show();
+    form_.get<QWidget>("SW_KEEPALIVE").setVisible(has.keepalive);
+    form_.get<QWidget>("SW_CONDUIT(0)").setVisible(has.conduit);
+    form_.get<QWidget>("FR_NTP").setVisible(has.ntp);
+    form_.get<QWidget>("FR_DEVNAME").setVisible(has.devName);
+    form_.get<QWidget>("SW_CONDUIT(1)").setVisible(has.conduit400);
+    form_.get<QWidget>("SW_BIOSCRYPT").setVisible(has.bioscrypt);
+    auto& auxPort = form_.get<QCheckBox>("SW_AUXRS232");
+    auxPort.setVisible(has.auxPort);
+    if (!has.auxPort)
+        auxPort.setChecked(false);
+    form_.get<QWidget>("SW_BIOSCRYPT_PREFIX").setVisible(has.bioscryptPrefix);
+    form_.get<QWidget>("IMG_BIOSCRYPT_PREFIX").setVisible(has.bioscryptPrefix);
+    auto& prompt = form_.get<ChangeLabel>("AFF_SEL_DEV");
+    prompt.setText(QStringLiteral("SELECT AN IP DEVICE FROM LIST ABOVE"));
+    prompt.hide();
+}
+
+void ConfigViewController::loadModeAndHost(const std::string& record)
+{
+    const int mode = socketMode(recordField(record, FLD_MODE));
+    auto& server = form_.get<QRadioButton>("SW_MODE(0)");
+    auto& client = form_.get<QRadioButton>("SW_MODE(1)");
+    (mode != 0 ? client : server).setChecked(true);
+    server.setProperty("tag", QString::number(mode));
+
+    const bool noModeOption = recordField(record, FLD_MODE).empty();
+    auto& note = form_.get<QWidget>("TXT_MODE_NOT_AVAILABLE");
+    if (noModeOption) {
+        note.move(twips(30, 225));
+        note.show();
+    } else {
+        note.hide();
+    }
+    server.setEnabled(!noModeOption);
+    client.setEnabled(!noModeOption);
+    // Loaded for every device, with or without the mode option: what the view shows, and a
+    // save sends, is always this device's own host and options.
+    form_.get<FocusLineEdit>("INP_HOST_IP").setText(text(recordField(record, FLD_HOST_IP)));
+    form_.get<FocusLineEdit>("INP_HOST_PORT").setText(text(recordField(record, FLD_HOST_PORT)));
+    form_.get<FocusLineEdit>("INP_NO").setText(text(recordField(record, FLD_OPTIONS)));
+}
+
+void ConfigViewController::markNtp()
+{
+    const QString port = form_.get<FocusLineEdit>("INP_HOST_PORT").text();
+    if (port.size() >= 2)
+        form_.get<QCheckBox>("SW_NTP").setChecked(port.startsWith(QLatin1String("00")));
+}
+
+void ConfigViewController::decodeOptions()
+{
+    const std::string options = toBytes(form_.get<FocusLineEdit>("INP_NO").text());
+    auto check = [this](const char* name, bool on) { form_.get<QCheckBox>(name).setChecked(on); };
+    if (options.size() < 4) {
+        check("SW_AUTO_BOOT", false);
+        check("SW_KEEPALIVE", false);
+        return;
+    }
+    const char c1 = options[0], c2 = options[1], c4 = options[3];
+    const auto c3 = static_cast<unsigned char>(options[2]);
+    check("SW_TIMEOUT", c4 == '9');
+    check("SW_AUTO_BOOT", c3 == '8' || c3 == 184);
+    auto& caption = form_.get<ChangeLabel>("AFF_VER");
+    if (c3 == 'N') {
+        check("SW_AUXRS232", true);
+        caption.setText(caption.text() + text(gatewaySuffix(options)));
+    } else if (c3 == 'M') {
+        caption.setText(caption.text() + text(gatewaySuffix(options)));
+    } else {
+        check("SW_AUXRS232", c3 == 128 || c3 == 184);
+    }
+
+    auto& conduit400 = form_.get<QCheckBox>("SW_CONDUIT(1)");
+    auto& prefixFrame = form_.get<QWidget>("FR_BIOSCRYPT_PREFIX");
+    switch (c1) {
+    case '2':
+    case '0':
+        check("SW_CONDUIT(0)", c1 == '2');
+        check("SW_CONDUIT(1)", false);
+        conduit400.setEnabled(c1 == '2');
+        check("SW_BIOSCRYPT", false);
+        prefixFrame.hide();
+        break;
+    case '4':
+        check("SW_CONDUIT(0)", true);
+        conduit400.setEnabled(true);
+        check("SW_CONDUIT(1)", true);
+        check("SW_BIOSCRYPT", false);
+        prefixFrame.hide();
+        break;
+    case '5':
+    case '6':
+        check("SW_CONDUIT(0)", false);
+        check("SW_CONDUIT(1)", false);
+        conduit400.setEnabled(false);
+        check("SW_BIOSCRYPT", true);
+        check("SW_BIOSCRYPT_PREFIX", c1 == '6');
+        prefixFrame.show();
+        break;
+    default:
+        break;
+    }
+
+    auto& keepalive = form_.get<QCheckBox>("SW_KEEPALIVE");
+    if (c2 == '7' || c2 == '8') {
+        keepalive.setChecked(true);
+        form_.get<QRadioButton>(c2 == '7' ? "SW_KEEPALIVE_DEL(0)" : "SW_KEEPALIVE_DEL(1)")
+            .setChecked(true);
+    } else {
+        keepalive.setChecked(false);
+    }
+}
+
+void ConfigViewController::showPicture(int index)
+{
+    auto& shown = form_.get<ChangeLabel>("PIC_PROD(0)");
+    const QString stored = QStringLiteral("PIC_PROD(%1)").arg(index);
+    shown.setPixmap(form_.get<ChangeLabel>(stored.toLatin1().constData()).pixmap());
+    shown.setProperty("picture", index);
+    shown.show();
+}
+
+} // namespace linknode

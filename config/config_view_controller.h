@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <string>
+
+namespace linknode {
+
+struct FirmwareVersion;
+struct ModelIdentity;
+class MainForm;
+
+// The configuration view: LST_KRT_Click fills it from the selected device's record. The
+// controls are the state; every value set here raises the control's own handlers.
+class ConfigViewController : public QObject {
+    Q_OBJECT
+public:
+    explicit ConfigViewController(MainForm& form);
+
+    void LST_KRT_Click();
+
+private:
+    void applyDefaults();
+    ModelIdentity identify(const std::string& record, const FirmwareVersion& version);
+    void applyModelRules(const ModelIdentity& model, const std::string& record);
+    void applyFeatures(const std::string& record, const FirmwareVersion& version);
+    void loadModeAndHost(const std::string& record);
+    void markNtp();
+    void decodeOptions();
+    void showPicture(int index);
+
+    void fillPanoramaModes(bool qd71r);
+    void lockModbus();
+    void layOutV6();
+    void fillMqtt(const std::string& record);
+    void showTerminalNumber();
+
+    MainForm& form_;
+};
+
+} // namespace linknode

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// The seven MQTT settings of the sensor gateway, kept in the login string.
+namespace linknode {
+
+// TOPIC, MSG, DEVICE ID, USER, PASSWORD, connect TOPIC, connect MSG.
+using MqttItems = std::array<std::string, 7>;
+
+// Each item followed by "^13^".
+std::string mqttLogin(const MqttItems& items);
+
+// The items of a caret-form login: parts 0..6 of the text split at "^13^", each trimmed,
+// "" when missing.
+MqttItems mqttItems(std::string_view caretLogin);
+
+} // namespace linknode

@@ -1,0 +1,34 @@
+#include "netid/host_controller.h"
+
+#include "app/form/main_form.h"
+#include "app/util/latin1.h"
+#include "widgets/focus_line_edit.h"
+
+#include <QCheckBox>
+
+namespace linknode {
+
+HostController::HostController(MainForm& form)
+    : QObject(&form)
+    , form_(form)
+{
+    auto& hostIp = form.get<FocusLineEdit>("INP_HOST_IP");
+    connect(&hostIp, &FocusLineEdit::lostFocus, this, &HostController::INP_HOST_IP_LostFocus);
+    connect(&form.get<FocusLineEdit>("INP_HOST_PORT"), &FocusLineEdit::textChanged, this,
+        &HostController::INP_HOST_PORT_Change);
+}
+
+void HostController::INP_HOST_IP_LostFocus()
+{
+    auto& hostIp = form_.get<FocusLineEdit>("INP_HOST_IP");
+    hostIp.setText(trimmedBlanks(hostIp.text()));
+}
+
+void HostController::INP_HOST_PORT_Change()
+{
+    // A trailing "U" or "V" (upper case only) marks a port limited to 10Base-T.
+    const QString port = form_.get<FocusLineEdit>("INP_HOST_PORT").text();
+    form_.get<QCheckBox>("SW_10BASET").setChecked(port.endsWith(u'U') || port.endsWith(u'V'));
+}
+
+} // namespace linknode
