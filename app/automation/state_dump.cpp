@@ -52,6 +52,9 @@ namespace {
         };
         if (kind != u"picture")
             state[u"text"] = controlText(widget);
+        // Which stored picture a picture box shows, where the window keeps track of it.
+        if (const QVariant picture = widget.property("picture"); picture.isValid())
+            state[u"picture"] = picture.toInt();
         if (kind == u"checkbox" || kind == u"option")
             state[u"checked"] = widget.property("checked").toBool();
         if (kind == u"list" || kind == u"combo")

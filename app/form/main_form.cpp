@@ -16,6 +16,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -136,9 +137,21 @@ void MainForm::build()
     get<QLabel>("TXT_MODE_NOT_AVAILABLE").setAutoFillBackground(true);
     get<QLabel>("TXT_MODE_NOT_AVAILABLE").setAlignment(Qt::AlignCenter);
     setPictures();
-    // Frames shown over others must lie on top of them.
-    for (const char* name : { "FR_MQTT", "FR_UPD_WAIT", "FR_RENIP" })
-        get<QWidget>(name).raise();
+    // Frames shown over others lie on top of them and hide what is underneath.
+    for (const char* name : { "FR_MQTT", "FR_UPD_WAIT", "FR_RENIP" }) {
+        auto& frame = get<QWidget>(name);
+        frame.setAutoFillBackground(true);
+        frame.raise();
+    }
+    // A text set from code shows its beginning, as a long list item should.
+    for (QComboBox* combo : findChildren<QComboBox*>()) {
+        if (!combo->isEditable())
+            continue;
+        connect(combo, &QComboBox::editTextChanged, combo, [combo] {
+            if (!combo->hasFocus())
+                combo->lineEdit()->setCursorPosition(0);
+        });
+    }
 }
 
 void MainForm::setPictures()
