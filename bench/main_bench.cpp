@@ -1,10 +1,13 @@
-#include <QCoreApplication>
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
-// The waits need an event dispatcher, so the benchmarks run inside an application object.
+// The waits need an event loop and the view benchmark a window: the benchmarks run inside
+// an application object, offscreen unless told otherwise.
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
