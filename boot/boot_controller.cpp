@@ -2,7 +2,6 @@
 
 #include "app/form/main_form.h"
 #include "app/util/latin1.h"
-#include "app/util/wait.h"
 #include "commands/option_text.h"
 #include "config/view_state.h"
 #include "link/envelope.h"
@@ -10,16 +9,14 @@
 #include "widgets/focus_line_edit.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QPushButton>
 
 namespace linknode {
 
-BootController::BootController(MainForm& form, Link& link, const Clock& clock)
+BootController::BootController(MainForm& form, Link& link)
     : QObject(&form)
     , form_(form)
     , link_(link)
-    , clock_(clock)
 {
     connect(&form.get<QPushButton>("B_GO_TERM"), &QPushButton::clicked, this,
         &BootController::B_GO_TERM_Click);
@@ -31,12 +28,7 @@ void BootController::B_GO_TERM_Click()
 {
     auto& button = form_.get<QWidget>("B_GO_TERM");
     button.hide();
-    for (int i = 0; i < 10 && !clock_.waitsAborted(); ++i) {
-        QCoreApplication::processEvents();
-        link_.send(terminalModeDatagram());
-        QCoreApplication::processEvents();
-        DELAIS_EVT(clock_, 0.1);
-    }
+    link_.sendRepeatedly(terminalModeDatagram(), 10);
     button.show();
 }
 

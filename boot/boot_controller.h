@@ -4,7 +4,6 @@
 
 namespace linknode {
 
-class Clock;
 class Link;
 class MainForm;
 
@@ -12,7 +11,7 @@ class MainForm;
 class BootController : public QObject {
     Q_OBJECT
 public:
-    BootController(MainForm& form, Link& link, const Clock& clock);
+    BootController(MainForm& form, Link& link);
 
     void B_GO_TERM_Click();
     void SW_AUTO_BOOT_Click();
@@ -20,7 +19,6 @@ public:
 private:
     MainForm& form_;
     Link& link_;
-    const Clock& clock_;
 };
 
 } // namespace linknode

@@ -48,22 +48,11 @@ void NtpController::SW_NTP_Click()
     form_.get<QWidget>("SW_MODE(1)").setEnabled(false);
     form_.get<QRadioButton>("SW_MODE(0)").setChecked(true);
     server.show();
-    if (viewBeingFilled(form_))
-        showZoneOfHostPort();
     INP_TIMEZONE_Change();
     server.setText(form_.get<FocusLineEdit>("INP_HOST_IP").text());
     for (const char* name : zoneControls)
         form_.get<QWidget>(name).show();
     INP_TIMEZONE_Change();
-}
-
-void NtpController::showZoneOfHostPort()
-{
-    const auto zone = timeZoneOf(toBytes(form_.get<FocusLineEdit>("INP_HOST_PORT").text()));
-    if (!zone)
-        return;
-    form_.get<QPushButton>("B_TIME_ZONE").setText(toText(zone->sign));
-    form_.get<FocusLineEdit>("INP_TIMEZONE").setText(toText(zone->hours));
 }
 
 void NtpController::INP_IP_NTP_Change()

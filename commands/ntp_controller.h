@@ -21,8 +21,6 @@ public:
     void B_TIME_ZONE_Click();
 
 private:
-    void showZoneOfHostPort();
-
     MainForm& form_;
 };
 

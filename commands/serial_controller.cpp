@@ -93,8 +93,10 @@ void SerialController::INP_DATABITS_Change()
 
 void SerialController::INP_UNLOCK_255_Change()
 {
-    form_.get<ChangeLabel>("AFF_MAC").setText(
-        trimmedBlanks(form_.get<FocusLineEdit>("INP_UNLOCK_255").text()));
+    const QString mac = trimmedBlanks(form_.get<FocusLineEdit>("INP_UNLOCK_255").text());
+    form_.get<ChangeLabel>("AFF_MAC").setText(mac);
+    // The hexadecimal form shows the same device, not the one selected before.
+    form_.get<ChangeLabel>("AFF_MAC_HEX").setText(toText(macHex(toBytes(mac))));
     form_.get<QWidget>("FR_CFG").show();
     form_.get<IpEntry>("INP_IP").setText(QStringLiteral("0.0.0.0"));
     form_.get<IpEntry>("INP_MASK").setText(QStringLiteral("255.255.0.0"));

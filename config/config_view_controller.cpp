@@ -4,6 +4,7 @@
 #include "app/form/main_form.h"
 #include "app/util/latin1.h"
 #include "app/util/text_fields.h"
+#include "commands/time_zone.h"
 #include "commands/wiegand.h"
 #include "config/device_record.h"
 #include "config/model_identity.h"
@@ -15,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace linknode {
@@ -301,8 +303,17 @@ void ConfigViewController::loadModeAndHost(const std::string& record)
 void ConfigViewController::markNtp()
 {
     const QString port = form_.get<FocusLineEdit>("INP_HOST_PORT").text();
-    if (port.size() >= 2)
-        form_.get<QCheckBox>("SW_NTP").setChecked(port.startsWith(QLatin1String("00")));
+    if (port.size() < 2)
+        return;
+    // The NTP controls show this device's zone and server, also when NTP was on for the
+    // device before and no NTP handler runs. Their change handlers leave the port alone
+    // while the view is filled.
+    if (const auto zone = timeZoneOf(toBytes(port))) {
+        form_.get<QPushButton>("B_TIME_ZONE").setText(text(zone->sign));
+        form_.get<FocusLineEdit>("INP_TIMEZONE").setText(text(zone->hours));
+        form_.get<IpEntry>("INP_IP_NTP").setText(form_.get<FocusLineEdit>("INP_HOST_IP").text());
+    }
+    form_.get<QCheckBox>("SW_NTP").setChecked(port.startsWith(QLatin1String("00")));
 }
 
 void ConfigViewController::decodeOptions()

@@ -4,7 +4,6 @@
 #include "app/form/main_form.h"
 #include "app/util/latin1.h"
 #include "app/util/text_fields.h"
-#include "app/util/wait.h"
 #include "discovery/discovery_controller.h"
 #include "discovery/list_tools.h"
 #include "link/envelope.h"
@@ -12,20 +11,18 @@
 #include "widgets/focus_line_edit.h"
 #include "widgets/list_box.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSaveFile>
 
 namespace linknode {
 
-ListToolsController::ListToolsController(MainForm& form, Link& link, Dialogs& dialogs,
-    const Clock& clock, DiscoveryController& discovery)
+ListToolsController::ListToolsController(
+    MainForm& form, Link& link, Dialogs& dialogs, DiscoveryController& discovery)
     : QObject(&form)
     , form_(form)
     , link_(link)
     , dialogs_(dialogs)
-    , clock_(clock)
     , discovery_(discovery)
 {
     connect(&form.get<QPushButton>("B_SORT"), &QPushButton::clicked, this,
@@ -54,12 +51,7 @@ void ListToolsController::B_SHOW_MAC_Click()
 {
     auto& button = form_.get<QWidget>("B_SHOW_MAC");
     button.hide();
-    for (int i = 0; i < 10 && !clock_.waitsAborted(); ++i) {
-        QCoreApplication::processEvents();
-        link_.send(showMacDatagram());
-        QCoreApplication::processEvents();
-        DELAIS_EVT(clock_, 0.1);
-    }
+    link_.sendRepeatedly(showMacDatagram(), 10);
     button.show();
 }
 

@@ -4,7 +4,6 @@
 
 namespace linknode {
 
-class Clock;
 class Dialogs;
 class DiscoveryController;
 class Link;
@@ -15,8 +14,8 @@ class MainForm;
 class ListToolsController : public QObject {
     Q_OBJECT
 public:
-    ListToolsController(MainForm& form, Link& link, Dialogs& dialogs, const Clock& clock,
-        DiscoveryController& discovery);
+    ListToolsController(
+        MainForm& form, Link& link, Dialogs& dialogs, DiscoveryController& discovery);
 
     void B_SORT_Click();
     void B_SHOW_MAC_Click();
@@ -27,7 +26,6 @@ private:
     MainForm& form_;
     Link& link_;
     Dialogs& dialogs_;
-    const Clock& clock_;
     DiscoveryController& discovery_;
 };
 

@@ -3,9 +3,12 @@
 #include "app/util/clock.h"
 #include "app/util/latin1.h"
 #include "app/util/text_fields.h"
+#include "app/util/wait.h"
 #include "link/envelope.h"
 #include "link/ipv4.h"
 #include "link/traffic_log.h"
+
+#include <QCoreApplication>
 
 namespace linknode {
 
@@ -59,6 +62,16 @@ void Link::send(std::string_view datagram)
     sendSocket_.send(bytes, *destination_, remotePort_);
     if (log_)
         log_->record(true, *destination_, remotePort_, bytes);
+}
+
+void Link::sendRepeatedly(std::string_view datagram, int times, double spacing)
+{
+    for (int i = 0; i < times && !clock_.waitsAborted(); ++i) {
+        QCoreApplication::processEvents();
+        send(datagram);
+        QCoreApplication::processEvents();
+        DELAIS_EVT(clock_, spacing);
+    }
 }
 
 void Link::stamp()

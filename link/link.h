@@ -34,6 +34,9 @@ public:
     bool hasDestination() const { return destination_.has_value(); }
 
     void send(std::string_view datagram);
+    // The fixed repeat of commands that have no acknowledgement: `times` sends, each followed
+    // by a wait of `spacing` seconds with events running. Stops when the window closes.
+    void sendRepeatedly(std::string_view datagram, int times, double spacing = 0.1);
 
     // The activity stamp: time of the last enquiry sent or reply accepted.
     void stamp();

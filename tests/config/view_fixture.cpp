@@ -1,0 +1,133 @@
+#include "tests/config/view_fixture.h"
+
+#include "app/form/layout_table.h"
+#include "app/util/latin1.h"
+#include "widgets/ip_entry.h"
+#include "widgets/list_box.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QTest>
+
+namespace linknode::test {
+
+std::string Record::text() const
+{
+    const std::string* const all[] = { &mac, &ip, &mask, &gate, &bauds, &parity, &databits,
+        &version, &mode, &hostIp, &hostPort, &options, &wiegand1, &wiegand2, &wiegand3, &login };
+    std::string line;
+    for (int i = 0; i < fields; ++i)
+        line += (i ? "," : "") + *all[i];
+    return line;
+}
+
+QString shownText(QWidget& control)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(&control))
+        return combo->currentText();
+    return control.property("text").toString();
+}
+
+namespace {
+    void check(Tool& tool, const Expect& e)
+    {
+        SCOPED_TRACE(e.control);
+        auto& control = tool.get(e.control);
+        const QString value = QString::fromLatin1(e.value ? e.value : "");
+        // An IP entry's own switch is its Enabled property.
+        const QVariant entryEnabled = control.property("entryEnabled");
+        const bool enabled = entryEnabled.isValid() ? entryEnabled.toBool() : control.isEnabled();
+        auto* button = qobject_cast<QAbstractButton*>(&control);
+        switch (e.state) {
+        case Is::Shown:
+            EXPECT_FALSE(control.isHidden());
+            break;
+        case Is::Hidden:
+            EXPECT_TRUE(control.isHidden());
+            break;
+        case Is::Enabled:
+            EXPECT_TRUE(enabled);
+            break;
+        case Is::Disabled:
+            EXPECT_FALSE(enabled);
+            break;
+        case Is::Checked:
+        case Is::Unchecked:
+            ASSERT_TRUE(button);
+            EXPECT_EQ(button->isChecked(), e.state == Is::Checked);
+            break;
+        case Is::Text:
+            EXPECT_EQ(shownText(control), value);
+            break;
+        case Is::Tag:
+            EXPECT_EQ(control.property("tag").toString(), value);
+            break;
+        case Is::At: {
+            const QStringList twips = value.split(u',');
+            EXPECT_EQ(control.pos(),
+                QPoint(twips.value(0).toInt() / twipsPerPixel,
+                    twips.value(1).toInt() / twipsPerPixel));
+            break;
+        }
+        }
+    }
+}
+
+void expectView(Tool& tool, const std::vector<Expect>& table)
+{
+    for (const Expect& e : table)
+        check(tool, e);
+}
+
+void apply(Tool& tool, const Edit& edit)
+{
+    auto& control = tool.get(edit.control);
+    switch (edit.action) {
+    case Do::Check:
+    case Do::Uncheck:
+        tool.get<QAbstractButton>(edit.control).setChecked(edit.action == Do::Check);
+        break;
+    case Do::Set:
+        if (auto* combo = qobject_cast<QComboBox*>(&control))
+            combo->setEditText(QString::fromLatin1(edit.text));
+        else
+            control.setProperty("text", QString::fromLatin1(edit.text));
+        break;
+    case Do::Click:
+        QMetaObject::invokeMethod(&control, "click");
+        break;
+    case Do::FocusOut: {
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(&control, &focusOut);
+        break;
+    }
+    case Do::MouseClick:
+        QTest::mouseClick(&control, Qt::LeftButton);
+        break;
+    }
+}
+
+void ConfigView::SetUp()
+{
+    ASSERT_TRUE(tool.app.shell.Form_Load());
+    tool.whenShown("B_ASK_CFG");
+}
+
+void ConfigView::select(const std::string& record)
+{
+    tool.receiveSocket.inject(Tool::reply(record));
+    const QString mac = toText(record).section(u',', 0, 0).trimmed();
+    auto& list = tool.get<ListBox>("LST_KRT");
+    const QStringList lines = list.items();
+    for (int row = 0; row < lines.size(); ++row) {
+        if (lines[row].section(u',', 0, 0).trimmed() == mac) {
+            list.selectRow(row);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no list line for " << mac.toStdString();
+}
+
+} // namespace linknode::test
