@@ -19,23 +19,14 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
+#include <climits>
 
 namespace linknode {
 
 namespace {
     constexpr double cycleQuiet = 0.3; // seconds without activity that end a discovery cycle
     const char* const label1Names[] = { "Label1(0)", "Label1(1)", "Label1(2)" };
-
-    // Numeric value of a caption as the counter needs it: leading digits, else 0.
-    int captionNumber(const QString& caption)
-    {
-        const std::string text = toBytes(caption.trimmed());
-        long long value = 0;
-        size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
-        for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && value < 100000; ++i)
-            value = value * 10 + (text[i] - '0');
-        return static_cast<int>(!text.empty() && text[0] == '-' ? -value : value);
-    }
 
     void fill(QComboBox& box, std::initializer_list<const char*> items)
     {
@@ -145,7 +136,8 @@ void ShellController::AFF_MAC_Change()
 
 void ShellController::AFF_TOT_TERM_Change()
 {
-    const int count = captionNumber(form_.get<ChangeLabel>("AFF_TOT_TERM").text());
+    const long long value = leadingNumber(toBytes(form_.get<ChangeLabel>("AFF_TOT_TERM").text()));
+    const int count = static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
     auto& list = form_.get<QWidget>("LST_KRT");
     auto& prompt = form_.get<QWidget>("AFF_SEL_DEV");
     if (count == 0)

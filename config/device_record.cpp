@@ -14,12 +14,6 @@ namespace {
         return c >= '0' && c <= '9';
     }
 
-    // Val ignores blanks, tabs and line feeds wherever they stand in a number.
-    bool isSkipped(char c)
-    {
-        return c == ' ' || c == '\t' || c == '\n';
-    }
-
     // The part of `version` VERSION_CODE needs: two characters before the last, dots aside.
     bool hasVersionCode(std::string_view version)
     {
@@ -44,33 +38,6 @@ namespace {
     }
 
 } // namespace
-
-long long leadingNumber(std::string_view text)
-{
-    size_t i = 0;
-    while (i < text.size() && isSkipped(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (isSkipped(c))
-            continue;
-        if (!isDigit(c))
-            break;
-        const int digit = c - '0';
-        if (value > (LLONG_MAX - digit) / 10) {
-            value = LLONG_MAX;
-            continue;
-        }
-        value = value * 10 + digit;
-    }
-    return negative ? -value : value;
-}
 
 std::string recordField(std::string_view record, RecordField field)
 {

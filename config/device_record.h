@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/util/text_fields.h"
+
 #include <string>
 #include <string_view>
 
@@ -57,10 +59,5 @@ std::string shownLogin(std::string_view caretLogin);
 // Socket mode of field 8: its numeric value, 0 when not numeric or above 1 (a negative value
 // stays and, like 1, means CLIENT).
 int socketMode(std::string_view modeField);
-
-// Leading numeric value of a text as the old tool reads numbers: an optional sign, then digits
-// up to the first other character ("2101V" -> 2101, "3.9" -> 3); blanks, tabs and line feeds
-// are skipped anywhere ("1 2" -> 12); no digits gives 0. Saturates instead of overflowing.
-long long leadingNumber(std::string_view text);
 
 } // namespace linknode

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 
 namespace linknode {
@@ -32,7 +33,7 @@ namespace {
 
     // Decimal value of the leading number in `text`: optional sign, digits, optional fraction.
     // Reading stops at the first other character; no digits at all gives 0.
-    double leadingNumber(std::string_view text)
+    double leadingDecimal(std::string_view text)
     {
         std::string number;
         bool point = false;
@@ -164,7 +165,7 @@ int VERSION_CODE(std::string_view version)
 
 std::optional<unsigned char> byteCode(std::string_view text)
 {
-    const double value = std::nearbyint(leadingNumber(text)); // halves to even
+    const double value = std::nearbyint(leadingDecimal(text)); // halves to even
     if (!(value >= 0 && value <= 255))
         return std::nullopt;
     return static_cast<unsigned char>(value);
@@ -192,6 +193,33 @@ std::string EXPAND_CARETS(std::string_view text)
     if (p < text.size())
         result.append(text.substr(p));
     return result;
+}
+
+long long leadingNumber(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size() && isSkipped(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isSkipped(c))
+            continue;
+        if (!isDigit(c))
+            break;
+        const int digit = c - '0';
+        if (value > (LLONG_MAX - digit) / 10) {
+            value = LLONG_MAX;
+            continue;
+        }
+        value = value * 10 + digit;
+    }
+    return negative ? -value : value;
 }
 
 } // namespace linknode

@@ -35,6 +35,11 @@ std::string EXPAND_CARETS(std::string_view text);
 // nearest (halves to even); none when the value is outside 0..255.
 std::optional<unsigned char> byteCode(std::string_view text);
 
+// Leading numeric value of a text as the old tool reads numbers: an optional sign, then digits
+// up to the first other character ("2101V" -> 2101, "3.9" -> 3); blanks, tabs and line feeds
+// are skipped anywhere ("1 2" -> 12); no digits gives 0. Saturates instead of overflowing.
+long long leadingNumber(std::string_view text);
+
 // Blanks (code 32 only) removed from both ends.
 std::string_view trimBlanks(std::string_view text);
 
