@@ -45,92 +45,71 @@ namespace {
         EXPECT_EQ(static_cast<unsigned char>(options[2]), 184);
     }
 
-    TEST(DeviceRecord, LoginInCaretForm)
+    TEST(DeviceRecord, LoginInCaretFormAndShown)
     {
         EXPECT_EQ(shownLogin(loginCaretForm("TavA\rB\xEA"
                                             "C")),
             "A^13^B,C");
         EXPECT_EQ(loginCaretForm("\t\n^x"), "^9^^10^^x");
+        const struct {
+            std::string caret, shown;
+        } cases[] = { { "Tav", "" }, { "xyz", "" }, { "TavAB", "AB" }, { "tavAB", "tavAB" },
+            { "AB", "AB" }, // shorter texts are shown as sent
+            { "", "" }, { "Tavter:0042^13^", "ter:0042^13^" } };
+        for (const auto& c : cases)
+            EXPECT_EQ(shownLogin(c.caret), c.shown) << c.caret;
     }
 
-    struct ShownCase {
-        std::string caret, shown;
-    };
-    class ShownLoginTest : public testing::TestWithParam<ShownCase> { };
-    TEST_P(ShownLoginTest, Shows)
+    TEST(DeviceRecord, FirmwareVersion)
     {
-        EXPECT_EQ(shownLogin(GetParam().caret), GetParam().shown);
+        const struct {
+            std::string field, text;
+            int number;
+            unsigned char letter;
+            int code;
+            bool earliest;
+        } cases[] = {
+            { "COPYRIGHT&TAVREN 1.3A", "1.3A", 13, 'A', 1365, false },
+            { "TAVREN INC.", "INC.", 0, '.', 0, true },
+            { "KRT 2.4f", "2.4f", 24, 'f', 24102, false }, // five-digit code
+            { "2.3Z", "2.3Z", 23, 'Z', 2390, false },
+            { "4F", "4F", 4, 'F', 0, false }, // too short for a code
+            { "", "", 0, 0, 0, false },
+        };
+        for (const auto& c : cases) {
+            const FirmwareVersion v = firmwareVersion("m,i,k,g,b,p,d," + c.field + ",1");
+            EXPECT_EQ(v.text, c.text);
+            EXPECT_EQ(v.number, c.number) << c.field;
+            EXPECT_EQ(v.letter, c.letter) << c.field;
+            EXPECT_EQ(v.code, c.code) << c.field;
+            EXPECT_EQ(v.earliest, c.earliest) << c.field;
+        }
     }
-    INSTANTIATE_TEST_SUITE_P(Cases, ShownLoginTest,
-        testing::Values(ShownCase { "Tav", "" }, ShownCase { "xyz", "" },
-            ShownCase { "TavAB", "AB" }, ShownCase { "tavAB", "tavAB" },
-            ShownCase { "AB", "AB" }, // shorter texts are shown as sent
-            ShownCase { "", "" }, ShownCase { "Tavter:0042^13^", "ter:0042^13^" }));
 
-    struct VersionCase {
-        std::string field;
-        std::string text;
-        int number;
-        unsigned char letter;
-        int code;
-        bool earliest;
-    };
-    class FirmwareVersionTest : public testing::TestWithParam<VersionCase> { };
-    TEST_P(FirmwareVersionTest, Reads)
+    TEST(DeviceRecord, MacHex)
     {
-        const auto& c = GetParam();
-        const FirmwareVersion v = firmwareVersion("m,i,k,g,b,p,d," + c.field + ",1");
-        EXPECT_EQ(v.text, c.text);
-        EXPECT_EQ(v.number, c.number);
-        EXPECT_EQ(v.letter, c.letter);
-        EXPECT_EQ(v.code, c.code);
-        EXPECT_EQ(v.earliest, c.earliest);
+        const struct {
+            std::string mac, hex;
+        } cases[] = { { "0-80-194-1-2-3", "00-50-C2-01-02-03" },
+            { "255-254-16-15-10-9", "FF-FE-10-0F-0A-09" }, { " 0 - 80-x", "00-50-00-00-00-00" },
+            { "", "00-00-00-00-00-00" }, { "256--1-1-1-1", "100-00-01-01-01-01" } };
+        for (const auto& c : cases)
+            EXPECT_EQ(macHex(c.mac), c.hex) << c.mac;
     }
-    INSTANTIATE_TEST_SUITE_P(Cases, FirmwareVersionTest,
-        testing::Values(VersionCase { "COPYRIGHT&TAVREN 1.3A", "1.3A", 13, 'A', 1365, false },
-            VersionCase { "TAVREN INC.", "INC.", 0, '.', 0, true },
-            VersionCase { "KRT 2.4f", "2.4f", 24, 'f', 24102, false }, // five-digit code
-            VersionCase { "2.3Z", "2.3Z", 23, 'Z', 2390, false },
-            VersionCase { "4F", "4F", 4, 'F', 0, false }, // too short for a code
-            VersionCase { "", "", 0, 0, 0, false }));
 
-    struct MacCase {
-        std::string mac, hex;
-    };
-    class MacHexTest : public testing::TestWithParam<MacCase> { };
-    TEST_P(MacHexTest, Converts)
+    TEST(DeviceRecord, LeadingNumberAndSocketMode)
     {
-        EXPECT_EQ(macHex(GetParam().mac), GetParam().hex);
-    }
-    INSTANTIATE_TEST_SUITE_P(Cases, MacHexTest,
-        testing::Values(MacCase { "0-80-194-1-2-3", "00-50-C2-01-02-03" },
-            MacCase { "255-254-16-15-10-9", "FF-FE-10-0F-0A-09" },
-            MacCase { " 0 - 80-x", "00-50-00-00-00-00" }, MacCase { "", "00-00-00-00-00-00" },
-            MacCase { "256--1-1-1-1", "100-00-01-01-01-01" }));
-
-    struct NumberCase {
-        std::string text;
-        long long value;
-    };
-    class LeadingNumberTest : public testing::TestWithParam<NumberCase> { };
-    TEST_P(LeadingNumberTest, Reads)
-    {
-        EXPECT_EQ(leadingNumber(GetParam().text), GetParam().value);
-    }
-    INSTANTIATE_TEST_SUITE_P(Cases, LeadingNumberTest,
-        testing::Values(NumberCase { "", 0 }, NumberCase { "abc", 0 }, NumberCase { "2101V", 2101 },
-            NumberCase { "  5", 5 }, NumberCase { "-5", -5 }, NumberCase { "+7", 7 },
-            NumberCase { "1 2", 12 }, NumberCase { "3.9", 3 }, NumberCase { "00105", 105 },
-            NumberCase { "99999999999999999999", LLONG_MAX },
-            NumberCase { "-99999999999999999999", -LLONG_MAX }));
-
-    TEST(DeviceRecord, SocketMode)
-    {
+        const struct {
+            std::string text;
+            long long value;
+        } cases[] = { { "", 0 }, { "abc", 0 }, { "2101V", 2101 }, { "  5", 5 }, { "-5", -5 },
+            { "+7", 7 }, { "1 2", 12 }, { "3.9", 3 }, { "00105", 105 },
+            { "99999999999999999999", LLONG_MAX }, { "-99999999999999999999", -LLONG_MAX } };
+        for (const auto& c : cases)
+            EXPECT_EQ(leadingNumber(c.text), c.value) << c.text;
         EXPECT_EQ(socketMode("1"), 1);
-        EXPECT_EQ(socketMode("0"), 0);
         EXPECT_EQ(socketMode("2"), 0); // above 1 counts as server
         EXPECT_EQ(socketMode("x"), 0);
-        EXPECT_EQ(socketMode(""), 0);
         EXPECT_EQ(socketMode("-1"), -1);
     }
 

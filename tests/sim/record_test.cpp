@@ -36,17 +36,15 @@ namespace {
 
     TEST(RecordText, ShortRecordsEndAfterTheirLastField)
     {
-        struct Case {
+        const struct {
             int fields;
             QByteArray tail;
-        };
-        const Case cases[] = {
+        } cases[] = {
             { 1, "0-80-194-1-2-3" },
-            { 8, ",COPYRIGHT!TAVREN CONDUIT 2.4F" },
             { 9, ",COPYRIGHT!TAVREN CONDUIT 2.4F,1" },
             { 15, ",16,10" },
         };
-        for (const Case& c : cases) {
+        for (const auto& c : cases) {
             Device device = fullDevice();
             device.fields = c.fields;
             const QByteArray record = recordText(device);

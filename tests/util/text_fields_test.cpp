@@ -7,85 +7,74 @@ using namespace std::string_literals;
 namespace linknode {
 namespace {
 
-    struct GetParCase {
-        std::string line;
-        int pos;
-        std::string separator;
-        std::string expected;
-    };
-
-    class GetParTest : public testing::TestWithParam<GetParCase> { };
-
-    TEST_P(GetParTest, ReadsTrimmedField)
+    TEST(GetPar, ReadsTrimmedField)
     {
-        const auto& c = GetParam();
-        EXPECT_EQ(GET_PAR(c.line, c.pos, c.separator), c.expected);
+        const std::string record = "0-80-194-1-2-3,192.168.5.10,255.255.0.0";
+        const struct {
+            std::string line;
+            int pos;
+            std::string separator, expected;
+        } cases[] = {
+            { record, 0, ",", "0-80-194-1-2-3" },
+            { record, 1, ",", "192.168.5.10" },
+            { record, 2, ",", "255.255.0.0" }, // the last field runs to the end
+            { record, 3, ",", "" },
+            { " a , b ", 0, ",", "a" },
+            { " a , b ", 1, ",", "b" },
+            { "a,,c", 1, ",", "" },
+            { "a,b,", 2, ",", "" },
+            { "", 0, ",", "" },
+            { "\tx\t, y", 0, ",", "\tx\t" }, // only blanks are trimmed
+            { "a\xE9\xFF,\x80 b", 1, ",", "\x80 b" },
+            { "x,\0y\0,z"s, 1, ",", "\0y\0"s },
+            { "ab::cd::ef", 0, "::", "ab" }, // the first field keeps its first byte
+            { "ab::cd::ef", 1, "::", "cd" },
+            { "ab::cd::ef", 2, "::", "ef" },
+            { "a:::b", 1, "::", ":b" }, // separators do not overlap
+            { "a,b", 0, "", "a,b" },
+            { "a,b", 1, "", "" },
+            { "a,b", -1, ",", "a" },
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(GET_PAR(c.line, c.pos, c.separator), c.expected)
+                << testing::PrintToString(c.line) << " field " << c.pos;
     }
 
-    const std::string record = "0-80-194-1-2-3,192.168.5.10,255.255.0.0";
-
-    INSTANTIATE_TEST_SUITE_P(Cases, GetParTest,
-        testing::Values(GetParCase { record, 0, ",", "0-80-194-1-2-3" },
-            GetParCase { record, 1, ",", "192.168.5.10" },
-            GetParCase { record, 2, ",", "255.255.0.0" }, // last field runs to the end
-            GetParCase { record, 3, ",", "" }, GetParCase { record, 9, ",", "" },
-            GetParCase { " a , b ", 0, ",", "a" }, GetParCase { " a , b ", 1, ",", "b" },
-            GetParCase { "a,,c", 1, ",", "" }, GetParCase { "a,b,", 2, ",", "" },
-            GetParCase { "", 0, ",", "" }, GetParCase { "", 1, ",", "" },
-            GetParCase { "\tx\t, y", 0, ",", "\tx\t" }, // only blanks are trimmed
-            GetParCase { "a\xE9\xFF,\x80 b", 0, ",", "a\xE9\xFF" },
-            GetParCase { "a\xE9\xFF,\x80 b", 1, ",", "\x80 b" },
-            GetParCase { "ab::cd::ef", 0, "::", "ab" }, // first field keeps its first byte
-            GetParCase { "ab::cd::ef", 1, "::", "cd" }, GetParCase { "ab::cd::ef", 2, "::", "ef" },
-            GetParCase { "a:::b", 1, "::", ":b" }, // separators do not overlap
-            GetParCase { "a,b", 0, "", "a,b" }, GetParCase { "a,b", 1, "", "" },
-            GetParCase { "a,b", -1, ",", "a" }));
-
-    TEST(GetPar, KeepsNulBytes)
+    TEST(RwPar, ReadsUntrimmedOrWritesCreatingMissingFields)
     {
-        EXPECT_EQ(GET_PAR("x,\0y\0,z"s, 1, ","), "\0y\0"s);
+        const struct {
+            std::string line, separator;
+            int pos;
+            std::string write, expected;
+        } cases[] = {
+            { " a , b ", ",", 2, "", " b " },
+            { " a , b ", ",", 1, "", " a " },
+            { "a,b", ",", 3, "", "" },
+            { "192.168.1.20", ".", 4, "", "20" },
+            { "192.168.1.20", ".", 0, "", "192" },
+            { "a--b--c", "--", 3, "", "c" },
+            { "a,b", ",", 4, "x", "a,b,,x" },
+            { "a,b,c", ",", 2, "x", "a,x,c" },
+            { "a,b,c", ",", 1, "x", "x,b,c" },
+            { "a,b,c", ",", 3, "x", "a,b,x" },
+            { "a,b,", ",", 3, "x", "a,b,x" },
+            { "", ".", 1, "7", "7" },
+            { "", ".", 3, "7", "..7" },
+            { "a--b", "--", 3, "x", "a--b--x" },
+            { "a,\xFF\xFE,c", ",", 3, "\xE9", "a,\xFF\xFE,\xE9" },
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(RW_PAR(c.line, c.separator, c.pos, c.write), c.expected)
+                << c.line << " field " << c.pos << " write " << c.write;
     }
-
-    struct RwParCase {
-        std::string line;
-        std::string separator;
-        int pos;
-        std::string write;
-        std::string expected;
-    };
-
-    class RwParTest : public testing::TestWithParam<RwParCase> { };
-
-    TEST_P(RwParTest, ReadsOrWrites)
-    {
-        const auto& c = GetParam();
-        EXPECT_EQ(RW_PAR(c.line, c.separator, c.pos, c.write), c.expected);
-    }
-
-    INSTANTIATE_TEST_SUITE_P(Reads, RwParTest,
-        testing::Values(RwParCase { " a , b ", ",", 2, "", " b " },
-            RwParCase { " a , b ", ",", 1, "", " a " }, RwParCase { "a,b", ",", 3, "", "" },
-            RwParCase { "192.168.1.20", ".", 4, "", "20" },
-            RwParCase { "192.168.1.20", ".", 0, "", "192" },
-            RwParCase { "a--b--c", "--", 3, "", "c" }));
-
-    INSTANTIATE_TEST_SUITE_P(Writes, RwParTest,
-        testing::Values(RwParCase { "a,b", ",", 4, "x", "a,b,,x" },
-            RwParCase { "a,b,c", ",", 2, "x", "a,x,c" },
-            RwParCase { "a,b,c", ",", 1, "x", "x,b,c" },
-            RwParCase { "a,b,c", ",", 3, "x", "a,b,x" }, RwParCase { "a,b,", ",", 3, "x", "a,b,x" },
-            RwParCase { "", ".", 1, "7", "7" }, RwParCase { "", ".", 3, "7", "..7" },
-            RwParCase { "1.2.3.4", ".", 3, "250", "1.2.250.4" },
-            RwParCase { "a--b", "--", 3, "x", "a--b--x" },
-            RwParCase { "a,\xFF\xFE,c", ",", 3, "\xE9", "a,\xFF\xFE,\xE9" }));
 
     TEST(Padl, PadsOrCutsTheCallersText)
     {
-        struct {
+        const struct {
             std::string line;
             int length;
             std::string padded, lineAfter;
-        } const cases[] = { { "7", 4, "0007", "7" }, { "12345", 4, "2345", "2345" },
+        } cases[] = { { "7", 4, "0007", "7" }, { "12345", 4, "2345", "2345" },
             { "1234", 4, "1234", "1234" }, { "abc", 0, "", "" }, { "abc", -2, "", "" },
             { "", 2, "00", "" } };
         for (const auto& c : cases) {
@@ -104,52 +93,33 @@ namespace {
         }
     }
 
-    struct VersionCase {
-        std::string version;
-        int expected;
-    };
-
-    class VersionCodeTest : public testing::TestWithParam<VersionCase> { };
-
-    TEST_P(VersionCodeTest, Computes)
+    TEST(VersionCode, TwoDigitsThenTheLastCharacterCode)
     {
-        EXPECT_EQ(VERSION_CODE(GetParam().version), GetParam().expected);
+        const struct {
+            std::string version;
+            int expected;
+        } cases[] = { { "2.4F", 2470 }, { "1.0A", 1065 },
+            { "2.4f", 24102 }, // beyond 16 bits, not wrapped
+            { "3.1\xFF", 31255 }, { "24F", 2470 }, { "2.4\x05", 2405 }, { "4F", 4 }, { "", 0 } };
+        for (const auto& c : cases)
+            EXPECT_EQ(VERSION_CODE(c.version), c.expected) << c.version;
     }
 
-    INSTANTIATE_TEST_SUITE_P(Cases, VersionCodeTest,
-        testing::Values(VersionCase { "2.4F", 2470 }, VersionCase { "1.0A", 1065 },
-            VersionCase { "2.4f", 24102 }, // beyond 16 bits, not wrapped
-            VersionCase { "9.9z", 99122 }, VersionCase { "3.1\xFF", 31255 },
-            VersionCase { "24F", 2470 }, VersionCase { "2.4\x05", 2405 }, VersionCase { "4F", 4 },
-            VersionCase { "F", 0 }, VersionCase { ".", 46 }, VersionCase { "", 0 }));
-
-    struct CaretCase {
-        std::string text;
-        std::string expected;
-    };
-
-    class ExpandCaretsTest : public testing::TestWithParam<CaretCase> { };
-
-    TEST_P(ExpandCaretsTest, Expands)
+    TEST(ExpandCarets, ReplacesEachPairByItsByte)
     {
-        EXPECT_EQ(EXPAND_CARETS(GetParam().text), GetParam().expected);
+        const struct {
+            std::string text, expected;
+        } cases[] = { { "^13^A", "\rA" }, { "A^13^B", "A\rB" }, { "A^B", "A^B" }, { "", "" },
+            { "^", "^" }, { "~a~", "~a~" }, { "^3^^4^^3^", "\x03\x04\x03" }, { "^0^", "\0"s },
+            { "^^", "\0"s }, { "^x^", "\0"s }, { "^  9^", "\t" }, { "^1 3^", "\r" },
+            { "^255^", "\xFF" }, { "^65abc^", "A" }, { "^65.5^", "B" },
+            { "^66.5^", "B" }, // halves to even
+            { "^65.4^", "A" }, { "^256^", "^256^" }, { "^-1^", "^-1^" },
+            { "^9999999999999999999999^", "^9999999999999999999999^" }, { "^13^^", "\r^" },
+            { "\xE9^10^\xFF", "\xE9\n\xFF" } };
+        for (const auto& c : cases)
+            EXPECT_EQ(EXPAND_CARETS(c.text), c.expected) << c.text;
     }
-
-    INSTANTIATE_TEST_SUITE_P(Cases, ExpandCaretsTest,
-        testing::Values(CaretCase { "^13^A", "\rA" }, CaretCase { "A^13^B", "A\rB" },
-            CaretCase { "A^B", "A^B" }, CaretCase { "", "" }, CaretCase { "^", "^" },
-            CaretCase { "~a~", "~a~" }, CaretCase { "^3^^4^^3^", "\x03\x04\x03" },
-            CaretCase { "^7^^25^", "\x07\x19" }, CaretCase { "^0^", "\0"s },
-            CaretCase { "^^", "\0"s }, CaretCase { "^x^", "\0"s }, CaretCase { "^  9^", "\t" },
-            CaretCase { "^1 3^", "\r" }, CaretCase { "^255^", "\xFF" },
-            CaretCase { "^65abc^", "A" }, CaretCase { "^65.5^", "B" },
-            CaretCase { "^66.5^", "B" }, // halves to even
-            CaretCase { "^65.51^", "B" }, CaretCase { "^65.4^", "A" },
-            CaretCase { "^256^", "^256^" }, CaretCase { "^300^x", "^300^x" },
-            CaretCase { "^-1^", "^-1^" },
-            CaretCase { "^9999999999999999999999^", "^9999999999999999999999^" },
-            CaretCase { "a^13^b^", "a\rb^" }, CaretCase { "^13^^", "\r^" },
-            CaretCase { "\xE9^10^\xFF", "\xE9\n\xFF" }));
 
     TEST(ByteCode, ReadsLongNumbersWithoutGarbage)
     {
