@@ -31,7 +31,6 @@ public:
     // that is not a valid IPv4 address leaves no destination, and sends go nowhere.
     void setDestination(std::string_view text);
     QString destinationText() const { return destinationText_; }
-    bool hasDestination() const { return destination_.has_value(); }
 
     void send(std::string_view datagram);
     // The fixed repeat of commands that have no acknowledgement: `times` sends, each followed

@@ -18,7 +18,6 @@ public:
     explicit ListBox(QWidget* parent = nullptr);
 
     // The model the list starts with; setItems and addItem edit it.
-    QStringListModel* stringModel() const { return stringModel_; }
     void setItems(const QStringList& items);
     void addItem(const QString& item);
 

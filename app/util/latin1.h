@@ -25,11 +25,6 @@ inline QByteArray toDatagram(std::string_view bytes)
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-inline std::string fromDatagram(const QByteArray& datagram)
-{
-    return std::string(datagram.constData(), static_cast<size_t>(datagram.size()));
-}
-
 // A control's text without leading and trailing blanks (code 32 only, as devices expect).
 inline QString trimmedBlanks(const QString& text)
 {
