@@ -6,8 +6,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QMetaProperty>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -29,6 +31,15 @@ namespace {
                 return firstBox;
         }
         return widget;
+    }
+
+    // The control focused by a step that could not hold the real focus.
+    QPointer<QWidget> emulatedFocus;
+
+    void sendFocusEvent(QWidget& widget, QEvent::Type type)
+    {
+        QFocusEvent event(type, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(&widget, &event);
     }
 
     bool writeTextProperty(QObject& control, const QString& text)
@@ -96,10 +107,21 @@ QString selectItem(QObject& control, int index)
 QString focusControl(QWidget& window, QObject& control)
 {
     QWidget* target = focusTarget(control);
-    // Qt would hand the focus to a hidden or focusless widget; a user could not.
-    if (!target || !target->isVisible() || !target->isEnabled()
-        || target->focusPolicy() == Qt::NoFocus)
-        return named(control, "cannot take the focus (hidden, disabled or not focusable)");
+    if (!target)
+        return named(control, "cannot take the focus");
+    QWidget* previous = emulatedFocus ? emulatedFocus.data() : QApplication::focusWidget();
+    emulatedFocus = nullptr;
+    if (!target->isVisible() || !target->isEnabled() || target->focusPolicy() == Qt::NoFocus) {
+        // Qt gives no real focus to a hidden, disabled or focusless control; its focus
+        // handlers run all the same, as a handler call from code would.
+        if (previous && previous != target)
+            sendFocusEvent(*previous, QEvent::FocusOut);
+        sendFocusEvent(*target, QEvent::FocusIn);
+        emulatedFocus = target;
+        return {};
+    }
+    if (previous && previous != target && previous != QApplication::focusWidget())
+        sendFocusEvent(*previous, QEvent::FocusOut);
     if (!window.isActiveWindow()) {
         // The platform activates the window asynchronously; a hidden window never is.
         window.activateWindow();
@@ -118,7 +140,9 @@ QString typeKeys(QWidget& window, QObject& control, const std::vector<TypedKey>&
     if (QString problem = focusControl(window, control); !problem.isEmpty())
         return problem;
     for (const TypedKey& key : keys) {
-        QWidget* receiver = QApplication::focusWidget();
+        // Keys follow the focus (a "." moves on to the next box of an IP entry); a control
+        // holding the emulated focus gets them directly (a disabled one ignores them).
+        QWidget* receiver = emulatedFocus ? emulatedFocus.data() : QApplication::focusWidget();
         if (!receiver)
             return named(control, "lost the keyboard focus while typing");
         QTest::sendKeyEvent(QTest::Click, receiver, key.key, key.text, Qt::NoModifier);

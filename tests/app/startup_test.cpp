@@ -1,13 +1,16 @@
 // Start-up, the end-of-cycle watchdog, shutdown and the small window handlers, over a fake
 // link, scripted dialogs and a clock that runs five times faster than the wall.
+#include "app/automation/automation_driver.h"
 #include "tests/support/tool_fixture.h"
 #include "widgets/change_label.h"
 #include "widgets/counter_display.h"
+#include "widgets/focus_line_edit.h"
 #include "widgets/ip_entry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gmock/gmock.h>
 
@@ -216,6 +219,27 @@ TEST(Shutdown, ClosingEndsRunningWaitsAndClosesBothSockets)
     EXPECT_TRUE(ended);
     EXPECT_TRUE(tool.sendSocket.closed);
     EXPECT_TRUE(tool.receiveSocket.closed);
+}
+
+} // namespace
+
+namespace {
+
+// The zone entry sits in a frame nobody sees; a script still reaches its focus handler.
+TEST(AutomationOnTheWindow, FocusStepsReachHiddenControls)
+{
+    Tool tool;
+    ASSERT_TRUE(tool.app.shell.Form_Load());
+    QTemporaryDir dir;
+    QFile script(dir.filePath(QStringLiteral("s.txt")));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("set INP_TIMEZONE 5abc\nfocus INP_TIMEZONE\nfocus INP_PW\n");
+    script.close();
+    AutomationDriver driver(tool.app.form, tool.dialogs, tool.clock, {});
+    QString error;
+    ASSERT_TRUE(driver.load(script.fileName(), &error)) << error.toStdString();
+    EXPECT_EQ(driver.run(), 0);
+    EXPECT_EQ(tool.get<FocusLineEdit>("INP_TIMEZONE").text(), QStringLiteral("5"));
 }
 
 } // namespace
