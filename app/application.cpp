@@ -5,7 +5,7 @@ namespace linknode {
 Application::Application(DatagramSocket& sendSocket, DatagramSocket& receiveSocket,
     Dialogs& dialogs, Clock& clock, quint16 remotePort, quint16 localPort)
     : link(sendSocket, receiveSocket, clock, remotePort, localPort)
-    , linkController(form, link, dialogs)
+    , sendAddress(form, link, dialogs)
     , discovery(form, link, clock, store)
     , boot(form, link)
     , listTools(form, link, dialogs, discovery)

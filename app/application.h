@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/form/main_form.h"
 #include "app/shell_controller.h"
 #include "boot/boot_controller.h"
 #include "commands/ntp_controller.h"
@@ -11,10 +10,11 @@
 #include "discovery/device_store.h"
 #include "discovery/discovery_controller.h"
 #include "discovery/list_tools_controller.h"
+#include "form/main_form.h"
 #include "link/link.h"
-#include "link/link_controller.h"
 #include "mqtt/mqtt_controller.h"
 #include "netid/host_controller.h"
+#include "netid/send_address_controller.h"
 
 namespace linknode {
 
@@ -31,7 +31,7 @@ struct Application {
     MainForm form;
     Link link;
     DeviceStore store;
-    LinkController linkController;
+    SendAddressController sendAddress;
     DiscoveryController discovery;
     BootController boot;
     ListToolsController listTools;

@@ -1,8 +1,8 @@
 #include "app/application.h"
 #include "app/automation/automation_driver.h"
-#include "app/form/dialogs.h"
-#include "app/form/scripted_dialogs.h"
-#include "app/util/clock.h"
+#include "core/clock.h"
+#include "form/dialogs.h"
+#include "form/scripted_dialogs.h"
 #include "link/traffic_log.h"
 #include "link/udp_socket.h"
 

@@ -1,6 +1,6 @@
 #include "app/application.h"
-#include "app/form/scripted_dialogs.h"
-#include "app/util/clock.h"
+#include "core/clock.h"
+#include "form/scripted_dialogs.h"
 #include "tests/support/fake_socket.h"
 #include "widgets/list_box.h"
 

@@ -1,4 +1,4 @@
-#include "app/util/wait.h"
+#include "core/wait.h"
 
 #include <benchmark/benchmark.h>
 

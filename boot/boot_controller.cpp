@@ -1,9 +1,9 @@
 #include "boot/boot_controller.h"
 
-#include "app/form/main_form.h"
-#include "app/util/latin1.h"
-#include "commands/option_text.h"
+#include "config/option_text.h"
 #include "config/view_state.h"
+#include "core/latin1.h"
+#include "form/main_form.h"
 #include "link/envelope.h"
 #include "link/link.h"
 #include "widgets/focus_line_edit.h"

@@ -1,10 +1,10 @@
 #include "commands/ntp_controller.h"
 
-#include "app/form/main_form.h"
-#include "app/util/latin1.h"
-#include "commands/time_zone.h"
-#include "config/device_record.h"
+#include "config/time_zone.h"
 #include "config/view_state.h"
+#include "core/latin1.h"
+#include "core/text_fields.h"
+#include "form/main_form.h"
 #include "widgets/focus_line_edit.h"
 #include "widgets/ip_entry.h"
 

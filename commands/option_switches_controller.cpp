@@ -1,12 +1,12 @@
 #include "commands/option_switches_controller.h"
 
-#include "app/form/dialogs.h"
-#include "app/form/main_form.h"
-#include "app/util/latin1.h"
 #include "boot/boot_controller.h"
-#include "commands/option_text.h"
-#include "config/device_record.h"
+#include "config/option_text.h"
 #include "config/view_state.h"
+#include "core/latin1.h"
+#include "core/text_fields.h"
+#include "form/dialogs.h"
+#include "form/main_form.h"
 #include "widgets/focus_line_edit.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "commands/serial_codes.h"
 
-#include "app/util/text_fields.h"
+#include "core/text_fields.h"
 
 #include <array>
 

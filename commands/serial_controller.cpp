@@ -1,9 +1,9 @@
 #include "commands/serial_controller.h"
 
-#include "app/form/main_form.h"
-#include "app/util/latin1.h"
 #include "commands/serial_codes.h"
 #include "config/device_record.h"
+#include "core/latin1.h"
+#include "form/main_form.h"
 #include "widgets/change_label.h"
 #include "widgets/focus_line_edit.h"
 #include "widgets/ip_entry.h"

@@ -1,14 +1,14 @@
 #include "config/config_view_controller.h"
 
-#include "app/form/layout_table.h"
-#include "app/form/main_form.h"
-#include "app/util/latin1.h"
-#include "app/util/text_fields.h"
-#include "commands/time_zone.h"
-#include "commands/wiegand.h"
 #include "config/device_record.h"
 #include "config/model_identity.h"
-#include "mqtt/login_items.h"
+#include "config/mqtt_login.h"
+#include "config/time_zone.h"
+#include "config/wiegand.h"
+#include "core/latin1.h"
+#include "core/text_fields.h"
+#include "form/layout_table.h"
+#include "form/main_form.h"
 #include "widgets/change_label.h"
 #include "widgets/focus_line_edit.h"
 #include "widgets/ip_entry.h"
@@ -39,6 +39,10 @@ ConfigViewController::ConfigViewController(MainForm& form)
 {
     connect(&form.get<ListBox>("LST_KRT"), &ListBox::rowClicked, this,
         &ConfigViewController::LST_KRT_Click);
+    auto& wiegand = form.get<QComboBox>("INP_WIEGAND_CFG");
+    for (const std::string& item : wiegandItems())
+        wiegand.addItem(text(item));
+    wiegand.setCurrentIndex(-1);
 }
 
 void ConfigViewController::LST_KRT_Click()

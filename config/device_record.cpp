@@ -1,6 +1,6 @@
 #include "config/device_record.h"
 
-#include "app/util/text_fields.h"
+#include "core/text_fields.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/util/text_fields.h"
+#include "core/text_fields.h"
 
 #include <string>
 #include <string_view>

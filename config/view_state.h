@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form/main_form.h"
+#include "form/main_form.h"
 
 namespace linknode {
 

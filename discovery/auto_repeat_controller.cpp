@@ -1,10 +1,10 @@
 #include "discovery/auto_repeat_controller.h"
 
-#include "app/form/main_form.h"
-#include "app/util/clock.h"
 #include "boot/boot_controller.h"
+#include "core/clock.h"
 #include "discovery/discovery_controller.h"
 #include "discovery/list_tools_controller.h"
+#include "form/main_form.h"
 
 #include <QCheckBox>
 #include <QTimer>

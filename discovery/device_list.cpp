@@ -1,7 +1,7 @@
 #include "discovery/device_list.h"
 
-#include "app/util/latin1.h"
-#include "app/util/text_fields.h"
+#include "core/latin1.h"
+#include "core/text_fields.h"
 #include "discovery/device_list_model.h"
 #include "discovery/device_store.h"
 #include "discovery/list_alignment.h"

@@ -1,8 +1,8 @@
 #include "discovery/discovery_controller.h"
 
-#include "app/form/main_form.h"
-#include "app/util/wait.h"
+#include "core/wait.h"
 #include "discovery/device_store.h"
+#include "form/main_form.h"
 #include "link/envelope.h"
 #include "link/link.h"
 #include "widgets/change_label.h"

@@ -1,6 +1,6 @@
 #include "discovery/list_alignment.h"
 
-#include "app/util/text_fields.h"
+#include "core/text_fields.h"
 
 namespace linknode {
 

@@ -1,6 +1,6 @@
 #include "link/envelope.h"
 
-#include "app/util/text_fields.h"
+#include "core/text_fields.h"
 
 namespace linknode {
 

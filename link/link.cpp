@@ -1,9 +1,9 @@
 #include "link/link.h"
 
-#include "app/util/clock.h"
-#include "app/util/latin1.h"
-#include "app/util/text_fields.h"
-#include "app/util/wait.h"
+#include "core/clock.h"
+#include "core/latin1.h"
+#include "core/text_fields.h"
+#include "core/wait.h"
 #include "link/envelope.h"
 #include "link/ipv4.h"
 #include "link/traffic_log.h"

@@ -1,6 +1,6 @@
 #include "link/traffic_log.h"
 
-#include "app/util/clock.h"
+#include "core/clock.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

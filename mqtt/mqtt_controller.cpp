@@ -1,9 +1,9 @@
 #include "mqtt/mqtt_controller.h"
 
-#include "app/form/main_form.h"
-#include "app/util/latin1.h"
+#include "config/mqtt_login.h"
 #include "config/view_state.h"
-#include "mqtt/login_items.h"
+#include "core/latin1.h"
+#include "form/main_form.h"
 #include "widgets/focus_line_edit.h"
 
 namespace linknode {

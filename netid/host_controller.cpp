@@ -1,7 +1,7 @@
 #include "netid/host_controller.h"
 
-#include "app/form/main_form.h"
-#include "app/util/latin1.h"
+#include "core/latin1.h"
+#include "form/main_form.h"
 #include "widgets/focus_line_edit.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "widgets/ip_entry.h"
 
-#include "app/util/latin1.h"
-#include "app/util/text_fields.h"
+#include "core/latin1.h"
+#include "core/text_fields.h"
 #include "widgets/click_watcher.h"
 #include "widgets/octet_box.h"
 

@@ -2,9 +2,9 @@
 
 #include "app/automation/control_actions.h"
 #include "app/automation/state_dump.h"
-#include "app/form/scripted_dialogs.h"
-#include "app/util/clock.h"
-#include "app/util/wait.h"
+#include "core/clock.h"
+#include "core/wait.h"
+#include "form/scripted_dialogs.h"
 
 #include <QFile>
 #include <QJsonDocument>

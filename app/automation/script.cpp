@@ -1,7 +1,7 @@
 #include "app/automation/script.h"
 
-#include "app/util/latin1.h"
-#include "app/util/text_fields.h"
+#include "core/latin1.h"
+#include "core/text_fields.h"
 
 #include <QStringList>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "app/automation/state_dump.h"
 
 #include "app/automation/controls.h"
-#include "app/form/layout_table.h"
-#include "app/form/scripted_dialogs.h"
+#include "form/layout_table.h"
+#include "form/scripted_dialogs.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

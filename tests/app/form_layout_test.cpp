@@ -1,6 +1,6 @@
 // The window's controls against the layout the technician's manual shows: kind, container,
 // caption, tool tip and start state, written out here by hand.
-#include "app/form/main_form.h"
+#include "form/main_form.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 // Edges of the option, serial, time-zone and Wiegand texts that the form cannot reach; the
 // usual switch and selector sequences are proved on the form (edits_ui_test).
-#include "commands/option_text.h"
 #include "commands/serial_codes.h"
-#include "commands/time_zone.h"
-#include "commands/wiegand.h"
+#include "config/option_text.h"
+#include "config/time_zone.h"
+#include "config/wiegand.h"
 
 #include <gtest/gtest.h>
 

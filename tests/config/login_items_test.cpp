@@ -1,4 +1,4 @@
-#include "mqtt/login_items.h"
+#include "config/mqtt_login.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Whatever device was shown before, selecting a device shows exactly what it reported in the
 // fields a save sends back: host address, host port, option characters and login.
-#include "app/util/latin1.h"
+#include "core/latin1.h"
 #include "sim/presets.h"
 #include "tests/config/view_fixture.h"
 #include "widgets/focus_line_edit.h"

@@ -1,7 +1,7 @@
 #include "tests/config/view_fixture.h"
 
-#include "app/form/layout_table.h"
-#include "app/util/latin1.h"
+#include "core/latin1.h"
+#include "form/layout_table.h"
 #include "widgets/ip_entry.h"
 #include "widgets/list_box.h"
 

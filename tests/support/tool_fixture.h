@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/application.h"
-#include "app/form/scripted_dialogs.h"
-#include "app/util/wait.h"
+#include "core/wait.h"
+#include "form/scripted_dialogs.h"
 #include "tests/support/fake_socket.h"
 
 namespace linknode {

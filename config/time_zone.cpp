@@ -1,4 +1,4 @@
-#include "commands/time_zone.h"
+#include "config/time_zone.h"
 
 #include "config/device_record.h"
 

@@ -1,8 +1,7 @@
-#include "app/form/main_form.h"
+#include "form/main_form.h"
 
-#include "app/form/layout_table.h"
-#include "app/form/multi_line_text.h"
-#include "commands/wiegand.h"
+#include "form/layout_table.h"
+#include "form/multi_line_text.h"
 #include "widgets/change_label.h"
 #include "widgets/counter_display.h"
 #include "widgets/focus_line_edit.h"
@@ -117,11 +116,7 @@ void MainForm::build()
         }
     }
 
-    auto& wiegand = get<QComboBox>("INP_WIEGAND_CFG");
-    wiegand.setEditable(true);
-    for (const std::string& item : wiegandItems())
-        wiegand.addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
-    wiegand.setCurrentIndex(-1);
+    get<QComboBox>("INP_WIEGAND_CFG").setEditable(true);
     get<QComboBox>("LST_PANORAMA_MODE").setEditable(true);
 
     auto& templates = get<QComboBox>("SW_MQTT_CFG_TEMPLATE");

@@ -1,6 +1,6 @@
-#include "mqtt/login_items.h"
+#include "config/mqtt_login.h"
 
-#include "app/util/text_fields.h"
+#include "core/text_fields.h"
 
 namespace linknode {
 

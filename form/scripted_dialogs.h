@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form/dialogs.h"
+#include "form/dialogs.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "app/util/text_fields.h"
+#include "core/text_fields.h"
 
 #include <gtest/gtest.h>
 

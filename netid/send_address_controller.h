@@ -10,10 +10,10 @@ class MainForm;
 
 // The window's side of the link: the send address follows INP_UDP_MASK, the "UDP TX MASK"
 // labels restore broadcast, and the subnet warning pictures explain themselves.
-class LinkController : public QObject {
+class SendAddressController : public QObject {
     Q_OBJECT
 public:
-    LinkController(MainForm& form, Link& link, Dialogs& dialogs);
+    SendAddressController(MainForm& form, Link& link, Dialogs& dialogs);
 
     void INP_UDP_MASK_Change();
     void LABEL_UDP_TX_MASK_DblClick();

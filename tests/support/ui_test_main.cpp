@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <gmock/gmock.h>
 
-// Every test binary runs with a QApplication, offscreen unless told otherwise.
+// Window tests run with a QApplication, offscreen unless told otherwise.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/util/clock.h"
+#include "core/clock.h"
 
 namespace linknode {
 

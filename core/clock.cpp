@@ -1,4 +1,4 @@
-#include "app/util/clock.h"
+#include "core/clock.h"
 
 #include <algorithm>
 #include <cmath>

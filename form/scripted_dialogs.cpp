@@ -1,4 +1,4 @@
-#include "app/form/scripted_dialogs.h"
+#include "form/scripted_dialogs.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "app/form/dialogs.h"
+#include "form/dialogs.h"
 
 #include <QApplication>
 #include <QInputDialog>

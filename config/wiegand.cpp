@@ -1,4 +1,4 @@
-#include "commands/wiegand.h"
+#include "config/wiegand.h"
 
 namespace linknode {
 

@@ -1,4 +1,4 @@
-#include "app/form/layout_table.h"
+#include "form/layout_table.h"
 
 #include <array>
 

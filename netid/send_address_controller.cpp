@@ -1,42 +1,42 @@
-#include "link/link_controller.h"
+#include "netid/send_address_controller.h"
 
-#include "app/form/dialogs.h"
-#include "app/form/main_form.h"
-#include "app/util/latin1.h"
+#include "core/latin1.h"
+#include "form/dialogs.h"
+#include "form/main_form.h"
 #include "link/link.h"
 #include "widgets/change_label.h"
 #include "widgets/ip_entry.h"
 
 namespace linknode {
 
-LinkController::LinkController(MainForm& form, Link& link, Dialogs& dialogs)
+SendAddressController::SendAddressController(MainForm& form, Link& link, Dialogs& dialogs)
     : QObject(&form)
     , form_(form)
     , link_(link)
     , dialogs_(dialogs)
 {
     connect(&form.get<IpEntry>("INP_UDP_MASK"), &IpEntry::changed, this,
-        &LinkController::INP_UDP_MASK_Change);
+        &SendAddressController::INP_UDP_MASK_Change);
     for (const char* name :
         { "LABEL_UDP_TX_MASK(0)", "LABEL_UDP_TX_MASK(1)", "LABEL_UDP_TX_MASK(10)" })
         connect(&form.get<ChangeLabel>(name), &ChangeLabel::doubleClicked, this,
-            &LinkController::LABEL_UDP_TX_MASK_DblClick);
+            &SendAddressController::LABEL_UDP_TX_MASK_DblClick);
     for (const char* name : { "PIC_WARNING_SUBNET(0)", "PIC_WARNING_SUBNET(1)" })
         connect(&form.get<ChangeLabel>(name), &ChangeLabel::clicked, this,
-            &LinkController::PIC_WARNING_SUBNET_Click);
+            &SendAddressController::PIC_WARNING_SUBNET_Click);
 }
 
-void LinkController::INP_UDP_MASK_Change()
+void SendAddressController::INP_UDP_MASK_Change()
 {
     link_.setDestination(toBytes(form_.get<IpEntry>("INP_UDP_MASK").text()));
 }
 
-void LinkController::LABEL_UDP_TX_MASK_DblClick()
+void SendAddressController::LABEL_UDP_TX_MASK_DblClick()
 {
     form_.get<IpEntry>("INP_UDP_MASK").setText(QStringLiteral("255.255.255.255"));
 }
 
-void LinkController::PIC_WARNING_SUBNET_Click()
+void SendAddressController::PIC_WARNING_SUBNET_Click()
 {
     dialogs_.message(QStringLiteral("Important: The IP address of the device must be in the same "
                                     "subnetwork as your computer for this option is stored in the "

@@ -1,4 +1,4 @@
-#include "commands/option_text.h"
+#include "config/option_text.h"
 
 namespace linknode {
 
