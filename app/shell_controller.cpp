@@ -26,7 +26,6 @@ namespace linknode {
 
 namespace {
     constexpr double cycleQuiet = 0.3; // seconds without activity that end a discovery cycle
-    const char* const label1Names[] = { "Label1(0)", "Label1(1)", "Label1(2)" };
 
     void fill(QComboBox& box, std::initializer_list<const char*> items)
     {
@@ -47,17 +46,16 @@ ShellController::ShellController(MainForm& form, Link& link, Dialogs& dialogs, C
     , store_(store)
     , discovery_(discovery)
 {
-    auto& watchdog = form.get<QTimer>("TIM_TST");
+    auto& watchdog = form[TIM_TST];
     watchdog.setSingleShot(true);
     connect(&watchdog, &QTimer::timeout, this, &ShellController::TIM_TST_Timer);
     connect(&link, &Link::stamped, this, &ShellController::armWatchdog);
     connect(&form, &MainForm::closing, this, &ShellController::Form_Unload);
-    connect(&form.get<ChangeLabel>("AFF_MAC"), &ChangeLabel::captionChanged, this,
-        &ShellController::AFF_MAC_Change);
-    connect(&form.get<ChangeLabel>("AFF_TOT_TERM"), &ChangeLabel::captionChanged, this,
+    connect(&form[AFF_MAC], &ChangeLabel::captionChanged, this, &ShellController::AFF_MAC_Change);
+    connect(&form[AFF_TOT_TERM], &ChangeLabel::captionChanged, this,
         &ShellController::AFF_TOT_TERM_Change);
-    for (const char* name : label1Names) {
-        auto& label = form.get<ChangeLabel>(name);
+    for (const auto caption : Label1) {
+        auto& label = form[caption];
         connect(&label, &ChangeLabel::clicked, this, &ShellController::Label1_Click);
         connect(&label, &ChangeLabel::doubleClicked, this, &ShellController::Label1_DblClick);
     }
@@ -65,21 +63,21 @@ ShellController::ShellController(MainForm& form, Link& link, Dialogs& dialogs, C
 
 bool ShellController::Form_Load()
 {
-    auto& tenBaseT = form_.get<QWidget>("SW_10BASET");
-    const auto& auxPort = form_.get<QWidget>("SW_AUXRS232");
+    auto& tenBaseT = form_[SW_10BASET];
+    const auto& auxPort = form_[SW_AUXRS232];
     tenBaseT.move(auxPort.x(), auxPort.y() + tenBaseT.height() + qRound(25.0 / twipsPerPixel));
-    form_.get<QWidget>("FR_PANORAMA_MODE").move(form_.get<QWidget>("FR_WIEGAND").pos());
+    form_[FR_PANORAMA_MODE].move(form_[FR_WIEGAND].pos());
     form_.show();
 
-    auto& sendAddress = form_.get<IpEntry>("INP_UDP_MASK");
+    auto& sendAddress = form_[INP_UDP_MASK];
     sendAddress.setMaskType(false);
     sendAddress.setBackColor(QApplication::palette().color(QPalette::Active, QPalette::Mid));
-    form_.get<IpEntry>("INP_MASK").setMaskType(true);
+    form_[INP_MASK].setMaskType(true);
 
-    fill(form_.get<QComboBox>("INP_BAUDS"), { "4800", "9600", "19200", "38400", "57600" });
-    fill(form_.get<QComboBox>("INP_PARITY"), { "None", "Even", "Odd" });
-    fill(form_.get<QComboBox>("INP_StopBit"), { "1", "2" });
-    fill(form_.get<QComboBox>("INP_DATABITS"), { "7", "8" });
+    fill(form_[INP_BAUDS], { "4800", "9600", "19200", "38400", "57600" });
+    fill(form_[INP_PARITY], { "None", "Even", "Odd" });
+    fill(form_[INP_StopBit], { "1", "2" });
+    fill(form_[INP_DATABITS], { "7", "8" });
 
     for (int slot = 0; slot < DeviceStore::capacity; ++slot)
         store_.set(slot, "0");
@@ -96,7 +94,7 @@ bool ShellController::Form_Load()
         return false;
     }
 
-    form_.get<QWidget>("FR_TERM_NO").setGeometry(form_.get<QWidget>("FR_LOGIN").geometry());
+    form_[FR_TERM_NO].setGeometry(form_[FR_LOGIN].geometry());
     sendAddress.setText(QStringLiteral("255.255.255.255"));
     QCoreApplication::processEvents();
     discovery_.B_ASK_CFG_Click();
@@ -116,47 +114,48 @@ void ShellController::Form_Unload()
 
 void ShellController::armWatchdog()
 {
-    form_.get<QTimer>("TIM_TST").start(clock_.timerMs(cycleQuiet));
+    form_[TIM_TST].start(clock_.timerMs(cycleQuiet));
 }
 
 void ShellController::TIM_TST_Timer()
 {
     const double elapsed = clock_.now() - link_.lastActivity();
     if (elapsed < cycleQuiet) {
-        form_.get<QTimer>("TIM_TST").start(clock_.timerMs(cycleQuiet - elapsed));
+        form_[TIM_TST].start(clock_.timerMs(cycleQuiet - elapsed));
         return;
     }
-    form_.get<QWidget>("B_ASK_CFG").setVisible(true);
+    form_[B_ASK_CFG].setVisible(true);
 }
 
 void ShellController::AFF_MAC_Change()
 {
-    form_.get<QWidget>("B_UPDATE").setEnabled(form_.get<ChangeLabel>("AFF_MAC").text().size() >= 6);
+    form_[B_UPDATE].setEnabled(form_[AFF_MAC].text().size() >= 6);
 }
 
 void ShellController::AFF_TOT_TERM_Change()
 {
-    const long long value = leadingNumber(toBytes(form_.get<ChangeLabel>("AFF_TOT_TERM").text()));
+    const long long value = leadingNumber(toBytes(form_[AFF_TOT_TERM].text()));
     const int count = static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-    auto& list = form_.get<QWidget>("LST_KRT");
-    auto& prompt = form_.get<QWidget>("AFF_SEL_DEV");
+    auto& list = form_[LST_KRT];
+    auto& prompt = form_[AFF_SEL_DEV];
     if (count == 0)
         list.setToolTip(QStringLiteral("NO IP DEVICE FOUND --> PLEASE PUSH ON REFRESH BUTTON"));
     list.setVisible(count != 0);
     prompt.setVisible(count != 0);
-    form_.get<CounterDisplay>("AFF_TOT_TERMb").AFF(count);
+    form_[AFF_TOT_TERMb].AFF(count);
 }
 
 void ShellController::Label1_Click()
 {
-    form_.get<IpEntry>("INP_MASK").setText(QStringLiteral("255.255.0.0"));
+    form_[INP_MASK].setText(QStringLiteral("255.255.0.0"));
 }
 
 void ShellController::Label1_DblClick()
 {
-    for (const char* name : { "SW_AUTO_ASK", "SW_AUTO_MAC", "SW_LED_FLASH", "SW_AUTO_TERM" })
-        form_.get<QCheckBox>(name).setChecked(true);
-    form_.get<IpEntry>("INP_UDP_MASK").setText(QStringLiteral("255.255.255.255"));
+    for (const auto automatic :
+        ControlList<QCheckBox> { SW_AUTO_ASK, SW_AUTO_MAC, SW_LED_FLASH, SW_AUTO_TERM })
+        form_[automatic].setChecked(true);
+    form_[INP_UDP_MASK].setText(QStringLiteral("255.255.255.255"));
 }
 
 } // namespace linknode

@@ -44,7 +44,7 @@ static void BM_LST_KRT_Click(benchmark::State& state)
     Application tool(sendSocket, receiveSocket, dialogs, clock);
     tool.shell.Form_Load();
     receiveSocket.injectBurst({ reply(mqttGateway), reply(cloudTerminal) });
-    auto& list = tool.form.get<ListBox>("LST_KRT");
+    auto& list = tool.form[LST_KRT];
     int row = 0;
     for (auto _ : state) {
         list.selectRow(row);

@@ -18,15 +18,13 @@ BootController::BootController(MainForm& form, Link& link)
     , form_(form)
     , link_(link)
 {
-    connect(&form.get<QPushButton>("B_GO_TERM"), &QPushButton::clicked, this,
-        &BootController::B_GO_TERM_Click);
-    connect(&form.get<QCheckBox>("SW_AUTO_BOOT"), &QCheckBox::toggled, this,
-        &BootController::SW_AUTO_BOOT_Click);
+    connect(&form[B_GO_TERM], &QPushButton::clicked, this, &BootController::B_GO_TERM_Click);
+    connect(&form[SW_AUTO_BOOT], &QCheckBox::toggled, this, &BootController::SW_AUTO_BOOT_Click);
 }
 
 void BootController::B_GO_TERM_Click()
 {
-    auto& button = form_.get<QWidget>("B_GO_TERM");
+    auto& button = form_[B_GO_TERM];
     button.hide();
     link_.sendRepeatedly(terminalModeDatagram(), 10);
     button.show();
@@ -36,12 +34,12 @@ void BootController::SW_AUTO_BOOT_Click()
 {
     if (!deviceShown(form_))
         return;
-    const char c = autoBootCharacter(form_.get<QCheckBox>("SW_AUTO_BOOT").isChecked(),
-        form_.get<QCheckBox>("SW_AUXRS232").isChecked());
+    const char c
+        = autoBootCharacter(form_[SW_AUTO_BOOT].isChecked(), form_[SW_AUXRS232].isChecked());
     // While the view is filled from a record, the options stay as the device sent them.
     if (viewBeingFilled(form_))
         return;
-    auto& options = form_.get<FocusLineEdit>("INP_NO");
+    auto& options = form_[INP_NO];
     options.setText(toText(withAutoBootCharacter(toBytes(options.text()), c)));
 }
 

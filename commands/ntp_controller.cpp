@@ -18,40 +18,37 @@ NtpController::NtpController(MainForm& form)
     : QObject(&form)
     , form_(form)
 {
-    connect(
-        &form.get<QCheckBox>("SW_NTP"), &QCheckBox::toggled, this, &NtpController::SW_NTP_Click);
-    connect(&form.get<IpEntry>("INP_IP_NTP"), &IpEntry::changed, this,
-        &NtpController::INP_IP_NTP_Change);
-    auto& zone = form.get<FocusLineEdit>("INP_TIMEZONE");
+    connect(&form[SW_NTP], &QCheckBox::toggled, this, &NtpController::SW_NTP_Click);
+    connect(&form[INP_IP_NTP], &IpEntry::changed, this, &NtpController::INP_IP_NTP_Change);
+    auto& zone = form[INP_TIMEZONE];
     connect(&zone, &FocusLineEdit::textChanged, this, &NtpController::INP_TIMEZONE_Change);
     connect(&zone, &FocusLineEdit::lostFocus, this, &NtpController::INP_TIMEZONE_LostFocus);
-    connect(&form.get<QPushButton>("B_TIME_ZONE"), &QPushButton::clicked, this,
-        &NtpController::B_TIME_ZONE_Click);
+    connect(&form[B_TIME_ZONE], &QPushButton::clicked, this, &NtpController::B_TIME_ZONE_Click);
 }
 
 void NtpController::SW_NTP_Click()
 {
-    const char* const zoneControls[] = { "AFF_TIMEZONE", "INP_TIMEZONE", "B_TIME_ZONE" };
-    auto& server = form_.get<IpEntry>("INP_IP_NTP");
-    if (!form_.get<QCheckBox>("SW_NTP").isChecked()) {
-        form_.get<QWidget>("SW_MODE(0)").setEnabled(true);
-        form_.get<QWidget>("SW_MODE(1)").setEnabled(true);
+    const Control<QWidget> zoneControls[] = { AFF_TIMEZONE, INP_TIMEZONE, B_TIME_ZONE };
+    auto& server = form_[INP_IP_NTP];
+    if (!form_[SW_NTP].isChecked()) {
+        form_[SW_MODE(0)].setEnabled(true);
+        form_[SW_MODE(1)].setEnabled(true);
         server.hide();
         if (!viewBeingFilled(form_))
-            form_.get<FocusLineEdit>("INP_HOST_PORT").setText(QStringLiteral("23"));
-        for (const char* name : zoneControls)
-            form_.get<QWidget>(name).hide();
+            form_[INP_HOST_PORT].setText(QStringLiteral("23"));
+        for (const auto control : zoneControls)
+            form_[control].hide();
         return;
     }
     // A clock that uses NTP stays in server mode.
-    form_.get<QWidget>("SW_MODE(0)").setEnabled(false);
-    form_.get<QWidget>("SW_MODE(1)").setEnabled(false);
-    form_.get<QRadioButton>("SW_MODE(0)").setChecked(true);
+    form_[SW_MODE(0)].setEnabled(false);
+    form_[SW_MODE(1)].setEnabled(false);
+    form_[SW_MODE(0)].setChecked(true);
     server.show();
     INP_TIMEZONE_Change();
-    server.setText(form_.get<FocusLineEdit>("INP_HOST_IP").text());
-    for (const char* name : zoneControls)
-        form_.get<QWidget>(name).show();
+    server.setText(form_[INP_HOST_IP].text());
+    for (const auto control : zoneControls)
+        form_[control].show();
     INP_TIMEZONE_Change();
 }
 
@@ -59,7 +56,7 @@ void NtpController::INP_IP_NTP_Change()
 {
     if (viewBeingFilled(form_))
         return;
-    form_.get<FocusLineEdit>("INP_HOST_IP").setText(form_.get<IpEntry>("INP_IP_NTP").text());
+    form_[INP_HOST_IP].setText(form_[INP_IP_NTP].text());
     INP_TIMEZONE_Change();
 }
 
@@ -68,20 +65,20 @@ void NtpController::INP_TIMEZONE_Change()
     // Filling the view shows the device's zone; it never rewrites the port it came from.
     if (viewBeingFilled(form_))
         return;
-    const std::string sign = toBytes(form_.get<QPushButton>("B_TIME_ZONE").text());
-    const std::string hours = toBytes(form_.get<FocusLineEdit>("INP_TIMEZONE").text());
-    form_.get<FocusLineEdit>("INP_HOST_PORT").setText(toText(timeZonePort(sign, hours)));
+    const std::string sign = toBytes(form_[B_TIME_ZONE].text());
+    const std::string hours = toBytes(form_[INP_TIMEZONE].text());
+    form_[INP_HOST_PORT].setText(toText(timeZonePort(sign, hours)));
 }
 
 void NtpController::INP_TIMEZONE_LostFocus()
 {
-    auto& zone = form_.get<FocusLineEdit>("INP_TIMEZONE");
+    auto& zone = form_[INP_TIMEZONE];
     zone.setText(QString::number(leadingNumber(toBytes(zone.text()))));
 }
 
 void NtpController::B_TIME_ZONE_Click()
 {
-    auto& sign = form_.get<QPushButton>("B_TIME_ZONE");
+    auto& sign = form_[B_TIME_ZONE];
     sign.setText(sign.text() == QLatin1String("+") ? QStringLiteral("-") : QStringLiteral("+"));
     INP_TIMEZONE_Change();
 }

@@ -24,66 +24,65 @@ OptionSwitchesController::OptionSwitchesController(
     , boot_(boot)
 {
     using C = OptionSwitchesController;
-    const std::pair<const char*, void (C::*)()> boxes[] = {
-        { "SW_CONDUIT(0)", &C::SW_CONDUIT_Click },
-        { "SW_CONDUIT(1)", &C::SW_CONDUIT_Click },
-        { "SW_BIOSCRYPT", &C::SW_BIOSCRYPT_Click },
-        { "SW_BIOSCRYPT_PREFIX", &C::SW_BIOSCRYPT_PREFIX_Click },
-        { "SW_KEEPALIVE", &C::SW_KEEPALIVE_Click },
-        { "SW_TIMEOUT", &C::SW_TIMEOUT_Click },
-        { "SW_AUXRS232", &C::SW_AUXRS232_Click },
-        { "SW_10BASET", &C::SW_10BASET_Click },
+    const std::pair<Control<QCheckBox>, void (C::*)()> boxes[] = {
+        { SW_CONDUIT(0), &C::SW_CONDUIT_Click },
+        { SW_CONDUIT(1), &C::SW_CONDUIT_Click },
+        { SW_BIOSCRYPT, &C::SW_BIOSCRYPT_Click },
+        { SW_BIOSCRYPT_PREFIX, &C::SW_BIOSCRYPT_PREFIX_Click },
+        { SW_KEEPALIVE, &C::SW_KEEPALIVE_Click },
+        { SW_TIMEOUT, &C::SW_TIMEOUT_Click },
+        { SW_AUXRS232, &C::SW_AUXRS232_Click },
+        { SW_10BASET, &C::SW_10BASET_Click },
     };
     for (const auto& [name, handler] : boxes)
-        connect(&form.get<QCheckBox>(name), &QCheckBox::toggled, this, handler);
+        connect(&form[name], &QCheckBox::toggled, this, handler);
     // Option buttons: only the one that becomes selected acts.
-    const std::pair<const char*, void (C::*)()> options[] = {
-        { "SW_KEEPALIVE_DEL(0)", &C::SW_KEEPALIVE_DEL_Click },
-        { "SW_KEEPALIVE_DEL(1)", &C::SW_KEEPALIVE_DEL_Click },
-        { "SW_MODE(0)", &C::SW_MODE_Click },
-        { "SW_MODE(1)", &C::SW_MODE_Click },
+    const std::pair<Control<QRadioButton>, void (C::*)()> options[] = {
+        { SW_KEEPALIVE_DEL(0), &C::SW_KEEPALIVE_DEL_Click },
+        { SW_KEEPALIVE_DEL(1), &C::SW_KEEPALIVE_DEL_Click },
+        { SW_MODE(0), &C::SW_MODE_Click },
+        { SW_MODE(1), &C::SW_MODE_Click },
     };
     for (const auto& [name, handler] : options)
-        connect(
-            &form.get<QRadioButton>(name), &QRadioButton::toggled, this, [this, handler](bool on) {
-                if (on)
-                    (this->*handler)();
-            });
+        connect(&form[name], &QRadioButton::toggled, this, [this, handler](bool on) {
+            if (on)
+                (this->*handler)();
+        });
     // A press comes before the change only when the user (or the automation) clicks.
-    connect(&form.get<QCheckBox>("SW_10BASET"), &QCheckBox::pressed, this,
+    connect(&form[SW_10BASET], &QCheckBox::pressed, this,
         &OptionSwitchesController::SW_10BASET_MouseDown);
 }
 
-bool OptionSwitchesController::checked(const char* name) const
+bool OptionSwitchesController::checked(Control<QAbstractButton> button) const
 {
-    return form_.get<QAbstractButton>(name).isChecked();
+    return form_[button].isChecked();
 }
 
-void OptionSwitchesController::setChecked(const char* name, bool on)
+void OptionSwitchesController::setChecked(Control<QAbstractButton> button, bool on)
 {
-    form_.get<QAbstractButton>(name).setChecked(on);
+    form_[button].setChecked(on);
 }
 
 void OptionSwitchesController::writeOption(int position, char c)
 {
-    auto& options = form_.get<FocusLineEdit>("INP_NO");
+    auto& options = form_[INP_NO];
     const std::string current = toBytes(options.text());
-    setTextUnlessFilling("INP_NO", toText(withOptionCharacter(current, position, c)));
+    setTextUnlessFilling(INP_NO, toText(withOptionCharacter(current, position, c)));
 }
 
-void OptionSwitchesController::setTextUnlessFilling(const char* name, const QString& text)
+void OptionSwitchesController::setTextUnlessFilling(Control<FocusLineEdit> box, const QString& text)
 {
     if (!viewBeingFilled(form_))
-        form_.get<FocusLineEdit>(name).setText(text);
+        form_[box].setText(text);
 }
 
 void OptionSwitchesController::SW_CONDUIT_Click()
 {
     if (!deviceShown(form_))
         return;
-    auto& conduit400 = form_.get<QCheckBox>("SW_CONDUIT(1)");
+    auto& conduit400 = form_[SW_CONDUIT(1)];
     char c;
-    if (checked("SW_CONDUIT(0)")) {
+    if (checked(SW_CONDUIT(0))) {
         c = '2';
         conduit400.setEnabled(true);
     } else {
@@ -92,13 +91,13 @@ void OptionSwitchesController::SW_CONDUIT_Click()
         conduit400.setEnabled(false);
     }
     if (conduit400.isChecked()) {
-        setChecked("SW_BIOSCRYPT", false);
-        setChecked("SW_BIOSCRYPT_PREFIX", false);
+        setChecked(SW_BIOSCRYPT, false);
+        setChecked(SW_BIOSCRYPT_PREFIX, false);
         c = '4';
-        setChecked("SW_CONDUIT(0)", true);
-    } else if (checked("SW_CONDUIT(0)")) {
-        setChecked("SW_BIOSCRYPT", false);
-        setChecked("SW_BIOSCRYPT_PREFIX", false);
+        setChecked(SW_CONDUIT(0), true);
+    } else if (checked(SW_CONDUIT(0))) {
+        setChecked(SW_BIOSCRYPT, false);
+        setChecked(SW_BIOSCRYPT_PREFIX, false);
         c = '2';
     }
     writeOption(1, c);
@@ -108,16 +107,16 @@ void OptionSwitchesController::SW_BIOSCRYPT_Click()
 {
     if (!deviceShown(form_))
         return;
-    auto& prefixFrame = form_.get<QWidget>("FR_BIOSCRYPT_PREFIX");
+    auto& prefixFrame = form_[FR_BIOSCRYPT_PREFIX];
     char c;
-    if (checked("SW_BIOSCRYPT")) {
-        setChecked("SW_CONDUIT(0)", false);
-        setChecked("SW_CONDUIT(1)", false);
+    if (checked(SW_BIOSCRYPT)) {
+        setChecked(SW_CONDUIT(0), false);
+        setChecked(SW_CONDUIT(1), false);
         c = '5';
         prefixFrame.show();
     } else {
         c = '0';
-        setChecked("SW_BIOSCRYPT_PREFIX", false);
+        setChecked(SW_BIOSCRYPT_PREFIX, false);
         prefixFrame.hide();
     }
     // Written last, so it wins over what the conduit handler wrote meanwhile.
@@ -129,9 +128,9 @@ void OptionSwitchesController::SW_BIOSCRYPT_PREFIX_Click()
     if (!deviceShown(form_))
         return;
     char c = '5';
-    if (checked("SW_BIOSCRYPT_PREFIX")) {
-        setChecked("SW_CONDUIT(0)", false);
-        setChecked("SW_CONDUIT(1)", false);
+    if (checked(SW_BIOSCRYPT_PREFIX)) {
+        setChecked(SW_CONDUIT(0), false);
+        setChecked(SW_CONDUIT(1), false);
         c = '6';
     }
     writeOption(1, c);
@@ -141,10 +140,10 @@ void OptionSwitchesController::SW_KEEPALIVE_Click()
 {
     if (!deviceShown(form_))
         return;
-    const bool on = checked("SW_KEEPALIVE");
-    const char c = !on ? '0' : checked("SW_KEEPALIVE_DEL(0)") ? '7' : '8';
-    form_.get<QWidget>("SW_KEEPALIVE_DEL(0)").setEnabled(on);
-    form_.get<QWidget>("SW_KEEPALIVE_DEL(1)").setEnabled(on);
+    const bool on = checked(SW_KEEPALIVE);
+    const char c = !on ? '0' : checked(SW_KEEPALIVE_DEL(0)) ? '7' : '8';
+    form_[SW_KEEPALIVE_DEL(0)].setEnabled(on);
+    form_[SW_KEEPALIVE_DEL(1)].setEnabled(on);
     writeOption(2, c);
 }
 
@@ -157,34 +156,34 @@ void OptionSwitchesController::SW_TIMEOUT_Click()
 {
     if (!deviceShown(form_))
         return;
-    const std::string current = toBytes(form_.get<FocusLineEdit>("INP_NO").text());
-    setTextUnlessFilling("INP_NO", toText(withTimeoutCharacter(current, checked("SW_TIMEOUT"))));
+    const std::string current = toBytes(form_[INP_NO].text());
+    setTextUnlessFilling(INP_NO, toText(withTimeoutCharacter(current, checked(SW_TIMEOUT))));
 }
 
 void OptionSwitchesController::SW_AUXRS232_Click()
 {
     boot_.SW_AUTO_BOOT_Click();
-    if (checked("SW_KRT_V6")) {
-        const bool on = checked("SW_AUXRS232");
-        form_.get<QWidget>("FR_SERIAL_CFG").setVisible(on);
-        form_.get<QWidget>("PIC_V6_AUX").setVisible(on);
+    if (checked(SW_KRT_V6)) {
+        const bool on = checked(SW_AUXRS232);
+        form_[FR_SERIAL_CFG].setVisible(on);
+        form_[PIC_V6_AUX].setVisible(on);
     }
 }
 
 void OptionSwitchesController::SW_10BASET_MouseDown()
 {
-    form_.get<QWidget>("SW_10BASET").setProperty("tag", QStringLiteral("1"));
+    form_[SW_10BASET].setProperty("tag", QStringLiteral("1"));
 }
 
 void OptionSwitchesController::SW_10BASET_Click()
 {
-    auto& box = form_.get<QWidget>("SW_10BASET");
-    const QString port = form_.get<FocusLineEdit>("INP_HOST_PORT").text();
+    auto& box = form_[SW_10BASET];
+    const QString port = form_[INP_HOST_PORT].text();
     const QString number = QString::number(leadingNumber(toBytes(port)));
-    if (!checked("SW_10BASET"))
-        setTextUnlessFilling("INP_HOST_PORT", number);
+    if (!checked(SW_10BASET))
+        setTextUnlessFilling(INP_HOST_PORT, number);
     else if (!port.endsWith(u'U') && !port.endsWith(u'V'))
-        setTextUnlessFilling("INP_HOST_PORT", number + u'V');
+        setTextUnlessFilling(INP_HOST_PORT, number + u'V');
     if (!box.property("tag").toString().isEmpty()) {
         dialogs_.message(
             QStringLiteral("You must click on button 'Save Configuration' and disconnect "
@@ -196,34 +195,34 @@ void OptionSwitchesController::SW_10BASET_Click()
 
 void OptionSwitchesController::SW_MODE_Click()
 {
-    const bool client = checked("SW_MODE(1)");
-    auto& ntp = form_.get<QCheckBox>("SW_NTP");
-    form_.get<QWidget>("B_CLEAR_LOGIN").setVisible(client);
+    const bool client = checked(SW_MODE(1));
+    auto& ntp = form_[SW_NTP];
+    form_[B_CLEAR_LOGIN].setVisible(client);
     if (client) {
         ntp.setChecked(false);
         ntp.setEnabled(false);
     } else {
-        setTextUnlessFilling("INP_HOST_IP", QStringLiteral("0.0.0.0"));
-        setTextUnlessFilling("INP_NO", QStringLiteral("0000"));
+        setTextUnlessFilling(INP_HOST_IP, QStringLiteral("0.0.0.0"));
+        setTextUnlessFilling(INP_NO, QStringLiteral("0000"));
         ntp.setEnabled(true);
     }
 
     const QPalette::ColorRole role = client ? QPalette::Base : QPalette::Mid;
-    for (const char* name : { "INP_LOGIN", "INP_DEVNAME" }) {
-        auto& box = form_.get<QWidget>(name);
+    for (const auto entry : ControlList<QWidget> { INP_LOGIN, INP_DEVNAME }) {
+        auto& box = form_[entry];
         QPalette palette = box.palette();
         palette.setColor(QPalette::Base, QApplication::palette().color(role));
         box.setPalette(palette);
     }
-    for (const char* name : { "INP_LOGIN", "Label2", "B_SEND_LOGIN", "B_ADD_TAB", "B_ADD_PAUSE",
-             "AFF_ID400", "B_ADD_ENTER", "TXT_MODE(0)", "TXT_MODE(1)", "TXT_MODE(2)" })
-        form_.get<QWidget>(name).setEnabled(client);
-    for (const char* name : { "FR_LOGIN", "Line1(0)", "Line1(1)", "Line2(0)", "Line2(1)", "INP_NO",
-             "INP_HOST_IP", "INP_HOST_PORT" })
-        form_.get<QWidget>(name).setVisible(client);
-    if (!form_.get<QWidget>("FR_MQTT").isHidden()) {
-        for (const char* name : { "Line1(0)", "Line1(1)", "Line2(0)", "Line2(1)" })
-            form_.get<QWidget>(name).hide();
+    for (const auto control : ControlList<QWidget> { INP_LOGIN, Label2, B_SEND_LOGIN, B_ADD_TAB,
+             B_ADD_PAUSE, AFF_ID400, B_ADD_ENTER, TXT_MODE(0), TXT_MODE(1), TXT_MODE(2) })
+        form_[control].setEnabled(client);
+    for (const auto control : ControlList<QWidget> {
+             FR_LOGIN, Line1(0), Line1(1), Line2(0), Line2(1), INP_NO, INP_HOST_IP, INP_HOST_PORT })
+        form_[control].setVisible(client);
+    if (!form_[FR_MQTT].isHidden()) {
+        for (const auto control : ControlList<QWidget> { Line1(0), Line1(1), Line2(0), Line2(1) })
+            form_[control].hide();
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/control_handle.h"
+
 #include <QObject>
 
 namespace linknode {
@@ -29,10 +31,10 @@ public:
     void SW_MODE_Click();
 
 private:
-    bool checked(const char* name) const;
-    void setChecked(const char* name, bool on);
+    bool checked(Control<QAbstractButton> button) const;
+    void setChecked(Control<QAbstractButton> button, bool on);
     void writeOption(int position, char c);
-    void setTextUnlessFilling(const char* name, const QString& text);
+    void setTextUnlessFilling(Control<FocusLineEdit> box, const QString& text);
 
     MainForm& form_;
     Dialogs& dialogs_;

@@ -21,44 +21,41 @@ SerialController::SerialController(MainForm& form)
     , form_(form)
 {
     // An item chosen from the list changes the shown text too: one handler covers both.
-    connect(&form.get<QComboBox>("INP_PARITY"), &QComboBox::editTextChanged, this,
-        &SerialController::INP_PARITY_Change);
-    connect(&form.get<QComboBox>("INP_StopBit"), &QComboBox::editTextChanged, this,
+    connect(
+        &form[INP_PARITY], &QComboBox::editTextChanged, this, &SerialController::INP_PARITY_Change);
+    connect(&form[INP_StopBit], &QComboBox::editTextChanged, this,
         &SerialController::INP_StopBit_Change);
-    connect(&form.get<QComboBox>("INP_DATABITS"), &QComboBox::editTextChanged, this,
+    connect(&form[INP_DATABITS], &QComboBox::editTextChanged, this,
         &SerialController::INP_DATABITS_Change);
-    connect(&form.get<FocusLineEdit>("INP_UNLOCK_255"), &FocusLineEdit::textChanged, this,
+    connect(&form[INP_UNLOCK_255], &FocusLineEdit::textChanged, this,
         &SerialController::INP_UNLOCK_255_Change);
-    connect(&form.get<FocusLineEdit>("INP_PW"), &FocusLineEdit::textChanged, this,
-        &SerialController::INP_PW_Change);
+    connect(&form[INP_PW], &FocusLineEdit::textChanged, this, &SerialController::INP_PW_Change);
 }
 
 int SerialController::parityCode() const
 {
-    return static_cast<int>(
-        leadingNumber(toBytes(form_.get<QWidget>("INP_PARITY").property("tag").toString())));
+    return static_cast<int>(leadingNumber(toBytes(form_[INP_PARITY].property("tag").toString())));
 }
 
 void SerialController::setParityCode(int code)
 {
-    form_.get<QWidget>("INP_PARITY").setProperty("tag", QString::number(code));
+    form_[INP_PARITY].setProperty("tag", QString::number(code));
 }
 
 bool SerialController::twoStopBits() const
 {
-    return trimmedBlanks(form_.get<QComboBox>("INP_StopBit").currentText()) == QLatin1String("2");
+    return trimmedBlanks(form_[INP_StopBit].currentText()) == QLatin1String("2");
 }
 
 void SerialController::INP_PARITY_Change()
 {
-    auto& parity = form_.get<QComboBox>("INP_PARITY");
+    auto& parity = form_[INP_PARITY];
     const QString shown = trimmedBlanks(parity.currentText());
     if (shown.size() == 1) {
         // A code from the device; anything but a digit counts as 0.
         const int code = shown[0].isDigit() ? shown[0].digitValue() : 0;
         setParityCode(code);
-        form_.get<QComboBox>("INP_StopBit")
-            .setEditText(code <= 2 ? QStringLiteral("1") : QStringLiteral("2"));
+        form_[INP_StopBit].setEditText(code <= 2 ? QStringLiteral("1") : QStringLiteral("2"));
         if (const auto word = parityWord(code))
             parity.setEditText(toText(*word));
         return;
@@ -70,7 +67,7 @@ void SerialController::INP_PARITY_Change()
 void SerialController::INP_StopBit_Change()
 {
     const int code = parityCode();
-    const QString stopBits = trimmedBlanks(form_.get<QComboBox>("INP_StopBit").currentText());
+    const QString stopBits = trimmedBlanks(form_[INP_StopBit].currentText());
     if (stopBits == QLatin1String("2") && code < 3)
         setParityCode(code + 3);
     else if (stopBits == QLatin1String("1") && code >= 3)
@@ -79,7 +76,7 @@ void SerialController::INP_StopBit_Change()
 
 void SerialController::INP_DATABITS_Change()
 {
-    auto& dataBits = form_.get<QComboBox>("INP_DATABITS");
+    auto& dataBits = form_[INP_DATABITS];
     const long long value = leadingNumber(toBytes(dataBits.currentText()));
     if (value == 0 || value == 1) {
         dataBits.setProperty("tag", QString::number(value));
@@ -93,24 +90,24 @@ void SerialController::INP_DATABITS_Change()
 
 void SerialController::INP_UNLOCK_255_Change()
 {
-    const QString mac = trimmedBlanks(form_.get<FocusLineEdit>("INP_UNLOCK_255").text());
-    form_.get<ChangeLabel>("AFF_MAC").setText(mac);
+    const QString mac = trimmedBlanks(form_[INP_UNLOCK_255].text());
+    form_[AFF_MAC].setText(mac);
     // The hexadecimal form shows the same device, not the one selected before.
-    form_.get<ChangeLabel>("AFF_MAC_HEX").setText(toText(macHex(toBytes(mac))));
-    form_.get<QWidget>("FR_CFG").show();
-    form_.get<IpEntry>("INP_IP").setText(QStringLiteral("0.0.0.0"));
-    form_.get<IpEntry>("INP_MASK").setText(QStringLiteral("255.255.0.0"));
-    form_.get<IpEntry>("INP_GATE").setText(QStringLiteral("0.0.0.0"));
-    form_.get<QComboBox>("INP_BAUDS").setEditText(QStringLiteral("57600"));
-    form_.get<QComboBox>("INP_PARITY").setEditText(QStringLiteral("0"));
-    form_.get<QComboBox>("INP_DATABITS").setEditText(QStringLiteral("0"));
-    form_.get<ChangeLabel>("AFF_VER").setText(QStringLiteral("1.6E"));
+    form_[AFF_MAC_HEX].setText(toText(macHex(toBytes(mac))));
+    form_[FR_CFG].show();
+    form_[INP_IP].setText(QStringLiteral("0.0.0.0"));
+    form_[INP_MASK].setText(QStringLiteral("255.255.0.0"));
+    form_[INP_GATE].setText(QStringLiteral("0.0.0.0"));
+    form_[INP_BAUDS].setEditText(QStringLiteral("57600"));
+    form_[INP_PARITY].setEditText(QStringLiteral("0"));
+    form_[INP_DATABITS].setEditText(QStringLiteral("0"));
+    form_[AFF_VER].setText(QStringLiteral("1.6E"));
 }
 
 void SerialController::INP_PW_Change()
 {
-    const bool unlocked = form_.get<FocusLineEdit>("INP_PW").text().toUpper() == accessCode;
-    form_.get<QWidget>("FR_RENIP").setVisible(unlocked);
+    const bool unlocked = form_[INP_PW].text().toUpper() == accessCode;
+    form_[FR_RENIP].setVisible(unlocked);
 }
 
 } // namespace linknode

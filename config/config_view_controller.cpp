@@ -4,6 +4,7 @@
 #include "config/model_identity.h"
 #include "config/mqtt_login.h"
 #include "config/time_zone.h"
+#include "config/view_state.h"
 #include "config/wiegand.h"
 #include "core/latin1.h"
 #include "core/text_fields.h"
@@ -37,9 +38,8 @@ ConfigViewController::ConfigViewController(MainForm& form)
     : QObject(&form)
     , form_(form)
 {
-    connect(&form.get<ListBox>("LST_KRT"), &ListBox::rowClicked, this,
-        &ConfigViewController::LST_KRT_Click);
-    auto& wiegand = form.get<QComboBox>("INP_WIEGAND_CFG");
+    connect(&form[LST_KRT], &ListBox::rowClicked, this, &ConfigViewController::LST_KRT_Click);
+    auto& wiegand = form[INP_WIEGAND_CFG];
     for (const std::string& item : wiegandItems())
         wiegand.addItem(text(item));
     wiegand.setCurrentIndex(-1);
@@ -47,7 +47,7 @@ ConfigViewController::ConfigViewController(MainForm& form)
 
 void ConfigViewController::LST_KRT_Click()
 {
-    auto& list = form_.get<ListBox>("LST_KRT");
+    auto& list = form_[LST_KRT];
     const int row = list.currentRow();
     if (row < 0)
         return;
@@ -55,24 +55,24 @@ void ConfigViewController::LST_KRT_Click()
     const QString line = list.items().value(row);
     const std::string record = toBytes(line);
 
-    auto& mac = form_.get<ChangeLabel>("AFF_MAC");
+    auto& mac = form_[AFF_MAC];
     mac.setText(text(recordField(record, FLD_MAC)));
-    form_.get<ChangeLabel>("AFF_MAC_HEX").setText(text(macHex(toBytes(mac.text()))));
+    form_[AFF_MAC_HEX].setText(text(macHex(toBytes(mac.text()))));
 
-    form_.get<IpEntry>("INP_IP").setText(text(recordField(record, FLD_IP)));
-    form_.get<IpEntry>("INP_MASK").setText(text(recordField(record, FLD_MASK)));
-    form_.get<IpEntry>("INP_GATE").setText(text(recordField(record, FLD_GATE)));
+    form_[INP_IP].setText(text(recordField(record, FLD_IP)));
+    form_[INP_MASK].setText(text(recordField(record, FLD_MASK)));
+    form_[INP_GATE].setText(text(recordField(record, FLD_GATE)));
 
-    form_.get<QComboBox>("INP_BAUDS").setEditText(text(recordField(record, FLD_BAUDS)));
-    form_.get<QComboBox>("INP_PARITY").setEditText(text(recordField(record, FLD_PARITY)));
-    form_.get<QComboBox>("INP_DATABITS").setEditText(text(recordField(record, FLD_DATABITS)));
+    form_[INP_BAUDS].setEditText(text(recordField(record, FLD_BAUDS)));
+    form_[INP_PARITY].setEditText(text(recordField(record, FLD_PARITY)));
+    form_[INP_DATABITS].setEditText(text(recordField(record, FLD_DATABITS)));
 
     // The login box always shows this device's login, even an empty or short one.
     const FirmwareVersion version = firmwareVersion(record);
     const std::string login = loginCaretForm(recordField(record, FLD_LOGIN));
-    form_.get<FocusLineEdit>("INP_LOGIN").setText(text(shownLogin(login)));
+    form_[INP_LOGIN].setText(text(shownLogin(login)));
 
-    auto& wiegand = form_.get<QComboBox>("INP_WIEGAND_CFG");
+    auto& wiegand = form_[INP_WIEGAND_CFG];
     wiegand.setEditText(QString());
     const std::string code = wiegandCode(record);
     if (!code.empty())
@@ -83,52 +83,52 @@ void ConfigViewController::LST_KRT_Click()
     applyFeatures(record, version);
     loadModeAndHost(record);
     list.setToolTip(line);
-    auto& options = form_.get<FocusLineEdit>("INP_NO");
+    auto& options = form_[INP_NO];
     if (options.text().isEmpty())
         options.setText(QStringLiteral("0000"));
     markNtp();
     decodeOptions();
 
     if (model.row == 0 && !version.earliest) {
-        if (form_.get<QCheckBox>("SW_CONDUIT(0)").isChecked())
+        if (form_[SW_CONDUIT(0)].isChecked())
             showPicture(4);
         else
-            form_.get<QWidget>("PIC_PROD(0)").hide();
+            form_[PIC_PROD(0)].hide();
     }
-    form_.get<QWidget>("FR_CFG").show();
+    form_[FR_CFG].show();
     list.setProperty("tag", QStringLiteral("0"));
 }
 
 void ConfigViewController::applyDefaults()
 {
-    for (const char* hidden : { "FR_WIEGAND", "FR_PANORAMA_MODE", "PIC_ENCRYPTED" })
-        form_.get<QWidget>(hidden).hide();
-    form_.get<QWidget>("FR_SERIAL_CFG").show();
-    form_.get<QCheckBox>("SW_KRT_V6").setChecked(false);
-    auto& auxPicture = form_.get<QWidget>("PIC_V6_AUX");
+    for (const auto hidden : ControlList<QWidget> { FR_WIEGAND, FR_PANORAMA_MODE, PIC_ENCRYPTED })
+        form_[hidden].hide();
+    form_[FR_SERIAL_CFG].show();
+    form_[SW_KRT_V6].setChecked(false);
+    auto& auxPicture = form_[PIC_V6_AUX];
     auxPicture.hide();
     auxPicture.move(twips(5800, 1490));
-    form_.get<QWidget>("FR_SERIAL_CFG").move(twips(130, 1030));
-    for (const char* address : { "INP_IP", "INP_MASK", "INP_GATE" })
-        form_.get<IpEntry>(address).setEntryEnabled(true);
-    form_.get<QWidget>("AFF_DHCP_IP").hide();
-    for (const char* shown :
-        { "FR_MODE", "SW_KEEPALIVE_DEL(0)", "SW_KEEPALIVE_DEL(1)", "SW_TIMEOUT" })
-        form_.get<QWidget>(shown).show();
-    auto& mqtt = form_.get<QWidget>("FR_MQTT");
+    form_[FR_SERIAL_CFG].move(twips(130, 1030));
+    for (const auto address : ControlList<IpEntry> { INP_IP, INP_MASK, INP_GATE })
+        form_[address].setEntryEnabled(true);
+    form_[AFF_DHCP_IP].hide();
+    for (const auto shown :
+        ControlList<QWidget> { FR_MODE, SW_KEEPALIVE_DEL(0), SW_KEEPALIVE_DEL(1), SW_TIMEOUT })
+        form_[shown].show();
+    auto& mqtt = form_[FR_MQTT];
     mqtt.move(twips(105, 3975));
     mqtt.hide();
-    form_.get<QWidget>("SW_10BASET").hide();
-    form_.get<QWidget>("FR_TERM_NO").hide();
-    form_.get<QWidget>("FR_CONDUIT_AUTOBOOT").show();
+    form_[SW_10BASET].hide();
+    form_[FR_TERM_NO].hide();
+    form_[FR_CONDUIT_AUTOBOOT].show();
     // The workstation identifier belongs to the device shown, never to the one before.
-    form_.get<FocusLineEdit>("INP_DEVNAME").setText(QString());
+    form_[INP_DEVNAME].setText(QString());
 }
 
 ModelIdentity ConfigViewController::identify(
     const std::string& record, const FirmwareVersion& version)
 {
-    auto& caption = form_.get<ChangeLabel>("AFF_VER");
+    auto& caption = form_[AFF_VER];
     if (version.earliest) {
         caption.setText(QStringLiteral("1.0A"));
         return {};
@@ -141,7 +141,7 @@ ModelIdentity ConfigViewController::identify(
         applyModelRules(model, record);
     }
     if (isEncrypted(record)) {
-        auto& mark = form_.get<QWidget>("PIC_ENCRYPTED");
+        auto& mark = form_[PIC_ENCRYPTED];
         mark.setToolTip(QStringLiteral("Encrypted connection"));
         mark.show();
         caption.setText(caption.text() + QStringLiteral(" Encrypted"));
@@ -155,17 +155,17 @@ void ConfigViewController::applyModelRules(const ModelIdentity& model, const std
     if (rules & RuleMqttFill)
         fillMqtt(record);
     if (rules & RuleDhcpGroup) {
-        for (const char* address : { "INP_IP", "INP_MASK", "INP_GATE" })
-            form_.get<IpEntry>(address).setEntryEnabled(false);
-        form_.get<QWidget>("AFF_DHCP_IP").show();
+        for (const auto address : ControlList<IpEntry> { INP_IP, INP_MASK, INP_GATE })
+            form_[address].setEntryEnabled(false);
+        form_[AFF_DHCP_IP].show();
     }
     if (rules & RuleHidePanorama)
-        form_.get<QWidget>("FR_PANORAMA_MODE").hide();
+        form_[FR_PANORAMA_MODE].hide();
     if (rules & RuleWiegand)
-        form_.get<QWidget>("FR_WIEGAND").show();
+        form_[FR_WIEGAND].show();
     if (rules & (RulePanoramaList | RuleQd71rList)) {
         fillPanoramaModes(rules & RuleQd71rList);
-        form_.get<QWidget>("FR_PANORAMA_MODE").show();
+        form_[FR_PANORAMA_MODE].show();
     }
     if (rules & RuleModbusLock)
         lockModbus();
@@ -174,12 +174,12 @@ void ConfigViewController::applyModelRules(const ModelIdentity& model, const std
     if (rules & RuleTerminalNumber)
         showTerminalNumber();
     if (rules & Rule10BaseT)
-        form_.get<QWidget>("SW_10BASET").show();
+        form_[SW_10BASET].show();
 }
 
 void ConfigViewController::fillPanoramaModes(bool qd71r)
 {
-    auto& modes = form_.get<QComboBox>("LST_PANORAMA_MODE");
+    auto& modes = form_[LST_PANORAMA_MODE];
     modes.clear();
     if (qd71r) {
         modes.addItems({ QStringLiteral("Clock Mode (Red)"), QStringLiteral("String Mode"),
@@ -201,51 +201,49 @@ void ConfigViewController::fillPanoramaModes(bool qd71r)
 
 void ConfigViewController::lockModbus()
 {
-    form_.get<QWidget>("FR_MODE").hide();
-    for (const char* off : { "SW_TIMEOUT", "SW_AUTO_BOOT", "SW_CONDUIT(0)", "SW_KEEPALIVE",
-             "SW_BIOSCRYPT", "SW_AUXRS232" })
-        form_.get<QCheckBox>(off).setChecked(false);
-    for (const char* hidden : { "SW_TIMEOUT", "SW_KEEPALIVE", "SW_BIOSCRYPT", "SW_AUXRS232",
-             "FR_CONDUIT_AUTOBOOT", "SW_KEEPALIVE_DEL(0)", "SW_KEEPALIVE_DEL(1)" })
-        form_.get<QWidget>(hidden).hide();
+    form_[FR_MODE].hide();
+    for (const auto off : ControlList<QCheckBox> {
+             SW_TIMEOUT, SW_AUTO_BOOT, SW_CONDUIT(0), SW_KEEPALIVE, SW_BIOSCRYPT, SW_AUXRS232 })
+        form_[off].setChecked(false);
+    for (const auto hidden : ControlList<QWidget> { SW_TIMEOUT, SW_KEEPALIVE, SW_BIOSCRYPT,
+             SW_AUXRS232, FR_CONDUIT_AUTOBOOT, SW_KEEPALIVE_DEL(0), SW_KEEPALIVE_DEL(1) })
+        form_[hidden].hide();
 }
 
 void ConfigViewController::layOutV6()
 {
-    const bool auxPort = form_.get<QCheckBox>("SW_AUXRS232").isChecked();
-    form_.get<QWidget>("FR_SERIAL_CFG").setVisible(auxPort);
-    form_.get<QWidget>("PIC_V6_AUX").setVisible(auxPort);
-    form_.get<QCheckBox>("SW_KRT_V6").setChecked(true);
-    form_.get<QWidget>("FR_SERIAL_CFG").move(twips(6150, 1640));
-    form_.get<QWidget>("FR_CONDUIT_AUTOBOOT").hide();
-    for (const char* off : { "SW_AUTO_BOOT", "SW_CONDUIT(0)", "SW_CONDUIT(1)" })
-        form_.get<QCheckBox>(off).setChecked(false);
+    const bool auxPort = form_[SW_AUXRS232].isChecked();
+    form_[FR_SERIAL_CFG].setVisible(auxPort);
+    form_[PIC_V6_AUX].setVisible(auxPort);
+    form_[SW_KRT_V6].setChecked(true);
+    form_[FR_SERIAL_CFG].move(twips(6150, 1640));
+    form_[FR_CONDUIT_AUTOBOOT].hide();
+    for (const auto off : ControlList<QCheckBox> { SW_AUTO_BOOT, SW_CONDUIT(0), SW_CONDUIT(1) })
+        form_[off].setChecked(false);
 }
 
 void ConfigViewController::fillMqtt(const std::string& record)
 {
-    form_.get<QWidget>("SW_TIMEOUT").hide();
-    form_.get<QWidget>("FR_MODE").hide();
-    auto& frame = form_.get<QWidget>("FR_MQTT");
+    form_[SW_TIMEOUT].hide();
+    form_[FR_MODE].hide();
+    auto& frame = form_[FR_MQTT];
     frame.show();
     frame.raise();
-    form_.get<QRadioButton>("SW_MODE(1)").setChecked(true);
-    form_.get<FocusLineEdit>("INP_MQTT_SERVER").setText(text(recordField(record, FLD_HOST_IP)));
-    form_.get<FocusLineEdit>("INP_MQTT_PORT").setText(text(recordField(record, FLD_HOST_PORT)));
+    form_[SW_MODE(1)].setChecked(true);
+    form_[INP_MQTT_SERVER].setText(text(recordField(record, FLD_HOST_IP)));
+    form_[INP_MQTT_PORT].setText(text(recordField(record, FLD_HOST_PORT)));
     // Every item, the topic too, is a whole part of the "^13^" split: a topic holding a
     // caret is kept as it is.
-    const MqttItems items = mqttItems(toBytes(form_.get<FocusLineEdit>("INP_LOGIN").text()));
-    const char* const boxes[] = { "INP_MQTT_TOPIC", "INP_MQTT_MSG", "INP_MQTT_DEVICEID",
-        "INP_MQTT_USER", "INP_MQTT_PSW", "INP_MQTT_TOPIC_CONNECT", "INP_MQTT_MSG_CONNECT" };
+    const MqttItems items = mqttItems(toBytes(form_[INP_LOGIN].text()));
     for (size_t i = 0; i < items.size(); ++i)
-        form_.get<FocusLineEdit>(boxes[i]).setText(text(items[i]));
+        form_[mqttItemBoxes[i]].setText(text(items[i]));
 }
 
 void ConfigViewController::showTerminalNumber()
 {
-    form_.get<QWidget>("FR_TERM_NO").show();
-    const QString login = form_.get<FocusLineEdit>("INP_LOGIN").text();
-    auto& number = form_.get<FocusLineEdit>("INP_TERM_NO");
+    form_[FR_TERM_NO].show();
+    const QString login = form_[INP_LOGIN].text();
+    auto& number = form_[INP_TERM_NO];
     number.setToolTip(login);
     const QString upper = login.toUpper();
     const qsizetype marker = upper.indexOf(QLatin1String("TER:"));
@@ -256,25 +254,25 @@ void ConfigViewController::showTerminalNumber()
 void ConfigViewController::applyFeatures(const std::string& record, const FirmwareVersion& version)
 {
     if (oldFirmware(record, version.number)) {
-        for (const char* hidden : { "FR_LOGIN", "SW_AUTO_BOOT", "SW_CONDUIT(0)" })
-            form_.get<QWidget>(hidden).hide();
+        for (const auto hidden : ControlList<QWidget> { FR_LOGIN, SW_AUTO_BOOT, SW_CONDUIT(0) })
+            form_[hidden].hide();
         return;
     }
     const VersionFeatures has = versionFeatures(version.number, version.letter);
-    form_.get<QWidget>("SW_AUTO_BOOT").show();
-    form_.get<QWidget>("SW_KEEPALIVE").setVisible(has.keepalive);
-    form_.get<QWidget>("SW_CONDUIT(0)").setVisible(has.conduit);
-    form_.get<QWidget>("FR_NTP").setVisible(has.ntp);
-    form_.get<QWidget>("FR_DEVNAME").setVisible(has.devName);
-    form_.get<QWidget>("SW_CONDUIT(1)").setVisible(has.conduit400);
-    form_.get<QWidget>("SW_BIOSCRYPT").setVisible(has.bioscrypt);
-    auto& auxPort = form_.get<QCheckBox>("SW_AUXRS232");
+    form_[SW_AUTO_BOOT].show();
+    form_[SW_KEEPALIVE].setVisible(has.keepalive);
+    form_[SW_CONDUIT(0)].setVisible(has.conduit);
+    form_[FR_NTP].setVisible(has.ntp);
+    form_[FR_DEVNAME].setVisible(has.devName);
+    form_[SW_CONDUIT(1)].setVisible(has.conduit400);
+    form_[SW_BIOSCRYPT].setVisible(has.bioscrypt);
+    auto& auxPort = form_[SW_AUXRS232];
     auxPort.setVisible(has.auxPort);
     if (!has.auxPort)
         auxPort.setChecked(false);
-    form_.get<QWidget>("SW_BIOSCRYPT_PREFIX").setVisible(has.bioscryptPrefix);
-    form_.get<QWidget>("IMG_BIOSCRYPT_PREFIX").setVisible(has.bioscryptPrefix);
-    auto& prompt = form_.get<ChangeLabel>("AFF_SEL_DEV");
+    form_[SW_BIOSCRYPT_PREFIX].setVisible(has.bioscryptPrefix);
+    form_[IMG_BIOSCRYPT_PREFIX].setVisible(has.bioscryptPrefix);
+    auto& prompt = form_[AFF_SEL_DEV];
     prompt.setText(QStringLiteral("SELECT AN IP DEVICE FROM LIST ABOVE"));
     prompt.hide();
 }
@@ -282,13 +280,13 @@ void ConfigViewController::applyFeatures(const std::string& record, const Firmwa
 void ConfigViewController::loadModeAndHost(const std::string& record)
 {
     const int mode = socketMode(recordField(record, FLD_MODE));
-    auto& server = form_.get<QRadioButton>("SW_MODE(0)");
-    auto& client = form_.get<QRadioButton>("SW_MODE(1)");
+    auto& server = form_[SW_MODE(0)];
+    auto& client = form_[SW_MODE(1)];
     (mode != 0 ? client : server).setChecked(true);
     server.setProperty("tag", QString::number(mode));
 
     const bool noModeOption = recordField(record, FLD_MODE).empty();
-    auto& note = form_.get<QWidget>("TXT_MODE_NOT_AVAILABLE");
+    auto& note = form_[TXT_MODE_NOT_AVAILABLE];
     if (noModeOption) {
         note.move(twips(30, 225));
         note.show();
@@ -299,86 +297,85 @@ void ConfigViewController::loadModeAndHost(const std::string& record)
     client.setEnabled(!noModeOption);
     // Loaded for every device, with or without the mode option: what the view shows, and a
     // save sends, is always this device's own host and options.
-    form_.get<FocusLineEdit>("INP_HOST_IP").setText(text(recordField(record, FLD_HOST_IP)));
-    form_.get<FocusLineEdit>("INP_HOST_PORT").setText(text(recordField(record, FLD_HOST_PORT)));
-    form_.get<FocusLineEdit>("INP_NO").setText(text(recordField(record, FLD_OPTIONS)));
+    form_[INP_HOST_IP].setText(text(recordField(record, FLD_HOST_IP)));
+    form_[INP_HOST_PORT].setText(text(recordField(record, FLD_HOST_PORT)));
+    form_[INP_NO].setText(text(recordField(record, FLD_OPTIONS)));
 }
 
 void ConfigViewController::markNtp()
 {
-    const QString port = form_.get<FocusLineEdit>("INP_HOST_PORT").text();
+    const QString port = form_[INP_HOST_PORT].text();
     if (port.size() < 2)
         return;
     // The NTP controls show this device's zone and server, also when NTP was on for the
     // device before and no NTP handler runs. Their change handlers leave the port alone
     // while the view is filled.
     if (const auto zone = timeZoneOf(toBytes(port))) {
-        form_.get<QPushButton>("B_TIME_ZONE").setText(text(zone->sign));
-        form_.get<FocusLineEdit>("INP_TIMEZONE").setText(text(zone->hours));
-        form_.get<IpEntry>("INP_IP_NTP").setText(form_.get<FocusLineEdit>("INP_HOST_IP").text());
+        form_[B_TIME_ZONE].setText(text(zone->sign));
+        form_[INP_TIMEZONE].setText(text(zone->hours));
+        form_[INP_IP_NTP].setText(form_[INP_HOST_IP].text());
     }
-    form_.get<QCheckBox>("SW_NTP").setChecked(port.startsWith(QLatin1String("00")));
+    form_[SW_NTP].setChecked(port.startsWith(QLatin1String("00")));
 }
 
 void ConfigViewController::decodeOptions()
 {
-    const std::string options = toBytes(form_.get<FocusLineEdit>("INP_NO").text());
-    auto check = [this](const char* name, bool on) { form_.get<QCheckBox>(name).setChecked(on); };
+    const std::string options = toBytes(form_[INP_NO].text());
+    auto check = [this](Control<QCheckBox> box, bool on) { form_[box].setChecked(on); };
     if (options.size() < 4) {
-        check("SW_AUTO_BOOT", false);
-        check("SW_KEEPALIVE", false);
+        check(SW_AUTO_BOOT, false);
+        check(SW_KEEPALIVE, false);
         return;
     }
     const char c1 = options[0], c2 = options[1], c4 = options[3];
     const auto c3 = static_cast<unsigned char>(options[2]);
-    check("SW_TIMEOUT", c4 == '9');
-    check("SW_AUTO_BOOT", c3 == '8' || c3 == 184);
-    auto& caption = form_.get<ChangeLabel>("AFF_VER");
+    check(SW_TIMEOUT, c4 == '9');
+    check(SW_AUTO_BOOT, c3 == '8' || c3 == 184);
+    auto& caption = form_[AFF_VER];
     if (c3 == 'N') {
-        check("SW_AUXRS232", true);
+        check(SW_AUXRS232, true);
         caption.setText(caption.text() + text(gatewaySuffix(options)));
     } else if (c3 == 'M') {
         caption.setText(caption.text() + text(gatewaySuffix(options)));
     } else {
-        check("SW_AUXRS232", c3 == 128 || c3 == 184);
+        check(SW_AUXRS232, c3 == 128 || c3 == 184);
     }
 
-    auto& conduit400 = form_.get<QCheckBox>("SW_CONDUIT(1)");
-    auto& prefixFrame = form_.get<QWidget>("FR_BIOSCRYPT_PREFIX");
+    auto& conduit400 = form_[SW_CONDUIT(1)];
+    auto& prefixFrame = form_[FR_BIOSCRYPT_PREFIX];
     switch (c1) {
     case '2':
     case '0':
-        check("SW_CONDUIT(0)", c1 == '2');
-        check("SW_CONDUIT(1)", false);
+        check(SW_CONDUIT(0), c1 == '2');
+        check(SW_CONDUIT(1), false);
         conduit400.setEnabled(c1 == '2');
-        check("SW_BIOSCRYPT", false);
+        check(SW_BIOSCRYPT, false);
         prefixFrame.hide();
         break;
     case '4':
-        check("SW_CONDUIT(0)", true);
+        check(SW_CONDUIT(0), true);
         conduit400.setEnabled(true);
-        check("SW_CONDUIT(1)", true);
-        check("SW_BIOSCRYPT", false);
+        check(SW_CONDUIT(1), true);
+        check(SW_BIOSCRYPT, false);
         prefixFrame.hide();
         break;
     case '5':
     case '6':
-        check("SW_CONDUIT(0)", false);
-        check("SW_CONDUIT(1)", false);
+        check(SW_CONDUIT(0), false);
+        check(SW_CONDUIT(1), false);
         conduit400.setEnabled(false);
-        check("SW_BIOSCRYPT", true);
-        check("SW_BIOSCRYPT_PREFIX", c1 == '6');
+        check(SW_BIOSCRYPT, true);
+        check(SW_BIOSCRYPT_PREFIX, c1 == '6');
         prefixFrame.show();
         break;
     default:
         break;
     }
 
-    auto& keepalive = form_.get<QCheckBox>("SW_KEEPALIVE");
+    auto& keepalive = form_[SW_KEEPALIVE];
     if (c2 == '7' || c2 == '8') {
         keepalive.setChecked(true);
-        form_.get<QRadioButton>(c2 == '7' ? "SW_KEEPALIVE_DEL(0)" : "SW_KEEPALIVE_DEL(1)")
-            .setChecked(true);
+        form_[c2 == '7' ? SW_KEEPALIVE_DEL(0) : SW_KEEPALIVE_DEL(1)].setChecked(true);
     } else {
         keepalive.setChecked(false);
     }
@@ -386,9 +383,8 @@ void ConfigViewController::decodeOptions()
 
 void ConfigViewController::showPicture(int index)
 {
-    auto& shown = form_.get<ChangeLabel>("PIC_PROD(0)");
-    const QString stored = QStringLiteral("PIC_PROD(%1)").arg(index);
-    shown.setPixmap(form_.get<ChangeLabel>(stored.toLatin1().constData()).pixmap());
+    auto& shown = form_[PIC_PROD(0)];
+    shown.setPixmap(form_[PIC_PROD.at(index)].pixmap());
     shown.setProperty("picture", index);
     shown.show();
 }

@@ -21,67 +21,68 @@ AutoRepeatController::AutoRepeatController(MainForm& form, const Clock& clock,
     , boot_(boot)
 {
     const struct {
-        const char* box;
+        Control<QCheckBox> box;
         void (AutoRepeatController::*click)();
-        const char* timer;
+        Control<QTimer> timer;
         void (AutoRepeatController::*tick)();
     } modes[] = {
-        { "SW_AUTO_ASK", &AutoRepeatController::SW_AUTO_ASK_Click, "TIM_AUTO_ASK",
+        { SW_AUTO_ASK, &AutoRepeatController::SW_AUTO_ASK_Click, TIM_AUTO_ASK,
             &AutoRepeatController::TIM_AUTO_ASK_Timer },
-        { "SW_AUTO_MAC", &AutoRepeatController::SW_AUTO_MAC_Click, "TIM_AUTO_MAC",
+        { SW_AUTO_MAC, &AutoRepeatController::SW_AUTO_MAC_Click, TIM_AUTO_MAC,
             &AutoRepeatController::TIM_AUTO_MAC_Timer },
-        { "SW_AUTO_TERM", &AutoRepeatController::SW_AUTO_TERM_Click, "TIM_AUTO_TERM",
+        { SW_AUTO_TERM, &AutoRepeatController::SW_AUTO_TERM_Click, TIM_AUTO_TERM,
             &AutoRepeatController::TIM_AUTO_TERM_Timer },
     };
     for (const auto& mode : modes) {
-        connect(&form.get<QCheckBox>(mode.box), &QCheckBox::toggled, this, mode.click);
-        connect(&form.get<QTimer>(mode.timer), &QTimer::timeout, this, mode.tick);
+        connect(&form[mode.box], &QCheckBox::toggled, this, mode.click);
+        connect(&form[mode.timer], &QTimer::timeout, this, mode.tick);
     }
 }
 
 void AutoRepeatController::SW_AUTO_ASK_Click()
 {
-    follow("SW_AUTO_ASK", "TIM_AUTO_ASK", 3.0);
+    follow(SW_AUTO_ASK, TIM_AUTO_ASK, 3.0);
 }
 void AutoRepeatController::SW_AUTO_MAC_Click()
 {
-    follow("SW_AUTO_MAC", "TIM_AUTO_MAC", 5.0);
+    follow(SW_AUTO_MAC, TIM_AUTO_MAC, 5.0);
 }
 void AutoRepeatController::SW_AUTO_TERM_Click()
 {
-    follow("SW_AUTO_TERM", "TIM_AUTO_TERM", 5.0);
+    follow(SW_AUTO_TERM, TIM_AUTO_TERM, 5.0);
 }
 
 void AutoRepeatController::TIM_AUTO_ASK_Timer()
 {
-    if (buttonVisible("B_ASK_CFG"))
+    if (buttonVisible(B_ASK_CFG))
         discovery_.B_ASK_CFG_Click();
 }
 
 void AutoRepeatController::TIM_AUTO_MAC_Timer()
 {
-    if (buttonVisible("B_SHOW_MAC"))
+    if (buttonVisible(B_SHOW_MAC))
         listTools_.B_SHOW_MAC_Click();
 }
 
 void AutoRepeatController::TIM_AUTO_TERM_Timer()
 {
-    if (buttonVisible("B_GO_TERM"))
+    if (buttonVisible(B_GO_TERM))
         boot_.B_GO_TERM_Click();
 }
 
-void AutoRepeatController::follow(const char* switchName, const char* timerName, double seconds)
+void AutoRepeatController::follow(
+    Control<QCheckBox> automatic, Control<QTimer> repeat, double seconds)
 {
-    auto& timer = form_.get<QTimer>(timerName);
-    if (form_.get<QCheckBox>(switchName).isChecked())
+    auto& timer = form_[repeat];
+    if (form_[automatic].isChecked())
         timer.start(clock_.timerMs(seconds));
     else
         timer.stop();
 }
 
-bool AutoRepeatController::buttonVisible(const char* name) const
+bool AutoRepeatController::buttonVisible(Control<QPushButton> button) const
 {
-    return !form_.get<QWidget>(name).isHidden();
+    return !form_[button].isHidden();
 }
 
 } // namespace linknode

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QObject>
+#include "form/control_handle.h"
 
-class QCheckBox;
-class QTimer;
+#include <QObject>
 
 namespace linknode {
 
@@ -29,8 +28,8 @@ public:
     void TIM_AUTO_TERM_Timer();
 
 private:
-    void follow(const char* switchName, const char* timerName, double seconds);
-    bool buttonVisible(const char* name) const;
+    void follow(Control<QCheckBox> automatic, Control<QTimer> repeat, double seconds);
+    bool buttonVisible(Control<QPushButton> button) const;
 
     MainForm& form_;
     const Clock& clock_;

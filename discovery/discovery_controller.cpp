@@ -31,22 +31,21 @@ DiscoveryController::DiscoveryController(
     , clock_(clock)
     , devices_(store, model_)
 {
-    form.get<ListBox>("LST_KRT").setModel(&model_);
-    connect(&form.get<QPushButton>("B_ASK_CFG"), &QPushButton::clicked, this,
-        &DiscoveryController::B_ASK_CFG_Click);
+    form[LST_KRT].setModel(&model_);
+    connect(&form[B_ASK_CFG], &QPushButton::clicked, this, &DiscoveryController::B_ASK_CFG_Click);
     connect(&link, &Link::recordReceived, this, &DiscoveryController::takeReply);
     connect(&link, &Link::receiveDrained, this, &DiscoveryController::showReplies);
 }
 
 void DiscoveryController::B_ASK_CFG_Click()
 {
-    form_.get<ChangeLabel>("AFF_SEL_DEV").setText(selectPrompt);
+    form_[AFF_SEL_DEV].setText(selectPrompt);
     toldListFull_ = false;
-    form_.get<QWidget>("FR_MQTT").hide();
-    const bool keepList = form_.get<QCheckBox>("SW_SWITCH").isChecked();
+    form_[FR_MQTT].hide();
+    const bool keepList = form_[SW_SWITCH].isChecked();
     if (!keepList)
         RESET_DEVICE_LIST();
-    auto& button = form_.get<QPushButton>("B_ASK_CFG");
+    auto& button = form_[B_ASK_CFG];
     button.hide();
     // Every enquiry re-stamps the activity time, so the cycle ends 0.3 s after the last one.
     const int enquiries = keepList ? 25 : 1;
@@ -58,27 +57,27 @@ void DiscoveryController::B_ASK_CFG_Click()
         DELAIS_EVT(clock_, 0.1);
     }
     button.setFocus();
-    form_.get<QWidget>("LST_KRT").setToolTip(QStringLiteral("IP DEVICES LIST"));
+    form_[LST_KRT].setToolTip(QStringLiteral("IP DEVICES LIST"));
 }
 
 void DiscoveryController::RESET_DEVICE_LIST()
 {
-    auto& list = form_.get<QWidget>("LST_KRT");
+    auto& list = form_[LST_KRT];
     list.setToolTip(QStringLiteral("IP DEVICES LIST"));
     devices_.clear();
-    form_.get<ChangeLabel>("AFF_TOT_TERM").setText(QStringLiteral("0"));
-    for (const char* caption : { "AFF_MAC", "AFF_MAC_HEX", "AFF_VER" })
-        form_.get<ChangeLabel>(caption).setText(QString());
-    for (const char* address : { "INP_IP", "INP_MASK", "INP_GATE" })
-        form_.get<IpEntry>(address).setText(QString());
-    for (const char* selector : { "INP_BAUDS", "INP_PARITY", "INP_DATABITS" })
-        form_.get<QComboBox>(selector).setEditText(QString());
-    form_.get<QWidget>("FR_LOGIN").hide();
-    auto& server = form_.get<QRadioButton>("SW_MODE(0)");
+    form_[AFF_TOT_TERM].setText(QStringLiteral("0"));
+    for (const auto caption : ControlList<ChangeLabel> { AFF_MAC, AFF_MAC_HEX, AFF_VER })
+        form_[caption].setText(QString());
+    for (const auto address : ControlList<IpEntry> { INP_IP, INP_MASK, INP_GATE })
+        form_[address].setText(QString());
+    for (const auto selector : ControlList<QComboBox> { INP_BAUDS, INP_PARITY, INP_DATABITS })
+        form_[selector].setEditText(QString());
+    form_[FR_LOGIN].hide();
+    auto& server = form_[SW_MODE(0)];
     server.setEnabled(false);
-    form_.get<QWidget>("SW_MODE(1)").setEnabled(false);
+    form_[SW_MODE(1)].setEnabled(false);
     server.setChecked(true);
-    form_.get<QWidget>("FR_CFG").hide();
+    form_[FR_CFG].hide();
 }
 
 void DiscoveryController::takeReply(const std::string& record)
@@ -86,14 +85,14 @@ void DiscoveryController::takeReply(const std::string& record)
     if (devices_.take(record) == DeviceList::Intake::Full && !toldListFull_) {
         // Told in words, once a cycle: a modal box would stop the discovery.
         toldListFull_ = true;
-        form_.get<ChangeLabel>("AFF_SEL_DEV").setText(listFull);
+        form_[AFF_SEL_DEV].setText(listFull);
     }
 }
 
 void DiscoveryController::showReplies()
 {
     model_.commit();
-    form_.get<ChangeLabel>("AFF_TOT_TERM").setText(QString::number(devices_.count()));
+    form_[AFF_TOT_TERM].setText(QString::number(devices_.count()));
 }
 
 } // namespace linknode

@@ -25,14 +25,10 @@ ListToolsController::ListToolsController(
     , dialogs_(dialogs)
     , discovery_(discovery)
 {
-    connect(&form.get<QPushButton>("B_SORT"), &QPushButton::clicked, this,
-        &ListToolsController::B_SORT_Click);
-    connect(&form.get<QPushButton>("B_SHOW_MAC"), &QPushButton::clicked, this,
-        &ListToolsController::B_SHOW_MAC_Click);
-    connect(&form.get<QPushButton>("B_SAVE"), &QPushButton::clicked, this,
-        &ListToolsController::B_SAVE_Click);
-    connect(&form.get<FocusLineEdit>("INP_NO"), &FocusLineEdit::lostFocus, this,
-        &ListToolsController::INP_NO_LostFocus);
+    connect(&form[B_SORT], &QPushButton::clicked, this, &ListToolsController::B_SORT_Click);
+    connect(&form[B_SHOW_MAC], &QPushButton::clicked, this, &ListToolsController::B_SHOW_MAC_Click);
+    connect(&form[B_SAVE], &QPushButton::clicked, this, &ListToolsController::B_SAVE_Click);
+    connect(&form[INP_NO], &FocusLineEdit::lostFocus, this, &ListToolsController::INP_NO_LostFocus);
 }
 
 void ListToolsController::B_SORT_Click()
@@ -49,7 +45,7 @@ void ListToolsController::B_SORT_Click()
 
 void ListToolsController::B_SHOW_MAC_Click()
 {
-    auto& button = form_.get<QWidget>("B_SHOW_MAC");
+    auto& button = form_[B_SHOW_MAC];
     button.hide();
     link_.sendRepeatedly(showMacDatagram(), 10);
     button.show();
@@ -57,7 +53,7 @@ void ListToolsController::B_SHOW_MAC_Click()
 
 void ListToolsController::B_SAVE_Click()
 {
-    auto& button = form_.get<QWidget>("B_SAVE");
+    auto& button = form_[B_SAVE];
     button.hide();
     const DeviceList& devices = discovery_.devices();
     std::vector<std::string> lines;
@@ -66,7 +62,7 @@ void ListToolsController::B_SAVE_Click()
     const std::string text = exportText(lines);
     // Written aside and renamed over the old file only when complete: a failed export never
     // damages a list the technician has already annotated.
-    const QString name = form_.get<FocusLineEdit>("INP_SAVE").text();
+    const QString name = form_[INP_SAVE].text();
     QSaveFile file(name);
     const bool saved = file.open(QIODevice::WriteOnly)
         && file.write(text.data(), static_cast<qint64>(text.size()))
@@ -84,7 +80,7 @@ void ListToolsController::B_SAVE_Click()
 
 void ListToolsController::INP_NO_LostFocus()
 {
-    auto& options = form_.get<FocusLineEdit>("INP_NO");
+    auto& options = form_[INP_NO];
     options.setText(toText(padOptionCharacters(toBytes(options.text()))));
 }
 

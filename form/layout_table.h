@@ -1,6 +1,6 @@
 #pragma once
 
-#include <span>
+#include <array>
 
 namespace linknode {
 
@@ -37,10 +37,299 @@ struct ControlSpec {
     unsigned flags;
 };
 
-std::span<const ControlSpec> layoutTable();
-
 const char* kindName(ControlKind kind);
 
 constexpr int twipsPerPixel = 15;
+
+// The rows, with the kinds and the long texts they share in scope.
+namespace layout_rows {
+    using enum ControlKind;
+
+    inline constexpr const char* loginTip
+        = "Login string, use ^ for special car example: ^13^ = Enter and ~ = .5 Sec. Pause";
+    inline constexpr const char* saveTip = "Click here for save the modification(s) to the device";
+    inline constexpr const char* ntpTip
+        = "Network Time Protocol (NTP) is used to synchronize the time "
+          "between a QD71R Digital Clock and your server.";
+    inline constexpr const char* autoTip = "Automatic mode";
+    inline constexpr const char* notAvailable = "Sorry this option is not avalaible on \r\n"
+                                                "this Terminal. \r\n"
+                                                " Update available call \r\n"
+                                                "TAVREN.\r\n";
+    inline constexpr const char* text1
+        = "- Disable your Windows and Anti-Virus firewall public and private\r\n"
+          "- Disable your Virtual interfaces (VMware, Virtualbox ...)\r\n"
+          "- On the device where you connect the Ethernet cable there are 2 lights (Green and "
+          "Orange)\r\n"
+          "        * The Green is the link (must be solid green)\r\n"
+          "        * The Orange is the activity on the network (must be flash depending the "
+          "activity)\r\n";
+
+    // Positions in twips. The window's design size is 9420 x 7845; a few controls lie below
+    // its bottom edge and are seen only when the window is enlarged.
+    inline constexpr auto table = std::to_array<ControlSpec>({
+        // MQTT settings of the sensor gateway, shown over the configuration view.
+        { "FR_MQTT", Frame, nullptr, 105, 3975, 9210, 3810, "MQTT CONFIGURATION", nullptr, Hidden },
+        { "B_SAVE_CFG_MQTT", Button, "FR_MQTT", 6300, 3420, 2790, 375, "SAVE CONFIGURATION",
+            saveTip, Shown },
+        { "Frame6", Frame, "FR_MQTT", 120, 1260, 8970, 855, "Gateway connect message", nullptr,
+            Shown },
+        { "LBL_MQTT_MSG_CONNECT", Label, "Frame6", 120, 240, 600, 225, "MSG", nullptr, Shown },
+        { "INP_MQTT_MSG_CONNECT", TextBox, "Frame6", 780, 210, 8070, 285, "", nullptr, Shown },
+        { "LBL_MQTT_TOPIC_CONNECT", Label, "Frame6", 120, 540, 600, 225, "TOPIC", nullptr, Shown },
+        { "INP_MQTT_TOPIC_CONNECT", TextBox, "Frame6", 780, 510, 8070, 285, "", nullptr, Shown },
+        { "Frame5", Frame, "FR_MQTT", 120, 2160, 8970, 855, "Sensor information message ", nullptr,
+            Shown },
+        { "LBL_MQTT_TOPIC", Label, "Frame5", 120, 240, 600, 225, "TOPIC", nullptr, Shown },
+        { "INP_MQTT_TOPIC", TextBox, "Frame5", 780, 210, 8070, 285, "", nullptr, Shown },
+        { "LBL_MQTT_MSG", Label, "Frame5", 120, 540, 600, 225, "MSG", nullptr, Shown },
+        { "INP_MQTT_MSG", TextBox, "Frame5", 780, 510, 8070, 285, "", nullptr, Shown },
+        { "SW_MQTT_CFG_TEMPLATE", Combo, "FR_MQTT", 120, 3480, 4200, 315, "", nullptr, Shown },
+        { "LBL_MQTT_SERVER", Label, "FR_MQTT", 120, 270, 900, 225, "SERVER", nullptr, Shown },
+        { "INP_MQTT_SERVER", TextBox, "FR_MQTT", 1080, 240, 4500, 285, "", nullptr, Shown },
+        { "LBL_MQTT_PORT", Label, "FR_MQTT", 5700, 270, 600, 225, "PORT", nullptr, Shown },
+        { "INP_MQTT_PORT", TextBox, "FR_MQTT", 6360, 240, 1200, 285, "", nullptr, Shown },
+        { "LBL_MQTT_USER", Label, "FR_MQTT", 120, 600, 900, 225, "USER", nullptr, Shown },
+        { "INP_MQTT_USER", TextBox, "FR_MQTT", 1080, 570, 3000, 285, "", loginTip, Shown },
+        { "LBL_MQTT_PSW", Label, "FR_MQTT", 4200, 600, 1000, 225, "PASSWORD", nullptr, Shown },
+        { "INP_MQTT_PSW", TextBox, "FR_MQTT", 5220, 570, 3000, 285, "", loginTip, Shown },
+        { "LBL_MQTT_DEVICEID", Label, "FR_MQTT", 120, 930, 900, 225, "DEVICE ID", nullptr, Shown },
+        { "INP_MQTT_DEVICEID", TextBox, "FR_MQTT", 1080, 900, 3000, 285, "", loginTip, Shown },
+        { "TXT_MODE(5)", Label, "FR_MQTT", 120, 3060, 8970, 210,
+            "%1 = Gateway #, %M = Gateway MAC adr, %2 = Sensor # HEX, %Sxx = Sensor # DEC+xx, "
+            "%3 = Temp. Celsius",
+            nullptr, Shown },
+        { "TXT_MODE(6)", Label, "FR_MQTT", 120, 3270, 8970, 210,
+            "%4 = RSSI DB RF, %R = RSSI 0 to 10, %5 = Battery Voltage, %B = Battery 1 to 100, "
+            "%6 = Gateway Ver.",
+            nullptr, Shown },
+
+        { "SW_LOGIN_ALL", CheckBox, nullptr, 8985, 7500, 255, 255, "",
+            "Broadcast \"Login string\" and \"Wiegand configuration\" to all devices.", Shown },
+        { "SW_KRT_V6", CheckBox, nullptr, 7800, 7845, 1000, 255, "KRT-V6", nullptr, Hidden },
+        { "B_SAVE_WIEGAND", Button, nullptr, 7500, 8325, 1500, 375, "Save Wiegand",
+            "Save Wiegand Configuration only", Hidden },
+        { "Command2", Button, nullptr, 2010, 8325, 1335, 375, "Command2", nullptr, Shown },
+        { "SW_BYPASSAUTOBOOT", CheckBox, nullptr, 105, 9750, 2200, 255, "Bypass AutoBoot", nullptr,
+            Shown },
+        { "Command1", Button, nullptr, 105, 8325, 1800, 375, "Upd Host Unicast", nullptr, Shown },
+
+        // NTP controls: kept in a frame that is never shown.
+        { "Frame4", Frame, nullptr, 105, 10200, 4500, 1200, "A VENIR", nullptr, Hidden },
+        { "FR_NTP", Frame, "Frame4", 120, 240, 4260, 840, "Option NTP", nullptr, Shown },
+        { "PIC_NTP", Picture, "FR_NTP", 120, 270, 240, 240, "", nullptr, Shown },
+        { "SW_NTP", CheckBox, "FR_NTP", 420, 270, 1300, 255, "NTP Server:", ntpTip, Hidden },
+        { "INP_IP_NTP", IpEntry, "FR_NTP", 1770, 270, 1935, 240, "", ntpTip, Shown },
+        { "AFF_TIMEZONE", Label, "FR_NTP", 420, 570, 400, 225, "TZ:", nullptr, Hidden },
+        { "B_TIME_ZONE", Button, "FR_NTP", 840, 540, 300, 285, "", nullptr, Hidden },
+        { "INP_TIMEZONE", TextBox, "FR_NTP", 1170, 540, 500, 285, "", "Time Zone", Shown },
+
+        // The store of product pictures; nothing shows it.
+        { "Frame2", Frame, nullptr, 4700, 10200, 4600, 1200, "PIC_PROD", nullptr, Hidden },
+        { "PIC_PROD(1)", Picture, "Frame2", 60, 240, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(2)", Picture, "Frame2", 600, 240, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(3)", Picture, "Frame2", 1140, 240, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(4)", Picture, "Frame2", 1680, 240, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(5)", Picture, "Frame2", 2220, 240, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(6)", Picture, "Frame2", 2760, 240, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(7)", Picture, "Frame2", 3300, 240, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(8)", Picture, "Frame2", 3840, 240, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(9)", Picture, "Frame2", 60, 690, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(10)", Picture, "Frame2", 600, 690, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(11)", Picture, "Frame2", 1140, 690, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(12)", Picture, "Frame2", 1680, 690, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(13)", Picture, "Frame2", 2220, 690, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(14)", Picture, "Frame2", 2760, 690, 540, 450, "", nullptr, Shown },
+        { "PIC_PROD(15)", Picture, "Frame2", 3300, 690, 540, 450, "", nullptr, Shown },
+
+        { "B_VT100_CLR", Button, nullptr, 3990, 3555, 1650, 315, "VT-100 ClearScreen", nullptr,
+            Shown },
+        { "INP_UNLOCK_255", TextBox, nullptr, 4740, 8505, 2100, 315, "",
+            "UNLOCK IP 255.255.255.255", Shown },
+        { "FR_UPD_WAIT", Frame, nullptr, 1725, 480, 3900, 900, "", nullptr, Hidden },
+        { "Label3", Label, "FR_UPD_WAIT", 120, 330, 3660, 315,
+            " UPDATING IP DEVICE ... PLEASE WAIT ...", nullptr, Shown },
+        { "SW_AUTO_ASK", CheckBox, nullptr, 2745, 120, 255, 255, "", "AUTOMATIC ASK", Shown },
+        { "B_ASK_CFG", Button, nullptr, 105, 60, 2535, 390, "    FIND DEVICES",
+            "Discover TCPIP Tavren device(s) on your network", Shown },
+
+        // Commands for all devices.
+        { "Frame1", Frame, nullptr, 5745, 60, 3570, 3780, "Commands", nullptr, Shown },
+        { "Label2", Label, "Frame1", 120, 225, 3300, 225, "TEST AND COMMAND", nullptr, Shown },
+        { "SW_SWITCH", CheckBox, "Frame1", 120, 480, 3300, 255, "ETHERNET SWITCH", nullptr, Shown },
+        { "B_RESET_ONE", Button, "Frame1", 120, 780, 3300, 345, "RESET DEVICE",
+            "Reset TCP connection", Shown },
+        { "B_SAVE", Button, "Frame1", 120, 1185, 900, 345, "Save:", "Save MAC/IP address to a file",
+            Shown },
+        { "INP_SAVE", TextBox, "Frame1", 1080, 1185, 2340, 345, "LST_MAC_.TXT", "File name",
+            Shown },
+        { "B_SHOW_MAC", Button, "Frame1", 120, 1590, 2940, 345, "     Show MAC ADDRESS",
+            "Show MAC and IP adress (MODE TERMINAL KRT-40 ONLY)", Shown },
+        { "SW_AUTO_MAC", CheckBox, "Frame1", 3150, 1635, 255, 255, "", autoTip, Shown },
+        { "B_LED_FLASH", Button, "Frame1", 120, 1995, 2940, 345, "    LED",
+            "The led of all KRT-40 in terminal mode flash", Shown },
+        { "SW_LED_FLASH", CheckBox, "Frame1", 3150, 2040, 255, 255, "", autoTip, Shown },
+        { "B_SEND_BIP", Button, "Frame1", 120, 2400, 2940, 345, "    BIP",
+            "The buzzer of all KRT-40 in terminal mode bip", Shown },
+        { "SW_SEND_BIP", CheckBox, "Frame1", 3150, 2445, 255, 255, "", autoTip, Shown },
+        { "B_GO_TERM", Button, "Frame1", 120, 2805, 2940, 345, "     TERMINAL MODE",
+            "All terminal KRT go to TERMINAL MODE", Shown },
+        { "SW_AUTO_TERM", CheckBox, "Frame1", 3150, 2850, 255, 255, "", autoTip, Shown },
+        { "B_GO_BOOT", Button, "Frame1", 120, 3210, 2940, 345, "BOOT MODE",
+            "All terminal KRT go to BOOT MODE", Shown },
+        { "TIM_AUTO_MAC", Timer, "Frame1", 0, 0, 0, 0, "", nullptr, Shown },
+        { "TIM_TST", Timer, "Frame1", 0, 0, 0, 0, "", nullptr, Shown },
+        { "TIM_AUTO_TERM", Timer, "Frame1", 0, 0, 0, 0, "", nullptr, Shown },
+        { "TIM_LED_FLASH", Timer, "Frame1", 0, 0, 0, 0, "", nullptr, Shown },
+        { "TIM_AUTO_ASK", Timer, nullptr, 0, 0, 0, 0, "", nullptr, Shown },
+
+        // Service tools, revealed by the access code.
+        { "FR_RENIP", Frame, nullptr, 105, 2460, 5535, 1080, "", nullptr, Hidden },
+        { "INP_AUTO_IP", TextBox, "FR_RENIP", 120, 210, 1500, 315, "192.168.5.", nullptr, Shown },
+        { "INP_AUTO_MASK", TextBox, "FR_RENIP", 1680, 210, 1500, 315, "255.255.0.0", nullptr,
+            Shown },
+        { "B_RENAME_IP", Button, "FR_RENIP", 3240, 195, 2160, 345, "RENAME IP", nullptr, Shown },
+        { "B_SAVE_ALL_WIEGAND", Button, "FR_RENIP", 120, 630, 2500, 345, "Save all Wiegand",
+            nullptr, Shown },
+        { "B_SAVE_ALL_PANORAMA", Button, "FR_RENIP", 2700, 630, 2700, 345, "Save all Panorama Mode",
+            nullptr, Shown },
+        { "INP_PW", Password, nullptr, 4455, 75, 1185, 315, "", nullptr, Shown },
+        { "LST_TMP", SortedList, nullptr, 7000, 8800, 2000, 600, "", nullptr, Hidden },
+
+        // Configuration of the selected device.
+        { "FR_CFG", Frame, nullptr, 105, 3900, 9210, 3885,
+            "Configuration of selected TCPIP Tavren device", nullptr, Hidden },
+        { "INP_UDP_MASK", IpEntry, "FR_CFG", 6960, 225, 1935, 240, "", nullptr, Shown },
+        { "FR_CFG_AFF", Frame, "FR_CFG", 105, 180, 5535, 630, "", nullptr, Shown },
+        { "PIC_PROD(0)", Picture, "FR_CFG_AFF", 60, 120, 600, 450, "", nullptr, Shown },
+        { "PIC_ENCRYPTED", Picture, "FR_CFG_AFF", 690, 120, 240, 240, "", nullptr, Shown },
+        { "Picture1(8)", Picture, "FR_CFG_AFF", 690, 360, 240, 240, "", nullptr, Shown },
+        { "LABEL_UDP_TX_MASK(0)", Label, "FR_CFG_AFF", 990, 120, 1500, 225, "DEVICE VERSION",
+            nullptr, Shown },
+        { "AFF_VER", Label, "FR_CFG_AFF", 990, 345, 2100, 225, "", "TCPIP Tavren board version",
+            Shown },
+        { "LBL_MAC_HEX", Label, "FR_CFG_AFF", 3000, 120, 700, 225, "MAC HEX", nullptr, Shown },
+        { "AFF_MAC_HEX", Label, "FR_CFG_AFF", 3720, 120, 1770, 225, "", "MAC adress in hexadecimal",
+            Shown },
+        { "LBL_MAC_DEC", Label, "FR_CFG_AFF", 3000, 345, 700, 225, "MAC DEC", nullptr, Shown },
+        { "AFF_MAC", Label, "FR_CFG_AFF", 3720, 345, 1770, 225, "", "MAC address in decimal",
+            Shown },
+        { "B_UPDATE", Button, "FR_CFG", 5745, 510, 3150, 330, "SAVE CONFIGURATION", saveTip,
+            Disabled },
+        { "FR_CFG_INP", Frame, "FR_CFG", 105, 840, 9000, 2955, "", nullptr, Shown },
+        { "Label1(2)", Label, "FR_CFG_INP", 130, 195, 700, 225, "IP", nullptr, Shown },
+        { "INP_IP", IpEntry, "FR_CFG_INP", 850, 180, 1935, 240, "", nullptr, Shown },
+        { "Label1(0)", Label, "FR_CFG_INP", 2900, 195, 700, 225, "MASK", nullptr, Shown },
+        { "INP_MASK", IpEntry, "FR_CFG_INP", 3620, 180, 1935, 240, "", nullptr, Shown },
+        { "Label1(1)", Label, "FR_CFG_INP", 5670, 195, 850, 225, "GATEWAY", nullptr, Shown },
+        { "INP_GATE", IpEntry, "FR_CFG_INP", 6540, 180, 1935, 240, "", nullptr, Shown },
+        { "AFF_DHCP_IP", Label, "FR_CFG_INP", 8520, 195, 450, 225, "DHCP", nullptr, Shown },
+        { "FR_TERM_NO", Frame, "FR_CFG_INP", 5800, 1740, 3100, 1200,
+            "TERMINAL NUMBER (0001 to 8999)", nullptr, Hidden },
+        { "INP_TERM_NO", TextBox, "FR_TERM_NO", 120, 300, 800, 285, "0000", nullptr, Shown },
+        { "B_SAVE_TERM_NO", Button, "FR_TERM_NO", 1020, 270, 1980, 345, "SAVE ONLY TERMINAL #",
+            nullptr, Shown },
+        { "SW_10BASET", CheckBox, "FR_CFG_INP", 3060, 1090, 2500, 255, "Ethernet 10Base-T only",
+            "You must click on button 'Save Configuration' and disconnect and reconnect the device "
+            "for this change take effect.",
+            Hidden },
+        { "FR_CONDUIT_AUTOBOOT", Frame, "FR_CFG_INP", 130, 480, 2790, 480, "", nullptr, Shown },
+        { "SW_CONDUIT(0)", CheckBox, "FR_CONDUIT_AUTOBOOT", 60, 150, 1000, 255, "CONDUIT",
+            "Set IP configuration to CONDUIT MODE", Hidden },
+        { "SW_CONDUIT(1)", CheckBox, "FR_CONDUIT_AUTOBOOT", 1080, 150, 600, 255, "400", nullptr,
+            Shown },
+        { "SW_AUTO_BOOT", CheckBox, "FR_CONDUIT_AUTOBOOT", 1700, 150, 1050, 255, "AUTO BOOT",
+            nullptr, Hidden },
+        { "FR_SERIAL_CFG", Frame, "FR_CFG_INP", 130, 1030, 2790, 900, "", nullptr, Shown },
+        { "INP_PARITY", Combo, "FR_SERIAL_CFG", 60, 150, 1290, 315, "", "Parity", Shown },
+        { "INP_StopBit", Combo, "FR_SERIAL_CFG", 1410, 150, 1290, 315, "", "StopBit(s)", Shown },
+        { "INP_DATABITS", Combo, "FR_SERIAL_CFG", 60, 510, 1290, 315, "", "DataBits", Shown },
+        { "INP_BAUDS", Combo, "FR_SERIAL_CFG", 1410, 510, 1290, 315, "", "Bauds", Shown },
+        { "FR_PANORAMA_MODE", Frame, "FR_CFG_INP", 5800, 2400, 3100, 1650, "", nullptr, Hidden },
+        { "LST_PANORAMA_MODE", Combo, "FR_PANORAMA_MODE", 60, 150, 2200, 315, "", nullptr, Shown },
+        { "B_PANORAMA_SAVE_MODE", Button, "FR_PANORAMA_MODE", 2300, 150, 740, 330, "Save", nullptr,
+            Shown },
+        { "FR_WIEGAND", Frame, "FR_CFG_INP", 5800, 1230, 3100, 480, "", nullptr, Hidden },
+        { "PIC_WARNING_SUBNET(0)", Picture, "FR_WIEGAND", 60, 150, 240, 240, "", nullptr, Shown },
+        { "INP_WIEGAND_CFG", Combo, "FR_WIEGAND", 1740, 135, 1290, 285, "", nullptr, Shown },
+        { "Label4", Label, "FR_WIEGAND", 360, 165, 1350, 225, "WIEGAND CONFIG:", nullptr, Shown },
+        { "FR_BIOSCRYPT_PREFIX", Frame, "FR_CFG_INP", 8100, 450, 870, 420, "", nullptr, Hidden },
+        { "IMG_BIOSCRYPT_PREFIX", Picture, "FR_BIOSCRYPT_PREFIX", 60, 120, 240, 240, "", nullptr,
+            Shown },
+        { "SW_BIOSCRYPT_PREFIX", CheckBox, "FR_BIOSCRYPT_PREFIX", 330, 120, 540, 255, "PREF.",
+            "Add # prefix before each Quillmark finger number", Shown },
+        { "SW_KEEPALIVE_DEL(0)", Option, "FR_CFG_INP", 4365, 540, 660, 255, "15 S", "15 Seconds",
+            Shown },
+        { "SW_KEEPALIVE_DEL(1)", Option, "FR_CFG_INP", 5040, 540, 660, 255, "30 S", "30 Seconds",
+            Shown },
+        { "SW_KEEPALIVE", CheckBox, "FR_CFG_INP", 3060, 540, 1290, 255, "KEEPALIVE",
+            "The socket must already be open. Keepalives will then be sent after timeout (15 or "
+            "30) seconds of inactivity.",
+            Hidden },
+        { "SW_AUXRS232", CheckBox, "FR_CFG_INP", 3060, 810, 1290, 255, "AUX RS-232",
+            "Option: External RS-232 port (9600,N,8,1)", Hidden },
+        { "SW_BIOSCRYPT", CheckBox, "FR_CFG_INP", 5800, 540, 2300, 255, "QUILLMARK VT100/VT52",
+            nullptr, Hidden },
+        { "SW_TIMEOUT", CheckBox, "FR_CFG_INP", 4365, 810, 1200, 255, "TIMEOUT", nullptr, Shown },
+        { "B_RESET", Button, "FR_CFG_INP", 5800, 870, 1000, 330, "RESET", "Reset TCP connection",
+            Shown },
+        { "FR_MODE", Frame, "FR_CFG_INP", 3060, 1380, 2640, 1520, "", nullptr, Shown },
+        { "SW_MODE(0)", Option, "FR_MODE", 60, 150, 1000, 255, "SERVER", nullptr, Shown },
+        { "SW_MODE(1)", Option, "FR_MODE", 1140, 150, 1000, 255, "CLIENT", nullptr, Shown },
+        { "TXT_MODE(0)", Label, "FR_MODE", 60, 480, 1000, 225, "HOST IP", nullptr, Shown },
+        { "INP_HOST_IP", TextBox, "FR_MODE", 1080, 450, 1500, 285, "", nullptr, Shown },
+        { "TXT_MODE(1)", Label, "FR_MODE", 60, 810, 1000, 225, "HOST PORT", nullptr, Shown },
+        { "INP_HOST_PORT", TextBox, "FR_MODE", 1080, 780, 800, 285, "", nullptr, Shown },
+        { "TXT_MODE(2)", Label, "FR_MODE", 60, 1140, 1000, 225, "RESERVED", nullptr, Shown },
+        { "INP_NO", TextBox, "FR_MODE", 1080, 1110, 800, 285, "", nullptr, Shown },
+        { "Line1(0)", Line, "FR_MODE", 2580, 570, 45, 30, "", nullptr, Shown },
+        { "Line1(1)", Line, "FR_MODE", 2580, 900, 45, 30, "", nullptr, Shown },
+        { "Line2(0)", Line, "FR_MODE", 1890, 900, 45, 30, "", nullptr, Shown },
+        { "Line2(1)", Line, "FR_MODE", 1890, 1230, 45, 30, "", nullptr, Shown },
+        { "TXT_MODE_NOT_AVAILABLE", Label, "FR_MODE", 30, 225, 2580, 1200, notAvailable, nullptr,
+            Shown },
+        { "FR_LOGIN", Frame, "FR_CFG_INP", 5800, 1740, 3100, 1200, "LOGIN STRING   ", nullptr,
+            Hidden },
+        { "PIC_WARNING_SUBNET(1)", Picture, "FR_LOGIN", 60, 195, 240, 240, "", nullptr, Shown },
+        { "INP_LOGIN", TextBox, "FR_LOGIN", 360, 165, 2000, 285, "", loginTip, Shown },
+        { "B_CLEAR_LOGIN", Button, "FR_LOGIN", 2400, 165, 640, 285, "CLEAR", nullptr, Hidden },
+        { "B_ADD_TAB", Button, "FR_LOGIN", 60, 480, 560, 285, "TAB", nullptr, Disabled },
+        { "B_ADD_PAUSE", Button, "FR_LOGIN", 660, 480, 1260, 285, "PAUSE .5 SEC.", nullptr,
+            Disabled },
+        { "B_ADD_ENTER", Button, "FR_LOGIN", 1960, 480, 760, 285, "ENTER", nullptr, Disabled },
+        { "B_SEND_LOGIN", Button, "FR_LOGIN", 60, 810, 1500, 300, "SAVE LOGIN STRING", nullptr,
+            Disabled },
+        { "FR_DEVNAME", Frame, "FR_LOGIN", 1600, 660, 1440, 510, "", nullptr, Shown },
+        { "AFF_ID400", Label, "FR_DEVNAME", 60, 45, 1320, 195, "AS/400 WORKSTATION ID", nullptr,
+            Shown },
+        { "INP_DEVNAME", TextBox, "FR_DEVNAME", 60, 240, 1320, 240, "", "AS/400 WorkStation ID",
+            Shown },
+        { "PIC_V6_AUX", Picture, "FR_CFG_INP", 5800, 1490, 300, 300, "", nullptr, Shown },
+        { "LABEL_UDP_TX_MASK(10)", Label, "FR_CFG", 5745, 240, 1200, 225, "UDP TX MASK", nullptr,
+            Shown },
+
+        // The device list.
+        { "FR_LST_KRT", Frame, nullptr, 105, 480, 5535, 3060,
+            "                    List of TCPIP Tavren devices", nullptr, Shown },
+        { "AFF_NO_DEV", Label, "FR_LST_KRT", 105, 255, 5325, 255,
+            "NO IP DEVICE FOUND PLEASE PUSH \"FIND DEVICES\" BUTTON", nullptr, Shown },
+        { "Text1", MultiLineText, "FR_LST_KRT", 105, 540, 5325, 1920, text1, nullptr, Shown },
+        // The list lies over the help texts, which are seen while it is hidden.
+        { "LST_KRT", List, "FR_LST_KRT", 105, 240, 5325, 2220, "", nullptr, Hidden },
+        { "B_SORT", Button, "FR_LST_KRT", 105, 2565, 1200, 375, "SORT BY IP",
+            "Sort devices by IP address", Shown },
+        { "Label10", Label, "FR_LST_KRT", 1380, 2640, 2280, 225, "TAVREN DEVICE DETECTED", nullptr,
+            Shown },
+        { "AFF_TOT_TERMb", Counter, "FR_LST_KRT", 3720, 2595, 960, 315, "", nullptr, Shown },
+        { "AFF_TOT_TERM", Label, "FR_LST_KRT", 4740, 2640, 600, 225, "0",
+            "Qte of IP devices found on your networks", Hidden },
+        { "LABEL_UDP_TX_MASK(1)", Label, nullptr, 3480, 8550, 1200, 240, "DIRECT MAC:", nullptr,
+            Shown },
+        { "AFF_SEL_DEV", Label, nullptr, 105, 3585, 3800, 255,
+            "SELECT AN IP DEVICE FROM LIST ABOVE", nullptr, Hidden },
+    });
+} // namespace layout_rows
+
+inline constexpr const auto& layoutTable = layout_rows::table;
 
 } // namespace linknode

@@ -1,25 +1,11 @@
 #include "form/main_form.h"
 
-#include "form/layout_table.h"
-#include "form/multi_line_text.h"
-#include "widgets/change_label.h"
-#include "widgets/counter_display.h"
-#include "widgets/focus_line_edit.h"
-#include "widgets/ip_entry.h"
-#include "widgets/list_box.h"
 #include "widgets/product_art.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFontDatabase>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
-#include <QToolTip>
+#include <QHash>
 
 namespace linknode {
 
@@ -31,51 +17,52 @@ namespace {
 
     QObject* createControl(const ControlSpec& row, QWidget* parent)
     {
+        using enum ControlKind;
         const QString caption = latin1(row.caption);
         switch (row.kind) {
-        case ControlKind::Frame:
-            return new QGroupBox(caption, parent);
-        case ControlKind::Button:
-            return new QPushButton(caption, parent);
-        case ControlKind::CheckBox:
-            return new QCheckBox(caption, parent);
-        case ControlKind::Option:
-            return new QRadioButton(caption, parent);
-        case ControlKind::TextBox:
-        case ControlKind::Password: {
-            auto* edit = new FocusLineEdit(parent);
+        case Frame:
+            return new WidgetOf<Frame>(caption, parent);
+        case Button:
+            return new WidgetOf<Button>(caption, parent);
+        case CheckBox:
+            return new WidgetOf<CheckBox>(caption, parent);
+        case Option:
+            return new WidgetOf<Option>(caption, parent);
+        case TextBox:
+        case Password: {
+            auto* edit = new WidgetOf<TextBox>(parent);
             edit->setText(caption);
-            if (row.kind == ControlKind::Password)
+            if (row.kind == Password)
                 edit->setEchoMode(QLineEdit::Password);
             return edit;
         }
-        case ControlKind::MultiLineText: {
-            auto* text = new MultiLineText(parent);
+        case MultiLineText: {
+            auto* text = new WidgetOf<MultiLineText>(parent);
             text->setText(caption);
             return text;
         }
-        case ControlKind::Label:
-        case ControlKind::Picture: {
-            auto* label = new ChangeLabel(parent);
+        case Label:
+        case Picture: {
+            auto* label = new WidgetOf<Label>(parent);
             label->setText(caption);
             return label;
         }
-        case ControlKind::List:
-        case ControlKind::SortedList:
-            return new ListBox(parent);
-        case ControlKind::Combo:
-            return new QComboBox(parent);
-        case ControlKind::IpEntry:
-            return new IpEntry(parent);
-        case ControlKind::Counter:
-            return new CounterDisplay(parent);
-        case ControlKind::Line: {
-            auto* line = new QFrame(parent);
+        case List:
+        case SortedList:
+            return new WidgetOf<List>(parent);
+        case Combo:
+            return new WidgetOf<Combo>(parent);
+        case IpEntry:
+            return new WidgetOf<IpEntry>(parent);
+        case Counter:
+            return new WidgetOf<Counter>(parent);
+        case Line: {
+            auto* line = new WidgetOf<Line>(parent);
             line->setFrameShape(QFrame::HLine);
             return line;
         }
-        case ControlKind::Timer: {
-            auto* timer = new QTimer(parent);
+        case Timer: {
+            auto* timer = new WidgetOf<Timer>(parent);
             timer->setTimerType(Qt::PreciseTimer);
             return timer;
         }
@@ -98,14 +85,17 @@ MainForm::MainForm(QWidget* parent)
 
 void MainForm::build()
 {
-    for (const ControlSpec& row : layoutTable()) {
-        QWidget* parent = row.parent ? &get<QWidget>(row.parent) : this;
+    QHash<QString, QWidget*> containers;
+    for (const ControlSpec& row : layoutTable) {
+        QWidget* parent = row.parent ? containers.value(latin1(row.parent)) : this;
         QObject* control = createControl(row, parent);
         const QString name = latin1(row.name);
         control->setObjectName(name);
         control->setProperty("kind", QString::fromLatin1(kindName(row.kind)));
         control->setProperty("tag", QString());
-        controls_.insert(name, control);
+        controls_.push_back(control);
+        if (row.kind == ControlKind::Frame)
+            containers.insert(name, static_cast<QWidget*>(control));
         if (auto* widget = qobject_cast<QWidget*>(control)) {
             widget->setGeometry(row.left / twipsPerPixel, row.top / twipsPerPixel,
                 row.width / twipsPerPixel, row.height / twipsPerPixel);
@@ -116,25 +106,25 @@ void MainForm::build()
         }
     }
 
-    get<QComboBox>("INP_WIEGAND_CFG").setEditable(true);
-    get<QComboBox>("LST_PANORAMA_MODE").setEditable(true);
+    (*this)[INP_WIEGAND_CFG].setEditable(true);
+    (*this)[LST_PANORAMA_MODE].setEditable(true);
 
-    auto& templates = get<QComboBox>("SW_MQTT_CFG_TEMPLATE");
+    auto& templates = (*this)[SW_MQTT_CFG_TEMPLATE];
     templates.addItems({ QStringLiteral("Preconfigured devices ..."),
         QStringLiteral("Domoticz Home Automation System"), QStringLiteral("SOTI CONNECT IoT!") });
-    for (const char* name : { "INP_PARITY", "INP_StopBit", "INP_DATABITS", "INP_BAUDS" })
-        get<QComboBox>(name).setEditable(true);
-    get<QPlainTextEdit>("Text1").setReadOnly(true);
+    for (const Control<QComboBox> serial : { INP_PARITY, INP_StopBit, INP_DATABITS, INP_BAUDS })
+        (*this)[serial].setEditable(true);
+    (*this)[Text1].setReadOnly(true);
     // Padding lines up the MAC column only in a fixed-pitch font.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(8);
-    get<QWidget>("LST_KRT").setFont(fixed);
-    get<QLabel>("TXT_MODE_NOT_AVAILABLE").setAutoFillBackground(true);
-    get<QLabel>("TXT_MODE_NOT_AVAILABLE").setAlignment(Qt::AlignCenter);
+    (*this)[LST_KRT].setFont(fixed);
+    (*this)[TXT_MODE_NOT_AVAILABLE].setAutoFillBackground(true);
+    (*this)[TXT_MODE_NOT_AVAILABLE].setAlignment(Qt::AlignCenter);
     setPictures();
     // Frames shown over others lie on top of them and hide what is underneath.
-    for (const char* name : { "FR_MQTT", "FR_UPD_WAIT", "FR_RENIP" }) {
-        auto& frame = get<QWidget>(name);
+    for (const Control<QGroupBox> above : { FR_MQTT, FR_UPD_WAIT, FR_RENIP }) {
+        auto& frame = (*this)[above];
         frame.setAutoFillBackground(true);
         frame.raise();
     }
@@ -152,22 +142,19 @@ void MainForm::build()
 void MainForm::setPictures()
 {
     const qreal ratio = qGuiApp->devicePixelRatio();
-    for (int index = kFirstProductPicture; index <= kLastProductPicture; ++index) {
-        const QString name = QStringLiteral("PIC_PROD(%1)").arg(index);
-        get<QLabel>(name.toLatin1().constData())
-            .setPixmap(productPicture(index, kProductPictureSize, ratio));
-    }
-    const std::pair<const char*, QPixmap (*)(QSize, qreal)> icons[] = {
-        { "PIC_ENCRYPTED", encryptedPicture },
-        { "PIC_WARNING_SUBNET(0)", warningPicture },
-        { "PIC_WARNING_SUBNET(1)", warningPicture },
-        { "PIC_V6_AUX", auxPortPicture },
-        { "PIC_NTP", ntpPicture },
-        { "IMG_BIOSCRYPT_PREFIX", prefixPicture },
-        { "Picture1(8)", networkPicture },
+    for (int index = kFirstProductPicture; index <= kLastProductPicture; ++index)
+        (*this)[PIC_PROD.at(index)].setPixmap(productPicture(index, kProductPictureSize, ratio));
+    const std::pair<Control<ChangeLabel>, QPixmap (*)(QSize, qreal)> icons[] = {
+        { PIC_ENCRYPTED, encryptedPicture },
+        { PIC_WARNING_SUBNET(0), warningPicture },
+        { PIC_WARNING_SUBNET(1), warningPicture },
+        { PIC_V6_AUX, auxPortPicture },
+        { PIC_NTP, ntpPicture },
+        { IMG_BIOSCRYPT_PREFIX, prefixPicture },
+        { Picture1(8), networkPicture },
     };
-    for (const auto& [name, draw] : icons)
-        get<QLabel>(name).setPixmap(draw(kIconSize, ratio));
+    for (const auto& [picture, draw] : icons)
+        (*this)[picture].setPixmap(draw(kIconSize, ratio));
 }
 
 void MainForm::closeEvent(QCloseEvent* event)
@@ -178,11 +165,6 @@ void MainForm::closeEvent(QCloseEvent* event)
         emit closing();
     }
     event->accept();
-}
-
-void MainForm::missingControl(const char* name)
-{
-    qFatal("F_MAIN has no control named %s of the expected kind", name);
 }
 
 } // namespace linknode

@@ -1,28 +1,23 @@
 #pragma once
 
-#include <QHash>
-#include <QWidget>
+#include "form/controls.h"
 
-class QTimer;
+#include <QWidget>
+#include <vector>
 
 namespace linknode {
 
 // F_MAIN: builds and owns every control of the window, each named after its control name.
-// Behaviour lives in the controllers, which look controls up here.
+// Behaviour lives in the controllers, which reach controls through their handles.
 class MainForm : public QWidget {
     Q_OBJECT
 public:
     explicit MainForm(QWidget* parent = nullptr);
 
-    QObject* find(const QString& name) const { return controls_.value(name); }
-
-    // The control `name` as a T; a missing or mistyped name is a programming error.
-    template <class T = QWidget> T& get(const char* name) const
+    // The control of a handle, as the class its kind makes (checked when the handle is built).
+    template <class T> T& operator[](Control<T> control) const
     {
-        T* control = qobject_cast<T*>(find(QString::fromLatin1(name)));
-        if (!control)
-            missingControl(name);
-        return *control;
+        return *static_cast<T*>(controls_[static_cast<size_t>(control.row())]);
     }
 
 signals:
@@ -33,11 +28,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    [[noreturn]] static void missingControl(const char* name);
     void build();
     void setPictures();
 
-    QHash<QString, QObject*> controls_;
+    std::vector<QObject*> controls_; // by layout table row
     bool closing_ = false;
 };
 

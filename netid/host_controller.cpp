@@ -12,23 +12,23 @@ HostController::HostController(MainForm& form)
     : QObject(&form)
     , form_(form)
 {
-    auto& hostIp = form.get<FocusLineEdit>("INP_HOST_IP");
+    auto& hostIp = form[INP_HOST_IP];
     connect(&hostIp, &FocusLineEdit::lostFocus, this, &HostController::INP_HOST_IP_LostFocus);
-    connect(&form.get<FocusLineEdit>("INP_HOST_PORT"), &FocusLineEdit::textChanged, this,
+    connect(&form[INP_HOST_PORT], &FocusLineEdit::textChanged, this,
         &HostController::INP_HOST_PORT_Change);
 }
 
 void HostController::INP_HOST_IP_LostFocus()
 {
-    auto& hostIp = form_.get<FocusLineEdit>("INP_HOST_IP");
+    auto& hostIp = form_[INP_HOST_IP];
     hostIp.setText(trimmedBlanks(hostIp.text()));
 }
 
 void HostController::INP_HOST_PORT_Change()
 {
     // A trailing "U" or "V" (upper case only) marks a port limited to 10Base-T.
-    const QString port = form_.get<FocusLineEdit>("INP_HOST_PORT").text();
-    form_.get<QCheckBox>("SW_10BASET").setChecked(port.endsWith(u'U') || port.endsWith(u'V'));
+    const QString port = form_[INP_HOST_PORT].text();
+    form_[SW_10BASET].setChecked(port.endsWith(u'U') || port.endsWith(u'V'));
 }
 
 } // namespace linknode

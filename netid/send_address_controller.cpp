@@ -15,25 +15,24 @@ SendAddressController::SendAddressController(MainForm& form, Link& link, Dialogs
     , link_(link)
     , dialogs_(dialogs)
 {
-    connect(&form.get<IpEntry>("INP_UDP_MASK"), &IpEntry::changed, this,
-        &SendAddressController::INP_UDP_MASK_Change);
-    for (const char* name :
-        { "LABEL_UDP_TX_MASK(0)", "LABEL_UDP_TX_MASK(1)", "LABEL_UDP_TX_MASK(10)" })
-        connect(&form.get<ChangeLabel>(name), &ChangeLabel::doubleClicked, this,
+    connect(
+        &form[INP_UDP_MASK], &IpEntry::changed, this, &SendAddressController::INP_UDP_MASK_Change);
+    for (const auto label : LABEL_UDP_TX_MASK)
+        connect(&form[label], &ChangeLabel::doubleClicked, this,
             &SendAddressController::LABEL_UDP_TX_MASK_DblClick);
-    for (const char* name : { "PIC_WARNING_SUBNET(0)", "PIC_WARNING_SUBNET(1)" })
-        connect(&form.get<ChangeLabel>(name), &ChangeLabel::clicked, this,
+    for (const auto picture : PIC_WARNING_SUBNET)
+        connect(&form[picture], &ChangeLabel::clicked, this,
             &SendAddressController::PIC_WARNING_SUBNET_Click);
 }
 
 void SendAddressController::INP_UDP_MASK_Change()
 {
-    link_.setDestination(toBytes(form_.get<IpEntry>("INP_UDP_MASK").text()));
+    link_.setDestination(toBytes(form_[INP_UDP_MASK].text()));
 }
 
 void SendAddressController::LABEL_UDP_TX_MASK_DblClick()
 {
-    form_.get<IpEntry>("INP_UDP_MASK").setText(QStringLiteral("255.255.255.255"));
+    form_[INP_UDP_MASK].setText(QStringLiteral("255.255.255.255"));
 }
 
 void SendAddressController::PIC_WARNING_SUBNET_Click()

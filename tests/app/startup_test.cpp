@@ -32,7 +32,7 @@ TEST(StartUp, SendsTheEnquiryToBroadcastWithoutAnyClick)
     EXPECT_EQ(first.datagram.size(), 36);
     EXPECT_EQ(first.host, QHostAddress(QStringLiteral("255.255.255.255")));
     EXPECT_EQ(first.port, 1024);
-    EXPECT_EQ(tool.get<IpEntry>("INP_UDP_MASK").text(), QStringLiteral("255.255.255.255"));
+    EXPECT_EQ(tool[INP_UDP_MASK].text(), QStringLiteral("255.255.255.255"));
     EXPECT_TRUE(tool.dialogs.messages().empty());
 }
 
@@ -40,43 +40,44 @@ TEST(StartUp, NoDeviceLeavesTheHelpShownAndFindDevicesComesBack)
 {
     Tool tool;
     ASSERT_TRUE(tool.app.shell.Form_Load());
-    EXPECT_TRUE(tool.get("B_ASK_CFG").isHidden()) << "a cycle runs";
-    EXPECT_TRUE(tool.get("LST_KRT").isHidden());
-    EXPECT_TRUE(tool.get("AFF_NO_DEV").isVisible());
-    EXPECT_TRUE(tool.get("Text1").isVisible());
+    EXPECT_TRUE(tool[B_ASK_CFG].isHidden()) << "a cycle runs";
+    EXPECT_TRUE(tool[LST_KRT].isHidden());
+    EXPECT_TRUE(tool[AFF_NO_DEV].isVisible());
+    EXPECT_TRUE(tool[Text1].isVisible());
     const double sentAt = tool.sendSocket.sent.front().time;
-    const double back = tool.whenShown("B_ASK_CFG");
+    const double back = tool.whenShown(B_ASK_CFG);
     EXPECT_GE(back - tool.app.link.lastActivity(), 0.3);
     EXPECT_LT(back - sentAt, 0.45);
-    EXPECT_EQ(tool.get("LST_KRT").toolTip(), QStringLiteral("IP DEVICES LIST"));
+    EXPECT_EQ(tool[LST_KRT].toolTip(), QStringLiteral("IP DEVICES LIST"));
 }
 
 TEST(StartUp, SelectorsAreFilledWithNothingSelectedAndPanelsShareTheirPlaces)
 {
     Tool tool;
     ASSERT_TRUE(tool.app.shell.Form_Load());
-    const std::pair<const char*, const char*> selectors[] = {
-        { "INP_BAUDS", "4800 9600 19200 38400 57600" },
-        { "INP_PARITY", "None Even Odd" },
-        { "INP_StopBit", "1 2" },
-        { "INP_DATABITS", "7 8" },
+    const std::pair<Control<QComboBox>, const char*> selectors[] = {
+        { INP_BAUDS, "4800 9600 19200 38400 57600" },
+        { INP_PARITY, "None Even Odd" },
+        { INP_StopBit, "1 2" },
+        { INP_DATABITS, "7 8" },
     };
-    for (const auto& [name, items] : selectors) {
-        auto& box = tool.get<QComboBox>(name);
+    for (const auto& [selector, items] : selectors) {
+        const char* name = selector.name();
+        auto& box = tool[selector];
         QStringList shown;
         for (int i = 0; i < box.count(); ++i)
             shown << box.itemText(i);
         EXPECT_EQ(shown.join(u' '), QString::fromLatin1(items)) << name;
         EXPECT_EQ(box.currentIndex(), -1) << name;
     }
-    EXPECT_EQ(tool.get("FR_PANORAMA_MODE").pos(), tool.get("FR_WIEGAND").pos());
-    EXPECT_EQ(tool.get("FR_TERM_NO").geometry(), tool.get("FR_LOGIN").geometry());
-    const QWidget& aux = tool.get("SW_AUXRS232");
-    const QWidget& tenBaseT = tool.get("SW_10BASET");
+    EXPECT_EQ(tool[FR_PANORAMA_MODE].pos(), tool[FR_WIEGAND].pos());
+    EXPECT_EQ(tool[FR_TERM_NO].geometry(), tool[FR_LOGIN].geometry());
+    const QWidget& aux = tool[SW_AUXRS232];
+    const QWidget& tenBaseT = tool[SW_10BASET];
     EXPECT_EQ(tenBaseT.x(), aux.x());
     EXPECT_GT(tenBaseT.y(), aux.y() + tenBaseT.height());
-    EXPECT_TRUE(tool.get<IpEntry>("INP_MASK").maskType());
-    EXPECT_FALSE(tool.get<IpEntry>("INP_UDP_MASK").maskType());
+    EXPECT_TRUE(tool[INP_MASK].maskType());
+    EXPECT_FALSE(tool[INP_UDP_MASK].maskType());
 }
 
 TEST(StartUp, ReceivePortTakenEndsWithTheMessageAndTheSystemsReason)
@@ -99,7 +100,7 @@ TEST(Watchdog, CycleAcrossMidnightEnds300msAfterTheLastStamp)
     Tool tool(86399.9);
     ASSERT_TRUE(tool.app.shell.Form_Load());
     const double sentAt = tool.sendSocket.sent.front().time;
-    const double back = tool.whenShown("B_ASK_CFG");
+    const double back = tool.whenShown(B_ASK_CFG);
     EXPECT_GE(back - tool.app.link.lastActivity(), 0.3);
     EXPECT_LT(back - sentAt, 0.45);
 }
@@ -114,7 +115,7 @@ TEST(Watchdog, EveryAcceptedReplyRestartsTheQuietPeriodButRejectedOnesDoNot)
     DELAIS_EVT(tool.clock, 0.1);
     tool.receiveSocket.inject(QByteArray::fromHex("feff312c32")); // 5 bytes: dropped
     tool.receiveSocket.inject("hello world");
-    const double back = tool.whenShown("B_ASK_CFG");
+    const double back = tool.whenShown(B_ASK_CFG);
     EXPECT_GE(back - replyAt, 0.3);
     EXPECT_LT(back - replyAt, 0.45);
     EXPECT_EQ(tool.app.link.rejectedCount(), 2);
@@ -124,7 +125,7 @@ TEST(Destination, FollowsTheSendAddressAndNeverWrapsAnInvalidOne)
 {
     Tool tool;
     ASSERT_TRUE(tool.app.shell.Form_Load());
-    auto& address = tool.get<IpEntry>("INP_UDP_MASK");
+    auto& address = tool[INP_UDP_MASK];
     const struct {
         const char* text;
         const char* sentTo; // nullptr: nothing is sent
@@ -145,7 +146,7 @@ TEST(Destination, FollowsTheSendAddressAndNeverWrapsAnInvalidOne)
         ASSERT_EQ(tool.sendSocket.sent.size(), 1u) << c.text;
         EXPECT_EQ(tool.sendSocket.sent.front().host, QHostAddress(QString::fromLatin1(c.sentTo)));
     }
-    QMetaObject::invokeMethod(&tool.get("LABEL_UDP_TX_MASK(10)"), "doubleClick");
+    QMetaObject::invokeMethod(&tool[LABEL_UDP_TX_MASK(10)], "doubleClick");
     EXPECT_EQ(address.text(), QStringLiteral("255.255.255.255"));
     EXPECT_EQ(tool.app.link.destinationText(), QStringLiteral("255.255.255.255"));
 }
@@ -153,29 +154,29 @@ TEST(Destination, FollowsTheSendAddressAndNeverWrapsAnInvalidOne)
 TEST(LabelHandlers, MacCaptionEnablesSaveFromSixCharacters)
 {
     Tool tool;
-    auto& mac = tool.get<ChangeLabel>("AFF_MAC");
+    auto& mac = tool[AFF_MAC];
     mac.setText(QStringLiteral("0-1-2"));
-    EXPECT_FALSE(tool.get("B_UPDATE").isEnabled());
+    EXPECT_FALSE(tool[B_UPDATE].isEnabled());
     mac.setText(QStringLiteral("0-1-23"));
-    EXPECT_TRUE(tool.get("B_UPDATE").isEnabled());
+    EXPECT_TRUE(tool[B_UPDATE].isEnabled());
     mac.setText(QString());
-    EXPECT_FALSE(tool.get("B_UPDATE").isEnabled());
+    EXPECT_FALSE(tool[B_UPDATE].isEnabled());
 }
 
 TEST(LabelHandlers, DeviceCountShowsOrHidesTheListAndDrivesTheCounter)
 {
     Tool tool;
     ASSERT_TRUE(tool.app.shell.Form_Load());
-    auto& count = tool.get<ChangeLabel>("AFF_TOT_TERM");
-    auto& counter = tool.get<CounterDisplay>("AFF_TOT_TERMb");
+    auto& count = tool[AFF_TOT_TERM];
+    auto& counter = tool[AFF_TOT_TERMb];
     count.setText(QStringLiteral("3"));
-    EXPECT_TRUE(tool.get("LST_KRT").isVisible());
-    EXPECT_TRUE(tool.get("AFF_SEL_DEV").isVisible());
+    EXPECT_TRUE(tool[LST_KRT].isVisible());
+    EXPECT_TRUE(tool[AFF_SEL_DEV].isVisible());
     EXPECT_EQ(counter.shownText(), QStringLiteral("   3"));
     count.setText(QStringLiteral("0"));
-    EXPECT_TRUE(tool.get("LST_KRT").isHidden());
-    EXPECT_TRUE(tool.get("AFF_SEL_DEV").isHidden());
-    EXPECT_EQ(tool.get("LST_KRT").toolTip(),
+    EXPECT_TRUE(tool[LST_KRT].isHidden());
+    EXPECT_TRUE(tool[AFF_SEL_DEV].isHidden());
+    EXPECT_EQ(tool[LST_KRT].toolTip(),
         QStringLiteral("NO IP DEVICE FOUND --> PLEASE PUSH ON REFRESH BUTTON"));
     EXPECT_EQ(counter.shownText(), QStringLiteral("   0"));
 }
@@ -184,19 +185,19 @@ TEST(LabelHandlers, Label1ClickSetsTheMaskAndDoubleClickStartsTheAutomaticModes)
 {
     Tool tool;
     ASSERT_TRUE(tool.app.shell.Form_Load());
-    QMetaObject::invokeMethod(&tool.get("Label1(1)"), "click");
-    EXPECT_EQ(tool.get<IpEntry>("INP_MASK").text(), QStringLiteral("255.255.0.0"));
-    tool.get<IpEntry>("INP_UDP_MASK").setText(QStringLiteral("10.1.1.1"));
-    QMetaObject::invokeMethod(&tool.get("Label1(0)"), "doubleClick");
-    for (const char* name : { "SW_AUTO_ASK", "SW_AUTO_MAC", "SW_LED_FLASH", "SW_AUTO_TERM" })
-        EXPECT_TRUE(tool.get<QCheckBox>(name).isChecked()) << name;
-    EXPECT_EQ(tool.get<IpEntry>("INP_UDP_MASK").text(), QStringLiteral("255.255.255.255"));
+    QMetaObject::invokeMethod(&tool[Label1(1)], "click");
+    EXPECT_EQ(tool[INP_MASK].text(), QStringLiteral("255.255.0.0"));
+    tool[INP_UDP_MASK].setText(QStringLiteral("10.1.1.1"));
+    QMetaObject::invokeMethod(&tool[Label1(0)], "doubleClick");
+    for (const auto automatic : { SW_AUTO_ASK, SW_AUTO_MAC, SW_LED_FLASH, SW_AUTO_TERM })
+        EXPECT_TRUE(tool[automatic].isChecked()) << automatic.name();
+    EXPECT_EQ(tool[INP_UDP_MASK].text(), QStringLiteral("255.255.255.255"));
 }
 
 TEST(LinkHandlers, SubnetWarningPictureExplainsItself)
 {
     Tool tool;
-    QMetaObject::invokeMethod(&tool.get("PIC_WARNING_SUBNET(1)"), "click");
+    QMetaObject::invokeMethod(&tool[PIC_WARNING_SUBNET(1)], "click");
     ASSERT_EQ(tool.dialogs.messages().size(), 1u);
     const auto& box = tool.dialogs.messages().front();
     EXPECT_EQ(box.title, QStringLiteral("Warning !"));
@@ -239,7 +240,7 @@ TEST(AutomationOnTheWindow, FocusStepsReachHiddenControls)
     QString error;
     ASSERT_TRUE(driver.load(script.fileName(), &error)) << error.toStdString();
     EXPECT_EQ(driver.run(), 0);
-    EXPECT_EQ(tool.get<FocusLineEdit>("INP_TIMEZONE").text(), QStringLiteral("5"));
+    EXPECT_EQ(tool[INP_TIMEZONE].text(), QStringLiteral("5"));
 }
 
 } // namespace

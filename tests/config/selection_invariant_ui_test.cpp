@@ -109,13 +109,13 @@ TEST_F(ConfigView, EverySelectionShowsTheDevicesOwnHostOptionsAndLogin)
     const std::vector<std::string> all = records();
     for (const std::string& record : all)
         tool.receiveSocket.inject(Tool::reply(record));
-    auto& hostIp = tool.get<FocusLineEdit>("INP_HOST_IP");
-    auto& hostPort = tool.get<FocusLineEdit>("INP_HOST_PORT");
-    auto& options = tool.get<FocusLineEdit>("INP_NO");
-    auto& login = tool.get<FocusLineEdit>("INP_LOGIN");
-    auto& workstation = tool.get<FocusLineEdit>("INP_DEVNAME");
-    auto& zoneSign = tool.get<QPushButton>("B_TIME_ZONE");
-    auto& zoneHours = tool.get<FocusLineEdit>("INP_TIMEZONE");
+    auto& hostIp = tool[INP_HOST_IP];
+    auto& hostPort = tool[INP_HOST_PORT];
+    auto& options = tool[INP_NO];
+    auto& login = tool[INP_LOGIN];
+    auto& workstation = tool[INP_DEVNAME];
+    auto& zoneSign = tool[B_TIME_ZONE];
+    auto& zoneHours = tool[INP_TIMEZONE];
 
     for (const std::string& previous : all) {
         for (const std::string& record : all) {

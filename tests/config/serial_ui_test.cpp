@@ -10,9 +10,9 @@ using namespace linknode::test;
 namespace {
 
 struct SerialSelectors : ConfigView {
-    QComboBox& parity() { return tool.get<QComboBox>("INP_PARITY"); }
-    QComboBox& stopBits() { return tool.get<QComboBox>("INP_StopBit"); }
-    QComboBox& dataBits() { return tool.get<QComboBox>("INP_DATABITS"); }
+    QComboBox& parity() { return tool[INP_PARITY]; }
+    QComboBox& stopBits() { return tool[INP_StopBit]; }
+    QComboBox& dataBits() { return tool[INP_DATABITS]; }
 
     // The parity code: None 0, Even 1, Odd 2, plus 3 with two stop bits.
     void expectParityCodeMatchesShown()

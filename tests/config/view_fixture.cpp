@@ -33,8 +33,8 @@ QString shownText(QWidget& control)
 namespace {
     void check(Tool& tool, const Expect& e)
     {
-        SCOPED_TRACE(e.control);
-        auto& control = tool.get(e.control);
+        SCOPED_TRACE(e.control.name());
+        auto& control = tool[e.control];
         const QString value = QString::fromLatin1(e.value ? e.value : "");
         // An IP entry's own switch is its Enabled property.
         const QVariant entryEnabled = control.property("entryEnabled");
@@ -83,12 +83,15 @@ void expectView(Tool& tool, const std::vector<Expect>& table)
 
 void apply(Tool& tool, const Edit& edit)
 {
-    auto& control = tool.get(edit.control);
+    auto& control = tool[edit.control];
     switch (edit.action) {
     case Do::Check:
-    case Do::Uncheck:
-        tool.get<QAbstractButton>(edit.control).setChecked(edit.action == Do::Check);
+    case Do::Uncheck: {
+        auto* button = qobject_cast<QAbstractButton*>(&control);
+        ASSERT_NE(button, nullptr) << "not a switch";
+        button->setChecked(edit.action == Do::Check);
         break;
+    }
     case Do::Set:
         if (auto* combo = qobject_cast<QComboBox*>(&control))
             combo->setEditText(QString::fromLatin1(edit.text));
@@ -112,14 +115,14 @@ void apply(Tool& tool, const Edit& edit)
 void ConfigView::SetUp()
 {
     ASSERT_TRUE(tool.app.shell.Form_Load());
-    tool.whenShown("B_ASK_CFG");
+    tool.whenShown(B_ASK_CFG);
 }
 
 void ConfigView::select(const std::string& record)
 {
     tool.receiveSocket.inject(Tool::reply(record));
     const QString mac = toText(record).section(u',', 0, 0).trimmed();
-    auto& list = tool.get<ListBox>("LST_KRT");
+    auto& list = tool[LST_KRT];
     const QStringList lines = list.items();
     for (int row = 0; row < lines.size(); ++row) {
         if (lines[row].section(u',', 0, 0).trimmed() == mac) {

@@ -44,7 +44,7 @@ struct Record {
 // twips for At.
 enum class Is { Shown, Hidden, Enabled, Disabled, Checked, Unchecked, Text, Tag, At };
 struct Expect {
-    const char* control;
+    Control<QWidget> control;
     Is state;
     const char* value = nullptr;
 };
@@ -61,7 +61,7 @@ QString shownText(QWidget& control);
 enum class Do { Check, Uncheck, Set, Click, FocusOut, MouseClick };
 struct Edit {
     Do action;
-    const char* control;
+    Control<QWidget> control;
     const char* text = nullptr; // Latin-1, for Set
     std::vector<Expect> expect = {};
 };

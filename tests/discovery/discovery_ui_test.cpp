@@ -29,14 +29,14 @@ std::string device(int n, const std::string& ip)
 struct Discovery : testing::Test {
     void SetUp() override { ASSERT_TRUE(tool.app.shell.Form_Load()); }
 
-    void endCycle() { tool.whenShown("B_ASK_CFG"); }
+    void endCycle() { tool.whenShown(B_ASK_CFG); }
     int enquiriesSent() const
     {
         return static_cast<int>(
             std::count_if(tool.sendSocket.sent.begin(), tool.sendSocket.sent.end(),
                 [](const FakeSocket::Sent& s) { return s.datagram == enquiry; }));
     }
-    QStringList listed() { return tool.get<ListBox>("LST_KRT").items(); }
+    QStringList listed() { return tool[LST_KRT].items(); }
 
     Tool tool;
 };
@@ -49,11 +49,11 @@ TEST_F(Discovery, RepliesAreListedAlignedAndCountedOnTheCounter)
         QStringList(
             { QString::fromStdString("0-80-194-1-2-3 ,10.0.0.1,255.255.255.0,10.0.0.254,9600"),
                 QString::fromStdString(device(33, "10.0.0.2")) }));
-    EXPECT_EQ(tool.get<ChangeLabel>("AFF_TOT_TERM").text(), QStringLiteral("2"));
-    EXPECT_EQ(tool.get<CounterDisplay>("AFF_TOT_TERMb").shownText(), QStringLiteral("   2"));
-    EXPECT_TRUE(tool.get("LST_KRT").isVisible());
-    EXPECT_TRUE(tool.get("AFF_SEL_DEV").isVisible());
-    EXPECT_FALSE(tool.get("AFF_NO_DEV").isVisible() && tool.get("LST_KRT").isHidden());
+    EXPECT_EQ(tool[AFF_TOT_TERM].text(), QStringLiteral("2"));
+    EXPECT_EQ(tool[AFF_TOT_TERMb].shownText(), QStringLiteral("   2"));
+    EXPECT_TRUE(tool[LST_KRT].isVisible());
+    EXPECT_TRUE(tool[AFF_SEL_DEV].isVisible());
+    EXPECT_FALSE(tool[AFF_NO_DEV].isVisible() && tool[LST_KRT].isHidden());
 }
 
 TEST_F(Discovery, PlainCycleSendsOneEnquiryAndStartsWithAnEmptyList)
@@ -61,12 +61,12 @@ TEST_F(Discovery, PlainCycleSendsOneEnquiryAndStartsWithAnEmptyList)
     endCycle();
     tool.receiveSocket.inject(Tool::reply(device(1, "10.0.0.1")));
     tool.sendSocket.sent.clear();
-    QMetaObject::invokeMethod(&tool.get("B_ASK_CFG"), "click");
+    QMetaObject::invokeMethod(&tool[B_ASK_CFG], "click");
     EXPECT_EQ(enquiriesSent(), 1);
     EXPECT_TRUE(listed().isEmpty());
-    EXPECT_EQ(tool.get<ChangeLabel>("AFF_TOT_TERM").text(), QStringLiteral("0"));
-    EXPECT_TRUE(tool.get("LST_KRT").isHidden());
-    EXPECT_TRUE(tool.get("FR_CFG").isHidden());
+    EXPECT_EQ(tool[AFF_TOT_TERM].text(), QStringLiteral("0"));
+    EXPECT_TRUE(tool[LST_KRT].isHidden());
+    EXPECT_TRUE(tool[FR_CFG].isHidden());
     EXPECT_EQ(tool.sendSocket.sent.front().host, QHostAddress(QStringLiteral("255.255.255.255")));
 }
 
@@ -74,16 +74,16 @@ TEST_F(Discovery, EthernetSwitchSends25EnquiriesATenthApartAndKeepsTheList)
 {
     endCycle();
     tool.receiveSocket.inject(Tool::reply(device(1, "10.0.0.1")));
-    tool.get<QCheckBox>("SW_SWITCH").setChecked(true);
+    tool[SW_SWITCH].setChecked(true);
     tool.sendSocket.sent.clear();
     bool shownDuringBurst = false;
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, &tool.app.form, [&] {
-        shownDuringBurst |= tool.sendSocket.sent.size() < 25 && !tool.get("B_ASK_CFG").isHidden();
+        shownDuringBurst |= tool.sendSocket.sent.size() < 25 && !tool[B_ASK_CFG].isHidden();
     });
     probe.start(5);
-    QMetaObject::invokeMethod(&tool.get("B_ASK_CFG"), "click");
-    const double back = tool.whenShown("B_ASK_CFG");
+    QMetaObject::invokeMethod(&tool[B_ASK_CFG], "click");
+    const double back = tool.whenShown(B_ASK_CFG);
     probe.stop();
     ASSERT_EQ(enquiriesSent(), 25);
     const auto& sent = tool.sendSocket.sent;
@@ -100,36 +100,36 @@ TEST_F(Discovery, AutomaticModesRunOnlyWhenTheirButtonIsVisible)
 {
     endCycle();
     struct Mode {
-        const char* box;
-        const char* timer;
+        Control<QCheckBox> box;
+        Control<QTimer> timer;
         int intervalMs;
-        const char* button;
+        Control<QPushButton> button;
         QByteArray datagram;
         int sends;
     } modes[] = {
-        { "SW_AUTO_ASK", "TIM_AUTO_ASK", 600, "B_ASK_CFG", enquiry, 1 },
-        { "SW_AUTO_MAC", "TIM_AUTO_MAC", 1000, "B_SHOW_MAC", QByteArray::fromHex("feff02"), 10 },
-        { "SW_AUTO_TERM", "TIM_AUTO_TERM", 1000, "B_GO_TERM", QByteArray::fromHex("01ffff41fa"),
-            10 },
+        { SW_AUTO_ASK, TIM_AUTO_ASK, 600, B_ASK_CFG, enquiry, 1 },
+        { SW_AUTO_MAC, TIM_AUTO_MAC, 1000, B_SHOW_MAC, QByteArray::fromHex("feff02"), 10 },
+        { SW_AUTO_TERM, TIM_AUTO_TERM, 1000, B_GO_TERM, QByteArray::fromHex("01ffff41fa"), 10 },
     };
     for (const Mode& m : modes) {
-        auto& timer = tool.get<QTimer>(m.timer);
-        tool.get<QCheckBox>(m.box).setChecked(true);
-        EXPECT_TRUE(timer.isActive()) << m.box;
-        EXPECT_EQ(timer.interval(), m.intervalMs) << m.box;
+        SCOPED_TRACE(m.box.name());
+        auto& timer = tool[m.timer];
+        tool[m.box].setChecked(true);
+        EXPECT_TRUE(timer.isActive());
+        EXPECT_EQ(timer.interval(), m.intervalMs);
 
         tool.sendSocket.sent.clear();
-        tool.get(m.button).hide(); // the action is running
+        tool[m.button].hide(); // the action is running
         emit timer.timeout({});
-        EXPECT_TRUE(tool.sendSocket.sent.empty()) << m.timer;
-        tool.get(m.button).show();
+        EXPECT_TRUE(tool.sendSocket.sent.empty());
+        tool[m.button].show();
         emit timer.timeout({});
-        ASSERT_EQ(static_cast<int>(tool.sendSocket.sent.size()), m.sends) << m.timer;
-        EXPECT_EQ(tool.sendSocket.sent.back().datagram, m.datagram) << m.timer;
+        ASSERT_EQ(static_cast<int>(tool.sendSocket.sent.size()), m.sends);
+        EXPECT_EQ(tool.sendSocket.sent.back().datagram, m.datagram);
         endCycle();
 
-        tool.get<QCheckBox>(m.box).setChecked(false);
-        EXPECT_FALSE(timer.isActive()) << m.box;
+        tool[m.box].setChecked(false);
+        EXPECT_FALSE(timer.isActive());
     }
 }
 
@@ -141,17 +141,15 @@ TEST_F(Discovery, FullListRefusesNewDevicesAndSaysSoOnceACycle)
         burst.push_back(Tool::reply(
             "1-1-1-1-" + std::to_string(i / 256) + "-" + std::to_string(i % 256) + ",10.1.0.1"));
     tool.receiveSocket.injectBurst(burst);
-    EXPECT_EQ(tool.get<ChangeLabel>("AFF_TOT_TERM").text(), QStringLiteral("10000"));
-    EXPECT_EQ(tool.get<CounterDisplay>("AFF_TOT_TERMb").shownText(), QStringLiteral("----"));
+    EXPECT_EQ(tool[AFF_TOT_TERM].text(), QStringLiteral("10000"));
+    EXPECT_EQ(tool[AFF_TOT_TERMb].shownText(), QStringLiteral("----"));
     tool.receiveSocket.inject(Tool::reply("9-9-9-9-9-9,10.1.0.2"));
     tool.receiveSocket.inject(Tool::reply("9-9-9-9-9-8,10.1.0.3"));
     EXPECT_EQ(listed().size(), 10000);
-    EXPECT_THAT(
-        tool.get<ChangeLabel>("AFF_SEL_DEV").text().toStdString(), testing::HasSubstr("FULL"));
+    EXPECT_THAT(tool[AFF_SEL_DEV].text().toStdString(), testing::HasSubstr("FULL"));
     EXPECT_TRUE(tool.dialogs.messages().empty()) << "no modal box in the middle of a discovery";
-    QMetaObject::invokeMethod(&tool.get("B_ASK_CFG"), "click");
-    EXPECT_EQ(tool.get<ChangeLabel>("AFF_SEL_DEV").text(),
-        QStringLiteral("SELECT AN IP DEVICE FROM LIST ABOVE"));
+    QMetaObject::invokeMethod(&tool[B_ASK_CFG], "click");
+    EXPECT_EQ(tool[AFF_SEL_DEV].text(), QStringLiteral("SELECT AN IP DEVICE FROM LIST ABOVE"));
 }
 
 TEST_F(Discovery, SortOrdersByTheOctetsAsNumbers)
@@ -160,14 +158,14 @@ TEST_F(Discovery, SortOrdersByTheOctetsAsNumbers)
     tool.receiveSocket.injectBurst(
         { Tool::reply(device(1, "10.0.0.10")), Tool::reply(device(2, "10.0.1.1")),
             Tool::reply(device(3, "10.0.0.2")), Tool::reply("0-80-194-1-2-44,,x") });
-    QMetaObject::invokeMethod(&tool.get("B_SORT"), "click");
+    QMetaObject::invokeMethod(&tool[B_SORT], "click");
     QStringList ips;
     for (const QString& line : listed())
         ips << line.section(u',', 1, 1);
     EXPECT_EQ(ips,
         QStringList({ QString(), QStringLiteral("10.0.0.2"), QStringLiteral("10.0.0.10"),
             QStringLiteral("10.0.1.1") }));
-    EXPECT_EQ(tool.get<ChangeLabel>("AFF_TOT_TERM").text(), QStringLiteral("4"));
+    EXPECT_EQ(tool[AFF_TOT_TERM].text(), QStringLiteral("4"));
 }
 
 TEST_F(Discovery, ExportWritesTheListAndReportsAFailureByNameLeavingOldFilesAlone)
@@ -177,8 +175,8 @@ TEST_F(Discovery, ExportWritesTheListAndReportsAFailureByNameLeavingOldFilesAlon
         { Tool::reply(device(3, "10.0.0.1")), Tool::reply(device(33, "10.0.0.2")) });
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("LST_MAC_.TXT"));
-    tool.get<FocusLineEdit>("INP_SAVE").setText(file);
-    QMetaObject::invokeMethod(&tool.get("B_SAVE"), "click");
+    tool[INP_SAVE].setText(file);
+    QMetaObject::invokeMethod(&tool[B_SAVE], "click");
     QFile written(file);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll().split('\n').size(), 6) << "five CR LF lines";
@@ -186,17 +184,17 @@ TEST_F(Discovery, ExportWritesTheListAndReportsAFailureByNameLeavingOldFilesAlon
 
     // The name of an existing folder cannot be written: told by name, nothing damaged.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken")));
-    tool.get<FocusLineEdit>("INP_SAVE").setText(dir.filePath(QStringLiteral("taken")));
-    QMetaObject::invokeMethod(&tool.get("B_SAVE"), "click");
+    tool[INP_SAVE].setText(dir.filePath(QStringLiteral("taken")));
+    QMetaObject::invokeMethod(&tool[B_SAVE], "click");
     ASSERT_EQ(tool.dialogs.messages().size(), 1u);
     EXPECT_THAT(tool.dialogs.messages().front().text.toStdString(), testing::HasSubstr("taken"));
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("taken"))).isDir());
-    EXPECT_FALSE(tool.get("B_SAVE").isHidden());
+    EXPECT_FALSE(tool[B_SAVE].isHidden());
 }
 
 TEST_F(Discovery, OptionCharactersArePaddedOnlyWhenTheyAreShortDigits)
 {
-    auto& options = tool.get<FocusLineEdit>("INP_NO");
+    auto& options = tool[INP_NO];
     const std::pair<QString, QString> cases[] = {
         { QStringLiteral("7"), QStringLiteral("0007") },
         { QString(), QStringLiteral("0000") },

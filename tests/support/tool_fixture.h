@@ -18,13 +18,13 @@ struct Tool {
     {
     }
 
-    template <class T = QWidget> T& get(const char* name) { return app.form.get<T>(name); }
+    template <class T> T& operator[](Control<T> control) { return app.form[control]; }
 
-    // Waits (events running) until `name` is visible again; the clock time it happened.
-    double whenShown(const char* name, double timeout = 2.0)
+    // Waits (events running) until `control` is visible again; the clock time it happened.
+    double whenShown(Control<QWidget> control, double timeout = 2.0)
     {
         const double end = clock.now() + timeout;
-        while (get(name).isHidden() && clock.now() < end)
+        while ((*this)[control].isHidden() && clock.now() < end)
             DELAIS_EVT(clock, 0.005);
         return clock.now();
     }

@@ -233,7 +233,7 @@ protected:
 TEST_P(FormLayout, ControlHasItsKindPlaceCaptionTipAndStartState)
 {
     const Expected& e = GetParam();
-    QObject* control = form().find(QString::fromLatin1(e.name));
+    QObject* control = form().findChild<QObject*>(QString::fromLatin1(e.name));
     ASSERT_NE(control, nullptr) << e.name;
     EXPECT_EQ(control->objectName(), QString::fromLatin1(e.name));
     EXPECT_EQ(control->property("kind").toString(), QString::fromLatin1(e.kind));
@@ -264,11 +264,11 @@ TEST(FormWindow, TitleTimersAndTemplateItems)
     EXPECT_EQ(form.windowTitle(), QStringLiteral("LINKNODE TOOL VERSION: 1.3W"));
     for (const char* timer :
         { "TIM_AUTO_ASK", "TIM_AUTO_MAC", "TIM_AUTO_TERM", "TIM_LED_FLASH", "TIM_TST" }) {
-        QObject* control = form.find(QString::fromLatin1(timer));
+        QObject* control = form.findChild<QObject*>(QString::fromLatin1(timer));
         ASSERT_NE(control, nullptr) << timer;
         EXPECT_EQ(control->property("kind").toString(), QStringLiteral("timer"));
     }
-    auto& templates = form.get<QComboBox>("SW_MQTT_CFG_TEMPLATE");
+    auto& templates = form[SW_MQTT_CFG_TEMPLATE];
     ASSERT_EQ(templates.count(), 3);
     EXPECT_EQ(templates.itemText(0), QStringLiteral("Preconfigured devices ..."));
     EXPECT_EQ(templates.itemText(1), QStringLiteral("Domoticz Home Automation System"));
@@ -279,11 +279,12 @@ TEST(FormWindow, ControlsBelowTheDesignHeightAreTheDocumentedOnes)
 {
     MainForm form;
     // Seen only when the window is enlarged.
-    for (const char* name : { "Command1", "Command2", "INP_UNLOCK_255", "SW_BYPASSAUTOBOOT" })
-        EXPECT_GT(form.get<QWidget>(name).geometry().bottom(), 7845 / 15) << name;
-    EXPECT_EQ(form.get<QWidget>("Command1").y(), 8325 / 15);
-    EXPECT_EQ(form.get<QWidget>("INP_UNLOCK_255").y(), 8505 / 15);
-    EXPECT_EQ(form.get<QWidget>("SW_BYPASSAUTOBOOT").y(), 9750 / 15);
+    for (const auto below :
+        ControlList<QWidget> { Command1, Command2, INP_UNLOCK_255, SW_BYPASSAUTOBOOT })
+        EXPECT_GT(form[below].geometry().bottom(), 7845 / 15) << below.name();
+    EXPECT_EQ(form[Command1].y(), 8325 / 15);
+    EXPECT_EQ(form[INP_UNLOCK_255].y(), 8505 / 15);
+    EXPECT_EQ(form[SW_BYPASSAUTOBOOT].y(), 9750 / 15);
 }
 
 } // namespace
