@@ -109,16 +109,36 @@ namespace {
         return command;
     }
 
+    // A trailing 02 id 03 with a non-empty id free of 02 and 03. A caret command's own last
+    // bytes (03 04 03) never end in 02 x 03, so the envelope cannot be mistaken for it.
+    std::optional<qsizetype> workstationStart(const QByteArray& t)
+    {
+        if (t.size() < 3 || t.back() != '\x03')
+            return std::nullopt;
+        for (qsizetype i = t.size() - 2; i >= 0; --i) {
+            if (t[i] == '\x03')
+                return std::nullopt;
+            if (t[i] == '\x02')
+                return i < t.size() - 2 ? std::optional(i) : std::nullopt;
+        }
+        return std::nullopt;
+    }
+
     Command decodeLogin(const QByteArray& d)
     {
         Login login;
         login.text = d.mid(3);
-        const QByteArray& t = login.text;
-        if (startsWith(t, { 0x03, 0x04, 0x03, 0x06 }) && t.size() >= 10
-            && startsWith(t.mid(7), { 0x03, 0x04, 0x03 }))
-            login.wiegand = std::array<quint8, 3> { at(t, 4), at(t, 5), at(t, 6) };
-        if (t.size() >= 2 && at(t, 0) == 0x07)
-            login.displayMode = at(t, 1);
+        login.body = login.text;
+        if (const auto suffix = workstationStart(login.text)) {
+            login.body = login.text.first(*suffix);
+            login.workstation = login.text.mid(*suffix + 1, login.text.size() - *suffix - 2);
+        }
+        const QByteArray& b = login.body;
+        if (b.size() == 10 && startsWith(b, { 0x03, 0x04, 0x03, 0x06 })
+            && b.endsWith("\x03\x04\x03"))
+            login.wiegand = std::array<quint8, 3> { at(b, 4), at(b, 5), at(b, 6) };
+        if (b.size() == 2 && at(b, 0) == 0x07)
+            login.displayMode = at(b, 1);
         Command command;
         command.kind = CommandKind::Login;
         command.login = std::move(login);

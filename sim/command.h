@@ -54,11 +54,14 @@ struct HostUpdate {
     quint8 mode = 0;
 };
 
-// FE FF 0B: the login text, and what the caret commands inside it mean.
+// FE FF 0B: the login text, and what the caret commands inside it mean. The tool may end
+// any of them with the workstation identifier framed by 02 and 03.
 struct Login {
-    QByteArray text;
-    std::optional<std::array<quint8, 3>> wiegand; // 03 04 03 06 w1 w2 w3 03 04 03 ...
-    std::optional<quint8> displayMode; // 07 n ...
+    QByteArray text; // everything after FE FF 0B
+    QByteArray body; // the text without the workstation suffix
+    std::optional<QByteArray> workstation; // the identifier of a 02 id 03 suffix
+    std::optional<std::array<quint8, 3>> wiegand; // body is 03 04 03 06 w1 w2 w3 03 04 03
+    std::optional<quint8> displayMode; // body is 07 n
 };
 
 // 02 ... 03, the data frame after 01 FF FF "T".

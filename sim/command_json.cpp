@@ -39,6 +39,8 @@ namespace {
                 QJsonArray { (*login.wiegand)[0], (*login.wiegand)[1], (*login.wiegand)[2] });
         if (login.displayMode)
             line.insert(u"displayMode", *login.displayMode);
+        if (login.workstation)
+            line.insert(u"workstation", text(*login.workstation));
     }
 
     QString purposeName(TerminalFrame::Purpose purpose)

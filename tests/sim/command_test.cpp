@@ -54,7 +54,7 @@ namespace {
                 R"({"kind":"login","text":"AB\r\u00ea"})" },
             // The Wiegand envelope followed by a workstation identifier.
             { "\xFE\xFF\x0B\x03\x04\x03\x06\x05\x10\x0A\x03\x04\x03\x02WS01\x03"_ba,
-                R"({"kind":"login","wiegand":[5,16,10],)"
+                R"({"kind":"login","wiegand":[5,16,10],"workstation":"WS01",)"
                 R"("text":"\u0003\u0004\u0003\u0006\u0005\u0010\n\u0003\u0004\u0003\u0002WS01\u0003"})" },
             { "\xFE\xFF\x0B\x07\x23"_ba, R"({"kind":"login","displayMode":35,"text":"\u0007#"})" },
             { "\x01\xFF\xFF\x41\xFA"_ba, R"({"kind":"terminal-mode"})" },
@@ -81,6 +81,49 @@ namespace {
             const QJsonObject line = describeCommand(decodeCommand(c.datagram));
             ASSERT_FALSE(expected.isEmpty()) << c.line;
             EXPECT_EQ(line, expected) << QJsonDocument(line).toJson(QJsonDocument::Compact).data();
+        }
+    }
+
+    // Where the login text ends and the workstation suffix begins, and which command it is.
+    TEST(DecodeCommand, LoginPartsAndWorkstationSuffix)
+    {
+        using Wiegand = std::array<quint8, 3>;
+        const struct {
+            const char* name;
+            QByteArray text;
+            QByteArray body;
+            std::optional<QByteArray> workstation;
+            std::optional<Wiegand> wiegand;
+            std::optional<quint8> displayMode;
+        } cases[] = {
+            { "empty login", "", "", {}, {}, {} },
+            { "plain login with suffix", "TER:0007:\x02WS01\x03"_ba, "TER:0007:", "WS01", {}, {} },
+            { "suffix alone", "\x02WS01\x03"_ba, "", "WS01", {}, {} },
+            { "empty identifier is no suffix", "AB\x02\x03"_ba, "AB\x02\x03"_ba, {}, {}, {} },
+            { "ETX inside is no suffix",
+                "A\x02"
+                "B\x03"
+                "C\x03"_ba,
+                "A\x02"
+                "B\x03"
+                "C\x03"_ba,
+                {}, {}, {} },
+            // w3 = 2 ends the envelope in 02 03 04 03: not a suffix.
+            { "Wiegand ending in byte 2", "\x03\x04\x03\x06\x61\x18\x02\x03\x04\x03"_ba,
+                "\x03\x04\x03\x06\x61\x18\x02\x03\x04\x03"_ba, {}, Wiegand { 0x61, 0x18, 2 }, {} },
+            { "Wiegand with trailing bytes", "\x03\x04\x03\x06\x05\x10\x0A\x03\x04\x03X"_ba,
+                "\x03\x04\x03\x06\x05\x10\x0A\x03\x04\x03X"_ba, {}, {}, {} },
+            { "display mode with suffix", "\x07\x3C\x02WS\x03"_ba, "\x07\x3C"_ba, "WS", {}, 0x3C },
+            { "display mode with extra byte", "\x07\x3C\x3C"_ba, "\x07\x3C\x3C"_ba, {}, {}, {} },
+        };
+        for (const auto& c : cases) {
+            const Command command = decodeCommand("\xFE\xFF\x0B"_ba + c.text);
+            ASSERT_EQ(command.kind, CommandKind::Login) << c.name;
+            EXPECT_EQ(command.login->text, c.text) << c.name;
+            EXPECT_EQ(command.login->body, c.body) << c.name;
+            EXPECT_EQ(command.login->workstation, c.workstation) << c.name;
+            EXPECT_EQ(command.login->wiegand, c.wiegand) << c.name;
+            EXPECT_EQ(command.login->displayMode, c.displayMode) << c.name;
         }
     }
 
