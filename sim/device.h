@@ -2,8 +2,23 @@
 
 #include <QByteArray>
 #include <array>
+#include <optional>
 
 namespace linknode::sim {
+
+// What a device keeps besides its record: set by commands, never reported in the record.
+struct DeviceState {
+    enum class Operating { Terminal, Boot };
+    Operating operating = Operating::Terminal; // a device starts, and restarts, in terminal mode
+    std::optional<quint8> displayMode;
+    QByteArray countdown; // digits of the last countdown value
+    QByteArray workstation; // identifier of the last workstation suffix
+    QByteArray shown; // what the last show-MAC put on the screen
+    int ledFlashes = 0;
+    int beeps = 0;
+    int screenClears = 0;
+    double silentUntil = 0; // seconds on the simulator's clock; a resetting device is deaf
+};
 
 // One simulated device. Every field is kept as the bytes the device reports, so commands
 // can later overwrite them one by one and the record follows.
@@ -26,6 +41,7 @@ struct Device {
     QByteArray login; // raw, with the "Tav" prefix
     int fields = fieldCount; // older firmware sends fewer fields
     bool silent = false; // never answers
+    DeviceState state {};
 };
 
 // The comma-separated record the device answers with (without the FE FF header): its first
