@@ -1,5 +1,6 @@
 #include "sim/fleet_file.h"
 #include "sim/journal.h"
+#include "sim/loopback_addresses.h"
 #include "sim/presets.h"
 #include "sim/quit_on_signal.h"
 #include "sim/simulator.h"
@@ -35,17 +36,30 @@ Presets (--preset):
               Zephyr-Pod and unsigned boards; 10.213.0.11 upwards on a /24
   synthetic   --count N plain KRT-40/NX V5 boards, 10.213.0.11 upwards on 10.213.0.0/16
 
+Commands are applied as a device would: a network configuration by the device whose MAC it
+carries (its new values show in the next reply), host update, login string (plain login,
+Wiegand envelope, display mode, workstation suffix), reset (the device is deaf for
+--reset-pause seconds), countdown, terminal and boot mode, show MAC, LED flash, beep and
+terminal clear (the frame only after 01 FF FF "T", locate frames with their checksum).
+
 Journal lines: {"t", "from", "to", "hex", "kind", decoded fields, "devices": [MACs]}; kinds
-enquiry (with "replies" and "dropped"), network-config, show-mac, host-update, reset, login,
-countdown, terminal-mode, boot-mode, terminal-prefix, terminal-frame (with "announced"),
-unknown (with "reason"). Also {"event": "send-failure"} lines and a closing
-{"event": "stop"} line with the counts.)");
+enquiry (with "replies" and "dropped"), network-config, show-mac, host-update, reset, login
+(with "workstation"), countdown, terminal-mode, boot-mode, terminal-prefix, terminal-frame
+(with "announced"), unknown (with "reason"). What the command did: "applied" {the fields or
+state it set}, "skipped" {MAC: why that device ignored it}, "rejected" "why nothing changed".
+Also {"event": "send-failure"} lines and a closing {"event": "stop"} line with the counts.
+
+Addresses (--manage-addresses, only inside a private network namespace): when a device takes
+a new address, "ip addr add NEW/32 dev lo" runs and, once no device holds it, "ip addr del
+OLD/32 dev lo"; the journal line says so ("addressAdded", "addressRemoved", "addressError").
+Without the option no address is touched. Add the start addresses with --list-addresses.)");
 
 struct Settings {
     std::vector<Device> fleet;
     SimulatorOptions simulator;
     QString journal;
     bool listAddresses = false;
+    bool manageAddresses = false;
     double exitAfter = 0.0;
 };
 
@@ -72,6 +86,7 @@ std::optional<Settings> readSettings(const QCommandLineParser& parser, QString* 
     settings.simulator.dropRate = number(QStringLiteral("drop"), 0, 1);
     settings.simulator.jitterMs = static_cast<int>(number(QStringLiteral("jitter"), 0, 60000));
     settings.simulator.seed = static_cast<quint32>(number(QStringLiteral("seed"), 0, 4294967295.0));
+    settings.simulator.resetPause = number(QStringLiteral("reset-pause"), 0, 3600);
     if (parser.isSet(QStringLiteral("exit-after")))
         settings.exitAfter = number(QStringLiteral("exit-after"), 0.001, 86400.0 * 365);
     if (!ok)
@@ -121,6 +136,7 @@ std::optional<Settings> readSettings(const QCommandLineParser& parser, QString* 
     }
     settings.journal = parser.value(QStringLiteral("journal"));
     settings.listAddresses = parser.isSet(QStringLiteral("list-addresses"));
+    settings.manageAddresses = parser.isSet(QStringLiteral("manage-addresses"));
     return settings;
 }
 
@@ -171,6 +187,12 @@ int main(int argc, char** argv)
             QStringLiteral("MAC[,MAC...]") },
         { QStringLiteral("list-addresses"),
             QStringLiteral("Print every device address, one a line, and exit.") },
+        { QStringLiteral("reset-pause"),
+            QStringLiteral("Seconds a reset device stays deaf, as it reboots (1)."),
+            QStringLiteral("SECONDS"), QStringLiteral("1") },
+        { QStringLiteral("manage-addresses"),
+            QStringLiteral("Move a device's address on lo when it takes a new one (private "
+                           "network namespace only).") },
         { QStringLiteral("exit-after"), QStringLiteral("Stop after this many seconds."),
             QStringLiteral("SECONDS") },
     });
@@ -194,7 +216,9 @@ int main(int argc, char** argv)
         return 1;
     }
     const qsizetype deviceCount = static_cast<qsizetype>(settings->fleet.size());
-    Simulator simulator(std::move(settings->fleet), settings->simulator, journal);
+    IpCommandAddresses loopback;
+    Simulator simulator(std::move(settings->fleet), settings->simulator, journal,
+        settings->manageAddresses ? &loopback : nullptr);
     if (!simulator.start(&error)) {
         err << "linknode-sim: cannot listen on " << settings->simulator.bindAddress.toString()
             << ':' << settings->simulator.port << ": " << error << '\n';

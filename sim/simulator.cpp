@@ -4,10 +4,12 @@
 #include "sim/command_json.h"
 #include "sim/delivery.h"
 #include "sim/journal.h"
+#include "sim/loopback_addresses.h"
 
 #include <QJsonArray>
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
+#include <algorithm>
 #include <sys/socket.h>
 
 namespace linknode::sim {
@@ -35,8 +37,8 @@ namespace {
 
 } // namespace
 
-Simulator::Simulator(
-    std::vector<Device> fleet, const SimulatorOptions& options, Journal& journal, QObject* parent)
+Simulator::Simulator(std::vector<Device> fleet, const SimulatorOptions& options, Journal& journal,
+    LoopbackAddresses* addresses, QObject* parent)
     : QObject(parent)
     , fleet_(std::move(fleet))
     , options_(options)
@@ -53,6 +55,7 @@ Simulator::Simulator(
           },
           this)
     , faults_(options.dropRate, options.jitterMs, options.seed)
+    , addresses_(addresses)
 {
     connect(&socket_, &QUdpSocket::readyRead, this, &Simulator::drain);
 }
@@ -100,8 +103,9 @@ void Simulator::handle(const QNetworkDatagram& datagram)
     const std::vector<size_t> devices
         = addressedDevices(fleet_, reachedDevices(fleet_, to), command);
 
+    const double now = elapsed();
     QJsonObject line = describeCommand(command);
-    line.insert(u"t", elapsed());
+    line.insert(u"t", now);
     line.insert(u"from", from);
     line.insert(u"to", to.isNull() ? QString() : to.toString());
     line.insert(u"hex", QString::fromLatin1(data.toHex()));
@@ -110,15 +114,75 @@ void Simulator::handle(const QNetworkDatagram& datagram)
         macs.append(QString::fromLatin1(fleet_[i].mac));
     line.insert(u"devices", macs);
 
+    const EffectContext context {
+        .now = now, .resetPause = options_.resetPause, .announced = announced(command, from)
+    };
+    Outcome outcome = applyCommand(fleet_, devices, command, context);
+    for (const AddressMove& move : outcome.moves)
+        follow(move, outcome.applied);
     if (command.kind == CommandKind::Enquiry) {
         const qint64 droppedBefore = dropped_;
-        line.insert(u"replies", answer(devices, datagram.senderAddress()));
+        line.insert(u"replies", answer(outcome.awake, datagram.senderAddress()));
         line.insert(u"dropped", dropped_ - droppedBefore);
     }
     if (command.kind == CommandKind::TerminalFrame)
-        line.insert(u"announced", lastPrefixFrom_ == from);
-    lastPrefixFrom_ = command.kind == CommandKind::TerminalPrefix ? from : QString();
+        line.insert(u"announced", context.announced);
+    if (!outcome.applied.isEmpty())
+        line.insert(u"applied", outcome.applied);
+    if (!outcome.skipped.isEmpty())
+        line.insert(u"skipped", outcome.skipped);
+    if (!outcome.rejected.isEmpty())
+        line.insert(u"rejected", outcome.rejected);
     journal_.write(line);
+}
+
+bool Simulator::announced(const Command& command, const QString& from)
+{
+    switch (command.kind) {
+    case CommandKind::TerminalPrefix:
+        announcing_.insert(from);
+        return false;
+    case CommandKind::TerminalFrame:
+    case CommandKind::TerminalMode:
+    case CommandKind::BootMode:
+        return announcing_.remove(from);
+    default:
+        // Other datagrams of the same sender (an enquiry of an automatic timer) do not end
+        // the announcement: the terminal protocol is a stream of its own.
+        return false;
+    }
+}
+
+void Simulator::follow(const AddressMove& move, QJsonObject& applied)
+{
+    if (!addresses_)
+        return;
+    const auto holders = [this](const QByteArray& address) {
+        return std::count_if(fleet_.begin(), fleet_.end(),
+            [&address](const Device& device) { return device.ip == address; });
+    };
+    QStringList errors;
+    // Another device may already hold the new address, or still hold the old one.
+    if (holders(move.to) == 1) {
+        if (const QString error = addresses_->add(move.to); !error.isEmpty()) {
+            errors.append(error);
+        } else {
+            applied.insert(u"addressAdded", QString::fromLatin1(move.to));
+            if (const auto added = parseIpv4(move.to))
+                localAddresses_.insert(*added);
+        }
+    }
+    if (holders(move.from) == 0) {
+        if (const QString error = addresses_->remove(move.from); !error.isEmpty()) {
+            errors.append(error);
+        } else {
+            applied.insert(u"addressRemoved", QString::fromLatin1(move.from));
+            if (const auto removed = parseIpv4(move.from))
+                localAddresses_.remove(*removed);
+        }
+    }
+    if (!errors.isEmpty())
+        applied.insert(u"addressError", errors.join(QStringLiteral("; ")));
 }
 
 int Simulator::answer(const std::vector<size_t>& devices, const QHostAddress& asker)

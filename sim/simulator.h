@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/command_effects.h"
 #include "sim/device.h"
 #include "sim/faults.h"
 #include "sim/reply_sender.h"
@@ -16,6 +17,7 @@ class QNetworkDatagram;
 namespace linknode::sim {
 
 class Journal;
+class LoopbackAddresses;
 
 struct SimulatorOptions {
     QHostAddress bindAddress = QHostAddress(QHostAddress::AnyIPv4);
@@ -24,16 +26,21 @@ struct SimulatorOptions {
     double dropRate = 0.0;
     int jitterMs = 0;
     quint32 seed = 1;
+    double resetPause = 1.0; // seconds a reset device stays deaf
 };
 
 // The fleet on its UDP port: journals every datagram, works out from its destination address
-// which devices it reached, and lets every reached device that is not silent answer an
-// enquiry with FE FF and its record, sent to the asker's address at the reply port.
+// which devices it reached, applies the command to them, and lets every reached device that
+// is not silent answer an enquiry with FE FF and its record, sent to the asker's address at
+// the reply port. With `addresses`, a device that takes a new address takes it on loopback
+// too; without, no address is ever touched.
 class Simulator final : public QObject {
     Q_OBJECT
 public:
     Simulator(std::vector<Device> fleet, const SimulatorOptions& options, Journal& journal,
-        QObject* parent = nullptr);
+        LoopbackAddresses* addresses = nullptr, QObject* parent = nullptr);
+
+    const std::vector<Device>& fleet() const { return fleet_; }
 
     bool start(QString* error);
     quint16 localPort() const { return socket_.localPort(); }
@@ -50,6 +57,10 @@ private:
     void handle(const QNetworkDatagram& datagram);
     // Queues the replies of `devices`; returns how many were queued (drops are counted).
     int answer(const std::vector<size_t>& devices, const QHostAddress& asker);
+    // Moves a device's address on loopback, noting what was done in `applied`.
+    void follow(const AddressMove& move, QJsonObject& applied);
+    // Whether a terminal frame from `from` came right after its 01 FF FF "T".
+    bool announced(const Command& command, const QString& from);
     double elapsed() const;
 
     std::vector<Device> fleet_;
@@ -60,7 +71,8 @@ private:
     FaultInjector faults_;
     QElapsedTimer clock_;
     QSet<quint32> localAddresses_;
-    QString lastPrefixFrom_; // sender of the last 01 FF FF "T", which announces a frame
+    LoopbackAddresses* addresses_;
+    QSet<QString> announcing_; // senders whose last terminal datagram was 01 FF FF "T"
     qint64 received_ = 0;
     qint64 dropped_ = 0;
 };

@@ -1,4 +1,5 @@
 #include "sim/journal.h"
+#include "sim/loopback_addresses.h"
 #include "sim/presets.h"
 #include "sim/simulator.h"
 
@@ -54,20 +55,37 @@ namespace {
             });
         }
 
-        void start(std::vector<Device> fleet, SimulatorOptions options = {})
+        // Listening on every address lets datagrams to 127.0.0.2 and up reach the simulator;
+        // they are still loopback addresses and go nowhere else.
+        void start(std::vector<Device> fleet, SimulatorOptions options = {},
+            LoopbackAddresses* addresses = nullptr,
+            const QHostAddress& bind = QHostAddress(QHostAddress::LocalHost))
         {
-            options.bindAddress = loopback;
+            options.bindAddress = bind;
             options.port = 0;
             options.replyPort = tool.localPort();
-            simulator = std::make_unique<Simulator>(std::move(fleet), options, journal);
+            simulator = std::make_unique<Simulator>(std::move(fleet), options, journal, addresses);
             QString error;
             ASSERT_TRUE(simulator->start(&error)) << error.toStdString();
         }
 
-        void send(const QByteArray& datagram)
+        void send(const QByteArray& datagram, const QHostAddress& to = loopback)
         {
-            ASSERT_EQ(
-                tool.writeDatagram(datagram, loopback, simulator->localPort()), datagram.size());
+            ASSERT_TRUE(to.isLoopback());
+            ASSERT_EQ(tool.writeDatagram(datagram, to, simulator->localPort()), datagram.size());
+        }
+
+        // Sends each datagram and waits until the simulator has taken them all.
+        void sendAll(const std::vector<QByteArray>& datagrams, const QHostAddress& to = loopback)
+        {
+            const qint64 before = simulator->received();
+            for (const QByteArray& datagram : datagrams)
+                send(datagram, to);
+            ASSERT_TRUE(runUntil(
+                [&] {
+                    return simulator->received() == before + static_cast<qint64>(datagrams.size());
+                },
+                5000));
         }
 
         // Runs events until `done` holds or `ms` passed; false on time-out.
@@ -159,6 +177,136 @@ namespace {
         EXPECT_TRUE(replies.empty());
         EXPECT_EQ(simulator->dropped(), 2);
         EXPECT_EQ(journalLines().front().value(u"dropped").toInt(), 2);
+    }
+
+    // Remembers what it was asked to do, and does nothing.
+    struct RecordedAddresses final : LoopbackAddresses {
+        QString add(const QByteArray& address) override
+        {
+            added.append(address);
+            return {};
+        }
+        QString remove(const QByteArray& address) override
+        {
+            removed.append(address);
+            return {};
+        }
+        QList<QByteArray> added;
+        QList<QByteArray> removed;
+    };
+
+    QByteArray configuration(const QByteArray& ip, const QByteArray& macBytes)
+    {
+        return "\xFE\xFF\x01\xFF\x01"_ba + ip
+            + "\r255.0.0.0\r127.0.0.1\r127.0.0.9\r4001\r0780\r\xFD"_ba + macBytes
+            + "19200\xFC\x01\x00\x00"_ba;
+    }
+
+    TEST_F(SimulatorTest, ConfiguredDeviceAnswersAtItsNewAddressWithItsNewRecord)
+    {
+        RecordedAddresses addresses;
+        const Device before = device("0-80-194-0-0-1", "127.0.0.1");
+        start({ before }, {}, &addresses, QHostAddress(QHostAddress::AnyIPv4));
+        const QByteArray move = configuration("127.0.0.2", "\x00\x50\xC2\x00\x00\x01"_ba);
+        sendAll({ move });
+        // The repeats find the device at its new address.
+        sendAll({ move, configuration("127.0.0.7", "\x00\x50\xC2\x00\x00\x09"_ba) },
+            QHostAddress(QStringLiteral("127.0.0.2")));
+        sendAll({ enquiry() }, QHostAddress(QStringLiteral("127.0.0.1")));
+        sendAll({ enquiry() }, QHostAddress(QStringLiteral("127.0.0.2")));
+        ASSERT_TRUE(runUntil([this] { return !replies.empty(); }, 5000));
+        runUntil([] { return false; }, 200); // room for a wrong second reply
+
+        Device after = before;
+        after.ip = "127.0.0.2";
+        after.gateway = "127.0.0.1";
+        after.bauds = "19200";
+        after.parity = "1";
+        after.mode = "0";
+        after.hostIp = "127.0.0.9";
+        after.hostPort = "4001";
+        after.options = "0780";
+        ASSERT_EQ(replies.size(), 1u);
+        EXPECT_EQ(replies[0].data(), "\xFE\xFF" + recordText(after));
+        EXPECT_EQ(replies[0].senderAddress(), QHostAddress(QStringLiteral("127.0.0.2")));
+        EXPECT_EQ(addresses.added, QList<QByteArray> { "127.0.0.2" });
+        EXPECT_EQ(addresses.removed, QList<QByteArray> { "127.0.0.1" });
+
+        const std::vector<QJsonObject> lines = journalLines();
+        ASSERT_EQ(lines.size(), 5u);
+        const QJsonObject applied = lines[0].value(u"applied").toObject();
+        EXPECT_EQ(applied.value(u"ip").toString(), u"127.0.0.2");
+        EXPECT_EQ(applied.value(u"addressAdded").toString(), u"127.0.0.2");
+        EXPECT_EQ(applied.value(u"addressRemoved").toString(), u"127.0.0.1");
+        // The repeated configuration moves nothing a second time.
+        EXPECT_EQ(lines[1].value(u"applied").toObject().value(u"ip").toString(), u"127.0.0.2");
+        EXPECT_FALSE(lines[1].value(u"applied").toObject().contains(u"addressAdded"));
+        EXPECT_EQ(
+            lines[2].value(u"rejected").toString(), u"no simulated device has MAC 0-80-194-0-0-9");
+        EXPECT_EQ(lines[3].value(u"replies").toInt(), 0);
+        EXPECT_EQ(lines[4].value(u"replies").toInt(), 1);
+    }
+
+    TEST_F(SimulatorTest, SharedAddressesStayAndNothingMovesWithoutTheKeeper)
+    {
+        const std::vector<Device> fleet { device("0-80-194-0-0-1", "127.0.0.1"),
+            device("0-80-194-0-0-2", "127.0.0.3"), device("0-80-194-0-0-3", "127.0.0.1") };
+        RecordedAddresses addresses;
+        start(fleet, {}, &addresses);
+        // From 127.0.0.1, which the third device keeps, to 127.0.0.3, which the second has.
+        sendAll({ configuration("127.0.0.3", "\x00\x50\xC2\x00\x00\x01"_ba) });
+        EXPECT_TRUE(addresses.added.isEmpty());
+        EXPECT_TRUE(addresses.removed.isEmpty());
+        EXPECT_EQ(simulator->fleet()[0].ip, "127.0.0.3");
+
+        start(fleet);
+        sendAll({ configuration("127.0.0.5", "\x00\x50\xC2\x00\x00\x01"_ba) });
+        EXPECT_EQ(simulator->fleet()[0].ip, "127.0.0.5");
+        const QJsonObject applied = journalLines().back().value(u"applied").toObject();
+        EXPECT_EQ(applied.value(u"ip").toString(), u"127.0.0.5");
+        EXPECT_FALSE(applied.contains(u"addressAdded"));
+        EXPECT_FALSE(applied.contains(u"addressRemoved"));
+    }
+
+    TEST_F(SimulatorTest, ResetDeviceIsSilentForThePauseThenAnswersAgain)
+    {
+        SimulatorOptions options;
+        options.resetPause = 0.3;
+        start({ device("0-80-194-0-0-1", "127.0.0.1") }, options);
+        sendAll({ "\xFE\xFF\x06"
+                  "127.0.0.1"_ba,
+            enquiry() });
+        runUntil([] { return false; }, 100);
+        EXPECT_TRUE(replies.empty());
+        runUntil([] { return false; }, 300);
+        sendAll({ enquiry() });
+        ASSERT_TRUE(runUntil([this] { return replies.size() == 1; }, 5000));
+
+        const std::vector<QJsonObject> lines = journalLines();
+        ASSERT_EQ(lines.size(), 3u);
+        EXPECT_EQ(lines[0].value(u"applied").toObject().value(u"silentFor").toDouble(), 0.3);
+        EXPECT_EQ(lines[1].value(u"skipped").toObject().value(u"0-80-194-0-0-1").toString(),
+            u"resetting");
+        EXPECT_EQ(lines[2].value(u"replies").toInt(), 1);
+    }
+
+    // The prefix announces one frame; an enquiry between them does not spoil it.
+    TEST_F(SimulatorTest, TerminalFrameIsTakenOnlyRightAfterItsPrefix)
+    {
+        start({ device("0-80-194-0-0-1", "127.0.0.1") });
+        const QByteArray prefix = "\x01\xFF\xFF\x54"_ba;
+        const QByteArray led = "\x02\xB3\xB3\xB3\xC7"
+                               "36001DC\x03\x03"_ba;
+        sendAll({ prefix, enquiry(), led, led, prefix, "\x01\xFF\xFF\x41\xFA"_ba, led });
+        EXPECT_EQ(simulator->fleet()[0].state.ledFlashes, 1);
+        const std::vector<QJsonObject> lines = journalLines();
+        ASSERT_EQ(lines.size(), 7u);
+        EXPECT_TRUE(lines[2].value(u"announced").toBool());
+        EXPECT_EQ(lines[2].value(u"applied").toObject().value(u"locate").toString(), u"led-flash");
+        for (const size_t unannounced : { 3u, 6u }) {
+            EXPECT_FALSE(lines[unannounced].value(u"announced").toBool());
+            EXPECT_FALSE(lines[unannounced].value(u"rejected").toString().isEmpty());
+        }
     }
 
 } // namespace
