@@ -142,6 +142,8 @@ namespace {
         EXPECT_EQ(lines[0].value(u"replies").toInt(), 1);
         EXPECT_EQ(lines[1].value(u"kind").toString(), u"network-config");
         EXPECT_TRUE(lines[1].value(u"devices").toArray().isEmpty());
+        EXPECT_EQ(lines[1].value(u"rejected").toString(),
+            u"the device with MAC 0-80-194-0-0-2 was not reached");
     }
 
     TEST_F(SimulatorTest, EveryReplyOfAJitteredBurstArrives)
@@ -271,20 +273,20 @@ namespace {
     TEST_F(SimulatorTest, ResetDeviceIsSilentForThePauseThenAnswersAgain)
     {
         SimulatorOptions options;
-        options.resetPause = 0.3;
+        options.resetPause = 0.5;
         start({ device("0-80-194-0-0-1", "127.0.0.1") }, options);
         sendAll({ "\xFE\xFF\x06"
                   "127.0.0.1"_ba,
             enquiry() });
         runUntil([] { return false; }, 100);
         EXPECT_TRUE(replies.empty());
-        runUntil([] { return false; }, 300);
+        runUntil([] { return false; }, 500);
         sendAll({ enquiry() });
         ASSERT_TRUE(runUntil([this] { return replies.size() == 1; }, 5000));
 
         const std::vector<QJsonObject> lines = journalLines();
         ASSERT_EQ(lines.size(), 3u);
-        EXPECT_EQ(lines[0].value(u"applied").toObject().value(u"silentFor").toDouble(), 0.3);
+        EXPECT_EQ(lines[0].value(u"applied").toObject().value(u"silentFor").toDouble(), 0.5);
         EXPECT_EQ(lines[1].value(u"skipped").toObject().value(u"0-80-194-0-0-1").toString(),
             u"resetting");
         EXPECT_EQ(lines[2].value(u"replies").toInt(), 1);
