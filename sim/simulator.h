@@ -59,7 +59,7 @@ private:
     int answer(const std::vector<size_t>& devices, const QHostAddress& asker);
     // Moves a device's address on loopback, noting what was done in `applied`.
     void follow(const AddressMove& move, QJsonObject& applied);
-    // Whether a terminal frame from `from` came right after its 01 FF FF "T".
+    // Keeps track of the 01 FF FF "T" of each sender; true for a frame that came right after.
     bool announced(const Command& command, const QString& from);
     double elapsed() const;
 
