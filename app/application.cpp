@@ -9,7 +9,7 @@ Application::Application(DatagramSocket& sendSocket, DatagramSocket& receiveSock
     , discovery(form, link, clock, store)
     , boot(form, link)
     , listTools(form, link, dialogs, discovery)
-    , autoRepeat(form, clock, discovery, listTools, boot)
+    , autoRepeat(form, clock, discovery, listTools, [this] { boot.B_GO_TERM_Click(); })
     , configView(form)
     , optionSwitches(form, dialogs, boot)
     , ntp(form)

@@ -1,7 +1,7 @@
 # Fails when a folder includes a header of a folder above it. Run as a test:
 #   cmake -DSOURCE_DIR=<root> -P cmake/CheckLayers.cmake
 # Folders bottom-up: each may include its own headers and those of the folders before it.
-set(layers core widgets link form config boot netid mqtt commands discovery app)
+set(layers core widgets link form config discovery boot commands netid mqtt app)
 # Beside the layers: the simulator stands alone; tests, benchmarks and fuzz targets use all.
 set(apart sim)
 

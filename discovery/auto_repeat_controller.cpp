@@ -1,6 +1,5 @@
 #include "discovery/auto_repeat_controller.h"
 
-#include "boot/boot_controller.h"
 #include "core/clock.h"
 #include "discovery/discovery_controller.h"
 #include "discovery/list_tools_controller.h"
@@ -12,13 +11,14 @@
 namespace linknode {
 
 AutoRepeatController::AutoRepeatController(MainForm& form, const Clock& clock,
-    DiscoveryController& discovery, ListToolsController& listTools, BootController& boot)
+    DiscoveryController& discovery, ListToolsController& listTools,
+    std::function<void()> goTerminalMode)
     : QObject(&form)
     , form_(form)
     , clock_(clock)
     , discovery_(discovery)
     , listTools_(listTools)
-    , boot_(boot)
+    , goTerminalMode_(std::move(goTerminalMode))
 {
     const struct {
         Control<QCheckBox> box;
@@ -67,7 +67,7 @@ void AutoRepeatController::TIM_AUTO_MAC_Timer()
 void AutoRepeatController::TIM_AUTO_TERM_Timer()
 {
     if (buttonVisible(B_GO_TERM))
-        boot_.B_GO_TERM_Click();
+        goTerminalMode_();
 }
 
 void AutoRepeatController::follow(
@@ -76,8 +76,11 @@ void AutoRepeatController::follow(
     auto& timer = form_[repeat];
     if (form_[automatic].isChecked())
         timer.start(clock_.timerMs(seconds));
-    else
+    else {
+        // Stopped with interval 0, as an unticked automatic mode shows it.
         timer.stop();
+        timer.setInterval(0);
+    }
 }
 
 bool AutoRepeatController::buttonVisible(Control<QPushButton> button) const

@@ -3,10 +3,10 @@
 #include "form/control_handle.h"
 
 #include <QObject>
+#include <functional>
 
 namespace linknode {
 
-class BootController;
 class Clock;
 class DiscoveryController;
 class ListToolsController;
@@ -18,7 +18,7 @@ class AutoRepeatController : public QObject {
     Q_OBJECT
 public:
     AutoRepeatController(MainForm& form, const Clock& clock, DiscoveryController& discovery,
-        ListToolsController& listTools, BootController& boot);
+        ListToolsController& listTools, std::function<void()> goTerminalMode);
 
     void SW_AUTO_ASK_Click();
     void SW_AUTO_MAC_Click();
@@ -35,7 +35,7 @@ private:
     const Clock& clock_;
     DiscoveryController& discovery_;
     ListToolsController& listTools_;
-    BootController& boot_;
+    std::function<void()> goTerminalMode_; // the boot loader's B_GO_TERM_Click
 };
 
 } // namespace linknode
