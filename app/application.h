@@ -2,6 +2,9 @@
 
 #include "app/shell_controller.h"
 #include "boot/boot_controller.h"
+#include "commands/device_actions_controller.h"
+#include "commands/display_modes_controller.h"
+#include "commands/login_controller.h"
 #include "commands/ntp_controller.h"
 #include "commands/option_switches_controller.h"
 #include "commands/serial_controller.h"
@@ -40,6 +43,9 @@ struct Application {
     OptionSwitchesController optionSwitches;
     NtpController ntp;
     SerialController serial;
+    DeviceActionsController actions;
+    LoginController login;
+    DisplayModesController displayModes;
     HostController host;
     MqttController mqtt;
     ShellController shell;

@@ -3,6 +3,7 @@
 #include "config/option_text.h"
 #include "config/view_state.h"
 #include "core/latin1.h"
+#include "discovery/discovery_controller.h"
 #include "form/main_form.h"
 #include "link/envelope.h"
 #include "link/link.h"
@@ -13,12 +14,16 @@
 
 namespace linknode {
 
-BootController::BootController(MainForm& form, Link& link)
+BootController::BootController(MainForm& form, Link& link, DiscoveryController& discovery)
     : QObject(&form)
     , form_(form)
     , link_(link)
+    , discovery_(discovery)
 {
     connect(&form[B_GO_TERM], &QPushButton::clicked, this, &BootController::B_GO_TERM_Click);
+    connect(&form[B_GO_BOOT], &QPushButton::clicked, this, &BootController::B_GO_BOOT_Click);
+    connect(&form[SW_BYPASSAUTOBOOT], &QCheckBox::toggled, this,
+        &BootController::SW_BYPASSAUTOBOOT_Click);
     connect(&form[SW_AUTO_BOOT], &QCheckBox::toggled, this, &BootController::SW_AUTO_BOOT_Click);
 }
 
@@ -28,6 +33,21 @@ void BootController::B_GO_TERM_Click()
     button.hide();
     link_.sendRepeatedly(terminalModeDatagram(), 10);
     button.show();
+}
+
+void BootController::B_GO_BOOT_Click()
+{
+    auto& button = form_[B_GO_BOOT];
+    button.hide();
+    link_.sendRepeatedly(bootModeDatagram(), 10);
+    button.show();
+}
+
+void BootController::SW_BYPASSAUTOBOOT_Click()
+{
+    form_[SW_SWITCH].setChecked(form_[SW_BYPASSAUTOBOOT].isChecked());
+    for (int i = 0; i < 4; ++i)
+        discovery_.B_ASK_CFG_Click();
 }
 
 void BootController::SW_AUTO_BOOT_Click()

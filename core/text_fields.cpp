@@ -171,28 +171,54 @@ std::optional<unsigned char> byteCode(std::string_view text)
     return static_cast<unsigned char>(value);
 }
 
+namespace {
+    // Walks `text` as caret notation: `plain` gets each run of ordinary text, `pair` each
+    // caret pair with the text between its carets.
+    template <class Plain, class Pair>
+    void walkCarets(std::string_view text, Plain&& plain, Pair&& pair)
+    {
+        size_t p = 0;
+        while (p < text.size()) {
+            const size_t a = text.find('^', p);
+            const size_t b = a == npos ? npos : text.find('^', a + 1);
+            if (b == npos)
+                break;
+            plain(text.substr(p, a - p));
+            pair(text.substr(a, b - a + 1), text.substr(a + 1, b - a - 1));
+            p = b + 1;
+        }
+        if (p < text.size())
+            plain(text.substr(p));
+    }
+}
+
 std::string EXPAND_CARETS(std::string_view text)
 {
     std::string result;
     result.reserve(text.size());
-    size_t p = 0;
-    while (p < text.size()) {
-        const size_t a = text.find('^', p);
-        const size_t b = a == npos ? npos : text.find('^', a + 1);
-        if (b == npos)
-            break;
-        result.append(text.substr(p, a - p));
-        // A code outside 0..255 is no byte: the pair stays as written rather than
-        // sending a byte made up from it.
-        if (const auto code = byteCode(text.substr(a + 1, b - a - 1)))
-            result.push_back(static_cast<char>(*code));
-        else
-            result.append(text.substr(a, b - a + 1));
-        p = b + 1;
-    }
-    if (p < text.size())
-        result.append(text.substr(p));
+    walkCarets(
+        text, [&](std::string_view run) { result.append(run); },
+        [&](std::string_view written, std::string_view number) {
+            // A code outside 0..255 is no byte: the pair stays as written rather than
+            // sending a byte made up from it.
+            if (const auto code = byteCode(number))
+                result.push_back(static_cast<char>(*code));
+            else
+                result.append(written);
+        });
     return result;
+}
+
+std::optional<std::string> badCaretCode(std::string_view text)
+{
+    std::optional<std::string> bad;
+    walkCarets(
+        text, [](std::string_view) {},
+        [&](std::string_view written, std::string_view number) {
+            if (!bad && !byteCode(number))
+                bad = std::string(written);
+        });
+    return bad;
 }
 
 long long leadingNumber(std::string_view text)

@@ -31,6 +31,10 @@ int VERSION_CODE(std::string_view version);
 // is not a byte code ("^300^", "^-1^") is kept as written.
 std::string EXPAND_CARETS(std::string_view text);
 
+// The first caret pair whose number names no byte ("^300^", "^-1^"), as written; none when
+// every pair is a byte. Senders check this first and send nothing rather than the pair.
+std::optional<std::string> badCaretCode(std::string_view text);
+
 // The byte a typed number stands for: blanks skipped, no digits 0, fractions rounded to
 // nearest (halves to even); none when the value is outside 0..255.
 std::optional<unsigned char> byteCode(std::string_view text);

@@ -89,4 +89,12 @@ std::string terminalModeDatagram()
         5);
 }
 
+std::string bootModeDatagram()
+{
+    return std::string("\x01\xFF\xFF"
+                       "A\x02\xFB"
+                       "FD\x03",
+        9);
+}
+
 } // namespace linknode

@@ -51,6 +51,9 @@ std::string showMacDatagram();
 // 01 FF FF "A" FA: every terminal goes to terminal mode.
 std::string terminalModeDatagram();
 
+// 01 FF FF "A" 02 FB "FD" 03: every terminal goes to boot mode.
+std::string bootModeDatagram();
+
 // "0-80-194-1-2-3" -> its six bytes. A missing field, or one whose value is no byte, gives 0.
 MacBytes macBytes(std::string_view macText);
 

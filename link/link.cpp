@@ -41,6 +41,7 @@ void Link::close()
     sendSocket_.close();
     receiveSocket_.close();
     receiveOpen_ = false;
+    closed_ = true;
 }
 
 void Link::setDestination(std::string_view text)
@@ -56,7 +57,8 @@ void Link::setDestination(std::string_view text)
 
 void Link::send(std::string_view datagram)
 {
-    if (!destination_)
+    // Once closed, a sequence still unwinding sends nothing more.
+    if (!destination_ || closed_)
         return;
     const QByteArray bytes = toDatagram(datagram);
     sendSocket_.send(bytes, *destination_, remotePort_);

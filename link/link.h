@@ -61,6 +61,7 @@ private:
     quint16 remotePort_;
     quint16 localPort_;
     bool receiveOpen_ = false;
+    bool closed_ = false;
     QString destinationText_;
     std::optional<QHostAddress> destination_;
     double lastActivity_ = 0;

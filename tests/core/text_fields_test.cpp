@@ -121,6 +121,18 @@ namespace {
             EXPECT_EQ(EXPAND_CARETS(c.text), c.expected) << c.text;
     }
 
+    TEST(BadCaretCode, NamesTheFirstPairThatIsNoByte)
+    {
+        const struct {
+            std::string text;
+            std::optional<std::string> bad;
+        } cases[] = { { "ABC^13^", std::nullopt }, { "^256^", "^256^" }, { "A^-1^B^300^", "^-1^" },
+            { "^13^^999^", "^999^" }, { "12^34", std::nullopt }, { "^^", std::nullopt },
+            { "^255.5^", "^255.5^" }, { "", std::nullopt } };
+        for (const auto& c : cases)
+            EXPECT_EQ(badCaretCode(c.text), c.bad) << c.text;
+    }
+
     TEST(ByteCode, ReadsLongNumbersWithoutGarbage)
     {
         EXPECT_EQ(byteCode(std::string(400, '9')), std::nullopt);

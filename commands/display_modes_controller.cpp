@@ -1,0 +1,62 @@
+#include "commands/display_modes_controller.h"
+
+#include "commands/login_controller.h"
+#include "commands/login_text.h"
+#include "commands/sender_scope.h"
+#include "core/latin1.h"
+#include "form/dialogs.h"
+#include "form/main_form.h"
+
+#include <QLineEdit>
+
+namespace linknode {
+
+DisplayModesController::DisplayModesController(
+    MainForm& form, Dialogs& dialogs, LoginController& login)
+    : QObject(&form)
+    , form_(form)
+    , dialogs_(dialogs)
+    , login_(login)
+{
+    connect(&form[B_PANORAMA_SAVE_MODE], &QPushButton::clicked, this,
+        &DisplayModesController::B_PANORAMA_SAVE_MODE_Click);
+    connect(&form[B_SAVE_ALL_PANORAMA], &QPushButton::clicked, this,
+        &DisplayModesController::B_SAVE_ALL_PANORAMA_Click);
+    // LST_PANORAMA_MODE_KeyPress drops typed keys: the mode comes from the list alone. A
+    // read-only edit refuses typing, pasting and dropping alike, yet shows what code sets.
+    form[LST_PANORAMA_MODE].lineEdit()->setReadOnly(true);
+}
+
+void DisplayModesController::B_PANORAMA_SAVE_MODE_Click()
+{
+    SenderRun run(saving_, form_[B_PANORAMA_SAVE_MODE]);
+    if (!run.started())
+        return;
+    const auto code = displayModeCode(toBytes(form_[LST_PANORAMA_MODE].currentText()));
+    if (!code) {
+        // A placeholder names no mode: sending the device's login string instead would
+        // change what the technician did not ask for.
+        dialogs_.message(QStringLiteral("Choose a display mode from the list first."),
+            QStringLiteral("Display mode"), MessageIcon::Exclamation);
+        return;
+    }
+    auto& loginBox = form_[INP_LOGIN];
+    const QString saved = loginBox.text();
+    loginBox.setText(toText(*code));
+    login_.SEND_LOGIN_STRING();
+    loginBox.setText(saved);
+}
+
+void DisplayModesController::B_SAVE_ALL_PANORAMA_Click()
+{
+    SenderRun run(savingAll_, form_[B_SAVE_ALL_PANORAMA]);
+    if (!run.started())
+        return;
+    auto& address = form_[INP_IP];
+    const QString saved = address.text();
+    address.setText(QStringLiteral("255.255.255.255"));
+    B_PANORAMA_SAVE_MODE_Click();
+    address.setText(saved);
+}
+
+} // namespace linknode

@@ -1,0 +1,176 @@
+#include "commands/login_controller.h"
+
+#include "commands/device_actions_controller.h"
+#include "commands/device_datagrams.h"
+#include "commands/login_text.h"
+#include "commands/sender_scope.h"
+#include "core/clock.h"
+#include "core/latin1.h"
+#include "core/text_fields.h"
+#include "core/wait.h"
+#include "discovery/discovery_controller.h"
+#include "form/dialogs.h"
+#include "form/main_form.h"
+#include "link/link.h"
+
+#include <QCoreApplication>
+
+namespace linknode {
+
+namespace {
+    const QString broadcast = QStringLiteral("255.255.255.255");
+
+    void setBackColor(QWidget& control, const QColor& color)
+    {
+        QPalette palette = control.palette();
+        palette.setColor(QPalette::Window, color);
+        palette.setColor(QPalette::Button, color);
+        control.setPalette(palette);
+        control.setAutoFillBackground(true);
+    }
+}
+
+LoginController::LoginController(MainForm& form, Link& link, Dialogs& dialogs, const Clock& clock,
+    DeviceActionsController& actions, DiscoveryController& discovery)
+    : QObject(&form)
+    , form_(form)
+    , link_(link)
+    , dialogs_(dialogs)
+    , clock_(clock)
+    , actions_(actions)
+    , discovery_(discovery)
+{
+    using C = LoginController;
+    const std::pair<Control<QPushButton>, void (C::*)()> buttons[] = {
+        { B_ADD_ENTER, &C::B_ADD_ENTER_Click },
+        { B_ADD_TAB, &C::B_ADD_TAB_Click },
+        { B_ADD_PAUSE, &C::B_ADD_PAUSE_Click },
+        { B_CLEAR_LOGIN, &C::B_CLEAR_LOGIN_Click },
+        { B_SEND_LOGIN, &C::B_SEND_LOGIN_Click },
+        { B_SAVE_WIEGAND, &C::B_SAVE_WIEGAND_Click },
+        { B_SAVE_ALL_WIEGAND, &C::B_SAVE_ALL_WIEGAND_Click },
+        // The terminal number is saved as the login string it wrote into the login box.
+        { B_SAVE_TERM_NO, &C::B_SEND_LOGIN_Click },
+    };
+    for (const auto& [button, handler] : buttons)
+        connect(&form[button], &QPushButton::clicked, this, handler);
+    connect(&form[SW_LOGIN_ALL], &QCheckBox::toggled, this, &C::SW_LOGIN_ALL_Click);
+}
+
+void LoginController::append(const QString& text)
+{
+    auto& login = form_[INP_LOGIN];
+    login.setText(login.text() + text);
+}
+
+void LoginController::B_ADD_ENTER_Click()
+{
+    append(QStringLiteral("^13^"));
+}
+
+void LoginController::B_ADD_TAB_Click()
+{
+    append(QStringLiteral("^9^"));
+}
+
+void LoginController::B_ADD_PAUSE_Click()
+{
+    append(QStringLiteral("~"));
+}
+
+void LoginController::B_CLEAR_LOGIN_Click()
+{
+    form_[INP_DEVNAME].setText(QString());
+    form_[INP_LOGIN].setText(QString());
+    SEND_LOGIN_STRING();
+}
+
+void LoginController::B_SEND_LOGIN_Click()
+{
+    if (SEND_LOGIN_STRING())
+        actions_.B_RESET_Click();
+}
+
+bool LoginController::caretsAreBytes(const QString& text)
+{
+    const auto bad = badCaretCode(toBytes(text));
+    if (!bad)
+        return true;
+    dialogs_.message(QStringLiteral("The caret code %1 names no byte: codes go from ^0^ to "
+                                    "^255^. Nothing was sent.")
+                         .arg(toText(*bad)),
+        QStringLiteral("Login string"), MessageIcon::Exclamation);
+    return false;
+}
+
+bool LoginController::SEND_LOGIN_STRING()
+{
+    // The workstation identifier follows the login only where the device shows it.
+    auto& workstation = form_[INP_DEVNAME];
+    const std::string text = workstation.isHidden()
+        ? toBytes(form_[INP_LOGIN].text())
+        : loginWithWorkstation(toBytes(form_[INP_LOGIN].text()), toBytes(workstation.text()));
+    if (!caretsAreBytes(toText(text)))
+        return false;
+
+    auto& button = form_[B_SEND_LOGIN];
+    button.hide();
+    const std::string expanded = EXPAND_CARETS(text);
+    {
+        const bool everyDevice = form_[SW_LOGIN_ALL].isChecked();
+        SendAddressScope target(form_, everyDevice ? broadcast : form_[INP_IP].text());
+        link_.send(loginDatagram(expanded));
+        QCoreApplication::processEvents();
+        DELAIS_EVT(clock_, 0.1);
+    }
+    button.show();
+    if (startsCountdown(expanded))
+        actions_.COUNTDOWN_STEP();
+    return true;
+}
+
+bool LoginController::SEND_CARET_COMMAND(const QString& text)
+{
+    const auto command = caretCommand(toBytes(text));
+    if (!command)
+        return false;
+    auto& login = form_[INP_LOGIN];
+    const QString saved = login.text();
+    login.setText(toText(*command));
+    const bool sent = SEND_LOGIN_STRING();
+    login.setText(saved);
+    return sent;
+}
+
+void LoginController::SW_LOGIN_ALL_Click()
+{
+    const bool everyDevice = form_[SW_LOGIN_ALL].isChecked();
+    const QColor color
+        = everyDevice ? QColor(Qt::red) : form_[FR_CFG_INP].palette().color(QPalette::Window);
+    for (const auto control : ControlList<QWidget> { SW_LOGIN_ALL, Label4, FR_LOGIN })
+        setBackColor(form_[control], color);
+    form_[B_SAVE_WIEGAND].setVisible(everyDevice);
+}
+
+void LoginController::B_SAVE_WIEGAND_Click()
+{
+    SenderRun run(savingWiegand_, form_[B_SAVE_WIEGAND]);
+    if (run.started())
+        SEND_CARET_COMMAND(form_[INP_WIEGAND_CFG].currentText());
+}
+
+void LoginController::B_SAVE_ALL_WIEGAND_Click()
+{
+    SenderRun run(savingAllWiegand_, form_[B_SAVE_ALL_WIEGAND]);
+    if (!run.started())
+        return;
+    auto& address = form_[INP_IP];
+    const QString saved = address.text();
+    address.setText(broadcast);
+    B_SAVE_WIEGAND_Click();
+    address.setText(saved);
+    DELAIS_EVT(clock_, 0.5);
+    discovery_.B_ASK_CFG_Click();
+}
+
+} // namespace linknode

@@ -1,0 +1,44 @@
+#pragma once
+
+// A device shown in the window, and what the commands put on the wire, written as
+// "destination hex" lines.
+#include "tests/config/view_fixture.h"
+
+#include <QStringList>
+
+namespace linknode::test {
+
+struct Commands : ConfigView {
+    void SetUp() override
+    {
+        ConfigView::SetUp();
+        select(Record {});
+        tool.sendSocket.sent.clear();
+    }
+
+    // Each datagram sent since the last call, as "10.0.0.1 fe ff 06 ...".
+    QStringList sent()
+    {
+        QStringList lines;
+        for (const auto& s : tool.sendSocket.sent)
+            lines << s.host.toString() + u' ' + QString::fromLatin1(s.datagram.toHex(' '));
+        tool.sendSocket.sent.clear();
+        return lines;
+    }
+
+    // The send address field and the link agree, and show `address`.
+    void expectSendAddress(const QString& address)
+    {
+        EXPECT_EQ(tool[INP_UDP_MASK].text(), address);
+        EXPECT_EQ(tool.app.link.destinationText(), address);
+    }
+
+    static QString line(const char* destination, const QByteArray& bytes)
+    {
+        return QString::fromLatin1(destination) + u' ' + QString::fromLatin1(bytes.toHex(' '));
+    }
+
+    const QString device = QStringLiteral("192.168.5.10"); // the shown record's address
+};
+
+} // namespace linknode::test
