@@ -1,5 +1,5 @@
 // Discovery end to end: the real tool and the device simulator in a private network.
-#include "tests/e2e/private_network.h"
+#include "tests/e2e/simulated_site.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -13,16 +13,6 @@ using namespace linknode;
 
 namespace {
 
-// Starts the simulator with SIM_ARGS (its devices' addresses on loopback), waits until it
-// listens, runs the tool with the script, and stops the simulator.
-const QString withSimulator = QStringLiteral(
-    "sim=\"$1\"; tool=\"$2\"; script=\"$3\"; shift 3\n"
-    "for a in $(\"$sim\" \"$@\" --list-addresses); do ip addr add \"$a/32\" dev lo; done\n"
-    "\"$sim\" \"$@\" & simulator=$!\n"
-    "sleep 0.5\n"
-    "\"$tool\" --automation \"$script\"; status=$?\n"
-    "kill $simulator; exit $status");
-
 class DiscoveryEndToEnd : public testing::Test {
 protected:
     void SetUp() override
@@ -35,29 +25,17 @@ protected:
     // Runs `steps` (a dump to dump.json is added at the end) against a simulated fleet.
     QJsonObject run(const QByteArray& steps, const QStringList& simulatorArguments)
     {
-        const QString dump = dir.filePath(QStringLiteral("dump.json"));
-        QFile script(dir.filePath(QStringLiteral("script.txt")));
-        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write(steps + "dump " + dump.toUtf8() + "\nquit\n");
-        script.close();
-        const RunResult result = runInPrivateNetwork(withSimulator,
-            QStringList {
-                QStringLiteral(LINKNODE_SIM), QStringLiteral(LINKNODE_TOOL), script.fileName() }
-                + simulatorArguments,
-            120000);
+        const QString dump = site.path(QStringLiteral("dump.json"));
+        const RunResult result
+            = site.run(steps + "dump " + dump.toUtf8() + "\n", simulatorArguments);
         EXPECT_TRUE(result.finished);
         EXPECT_EQ(result.exitCode, 0) << result.standardError.constData();
-        QFile file(dump);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return QJsonDocument::fromJson(file.readAll()).object();
+        return site.dump(QStringLiteral("dump.json"));
     }
 
     static QJsonObject control(const QJsonObject& dump, const char* name)
     {
-        for (const QJsonValue& c : dump.value(QStringLiteral("controls")).toArray())
-            if (c.toObject().value(QStringLiteral("name")).toString() == QLatin1String(name))
-                return c.toObject();
-        return {};
+        return SimulatedSite::control(dump, QString::fromLatin1(name));
     }
 
     static QStringList listed(const QJsonObject& dump)
@@ -77,7 +55,7 @@ protected:
         return result.standardError.trimmed().toInt();
     }
 
-    QTemporaryDir dir;
+    SimulatedSite site;
 };
 
 TEST_F(DiscoveryEndToEnd, EveryModelIsListedOnceAlignedAndCounted)
@@ -113,7 +91,7 @@ TEST_F(DiscoveryEndToEnd, AThousandDevicesAreAllListed)
 
 TEST_F(DiscoveryEndToEnd, SortAndExportWorkOnARealList)
 {
-    const QString exported = dir.filePath(QStringLiteral("LST_MAC_.TXT"));
+    const QString exported = site.path(QStringLiteral("LST_MAC_.TXT"));
     const QJsonObject dump = run("waitfor B_ASK_CFG visible 20\n"
                                  "click B_SORT\n"
                                  "set INP_SAVE "

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "tests/e2e/private_network.h"
+
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <vector>
+
+namespace linknode {
+
+// The real tool, driven by an automation script, against the device simulator in a private
+// network: the simulator's devices have their addresses on loopback and it journals every
+// datagram it receives.
+class SimulatedSite {
+public:
+    // Runs `steps` (then "quit") against a simulator started with `simulatorArguments`.
+    RunResult run(const QByteArray& steps, const QStringList& simulatorArguments);
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    // A state dump the script wrote with "dump PATH".
+    QJsonObject dump(const QString& name) const;
+    // Every journal line of the last run, in order.
+    std::vector<QJsonObject> journal() const;
+
+    static QJsonObject control(const QJsonObject& dump, const QString& name);
+    static QString text(const QJsonObject& dump, const QString& name);
+
+private:
+    QTemporaryDir dir_;
+};
+
+} // namespace linknode
