@@ -130,6 +130,7 @@ TEST_F(Discovery, AutomaticModesRunOnlyWhenTheirButtonIsVisible)
 
         tool[m.box].setChecked(false);
         EXPECT_FALSE(timer.isActive());
+        EXPECT_EQ(timer.interval(), 0);
     }
 }
 
