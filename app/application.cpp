@@ -17,8 +17,10 @@ Application::Application(DatagramSocket& sendSocket, DatagramSocket& receiveSock
     , actions(form, link, dialogs, clock)
     , login(form, link, dialogs, clock, actions, discovery)
     , displayModes(form, dialogs, login)
-    , host(form, actions)
-    , mqtt(form)
+    , host(form, link, dialogs, clock, actions)
+    , save(form, link, dialogs, clock, { discovery, login, boot })
+    , rename(form, link, dialogs, clock, discovery, save)
+    , mqtt(form, save)
     , shell(form, link, dialogs, clock, store, discovery)
 {
     sendSocket.setObjectName(QStringLiteral("TCP"));

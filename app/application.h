@@ -17,6 +17,8 @@
 #include "link/link.h"
 #include "mqtt/mqtt_controller.h"
 #include "netid/host_controller.h"
+#include "netid/rename_controller.h"
+#include "netid/save_controller.h"
 #include "netid/send_address_controller.h"
 
 namespace linknode {
@@ -47,6 +49,8 @@ struct Application {
     LoginController login;
     DisplayModesController displayModes;
     HostController host;
+    SaveController save;
+    RenameController rename;
     MqttController mqtt;
     ShellController shell;
 };

@@ -1,5 +1,7 @@
 #include "config/model_identity.h"
 
+#include "config/device_record.h"
+
 #include <algorithm>
 #include <array>
 
@@ -152,6 +154,21 @@ VersionFeatures versionFeatures(int versionNumber, unsigned char letter)
     features.auxPort = n >= 22;
     features.bioscryptPrefix = n >= 22 && letter >= 'E';
     return features;
+}
+
+std::string modelCaption(std::string_view record)
+{
+    const FirmwareVersion version = firmwareVersion(record);
+    std::string caption = "1.0A";
+    if (!version.earliest) {
+        caption = version.text;
+        const ModelIdentity model = identifyModel(record, version.code);
+        if (model.row != 0)
+            caption = model.name + version.text;
+        if (isEncrypted(record))
+            caption += " Encrypted";
+    }
+    return caption + gatewaySuffix(recordField(record, FLD_OPTIONS));
 }
 
 } // namespace linknode

@@ -42,6 +42,11 @@ bool isEncrypted(std::string_view record);
 // for texts shorter than four characters (they carry no options).
 std::string gatewaySuffix(std::string_view options);
 
+// The caption the view shows under DEVICE VERSION for a record: the model's name and the
+// firmware version ("KRT-40/NX V5 2.3F"), " Encrypted" for an encrypted connection, and the
+// gateway suffix of the option characters; "1.0A" for the earliest firmware.
+std::string modelCaption(std::string_view record);
+
 // Old-firmware rule: N below 13, or a Conduit V4 Modbus board.
 bool oldFirmware(std::string_view record, int versionNumber);
 

@@ -54,6 +54,14 @@ DeviceList::Intake DeviceList::take(std::string record)
     return result;
 }
 
+std::optional<int> DeviceList::lineOf(const std::string& mac) const
+{
+    const auto found = lineOfMac_.find(mac);
+    if (found == lineOfMac_.end())
+        return std::nullopt;
+    return found->second;
+}
+
 void DeviceList::clear()
 {
     count_ = 0;

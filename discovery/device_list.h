@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <map>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -25,6 +26,8 @@ public:
     void clear();
     int count() const { return count_; }
     const std::string& record(int line) const;
+    // The line of the device with this MAC (as field 0 writes it), if listed.
+    std::optional<int> lineOf(const std::string& mac) const;
     // The line as the list shows it (MAC column padded).
     const QString& shownLine(int line) const;
 

@@ -39,6 +39,8 @@ DiscoveryController::DiscoveryController(
 
 void DiscoveryController::B_ASK_CFG_Click()
 {
+    if (held_)
+        return;
     form_[AFF_SEL_DEV].setText(selectPrompt);
     toldListFull_ = false;
     form_[FR_MQTT].hide();
@@ -58,6 +60,19 @@ void DiscoveryController::B_ASK_CFG_Click()
     }
     button.setFocus();
     form_[LST_KRT].setToolTip(QStringLiteral("IP DEVICES LIST"));
+}
+
+bool DiscoveryController::selectDevice(const std::string& mac)
+{
+    const auto line = devices_.lineOf(mac);
+    return line && form_[LST_KRT].selectRow(*line);
+}
+
+void DiscoveryController::hold(bool held)
+{
+    held_ = held;
+    // Clicks of the user on the list wait; the pass selects lines itself.
+    form_[LST_KRT].setEnabled(!held);
 }
 
 void DiscoveryController::RESET_DEVICE_LIST()

@@ -24,6 +24,13 @@ public:
     void RESET_DEVICE_LIST();
 
     DeviceList& devices() { return devices_; }
+    // Selects the line of the device with this MAC, as a user's click does (the view shows
+    // it); false when no line has it.
+    bool selectDevice(const std::string& mac);
+    // While held (a rename pass runs), FIND DEVICES, the automatic ask and clicks on the list
+    // do nothing: the list must not change under the pass.
+    void hold(bool held);
+    bool held() const { return held_; }
     // Shows what the replies taken in so far changed: new lines and the device count.
     void showReplies();
 
@@ -36,6 +43,7 @@ private:
     DeviceListModel model_;
     DeviceList devices_;
     bool toldListFull_ = false;
+    bool held_ = false;
 };
 
 } // namespace linknode

@@ -33,6 +33,8 @@ ListToolsController::ListToolsController(
 
 void ListToolsController::B_SORT_Click()
 {
+    if (discovery_.held())
+        return;
     DeviceList& devices = discovery_.devices();
     std::vector<std::string> ips;
     std::vector<std::string> lines;

@@ -4,13 +4,16 @@
 #include "config/view_state.h"
 #include "core/latin1.h"
 #include "form/main_form.h"
+#include "mqtt/mqtt_templates.h"
+#include "netid/save_controller.h"
 #include "widgets/focus_line_edit.h"
 
 namespace linknode {
 
-MqttController::MqttController(MainForm& form)
+MqttController::MqttController(MainForm& form, SaveController& save)
     : QObject(&form)
     , form_(form)
+    , save_(save)
 {
     connect(&form[INP_MQTT_SERVER], &FocusLineEdit::textChanged, this,
         &MqttController::INP_MQTT_SERVER_Change);
@@ -18,6 +21,10 @@ MqttController::MqttController(MainForm& form)
         &MqttController::INP_MQTT_PORT_Change);
     for (const auto box : mqttItemBoxes)
         connect(&form[box], &FocusLineEdit::textChanged, this, &MqttController::rebuildLogin);
+    connect(&form[SW_MQTT_CFG_TEMPLATE], &QComboBox::activated, this,
+        &MqttController::SW_MQTT_CFG_TEMPLATE_Click);
+    connect(&form[B_SAVE_CFG_MQTT], &QPushButton::clicked, this,
+        &MqttController::B_SAVE_CFG_MQTT_Click);
 }
 
 void MqttController::INP_MQTT_SERVER_Change()
@@ -40,6 +47,25 @@ void MqttController::rebuildLogin()
     for (size_t i = 0; i < items.size(); ++i)
         items[i] = toBytes(form_[mqttItemBoxes[i]].text());
     form_[INP_LOGIN].setText(toText(mqttLogin(items)));
+}
+
+void MqttController::SW_MQTT_CFG_TEMPLATE_Click()
+{
+    if (const auto chosen = mqttTemplate(toBytes(form_[SW_MQTT_CFG_TEMPLATE].currentText()))) {
+        form_[INP_MQTT_TOPIC].setText(toText(chosen->topic));
+        form_[INP_MQTT_MSG].setText(toText(chosen->message));
+        form_[INP_MQTT_TOPIC_CONNECT].setText(toText(chosen->connectTopic));
+        form_[INP_MQTT_MSG_CONNECT].setText(toText(chosen->connectMessage));
+    }
+    rebuildLogin();
+}
+
+void MqttController::B_SAVE_CFG_MQTT_Click()
+{
+    auto& button = form_[B_SAVE_CFG_MQTT];
+    button.setEnabled(false);
+    save_.B_UPDATE_Click();
+    button.setEnabled(true);
 }
 
 } // namespace linknode

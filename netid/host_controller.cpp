@@ -2,23 +2,35 @@
 
 #include "commands/device_actions_controller.h"
 #include "commands/sender_scope.h"
+#include "core/clock.h"
 #include "core/latin1.h"
+#include "core/wait.h"
+#include "form/dialogs.h"
 #include "form/main_form.h"
+#include "link/ipv4.h"
+#include "link/link.h"
+#include "netid/host_update.h"
 #include "widgets/focus_line_edit.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 
 namespace linknode {
 
-HostController::HostController(MainForm& form, DeviceActionsController& actions)
+HostController::HostController(MainForm& form, Link& link, Dialogs& dialogs, const Clock& clock,
+    DeviceActionsController& actions)
     : QObject(&form)
     , form_(form)
+    , link_(link)
+    , dialogs_(dialogs)
+    , clock_(clock)
     , actions_(actions)
 {
     auto& hostIp = form[INP_HOST_IP];
     connect(&hostIp, &FocusLineEdit::lostFocus, this, &HostController::INP_HOST_IP_LostFocus);
     connect(&form[INP_HOST_PORT], &FocusLineEdit::textChanged, this,
         &HostController::INP_HOST_PORT_Change);
+    connect(&form[Command1], &QPushButton::clicked, this, &HostController::Command1_Click);
     connect(&form[Command2], &QPushButton::clicked, this, &HostController::Command2_Click);
 }
 
@@ -33,6 +45,46 @@ void HostController::INP_HOST_PORT_Change()
     // A trailing "U" or "V" (upper case only) marks a port limited to 10Base-T.
     const QString port = form_[INP_HOST_PORT].text();
     form_[SW_10BASET].setChecked(port.endsWith(u'U') || port.endsWith(u'V'));
+}
+
+void HostController::Command1_Click()
+{
+    const QString title = QCoreApplication::applicationName();
+    // A cancelled or empty answer to any question sends nothing.
+    auto ask = [&](const char* prompt, const QString& defaultAnswer) -> std::optional<QString> {
+        const auto answer = dialogs_.input(QString::fromLatin1(prompt), title, defaultAnswer);
+        if (!answer || trimmedBlanks(*answer).isEmpty())
+            return std::nullopt;
+        return trimmedBlanks(*answer);
+    };
+    const auto peripheral = ask("Tavren Peripheral IP:", QString());
+    if (!peripheral)
+        return;
+    if (!parseIPv4(toBytes(*peripheral))) {
+        dialogs_.message(QStringLiteral("\"%1\" is not an IP address (four numbers 0 to 255 "
+                                        "joined by \".\"). Nothing was sent.")
+                             .arg(*peripheral),
+            title, MessageIcon::Exclamation);
+        return;
+    }
+    const auto server = ask("Server IP:", QString());
+    const auto port = server ? ask("Server Port:", QStringLiteral("23")) : std::nullopt;
+    if (!port)
+        return;
+
+    auto& button = form_[Command1];
+    button.hide();
+    link_.setDestination(toBytes(*peripheral));
+    const std::string update = hostUpdateDatagram(toBytes(*server), toBytes(*port), 1);
+    for (int i = 0; i < 10 && !clock_.waitsAborted(); ++i) {
+        link_.send(update);
+        QCoreApplication::processEvents();
+        DELAIS_EVT(clock_, 0.1);
+    }
+    button.show();
+    QCoreApplication::processEvents();
+    // Back to where the send address field points.
+    link_.setDestination(toBytes(form_[INP_UDP_MASK].text()));
 }
 
 void HostController::Command2_Click()

@@ -92,6 +92,8 @@ QString selectItem(QObject& control, int index)
         if (index >= combo->count())
             return named(control, "has no item with that index");
         combo->setCurrentIndex(index);
+        // A user's choice is also an activation, even of the item already shown.
+        emit combo->activated(index);
         return {};
     }
     auto* view = qobject_cast<QAbstractItemView*>(&control);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QtGlobal>
+#include <string>
+#include <string_view>
+
+namespace linknode {
+
+// FE FF 03: the device's host server IP, CR, port, 0E, mode byte (0 server, 1 client); the
+// texts without blanks around them.
+std::string hostUpdateDatagram(std::string_view serverIp, std::string_view port, quint8 mode);
+
+} // namespace linknode

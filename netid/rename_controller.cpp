@@ -1,0 +1,117 @@
+#include "netid/rename_controller.h"
+
+#include "config/device_record.h"
+#include "config/model_identity.h"
+#include "core/clock.h"
+#include "core/latin1.h"
+#include "core/wait.h"
+#include "discovery/discovery_controller.h"
+#include "form/dialogs.h"
+#include "form/main_form.h"
+#include "link/envelope.h"
+#include "link/link.h"
+#include "netid/save_checks.h"
+#include "netid/save_controller.h"
+
+#include <QCoreApplication>
+
+namespace linknode {
+
+namespace {
+    // What the pass needs of each listed device, taken once before the first datagram.
+    struct Target {
+        std::string mac;
+        MacBytes macBytes;
+        std::string gateway;
+        std::string baud;
+    };
+
+    std::vector<Target> snapshot(const DeviceList& devices)
+    {
+        std::vector<Target> targets;
+        for (int line = 0; line < devices.count(); ++line) {
+            const std::string& record = devices.record(line);
+            const std::string caption = modelCaption(record);
+            const bool slowPort = caption.find("KRT-40/NX V6") != std::string::npos
+                || caption.find("Conduit V") != std::string::npos;
+            const std::string mac = recordField(record, FLD_MAC);
+            targets.push_back(
+                { mac, macBytes(mac), recordField(record, FLD_GATE), slowPort ? "9600" : "57600" });
+        }
+        return targets;
+    }
+}
+
+RenameController::RenameController(MainForm& form, Link& link, Dialogs& dialogs, const Clock& clock,
+    DiscoveryController& discovery, SaveController& save)
+    : QObject(&form)
+    , form_(form)
+    , link_(link)
+    , dialogs_(dialogs)
+    , clock_(clock)
+    , discovery_(discovery)
+    , save_(save)
+{
+    connect(&form[B_RENAME_IP], &QPushButton::clicked, this, &RenameController::B_RENAME_IP_Click);
+}
+
+void RenameController::B_RENAME_IP_Click()
+{
+    if (!save_.beginChange())
+        return;
+    const std::vector<Target> targets = snapshot(discovery_.devices());
+    const int count = static_cast<int>(targets.size());
+    const std::string mask = toBytes(trimmedBlanks(form_[INP_AUTO_MASK].text()));
+    const RenamePlan plan = renamePlan(toBytes(form_[INP_AUTO_IP].text()), mask, count);
+    if (!plan.problem.empty()) {
+        dialogs_.message(toText(plan.problem), QStringLiteral("RENAME IP"), MessageIcon::Critical);
+        save_.endChange();
+        return;
+    }
+    for (const Target& target : targets) {
+        if (!strictMac(target.mac)) {
+            dialogs_.message(QStringLiteral("A listed device has the MAC address \"%1\", which is "
+                                            "not six numbers 0 to 255. Nothing was sent.")
+                                 .arg(toText(target.mac)),
+                QStringLiteral("RENAME IP"), MessageIcon::Critical);
+            save_.endChange();
+            return;
+        }
+    }
+
+    auto& button = form_[B_RENAME_IP];
+    button.hide();
+    discovery_.hold(true);
+    const std::string options = toBytes(form_[INP_NO].text());
+    auto& progress = form_[AFF_SEL_DEV];
+    for (int i = 0; i < count && !clock_.waitsAborted(); ++i) {
+        const Target& target = targets[static_cast<size_t>(i)];
+        const std::string& address = plan.addresses[static_cast<size_t>(i)];
+        progress.setText(QStringLiteral("RENAME IP: device %1 of %2").arg(i + 1).arg(count));
+        progress.show();
+        // Shown as it goes; the datagram comes from the snapshot, not from controls read back.
+        discovery_.selectDevice(target.mac);
+        form_[INP_IP].setText(toText(address));
+        form_[INP_MASK].setText(toText(mask));
+        const std::string datagram = networkConfigDatagram({
+            .ip = address,
+            .mask = mask,
+            .gateway = target.gateway,
+            .host = HostSettings { .ip = "0.0.0.0", .port = "23", .options = options },
+            .mac = target.macBytes,
+            .serial = SerialSettings { .baud = target.baud },
+        });
+        QCoreApplication::processEvents();
+        for (int send = 0; send < 5; ++send)
+            link_.send(datagram);
+        QCoreApplication::processEvents();
+        DELAIS_EVT(clock_, 2.0);
+    }
+    discovery_.hold(false);
+    form_[AFF_TOT_TERM].setText(QString::number(count));
+    discovery_.B_ASK_CFG_Click();
+    button.show();
+    save_.endChange();
+}
+
+} // namespace linknode

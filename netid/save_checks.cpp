@@ -1,0 +1,103 @@
+#include "netid/save_checks.h"
+
+#include "core/text_fields.h"
+
+#include <charconv>
+
+namespace linknode {
+
+namespace {
+    quint32 value(const IPv4Octets& octets)
+    {
+        return quint32 { octets[0] } << 24 | quint32 { octets[1] } << 16
+            | quint32 { octets[2] } << 8 | quint32 { octets[3] };
+    }
+
+    // A number 0..255 of one to three digits.
+    std::optional<int> octet(std::string_view text)
+    {
+        int number = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+        if (text.empty() || text.size() > 3 || error != std::errc {}
+            || end != text.data() + text.size() || number > 255)
+            return std::nullopt;
+        return number;
+    }
+}
+
+bool maskAccepted(std::string_view mask)
+{
+    for (int k = 0; k < 4; ++k) {
+        const std::string part = GET_PAR(mask, k, ".");
+        if (std::string_view(",0,128,192,224,240,248,252,254,255,").find("," + part + ",")
+            == std::string_view::npos)
+            return false;
+    }
+    const auto octets = strictAddress(mask);
+    if (!octets)
+        return false;
+    const quint32 bits = value(*octets);
+    // Contiguous ones: the zeros after the last one, plus one, is a power of two.
+    const quint32 hostPart = ~bits;
+    return (hostPart & (hostPart + 1)) == 0;
+}
+
+std::optional<IPv4Octets> strictAddress(std::string_view text)
+{
+    return parseIPv4(trimBlanks(text));
+}
+
+std::optional<MacBytes> strictMac(std::string_view text)
+{
+    MacBytes mac {};
+    const std::string_view trimmed = trimBlanks(text);
+    size_t start = 0;
+    for (size_t k = 0; k < mac.size(); ++k) {
+        const size_t end = k + 1 < mac.size() ? trimmed.find('-', start) : trimmed.size();
+        if (end == std::string_view::npos)
+            return std::nullopt;
+        const auto number = octet(trimmed.substr(start, end - start));
+        if (!number)
+            return std::nullopt;
+        mac[k] = static_cast<quint8>(*number);
+        start = end + 1;
+    }
+    if (mac == MacBytes {})
+        return std::nullopt;
+    return mac;
+}
+
+RenamePlan renamePlan(std::string_view prefix, std::string_view mask, int devices)
+{
+    RenamePlan plan;
+    const auto network = strictAddress(std::string(prefix) + "0");
+    if (!prefix.ends_with('.') || !network) {
+        plan.problem = "The address prefix must be three numbers 0 to 255, each followed by "
+                       "\".\" (for example 192.168.5.).";
+        return plan;
+    }
+    if (!maskAccepted(mask)) {
+        plan.problem = "Invalid mask, must be 0,128,192,224,240,248,252,254 or 255";
+        return plan;
+    }
+    const quint32 maskBits = value(*strictAddress(mask));
+    for (int i = 0; i < devices; ++i) {
+        const int last = 110 + i;
+        const auto address = strictAddress(std::string(prefix) + std::to_string(last));
+        const quint32 bits = address ? value(*address) : 0;
+        const bool host = address && (bits & ~maskBits) != 0 && (bits | maskBits) != ~quint32 {};
+        if (!host) {
+            plan.addresses.clear();
+            plan.problem = "The " + std::to_string(devices) + " listed devices would get "
+                + std::string(prefix) + "110 to " + std::string(prefix)
+                + std::to_string(110 + devices - 1) + ", but " + std::string(prefix)
+                + std::to_string(last) + " is no host address under the mask "
+                + std::string(trimBlanks(mask)) + ". Nothing was sent.";
+            return plan;
+        }
+        plan.addresses.push_back(std::string(prefix) + std::to_string(last));
+    }
+    return plan;
+}
+
+} // namespace linknode

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "link/envelope.h"
+#include "link/ipv4.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What a configuration must pass before its first datagram leaves: a device given a wrong
+// address, mask or MAC may be unreachable on site afterwards.
+namespace linknode {
+
+// Each octet, trimmed, one of 0, 128, 192, 224, 240, 248, 252, 254, 255 as written, and the
+// ones of the mask contiguous (255.255.0.255 names no subnet).
+bool maskAccepted(std::string_view mask);
+
+// Four numbers 0 to 255 joined by "." (blanks around the whole allowed); none otherwise.
+std::optional<IPv4Octets> strictAddress(std::string_view text);
+
+// Six numbers 0 to 255 joined by "-", not all zero; none otherwise.
+std::optional<MacBytes> strictMac(std::string_view text);
+
+// The addresses RENAME IP gives the listed devices in order (prefix + 110, + 111, ...), or
+// why it must not start: a prefix that is not three numbers each followed by ".", a mask
+// that fails the mask check, or more devices than host addresses from .110 on.
+struct RenamePlan {
+    std::vector<std::string> addresses;
+    std::string problem; // empty: go ahead
+};
+RenamePlan renamePlan(std::string_view prefix, std::string_view mask, int devices);
+
+} // namespace linknode

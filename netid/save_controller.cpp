@@ -1,0 +1,265 @@
+#include "netid/save_controller.h"
+
+#include "boot/boot_controller.h"
+#include "commands/device_datagrams.h"
+#include "commands/login_controller.h"
+#include "commands/login_text.h"
+#include "config/device_record.h"
+#include "core/clock.h"
+#include "core/latin1.h"
+#include "core/text_fields.h"
+#include "core/wait.h"
+#include "discovery/discovery_controller.h"
+#include "form/dialogs.h"
+#include "form/main_form.h"
+#include "link/link.h"
+#include "netid/save_checks.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+namespace linknode {
+
+namespace {
+    const QString broadcast = QStringLiteral("255.255.255.255");
+    constexpr double discoveryLimit = 10.0; // seconds the refresh waits for its discovery
+
+    std::string trimmedText(const QString& text)
+    {
+        return toBytes(trimmedBlanks(text));
+    }
+
+    quint8 codeOf(const QWidget& selector)
+    {
+        return static_cast<quint8>(leadingNumber(toBytes(selector.property("tag").toString())));
+    }
+}
+
+SaveController::SaveController(
+    MainForm& form, Link& link, Dialogs& dialogs, const Clock& clock, const Services& services)
+    : QObject(&form)
+    , form_(form)
+    , link_(link)
+    , dialogs_(dialogs)
+    , clock_(clock)
+    , services_(services)
+{
+    connect(&form[B_UPDATE], &QPushButton::clicked, this, &SaveController::B_UPDATE_Click);
+}
+
+bool SaveController::beginChange()
+{
+    if (changing_)
+        return false;
+    changing_ = true;
+    return true;
+}
+
+bool SaveController::refuse(const QString& text, QWidget* focus)
+{
+    dialogs_.message(text, QCoreApplication::applicationName(), MessageIcon::Exclamation);
+    if (focus)
+        focus->setFocus();
+    return false;
+}
+
+std::optional<SaveController::Checked> SaveController::check()
+{
+    auto& mask = form_[INP_MASK];
+    if (!maskAccepted(toBytes(mask.text()))) {
+        dialogs_.message(
+            QStringLiteral("Invalid mask, must be 0,128,192,224,240,248,252,254 or 255"),
+            QStringLiteral("Invalid Mask value"), MessageIcon::Critical);
+        mask.setFocus();
+        return std::nullopt;
+    }
+    const std::string ip = trimmedText(form_[INP_IP].text());
+    const auto address = strictAddress(ip);
+    if (!address || ip == toBytes(broadcast)) {
+        refuse(QStringLiteral("The IP address \"%1\" is not a device address: four numbers 0 to "
+                              "255, not 255.255.255.255. Nothing was sent.")
+                   .arg(toText(ip)),
+            &form_[INP_IP]);
+        return std::nullopt;
+    }
+    if (!strictAddress(toBytes(form_[INP_GATE].text()))) {
+        refuse(QStringLiteral("The gateway \"%1\" is not an address of four numbers 0 to 255. "
+                              "Nothing was sent.")
+                   .arg(trimmedBlanks(form_[INP_GATE].text())),
+            &form_[INP_GATE]);
+        return std::nullopt;
+    }
+    const QString macText = trimmedBlanks(form_[AFF_MAC].text());
+    const auto mac = strictMac(toBytes(macText));
+    if (!mac) {
+        refuse(QStringLiteral("The MAC address \"%1\" is not six numbers 0 to 255 joined by "
+                              "\"-\". Nothing was sent.")
+                   .arg(macText),
+            nullptr);
+        return std::nullopt;
+    }
+    // The Wiegand and login steps come after ten configurations: check them now.
+    auto& login = services_.login;
+    const QString wiegand = form_[INP_WIEGAND_CFG].currentText();
+    if (!login.caretsAreBytes(wiegand)
+        || !login.caretsAreBytes(toText(loginWithWorkstation(
+            toBytes(form_[INP_LOGIN].text()), toBytes(form_[INP_DEVNAME].text())))))
+        return std::nullopt;
+
+    const DeviceList& devices = services_.discovery.devices();
+    for (int line = 0; line < devices.count(); ++line) {
+        const std::string& record = devices.record(line);
+        if (recordField(record, FLD_IP) == ip && recordField(record, FLD_MAC) != toBytes(macText)) {
+            dialogs_.beep();
+            dialogs_.message(QStringLiteral("ERROR DOUBLE IP: ") + toText(ip),
+                QCoreApplication::applicationName(), MessageIcon::None);
+            return std::nullopt;
+        }
+    }
+    return Checked { ip, toBytes(macText), *mac };
+}
+
+std::string SaveController::configurationDatagram(const MacBytes& mac)
+{
+    NetworkConfig config {
+        .ip = toBytes(form_[INP_IP].text()),
+        .mask = toBytes(form_[INP_MASK].text()),
+        .gateway = toBytes(form_[INP_GATE].text()),
+        .mac = mac,
+        .serial = SerialSettings { .baud = toBytes(form_[INP_BAUDS].currentText()),
+            .parity = codeOf(form_[INP_PARITY]),
+            .dataBits = codeOf(form_[INP_DATABITS]) },
+    };
+    // The note's own flag: a model may hide the frame around it.
+    if (form_[TXT_MODE_NOT_AVAILABLE].isHidden()) {
+        config.host = HostSettings { .ip = toBytes(form_[INP_HOST_IP].text()),
+            .port = toBytes(form_[INP_HOST_PORT].text()),
+            .options = toBytes(form_[INP_NO].text()),
+            .socketMode = static_cast<quint8>(form_[SW_MODE(0)].isChecked() ? 0 : 1) };
+    }
+    return networkConfigDatagram(config);
+}
+
+void SaveController::enterWaiting()
+{
+    form_[B_UPDATE].hide();
+    form_.setEnabled(false);
+    auto& waiting = form_[FR_UPD_WAIT];
+    waiting.move(1725 / twipsPerPixel, 480 / twipsPerPixel);
+    waiting.show();
+    form_[FR_LST_KRT].hide();
+}
+
+void SaveController::leaveWaiting(const QString& sendAddress)
+{
+    form_[INP_UDP_MASK].setText(sendAddress);
+    link_.setDestination(toBytes(sendAddress));
+    form_.setEnabled(true);
+    form_[B_UPDATE].show();
+    form_[FR_UPD_WAIT].hide();
+    form_[FR_LST_KRT].show();
+}
+
+void SaveController::sendLogin()
+{
+    form_.setEnabled(false);
+    auto& login = services_.login;
+    if (!trimmedBlanks(form_[INP_LOGIN].text()).isEmpty()
+        || !trimmedBlanks(form_[INP_DEVNAME].text()).isEmpty()) {
+        for (int i = 0; i < 10 && !clock_.waitsAborted(); ++i)
+            login.SEND_LOGIN_STRING();
+        return;
+    }
+    // An empty login is cleared on the device once per loaded record.
+    auto& server = form_[SW_MODE(0)];
+    if (leadingNumber(toBytes(server.property("tag").toString())) == 0) {
+        login.B_CLEAR_LOGIN_Click();
+        DELAIS_EVT(clock_, 0.5);
+        server.setProperty("tag", QStringLiteral("1"));
+    }
+}
+
+void SaveController::waitForDiscovery()
+{
+    const double end = clock_.now() + discoveryLimit;
+    while (form_[B_ASK_CFG].isHidden() && clock_.now() < end && !clock_.waitsAborted())
+        DELAIS_EVT(clock_, 0.05);
+}
+
+void SaveController::refresh(const std::string& ip)
+{
+    auto& discovery = services_.discovery;
+    auto& sendAddress = form_[INP_UDP_MASK];
+    link_.setDestination(toBytes(broadcast));
+    sendAddress.setText(broadcast);
+    discovery.B_ASK_CFG_Click();
+    DELAIS_EVT(clock_, 1.0);
+    sendAddress.setText(toText(ip));
+    discovery.B_ASK_CFG_Click();
+    waitForDiscovery();
+}
+
+void SaveController::restart(const std::string& ip)
+{
+    auto& boot = services_.boot;
+    const std::string reset = resetDatagram(ip);
+    link_.setDestination(ip);
+    boot.B_GO_TERM_Click();
+    DELAIS_EVT(clock_, 1.0);
+    boot.B_GO_BOOT_Click();
+    link_.send(reset);
+    link_.setDestination(toBytes(broadcast));
+    link_.send(reset);
+    DELAIS_EVT(clock_, 1.0);
+    link_.setDestination(ip);
+    boot.B_GO_TERM_Click();
+}
+
+void SaveController::B_UPDATE_Click()
+{
+    if (!beginChange())
+        return;
+    const auto checked = check();
+    if (!checked) {
+        endChange();
+        return;
+    }
+    const std::string& ip = checked->ip;
+    enterWaiting();
+    const QString wiegand = form_[INP_WIEGAND_CFG].currentText();
+    QCoreApplication::processEvents();
+    const QString savedSendAddress = form_[INP_UDP_MASK].text();
+    auto& ethernetSwitch = form_[SW_SWITCH];
+    const bool savedSwitch = ethernetSwitch.isChecked();
+    ethernetSwitch.setChecked(true);
+
+    // To every device, addressed by MAC inside: also one whose address is changing.
+    const int repetitions = form_[SW_BYPASSAUTOBOOT].isChecked() ? 50 : 10;
+    form_[INP_UDP_MASK].setText(broadcast);
+    link_.setDestination(toBytes(broadcast));
+    for (int i = 0; i < repetitions && !clock_.waitsAborted(); ++i) {
+        link_.send(configurationDatagram(checked->mac));
+        QCoreApplication::processEvents();
+        DELAIS_EVT(clock_, 0.2);
+    }
+    QCoreApplication::processEvents();
+    DELAIS_EVT(clock_, 1.0);
+
+    if (form_[INP_WIEGAND_CFG].currentText().contains(u'^')) {
+        services_.login.SEND_CARET_COMMAND(wiegand);
+        DELAIS_EVT(clock_, 4.0);
+    }
+    sendLogin();
+
+    refresh(ip);
+    ethernetSwitch.setChecked(savedSwitch);
+    // The view shows the saved device again, found by its MAC, whatever line is selected.
+    services_.discovery.selectDevice(checked->macText);
+    form_.setEnabled(true);
+
+    restart(ip);
+    leaveWaiting(savedSendAddress);
+    endChange();
+}
+
+} // namespace linknode

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "link/envelope.h"
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+namespace linknode {
+
+class BootController;
+class Clock;
+class Dialogs;
+class DiscoveryController;
+class Link;
+class LoginController;
+class MainForm;
+
+// SAVE CONFIGURATION: sends the edited configuration of the shown device back to it by MAC,
+// then its Wiegand format and login, asks again so the view shows what the device now
+// reports, and restarts the device. Every value is checked before the first datagram.
+class SaveController : public QObject {
+    Q_OBJECT
+public:
+    struct Services {
+        DiscoveryController& discovery;
+        LoginController& login;
+        BootController& boot;
+    };
+    SaveController(
+        MainForm& form, Link& link, Dialogs& dialogs, const Clock& clock, const Services& services);
+
+    void B_UPDATE_Click();
+
+    // A save or a rename changes devices: only one at a time.
+    bool changing() const { return changing_; }
+    bool beginChange();
+    void endChange() { changing_ = false; }
+
+    // The set-configuration datagram from what the view shows: layout A for a device
+    // without the mode option (TXT_MODE_NOT_AVAILABLE up), layout B otherwise.
+    std::string configurationDatagram(const MacBytes& mac);
+
+private:
+    struct Checked {
+        std::string ip;
+        std::string macText;
+        MacBytes mac;
+    };
+    std::optional<Checked> check();
+    bool refuse(const QString& text, QWidget* focus);
+    void enterWaiting();
+    void leaveWaiting(const QString& sendAddress);
+    void sendLogin();
+    void refresh(const std::string& ip);
+    void restart(const std::string& ip);
+    void waitForDiscovery();
+
+    MainForm& form_;
+    Link& link_;
+    Dialogs& dialogs_;
+    const Clock& clock_;
+    Services services_;
+    bool changing_ = false;
+};
+
+} // namespace linknode
