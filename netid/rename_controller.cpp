@@ -87,10 +87,10 @@ void RenameController::B_RENAME_IP_Click()
     for (int i = 0; i < count && !clock_.waitsAborted(); ++i) {
         const Target& target = targets[static_cast<size_t>(i)];
         const std::string& address = plan.addresses[static_cast<size_t>(i)];
-        progress.setText(QStringLiteral("RENAME IP: device %1 of %2").arg(i + 1).arg(count));
-        progress.show();
         // Shown as it goes; the datagram comes from the snapshot, not from controls read back.
         discovery_.selectDevice(target.mac);
+        progress.setText(QStringLiteral("RENAME IP: device %1 of %2").arg(i + 1).arg(count));
+        progress.show();
         form_[INP_IP].setText(toText(address));
         form_[INP_MASK].setText(toText(mask));
         const std::string datagram = networkConfigDatagram({

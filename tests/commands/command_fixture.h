@@ -9,6 +9,7 @@
 namespace linknode::test {
 
 struct Commands : ConfigView {
+    using ConfigView::ConfigView;
     void SetUp() override
     {
         ConfigView::SetUp();

@@ -68,6 +68,12 @@ struct Edit {
 void apply(Tool& tool, const Edit& edit);
 
 struct ConfigView : testing::Test {
+    ConfigView() = default;
+    // Long sequences (a save takes about 20 s of the tool's time) run on a faster clock.
+    explicit ConfigView(double clockSpeed)
+        : tool(0.0, clockSpeed)
+    {
+    }
     void SetUp() override;
 
     // Delivers the device's reply and selects its line in the list as a user's click does.

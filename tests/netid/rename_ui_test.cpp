@@ -1,0 +1,119 @@
+// RENAME IP on the window: every listed device gets its address by MAC in list order, from a
+// snapshot taken at the start, and a plan that would leave a device unreachable sends nothing.
+#include "tests/commands/command_fixture.h"
+
+#include <QTest>
+#include <QTimer>
+
+using namespace linknode;
+using namespace linknode::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Rename : Commands {
+    Rename()
+        : Commands(50.0)
+    {
+    }
+
+    void SetUp() override
+    {
+        Commands::SetUp();
+        // Three boards: a V6 terminal and a Conduit take 9600 bauds, the V5 terminal 57600.
+        const std::pair<const char*, const char*> boards[] = {
+            { "0-80-194-1-2-4", "COPYRIGHToTAVREN KRT-40 V6 2.4F" },
+            { "0-80-194-1-2-5", "COPYRIGHT!TAVREN CONDUIT V4 2.4F" },
+        };
+        for (const auto& [mac, version] : boards) {
+            Record board;
+            board.mac = mac;
+            board.version = version;
+            board.options = "0000";
+            board.gate = std::string("192.168.9.") + mac[13];
+            tool.receiveSocket.inject(Tool::reply(board.text()));
+        }
+        Record shown;
+        shown.version = "COPYRIGHT+TAVREN KRT-40 2.3F";
+        shown.options = "0780";
+        select(shown);
+        tool.sendSocket.sent.clear();
+    }
+
+    void rename() { tool.app.rename.B_RENAME_IP_Click(); }
+
+    static QByteArray configuration(
+        const char* ip, const char* gate, const char* mac, const QByteArray& baud)
+    {
+        return QByteArray("\xFE\xFF\x01\xFF\x01") + ip + "\r255.255.0.0\r" + gate
+            + "\r0.0.0.0\r23\r0780\r\xFD" + QByteArray::fromHex(mac) + baud
+            + QByteArray("\xFC\x00\x00\x00", 4);
+    }
+};
+
+TEST_F(Rename, NumbersTheDevicesInListOrderByTheirMac)
+{
+    QString progress;
+    QTimer::singleShot(30, &tool.app.form, [&] { progress = tool[AFF_SEL_DEV].text(); });
+    rename();
+    const QByteArray expected[] = {
+        configuration("192.168.5.110", "192.168.5.1", "0050c2010203", "57600"),
+        configuration("192.168.5.111", "192.168.9.4", "0050c2010204", "9600"),
+        configuration("192.168.5.112", "192.168.9.5", "0050c2010205", "9600"),
+    };
+    const auto& sent = tool.sendSocket.sent;
+    ASSERT_GE(sent.size(), 15u);
+    for (size_t i = 0; i < 15; ++i) {
+        EXPECT_EQ(sent[i].datagram.toHex(' '), expected[i / 5].toHex(' ')) << i;
+        EXPECT_EQ(sent[i].host.toString(), QStringLiteral("255.255.255.255"));
+    }
+    EXPECT_GE(sent[5].time - sent[4].time, 2.0 - 1e-6);
+    EXPECT_TRUE(sent[15].datagram.startsWith("\xFE\xFF\x01\xFF\x01"
+                                             "0.0.0.0"))
+        << "asks again";
+    EXPECT_THAT(progress.toStdString(), testing::MatchesRegex("RENAME IP: device [123] of 3"));
+    EXPECT_FALSE(tool[B_RENAME_IP].isHidden());
+}
+
+TEST_F(Rename, RepliesTicksAndClicksDuringThePassChangeNothing)
+{
+    QTimer::singleShot(30, &tool.app.form, [this] {
+        Record late;
+        late.mac = "0-80-194-7-7-7";
+        tool.receiveSocket.inject(Tool::reply(late.text()));
+        tool.app.discovery.B_ASK_CFG_Click();
+        tool.app.listTools.B_SORT_Click();
+        emit tool[TIM_AUTO_ASK].timeout({});
+        QTest::mouseClick(tool[LST_KRT].viewport(), Qt::LeftButton);
+    });
+    rename();
+    const auto& sent = tool.sendSocket.sent;
+    ASSERT_GE(sent.size(), 16u);
+    QStringList macs;
+    for (size_t i = 0; i < 15; i += 5)
+        macs << QString::fromLatin1(
+            sent[i].datagram.mid(sent[i].datagram.indexOf('\xFD') + 1, 6).toHex());
+    EXPECT_EQ(macs, QStringList({ u"0050c2010203"_s, u"0050c2010204"_s, u"0050c2010205"_s }));
+    EXPECT_TRUE(sent[15].datagram.startsWith("\xFE\xFF\x01\xFF\x01"
+                                             "0.0.0.0"));
+}
+
+TEST_F(Rename, APlanThatLeavesADeviceUnreachableSendsNothing)
+{
+    const std::pair<const char*, const char*> refused[] = {
+        { "192.168.5", "255.255.0.0" }, { "192.168.500.", "255.255.0.0" },
+        { "192.168.5.", "255.0.255.0" },
+        { "10.0.0.", "255.255.255.240" }, // .111 is the broadcast address of .96/28
+    };
+    for (const auto& [prefix, mask] : refused) {
+        SCOPED_TRACE(std::string(prefix) + " " + mask);
+        tool[INP_AUTO_IP].setText(QString::fromLatin1(prefix));
+        tool[INP_AUTO_MASK].setText(QString::fromLatin1(mask));
+        const size_t messages = tool.dialogs.messages().size();
+        rename();
+        EXPECT_TRUE(tool.sendSocket.sent.empty());
+        EXPECT_EQ(tool.dialogs.messages().size(), messages + 1);
+    }
+}
+
+} // namespace

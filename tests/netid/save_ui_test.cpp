@@ -1,0 +1,250 @@
+// SAVE CONFIGURATION, the host update and the MQTT boxes on the window: the datagrams in
+// their order and destinations, and every check that keeps a bad value from leaving.
+#include "tests/commands/command_fixture.h"
+
+#include <QComboBox>
+#include <QTimer>
+
+using namespace linknode;
+using namespace linknode::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const char* const broadcast = "255.255.255.255";
+
+QString hex(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' '));
+}
+
+struct Save : Commands {
+    Save()
+        : Commands(50.0)
+    {
+    }
+
+    // What kind of datagram, by its first bytes.
+    static QString kind(const QByteArray& d)
+    {
+        if (d.startsWith("\xFE\xFF\x01\xFF\x01"
+                         "0.0.0.0"))
+            return QStringLiteral("enquiry");
+        const std::pair<const char*, const char*> kinds[]
+            = { { "\xFE\xFF\x01", "config" }, { "\xFE\xFF\x0B\x03\x04\x03", "wiegand" },
+                  { "\xFE\xFF\x0B", "login" }, { "\xFE\xFF\x06", "reset" },
+                  { "\x01\xFF\xFF\x41\xFA", "term" }, { "\x01\xFF\xFF\x41\x02", "boot" } };
+        for (const auto& [start, name] : kinds)
+            if (d.startsWith(start))
+                return QString::fromLatin1(name);
+        return QStringLiteral("other");
+    }
+
+    // The datagrams sent, runs of one kind to one destination folded: "config 255.255.255.255 x10".
+    QStringList steps()
+    {
+        QStringList folded;
+        QString last;
+        int count = 0;
+        auto flush = [&] {
+            if (count)
+                folded << last + QStringLiteral(" x%1").arg(count);
+        };
+        for (const auto& s : tool.sendSocket.sent) {
+            const QString step = kind(s.datagram) + u' ' + s.host.toString();
+            if (step != last) {
+                flush();
+                last = step;
+                count = 0;
+            }
+            ++count;
+        }
+        flush();
+        tool.sendSocket.sent.clear();
+        return folded;
+    }
+
+    void save() { tool.app.save.B_UPDATE_Click(); }
+    QString lastMessage() const
+    {
+        return tool.dialogs.messages().empty() ? QString() : tool.dialogs.messages().back().text;
+    }
+};
+
+TEST_F(Save, StepsGoInOrderToTheirDestinations)
+{
+    tool[INP_IP].setText(QStringLiteral("192.168.5.20"));
+    tool[INP_UDP_MASK].setText(QStringLiteral("192.168.5.255"));
+    tool.sendSocket.sent.clear();
+    save();
+    EXPECT_EQ(steps(),
+        QStringList({ u"config 255.255.255.255 x10"_s, u"wiegand 192.168.5.20 x1"_s,
+            u"login 192.168.5.20 x10"_s, u"enquiry 255.255.255.255 x25"_s,
+            u"enquiry 192.168.5.20 x25"_s, u"term 192.168.5.20 x10"_s, u"boot 192.168.5.20 x10"_s,
+            u"reset 192.168.5.20 x1"_s, u"reset 255.255.255.255 x1"_s,
+            u"term 192.168.5.20 x10"_s }));
+    expectSendAddress(QStringLiteral("192.168.5.255"));
+    EXPECT_FALSE(tool[B_UPDATE].isHidden());
+    EXPECT_TRUE(tool[FR_UPD_WAIT].isHidden());
+    EXPECT_FALSE(tool[FR_LST_KRT].isHidden());
+    EXPECT_TRUE(tool.app.form.isEnabled());
+    EXPECT_FALSE(tool[SW_SWITCH].isChecked());
+}
+
+TEST_F(Save, LayoutBCarriesHostOptionsAndModeLayoutANot)
+{
+    save();
+    const QByteArray layoutB = QByteArray("\xFE\xFF\x01\xFF\x01"
+                                          "192.168.5.10\r255.255.255.0\r192.168.5.1\r"
+                                          "192.168.5.2\r2101\r0000\r")
+        + QByteArray::fromHex("fd0050c2010203") + "9600" + QByteArray::fromHex("fc000001");
+    const auto& first = tool.sendSocket.sent.front();
+    EXPECT_EQ(hex(first.datagram), hex(layoutB));
+    EXPECT_EQ(first.host.toString(), QString::fromLatin1(broadcast));
+    const auto& second = tool.sendSocket.sent[1];
+    EXPECT_GE(second.time - first.time, 0.2 - 1e-6);
+
+    Record noMode;
+    noMode.mac = "0-80-194-1-2-4";
+    noMode.ip = "192.168.5.11";
+    noMode.mode = "";
+    select(noMode);
+    ASSERT_FALSE(tool[TXT_MODE_NOT_AVAILABLE].isHidden());
+    tool.sendSocket.sent.clear();
+    save();
+    const QByteArray layoutA = QByteArray("\xFE\xFF\x01\xFF\x01"
+                                          "192.168.5.11\r255.255.255.0\r192.168.5.1\r")
+        + QByteArray::fromHex("fd0050c2010204") + "9600" + QByteArray::fromHex("fc0000");
+    EXPECT_EQ(hex(tool.sendSocket.sent.front().datagram), hex(layoutA));
+}
+
+TEST_F(Save, BypassAutoBootRepeatsFiftyTimes)
+{
+    tool[SW_BYPASSAUTOBOOT].setChecked(true);
+    tool.sendSocket.sent.clear();
+    save();
+    EXPECT_EQ(steps().first(), u"config 255.255.255.255 x50"_s);
+}
+
+TEST_F(Save, BadValuesAreRefusedBeforeAnythingLeaves)
+{
+    Record other;
+    other.mac = "0-80-194-9-9-9";
+    other.ip = "192.168.5.30";
+    tool.receiveSocket.inject(Tool::reply(other.text()));
+    select(Record {});
+    tool.sendSocket.sent.clear();
+
+    const struct {
+        Control<QWidget> control;
+        const char* value;
+        const char* told; // part of the message
+    } cases[] = {
+        { INP_MASK, "255.255.0.255", "Invalid mask" },
+        { INP_MASK, "255.255.255.1", "Invalid mask" },
+        { INP_IP, "192.168.5.300", "192.168.5.300" },
+        { INP_IP, "255.255.255.255", "255.255.255.255" },
+        { INP_GATE, "192.168.5.999", "gateway" },
+        { AFF_MAC, "0-0-0-0-0-0", "MAC" },
+        { AFF_MAC, "", "MAC" },
+        { INP_LOGIN, "A^300^", "^300^" },
+        { INP_IP, "192.168.5.30", "ERROR DOUBLE IP: 192.168.5.30" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.control.name()) + " " + c.value);
+        select(Record {});
+        tool.sendSocket.sent.clear();
+        tool[c.control].setProperty("text", QString::fromLatin1(c.value));
+        save();
+        EXPECT_EQ(tool.sendSocket.sent.size(), 0u);
+        EXPECT_TRUE(lastMessage().contains(QString::fromLatin1(c.told)))
+            << lastMessage().toStdString();
+        EXPECT_FALSE(tool[B_UPDATE].isHidden());
+        EXPECT_TRUE(tool.app.form.isEnabled());
+    }
+    EXPECT_EQ(tool.dialogs.messages().front().title, QStringLiteral("Invalid Mask value"));
+    EXPECT_EQ(tool.dialogs.beeps(), 1);
+}
+
+TEST_F(Save, AnEmptyLoginIsClearedOnceAndALoginSentTenTimes)
+{
+    Record server;
+    server.mode = "0";
+    server.login = "Tav";
+    select(server);
+    tool[INP_DEVNAME].setText(QString());
+    tool.sendSocket.sent.clear();
+    save();
+    EXPECT_TRUE(steps().contains(QStringLiteral("login 192.168.5.10 x1")));
+}
+
+TEST_F(Save, NoSecondSaveOrRenameStartsWhileOneRuns)
+{
+    QTimer::singleShot(50, &tool.app.form, [&] {
+        tool.app.save.B_UPDATE_Click();
+        tool.app.rename.B_RENAME_IP_Click();
+    });
+    save();
+    int configurations = 0;
+    for (const auto& s : tool.sendSocket.sent)
+        configurations += kind(s.datagram) == QLatin1String("config");
+    EXPECT_EQ(configurations, 10);
+}
+
+TEST_F(Save, HostUpdateGoesToThePeripheralAndTheFieldRulesAfter)
+{
+    for (const char* answer : { "192.168.5.110", "192.168.5.1", "23" })
+        tool.dialogs.queueAnswer(QString::fromLatin1(answer));
+    tool[Command1].click();
+    const auto sent = tool.sendSocket.sent;
+    ASSERT_EQ(sent.size(), 10u);
+    EXPECT_EQ(
+        hex(sent.front().datagram), u"fe ff 03 31 39 32 2e 31 36 38 2e 35 2e 31 0d 32 33 0e 01"_s);
+    EXPECT_EQ(sent.front().host.toString(), QStringLiteral("192.168.5.110"));
+    EXPECT_GE(sent[1].time - sent[0].time, 0.1 - 1e-6);
+    EXPECT_EQ(tool.dialogs.inputs()[2].defaultAnswer, QStringLiteral("23"));
+    expectSendAddress(QString::fromLatin1(broadcast));
+
+    // A cancelled, empty or invalid answer sends nothing.
+    const std::vector<std::vector<std::optional<QString>>> refused = {
+        { std::nullopt },
+        { QStringLiteral("192.168.5.110"), QString() },
+        { QStringLiteral("192.168.5.110"), QStringLiteral("192.168.5.1"), std::nullopt },
+        { QStringLiteral("no address") },
+    };
+    for (const auto& answers : refused) {
+        tool.sendSocket.sent.clear();
+        for (const auto& answer : answers)
+            tool.dialogs.queueAnswer(answer);
+        tool[Command1].click();
+        EXPECT_TRUE(tool.sendSocket.sent.empty());
+        expectSendAddress(QString::fromLatin1(broadcast));
+    }
+}
+
+TEST_F(Save, MqttTemplatesFillTheTopicsAndTheLogin)
+{
+    auto& templates = tool[SW_MQTT_CFG_TEMPLATE];
+    tool[INP_MQTT_USER].setText(QStringLiteral("u"));
+    templates.setCurrentIndex(1);
+    emit templates.activated(1);
+    EXPECT_EQ(tool[INP_MQTT_TOPIC].text(), QStringLiteral("domoticz/in"));
+    EXPECT_EQ(tool[INP_MQTT_TOPIC_CONNECT].text(), QStringLiteral("domoticz/in"));
+    EXPECT_EQ(tool[INP_MQTT_USER].text(), QStringLiteral("u"));
+    const QString message = tool[INP_MQTT_MSG].text();
+    const QString connect = tool[INP_MQTT_MSG_CONNECT].text();
+    const QString deviceId = tool[INP_MQTT_DEVICEID].text();
+    const QString password = tool[INP_MQTT_PSW].text();
+    EXPECT_EQ(tool[INP_LOGIN].text(),
+        QStringList(
+            { u"domoticz/in"_s, message, deviceId, u"u"_s, password, u"domoticz/in"_s, connect })
+                .join(QStringLiteral("^13^"))
+            + QStringLiteral("^13^"));
+
+    templates.setCurrentIndex(2);
+    emit templates.activated(2);
+    EXPECT_TRUE(tool[INP_MQTT_MSG_CONNECT].text().contains(
+        QStringLiteral("ZephyrPodTempSensorForSOTIConnect")));
+}
+
+} // namespace
