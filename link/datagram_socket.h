@@ -1,9 +1,12 @@
 #pragma once
 
+#include "link/network_adapters.h"
+
 #include <QByteArray>
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
+#include <vector>
 
 namespace linknode {
 
@@ -16,14 +19,21 @@ public:
 
     // Binds the local port (0: any free port). On failure `error` gets the system's reason.
     virtual bool bind(quint16 localPort, QString* error) = 0;
-    virtual void send(const QByteArray& datagram, const QHostAddress& host, quint16 port) = 0;
+    // Through the adapter with `interfaceIndex` (0: wherever the system routes it).
+    virtual void send(
+        const QByteArray& datagram, const QHostAddress& host, quint16 port, int interfaceIndex = 0)
+        = 0;
     virtual void close() = 0;
     // Bytes of receive buffer the system granted (0 where unknown).
     virtual qint64 receiveBufferSize() const { return 0; }
+    // The adapters a limited broadcast leaves through, one per subnet.
+    virtual std::vector<NetworkAdapter> broadcastAdapters() const { return {}; }
 
 signals:
-    // One whole datagram, each as it is read from the socket.
-    void received(const QByteArray& datagram, const QHostAddress& from, quint16 fromPort);
+    // One whole datagram, each as it is read from the socket, with the index of the adapter
+    // it arrived on (0 where unknown).
+    void received(
+        const QByteArray& datagram, const QHostAddress& from, quint16 fromPort, int interfaceIndex);
     // A run of arrivals has been read; what they changed can now be shown at once.
     void drained();
 };

@@ -6,6 +6,7 @@
 #include "core/wait.h"
 #include "link/envelope.h"
 #include "link/ipv4.h"
+#include "link/network_adapters.h"
 #include "link/traffic_log.h"
 
 #include <QCoreApplication>
@@ -61,6 +62,16 @@ void Link::send(std::string_view datagram)
     if (!destination_ || closed_)
         return;
     const QByteArray bytes = toDatagram(datagram);
+    if (*destination_ == QHostAddress(QHostAddress::Broadcast)) {
+        const std::vector<NetworkAdapter> adapters = sendSocket_.broadcastAdapters();
+        for (const NetworkAdapter& adapter : adapters) {
+            sendSocket_.send(bytes, *destination_, remotePort_, adapter.index);
+            if (log_)
+                log_->record(true, *destination_, remotePort_, bytes, adapter.name);
+        }
+        if (!adapters.empty())
+            return;
+    }
     sendSocket_.send(bytes, *destination_, remotePort_);
     if (log_)
         log_->record(true, *destination_, remotePort_, bytes);
@@ -82,17 +93,19 @@ void Link::stamp()
     emit stamped();
 }
 
-void Link::onReceived(const QByteArray& datagram, const QHostAddress& from, quint16 fromPort)
+void Link::onReceived(
+    const QByteArray& datagram, const QHostAddress& from, quint16 fromPort, int interfaceIndex)
 {
+    const QString interface = adapterName(interfaceIndex);
     if (log_)
-        log_->record(false, from, fromPort, datagram);
+        log_->record(false, from, fromPort, datagram, interface);
     const auto record = replyRecord(std::string_view(datagram.constData(), datagram.size()));
     if (!record) {
         ++rejected_;
         return;
     }
     stamp();
-    emit recordReceived(std::string(*record));
+    emit recordReceived(std::string(*record), interface);
 }
 
 } // namespace linknode

@@ -32,6 +32,8 @@ public:
     void setDestination(std::string_view text);
     QString destinationText() const { return destinationText_; }
 
+    // To the destination; a limited broadcast leaves once through every adapter that can
+    // broadcast (one per subnet), so devices behind each adapter hear it.
     void send(std::string_view datagram);
     // The fixed repeat of commands that have no acknowledgement: `times` sends, each followed
     // by a wait of `spacing` seconds with events running. Stops when the window closes.
@@ -48,12 +50,14 @@ public:
 signals:
     void stamped();
     void destinationChanged();
-    void recordReceived(const std::string& record);
+    // A reply's record, with the name of the adapter it arrived on ("" where unknown).
+    void recordReceived(const std::string& record, const QString& interface);
     // The records of one run of arrivals have all been handed on.
     void receiveDrained();
 
 private:
-    void onReceived(const QByteArray& datagram, const QHostAddress& from, quint16 fromPort);
+    void onReceived(
+        const QByteArray& datagram, const QHostAddress& from, quint16 fromPort, int interfaceIndex);
 
     DatagramSocket& sendSocket_;
     DatagramSocket& receiveSocket_;

@@ -23,17 +23,19 @@ bool TrafficLog::open(const QString& path, QString* error)
     return false;
 }
 
-void TrafficLog::record(
-    bool outgoing, const QHostAddress& peer, quint16 port, const QByteArray& datagram)
+void TrafficLog::record(bool outgoing, const QHostAddress& peer, quint16 port,
+    const QByteArray& datagram, const QString& interface)
 {
     if (!file_.isOpen())
         return;
-    const QJsonObject line {
+    QJsonObject line {
         { QStringLiteral("t"), clock_.now() - start_ },
         { QStringLiteral("dir"), outgoing ? QStringLiteral("out") : QStringLiteral("in") },
         { QStringLiteral("peer"), peer.toString() + u':' + QString::number(port) },
         { QStringLiteral("hex"), QString::fromLatin1(datagram.toHex()) },
     };
+    if (!interface.isEmpty())
+        line.insert(QStringLiteral("interface"), interface);
     file_.write(QJsonDocument(line).toJson(QJsonDocument::Compact));
     file_.write("\n");
     file_.flush();

@@ -15,7 +15,9 @@ public:
     explicit TrafficLog(const Clock& clock);
 
     bool open(const QString& path, QString* error);
-    void record(bool outgoing, const QHostAddress& peer, quint16 port, const QByteArray& datagram);
+    // `interface`: the adapter's name where known ("" leaves the key out).
+    void record(bool outgoing, const QHostAddress& peer, quint16 port, const QByteArray& datagram,
+        const QString& interface = {});
 
 private:
     const Clock& clock_;

@@ -51,10 +51,20 @@ void UdpSocket::enlargeReceiveBuffer()
     setProperty("receiveBuffer", QVariant::fromValue(receiveBufferSize_));
 }
 
-void UdpSocket::send(const QByteArray& datagram, const QHostAddress& host, quint16 port)
+void UdpSocket::send(
+    const QByteArray& datagram, const QHostAddress& host, quint16 port, int interfaceIndex)
 {
     // No acknowledgement exists at this level: a datagram that cannot be sent is lost.
-    socket_.writeDatagram(datagram, host, port);
+    QNetworkDatagram out(datagram, host, port);
+    if (interfaceIndex > 0)
+        out.setInterfaceIndex(static_cast<uint>(interfaceIndex));
+    socket_.writeDatagram(out);
+}
+
+std::vector<NetworkAdapter> UdpSocket::broadcastAdapters() const
+{
+    // Read afresh for every broadcast: an adapter plugged in meanwhile is served too.
+    return linknode::broadcastAdapters(systemAdapters());
 }
 
 void UdpSocket::close()
@@ -69,7 +79,8 @@ void UdpSocket::drain()
         const QNetworkDatagram datagram = socket_.receiveDatagram();
         if (!datagram.isValid())
             break;
-        emit received(datagram.data(), datagram.senderAddress(), datagram.senderPort());
+        emit received(datagram.data(), datagram.senderAddress(), datagram.senderPort(),
+            static_cast<int>(datagram.interfaceIndex()));
     }
     emit drained();
 }

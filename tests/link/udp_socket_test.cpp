@@ -25,7 +25,7 @@ namespace {
             ASSERT_TRUE(receiver.bind(0, &error)) << error.toStdString();
             ASSERT_TRUE(sender.bind(0, &error)) << error.toStdString();
             QObject::connect(&receiver, &DatagramSocket::received, &receiver,
-                [this](const QByteArray& datagram, const QHostAddress& from, quint16 port) {
+                [this](const QByteArray& datagram, const QHostAddress& from, quint16 port, int) {
                     arrivals.push_back({ datagram, from, port });
                 });
         }

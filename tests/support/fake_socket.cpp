@@ -19,21 +19,22 @@ bool FakeSocket::bind(quint16 localPort, QString* error)
     return true;
 }
 
-void FakeSocket::send(const QByteArray& datagram, const QHostAddress& host, quint16 port)
+void FakeSocket::send(
+    const QByteArray& datagram, const QHostAddress& host, quint16 port, int interfaceIndex)
 {
-    sent.push_back({ datagram, host, port, now_ ? now_() : 0.0 });
+    sent.push_back({ datagram, host, port, now_ ? now_() : 0.0, interfaceIndex });
 }
 
 void FakeSocket::inject(const QByteArray& datagram, const QString& fromHost, quint16 fromPort)
 {
-    emit received(datagram, QHostAddress(fromHost), fromPort);
+    emit received(datagram, QHostAddress(fromHost), fromPort, 0);
     emit drained();
 }
 
 void FakeSocket::injectBurst(const std::vector<QByteArray>& datagrams)
 {
     for (const QByteArray& datagram : datagrams)
-        emit received(datagram, QHostAddress(QStringLiteral("10.0.0.9")), 1024);
+        emit received(datagram, QHostAddress(QStringLiteral("10.0.0.9")), 1024, 0);
     emit drained();
 }
 

@@ -17,12 +17,15 @@ public:
         QHostAddress host;
         quint16 port;
         double time;
+        int interfaceIndex;
     };
 
     explicit FakeSocket(std::function<double()> now = {});
 
     bool bind(quint16 localPort, QString* error) override;
-    void send(const QByteArray& datagram, const QHostAddress& host, quint16 port) override;
+    void send(const QByteArray& datagram, const QHostAddress& host, quint16 port,
+        int interfaceIndex = 0) override;
+    std::vector<NetworkAdapter> broadcastAdapters() const override { return adapters; }
     void close() override { closed = true; }
 
     void inject(const QByteArray& datagram, const QString& fromHost = QStringLiteral("10.0.0.9"),
@@ -32,6 +35,7 @@ public:
     void injectBurst(const std::vector<QByteArray>& datagrams);
 
     std::vector<Sent> sent;
+    std::vector<NetworkAdapter> adapters; // none: a broadcast goes where the system routes it
     QString failBind;
     quint16 boundPort = 0;
     int bindCalls = 0;

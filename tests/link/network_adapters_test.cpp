@@ -1,0 +1,87 @@
+// A limited broadcast leaves once through every adapter that reaches a subnet, and the link
+// logs the adapter of every copy.
+#include "core/clock.h"
+#include "link/link.h"
+#include "link/network_adapters.h"
+#include "link/traffic_log.h"
+#include "tests/support/fake_socket.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+
+using namespace linknode;
+
+namespace {
+
+NetworkAdapter adapter(int index, const char* name, quint32 address, int prefix, bool up = true,
+    bool hasBroadcast = true)
+{
+    return { index, QString::fromLatin1(name), address,
+        prefix == 0 ? 0 : ~quint32 {} << (32 - prefix), up, hasBroadcast };
+}
+
+constexpr quint32 ip(int a, int b, int c, int d)
+{
+    return quint32(a) << 24 | quint32(b) << 16 | quint32(c) << 8 | quint32(d);
+}
+
+TEST(BroadcastAdapters, OnePerSubnetOfTheUpAdaptersThatBroadcast)
+{
+    const std::vector<NetworkAdapter> all = {
+        adapter(1, "lo", ip(127, 0, 0, 1), 8, true, false),
+        adapter(2, "eth0", ip(192, 168, 5, 2), 24), adapter(3, "eth1", ip(10, 213, 0, 1), 16),
+        adapter(4, "eth2", ip(192, 168, 5, 9), 24), // same subnet as eth0
+        adapter(5, "eth3", ip(172, 16, 0, 1), 12, false), // down
+        adapter(3, "eth1", ip(10, 214, 0, 1), 16), // a second subnet on eth1
+    };
+    QStringList chosen;
+    for (const NetworkAdapter& a : broadcastAdapters(all))
+        chosen << a.name + u'/' + QString::number(a.address & 0xFF);
+    EXPECT_EQ(chosen.join(u' '), QStringLiteral("eth0/2 eth1/1 eth1/1"));
+    EXPECT_TRUE(broadcastAdapters({}).empty());
+}
+
+struct LinkOverAdapters : testing::Test {
+    Clock clock;
+    FakeSocket sendSocket;
+    FakeSocket receiveSocket;
+    Link link { sendSocket, receiveSocket, clock, 1024, 2024 };
+};
+
+TEST_F(LinkOverAdapters, BroadcastGoesOnceThroughEachAdapterUnicastOnce)
+{
+    sendSocket.adapters
+        = { adapter(2, "eth0", ip(192, 168, 5, 2), 24), adapter(3, "eth1", ip(10, 0, 0, 1), 8) };
+    QTemporaryDir dir;
+    TrafficLog log(clock);
+    ASSERT_TRUE(log.open(dir.filePath(QStringLiteral("log.jsonl")), nullptr));
+    link.setTrafficLog(&log);
+
+    link.setDestination("255.255.255.255");
+    link.send("\xFE\xFF\x02");
+    link.setDestination("10.0.0.7");
+    link.send("\xFE\xFF\x02");
+    ASSERT_EQ(sendSocket.sent.size(), 3u);
+    EXPECT_EQ(sendSocket.sent[0].interfaceIndex, 2);
+    EXPECT_EQ(sendSocket.sent[1].interfaceIndex, 3);
+    EXPECT_EQ(sendSocket.sent[2].interfaceIndex, 0);
+
+    QFile file(dir.filePath(QStringLiteral("log.jsonl")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_THAT(lines[0].toStdString(), testing::HasSubstr("\"interface\":\"eth0\""));
+    EXPECT_THAT(lines[1].toStdString(), testing::HasSubstr("\"interface\":\"eth1\""));
+    EXPECT_THAT(lines[2].toStdString(), testing::Not(testing::HasSubstr("interface")));
+}
+
+TEST_F(LinkOverAdapters, WithoutABroadcastAdapterTheSystemRoutesTheOneCopy)
+{
+    link.setDestination("255.255.255.255");
+    link.send("\xFE\xFF\x02");
+    ASSERT_EQ(sendSocket.sent.size(), 1u);
+    EXPECT_EQ(sendSocket.sent[0].interfaceIndex, 0);
+}
+
+} // namespace
