@@ -28,27 +28,21 @@ NtpController::NtpController(MainForm& form)
 
 void NtpController::SW_NTP_Click()
 {
-    const Control<QWidget> zoneControls[] = { AFF_TIMEZONE, INP_TIMEZONE, B_TIME_ZONE };
-    auto& server = form_[INP_IP_NTP];
     if (!form_[SW_NTP].isChecked()) {
         form_[SW_MODE(0)].setEnabled(true);
         form_[SW_MODE(1)].setEnabled(true);
-        server.hide();
+        showNtpEntries(form_, false);
         if (!viewBeingFilled(form_))
             form_[INP_HOST_PORT].setText(QStringLiteral("23"));
-        for (const auto control : zoneControls)
-            form_[control].hide();
         return;
     }
     // A clock that uses NTP stays in server mode.
     form_[SW_MODE(0)].setEnabled(false);
     form_[SW_MODE(1)].setEnabled(false);
     form_[SW_MODE(0)].setChecked(true);
-    server.show();
     INP_TIMEZONE_Change();
-    server.setText(form_[INP_HOST_IP].text());
-    for (const auto control : zoneControls)
-        form_[control].show();
+    form_[INP_IP_NTP].setText(form_[INP_HOST_IP].text());
+    showNtpEntries(form_, true);
     INP_TIMEZONE_Change();
 }
 

@@ -9,9 +9,7 @@
 #include "form/main_form.h"
 #include "widgets/focus_line_edit.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QPalette>
 #include <QRadioButton>
 
 namespace linknode {
@@ -196,34 +194,13 @@ void OptionSwitchesController::SW_10BASET_Click()
 void OptionSwitchesController::SW_MODE_Click()
 {
     const bool client = checked(SW_MODE(1));
-    auto& ntp = form_[SW_NTP];
-    form_[B_CLEAR_LOGIN].setVisible(client);
     if (client) {
-        ntp.setChecked(false);
-        ntp.setEnabled(false);
+        setChecked(SW_NTP, false);
     } else {
         setTextUnlessFilling(INP_HOST_IP, QStringLiteral("0.0.0.0"));
         setTextUnlessFilling(INP_NO, QStringLiteral("0000"));
-        ntp.setEnabled(true);
     }
-
-    const QPalette::ColorRole role = client ? QPalette::Base : QPalette::Mid;
-    for (const auto entry : ControlList<QWidget> { INP_LOGIN, INP_DEVNAME }) {
-        auto& box = form_[entry];
-        QPalette palette = box.palette();
-        palette.setColor(QPalette::Base, QApplication::palette().color(role));
-        box.setPalette(palette);
-    }
-    for (const auto control : ControlList<QWidget> { INP_LOGIN, Label2, B_SEND_LOGIN, B_ADD_TAB,
-             B_ADD_PAUSE, AFF_ID400, B_ADD_ENTER, TXT_MODE(0), TXT_MODE(1), TXT_MODE(2) })
-        form_[control].setEnabled(client);
-    for (const auto control : ControlList<QWidget> {
-             FR_LOGIN, Line1(0), Line1(1), Line2(0), Line2(1), INP_NO, INP_HOST_IP, INP_HOST_PORT })
-        form_[control].setVisible(client);
-    if (!form_[FR_MQTT].isHidden()) {
-        for (const auto control : ControlList<QWidget> { Line1(0), Line1(1), Line2(0), Line2(1) })
-            form_[control].hide();
-    }
+    showSocketMode(form_, client);
 }
 
 } // namespace linknode

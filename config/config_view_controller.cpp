@@ -88,9 +88,11 @@ void ConfigViewController::LST_KRT_Click()
         options.setText(QStringLiteral("0000"));
     markNtp();
     decodeOptions();
+    showModeAndNtp(!recordField(record, FLD_MODE).empty());
 
-    if (model.row == 0 && !version.earliest) {
-        if (form_[SW_CONDUIT(0)].isChecked())
+    // Without a model, only a conduit board has a picture: never the one of the board before.
+    if (model.row == 0) {
+        if (!version.earliest && form_[SW_CONDUIT(0)].isChecked())
             showPicture(4);
         else
             form_[PIC_PROD(0)].hide();
@@ -247,19 +249,21 @@ void ConfigViewController::showTerminalNumber()
     number.setToolTip(login);
     const QString upper = login.toUpper();
     const qsizetype marker = upper.indexOf(QLatin1String("TER:"));
-    if (marker >= 0 && upper.size() - marker - 4 >= 4)
-        number.setText(upper.mid(marker + 4, 4));
+    // Without a number in the login the box shows none: saving the board before's number
+    // would give two terminals one number.
+    const bool hasNumber = marker >= 0 && upper.size() - marker - 4 >= 4;
+    number.setText(hasNumber ? upper.mid(marker + 4, 4) : QStringLiteral("0000"));
 }
 
 void ConfigViewController::applyFeatures(const std::string& record, const FirmwareVersion& version)
 {
-    if (oldFirmware(record, version.number)) {
-        for (const auto hidden : ControlList<QWidget> { FR_LOGIN, SW_AUTO_BOOT, SW_CONDUIT(0) })
-            form_[hidden].hide();
-        return;
-    }
-    const VersionFeatures has = versionFeatures(version.number, version.letter);
-    form_[SW_AUTO_BOOT].show();
+    // Old firmware has none of the features the version rules show: they are hidden, never
+    // left as the board before had them. The workstation suffix of the login hangs on them.
+    const bool old = oldFirmware(record, version.number);
+    const VersionFeatures has
+        = old ? VersionFeatures {} : versionFeatures(version.number, version.letter);
+    setLoginAvailable(form_, !old);
+    form_[SW_AUTO_BOOT].setVisible(!old);
     form_[SW_KEEPALIVE].setVisible(has.keepalive);
     form_[SW_CONDUIT(0)].setVisible(has.conduit);
     form_[FR_NTP].setVisible(has.ntp);
@@ -293,8 +297,6 @@ void ConfigViewController::loadModeAndHost(const std::string& record)
     } else {
         note.hide();
     }
-    server.setEnabled(!noModeOption);
-    client.setEnabled(!noModeOption);
     // Loaded for every device, with or without the mode option: what the view shows, and a
     // save sends, is always this device's own host and options.
     form_[INP_HOST_IP].setText(text(recordField(record, FLD_HOST_IP)));
@@ -305,8 +307,6 @@ void ConfigViewController::loadModeAndHost(const std::string& record)
 void ConfigViewController::markNtp()
 {
     const QString port = form_[INP_HOST_PORT].text();
-    if (port.size() < 2)
-        return;
     // The NTP controls show this device's zone and server, also when NTP was on for the
     // device before and no NTP handler runs. Their change handlers leave the port alone
     // while the view is filled.
@@ -315,49 +315,59 @@ void ConfigViewController::markNtp()
         form_[INP_TIMEZONE].setText(text(zone->hours));
         form_[INP_IP_NTP].setText(form_[INP_HOST_IP].text());
     }
+    // A port too short for the "00" mark carries no NTP.
     form_[SW_NTP].setChecked(port.startsWith(QLatin1String("00")));
+}
+
+void ConfigViewController::showModeAndNtp(bool modeOption)
+{
+    // Applied from the end state, as a change handler does not run when the board before had
+    // the same mode or NTP mark.
+    const bool ntp = form_[SW_NTP].isChecked();
+    showSocketMode(form_, form_[SW_MODE(1)].isChecked());
+    showNtpEntries(form_, ntp);
+    // A clock that uses NTP stays in server mode.
+    for (const auto mode : ControlList<QWidget> { SW_MODE(0), SW_MODE(1) })
+        form_[mode].setEnabled(modeOption && !ntp);
 }
 
 void ConfigViewController::decodeOptions()
 {
-    const std::string options = toBytes(form_[INP_NO].text());
-    auto check = [this](Control<QCheckBox> box, bool on) { form_[box].setChecked(on); };
-    if (options.size() < 4) {
-        check(SW_AUTO_BOOT, false);
-        check(SW_KEEPALIVE, false);
-        return;
-    }
-    const char c1 = options[0], c2 = options[1], c4 = options[3];
+    // A text shorter than four characters carries no options; the option writer replaces it
+    // by a fresh one, so the switches show none.
+    std::string options = toBytes(form_[INP_NO].text());
+    if (options.size() < 4)
+        options = "0000";
+    const char c2 = options[1], c4 = options[3];
     const auto c3 = static_cast<unsigned char>(options[2]);
+    auto check = [this](Control<QAbstractButton> box, bool on) { form_[box].setChecked(on); };
     check(SW_TIMEOUT, c4 == '9');
     check(SW_AUTO_BOOT, c3 == '8' || c3 == 184);
     auto& caption = form_[AFF_VER];
-    if (c3 == 'N') {
-        check(SW_AUXRS232, true);
-        caption.setText(caption.text() + text(gatewaySuffix(options)));
-    } else if (c3 == 'M') {
-        caption.setText(caption.text() + text(gatewaySuffix(options)));
-    } else {
-        check(SW_AUXRS232, c3 == 128 || c3 == 184);
-    }
+    caption.setText(caption.text() + text(gatewaySuffix(options)));
+    check(SW_AUXRS232, c3 == 'N' || c3 == 128 || c3 == 184);
+    decodeTerminalMode(options[0]);
 
+    const bool keepalive = c2 == '7' || c2 == '8';
+    check(SW_KEEPALIVE, keepalive);
+    // Off, the delay shows its first choice: ticking keepalive gives the same on every board.
+    check(c2 == '8' ? SW_KEEPALIVE_DEL(1) : SW_KEEPALIVE_DEL(0), true);
+    for (const auto delay : ControlList<QWidget> { SW_KEEPALIVE_DEL(0), SW_KEEPALIVE_DEL(1) })
+        form_[delay].setEnabled(keepalive);
+}
+
+void ConfigViewController::decodeTerminalMode(char c1)
+{
+    auto check = [this](Control<QAbstractButton> box, bool on) { form_[box].setChecked(on); };
     auto& conduit400 = form_[SW_CONDUIT(1)];
-    auto& prefixFrame = form_[FR_BIOSCRYPT_PREFIX];
     switch (c1) {
-    case '2':
-    case '0':
-        check(SW_CONDUIT(0), c1 == '2');
-        check(SW_CONDUIT(1), false);
-        conduit400.setEnabled(c1 == '2');
-        check(SW_BIOSCRYPT, false);
-        prefixFrame.hide();
-        break;
     case '4':
         check(SW_CONDUIT(0), true);
         conduit400.setEnabled(true);
         check(SW_CONDUIT(1), true);
         check(SW_BIOSCRYPT, false);
-        prefixFrame.hide();
+        check(SW_BIOSCRYPT_PREFIX, false);
+        form_[FR_BIOSCRYPT_PREFIX].hide();
         break;
     case '5':
     case '6':
@@ -366,18 +376,17 @@ void ConfigViewController::decodeOptions()
         conduit400.setEnabled(false);
         check(SW_BIOSCRYPT, true);
         check(SW_BIOSCRYPT_PREFIX, c1 == '6');
-        prefixFrame.show();
+        form_[FR_BIOSCRYPT_PREFIX].show();
         break;
     default:
+        // "0", "2", and values that name no mode, which show none.
+        check(SW_CONDUIT(0), c1 == '2');
+        check(SW_CONDUIT(1), false);
+        conduit400.setEnabled(c1 == '2');
+        check(SW_BIOSCRYPT, false);
+        check(SW_BIOSCRYPT_PREFIX, false);
+        form_[FR_BIOSCRYPT_PREFIX].hide();
         break;
-    }
-
-    auto& keepalive = form_[SW_KEEPALIVE];
-    if (c2 == '7' || c2 == '8') {
-        keepalive.setChecked(true);
-        form_[c2 == '7' ? SW_KEEPALIVE_DEL(0) : SW_KEEPALIVE_DEL(1)].setChecked(true);
-    } else {
-        keepalive.setChecked(false);
     }
 }
 

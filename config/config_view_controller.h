@@ -26,6 +26,8 @@ private:
     void loadModeAndHost(const std::string& record);
     void markNtp();
     void decodeOptions();
+    void decodeTerminalMode(char c1);
+    void showModeAndNtp(bool modeOption);
     void showPicture(int index);
 
     void fillPanoramaModes(bool qd71r);

@@ -72,6 +72,13 @@ const EditScenario scenarios[] = {
                     { SW_NTP, Is::Disabled }, { SW_NTP, Is::Unchecked }, { INP_LOGIN, Is::Enabled },
                     { B_SEND_LOGIN, Is::Enabled }, { INP_NO, Is::Text, "0000" } } },
         } },
+    // Old firmware has no login: CLIENT enables the mode's controls but shows no login frame.
+    { "ClientOnOldFirmware", Record { .version = "COPYRIGHT+TAVREN KRT-40 1.2B", .mode = "0" },
+        { { FR_LOGIN, Is::Hidden } },
+        {
+            { Do::Check, SW_MODE(1), nullptr,
+                { { FR_LOGIN, Is::Hidden }, { INP_NO, Is::Shown }, { TXT_MODE(0), Is::Enabled } } },
+        } },
     // With no device shown the switches leave the options alone.
     { "SwitchesWithoutADevice", std::nullopt, {},
         {

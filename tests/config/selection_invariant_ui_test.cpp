@@ -1,14 +1,18 @@
 // Whatever device was shown before, selecting a device shows exactly what it reported in the
-// fields a save sends back: host address, host port, option characters and login.
+// fields a save sends back (host address, host port, option characters and login), and the
+// window looks the same: what is shown, enabled, ticked, where, and with which text.
 #include "core/latin1.h"
 #include "sim/presets.h"
 #include "tests/config/view_fixture.h"
 #include "widgets/focus_line_edit.h"
 
+#include <QAbstractButton>
 #include <QPushButton>
+#include <map>
 
 using namespace linknode;
 using namespace linknode::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -93,6 +97,17 @@ std::vector<std::string> records()
         { .mac = "0-80-194-9-0-9", .mode = "", .hostPort = "00012", .options = "12" },
         // A zone text that re-encoding would change ("00102"): it stays as sent.
         { .mac = "0-80-194-9-0-11", .mode = "0", .hostPort = "0012" },
+        // Old firmware in client mode; a Cloud board with the AUX port and a login without a
+        // whole terminal number; a V6 board with an option letter and a mode character that
+        // name nothing.
+        { .mac = "0-80-194-9-0-12", .version = "COPYRIGHT+TAVREN KRT-40 1.2B" },
+        { .mac = "0-80-194-9-0-13",
+            .version = "COPYRIGHTxTAVREN KRT-40 CLOUD 2.4F",
+            .options = "07\2000",
+            .login = "TavTER:42" },
+        { .mac = "0-80-194-9-0-14",
+            .version = "COPYRIGHToTAVREN KRT-40 V6 2.4F",
+            .options = "30M0" },
         { .mac = "0-80-194-9-0-10",
             .mode = "0",
             .hostPort = "1024U",
@@ -102,6 +117,45 @@ std::vector<std::string> records()
     for (const Record& edge : edges)
         all.push_back(edge.text());
     return all;
+}
+
+// Every named control as the window shows it: its own visibility flag, enabled state and
+// tick; for what is on screen also its place, text and picture.
+std::map<QString, QString> windowState(QWidget& window)
+{
+    std::map<QString, QString> state;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        if (name.isEmpty() || name.startsWith(u"qt_"))
+            continue;
+        const QVariant entryEnabled = control->property("entryEnabled");
+        const bool enabled = entryEnabled.isValid() ? entryEnabled.toBool() : control->isEnabled();
+        QString shown = control->isHidden() ? u"hidden"_s : u"shown"_s;
+        shown += enabled ? u" enabled"_s : u" disabled"_s;
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            shown += button->isChecked() ? u" checked"_s : u" unchecked"_s;
+        if (control->isVisible()) {
+            shown += u" at %1,%2 \"%3\""_s.arg(control->x())
+                         .arg(control->y())
+                         .arg(shownText(*control));
+            shown += control->property("picture").toString();
+        }
+        state[name] = shown;
+    }
+    return state;
+}
+
+QString differences(
+    const std::map<QString, QString>& expected, const std::map<QString, QString>& actual)
+{
+    QString report;
+    for (const auto& [name, state] : expected) {
+        const auto found = actual.find(name);
+        if (found == actual.end() || found->second != state)
+            report += u"%1: %2 / %3\n"_s.arg(
+                name, state, found == actual.end() ? u"missing"_s : found->second);
+    }
+    return report;
 }
 
 TEST_F(ConfigView, EverySelectionShowsTheDevicesOwnHostOptionsAndLogin)
@@ -117,6 +171,9 @@ TEST_F(ConfigView, EverySelectionShowsTheDevicesOwnHostOptionsAndLogin)
     auto& zoneSign = tool[B_TIME_ZONE];
     auto& zoneHours = tool[INP_TIMEZONE];
 
+    // The window as the first selection of each record left it.
+    std::map<std::string, std::map<QString, QString>> firstSeen;
+
     for (const std::string& previous : all) {
         for (const std::string& record : all) {
             select(previous);
@@ -124,6 +181,10 @@ TEST_F(ConfigView, EverySelectionShowsTheDevicesOwnHostOptionsAndLogin)
             select(record);
             const std::vector<std::string> f = fields(record);
             SCOPED_TRACE("previous: " + previous + "\nshown: " + record);
+            const auto state = windowState(tool.app.form);
+            const auto& first = firstSeen.try_emplace(record, state).first->second;
+            ASSERT_EQ(differences(first, state), QString())
+                << "after another board, the window differs (first selection / now)";
             ASSERT_EQ(hostIp.text(), toText(f[9]));
             ASSERT_EQ(hostPort.text(), toText(f[10]));
             ASSERT_EQ(options.text(), f[11].empty() ? QStringLiteral("0000") : toText(f[11]));

@@ -64,12 +64,15 @@ const Scenario scenarios[] = {
                     { SW_CONDUIT(1), Is::Shown }, { SW_BIOSCRYPT, Is::Shown },
                     { SW_AUXRS232, Is::Shown }, { SW_BIOSCRYPT_PREFIX, Is::Shown },
                     { IMG_BIOSCRYPT_PREFIX, Is::Shown }, { AFF_SEL_DEV, Is::Hidden } } },
-            // N = 12: the old-firmware rule hides three controls and leaves the rest.
+            // N = 12: old firmware has none of the features of the version rules, whatever
+            // the board before showed.
             { { .mac = "0-80-194-1-2-2", .version = "COPYRIGHT+TAVREN KRT-40 1.2B" },
                 { { AFF_VER, Is::Text, "KRT-40/NX V5 1.2B" }, { FR_LOGIN, Is::Hidden },
                     { SW_AUTO_BOOT, Is::Hidden }, { SW_CONDUIT(0), Is::Hidden },
-                    { FR_NTP, Is::Shown }, { FR_DEVNAME, Is::Shown }, { SW_KEEPALIVE, Is::Shown },
-                    { SW_BIOSCRYPT, Is::Shown }, { SW_AUXRS232, Is::Shown },
+                    { FR_NTP, Is::Hidden }, { FR_DEVNAME, Is::Hidden },
+                    { SW_KEEPALIVE, Is::Hidden }, { SW_CONDUIT(1), Is::Hidden },
+                    { SW_BIOSCRYPT, Is::Hidden }, { SW_AUXRS232, Is::Hidden },
+                    { SW_BIOSCRYPT_PREFIX, Is::Hidden }, { AFF_SEL_DEV, Is::Hidden },
                     { SW_AUTO_BOOT, Is::Unchecked }, { SW_KEEPALIVE, Is::Unchecked },
                     { FR_WIEGAND, Is::Hidden } } },
             { { .mac = "0-80-194-1-2-3", .version = "COPYRIGHT+TAVREN KRT-40 2.2E" },
@@ -81,14 +84,14 @@ const Scenario scenarios[] = {
                 { { FR_NTP, Is::Shown }, { SW_BIOSCRYPT_PREFIX, Is::Hidden },
                     { IMG_BIOSCRYPT_PREFIX, Is::Hidden }, { SW_AUXRS232, Is::Checked },
                     { SW_TIMEOUT, Is::Checked } } },
-            // Two option characters carry no options: only auto boot and keepalive go off;
-            // the AUX port goes off because 2.1Z has none.
+            // Two option characters carry no options: every option switch shows off.
             { { .mac = "0-80-194-1-2-5",
                   .version = "COPYRIGHT+TAVREN KRT-40 2.1Z",
                   .options = "12" },
                 { { FR_NTP, Is::Hidden }, { SW_BIOSCRYPT_PREFIX, Is::Hidden },
                     { SW_AUXRS232, Is::Hidden }, { SW_AUXRS232, Is::Unchecked },
-                    { SW_TIMEOUT, Is::Checked }, { INP_NO, Is::Text, "12" } } },
+                    { SW_TIMEOUT, Is::Unchecked }, { SW_KEEPALIVE_DEL(0), Is::Disabled },
+                    { INP_NO, Is::Text, "12" } } },
         } },
     { "BoardWithoutModeFieldAfterOneWithIt",
         {
@@ -154,6 +157,7 @@ const Scenario scenarios[] = {
                 { { AFF_VER, Is::Text, "QD-71R V5 2.4F" },
                     { LST_PANORAMA_MODE, Is::Text, "QD-71R V4 Startup Mode" },
                     { INP_HOST_PORT, Is::Text, "00002" }, { SW_NTP, Is::Checked },
+                    { SW_MODE(0), Is::Disabled }, { SW_MODE(1), Is::Disabled },
                     { B_TIME_ZONE, Is::Text, "+" }, { INP_TIMEZONE, Is::Text, "2" },
                     { INP_IP_NTP, Is::Text, "10.0.0.6" } } },
             { { .mac = "0-80-194-1-2-4", .version = "COPYRIGHT^TAVREN QD-71R 2.3F" },
@@ -166,6 +170,22 @@ const Scenario scenarios[] = {
                 { { SW_NTP, Is::Unchecked }, { SW_NTP, Is::Enabled },
                     { INP_HOST_PORT, Is::Text, "5" }, { INP_HOST_IP, Is::Text, "192.168.5.2" },
                     { INP_NO, Is::Text, "0000" } } },
+        } },
+    // The login frame is the shown board's: its firmware and its mode, not the mode change.
+    { "LoginFrameOfTheBoardShown",
+        {
+            { { .mac = "0-80-194-1-2-1" }, { { FR_LOGIN, Is::Shown } } },
+            { { .mac = "0-80-194-1-2-2", .version = "COPYRIGHT+TAVREN KRT-40 1.2B" },
+                { { SW_MODE(1), Is::Checked }, { FR_LOGIN, Is::Hidden },
+                    { FR_DEVNAME, Is::Hidden } } },
+            // Same mode, no change raised: the login is back for the firmware that has it.
+            { { .mac = "0-80-194-1-2-3" },
+                { { SW_MODE(1), Is::Checked }, { FR_LOGIN, Is::Shown }, { FR_DEVNAME, Is::Shown },
+                    { INP_LOGIN, Is::Enabled }, { B_SEND_LOGIN, Is::Enabled } } },
+            { { .mac = "0-80-194-1-2-4", .mode = "0" }, { { FR_LOGIN, Is::Hidden } } },
+            // The change to CLIENT does not bring the login to firmware without one.
+            { { .mac = "0-80-194-1-2-2", .version = "COPYRIGHT+TAVREN KRT-40 1.2B" },
+                { { SW_MODE(1), Is::Checked }, { FR_LOGIN, Is::Hidden }, { INP_NO, Is::Shown } } },
         } },
     { "OptionLettersAndBytesStayAsSent",
         {
@@ -183,8 +203,9 @@ const Scenario scenarios[] = {
             { { .mac = "0-80-194-1-2-3",
                   .version = "COPYRIGHT!TAVREN CONDUIT V4 2.4F",
                   .options = "00M0" },
+                // "M" is not the AUX port's code: the port shows off, not as before.
                 { { AFF_VER, Is::Text, "Conduit V4 2.4F Modbus Zephyr-Pod" },
-                    { SW_AUXRS232, Is::Checked }, { SW_CONDUIT(0), Is::Unchecked },
+                    { SW_AUXRS232, Is::Unchecked }, { SW_CONDUIT(0), Is::Unchecked },
                     { SW_CONDUIT(1), Is::Disabled }, { INP_NO, Is::Text, "00M0" } } },
             { { .mac = "0-80-194-1-2-4",
                   .version = "COPYRIGHT!TAVRENk CONDUIT V4 2.4F",
