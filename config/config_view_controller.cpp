@@ -32,6 +32,13 @@ namespace {
     {
         return { left / twipsPerPixel, top / twipsPerPixel };
     }
+
+    // On V6 boards the left column, where other boards have the conduit and serial frames, is
+    // free; the terminal number and the serial frame go there, as the login frame holds the
+    // place on the right.
+    const QRect terminalNumberOnV6 { twips(30, 480), QSize(3015, 1080) / twipsPerPixel };
+    const QPoint serialFrameOnV6 = twips(130, 1640);
+    const QPoint auxPictureOnV6 = twips(130, 2580);
 }
 
 ConfigViewController::ConfigViewController(MainForm& form)
@@ -218,7 +225,8 @@ void ConfigViewController::layOutV6()
     form_[FR_SERIAL_CFG].setVisible(auxPort);
     form_[PIC_V6_AUX].setVisible(auxPort);
     form_[SW_KRT_V6].setChecked(true);
-    form_[FR_SERIAL_CFG].move(twips(6150, 1640));
+    form_[FR_SERIAL_CFG].move(serialFrameOnV6);
+    form_[PIC_V6_AUX].move(auxPictureOnV6);
     form_[FR_CONDUIT_AUTOBOOT].hide();
     for (const auto off : ControlList<QCheckBox> { SW_AUTO_BOOT, SW_CONDUIT(0), SW_CONDUIT(1) })
         form_[off].setChecked(false);
@@ -243,7 +251,9 @@ void ConfigViewController::fillMqtt(const std::string& record)
 
 void ConfigViewController::showTerminalNumber()
 {
-    form_[FR_TERM_NO].show();
+    auto& frame = form_[FR_TERM_NO];
+    frame.setGeometry(terminalNumberOnV6);
+    frame.show();
     const QString login = form_[INP_LOGIN].text();
     auto& number = form_[INP_TERM_NO];
     number.setToolTip(login);

@@ -70,7 +70,8 @@ namespace layout_rows {
     inline constexpr auto table = std::to_array<ControlSpec>({
         // MQTT settings of the sensor gateway, shown over the configuration view.
         { "FR_MQTT", Frame, nullptr, 105, 3975, 9210, 3810, "MQTT CONFIGURATION", nullptr, Hidden },
-        { "B_SAVE_CFG_MQTT", Button, "FR_MQTT", 6300, 3420, 2790, 375, "SAVE CONFIGURATION",
+        // Below the second line of placeholders, which it would cover.
+        { "B_SAVE_CFG_MQTT", Button, "FR_MQTT", 6300, 3480, 2790, 315, "SAVE CONFIGURATION",
             saveTip, Shown },
         { "Frame6", Frame, "FR_MQTT", 120, 1260, 8970, 855, "Gateway connect message", nullptr,
             Shown },
@@ -227,7 +228,8 @@ namespace layout_rows {
         { "FR_TERM_NO", Frame, "FR_CFG_INP", 5800, 1740, 3100, 1200,
             "TERMINAL NUMBER (0001 to 8999)", nullptr, Hidden },
         { "INP_TERM_NO", TextBox, "FR_TERM_NO", 120, 300, 800, 285, "0000", nullptr, Shown },
-        { "B_SAVE_TERM_NO", Button, "FR_TERM_NO", 1020, 270, 1980, 345, "SAVE ONLY TERMINAL #",
+        // The button lies below the number: the frame fits the left column on V6 boards.
+        { "B_SAVE_TERM_NO", Button, "FR_TERM_NO", 120, 660, 2550, 345, "SAVE ONLY TERMINAL #",
             nullptr, Shown },
         { "SW_10BASET", CheckBox, "FR_CFG_INP", 3060, 1090, 2500, 255, "Ethernet 10Base-T only",
             "You must click on button 'Save Configuration' and disconnect and reconnect the device "
@@ -245,7 +247,8 @@ namespace layout_rows {
         { "INP_StopBit", Combo, "FR_SERIAL_CFG", 1410, 150, 1290, 315, "", "StopBit(s)", Shown },
         { "INP_DATABITS", Combo, "FR_SERIAL_CFG", 60, 510, 1290, 315, "", "DataBits", Shown },
         { "INP_BAUDS", Combo, "FR_SERIAL_CFG", 1410, 510, 1290, 315, "", "Bauds", Shown },
-        { "FR_PANORAMA_MODE", Frame, "FR_CFG_INP", 5800, 2400, 3100, 1650, "", nullptr, Hidden },
+        // As high as the Wiegand frame, whose place it takes: the login frame lies below.
+        { "FR_PANORAMA_MODE", Frame, "FR_CFG_INP", 5800, 2400, 3100, 510, "", nullptr, Hidden },
         { "LST_PANORAMA_MODE", Combo, "FR_PANORAMA_MODE", 60, 150, 2200, 315, "", nullptr, Shown },
         { "B_PANORAMA_SAVE_MODE", Button, "FR_PANORAMA_MODE", 2300, 150, 740, 330, "Save", nullptr,
             Shown },
@@ -299,10 +302,11 @@ namespace layout_rows {
         { "B_ADD_ENTER", Button, "FR_LOGIN", 1960, 480, 760, 285, "ENTER", nullptr, Disabled },
         { "B_SEND_LOGIN", Button, "FR_LOGIN", 60, 810, 1500, 300, "SAVE LOGIN STRING", nullptr,
             Disabled },
-        { "FR_DEVNAME", Frame, "FR_LOGIN", 1600, 660, 1440, 510, "", nullptr, Shown },
-        { "AFF_ID400", Label, "FR_DEVNAME", 60, 45, 1320, 195, "AS/400 WORKSTATION ID", nullptr,
+        // Below the row of TAB, PAUSE and ENTER, which it would cover.
+        { "FR_DEVNAME", Frame, "FR_LOGIN", 1600, 775, 1440, 420, "", nullptr, Shown },
+        { "AFF_ID400", Label, "FR_DEVNAME", 60, 0, 1320, 180, "AS/400 WORKSTATION ID", nullptr,
             Shown },
-        { "INP_DEVNAME", TextBox, "FR_DEVNAME", 60, 240, 1320, 240, "", "AS/400 WorkStation ID",
+        { "INP_DEVNAME", TextBox, "FR_DEVNAME", 60, 180, 1320, 240, "", "AS/400 WorkStation ID",
             Shown },
         { "PIC_V6_AUX", Picture, "FR_CFG_INP", 5800, 1490, 300, 300, "", nullptr, Shown },
         { "LABEL_UDP_TX_MASK(10)", Label, "FR_CFG", 5745, 240, 1200, 225, "UDP TX MASK", nullptr,

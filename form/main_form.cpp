@@ -122,12 +122,14 @@ void MainForm::build()
     (*this)[TXT_MODE_NOT_AVAILABLE].setAutoFillBackground(true);
     (*this)[TXT_MODE_NOT_AVAILABLE].setAlignment(Qt::AlignCenter);
     setPictures();
-    // Frames shown over others lie on top of them and hide what is underneath.
-    for (const Control<QGroupBox> above : { FR_MQTT, FR_UPD_WAIT, FR_RENIP }) {
-        auto& frame = (*this)[above];
-        frame.setAutoFillBackground(true);
-        frame.raise();
-    }
+    // Frames hide what lies underneath, so that no caption or control shows through.
+    for (QGroupBox* frame : findChildren<QGroupBox*>())
+        frame->setAutoFillBackground(true);
+    // The broadcast switch sits on the corner of the configuration frame.
+    (*this)[SW_LOGIN_ALL].raise();
+    // Frames shown over others lie on top of them.
+    for (const Control<QGroupBox> above : { FR_MQTT, FR_UPD_WAIT, FR_RENIP })
+        (*this)[above].raise();
     // A text set from code shows its beginning, as a long list item should.
     for (QComboBox* combo : findChildren<QComboBox*>()) {
         if (!combo->isEditable())

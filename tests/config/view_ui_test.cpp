@@ -30,9 +30,12 @@ const Scenario scenarios[] = {
                     { INP_IP, Is::Disabled }, { INP_MASK, Is::Disabled },
                     { INP_GATE, Is::Disabled }, { AFF_DHCP_IP, Is::Shown },
                     { SW_KRT_V6, Is::Checked }, { SW_AUXRS232, Is::Checked },
-                    { FR_SERIAL_CFG, Is::Shown }, { FR_SERIAL_CFG, Is::At, "6150,1640" },
-                    { PIC_V6_AUX, Is::Shown }, { PIC_V6_AUX, Is::At, "5800,1490" },
+                    // The login frame holds the right-hand place: the terminal number, the
+                    // serial frame and its picture go to the left column, free on V6 boards.
+                    { FR_SERIAL_CFG, Is::Shown }, { FR_SERIAL_CFG, Is::At, "130,1640" },
+                    { PIC_V6_AUX, Is::Shown }, { PIC_V6_AUX, Is::At, "130,2580" },
                     { FR_CONDUIT_AUTOBOOT, Is::Hidden }, { FR_TERM_NO, Is::Shown },
+                    { FR_TERM_NO, Is::At, "30,480" }, { FR_LOGIN, Is::Shown },
                     { INP_TERM_NO, Is::Text, "0042" }, { INP_LOGIN, Is::Text, "TER:0042^13^" },
                     { FR_WIEGAND, Is::Shown }, { FR_PANORAMA_MODE, Is::Hidden },
                     { SW_KEEPALIVE, Is::Checked }, { SW_KEEPALIVE_DEL(0), Is::Checked },
