@@ -105,9 +105,11 @@ bool LoginController::caretsAreBytes(const QString& text)
 
 bool LoginController::SEND_LOGIN_STRING()
 {
-    // The workstation identifier follows the login only where the device shows it.
+    // The workstation identifier follows the login only where the device has one: its frame
+    // is shown for the firmware that knows it.
     auto& workstation = form_[INP_DEVNAME];
-    const std::string text = workstation.isHidden()
+    const bool hasWorkstation = !form_[FR_DEVNAME].isHidden() && !workstation.isHidden();
+    const std::string text = !hasWorkstation
         ? toBytes(form_[INP_LOGIN].text())
         : loginWithWorkstation(toBytes(form_[INP_LOGIN].text()), toBytes(workstation.text()));
     if (!caretsAreBytes(toText(text)))

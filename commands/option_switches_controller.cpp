@@ -65,12 +65,14 @@ void OptionSwitchesController::writeOption(int position, char c)
 {
     auto& options = form_[INP_NO];
     const std::string current = toBytes(options.text());
-    setTextUnlessFilling(INP_NO, toText(withOptionCharacter(current, position, c)));
+    setTextOfShownDevice(INP_NO, toText(withOptionCharacter(current, position, c)));
 }
 
-void OptionSwitchesController::setTextUnlessFilling(Control<FocusLineEdit> box, const QString& text)
+void OptionSwitchesController::setTextOfShownDevice(Control<FocusLineEdit> box, const QString& text)
 {
-    if (!viewBeingFilled(form_))
+    // While the view is filled the texts stay as the device sent them; with no device shown
+    // there is nothing to change, and nothing a later save could send by mistake.
+    if (!viewBeingFilled(form_) && deviceShown(form_))
         form_[box].setText(text);
 }
 
@@ -155,7 +157,7 @@ void OptionSwitchesController::SW_TIMEOUT_Click()
     if (!deviceShown(form_))
         return;
     const std::string current = toBytes(form_[INP_NO].text());
-    setTextUnlessFilling(INP_NO, toText(withTimeoutCharacter(current, checked(SW_TIMEOUT))));
+    setTextOfShownDevice(INP_NO, toText(withTimeoutCharacter(current, checked(SW_TIMEOUT))));
 }
 
 void OptionSwitchesController::SW_AUXRS232_Click()
@@ -176,12 +178,16 @@ void OptionSwitchesController::SW_10BASET_MouseDown()
 void OptionSwitchesController::SW_10BASET_Click()
 {
     auto& box = form_[SW_10BASET];
+    if (!deviceShown(form_)) {
+        box.setProperty("tag", QString());
+        return;
+    }
     const QString port = form_[INP_HOST_PORT].text();
     const QString number = QString::number(leadingNumber(toBytes(port)));
     if (!checked(SW_10BASET))
-        setTextUnlessFilling(INP_HOST_PORT, number);
+        setTextOfShownDevice(INP_HOST_PORT, number);
     else if (!port.endsWith(u'U') && !port.endsWith(u'V'))
-        setTextUnlessFilling(INP_HOST_PORT, number + u'V');
+        setTextOfShownDevice(INP_HOST_PORT, number + u'V');
     if (!box.property("tag").toString().isEmpty()) {
         dialogs_.message(
             QStringLiteral("You must click on button 'Save Configuration' and disconnect "
@@ -197,8 +203,8 @@ void OptionSwitchesController::SW_MODE_Click()
     if (client) {
         setChecked(SW_NTP, false);
     } else {
-        setTextUnlessFilling(INP_HOST_IP, QStringLiteral("0.0.0.0"));
-        setTextUnlessFilling(INP_NO, QStringLiteral("0000"));
+        setTextOfShownDevice(INP_HOST_IP, QStringLiteral("0.0.0.0"));
+        setTextOfShownDevice(INP_NO, QStringLiteral("0000"));
     }
     showSocketMode(form_, client);
 }

@@ -34,7 +34,7 @@ private:
     bool checked(Control<QAbstractButton> button) const;
     void setChecked(Control<QAbstractButton> button, bool on);
     void writeOption(int position, char c);
-    void setTextUnlessFilling(Control<FocusLineEdit> box, const QString& text);
+    void setTextOfShownDevice(Control<FocusLineEdit> box, const QString& text);
 
     MainForm& form_;
     Dialogs& dialogs_;

@@ -71,6 +71,11 @@ void ConfigViewController::LST_KRT_Click()
     form_[INP_GATE].setText(text(recordField(record, FLD_GATE)));
 
     form_[INP_BAUDS].setEditText(text(recordField(record, FLD_BAUDS)));
+    // The serial codes come from this record alone: from the start-up state, so a record
+    // without parity or data bits never keeps the previous device's codes for a save.
+    form_[INP_PARITY].setProperty("tag", QString());
+    form_[INP_DATABITS].setProperty("tag", QString());
+    form_[INP_StopBit].setEditText(QString());
     form_[INP_PARITY].setEditText(text(recordField(record, FLD_PARITY)));
     form_[INP_DATABITS].setEditText(text(recordField(record, FLD_DATABITS)));
 

@@ -54,6 +54,19 @@ TEST_F(Commands, TerminalNumberTravelsWithTheWorkstationIdentifier)
             { line("192.168.5.10", login("TER:0007:\x02WS01\x03")), line(broadcast, resetShown) }));
 }
 
+TEST_F(Commands, OldFirmwareHasNoWorkstationIdentifierToSend)
+{
+    Record old;
+    old.version = "COPYRIGHT+TAVREN KRT-40 1.2B";
+    select(old);
+    ASSERT_TRUE(tool[FR_DEVNAME].isHidden());
+    tool[INP_DEVNAME].setText(QStringLiteral("WS01"));
+    tool[INP_LOGIN].setText(QStringLiteral("AB"));
+    sent();
+    tool.app.login.SEND_LOGIN_STRING();
+    EXPECT_EQ(sent(), QStringList({ line("192.168.5.10", login("AB")) }));
+}
+
 TEST_F(Commands, BroadcastSwitchSendsToEveryDeviceAndPutsTheAddressBack)
 {
     tool[INP_UDP_MASK].setText(QStringLiteral("192.168.5.255"));

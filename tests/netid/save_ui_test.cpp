@@ -191,6 +191,32 @@ TEST_F(Save, NoSecondSaveOrRenameStartsWhileOneRuns)
     EXPECT_EQ(configurations, 10);
 }
 
+TEST_F(Save, NothingOfAnotherDeviceIsSaved)
+{
+    Record even;
+    even.mac = "0-80-194-1-2-9";
+    even.ip = "192.168.5.19";
+    even.parity = "4"; // even parity, two stop bits
+    even.databits = "1";
+    select(even);
+    Record bare;
+    bare.parity = "";
+    bare.databits = "";
+    select(bare);
+    const std::string datagram = tool.app.save.configurationDatagram({ 0, 80, 194, 1, 2, 3 });
+    EXPECT_EQ(hex(QByteArray::fromStdString(datagram.substr(datagram.size() - 3))), u"00 00 01"_s)
+        << "parity and data-bits codes of the start-up state, client mode";
+
+    // With no device shown an option switch changes nothing a save could send.
+    tool.app.discovery.RESET_DEVICE_LIST();
+    tool[FR_CFG].hide();
+    tool[INP_HOST_PORT].setText(u"2101"_s);
+    const size_t messages = tool.dialogs.messages().size();
+    tool[SW_10BASET].click();
+    EXPECT_EQ(tool[INP_HOST_PORT].text(), u"2101"_s);
+    EXPECT_EQ(tool.dialogs.messages().size(), messages);
+}
+
 TEST_F(Save, HostUpdateGoesToThePeripheralAndTheFieldRulesAfter)
 {
     for (const char* answer : { "192.168.5.110", "192.168.5.1", "23" })
