@@ -5,6 +5,7 @@
 #include "discovery/device_list_model.h"
 #include "discovery/device_store.h"
 #include "discovery/list_alignment.h"
+#include "link/envelope.h"
 
 namespace linknode {
 
@@ -27,6 +28,10 @@ const QString& DeviceList::shownLine(int line) const
 DeviceList::Intake DeviceList::take(std::string record)
 {
     const std::string mac = GET_PAR(record, 0, ",");
+    // A stray datagram whose first field names no device is not listed: its long first field
+    // would widen the MAC column of every line.
+    if (!strictMac(mac))
+        return Intake::NotAMac;
     const int widthBefore = width();
     const auto found = lineOfMac_.find(mac);
     Intake result;

@@ -17,7 +17,7 @@ class DeviceStore;
 // widest MAC column changes, so a reply costs the same with 10 lines or 10000.
 class DeviceList {
 public:
-    enum class Intake { Unchanged, Replaced, Added, Full };
+    enum class Intake { Unchanged, Replaced, Added, Full, NotAMac };
 
     DeviceList(DeviceStore& store, DeviceListModel& model);
 

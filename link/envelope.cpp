@@ -2,6 +2,8 @@
 
 #include "core/text_fields.h"
 
+#include <charconv>
+
 namespace linknode {
 
 namespace {
@@ -17,6 +19,17 @@ namespace {
     void appendByte(std::string& datagram, quint8 byte)
     {
         datagram.push_back(static_cast<char>(byte));
+    }
+
+    // A number 0..255 of one to three digits.
+    std::optional<int> octet(std::string_view text)
+    {
+        int number = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+        if (text.empty() || text.size() > 3 || error != std::errc {}
+            || end != text.data() + text.size() || number > 255)
+            return std::nullopt;
+        return number;
     }
 
 } // namespace
@@ -95,6 +108,26 @@ std::string bootModeDatagram()
                        "A\x02\xFB"
                        "FD\x03",
         9);
+}
+
+std::optional<MacBytes> strictMac(std::string_view text)
+{
+    MacBytes mac {};
+    const std::string_view trimmed = trimBlanks(text);
+    size_t start = 0;
+    for (size_t k = 0; k < mac.size(); ++k) {
+        const size_t end = k + 1 < mac.size() ? trimmed.find('-', start) : trimmed.size();
+        if (end == std::string_view::npos)
+            return std::nullopt;
+        const auto number = octet(trimmed.substr(start, end - start));
+        if (!number)
+            return std::nullopt;
+        mac[k] = static_cast<quint8>(*number);
+        start = end + 1;
+    }
+    if (mac == MacBytes {})
+        return std::nullopt;
+    return mac;
 }
 
 } // namespace linknode

@@ -54,6 +54,10 @@ std::string terminalModeDatagram();
 // 01 FF FF "A" 02 FB "FD" 03: every terminal goes to boot mode.
 std::string bootModeDatagram();
 
+// Six numbers 0 to 255 joined by "-", not all zero (blanks around the whole allowed); none
+// otherwise. Only such a text names a device.
+std::optional<MacBytes> strictMac(std::string_view text);
+
 // "0-80-194-1-2-3" -> its six bytes. A missing field, or one whose value is no byte, gives 0.
 MacBytes macBytes(std::string_view macText);
 

@@ -19,9 +19,6 @@ bool maskAccepted(std::string_view mask);
 // Four numbers 0 to 255 joined by "." (blanks around the whole allowed); none otherwise.
 std::optional<IPv4Octets> strictAddress(std::string_view text);
 
-// Six numbers 0 to 255 joined by "-", not all zero; none otherwise.
-std::optional<MacBytes> strictMac(std::string_view text);
-
 // The addresses RENAME IP gives the listed devices in order (prefix + 110, + 111, ...), or
 // why it must not start: a prefix that is not three numbers each followed by ".", a mask
 // that fails the mask check, or more devices than host addresses from .110 on.

@@ -73,13 +73,16 @@ TEST(DeviceList, ShorterMacsArePaddedSoTheFirstCommasAlign)
     EXPECT_EQ(f.store.at(0), "0-80-194-1-2-3,10.0.0.1,x");
 }
 
-TEST(DeviceList, RecordWithoutACommaIsKeyedByItsTextAndListedUnpadded)
+TEST(DeviceList, RepliesWhoseFirstFieldIsNoMacAreNotListed)
 {
     Fixture f;
     f.list.take("0-80-194-1-2-33,10.0.0.2,y");
-    f.list.take("garbage");
-    f.list.take("garbage");
-    EXPECT_THAT(f.lines(), testing::ElementsAre("0-80-194-1-2-33,10.0.0.2,y", "garbage"));
+    for (const std::string& stray : { std::string("garbage"), std::string(200, 'x') + ",10.0.0.1",
+             std::string("0-0-0-0-0-0,10.0.0.1"), std::string("0-80-194-1-2-300,10.0.0.1"),
+             std::string("0-80-194-1-2,10.0.0.1"), std::string() })
+        EXPECT_EQ(f.list.take(stray), Intake::NotAMac) << stray;
+    // The MAC column keeps the width of the devices.
+    EXPECT_THAT(f.lines(), testing::ElementsAre("0-80-194-1-2-33,10.0.0.2,y"));
 }
 
 TEST(DeviceList, BytesAboveAsciiSurviveTheListAndTheStore)
@@ -95,14 +98,14 @@ TEST(DeviceList, TenThousandLinesThenANewMacIsRefusedAndNothingElseChanges)
 {
     Fixture f;
     for (int i = 0; i < DeviceStore::capacity; ++i)
-        ASSERT_EQ(f.list.take("0-0-0-0-" + std::to_string(i / 256) + "-" + std::to_string(i % 256)
+        ASSERT_EQ(f.list.take("0-0-0-1-" + std::to_string(i / 256) + "-" + std::to_string(i % 256)
                       + ",10.0.0.1,x"),
             Intake::Added);
     EXPECT_EQ(f.list.take("9-9-9-9-9-9,10.0.0.2,x"), Intake::Full);
     EXPECT_EQ(f.list.count(), DeviceStore::capacity);
     // A listed device still updates.
-    EXPECT_EQ(f.list.take("0-0-0-0-0-0,10.0.0.3,x"), Intake::Replaced);
-    EXPECT_EQ(f.store.at(0), "0-0-0-0-0-0,10.0.0.3,x");
+    EXPECT_EQ(f.list.take("0-0-0-1-0-0,10.0.0.3,x"), Intake::Replaced);
+    EXPECT_EQ(f.store.at(0), "0-0-0-1-0-0,10.0.0.3,x");
 }
 
 TEST(DeviceList, ReorderPutsListLinesIntoTheStoreAndKeepsMatchingByMac)
