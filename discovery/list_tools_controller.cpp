@@ -1,5 +1,6 @@
 #include "discovery/list_tools_controller.h"
 
+#include "core/file_writer.h"
 #include "core/latin1.h"
 #include "core/text_fields.h"
 #include "discovery/discovery_controller.h"
@@ -13,7 +14,6 @@
 
 #include <QFileInfo>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace linknode {
 
@@ -62,17 +62,10 @@ void ListToolsController::B_SAVE_Click()
     for (int line = 0; line < devices.count(); ++line)
         lines.push_back(toBytes(devices.shownLine(line)));
     const std::string text = exportText(lines);
-    // Written aside and renamed over the old file only when complete: a failed export never
-    // damages a list the technician has already annotated.
+    // A failed export never damages a list the technician has already annotated.
     const QString name = form_[INP_SAVE].text();
-    QSaveFile file(name);
-    const bool saved = file.open(QIODevice::WriteOnly)
-        && file.write(text.data(), static_cast<qint64>(text.size()))
-            == static_cast<qint64>(text.size())
-        && file.commit();
-    if (!saved) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    QString reason;
+    if (!writeWholeFile(name, toDatagram(text), &reason)) {
         dialogs_.message(QStringLiteral("The list could not be saved to \"%1\":\r\n%2")
                              .arg(QFileInfo(name).absoluteFilePath(), reason),
             QStringLiteral("Save:"), MessageIcon::Critical);

@@ -1,0 +1,74 @@
+// A file is replaced whole or not at all: a failed write, a full disk included, leaves the
+// old file as it was and says why.
+#include "core/file_writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+using namespace linknode;
+
+namespace {
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+TEST(FileWriter, ReplacesTheWholeFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.txt"));
+    ASSERT_TRUE(writeWholeFile(path, "old\n", nullptr));
+    ASSERT_TRUE(writeWholeFile(path, "new\n", nullptr));
+    EXPECT_EQ(contentOf(path), "new\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no file left aside";
+}
+
+TEST(FileWriter, AFolderThatCannotHoldTheFileIsToldWithItsReason)
+{
+    QTemporaryDir dir;
+    const QString notAFolder = dir.filePath(QStringLiteral("file"));
+    ASSERT_TRUE(writeWholeFile(notAFolder, "x", nullptr));
+    for (const QString& path : { dir.filePath(QStringLiteral("missing/list.txt")),
+             notAFolder + QStringLiteral("/list.txt") }) {
+        QString reason;
+        EXPECT_FALSE(writeWholeFile(path, "text", &reason)) << path.toStdString();
+        EXPECT_FALSE(reason.isEmpty());
+    }
+}
+
+// A small file system of its own, in a private mount namespace (root only).
+TEST(FileWriter, AFullDiskLeavesTheOldFileUntouched)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    QTemporaryDir dir;
+    const QByteArray mountPoint = dir.path().toLocal8Bit();
+    ASSERT_EQ(unshare(CLONE_NEWNS), 0);
+    ASSERT_EQ(mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr), 0);
+    ASSERT_EQ(mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k"), 0);
+
+    const QString path = dir.filePath(QStringLiteral("LST_MAC_.TXT"));
+    ASSERT_TRUE(writeWholeFile(path, "0-80-194-1-2-3   = front door\n", nullptr));
+    QFile filler(dir.filePath(QStringLiteral("filler")));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'x');
+    for (int i = 0; i < 1000 && filler.write(block) == block.size(); ++i) { }
+    filler.close();
+
+    for (const int size : { 100, 100000 }) {
+        QString reason;
+        EXPECT_FALSE(writeWholeFile(path, QByteArray(size, 'n'), &reason)) << size;
+        EXPECT_FALSE(reason.isEmpty());
+        EXPECT_EQ(contentOf(path), "0-80-194-1-2-3   = front door\n") << size;
+    }
+    umount(mountPoint.constData());
+}
+
+} // namespace
