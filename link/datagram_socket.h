@@ -19,9 +19,10 @@ public:
 
     // Binds the local port (0: any free port). On failure `error` gets the system's reason.
     virtual bool bind(quint16 localPort, QString* error) = 0;
-    // Through the adapter with `interfaceIndex` (0: wherever the system routes it).
-    virtual void send(
-        const QByteArray& datagram, const QHostAddress& host, quint16 port, int interfaceIndex = 0)
+    // Through the adapter with `interfaceIndex` (0: wherever the system routes it). False when
+    // the system refused it (no route, no adapter up): `error` gets its reason.
+    virtual bool send(const QByteArray& datagram, const QHostAddress& host, quint16 port,
+        int interfaceIndex = 0, QString* error = nullptr)
         = 0;
     virtual void close() = 0;
     // Bytes of receive buffer the system granted (0 where unknown).

@@ -62,19 +62,21 @@ void Link::send(std::string_view datagram)
     if (!destination_ || closed_)
         return;
     const QByteArray bytes = toDatagram(datagram);
+    auto sendThrough = [&](int index, const QString& interface) {
+        QString error;
+        const bool sent = sendSocket_.send(bytes, *destination_, remotePort_, index, &error);
+        if (log_)
+            log_->record(sent ? TrafficLog::Direction::Out : TrafficLog::Direction::Fail,
+                *destination_, remotePort_, bytes, interface, error);
+    };
     if (*destination_ == QHostAddress(QHostAddress::Broadcast)) {
         const std::vector<NetworkAdapter> adapters = sendSocket_.broadcastAdapters();
-        for (const NetworkAdapter& adapter : adapters) {
-            sendSocket_.send(bytes, *destination_, remotePort_, adapter.index);
-            if (log_)
-                log_->record(true, *destination_, remotePort_, bytes, adapter.name);
-        }
+        for (const NetworkAdapter& adapter : adapters)
+            sendThrough(adapter.index, adapter.name);
         if (!adapters.empty())
             return;
     }
-    sendSocket_.send(bytes, *destination_, remotePort_);
-    if (log_)
-        log_->record(true, *destination_, remotePort_, bytes);
+    sendThrough(0, {});
 }
 
 void Link::sendRepeatedly(std::string_view datagram, int times, double spacing)
@@ -98,7 +100,7 @@ void Link::onReceived(
 {
     const QString interface = adapterName(interfaceIndex);
     if (log_)
-        log_->record(false, from, fromPort, datagram, interface);
+        log_->record(TrafficLog::Direction::In, from, fromPort, datagram, interface);
     const auto record = replyRecord(std::string_view(datagram.constData(), datagram.size()));
     if (!record) {
         ++rejected_;

@@ -15,9 +15,11 @@ public:
     explicit TrafficLog(const Clock& clock);
 
     bool open(const QString& path, QString* error);
-    // `interface`: the adapter's name where known ("" leaves the key out).
-    void record(bool outgoing, const QHostAddress& peer, quint16 port, const QByteArray& datagram,
-        const QString& interface = {});
+    enum class Direction { Out, In, Fail };
+    // `interface`: the adapter's name where known ("" leaves the key out); `error`: why a send
+    // failed.
+    void record(Direction direction, const QHostAddress& peer, quint16 port,
+        const QByteArray& datagram, const QString& interface = {}, const QString& error = {});
 
 private:
     const Clock& clock_;

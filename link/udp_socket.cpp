@@ -51,14 +51,19 @@ void UdpSocket::enlargeReceiveBuffer()
     setProperty("receiveBuffer", QVariant::fromValue(receiveBufferSize_));
 }
 
-void UdpSocket::send(
-    const QByteArray& datagram, const QHostAddress& host, quint16 port, int interfaceIndex)
+bool UdpSocket::send(const QByteArray& datagram, const QHostAddress& host, quint16 port,
+    int interfaceIndex, QString* error)
 {
-    // No acknowledgement exists at this level: a datagram that cannot be sent is lost.
+    // No acknowledgement exists at this level: a datagram that cannot be sent is lost, but
+    // the caller learns that it was not sent.
     QNetworkDatagram out(datagram, host, port);
     if (interfaceIndex > 0)
         out.setInterfaceIndex(static_cast<uint>(interfaceIndex));
-    socket_.writeDatagram(out);
+    if (socket_.writeDatagram(out) == datagram.size())
+        return true;
+    if (error)
+        *error = socket_.errorString();
+    return false;
 }
 
 std::vector<NetworkAdapter> UdpSocket::broadcastAdapters() const

@@ -15,8 +15,8 @@ public:
 
     // Also asks for a 16 MiB receive buffer, so bursts of replies from large fleets are kept.
     bool bind(quint16 localPort, QString* error) override;
-    void send(const QByteArray& datagram, const QHostAddress& host, quint16 port,
-        int interfaceIndex = 0) override;
+    bool send(const QByteArray& datagram, const QHostAddress& host, quint16 port,
+        int interfaceIndex = 0, QString* error = nullptr) override;
     void close() override;
     qint64 receiveBufferSize() const override { return receiveBufferSize_; }
     std::vector<NetworkAdapter> broadcastAdapters() const override;

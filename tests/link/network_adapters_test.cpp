@@ -76,6 +76,23 @@ TEST_F(LinkOverAdapters, BroadcastGoesOnceThroughEachAdapterUnicastOnce)
     EXPECT_THAT(lines[2].toStdString(), testing::Not(testing::HasSubstr("interface")));
 }
 
+TEST_F(LinkOverAdapters, ARefusedSendIsLoggedAsFailedWithTheReason)
+{
+    QTemporaryDir dir;
+    TrafficLog log(clock);
+    ASSERT_TRUE(log.open(dir.filePath(QStringLiteral("log.jsonl")), nullptr));
+    link.setTrafficLog(&log);
+    sendSocket.failSend = QStringLiteral("Network unreachable");
+    link.setDestination("255.255.255.255");
+    link.send("\xFE\xFF\x02");
+    QFile file(dir.filePath(QStringLiteral("log.jsonl")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string line = file.readAll().trimmed().toStdString();
+    EXPECT_THAT(line, testing::HasSubstr("\"dir\":\"fail\""));
+    EXPECT_THAT(line, testing::HasSubstr("\"error\":\"Network unreachable\""));
+    EXPECT_TRUE(sendSocket.sent.empty());
+}
+
 TEST_F(LinkOverAdapters, WithoutABroadcastAdapterTheSystemRoutesTheOneCopy)
 {
     link.setDestination("255.255.255.255");

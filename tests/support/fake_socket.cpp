@@ -19,10 +19,16 @@ bool FakeSocket::bind(quint16 localPort, QString* error)
     return true;
 }
 
-void FakeSocket::send(
-    const QByteArray& datagram, const QHostAddress& host, quint16 port, int interfaceIndex)
+bool FakeSocket::send(const QByteArray& datagram, const QHostAddress& host, quint16 port,
+    int interfaceIndex, QString* error)
 {
+    if (!failSend.isEmpty()) {
+        if (error)
+            *error = failSend;
+        return false;
+    }
     sent.push_back({ datagram, host, port, now_ ? now_() : 0.0, interfaceIndex });
+    return true;
 }
 
 void FakeSocket::inject(const QByteArray& datagram, const QString& fromHost, quint16 fromPort)

@@ -23,8 +23,8 @@ public:
     explicit FakeSocket(std::function<double()> now = {});
 
     bool bind(quint16 localPort, QString* error) override;
-    void send(const QByteArray& datagram, const QHostAddress& host, quint16 port,
-        int interfaceIndex = 0) override;
+    bool send(const QByteArray& datagram, const QHostAddress& host, quint16 port,
+        int interfaceIndex = 0, QString* error = nullptr) override;
     std::vector<NetworkAdapter> broadcastAdapters() const override { return adapters; }
     void close() override { closed = true; }
 
@@ -37,6 +37,7 @@ public:
     std::vector<Sent> sent;
     std::vector<NetworkAdapter> adapters; // none: a broadcast goes where the system routes it
     QString failBind;
+    QString failSend; // not empty: every send is refused with this reason
     quint16 boundPort = 0;
     int bindCalls = 0;
     bool closed = false;
