@@ -6,6 +6,7 @@
 #include "commands/sender_scope.h"
 #include "core/clock.h"
 #include "core/latin1.h"
+#include "core/logging.h"
 #include "core/text_fields.h"
 #include "core/wait.h"
 #include "discovery/discovery_controller.h"
@@ -96,6 +97,7 @@ bool LoginController::caretsAreBytes(const QString& text)
     const auto bad = badCaretCode(toBytes(text));
     if (!bad)
         return true;
+    qCInfo(commandsLog) << "login text refused: the caret code" << toText(*bad) << "names no byte";
     dialogs_.message(QStringLiteral("The caret code %1 names no byte: codes go from ^0^ to "
                                     "^255^. Nothing was sent.")
                          .arg(toText(*bad)),

@@ -1,5 +1,7 @@
 #include "discovery/discovery_controller.h"
 
+#include "core/latin1.h"
+#include "core/logging.h"
 #include "core/wait.h"
 #include "discovery/device_store.h"
 #include "form/main_form.h"
@@ -97,7 +99,13 @@ void DiscoveryController::RESET_DEVICE_LIST()
 
 void DiscoveryController::takeReply(const std::string& record)
 {
-    if (devices_.take(record) == DeviceList::Intake::Full && !toldListFull_) {
+    const DeviceList::Intake intake = devices_.take(record);
+    if (intake == DeviceList::Intake::NotAMac)
+        qCInfo(discoveryLog) << "reply not listed: its first field is no MAC address:"
+                             << toText(record.substr(0, 40));
+    if (intake == DeviceList::Intake::Full)
+        qCInfo(discoveryLog) << "reply not listed: the list is full";
+    if (intake == DeviceList::Intake::Full && !toldListFull_) {
         // Told in words, once a cycle: a modal box would stop the discovery.
         toldListFull_ = true;
         form_[AFF_SEL_DEV].setText(listFull);

@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "core/latin1.h"
+#include "core/logging.h"
 #include "core/text_fields.h"
 #include "core/wait.h"
 #include "link/envelope.h"
@@ -33,7 +34,12 @@ bool Link::bindSend(QString* error)
 
 bool Link::bindReceive(QString* error)
 {
-    receiveOpen_ = receiveSocket_.bind(localPort_, error);
+    QString reason;
+    receiveOpen_ = receiveSocket_.bind(localPort_, &reason);
+    if (!receiveOpen_)
+        qCInfo(linkLog) << "cannot bind the receive port" << localPort_ << ":" << reason;
+    if (error)
+        *error = reason;
     return receiveOpen_;
 }
 
@@ -65,6 +71,9 @@ void Link::send(std::string_view datagram)
     auto sendThrough = [&](int index, const QString& interface) {
         QString error;
         const bool sent = sendSocket_.send(bytes, *destination_, remotePort_, index, &error);
+        if (!sent)
+            qCInfo(linkLog) << "send to" << destination_->toString()
+                            << interface << "failed:" << error;
         if (log_)
             log_->record(sent ? TrafficLog::Direction::Out : TrafficLog::Direction::Fail,
                 *destination_, remotePort_, bytes, interface, error);
@@ -103,6 +112,8 @@ void Link::onReceived(
         log_->record(TrafficLog::Direction::In, from, fromPort, datagram, interface);
     const auto record = replyRecord(std::string_view(datagram.constData(), datagram.size()));
     if (!record) {
+        qCInfo(linkLog) << "datagram of" << datagram.size() << "bytes from" << from.toString()
+                        << "refused: not FE FF or FD FF and at least 6 bytes";
         ++rejected_;
         return;
     }

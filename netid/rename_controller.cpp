@@ -4,6 +4,7 @@
 #include "config/model_identity.h"
 #include "core/clock.h"
 #include "core/latin1.h"
+#include "core/logging.h"
 #include "core/wait.h"
 #include "discovery/discovery_controller.h"
 #include "form/dialogs.h"
@@ -64,6 +65,7 @@ void RenameController::B_RENAME_IP_Click()
     const std::string mask = toBytes(trimmedBlanks(form_[INP_AUTO_MASK].text()));
     const RenamePlan plan = renamePlan(toBytes(form_[INP_AUTO_IP].text()), mask, count);
     if (!plan.problem.empty()) {
+        qCInfo(saveLog) << "RENAME IP refused:" << toText(plan.problem);
         dialogs_.message(toText(plan.problem), QStringLiteral("RENAME IP"), MessageIcon::Critical);
         save_.endChange();
         return;
@@ -107,6 +109,8 @@ void RenameController::B_RENAME_IP_Click()
         QCoreApplication::processEvents();
         DELAIS_EVT(clock_, 2.0);
     }
+    if (clock_.waitsAborted())
+        qCInfo(saveLog) << "RENAME IP cut short: the window closed";
     discovery_.hold(false);
     form_[AFF_TOT_TERM].setText(QString::number(count));
     discovery_.B_ASK_CFG_Click();

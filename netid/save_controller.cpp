@@ -7,6 +7,7 @@
 #include "config/device_record.h"
 #include "core/clock.h"
 #include "core/latin1.h"
+#include "core/logging.h"
 #include "core/text_fields.h"
 #include "core/wait.h"
 #include "discovery/discovery_controller.h"
@@ -221,6 +222,7 @@ void SaveController::B_UPDATE_Click()
         return;
     const auto checked = check();
     if (!checked) {
+        qCInfo(saveLog) << "save refused before anything was sent";
         endChange();
         return;
     }
@@ -259,6 +261,8 @@ void SaveController::B_UPDATE_Click()
 
     restart(ip);
     leaveWaiting(savedSendAddress);
+    if (clock_.waitsAborted())
+        qCInfo(saveLog) << "save of" << toText(checked->macText) << "cut short: the window closed";
     endChange();
 }
 
