@@ -13,23 +13,49 @@
 
 using namespace linknode;
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("LINKNODE TOOL"));
+namespace {
+const QCommandLineOption script(QStringLiteral("automation"),
+    QStringLiteral("Run the steps of SCRIPT on the window after start-up."),
+    QStringLiteral("SCRIPT"));
+const QCommandLineOption trafficLog(QStringLiteral("traffic-log"),
+    QStringLiteral("Write every datagram sent or received to FILE as JSON lines."),
+    QStringLiteral("FILE"));
 
-    QCommandLineParser options;
+void describe(QCommandLineParser& options)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("LINKNODE TOOL"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.3W"));
     options.setApplicationDescription(
         QStringLiteral("Finds, configures and commands networked field devices over UDP."));
     options.addHelpOption();
-    const QCommandLineOption script(QStringLiteral("automation"),
-        QStringLiteral("Run the steps of SCRIPT on the window after start-up."),
-        QStringLiteral("SCRIPT"));
-    const QCommandLineOption trafficLog(QStringLiteral("traffic-log"),
-        QStringLiteral("Write every datagram sent or received to FILE as JSON lines."),
-        QStringLiteral("FILE"));
+    options.addVersionOption();
     options.addOption(script);
     options.addOption(trafficLog);
+}
+
+// --help and --version answer without a window, so they work where there is no display.
+bool asksOnlyForInformation(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--help" || argument == "-h" || argument == "-?" || argument == "--help-all"
+            || argument == "--version" || argument == "-v")
+            return true;
+    }
+    return false;
+}
+}
+
+int main(int argc, char** argv)
+{
+    QCommandLineParser options;
+    describe(options);
+    if (asksOnlyForInformation(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        options.process(app); // prints and ends the program
+        return 0;
+    }
+    QApplication app(argc, argv);
     options.process(app);
 
     Clock clock;

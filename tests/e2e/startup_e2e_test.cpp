@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 
@@ -41,6 +42,24 @@ protected:
 
     QTemporaryDir dir;
 };
+
+// Help and version answer without a display and without opening any socket.
+TEST(ToolWithoutDisplay, AnswersHelpAndVersion)
+{
+    for (const char* option : { "--version", "--help" }) {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        tool.setProcessEnvironment(environment);
+        tool.start(QStringLiteral(LINKNODE_TOOL), { QString::fromLatin1(option) });
+        ASSERT_TRUE(tool.waitForFinished(10000)) << option;
+        EXPECT_EQ(tool.exitCode(), 0) << option << tool.readAllStandardError().constData();
+        const QByteArray out = tool.readAllStandardOutput();
+        EXPECT_TRUE(out.contains("1.3W") || out.contains("--automation")) << option;
+    }
+}
 
 TEST_F(ToolInPrivateNetwork, StartsWithTheEnquiryAndTheEmptyListShown)
 {
