@@ -30,6 +30,13 @@ namespace {
 
 } // namespace
 
+void OctetBox::selectFirstDigits()
+{
+    // Start 0, length 3: a box that code filled with more keeps what follows ("1234" and a
+    // typed 9 give "94").
+    setSelection(0, kTypedLimit);
+}
+
 bool OctetBox::hasRoomForDigit() const
 {
     return text().size() - selectedText().size() < kTypedLimit;
@@ -56,7 +63,7 @@ void OctetBox::keyPressEvent(QKeyEvent* event)
 void OctetBox::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    selectAll();
+    selectFirstDigits();
     // The click that brought the focus would otherwise put the cursor where it landed.
     focusedByMouse_ = event->reason() == Qt::MouseFocusReason;
 }
@@ -66,7 +73,7 @@ void OctetBox::mousePressEvent(QMouseEvent* event)
     const bool keepSelection = std::exchange(focusedByMouse_, false);
     QLineEdit::mousePressEvent(event);
     if (keepSelection)
-        selectAll();
+        selectFirstDigits();
 }
 
 void OctetBox::focusOutEvent(QFocusEvent* event)

@@ -61,13 +61,16 @@ namespace {
         EXPECT_EQ(entry_->box(3)->text(), u"5"_s);
     }
 
-    // The box gets the focus first, which selects its content; "<" is the left arrow.
+    // The box gets the focus first, which selects its first three characters; "<" is the left
+    // arrow.
     TEST_F(IpEntryTest, KeysTypedIntoABox)
     {
         const struct {
             const char *before, *keys, *after;
         } cases[] = { { "20", "7", "7" }, { "2", "12345", "123" }, { "2", "a Z-,+_x", "2" },
-            { "2", "<1a", "12" }, { "2", "25\b", "2" }, { "255", "\b", "" } };
+            { "2", "<1a", "12" }, { "2", "25\b", "2" }, { "255", "\b", "" },
+            // The focus selects the first three characters only.
+            { "1234", "9", "94" } };
         for (const auto& c : cases) {
             entry_->setText(u"1.%1.3.4"_s.arg(QLatin1String(c.before)));
             entry_->focusBox(1);
@@ -77,7 +80,7 @@ namespace {
         }
     }
 
-    TEST_F(IpEntryTest, FocusByMouseOrTabSelectsAll)
+    TEST_F(IpEntryTest, FocusByMouseOrTabSelectsTheDigits)
     {
         entry_->setText(u"10.20.30.40"_s);
         QTest::mouseClick(entry_->box(1), Qt::LeftButton, {}, QPoint(20, 8));
