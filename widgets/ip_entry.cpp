@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <utility>
 
 namespace linknode {
@@ -89,6 +90,7 @@ IpEntry::IpEntry(QWidget* parent)
         box->setText(designTexts[static_cast<size_t>(i)]);
         connect(box, &QLineEdit::textChanged, this, &IpEntry::boxTextChanged);
         connect(box, &OctetBox::focusLost, this, &IpEntry::normalise);
+        connect(box, &OctetBox::pasteRequested, this, &IpEntry::pasteAddress);
         auto* clicks = new ClickWatcher(box);
         connect(clicks, &ClickWatcher::clicked, this, &IpEntry::clicked);
         connect(clicks, &ClickWatcher::doubleClicked, this, &IpEntry::doubleClicked);
@@ -156,6 +158,15 @@ void IpEntry::setText(const QString& value)
         for (int i = 0; i < kBoxCount; ++i)
             boxes_[static_cast<size_t>(i)]->setText(toText(RW_PAR(line, ".", i + 1)));
     });
+}
+
+void IpEntry::pasteAddress(const QString& text)
+{
+    // Four numbers of the boxes' size joined by "."; anything else is refused whole.
+    static const QRegularExpression dotted(QStringLiteral(R"(^\d{1,3}(\.\d{1,3}){3}$)"));
+    const QString address = text.trimmed();
+    if (dotted.match(address).hasMatch())
+        setText(address);
 }
 
 bool IpEntry::isEntryEnabled() const

@@ -62,6 +62,8 @@ signals:
 
 private:
     void normalise();
+    // A pasted dotted address fills all four boxes at once, as one change.
+    void pasteAddress(const QString& text);
     void boxTextChanged();
     template <typename Edit> void asOneChange(Edit edit);
 

@@ -1,7 +1,13 @@
 #include "widgets/list_box.h"
 
+#include "core/latin1.h"
+#include "core/text_fields.h"
 #include "widgets/click_watcher.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QStringListModel>
 
 namespace linknode {
@@ -88,8 +94,49 @@ void ListBox::doubleClick()
         emit rowDoubleClicked(row);
 }
 
+namespace {
+    void copy(const QString& text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+    }
+
+    // Field `index` of a comma-separated line, blanks trimmed.
+    QString field(const QString& line, int index)
+    {
+        return toText(GET_PAR(toBytes(line), index, ","));
+    }
+}
+
+QMenu* ListBox::copyMenu()
+{
+    if (currentRow() < 0)
+        return nullptr;
+    const QString line = currentText();
+    auto* menu = new QMenu(this);
+    connect(menu->addAction(QStringLiteral("Copy line")), &QAction::triggered, menu,
+        [line] { copy(line); });
+    connect(menu->addAction(QStringLiteral("Copy MAC address")), &QAction::triggered, menu,
+        [line] { copy(field(line, 0)); });
+    connect(menu->addAction(QStringLiteral("Copy IP address")), &QAction::triggered, menu,
+        [line] { copy(field(line, 1)); });
+    return menu;
+}
+
+void ListBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (QMenu* menu = copyMenu()) {
+        menu->exec(event->globalPos());
+        delete menu;
+    }
+}
+
 void ListBox::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Copy)) {
+        if (currentRow() >= 0)
+            copy(currentText());
+        return;
+    }
     const QModelIndex before = currentIndex();
     QListView::keyPressEvent(event);
     if (const QModelIndex after = currentIndex(); after.isValid() && after != before)

@@ -2,6 +2,7 @@
 
 #include <QListView>
 
+class QMenu;
 class QStringListModel;
 
 namespace linknode {
@@ -10,7 +11,8 @@ namespace linknode {
 // starts with its own string model; any other model can be set instead.
 //
 // `rowClicked(row)` is the list's Click: the user clicked a row or moved the current row with
-// the keyboard, or code called `selectRow`.
+// the keyboard, or code called `selectRow`. Ctrl+C copies the current line; the context menu
+// copies the line, its first field (a device's MAC) or its second (its IP address).
 class ListBox : public QListView {
     Q_OBJECT
     Q_PROPERTY(QString text READ currentText)
@@ -25,6 +27,8 @@ public:
     int count() const;
     int currentRow() const;
     QString currentText() const;
+    // The context menu of the current line (none without one); the caller owns it.
+    QMenu* copyMenu();
 
 public slots:
     // Makes `row` current and selected, as a user's click does, and raises rowClicked.
@@ -40,6 +44,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QStringListModel* stringModel_;

@@ -1,6 +1,12 @@
 #include "widgets/octet_box.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <utility>
 
 namespace linknode {
@@ -44,6 +50,10 @@ bool OctetBox::hasRoomForDigit() const
 
 void OctetBox::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Paste)) {
+        emit pasteRequested(QGuiApplication::clipboard()->text());
+        return;
+    }
     switch (roleOf(*event)) {
     case KeyRole::Advance:
         emit advanceRequested();
@@ -74,6 +84,39 @@ void OctetBox::mousePressEvent(QMouseEvent* event)
     QLineEdit::mousePressEvent(event);
     if (keepSelection)
         selectFirstDigits();
+}
+
+void OctetBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    // A middle click pastes the selection where the system has one.
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
+        emit pasteRequested(clipboard->text(QClipboard::Selection));
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void OctetBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() != QLatin1String("edit-paste"))
+            continue;
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, this,
+            [this] { emit pasteRequested(QGuiApplication::clipboard()->text()); });
+    }
+    menu->exec(event->globalPos());
+    delete menu;
+}
+
+void OctetBox::dropEvent(QDropEvent* event)
+{
+    if (!event->mimeData()->hasText())
+        return;
+    emit pasteRequested(event->mimeData()->text());
+    event->acceptProposedAction();
 }
 
 void OctetBox::focusOutEvent(QFocusEvent* event)

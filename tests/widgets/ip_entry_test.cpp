@@ -2,8 +2,12 @@
 
 #include "tests/widgets/user_input.h"
 
+#include <QClipboard>
+#include <QDropEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -169,6 +173,34 @@ namespace {
         entry_->setMaskType(true);
         entry_->setMaskType(false);
         EXPECT_FALSE(entry_->maskType());
+    }
+
+    // A dotted address pasted into any box fills all four as one change; anything else is
+    // refused whole.
+    TEST_F(IpEntryTest, PasteOrDropOfADottedAddressFillsTheEntry)
+    {
+        QSignalSpy changes(entry_, &IpEntry::changed);
+        const struct {
+            const char* pasted;
+            const char* shown;
+        } cases[] = { { " 10.1.2.3 ", "10|1|2|3" }, { "ab.1.2.3xyz", "10|1|2|3" },
+            { "1.2.3", "10|1|2|3" }, { "192.168.5.110", "192|168|5|110" } };
+        for (const auto& c : cases) {
+            QGuiApplication::clipboard()->setText(QString::fromLatin1(c.pasted));
+            entry_->focusBox(2);
+            pressKey(Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(boxes(), QLatin1String(c.shown)) << c.pasted;
+        }
+        EXPECT_EQ(changes.count(), 2);
+
+        QMimeData dropped;
+        dropped.setText(u"10.9.8.7"_s);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(entry_->box(3), &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(entry_->box(3), &drop);
+        EXPECT_EQ(boxes(), u"10|9|8|7"_s);
+        EXPECT_EQ(changes.count(), 3);
     }
 
 } // namespace

@@ -2,6 +2,9 @@
 
 #include "tests/widgets/user_input.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <gtest/gtest.h>
@@ -74,6 +77,23 @@ namespace {
         EXPECT_TRUE(list_.selectionModel()->isRowSelected(2, {}));
         ASSERT_TRUE(QMetaObject::invokeMethod(&list_, "click"));
         EXPECT_EQ(clickedRows(), QList<int>({ 2, 2 }));
+    }
+
+    TEST_F(ListBoxTest, CopiesTheLineItsMacOrItsAddress)
+    {
+        list_.setItems({ u"0-80-194-1-2-3   ,10.0.0.7,255.0.0.0"_s });
+        list_.selectRow(0);
+        QTest::keyClick(&list_, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), u"0-80-194-1-2-3   ,10.0.0.7,255.0.0.0"_s);
+        std::unique_ptr<QMenu> menu(list_.copyMenu());
+        ASSERT_TRUE(menu);
+        const QStringList expected
+            = { u"0-80-194-1-2-3   ,10.0.0.7,255.0.0.0"_s, u"0-80-194-1-2-3"_s, u"10.0.0.7"_s };
+        ASSERT_EQ(menu->actions().size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            menu->actions()[i]->trigger();
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), expected[i]);
+        }
     }
 
     TEST_F(ListBoxTest, AnyModelCanBeShown)

@@ -30,9 +30,9 @@ inline void typeKeys(const char* keys)
     }
 }
 
-inline void pressKey(Qt::Key key)
+inline void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
-    QTest::keyClick(QApplication::focusWidget(), key);
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 }
 
 // A shown, active top-level window, so focus and key events behave as on a desktop.
