@@ -10,20 +10,8 @@ using namespace linknode;
 
 namespace {
 
-class ChangesEndToEnd : public testing::Test {
+class ChangesEndToEnd : public SiteTest {
 protected:
-    void SetUp() override
-    {
-        const QString reason = privateNetworkUnavailable();
-        if (!reason.isEmpty())
-            GTEST_SKIP() << qPrintable(reason);
-    }
-
-    QByteArray dumpStep(const char* name) const
-    {
-        return "dump " + site.path(QString::fromLatin1(name)).toUtf8() + "\n";
-    }
-
     void runOn(const QByteArray& steps, QStringList simulator)
     {
         simulator << QStringLiteral("--manage-addresses");
@@ -44,8 +32,6 @@ protected:
         }
         return lines;
     }
-
-    SimulatedSite site;
 };
 
 // Sorted by address, line 0 of the all-models fleet is a Keyra terminal in client mode.
@@ -54,14 +40,14 @@ TEST_F(ChangesEndToEnd, ASavedAddressAndPortAreWhatTheDeviceReportsNext)
     runOn("waitfor B_ASK_CFG visible 20\n"
           "click B_SORT\n"
           "select LST_KRT 0\n"
-            + dumpStep("before.json")
+            + site.dumpStep("before.json")
             + "set INP_IP 10.213.0.111\n"
               "set INP_HOST_PORT 4000\n"
               "click B_UPDATE\n"
               "waitfor B_UPDATE visible 60\n"
               "click B_ASK_CFG\n"
               "waitfor B_ASK_CFG visible 20\n"
-            + dumpStep("after.json"),
+            + site.dumpStep("after.json"),
         { QStringLiteral("--preset"), QStringLiteral("all-models") });
     const QString mac
         = SimulatedSite::text(site.dump(QStringLiteral("before.json")), QStringLiteral("AFF_MAC"));
@@ -73,14 +59,14 @@ TEST_F(ChangesEndToEnd, ASavedAddressAndPortAreWhatTheDeviceReportsNext)
 
 TEST_F(ChangesEndToEnd, RenameGivesFiveDevicesTheirAddressesInListOrder)
 {
-    runOn("waitfor B_ASK_CFG visible 20\n" + dumpStep("before.json")
+    runOn("waitfor B_ASK_CFG visible 20\n" + site.dumpStep("before.json")
             + "set INP_PW MARBLE KEY\n"
               "set INP_AUTO_IP 10.213.5.\n"
               "set INP_AUTO_MASK 255.255.0.0\n"
               "click B_RENAME_IP\n"
               "waitfor B_RENAME_IP visible 60\n"
               "waitfor B_ASK_CFG visible 20\n"
-            + dumpStep("after.json"),
+            + site.dumpStep("after.json"),
         { QStringLiteral("--preset"), QStringLiteral("synthetic"), QStringLiteral("--count"),
             QStringLiteral("5") });
     const QJsonArray before = SimulatedSite::control(
@@ -108,7 +94,7 @@ TEST_F(ChangesEndToEnd, AnMqttTemplateComesBackFromTheGateway)
           "waitfor B_UPDATE visible 60\n"
           "click B_SORT\n"
           "select LST_KRT 14\n"
-            + dumpStep("after.json"),
+            + site.dumpStep("after.json"),
         { QStringLiteral("--preset"), QStringLiteral("all-models") });
     const QJsonObject after = site.dump(QStringLiteral("after.json"));
     EXPECT_EQ(SimulatedSite::text(after, QStringLiteral("AFF_VER")),

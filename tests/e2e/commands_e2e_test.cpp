@@ -9,20 +9,8 @@ using namespace linknode;
 
 namespace {
 
-class CommandsEndToEnd : public testing::Test {
+class CommandsEndToEnd : public SiteTest {
 protected:
-    void SetUp() override
-    {
-        const QString reason = privateNetworkUnavailable();
-        if (!reason.isEmpty())
-            GTEST_SKIP() << qPrintable(reason);
-    }
-
-    QByteArray dumpStep(const char* name) const
-    {
-        return "dump " + site.path(QString::fromLatin1(name)).toUtf8() + "\n";
-    }
-
     // Journal lines of `kind`.
     std::vector<QJsonObject> journalled(const char* kind) const
     {
@@ -32,8 +20,6 @@ protected:
                 lines.push_back(line);
         return lines;
     }
-
-    SimulatedSite site;
 };
 
 // Sorted by address, line 0 is a Keyra terminal in client mode, line 10 a QD-71R clock and
@@ -57,16 +43,16 @@ TEST_F(CommandsEndToEnd, SavedSettingsComeBackAndActionsReachTheDevices)
                              "waitfor B_ASK_CFG visible 20\n"
                              "click B_SORT\n"
                              "select LST_KRT 0\n"
-        + dumpStep("saved.json")
+        + site.dumpStep("saved.json")
         + "select LST_KRT 11\n"
           "click B_RESET\n"
           "click B_ASK_CFG\n"
           "waitfor B_ASK_CFG visible 20\n"
-        + dumpStep("rebooting.json")
+        + site.dumpStep("rebooting.json")
         + "wait 1.5\n"
           "click B_ASK_CFG\n"
           "waitfor B_ASK_CFG visible 20\n"
-        + dumpStep("back.json");
+        + site.dumpStep("back.json");
     const RunResult run
         = site.run(steps, { QStringLiteral("--preset"), QStringLiteral("all-models") });
     ASSERT_TRUE(run.finished);

@@ -4,6 +4,7 @@
 
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace linknode {
@@ -17,6 +18,11 @@ public:
     RunResult run(const QByteArray& steps, const QStringList& simulatorArguments);
 
     QString path(const QString& name) const { return dir_.filePath(name); }
+    // The script step that dumps the window's state to `name`.
+    QByteArray dumpStep(const char* name) const
+    {
+        return "dump " + path(QString::fromLatin1(name)).toUtf8() + "\n";
+    }
     // A state dump the script wrote with "dump PATH".
     QJsonObject dump(const QString& name) const;
     // Every journal line of the last run, in order.
@@ -27,6 +33,19 @@ public:
 
 private:
     QTemporaryDir dir_;
+};
+
+// A test against a simulated site, skipped where private networks cannot be made.
+class SiteTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString reason = privateNetworkUnavailable();
+        if (!reason.isEmpty())
+            GTEST_SKIP() << qPrintable(reason);
+    }
+
+    SimulatedSite site;
 };
 
 } // namespace linknode
