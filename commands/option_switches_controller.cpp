@@ -203,8 +203,8 @@ void OptionSwitchesController::SW_MODE_Click()
     if (client) {
         setChecked(SW_NTP, false);
     } else {
-        setTextOfShownDevice(INP_HOST_IP, QStringLiteral("0.0.0.0"));
-        setTextOfShownDevice(INP_NO, QStringLiteral("0000"));
+        setTextOfShownDevice(INP_HOST_IP, toText(serverModeHostIp));
+        setTextOfShownDevice(INP_NO, toText(serverModeOptions));
     }
     showSocketMode(form_, client);
 }

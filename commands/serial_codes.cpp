@@ -37,6 +37,20 @@ std::optional<int> parityBase(std::string_view word)
     return std::nullopt;
 }
 
+int parityCode(int base, bool twoStopBits)
+{
+    return base + (twoStopBits ? 3 : 0);
+}
+
+std::optional<int> dataBitsCode(long long bits)
+{
+    if (bits == 8)
+        return 0;
+    if (bits == 7)
+        return 1;
+    return std::nullopt;
+}
+
 std::string dataBitsText(int code)
 {
     return code == 1 ? "7" : "8";

@@ -13,7 +13,12 @@ std::optional<std::string> parityWord(int code);
 // "NONE"/"EVEN"/"ODD" in any case, trimmed -> 0/1/2.
 std::optional<int> parityBase(std::string_view word);
 
+// The code of a parity base with one or two stop bits: base, plus 3 with two.
+int parityCode(int base, bool twoStopBits);
+
 // Data-bits code 0 = 8 bits, 1 = 7 bits; any other code reads as 8 bits.
 std::string dataBitsText(int code);
+// The code of a number of data bits: 8 -> 0, 7 -> 1; none for any other number.
+std::optional<int> dataBitsCode(long long bits);
 
 } // namespace linknode

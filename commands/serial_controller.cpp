@@ -61,7 +61,7 @@ void SerialController::INP_PARITY_Change()
         return;
     }
     if (const auto base = parityBase(toBytes(shown)))
-        setParityCode(*base + (twoStopBits() ? 3 : 0));
+        setParityCode(linknode::parityCode(*base, twoStopBits()));
 }
 
 void SerialController::INP_StopBit_Change()
@@ -81,10 +81,8 @@ void SerialController::INP_DATABITS_Change()
     if (value == 0 || value == 1) {
         dataBits.setProperty("tag", QString::number(value));
         dataBits.setEditText(toText(dataBitsText(static_cast<int>(value))));
-    } else if (value == 8) {
-        dataBits.setProperty("tag", QStringLiteral("0"));
-    } else if (value == 7) {
-        dataBits.setProperty("tag", QStringLiteral("1"));
+    } else if (const auto code = dataBitsCode(value)) {
+        dataBits.setProperty("tag", QString::number(*code));
     }
 }
 

@@ -6,6 +6,10 @@
 // The four option characters of field 11 as the option switches edit them.
 namespace linknode {
 
+// Server mode: the device opens no connection, so it has no host and no option on.
+inline constexpr std::string_view serverModeHostIp = "0.0.0.0";
+inline constexpr std::string_view serverModeOptions = "0000";
+
 // Character `position` (1..4) replaced by `c`; a text shorter than four characters becomes
 // a fresh one with "0" everywhere else ("" with position 1 and '2' gives "2000"). Other
 // positions leave the text as it is.
