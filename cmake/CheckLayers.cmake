@@ -2,14 +2,18 @@
 #   cmake -DSOURCE_DIR=<root> -P cmake/CheckLayers.cmake
 # Folders bottom-up: each may include its own headers and those of the folders before it.
 set(layers core widgets link form config discovery boot commands netid mqtt app)
+# The command line tool stands on the widget-free cores only; the widget-free build proves it.
+set(cli_allowed core link config discovery commands netid mqtt cli)
 # Beside the layers: the simulator stands alone; tests, benchmarks and fuzz targets use all.
-set(apart sim)
+set(apart sim cli)
 
 set(failures "")
 list(LENGTH layers count)
 foreach(folder ${layers} ${apart})
   list(FIND layers ${folder} level)
-  if(level EQUAL -1)
+  if(folder STREQUAL "cli")
+    set(allowed ${cli_allowed})
+  elseif(level EQUAL -1)
     set(allowed ${folder})
   else()
     list(SUBLIST layers 0 ${level} allowed)

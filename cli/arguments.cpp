@@ -1,0 +1,108 @@
+#include "cli/arguments.h"
+
+#include "core/latin1.h"
+#include "netid/save_checks.h"
+
+#include <QStringList>
+#include <charconv>
+
+namespace linknode {
+
+std::optional<OutputFormat> parseFormat(const QString& text)
+{
+    if (text == QLatin1String("table"))
+        return OutputFormat::Table;
+    if (text == QLatin1String("json"))
+        return OutputFormat::Json;
+    if (text == QLatin1String("csv"))
+        return OutputFormat::Csv;
+    return std::nullopt;
+}
+
+std::optional<MacBytes> parseMac(const QString& text)
+{
+    if (!text.contains(u':'))
+        return strictMac(toBytes(text));
+    const QStringList parts = text.split(u':');
+    if (parts.size() != 6)
+        return std::nullopt;
+    MacBytes mac {};
+    bool anyNonZero = false;
+    for (size_t i = 0; i < mac.size(); ++i) {
+        const QString& part = parts[static_cast<qsizetype>(i)];
+        bool ok = false;
+        const uint value = part.toUInt(&ok, 16);
+        if (!ok || part.size() != 2 || value > 255)
+            return std::nullopt;
+        mac[i] = static_cast<quint8>(value);
+        anyNonZero = anyNonZero || value != 0;
+    }
+    if (!anyNonZero)
+        return std::nullopt;
+    return mac;
+}
+
+std::string macText(const MacBytes& mac)
+{
+    std::string text;
+    for (const quint8 byte : mac) {
+        if (!text.empty())
+            text += '-';
+        text += std::to_string(byte);
+    }
+    return text;
+}
+
+std::optional<std::string> parseAddress(const QString& text)
+{
+    const auto octets = strictAddress(toBytes(text));
+    if (!octets || text.contains(u' '))
+        return std::nullopt;
+    return toBytes(toHostAddress(*octets).toString());
+}
+
+std::optional<std::string> parseDeviceAddress(const QString& text)
+{
+    const auto address = parseAddress(text);
+    if (!address || *address == "0.0.0.0" || *address == "255.255.255.255")
+        return std::nullopt;
+    return address;
+}
+
+std::optional<std::string> parseMask(const QString& text)
+{
+    const auto mask = parseAddress(text);
+    if (!mask || !maskAccepted(*mask))
+        return std::nullopt;
+    return mask;
+}
+
+std::optional<std::string> parsePort(const QString& text)
+{
+    const std::string bytes = toBytes(text);
+    unsigned port = 0;
+    const auto [end, error] = std::from_chars(bytes.data(), bytes.data() + bytes.size(), port);
+    if (error != std::errc() || end != bytes.data() + bytes.size() || port < 1 || port > 65535)
+        return std::nullopt;
+    return std::to_string(port);
+}
+
+std::optional<double> parseSeconds(const QString& text, double most)
+{
+    bool ok = false;
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !(seconds >= 0) || seconds > most)
+        return std::nullopt;
+    return seconds;
+}
+
+std::optional<DeviceSelector> parseSelector(const QString& text)
+{
+    if (const auto mac = parseMac(text))
+        return DeviceSelector { .mac = mac, .ip = std::nullopt };
+    if (const auto ip = parseDeviceAddress(text))
+        return DeviceSelector { .mac = std::nullopt, .ip = ip };
+    return std::nullopt;
+}
+
+} // namespace linknode

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "link/envelope.h"
+
+#include <QString>
+#include <optional>
+#include <string>
+
+// Values typed on the command line, checked before anything is sent.
+namespace linknode {
+
+enum class OutputFormat { Table, Json, Csv };
+std::optional<OutputFormat> parseFormat(const QString& text);
+
+// A MAC as the devices write it ("0-80-194-1-2-3") or in hexadecimal ("00:50:C2:01:02:03");
+// none when malformed or all zero.
+std::optional<MacBytes> parseMac(const QString& text);
+// The devices' own form: six decimal numbers joined by "-".
+std::string macText(const MacBytes& mac);
+
+// A dotted IPv4 address of four numbers 0 to 255, in its plain form ("010.0.0.1" -> "10.0.0.1").
+std::optional<std::string> parseAddress(const QString& text);
+// An address a device may take: not 0.0.0.0 and not 255.255.255.255.
+std::optional<std::string> parseDeviceAddress(const QString& text);
+// A subnet mask whose ones are contiguous.
+std::optional<std::string> parseMask(const QString& text);
+// A port 1 to 65535 as decimal text.
+std::optional<std::string> parsePort(const QString& text);
+// A whole number of seconds or a decimal one, 0 to `most`.
+std::optional<double> parseSeconds(const QString& text, double most);
+
+// A MAC or an address that names one device.
+struct DeviceSelector {
+    std::optional<MacBytes> mac;
+    std::optional<std::string> ip;
+};
+std::optional<DeviceSelector> parseSelector(const QString& text);
+
+} // namespace linknode

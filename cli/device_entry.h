@@ -1,0 +1,48 @@
+#pragma once
+
+#include "link/network_adapters.h"
+
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <utility>
+#include <vector>
+
+// One device as a discovery found it: its record, the adapter its reply came in on, and what
+// is worth a warning about it.
+namespace linknode {
+
+struct Reply {
+    std::string record;
+    QString interface;
+};
+
+struct DeviceEntry {
+    std::string record;
+    QString interface;
+    QStringList flags; // duplicate-ip, off-subnet, encrypted, old-firmware
+};
+
+// The flags of every reply, in the order given: another MAC reporting the same address, an
+// address outside every subnet of the adapter the reply came in on (an unknown adapter
+// raises nothing), the encryption marker, firmware older than the login and auto boot need.
+std::vector<DeviceEntry> flaggedEntries(
+    const std::vector<Reply>& replies, const std::vector<NetworkAdapter>& adapters);
+
+// Sorted by address as numbers; a record without a valid address goes last.
+void sortByAddress(std::vector<DeviceEntry>& entries);
+
+// Named values in a fixed order; "flags" is an array, every other value a string. Texts of
+// the record are Latin-1 code points, the same as the simulator's fleet files.
+using Row = std::vector<std::pair<QString, QJsonValue>>;
+
+// What a discovery lists: mac, ip, mask, gateway, model, firmware, mode, hostIp, hostPort,
+// options, interface, flags, record.
+Row summaryRow(const DeviceEntry& entry);
+// Every decoded field: the summary plus bauds, parity, stopBits, dataBits, wiegand, login.
+Row detailRow(const DeviceEntry& entry);
+
+QString rowText(const Row& row, const QString& name);
+
+} // namespace linknode

@@ -1,0 +1,62 @@
+#include "cli/verbs.h"
+
+#include <QCoreApplication>
+#include <map>
+
+namespace linknode {
+
+namespace {
+    using Verb = int (*)(const QStringList&, CliContext&);
+
+    const std::map<QString, Verb>& verbs()
+    {
+        static const std::map<QString, Verb> table {
+            { QStringLiteral("discover"), discoverVerb },
+            { QStringLiteral("show"), showVerb },
+            { QStringLiteral("set"), setVerb },
+            { QStringLiteral("reset"), resetVerb },
+            { QStringLiteral("locate"), locateVerb },
+            { QStringLiteral("inventory"), inventoryVerb },
+        };
+        return table;
+    }
+
+    const QString overview = QStringLiteral(
+        "Usage: linknode VERB [options]\n"
+        "Finds, configures and commands the field devices on this network segment.\n\n"
+        "Verbs:\n"
+        "  discover   list every device that answers\n"
+        "  show       one device, every field decoded\n"
+        "  set        change a device's configuration and confirm it\n"
+        "  reset      reset one device\n"
+        "  locate     flash the LED (or beep) of the terminals\n"
+        "  inventory  save the devices to a file, or compare a file with them\n\n"
+        "linknode VERB --help tells more. Exit status: 0 success, 1 failure, 2 bad usage or a "
+        "value refused before anything was sent, 3 sent but not confirmed.\n");
+}
+
+int runCli(const QStringList& arguments, CliContext& context)
+{
+    const QString first = arguments.value(1);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        context.console.out(overview);
+        return ExitSuccess;
+    }
+    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
+        context.console.out(
+            QStringLiteral("linknode %1\n").arg(QCoreApplication::applicationVersion()));
+        return ExitSuccess;
+    }
+    const auto verb = verbs().find(first);
+    if (verb == verbs().end()) {
+        context.console.err(overview);
+        return refuse(context.console,
+            first.isEmpty() ? QStringLiteral("no verb given")
+                            : QStringLiteral("unknown verb \"%1\"").arg(first));
+    }
+    QStringList rest = arguments.mid(2);
+    rest.prepend(QStringLiteral("linknode ") + first);
+    return verb->second(rest, context);
+}
+
+} // namespace linknode

@@ -1,0 +1,206 @@
+#include "cli/config_change.h"
+#include "cli/output_format.h"
+#include "cli/verbs.h"
+#include "commands/device_datagrams.h"
+#include "commands/serial_codes.h"
+#include "core/latin1.h"
+
+namespace linknode {
+
+namespace {
+    constexpr int configurationRepeats = 10;
+    constexpr double configurationSpacing = 0.2;
+    constexpr double confirmSeconds = 10.0;
+    const std::string broadcast = "255.255.255.255";
+
+    QString hex(const std::string& datagram)
+    {
+        return QString::fromLatin1(toDatagram(datagram).toHex());
+    }
+
+    QString joined(const std::vector<std::string>& texts)
+    {
+        QStringList list;
+        for (const std::string& text : texts)
+            list << toText(text);
+        return list.join(QStringLiteral("; "));
+    }
+
+    // Every value named on the command line, or the first refusal.
+    std::optional<ConfigRequest> request(
+        const QCommandLineParser& parser, const MacBytes& mac, QString* problem)
+    {
+        ConfigRequest request;
+        request.mac = mac;
+        auto value = [&](const char* name) {
+            const QString option = QString::fromLatin1(name);
+            return parser.isSet(option) ? std::optional<QString>(parser.value(option))
+                                        : std::nullopt;
+        };
+        auto take = [&](const char* name, auto parse, std::optional<std::string>& into) {
+            if (const auto text = value(name)) {
+                into = parse(*text);
+                if (!into)
+                    *problem
+                        = QStringLiteral("--%1 \"%2\" is refused").arg(QLatin1String(name), *text);
+            }
+        };
+        take("ip", parseDeviceAddress, request.ip);
+        take("mask", parseMask, request.mask);
+        take("gateway", parseAddress, request.gateway);
+        take("host-ip", parseAddress, request.hostIp);
+        take("host-port", parsePort, request.hostPort);
+        take(
+            "bauds",
+            [](const QString& text) -> std::optional<std::string> {
+                static const QStringList rates { QStringLiteral("4800"), QStringLiteral("9600"),
+                    QStringLiteral("19200"), QStringLiteral("38400"), QStringLiteral("57600") };
+                return rates.contains(text) ? std::optional(toBytes(text)) : std::nullopt;
+            },
+            request.bauds);
+        if (const auto mode = value("mode")) {
+            if (*mode == QLatin1String("server") || *mode == QLatin1String("client"))
+                request.mode = *mode == QLatin1String("server") ? 0 : 1;
+            else
+                *problem = QStringLiteral("--mode \"%1\": server or client").arg(*mode);
+        }
+        if (const auto parity = value("parity")) {
+            request.parityBase = parityBase(toBytes(*parity));
+            if (!request.parityBase)
+                *problem = QStringLiteral("--parity \"%1\": none, even or odd").arg(*parity);
+        }
+        if (const auto bits = value("databits")) {
+            request.dataBitsCode = dataBitsCode(bits->toInt());
+            if (!request.dataBitsCode)
+                *problem = QStringLiteral("--databits \"%1\": 7 or 8").arg(*bits);
+        }
+        if (const auto stop = value("stopbits")) {
+            if (*stop == QLatin1String("1") || *stop == QLatin1String("2"))
+                request.twoStopBits = *stop == QLatin1String("2");
+            else
+                *problem = QStringLiteral("--stopbits \"%1\": 1 or 2").arg(*stop);
+        }
+        if (const auto login = value("login"))
+            request.login = toBytes(*login);
+        if (const auto wiegand = value("wiegand"))
+            request.wiegand = toBytes(*wiegand);
+        for (const auto& text : { request.login, request.wiegand })
+            if (text && badCaretCode(*text))
+                *problem = QStringLiteral("the caret code %1 names no byte")
+                               .arg(toText(*badCaretCode(*text)));
+        if (!problem->isEmpty())
+            return std::nullopt;
+        return request;
+    }
+
+    // Asks the device again until it reports every planned value, or the time is up.
+    int confirm(Session& session, Console& console, const ConfigRequest& request,
+        const PlannedChange& plan, const std::string& address)
+    {
+        const double end = session.now() + confirmSeconds;
+        std::vector<std::string> differing { "no reply" };
+        while (session.now() < end) {
+            const auto found = findDevice(session.discover({ broadcast, address }, 0.5),
+                DeviceSelector { .mac = request.mac, .ip = std::nullopt });
+            if (found) {
+                differing = unconfirmedFields(found->record, plan.expected);
+                if (differing.empty()) {
+                    console.out(oneText(detailRow(*found), OutputFormat::Table));
+                    return ExitSuccess;
+                }
+            }
+            session.wait(0.5);
+        }
+        console.err(QStringLiteral("linknode: %1 not confirmed within %2 s: %3\n")
+                        .arg(toText(macText(request.mac)))
+                        .arg(confirmSeconds)
+                        .arg(joined(differing)));
+        return ExitUnconfirmed;
+    }
+
+    // Sends a planned change as SAVE CONFIGURATION's step 8 does, then the Wiegand format and the
+    // login by unicast to the device's (new) address, and a reset of that device alone if asked.
+    int applyChange(Session& session, Console& console, const ConfigRequest& request,
+        const PlannedChange& plan, bool reset)
+    {
+        const std::string& address = plan.config.ip;
+        console.progress(QStringLiteral("sending the configuration...\n"));
+        session.send(broadcast, networkConfigDatagram(plan.config), configurationRepeats,
+            configurationSpacing);
+        session.wait(1.0);
+        if (plan.wiegandDatagram)
+            session.send(address, *plan.wiegandDatagram, 3);
+        if (plan.loginDatagram)
+            session.send(address, *plan.loginDatagram, 3);
+        if (reset)
+            session.send(address, resetDatagram(address));
+        return confirm(session, console, request, plan, address);
+    }
+}
+
+int setVerb(const QStringList& arguments, CliContext& context)
+{
+    Console& console = context.console;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Changes the named values of one device, checks them as SAVE CONFIGURATION does, sends "
+        "the configuration by MAC and confirms that the device reports them."));
+    parser.addPositionalArgument(QStringLiteral("mac"), QStringLiteral("The device's MAC."));
+    auto option = [](const char* name, const char* text, const char* value) {
+        return QCommandLineOption(
+            QString::fromLatin1(name), QString::fromLatin1(text), QString::fromLatin1(value));
+    };
+    parser.addOptions({ option("ip", "New address.", "ADDRESS"),
+        option("mask", "New subnet mask.", "MASK"), option("gateway", "New gateway.", "ADDRESS"),
+        option("host-ip", "Host server address (client mode).", "ADDRESS"),
+        option("host-port", "Host server port.", "PORT"),
+        option("mode", "server (clears the host address and options) or client.", "MODE"),
+        option("bauds", "4800, 9600, 19200, 38400 or 57600.", "RATE"),
+        option("parity", "none, even or odd.", "PARITY"), option("databits", "7 or 8.", "BITS"),
+        option("stopbits", "1 or 2.", "BITS"),
+        option("login", "Login string in caret notation (^13^ is CR).", "TEXT"),
+        option("wiegand", "Wiegand format: item 1 to 11 of the list, or its caret codes.", "ITEM"),
+        { QStringLiteral("reset"), QStringLiteral("Reset the device afterwards.") },
+        { QStringLiteral("dry-run"),
+            QStringLiteral("Print each datagram in hexadecimal and send nothing.") } });
+    if (const auto status = parseVerb(parser, arguments, 1, console))
+        return *status;
+    const QString macArgument = parser.positionalArguments().front();
+    const auto mac = parseMac(macArgument);
+    if (!mac)
+        return refuse(console, QStringLiteral("\"%1\" is not a MAC").arg(macArgument));
+    QString problem;
+    const auto wanted = request(parser, *mac, &problem);
+    if (!wanted)
+        return refuse(console, problem);
+
+    const auto session = context.openSession(console);
+    if (!session)
+        return ExitFailure;
+    const std::vector<DeviceEntry> found = session->discover({}, lookupSeconds);
+    const auto device = findDevice(found, DeviceSelector { .mac = mac, .ip = std::nullopt });
+    if (!device)
+        return fail(console, QStringLiteral("no device answers with MAC %1").arg(macArgument));
+    const PlannedChange plan = planChange(device->record, *wanted, found);
+    if (!plan.problem.empty())
+        return refuse(console, toText(plan.problem) + QStringLiteral("; nothing was sent"));
+
+    if (parser.isSet(QStringLiteral("dry-run"))) {
+        console.out(QStringLiteral("configuration x%1 to %2: %3\n")
+                        .arg(configurationRepeats)
+                        .arg(toText(broadcast), hex(networkConfigDatagram(plan.config))));
+        const QString address = toText(plan.config.ip);
+        if (plan.wiegandDatagram)
+            console.out(
+                QStringLiteral("wiegand to %1: %2\n").arg(address, hex(*plan.wiegandDatagram)));
+        if (plan.loginDatagram)
+            console.out(QStringLiteral("login to %1: %2\n").arg(address, hex(*plan.loginDatagram)));
+        if (parser.isSet(QStringLiteral("reset")))
+            console.out(QStringLiteral("reset to %1: %2\n")
+                            .arg(address, hex(resetDatagram(plan.config.ip))));
+        return ExitSuccess;
+    }
+    return applyChange(*session, console, *wanted, plan, parser.isSet(QStringLiteral("reset")));
+}
+
+} // namespace linknode

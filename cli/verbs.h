@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli/verb_support.h"
+
+#include <QStringList>
+
+// The verbs; each takes its arguments with "linknode VERB" first and gives the exit status.
+namespace linknode {
+
+int discoverVerb(const QStringList& arguments, CliContext& context);
+int showVerb(const QStringList& arguments, CliContext& context);
+int inventoryVerb(const QStringList& arguments, CliContext& context);
+int setVerb(const QStringList& arguments, CliContext& context);
+int resetVerb(const QStringList& arguments, CliContext& context);
+int locateVerb(const QStringList& arguments, CliContext& context);
+
+// The whole command line: the verb, or --help and --version of the tool.
+int runCli(const QStringList& arguments, CliContext& context);
+
+} // namespace linknode
