@@ -1,0 +1,134 @@
+// A set: only the named values change, the window's rules and checks apply, and the device
+// must report every planned value afterwards.
+#include "cli/config_change.h"
+
+#include "commands/device_datagrams.h"
+#include "link/envelope.h"
+
+#include <gmock/gmock.h>
+
+using namespace linknode;
+using testing::HasSubstr;
+using testing::IsEmpty;
+
+namespace {
+
+const std::string client = "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,9600,1,0,"
+                           "COPYRIGHT+TAVREN 2.4F,1,10.0.0.2,2101,0780,5,16,10,TavAB";
+const std::string noMode = "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,9600,0,0,"
+                           "COPYRIGHT+TAVREN 1.2B";
+const MacBytes mac { 0, 80, 194, 1, 2, 3 };
+
+ConfigRequest named()
+{
+    ConfigRequest request;
+    request.mac = mac;
+    return request;
+}
+
+TEST(Plan, KeepsEveryValueNotNamed)
+{
+    auto request = named();
+    request.ip = "10.0.0.50";
+    const PlannedChange plan = planChange(client, request, {});
+    ASSERT_THAT(plan.problem, IsEmpty());
+    EXPECT_EQ(plan.config.ip, "10.0.0.50");
+    EXPECT_EQ(plan.config.mask, "255.255.255.0");
+    ASSERT_TRUE(plan.config.host);
+    EXPECT_EQ(plan.config.host->ip, "10.0.0.2");
+    EXPECT_EQ(plan.config.host->options, "0780");
+    EXPECT_EQ(plan.config.host->socketMode, 1);
+    ASSERT_TRUE(plan.config.serial);
+    EXPECT_EQ(plan.config.serial->parity, 1);
+    // The datagram is the window's layout B with these values.
+    constexpr char layoutB[] = "\xfe\xff\x01\xff\x01"
+                               "10.0.0.50\r255.255.255.0\r10.0.0.1\r10.0.0.2\r2101\r0780\r"
+                               "\xfd\x00\x50\xc2\x01\x02\x03"
+                               "9600\xfc\x01\x00\x01";
+    EXPECT_EQ(networkConfigDatagram(plan.config), std::string(layoutB, sizeof layoutB - 1));
+}
+
+TEST(Plan, ServerModeClearsTheHostAndTheOptionsAsTheSwitchDoes)
+{
+    auto request = named();
+    request.mode = 0;
+    const PlannedChange plan = planChange(client, request, {});
+    ASSERT_TRUE(plan.config.host);
+    EXPECT_EQ(plan.config.host->socketMode, 0);
+    EXPECT_EQ(plan.config.host->ip, "0.0.0.0");
+    EXPECT_EQ(plan.config.host->options, "0000");
+}
+
+TEST(Plan, ADeviceWithoutModeGetsLayoutAAndNoHostValues)
+{
+    EXPECT_FALSE(planChange(noMode, named(), {}).config.host);
+    auto request = named();
+    request.hostIp = "10.0.0.9";
+    EXPECT_THAT(planChange(noMode, request, {}).problem, HasSubstr("no socket mode"));
+}
+
+TEST(Plan, StopBitsAndParityCombineIntoOneCode)
+{
+    auto request = named();
+    request.twoStopBits = true; // parity stays Even (1)
+    EXPECT_EQ(planChange(client, request, {}).config.serial->parity, 4);
+    request.parityBase = 2;
+    EXPECT_EQ(planChange(client, request, {}).config.serial->parity, 5);
+}
+
+TEST(Plan, AnotherMacWithTheNewAddressIsADuplicate)
+{
+    const DeviceEntry other { "0-80-194-9-9-9,10.0.0.50", {}, {} };
+    const DeviceEntry itself { client, {}, {} };
+    auto request = named();
+    request.ip = "10.0.0.50";
+    EXPECT_THAT(planChange(client, request, { itself, other }).problem, HasSubstr("DOUBLE IP"));
+    request.ip = "10.0.0.5"; // its own address is no duplicate
+    EXPECT_THAT(planChange(client, request, { itself, other }).problem, IsEmpty());
+}
+
+TEST(Plan, ABadValueInTheRecordIsCaughtBeforeSending)
+{
+    const std::string badMask = "0-80-194-1-2-3,10.0.0.5,255.0.255.0,10.0.0.1,9600,0,0,X 2.4F,1";
+    EXPECT_THAT(planChange(badMask, named(), {}).problem, HasSubstr("mask"));
+}
+
+TEST(Plan, AWiegandItemNumberIsItsListEntryAndIsConfirmedInFields12To14)
+{
+    auto request = named();
+    request.wiegand = "6"; // HID 38 Bits: 06 05 10 15
+    const PlannedChange plan = planChange(client, request, {});
+    ASSERT_TRUE(plan.wiegandDatagram);
+    EXPECT_EQ(*plan.wiegandDatagram,
+        loginDatagram(std::string("\x03\x04\x03\x06\x05\x10\x15\x03\x04\x03")));
+    const std::string reported = "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,9600,1,0,"
+                                 "COPYRIGHT+TAVREN 2.4F,1,10.0.0.2,2101,0780,5,16,21,TavAB";
+    EXPECT_THAT(unconfirmedFields(reported, plan.expected), IsEmpty());
+    EXPECT_THAT(
+        unconfirmedFields(client, plan.expected), testing::ElementsAre("wiegand3: 10, wanted 21"));
+}
+
+TEST(Plan, TheLoginIsConfirmedBehindTheMakersPrefixWithCommasAsByte234)
+{
+    auto request = named();
+    request.login = "A,B^13^";
+    const PlannedChange plan = planChange(client, request, {});
+    ASSERT_TRUE(plan.loginDatagram);
+    EXPECT_EQ(*plan.loginDatagram, loginDatagram("A,B\r"));
+    const std::string reported = client.substr(0, client.rfind(','))
+        + ",TavA\xea"
+          "B\r";
+    EXPECT_THAT(unconfirmedFields(reported, plan.expected), IsEmpty());
+}
+
+TEST(Confirmation, NamesEachFieldTheDeviceDoesNotReport)
+{
+    auto request = named();
+    request.ip = "10.0.0.50";
+    request.hostPort = "4000";
+    const PlannedChange plan = planChange(client, request, {});
+    EXPECT_THAT(unconfirmedFields(client, plan.expected),
+        testing::ElementsAre("ip: 10.0.0.5, wanted 10.0.0.50", "hostPort: 2101, wanted 4000"));
+}
+
+} // namespace

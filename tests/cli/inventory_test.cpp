@@ -1,0 +1,100 @@
+// The inventory file: written whole or not at all, read back only when this tool wrote it,
+// compared with the site field by field.
+#include "cli/inventory.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+
+using namespace linknode;
+using testing::ElementsAre;
+using testing::HasSubstr;
+
+namespace {
+
+DeviceEntry entry(const char* mac, const char* ip, const char* port = "2101")
+{
+    return { std::string(mac) + "," + ip
+            + ",255.255.255.0,10.0.0.1,9600,0,0,COPYRIGHT+TAVREN 2.4F,1," + "10.0.0.1," + port
+            + ",0700,5,16,10,TavAB",
+        QStringLiteral("eth0"), {} };
+}
+
+std::vector<QJsonObject> devices(const std::vector<DeviceEntry>& entries)
+{
+    QString problem;
+    auto parsed = parseInventory(inventoryJson(entries), &problem);
+    EXPECT_TRUE(parsed) << problem.toStdString();
+    return parsed.value_or(std::vector<QJsonObject> {});
+}
+
+TEST(Inventory, ReadsBackWhatItWrote)
+{
+    const auto read = devices({ entry("0-80-194-1-2-3", "10.0.0.5") });
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0].value(QStringLiteral("ip")).toString(), QStringLiteral("10.0.0.5"));
+    EXPECT_EQ(read[0].value(QStringLiteral("login")).toString(), QStringLiteral("AB"));
+    EXPECT_THAT(
+        read[0].value(QStringLiteral("record")).toString().toStdString(), HasSubstr("TAVREN 2.4F"));
+}
+
+class NotAnInventory : public testing::TestWithParam<const char*> { };
+
+TEST_P(NotAnInventory, IsRefusedWithAReason)
+{
+    QString problem;
+    EXPECT_FALSE(parseInventory(QByteArray(GetParam()), &problem));
+    EXPECT_FALSE(problem.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NotAnInventory,
+    testing::Values("", "not json", "[]", R"({"devices": []})",
+        R"({"format": "linknode-inventory", "version": 2, "devices": []})",
+        R"({"format": "other", "version": 1, "devices": []})",
+        R"({"format": "linknode-inventory", "version": 1, "devices": {}})",
+        R"({"format": "linknode-inventory", "version": 1, "devices": [{"ip": "10.0.0.5"}]})"));
+
+TEST(Diff, NamesNewMissingAndChangedDevicesFieldByField)
+{
+    const auto saved = devices({ entry("0-80-194-1-2-3", "10.0.0.5"),
+        entry("0-80-194-1-2-4", "10.0.0.6"), entry("0-80-194-1-2-5", "10.0.0.7") });
+    auto changed = entry("0-80-194-1-2-4", "10.0.0.6", "4000");
+    changed.interface = QStringLiteral("eth1"); // not a change of the device
+    const auto live = devices(
+        { entry("0-80-194-1-2-3", "10.0.0.5"), changed, entry("0-80-194-1-2-9", "10.0.0.9") });
+    const InventoryDiff diff = diffInventory(saved, live);
+    EXPECT_THAT(diff.added, ElementsAre(QStringLiteral("0-80-194-1-2-9")));
+    EXPECT_THAT(diff.missing, ElementsAre(QStringLiteral("0-80-194-1-2-5")));
+    ASSERT_EQ(diff.changed.size(), 1u);
+    EXPECT_EQ(diff.changed[0].mac, QStringLiteral("0-80-194-1-2-4"));
+    ASSERT_EQ(diff.changed[0].fields.size(), 1u);
+    EXPECT_EQ(diff.changed[0].fields[0].field, QStringLiteral("hostPort"));
+    EXPECT_EQ(diff.changed[0].fields[0].before, QStringLiteral("2101"));
+    EXPECT_EQ(diff.changed[0].fields[0].after, QStringLiteral("4000"));
+    EXPECT_THAT(diffText(diff).toStdString(), HasSubstr("hostPort: \"2101\" -> \"4000\""));
+}
+
+TEST(Diff, TheSameSiteDiffersInNothing)
+{
+    const auto site = devices({ entry("0-80-194-1-2-3", "10.0.0.5") });
+    EXPECT_TRUE(diffInventory(site, site).empty());
+}
+
+TEST(AtomicWrite, AFailedWriteLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("site.json"));
+    QString problem;
+    ASSERT_TRUE(writeFileAtomically(path, "old", &problem));
+    // A file in a folder that does not exist cannot be written.
+    EXPECT_FALSE(
+        writeFileAtomically(dir.filePath(QStringLiteral("gone/site.json")), "new", &problem));
+    EXPECT_FALSE(problem.isEmpty());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("old"));
+}
+
+} // namespace
