@@ -1,0 +1,263 @@
+// The command line tool end to end: the real linknode against the device simulator in a
+// private network, each run's output, messages and exit status kept in files.
+#include "tests/e2e/private_network.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+
+using namespace linknode;
+using testing::HasSubstr;
+
+namespace {
+
+// Adds the devices' addresses, starts the simulator, runs the steps, stops the simulator.
+const QString withSimulator = QStringLiteral(
+    "sim=\"$1\"; L=\"$2\"; D=\"$3\"; shift 3\n"
+    "for a in $(\"$sim\" \"$@\" --list-addresses); do ip addr add \"$a/32\" dev lo; done\n"
+    "\"$sim\" \"$@\" --manage-addresses --journal \"$D/journal.jsonl\" 2>/dev/null & simulator=$!\n"
+    "sleep 0.5\n"
+    "run() { name=$1; shift; \"$L\" \"$@\" >\"$D/$name.out\" 2>\"$D/$name.err\"; "
+    "echo $? >\"$D/$name.status\"; }\n"
+    "%1\n"
+    "kill $simulator; wait $simulator; exit 0");
+
+class CliEndToEnd : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString reason = privateNetworkUnavailable();
+        if (!reason.isEmpty())
+            GTEST_SKIP() << qPrintable(reason);
+    }
+
+    // `steps` are shell lines; "run NAME ARGS..." runs linknode and keeps what it said.
+    void runSteps(const QString& steps, const QStringList& simulator)
+    {
+        const RunResult result = runInPrivateNetwork(withSimulator.arg(steps),
+            QStringList { QStringLiteral(LINKNODE_SIM), QStringLiteral(LINKNODE_CLI), dir.path() }
+                + simulator,
+            180000);
+        ASSERT_TRUE(result.finished);
+        ASSERT_EQ(result.exitCode, 0) << result.standardError.constData();
+    }
+
+    QByteArray read(const QString& name) const
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString out(const char* step) const
+    {
+        return QString::fromUtf8(read(QString::fromLatin1(step) + QStringLiteral(".out")));
+    }
+    std::string err(const char* step) const
+    {
+        return read(QString::fromLatin1(step) + QStringLiteral(".err")).toStdString();
+    }
+    int status(const char* step) const
+    {
+        bool ok = false;
+        const int value
+            = read(QString::fromLatin1(step) + QStringLiteral(".status")).trimmed().toInt(&ok);
+        return ok ? value : -1;
+    }
+    std::vector<QJsonObject> journal(const char* kind) const
+    {
+        std::vector<QJsonObject> lines;
+        for (const QByteArray& line : read(QStringLiteral("journal.jsonl")).split('\n')) {
+            const QJsonObject object = QJsonDocument::fromJson(line).object();
+            if (object.value(QStringLiteral("kind")).toString() == QLatin1String(kind))
+                lines.push_back(object);
+        }
+        return lines;
+    }
+    QJsonObject jsonOf(const char* step) const
+    {
+        return QJsonDocument::fromJson(out(step).toUtf8()).object();
+    }
+    // The value of a "name  value" line of a table-form show.
+    static QString shown(const QString& table, const QString& name)
+    {
+        for (const QString& line : table.split(u'\n'))
+            if (line.section(u' ', 0, 0) == name)
+                return line.section(u' ', 1).trimmed();
+        return {};
+    }
+
+    QTemporaryDir dir;
+};
+
+const QStringList allModels { QStringLiteral("--preset"), QStringLiteral("all-models") };
+
+TEST_F(CliEndToEnd, DiscoverListsTheAllModelsFleetInEveryFormat)
+{
+    runSteps(QStringLiteral("run table discover\n"
+                            "run json discover --format json --wait 0.5\n"
+                            "run csv discover --format csv"),
+        allModels);
+    ASSERT_EQ(status("table"), 0) << err("table");
+    ASSERT_EQ(status("json"), 0) << err("json");
+    ASSERT_EQ(status("csv"), 0) << err("csv");
+
+    const QJsonArray devices = QJsonDocument::fromJson(out("json").toUtf8()).array();
+    ASSERT_EQ(devices.size(), 20);
+    QMap<QString, QJsonObject> byIp;
+    for (const QJsonValue& device : devices)
+        byIp.insert(device[QStringLiteral("ip")].toString(), device.toObject());
+    const QJsonObject keyra = byIp.value(QStringLiteral("10.213.0.11"));
+    EXPECT_EQ(keyra[QStringLiteral("model")].toString(), QStringLiteral("Keyra 2.4F"));
+    EXPECT_EQ(keyra[QStringLiteral("mode")].toString(), QStringLiteral("client"));
+    EXPECT_EQ(keyra[QStringLiteral("hostPort")].toString(), QStringLiteral("2101"));
+    EXPECT_EQ(keyra[QStringLiteral("interface")].toString(), QStringLiteral("veth0"));
+    EXPECT_TRUE(keyra[QStringLiteral("record")].toString().startsWith(
+        keyra[QStringLiteral("mac")].toString() + QStringLiteral(",10.213.0.11,")));
+    const QJsonObject encrypted = byIp.value(QStringLiteral("10.213.0.28"));
+    EXPECT_EQ(encrypted[QStringLiteral("model")].toString(),
+        QStringLiteral("KRT-40/NX V6 2.4F Encrypted"));
+    EXPECT_EQ(
+        encrypted[QStringLiteral("flags")].toArray(), QJsonArray { QStringLiteral("encrypted") });
+    EXPECT_EQ(byIp.value(QStringLiteral("10.213.0.27"))[QStringLiteral("flags")].toArray(),
+        QJsonArray { QStringLiteral("old-firmware") });
+    // Option character 3 of the Conduit V4 is byte 184, kept as that code point.
+    EXPECT_EQ(byIp.value(QStringLiteral("10.213.0.17"))[QStringLiteral("options")].toString(),
+        QStringLiteral("48") + QChar(184) + u'9');
+
+    const QStringList table = out("table").split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(table.size(), 21);
+    EXPECT_TRUE(table[0].startsWith(QStringLiteral("mac ")));
+    EXPECT_THAT(table[1].toStdString(), HasSubstr("10.213.0.11 "));
+    EXPECT_THAT(table[20].toStdString(), HasSubstr("10.213.0.30 "));
+    const qsizetype modelColumn = table[0].indexOf(QStringLiteral("model"));
+    // Every line starts its model where the header does.
+    for (const QString& line : table.mid(1)) {
+        EXPECT_EQ(line[modelColumn - 1], u' ') << line.toStdString();
+        EXPECT_NE(line[modelColumn], u' ') << line.toStdString();
+    }
+
+    const QString csv = out("csv");
+    EXPECT_TRUE(csv.startsWith(QStringLiteral("mac,ip,mask,gateway,model,firmware,mode,hostIp,"
+                                              "hostPort,options,interface,flags,record\r\n")));
+    for (const QJsonValue& device : devices)
+        EXPECT_TRUE(csv.contains(u'\n' + device[QStringLiteral("mac")].toString() + u','));
+}
+
+TEST_F(CliEndToEnd, NoDeviceIsAnEmptyResultAndANote)
+{
+    runSteps(QStringLiteral("run none discover --to 10.213.0.99 --format json"), allModels);
+    EXPECT_EQ(status("none"), 0);
+    EXPECT_EQ(QJsonDocument::fromJson(out("none").toUtf8()).array().size(), 0);
+    EXPECT_THAT(err("none"), HasSubstr("no device answered"));
+}
+
+TEST_F(CliEndToEnd, TheReceivePortTakenIsNamed)
+{
+    runSteps(QStringLiteral("\"$L\" locate --seconds 3 2>/dev/null & holder=$!\n"
+                            "sleep 0.5\n"
+                            "run busy discover\n"
+                            "wait $holder"),
+        allModels);
+    EXPECT_EQ(status("busy"), 1);
+    EXPECT_THAT(err("busy"), HasSubstr("port 2024 is in use, is the window open?"));
+}
+
+TEST_F(CliEndToEnd, ASetIsConfirmedAndTheDeviceReportsItNext)
+{
+    runSteps(QStringLiteral("run set set 0-80-194-10-0-11 --ip 10.213.0.111 --host-port 4000 "
+                            "--wiegand 6 --login 'AB^13^'\n"
+                            "run show show 10.213.0.111 --format json"),
+        allModels);
+    ASSERT_EQ(status("set"), 0) << err("set");
+    ASSERT_EQ(status("show"), 0) << err("show");
+    const QJsonObject device = jsonOf("show");
+    EXPECT_EQ(device[QStringLiteral("mac")].toString(), QStringLiteral("0-80-194-10-0-11"));
+    EXPECT_EQ(device[QStringLiteral("hostPort")].toString(), QStringLiteral("4000"));
+    EXPECT_EQ(device[QStringLiteral("wiegand")].toString(), QStringLiteral("^6^^5^^16^^21^"));
+    EXPECT_EQ(device[QStringLiteral("login")].toString(), QStringLiteral("AB^13^"));
+    // Configuration by broadcast ten times; the Wiegand format and login to the new address.
+    EXPECT_EQ(journal("network-config").size(), 10u);
+    for (const QJsonObject& login : journal("login"))
+        EXPECT_THAT(
+            login[QStringLiteral("to")].toString().toStdString(), HasSubstr("10.213.0.111"));
+}
+
+TEST_F(CliEndToEnd, ServerModeClearsTheHostAddressAndOptions)
+{
+    runSteps(QStringLiteral("run set set 0-80-194-10-0-13 --mode server"), allModels);
+    ASSERT_EQ(status("set"), 0) << err("set");
+    EXPECT_EQ(shown(out("set"), QStringLiteral("mode")), QStringLiteral("server"));
+    EXPECT_EQ(shown(out("set"), QStringLiteral("hostIp")), QStringLiteral("0.0.0.0"));
+    EXPECT_EQ(shown(out("set"), QStringLiteral("options")), QStringLiteral("0000"));
+}
+
+TEST_F(CliEndToEnd, ADeviceThatNeverReportsTheChangeIsNotConfirmed)
+{
+    // Its replies stop after field 9: the port it was given never shows.
+    QFile fleet(dir.filePath(QStringLiteral("fleet.json")));
+    ASSERT_TRUE(fleet.open(QIODevice::WriteOnly));
+    fleet.write(R"({"devices": [{"mac": "0-80-194-1-2-3", "ip": "10.213.0.40",
+        "mask": "255.255.255.0", "gateway": "10.213.0.1", "bauds": "9600", "parity": "0",
+        "databits": "0", "version": "COPYRIGHT+TAVREN KRT 2.4F", "mode": "1",
+        "hostIp": "10.213.0.1", "hostPort": "2101", "fields": 10}]})");
+    fleet.close();
+    runSteps(QStringLiteral("run set set 0-80-194-1-2-3 --host-port 4000"),
+        { QStringLiteral("--fleet"), fleet.fileName() });
+    EXPECT_EQ(status("set"), 3) << err("set");
+    EXPECT_THAT(err("set"), HasSubstr("not confirmed"));
+    EXPECT_THAT(err("set"), HasSubstr("hostPort"));
+}
+
+TEST_F(CliEndToEnd, ADryRunPrintsTheDatagramsAndSendsNoChange)
+{
+    runSteps(QStringLiteral("run dry set 0-80-194-10-0-12 --ip 10.213.0.112 --reset --dry-run\n"
+                            "run unknown set 0-80-194-9-9-9 --ip 10.213.0.113"),
+        allModels);
+    ASSERT_EQ(status("dry"), 0) << err("dry");
+    EXPECT_THAT(
+        out("dry").toStdString(), HasSubstr("configuration x10 to 255.255.255.255: feff01ff01"));
+    EXPECT_THAT(out("dry").toStdString(), HasSubstr("reset to 10.213.0.112: feff06"));
+    EXPECT_TRUE(journal("network-config").empty());
+    EXPECT_TRUE(journal("reset").empty());
+    EXPECT_EQ(status("unknown"), 1);
+    EXPECT_THAT(err("unknown"), HasSubstr("no device answers"));
+}
+
+TEST_F(CliEndToEnd, InventoryDiffNamesAChangeMadeWithSet)
+{
+    runSteps(QStringLiteral("run save inventory save \"$D/site.json\"\n"
+                            "run same inventory diff \"$D/site.json\"\n"
+                            "run set set 0-80-194-10-0-19 --host-port 4001\n"
+                            "run diff inventory diff \"$D/site.json\""),
+        allModels);
+    ASSERT_EQ(status("save"), 0) << err("save");
+    EXPECT_EQ(status("same"), 0) << out("same").toStdString();
+    ASSERT_EQ(status("set"), 0) << err("set");
+    EXPECT_EQ(status("diff"), 1);
+    EXPECT_EQ(
+        out("diff"), QStringLiteral("changed  0-80-194-10-0-19  hostPort: \"2101\" -> \"4001\"\n"));
+}
+
+TEST_F(CliEndToEnd, ResetAndLocateReachTheDevices)
+{
+    // Locate first: a device that has just been reset is deaf for a moment.
+    runSteps(QStringLiteral("run locate locate --beep --seconds 0.5\n"
+                            "run reset reset 0-80-194-10-0-22"),
+        allModels);
+    ASSERT_EQ(status("reset"), 0) << err("reset");
+    ASSERT_EQ(status("locate"), 0) << err("locate");
+    const auto resets = journal("reset");
+    ASSERT_EQ(resets.size(), 1u);
+    EXPECT_EQ(resets[0][QStringLiteral("devices")].toArray(),
+        QJsonArray { QStringLiteral("0-80-194-10-0-22") });
+    const auto frames = journal("terminal-frame");
+    ASSERT_FALSE(frames.empty());
+    // The beep frame carries the count of the discovery made first: 20 devices.
+    EXPECT_THAT(frames[0][QStringLiteral("hex")].toString().toStdString(),
+        HasSubstr("02070707c73336303230"));
+}
+
+} // namespace
