@@ -17,6 +17,8 @@ namespace {
             { QStringLiteral("reset"), resetVerb },
             { QStringLiteral("locate"), locateVerb },
             { QStringLiteral("inventory"), inventoryVerb },
+            { QStringLiteral("readdress"), readdressVerb },
+            { QStringLiteral("replace"), replaceVerb },
         };
         return table;
     }
@@ -30,7 +32,9 @@ namespace {
         "  set        change a device's configuration and confirm it\n"
         "  reset      reset one device\n"
         "  locate     flash the LED (or beep) of the terminals\n"
-        "  inventory  save the devices to a file, or compare a file with them\n\n"
+        "  inventory  save the devices to a file, or compare a file with them\n"
+        "  readdress  give devices new addresses from a plan\n"
+        "  replace    a swapped device takes over the saved configuration of the old one\n\n"
         "linknode VERB --help tells more. Exit status: 0 success, 1 failure, 2 bad usage or a "
         "value refused before anything was sent, 3 sent but not confirmed.\n");
 }

@@ -1,3 +1,4 @@
+#include "cli/change_sender.h"
 #include "cli/config_change.h"
 #include "cli/output_format.h"
 #include "cli/verbs.h"
@@ -8,22 +9,11 @@
 namespace linknode {
 
 namespace {
-    constexpr int configurationRepeats = 10;
-    constexpr double configurationSpacing = 0.2;
-    constexpr double confirmSeconds = 10.0;
     const std::string broadcast = "255.255.255.255";
 
     QString hex(const std::string& datagram)
     {
         return QString::fromLatin1(toDatagram(datagram).toHex());
-    }
-
-    QString joined(const std::vector<std::string>& texts)
-    {
-        QStringList list;
-        for (const std::string& text : texts)
-            list << toText(text);
-        return list.join(QStringLiteral("; "));
     }
 
     // Every value named on the command line, or the first refusal.
@@ -93,49 +83,6 @@ namespace {
         return request;
     }
 
-    // Asks the device again until it reports every planned value, or the time is up.
-    int confirm(Session& session, Console& console, const ConfigRequest& request,
-        const PlannedChange& plan, const std::string& address)
-    {
-        const double end = session.now() + confirmSeconds;
-        std::vector<std::string> differing { "no reply" };
-        while (session.now() < end) {
-            const auto found = findDevice(session.discover({ broadcast, address }, 0.5),
-                DeviceSelector { .mac = request.mac, .ip = std::nullopt });
-            if (found) {
-                differing = unconfirmedFields(found->record, plan.expected);
-                if (differing.empty()) {
-                    console.out(oneText(detailRow(*found), OutputFormat::Table));
-                    return ExitSuccess;
-                }
-            }
-            session.wait(0.5);
-        }
-        console.err(QStringLiteral("linknode: %1 not confirmed within %2 s: %3\n")
-                        .arg(toText(macText(request.mac)))
-                        .arg(confirmSeconds)
-                        .arg(joined(differing)));
-        return ExitUnconfirmed;
-    }
-
-    // Sends a planned change as SAVE CONFIGURATION's step 8 does, then the Wiegand format and the
-    // login by unicast to the device's (new) address, and a reset of that device alone if asked.
-    int applyChange(Session& session, Console& console, const ConfigRequest& request,
-        const PlannedChange& plan, bool reset)
-    {
-        const std::string& address = plan.config.ip;
-        console.progress(QStringLiteral("sending the configuration...\n"));
-        session.send(broadcast, networkConfigDatagram(plan.config), configurationRepeats,
-            configurationSpacing);
-        session.wait(1.0);
-        if (plan.wiegandDatagram)
-            session.send(address, *plan.wiegandDatagram, 3);
-        if (plan.loginDatagram)
-            session.send(address, *plan.loginDatagram, 3);
-        if (reset)
-            session.send(address, resetDatagram(address));
-        return confirm(session, console, request, plan, address);
-    }
 }
 
 int setVerb(const QStringList& arguments, CliContext& context)
@@ -200,7 +147,15 @@ int setVerb(const QStringList& arguments, CliContext& context)
                             .arg(address, hex(resetDatagram(plan.config.ip))));
         return ExitSuccess;
     }
-    return applyChange(*session, console, *wanted, plan, parser.isSet(QStringLiteral("reset")));
+    console.progress(QStringLiteral("sending the configuration...\n"));
+    const SendOutcome outcome
+        = sendChange(*session, *wanted, plan, parser.isSet(QStringLiteral("reset")));
+    if (!outcome.confirmed) {
+        console.err(unconfirmedText(*mac, outcome));
+        return ExitUnconfirmed;
+    }
+    console.out(oneText(detailRow(*outcome.confirmed), OutputFormat::Table));
+    return ExitSuccess;
 }
 
 } // namespace linknode

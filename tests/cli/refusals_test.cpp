@@ -77,7 +77,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, RefusedBeforeSending,
         Refused { { "reset", "kitchen" }, "neither a MAC nor an address" },
         Refused { { "locate", "--seconds", "9999" }, "--seconds" },
         Refused { { "inventory", "load", "x.json" }, "unknown action" },
-        Refused { { "inventory", "diff", "/nonexistent/inventory.json" }, "inventory.json" }));
+        Refused { { "inventory", "diff", "/nonexistent/inventory.json" }, "inventory.json" },
+        Refused { { "readdress", "/nonexistent/plan.csv" }, "plan.csv" },
+        Refused { { "replace", "0-80-194-1-2-3", "0-80-194-1-2-3", "--inventory", "x.json" },
+            "are the same" },
+        Refused { { "replace", "0-80-194-1-2-3", "0-80-194-1-2-4" }, "--inventory FILE" },
+        Refused { { "replace", "0-80-194-1-2-3", "bad", "--inventory", "x.json" },
+            "\"bad\" is not a MAC" }));
 
 TEST_F(Refusals, AFileThisToolDidNotWriteIsNoInventory)
 {
@@ -96,12 +102,26 @@ TEST_F(Refusals, HelpOfTheToolAndOfEachVerbGoesToStandardOutput)
 {
     EXPECT_EQ(run({ QStringLiteral("--help") }), ExitSuccess);
     EXPECT_THAT(console.output.toStdString(), HasSubstr("discover"));
-    for (const char* verb : { "discover", "show", "set", "reset", "locate", "inventory" }) {
+    for (const char* verb :
+        { "discover", "show", "set", "reset", "locate", "inventory", "readdress", "replace" }) {
         console.output.clear();
         EXPECT_EQ(run({ QString::fromLatin1(verb), QStringLiteral("--help") }), ExitSuccess);
         EXPECT_THAT(console.output.toStdString(), HasSubstr("--help")) << verb;
     }
     EXPECT_EQ(opened, 0);
+}
+
+TEST_F(Refusals, APlanWithADuplicateMacIsRefusedWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plan.csv"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0-80-194-1-2-3,10.0.0.5\n0-80-194-1-2-4,10.0.0.6\n0-80-194-1-2-3,10.0.0.7\n");
+    file.close();
+    EXPECT_EQ(run({ QStringLiteral("readdress"), path, QStringLiteral("--apply") }), ExitUsage);
+    EXPECT_EQ(opened, 0);
+    EXPECT_THAT(console.errors.toStdString(), HasSubstr("line 3"));
 }
 
 TEST_F(Refusals, ValidArgumentsGoOnToTheNetworkAndFailWhenItCannotOpen)

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "cli/device_entry.h"
+#include "link/envelope.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A re-addressing plan: rows "mac,ip[,mask[,gateway]]", checked whole before anything is sent
+// and put in an order in which every new address is free when its turn comes.
+namespace linknode {
+
+struct PlanRow {
+    int line = 0; // in the file, from 1
+    MacBytes mac {};
+    std::string ip;
+    std::optional<std::string> mask, gateway;
+};
+
+// The rows of a plan file; blank lines, lines starting with "#" and a header line starting
+// "mac," are skipped. None, with the reason, for a row with too few fields or a value that is
+// no MAC, address or mask, or a MAC or a new address named twice.
+std::optional<std::vector<PlanRow>> parsePlan(const QByteArray& text, QString* problem);
+
+struct PlanStep {
+    PlanRow row;
+    DeviceEntry device; // as it answered before the change
+};
+
+struct OrderedPlan {
+    std::vector<PlanStep> steps; // in the order they may be applied
+    QStringList silent; // MACs of the plan that did not answer
+    QString problem; // the plan cannot be applied as it stands
+};
+
+// Checks the plan against the devices found: every MAC answering, no new address held by a
+// device outside the plan (or by one of the plan that keeps it), and an order in which each
+// device moves only once the device holding its new address has moved away. A ring of
+// devices exchanging addresses has no such order.
+OrderedPlan orderPlan(const std::vector<PlanRow>& rows, const std::vector<DeviceEntry>& found);
+
+} // namespace linknode

@@ -1,0 +1,109 @@
+#include "cli/change_sender.h"
+#include "cli/inventory.h"
+#include "cli/output_format.h"
+#include "cli/verbs.h"
+#include "commands/serial_codes.h"
+#include "config/device_record.h"
+#include "core/latin1.h"
+
+#include <QJsonObject>
+
+namespace linknode {
+
+namespace {
+    // The saved configuration of the old device, for the device with `newMac`.
+    ConfigRequest takeOver(const std::string& old, const MacBytes& newMac, bool newHasMode)
+    {
+        auto field = [&](RecordField f) { return recordField(old, f); };
+        ConfigRequest request;
+        request.mac = newMac;
+        request.ip = field(FLD_IP);
+        request.mask = field(FLD_MASK);
+        request.gateway = field(FLD_GATE);
+        request.bauds = field(FLD_BAUDS);
+        const int parity = static_cast<int>(leadingNumber(field(FLD_PARITY)));
+        request.parityBase = parity % 3;
+        request.twoStopBits = parity >= 3;
+        request.dataBitsCode = static_cast<int>(leadingNumber(field(FLD_DATABITS))) == 1 ? 1 : 0;
+        if (newHasMode && !field(FLD_MODE).empty()) {
+            request.mode = socketMode(field(FLD_MODE)) == 0 ? 0 : 1;
+            request.hostIp = field(FLD_HOST_IP);
+            request.hostPort = field(FLD_HOST_PORT);
+            request.options = field(FLD_OPTIONS).empty() ? "0000" : field(FLD_OPTIONS);
+        }
+        if (const std::string code = wiegandCode(old); !code.empty())
+            request.wiegand = code;
+        if (!field(FLD_LOGIN).empty())
+            request.login = shownLogin(loginCaretForm(field(FLD_LOGIN)));
+        return request;
+    }
+}
+
+int replaceVerb(const QStringList& arguments, CliContext& context)
+{
+    Console& console = context.console;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A device swapped on site takes over the saved configuration of the one it replaces: "
+        "addresses, host, serial settings, mode and options, then its Wiegand format and "
+        "login string; then confirmed. The old device must be gone from the network."));
+    parser.addPositionalArgument(
+        QStringLiteral("old-mac"), QStringLiteral("MAC of the device replaced."));
+    parser.addPositionalArgument(
+        QStringLiteral("new-mac"), QStringLiteral("MAC of the new device."));
+    const QCommandLineOption inventory(QStringLiteral("inventory"),
+        QStringLiteral("Inventory file with the old device (inventory save)."),
+        QStringLiteral("FILE"));
+    parser.addOption(inventory);
+    if (const auto status = parseVerb(parser, arguments, 2, console))
+        return *status;
+    const QStringList macs = parser.positionalArguments();
+    const auto oldMac = parseMac(macs[0]);
+    const auto newMac = parseMac(macs[1]);
+    if (!oldMac || !newMac)
+        return refuse(
+            console, QStringLiteral("\"%1\" is not a MAC").arg(oldMac ? macs[1] : macs[0]));
+    if (*oldMac == *newMac)
+        return refuse(console, QStringLiteral("the old and the new MAC are the same"));
+    if (!parser.isSet(inventory))
+        return refuse(console, QStringLiteral("--inventory FILE is needed"));
+    QString problem;
+    const auto saved = readInventory(parser.value(inventory), &problem);
+    if (!saved)
+        return refuse(console, QStringLiteral("%1: %2").arg(parser.value(inventory), problem));
+    std::optional<std::string> oldRecord;
+    for (const QJsonObject& device : *saved)
+        if (parseMac(device.value(QStringLiteral("mac")).toString()) == oldMac)
+            oldRecord = toBytes(device.value(QStringLiteral("record")).toString());
+    if (!oldRecord)
+        return refuse(
+            console, QStringLiteral("%1 is not in %2").arg(macs[0], parser.value(inventory)));
+
+    const auto session = context.openSession(console);
+    if (!session)
+        return ExitFailure;
+    const std::vector<DeviceEntry> found = session->discover({}, lookupSeconds);
+    if (findDevice(found, DeviceSelector { .mac = oldMac, .ip = std::nullopt }))
+        return refuse(console,
+            QStringLiteral("%1 still answers: two devices would share an address; nothing was sent")
+                .arg(macs[0]));
+    const auto device = findDevice(found, DeviceSelector { .mac = newMac, .ip = std::nullopt });
+    if (!device)
+        return fail(console, QStringLiteral("no device answers with MAC %1").arg(macs[1]));
+    const ConfigRequest request
+        = takeOver(*oldRecord, *newMac, !recordField(device->record, FLD_MODE).empty());
+    const PlannedChange plan = planChange(device->record, request, found);
+    if (!plan.problem.empty())
+        return refuse(console, toText(plan.problem) + QStringLiteral("; nothing was sent"));
+
+    console.progress(QStringLiteral("sending the configuration...\n"));
+    const SendOutcome outcome = sendChange(*session, request, plan, false);
+    if (!outcome.confirmed) {
+        console.err(unconfirmedText(*newMac, outcome));
+        return ExitUnconfirmed;
+    }
+    console.out(oneText(detailRow(*outcome.confirmed), OutputFormat::Table));
+    return ExitSuccess;
+}
+
+} // namespace linknode
