@@ -260,4 +260,121 @@ TEST_F(CliEndToEnd, ResetAndLocateReachTheDevices)
         HasSubstr("02070707c73336303230"));
 }
 
+// Device i takes the address of device i + 1 and the last a free one: the plan only works
+// from the last device back to the first.
+TEST_F(CliEndToEnd, ReaddressMovesTwentyDevicesInAnOrderThatFreesEachAddress)
+{
+    QFile plan(dir.filePath(QStringLiteral("plan.csv")));
+    ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
+    plan.write("mac,ip,mask\n");
+    // The simulator's device n has the MAC 0-80-194-0-0-n and the address 10.213.0.(10 + n).
+    for (int n = 1; n <= 20; ++n)
+        plan.write(QStringLiteral("0-80-194-0-0-%1,10.213.%2.%3,255.255.0.0\n")
+                       .arg(n)
+                       .arg(n == 20 ? 1 : 0)
+                       .arg(n == 20 ? 30 : n + 11)
+                       .toLatin1());
+    plan.close();
+    QFile exchange(dir.filePath(QStringLiteral("exchange.csv")));
+    ASSERT_TRUE(exchange.open(QIODevice::WriteOnly));
+    exchange.write("0-80-194-0-0-1,10.213.0.12\n0-80-194-0-0-2,10.213.0.11\n");
+    exchange.close();
+
+    runSteps(QStringLiteral("run exchange readdress \"$D/exchange.csv\" --apply\n"
+                            "run check readdress \"$D/plan.csv\"\n"
+                            "run apply readdress \"$D/plan.csv\" --apply\n"
+                            "run after discover --format json"),
+        { QStringLiteral("--preset"), QStringLiteral("synthetic"), QStringLiteral("--count"),
+            QStringLiteral("20") });
+    EXPECT_EQ(status("exchange"), 2);
+    EXPECT_THAT(err("exchange"), HasSubstr("exchange addresses"));
+    ASSERT_EQ(status("check"), 0) << err("check");
+    const QStringList order = out("check").split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(order.size(), 20);
+    EXPECT_TRUE(
+        order.first().startsWith(QStringLiteral("0-80-194-0-0-20  10.213.0.30 -> 10.213.1.30")));
+    EXPECT_TRUE(
+        order.last().startsWith(QStringLiteral("0-80-194-0-0-1  10.213.0.11 -> 10.213.0.12")));
+
+    ASSERT_EQ(status("apply"), 0) << err("apply");
+    EXPECT_THAT(err("apply"), HasSubstr("changed 20, not confirmed 0, not tried 0"));
+    const QJsonArray after = QJsonDocument::fromJson(out("after").toUtf8()).array();
+    ASSERT_EQ(after.size(), 20);
+    for (const QJsonValue& device : after) {
+        const int last = device[QStringLiteral("mac")].toString().section(u'-', 5).toInt();
+        EXPECT_EQ(device[QStringLiteral("ip")].toString(),
+            last == 20 ? QStringLiteral("10.213.1.30")
+                       : QStringLiteral("10.213.0.%1").arg(last + 11));
+        EXPECT_EQ(device[QStringLiteral("mask")].toString(), QStringLiteral("255.255.0.0"));
+    }
+}
+
+TEST_F(CliEndToEnd, AReplacementTakesOverTheSavedConfiguration)
+{
+    const QByteArray factory = R"({"mac": "0-80-194-7-7-7", "ip": "10.213.0.50",
+        "mask": "255.255.0.0", "gateway": "0.0.0.0", "bauds": "9600", "parity": "0",
+        "databits": "0", "version": "COPYRIGHT+TAVREN KRT 2.4F", "mode": "0",
+        "hostIp": "0.0.0.0", "hostPort": "23", "options": "0000", "wiegand": ["1", "1", "1"],
+        "login": "Tav"})";
+    const QByteArray old = R"({"mac": "0-80-194-1-2-3", "ip": "10.213.0.41",
+        "mask": "255.255.255.0", "gateway": "10.213.0.1", "bauds": "19200", "parity": "4",
+        "databits": "1", "version": "COPYRIGHT+TAVREN KRT 2.4F", "mode": "1",
+        "hostIp": "10.213.0.1", "hostPort": "3001", "options": "0780",
+        "wiegand": ["5", "16", "21"], "login": "TavAB\r"})";
+    auto write = [&](const char* name, const QByteArray& devices) {
+        QFile fleet(dir.filePath(QString::fromLatin1(name)));
+        if (fleet.open(QIODevice::WriteOnly))
+            fleet.write("{\"devices\": [" + devices + "]}");
+        return fleet.fileName();
+    };
+    const QString before = write("before.json", old + "," + factory);
+    const QString swapped = write("swapped.json", factory);
+
+    runSteps(QStringLiteral(
+                 "run save inventory save \"$D/site.json\"\n"
+                 "run early replace 0-80-194-1-2-3 0-80-194-7-7-7 --inventory \"$D/site.json\""),
+        { QStringLiteral("--fleet"), before });
+    ASSERT_EQ(status("save"), 0) << err("save");
+    EXPECT_EQ(status("early"), 2);
+    EXPECT_THAT(err("early"), HasSubstr("still answers"));
+
+    runSteps(QStringLiteral(
+                 "run replace replace 0-80-194-1-2-3 0-80-194-7-7-7 --inventory \"$D/site.json\"\n"
+                 "run show show 0-80-194-7-7-7 --format json"),
+        { QStringLiteral("--fleet"), swapped });
+    ASSERT_EQ(status("replace"), 0) << err("replace");
+    ASSERT_EQ(status("show"), 0) << err("show");
+    const QJsonObject device = jsonOf("show");
+    const std::pair<const char*, const char*> expected[]
+        = { { "ip", "10.213.0.41" }, { "mask", "255.255.255.0" }, { "gateway", "10.213.0.1" },
+              { "bauds", "19200" }, { "parity", "Even" }, { "stopBits", "2" }, { "dataBits", "7" },
+              { "mode", "client" }, { "hostIp", "10.213.0.1" }, { "hostPort", "3001" },
+              { "options", "0780" }, { "wiegand", "^6^^5^^16^^21^" }, { "login", "AB^13^" } };
+    for (const auto& [field, value] : expected)
+        EXPECT_EQ(device[QString::fromLatin1(field)].toString(), QString::fromLatin1(value))
+            << field;
+    // The Wiegand format and the login went by unicast to the old device's address.
+    const auto logins = journal("login");
+    ASSERT_FALSE(logins.empty());
+    for (const QJsonObject& login : logins)
+        EXPECT_THAT(login[QStringLiteral("to")].toString().toStdString(), HasSubstr("10.213.0.41"));
+}
+
+TEST_F(CliEndToEnd, AnInventoryThatCannotBeWrittenWholeLeavesTheOldFile)
+{
+    // A small file system, full before the save starts, in a private mount namespace.
+    runSteps(QStringLiteral(
+                 "mkdir \"$D/full\"\n"
+                 "unshare -m sh -c 'mount -t tmpfs -o size=16k tmpfs \"$1\" || exit\n"
+                 "  echo old >\"$1/site.json\"\n"
+                 "  dd if=/dev/zero of=\"$1/filler\" bs=1k count=64 2>/dev/null\n"
+                 "  \"$2\" inventory save \"$1/site.json\" >\"$3/full.out\" 2>\"$3/full.err\"\n"
+                 "  echo $? >\"$3/full.status\"\n"
+                 "  cat \"$1/site.json\" >\"$3/kept.json\"' sh \"$D/full\" \"$L\" \"$D\""),
+        allModels);
+    EXPECT_EQ(status("full"), 1) << err("full");
+    EXPECT_THAT(err("full"), HasSubstr("not written"));
+    EXPECT_EQ(read(QStringLiteral("kept.json")), QByteArray("old\n"));
+}
+
 } // namespace
