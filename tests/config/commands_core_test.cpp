@@ -39,6 +39,19 @@ namespace {
         EXPECT_EQ(dataBitsText(2), "8");
     }
 
+    // The codes both the window's selectors and the command line send.
+    TEST(SerialCodes, StopBitsAddThreeAndDataBitsHaveTwoCodes)
+    {
+        EXPECT_EQ(parityCode(0, false), 0);
+        EXPECT_EQ(parityCode(2, false), 2);
+        EXPECT_EQ(parityCode(1, true), 4);
+        EXPECT_EQ(parityCode(2, true), 5);
+        EXPECT_EQ(dataBitsCode(8), 0);
+        EXPECT_EQ(dataBitsCode(7), 1);
+        EXPECT_EQ(dataBitsCode(1), std::nullopt);
+        EXPECT_EQ(dataBitsCode(9), std::nullopt);
+    }
+
     TEST(TimeZone, PortTextAndBack)
     {
         EXPECT_EQ(timeZonePort("+", "10"), "00010");
