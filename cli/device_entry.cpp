@@ -145,12 +145,4 @@ Row detailRow(const DeviceEntry& entry)
     return row;
 }
 
-QString rowText(const Row& row, const QString& name)
-{
-    for (const auto& [key, value] : row)
-        if (key == name)
-            return value.isArray() ? value.toVariant().toStringList().join(u',') : value.toString();
-    return {};
-}
-
 } // namespace linknode

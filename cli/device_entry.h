@@ -43,6 +43,4 @@ Row summaryRow(const DeviceEntry& entry);
 // Every decoded field: the summary plus bauds, parity, stopBits, dataBits, wiegand, login.
 Row detailRow(const DeviceEntry& entry);
 
-QString rowText(const Row& row, const QString& name);
-
 } // namespace linknode

@@ -10,6 +10,14 @@ using testing::IsEmpty;
 
 namespace {
 
+QString rowText(const Row& row, const QString& name)
+{
+    for (const auto& [key, value] : row)
+        if (key == name)
+            return value.isArray() ? value.toVariant().toStringList().join(u',') : value.toString();
+    return {};
+}
+
 std::string record(const char* mac, const char* ip, const char* version = "COPYRIGHT+TAVREN 2.4F")
 {
     return std::string(mac) + "," + ip + ",255.255.255.0,10.0.0.1,9600,0,0," + version
