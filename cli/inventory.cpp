@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <map>
 
 namespace linknode {
@@ -75,26 +74,6 @@ std::optional<std::vector<QJsonObject>> readInventory(const QString& path, QStri
         return std::nullopt;
     }
     return parseInventory(file.readAll(), problem);
-}
-
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* problem)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *problem = file.errorString();
-        return false;
-    }
-    // commit() alone may report success on a full disk: every write and the flush are checked.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *problem = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *problem = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 InventoryDiff diffInventory(

@@ -20,9 +20,6 @@ QByteArray inventoryJson(const std::vector<DeviceEntry>& entries);
 std::optional<std::vector<QJsonObject>> parseInventory(const QByteArray& text, QString* problem);
 std::optional<std::vector<QJsonObject>> readInventory(const QString& path, QString* problem);
 
-// Replaces `path` only once every byte is on disk: a failed write leaves the old file.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* problem);
-
 struct FieldChange {
     QString field, before, after;
 };

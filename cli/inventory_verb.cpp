@@ -1,5 +1,6 @@
 #include "cli/inventory.h"
 #include "cli/verbs.h"
+#include "core/file_writer.h"
 
 namespace linknode {
 
@@ -47,7 +48,7 @@ int inventoryVerb(const QStringList& arguments, CliContext& context)
 
     if (action == QLatin1String("save")) {
         QString problem;
-        if (!writeFileAtomically(path, inventoryJson(entries), &problem))
+        if (!writeWholeFile(path, inventoryJson(entries), &problem))
             return fail(console, QStringLiteral("%1 not written: %2").arg(path, problem));
         console.err(QStringLiteral("%1 device(s) saved to %2\n").arg(entries.size()).arg(path));
         return ExitSuccess;

@@ -82,19 +82,4 @@ TEST(Diff, TheSameSiteDiffersInNothing)
     EXPECT_TRUE(diffInventory(site, site).empty());
 }
 
-TEST(AtomicWrite, AFailedWriteLeavesTheOldFile)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("site.json"));
-    QString problem;
-    ASSERT_TRUE(writeFileAtomically(path, "old", &problem));
-    // A file in a folder that does not exist cannot be written.
-    EXPECT_FALSE(
-        writeFileAtomically(dir.filePath(QStringLiteral("gone/site.json")), "new", &problem));
-    EXPECT_FALSE(problem.isEmpty());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("old"));
-}
-
 } // namespace
