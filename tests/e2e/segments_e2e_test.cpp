@@ -31,8 +31,10 @@ protected:
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QStringLiteral(R"({"devices": [
-            {"mac": "0-80-194-%1-0-1", "ip": "10.%1.0.11", "mask": "255.255.255.0"},
-            {"mac": "0-80-194-%1-0-2", "ip": "10.%1.0.12", "mask": "255.255.255.0"}]})")
+            {"mac": "0-80-194-%1-0-1", "ip": "10.%1.0.11", "mask": "255.255.255.0",
+             "gateway": "10.%1.0.1", "mode": "1", "hostIp": "10.%1.0.1", "hostPort": "23"},
+            {"mac": "0-80-194-%1-0-2", "ip": "10.%1.0.12", "mask": "255.255.255.0",
+             "gateway": "10.%1.0.1", "mode": "1", "hostIp": "10.%1.0.1", "hostPort": "23"}]})")
                        .arg(segment)
                        .toUtf8());
         return path;
@@ -100,6 +102,46 @@ exit $status)"),
             EXPECT_TRUE(line.value(QStringLiteral("interface")).toString().startsWith(u"seg"));
         }
     }
+}
+
+TEST_F(SegmentsEndToEnd, TheCommandLineFindsBothSegmentsAndChangesADeviceOnTheSecond)
+{
+    const RunResult run = runInPrivateNetwork(twoSegmentFunctions + QStringLiteral(R"(
+sim=$1; cli=$2; dir=$3
+segment 1 "$sim" "$4" "$dir/journal1" && segment 2 "$sim" "$5" "$dir/journal2" || exit 98
+sleep 0.5
+"$cli" discover --format csv > "$dir/discover.csv"; found=$?
+"$cli" set 0-80-194-2-0-2 --host-port 4000; changed=$?
+stop_segments "$dir/journal1.pid" "$dir/journal2.pid"
+echo "$found $changed" > "$dir/status"
+exit 0)"),
+        { QStringLiteral(LINKNODE_SIM), QStringLiteral(LINKNODE_CLI), dir.path(), fleet(1),
+            fleet(2) },
+        90000);
+    ASSERT_TRUE(run.finished);
+    ASSERT_EQ(run.exitCode, 0) << run.standardError.constData();
+    QFile status(dir.filePath(QStringLiteral("status")));
+    ASSERT_TRUE(status.open(QIODevice::ReadOnly));
+    EXPECT_EQ(status.readAll().trimmed(), "0 0") << run.standardError.constData();
+
+    QFile csv(dir.filePath(QStringLiteral("discover.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = csv.readAll().trimmed().split('\n');
+    ASSERT_EQ(rows.size(), 5) << "a header and four devices";
+    const QList<QByteArray> header = rows[0].trimmed().split(',');
+    const qsizetype mac = header.indexOf("mac");
+    const qsizetype interface = header.indexOf("interface");
+    ASSERT_GE(mac, 0);
+    ASSERT_GE(interface, 0);
+    QStringList seen;
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        const QList<QByteArray> fields = rows[i].trimmed().split(',');
+        seen << QString::fromLatin1(fields.value(mac) + ' ' + fields.value(interface));
+    }
+    seen.sort();
+    EXPECT_EQ(seen.join(u','),
+        QStringLiteral("0-80-194-1-0-1 seg1,0-80-194-1-0-2 seg1,0-80-194-2-0-1 seg2,"
+                       "0-80-194-2-0-2 seg2"));
 }
 
 TEST_F(SegmentsEndToEnd, OneAdapterGetsExactlyOneCopy)
