@@ -120,10 +120,10 @@ namespace handle_detail {
     template <class T> consteval int rowOf(const char* name, int index = -1)
     {
         for (size_t row = 0; row < layoutTable.size(); ++row) {
-            const ControlSpec& spec = layoutTable[row];
+            const ControlSpec& entry = layoutTable[row];
             const bool named
-                = index < 0 ? sameText(spec.name, name) : isElement(spec.name, name, index);
-            if (named && holds<T>(spec.kind))
+                = index < 0 ? sameText(entry.name, name) : isElement(entry.name, name, index);
+            if (named && holds<T>(entry.kind))
                 return static_cast<int>(row);
         }
         noSuchControlInTheLayoutTable();
