@@ -14,14 +14,12 @@ int resetVerb(const QStringList& arguments, CliContext& context)
     Console& console = context.console;
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Resets one device."));
-    parser.addPositionalArgument(
-        QStringLiteral("device"), QStringLiteral("MAC (0-80-194-1-2-3) or IP address."));
+    addDeviceArgument(parser);
     if (const auto status = parseVerb(parser, arguments, 1, console))
         return *status;
-    const QString named = parser.positionalArguments().front();
-    const auto selector = parseSelector(named);
+    const auto selector = deviceArgument(parser, console);
     if (!selector)
-        return refuse(console, QStringLiteral("\"%1\" is neither a MAC nor an address").arg(named));
+        return ExitUsage;
 
     const auto session = context.openSession(console);
     if (!session)
@@ -30,7 +28,9 @@ int resetVerb(const QStringList& arguments, CliContext& context)
     if (selector->mac) {
         const auto device = findDevice(session->discover({}, lookupSeconds), *selector);
         if (!device)
-            return fail(console, QStringLiteral("no device answers with MAC %1").arg(named));
+            return fail(console,
+                QStringLiteral("no device answers with MAC %1")
+                    .arg(parser.positionalArguments().front()));
         address = recordField(device->record, FLD_IP);
     }
     // The address inside names the device; sent to that address alone.

@@ -60,15 +60,13 @@ int showVerb(const QStringList& arguments, CliContext& context)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Shows one device: every field decoded, its model, firmware and flags."));
-    parser.addPositionalArgument(
-        QStringLiteral("device"), QStringLiteral("MAC (0-80-194-1-2-3) or IP address."));
+    addDeviceArgument(parser);
     parser.addOption(formatOption());
     if (const auto status = parseVerb(parser, arguments, 1, console))
         return *status;
-    const QString named = parser.positionalArguments().front();
-    const auto selector = parseSelector(named);
+    const auto selector = deviceArgument(parser, console);
     if (!selector)
-        return refuse(console, QStringLiteral("\"%1\" is neither a MAC nor an address").arg(named));
+        return ExitUsage;
     const auto format = formatValue(parser, console);
     if (!format)
         return ExitUsage;
@@ -78,7 +76,8 @@ int showVerb(const QStringList& arguments, CliContext& context)
         return ExitFailure;
     const auto device = findDevice(session->discover({}, lookupSeconds), *selector);
     if (!device)
-        return fail(console, QStringLiteral("no device answers as %1").arg(named));
+        return fail(console,
+            QStringLiteral("no device answers as %1").arg(parser.positionalArguments().front()));
     console.out(oneText(detailRow(*device), *format));
     return ExitSuccess;
 }

@@ -30,6 +30,21 @@ int refuse(Console& console, const QString& message)
     return ExitUsage;
 }
 
+void addDeviceArgument(QCommandLineParser& parser)
+{
+    parser.addPositionalArgument(
+        QStringLiteral("device"), QStringLiteral("MAC (0-80-194-1-2-3) or IP address."));
+}
+
+std::optional<DeviceSelector> deviceArgument(const QCommandLineParser& parser, Console& console)
+{
+    const QString named = parser.positionalArguments().front();
+    const auto selector = parseSelector(named);
+    if (!selector)
+        refuse(console, QStringLiteral("\"%1\" is neither a MAC nor an address").arg(named));
+    return selector;
+}
+
 int fail(Console& console, const QString& message)
 {
     console.err(QStringLiteral("linknode: ") + message + u'\n');

@@ -35,6 +35,11 @@ int fail(Console& console, const QString& message);
 QCommandLineOption formatOption();
 std::optional<OutputFormat> formatValue(const QCommandLineParser& parser, Console& console);
 
+// The positional argument of the verbs that act on one device: a MAC or an IP address.
+void addDeviceArgument(QCommandLineParser& parser);
+// The device it names; none after telling the user it names none (exit status 2).
+std::optional<DeviceSelector> deviceArgument(const QCommandLineParser& parser, Console& console);
+
 // The device a MAC or an address names, among those found.
 std::optional<DeviceEntry> findDevice(
     const std::vector<DeviceEntry>& entries, const DeviceSelector& selector);
