@@ -24,7 +24,10 @@ Link::Link(DatagramSocket& sendSocket, DatagramSocket& receiveSocket, const Cloc
     , localPort_(localPort)
 {
     connect(&receiveSocket_, &DatagramSocket::received, this, &Link::onReceived);
-    connect(&receiveSocket_, &DatagramSocket::drained, this, &Link::receiveDrained);
+    connect(&receiveSocket_, &DatagramSocket::drained, this, [this] {
+        namedIndex_ = -1;
+        emit receiveDrained();
+    });
 }
 
 bool Link::bindSend(QString* error)
@@ -107,7 +110,11 @@ void Link::stamp()
 void Link::onReceived(
     const QByteArray& datagram, const QHostAddress& from, quint16 fromPort, int interfaceIndex)
 {
-    const QString interface = adapterName(interfaceIndex);
+    if (interfaceIndex != namedIndex_) {
+        indexName_ = adapterName(interfaceIndex);
+        namedIndex_ = interfaceIndex;
+    }
+    const QString interface = indexName_;
     if (log_)
         log_->record(TrafficLog::Direction::In, from, fromPort, datagram, interface);
     const auto record = replyRecord(std::string_view(datagram.constData(), datagram.size()));

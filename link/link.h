@@ -70,6 +70,10 @@ private:
     std::optional<QHostAddress> destination_;
     double lastActivity_ = 0;
     int rejected_ = 0;
+    // The adapter name of the last index seen, looked up again after every run of arrivals:
+    // a lookup costs three system calls, and a burst of thousands of replies needs one.
+    int namedIndex_ = -1;
+    QString indexName_;
     TrafficLog* log_ = nullptr;
 };
 

@@ -2,7 +2,12 @@
 
 #include <QNetworkDatagram>
 #include <QVariant>
+#include <array>
+#include <cstring>
+#include <fcntl.h>
+#include <netinet/in.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 namespace linknode {
 
@@ -10,17 +15,64 @@ namespace {
 
     constexpr int wantedReceiveBuffer = 16 * 1024 * 1024;
 
-    // Datagrams handed on per ready-read turn; the rest waits for the next turn so a flood
-    // cannot hold the window's thread. The socket notifier fires again while data remains.
+    // Datagrams handed on per turn of the event loop; the rest waits for the next turn so a
+    // flood cannot hold the window's thread. The notifier fires again while data remains.
     constexpr int drainLimit = 4096;
 
+    // Datagrams read by one system call. Each slot holds the largest UDP payload; only the
+    // pages a datagram fills are ever touched, so a reply of 200 bytes costs one page.
+    constexpr int batchSize = 64;
+    constexpr size_t slotSize = 65536;
+
 } // namespace
+
+// The datagrams of one read, their senders and the adapters they came in on.
+struct UdpSocket::Batch {
+    std::array<std::array<char, slotSize>, batchSize> data;
+    std::array<sockaddr_in, batchSize> from;
+    std::array<iovec, batchSize> parts;
+    alignas(cmsghdr) std::array<std::array<char, 256>, batchSize> control;
+    std::array<mmsghdr, batchSize> headers;
+
+    Batch()
+    {
+        for (int i = 0; i < batchSize; ++i) {
+            parts[i] = { data[i].data(), slotSize };
+            headers[i] = {};
+            headers[i].msg_hdr.msg_iov = &parts[i];
+            headers[i].msg_hdr.msg_iovlen = 1;
+        }
+    }
+
+    // Ready for another read: the kernel shortens the lengths it filled in.
+    void rewind()
+    {
+        for (int i = 0; i < batchSize; ++i) {
+            headers[i].msg_hdr.msg_name = &from[i];
+            headers[i].msg_hdr.msg_namelen = sizeof from[i];
+            headers[i].msg_hdr.msg_control = control[i].data();
+            headers[i].msg_hdr.msg_controllen = control[i].size();
+            headers[i].msg_hdr.msg_flags = 0;
+        }
+    }
+
+    int interfaceIndex(int i)
+    {
+        msghdr& header = headers[i].msg_hdr;
+        for (cmsghdr* c = CMSG_FIRSTHDR(&header); c; c = CMSG_NXTHDR(&header, c))
+            if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO) {
+                in_pktinfo info;
+                std::memcpy(&info, CMSG_DATA(c), sizeof info);
+                return info.ipi_ifindex;
+            }
+        return 0;
+    }
+};
 
 UdpSocket::UdpSocket(QObject* parent)
     : DatagramSocket(parent)
     , socket_(this)
 {
-    connect(&socket_, &QUdpSocket::readyRead, this, &UdpSocket::drain);
 }
 
 bool UdpSocket::bind(quint16 localPort, QString* error)
@@ -33,7 +85,21 @@ bool UdpSocket::bind(quint16 localPort, QString* error)
         return false;
     }
     enlargeReceiveBuffer();
+    watchArrivals();
     return true;
+}
+
+void UdpSocket::watchArrivals()
+{
+    // QUdpSocket's own ready-read is left unconnected: unread, it stops after the first.
+    const int fd = static_cast<int>(socket_.socketDescriptor());
+    arrivalDescriptor_ = fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (arrivalDescriptor_ < 0)
+        return;
+    const int on = 1;
+    setsockopt(arrivalDescriptor_, IPPROTO_IP, IP_PKTINFO, &on, sizeof on);
+    arrivals_ = new QSocketNotifier(arrivalDescriptor_, QSocketNotifier::Read, this);
+    connect(arrivals_, &QSocketNotifier::activated, this, &UdpSocket::drain);
 }
 
 void UdpSocket::enlargeReceiveBuffer()
@@ -74,19 +140,46 @@ std::vector<NetworkAdapter> UdpSocket::broadcastAdapters() const
 
 void UdpSocket::close()
 {
+    delete arrivals_;
+    arrivals_ = nullptr;
+    if (arrivalDescriptor_ >= 0)
+        ::close(arrivalDescriptor_);
+    arrivalDescriptor_ = -1;
     socket_.close();
     receiveBufferSize_ = 0;
 }
 
+UdpSocket::~UdpSocket()
+{
+    close();
+}
+
 void UdpSocket::drain()
 {
-    for (int n = 0; n < drainLimit && socket_.hasPendingDatagrams(); ++n) {
-        const QNetworkDatagram datagram = socket_.receiveDatagram();
-        if (!datagram.isValid())
+    // Not re-entered from a handler that runs events: the batch is still being handed on.
+    arrivals_->setEnabled(false);
+    if (!batch_)
+        batch_.reset(new Batch);
+    Batch& batch = *batch_;
+    for (int n = 0; n < drainLimit && arrivalDescriptor_ >= 0;) {
+        batch.rewind();
+        const int count
+            = recvmmsg(arrivalDescriptor_, batch.headers.data(), batchSize, MSG_DONTWAIT, nullptr);
+        if (count <= 0)
             break;
-        emit received(datagram.data(), datagram.senderAddress(), datagram.senderPort(),
-            static_cast<int>(datagram.interfaceIndex()));
+        for (int i = 0; i < count && arrivalDescriptor_ >= 0; ++i) {
+            const sockaddr_in& from = batch.from[i];
+            emit received(QByteArray(batch.data[i].data(), batch.headers[i].msg_len),
+                QHostAddress(ntohl(from.sin_addr.s_addr)), ntohs(from.sin_port),
+                batch.interfaceIndex(i));
+        }
+        n += count;
+        if (count < batchSize)
+            break;
     }
+    // Closed by a handler: nothing more to watch.
+    if (arrivals_)
+        arrivals_->setEnabled(true);
     emit drained();
 }
 

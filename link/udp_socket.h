@@ -2,7 +2,9 @@
 
 #include "link/datagram_socket.h"
 
+#include <QSocketNotifier>
 #include <QUdpSocket>
+#include <memory>
 
 namespace linknode {
 
@@ -12,6 +14,7 @@ class UdpSocket final : public DatagramSocket {
     Q_OBJECT
 public:
     explicit UdpSocket(QObject* parent = nullptr);
+    ~UdpSocket() override;
 
     // Also asks for a 16 MiB receive buffer, so bursts of replies from large fleets are kept.
     bool bind(quint16 localPort, QString* error) override;
@@ -23,9 +26,18 @@ public:
 
 private:
     void enlargeReceiveBuffer();
+    void watchArrivals();
     void drain();
 
     QUdpSocket socket_;
+    // Arrivals are read from a second descriptor of the same socket, in batches, with one
+    // system call for many datagrams: a burst of tens of thousands of replies must be taken
+    // in faster than it arrives, or a receive buffer the system caps overflows. QUdpSocket
+    // costs three calls and two allocations per datagram.
+    struct Batch;
+    int arrivalDescriptor_ = -1;
+    QSocketNotifier* arrivals_ = nullptr;
+    std::unique_ptr<Batch> batch_;
     qint64 receiveBufferSize_ = 0;
 };
 
