@@ -35,4 +35,20 @@ void StandardConsole::progress(const QString& text)
         write(stderr, text);
 }
 
+void BufferedOutput::write(const QString& text)
+{
+    constexpr qsizetype pieceSize = 64 * 1024;
+    pending_ += text;
+    if (pending_.size() >= pieceSize)
+        flush();
+}
+
+void BufferedOutput::flush()
+{
+    if (pending_.isEmpty())
+        return;
+    console_.out(pending_);
+    pending_.truncate(0);
+}
+
 } // namespace linknode

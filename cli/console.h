@@ -25,4 +25,24 @@ private:
     bool errorIsTerminal_;
 };
 
+// Hands text on to standard output in pieces of about 64 K characters: a long listing costs
+// neither a write per line nor its whole text in memory.
+class BufferedOutput {
+public:
+    explicit BufferedOutput(Console& console)
+        : console_(console)
+    {
+    }
+    ~BufferedOutput() { flush(); }
+    BufferedOutput(const BufferedOutput&) = delete;
+    BufferedOutput& operator=(const BufferedOutput&) = delete;
+
+    void write(const QString& text);
+    void flush();
+
+private:
+    Console& console_;
+    QString pending_;
+};
+
 } // namespace linknode

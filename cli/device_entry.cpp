@@ -8,7 +8,6 @@
 
 #include <QJsonArray>
 #include <algorithm>
-#include <map>
 
 namespace linknode {
 
@@ -18,7 +17,8 @@ namespace {
         const auto octets = parseIPv4(text);
         if (!octets)
             return std::nullopt;
-        return toHostAddress(*octets).toIPv4Address();
+        return quint32((*octets)[0]) << 24 | quint32((*octets)[1]) << 16
+            | quint32((*octets)[2]) << 8 | (*octets)[3];
     }
 
     bool offSubnet(const Reply& reply, const std::vector<NetworkAdapter>& adapters)
@@ -37,10 +37,28 @@ namespace {
         return adapterKnown;
     }
 
-    QString field(const DeviceEntry& entry, RecordField which)
-    {
-        return toText(recordField(entry.record, which));
-    }
+    // The record's fields, each trimmed as recordField gives it: split once for a row rather
+    // than searched again for every column.
+    class Fields {
+    public:
+        explicit Fields(std::string_view record)
+        {
+            for (size_t start = 0;;) {
+                const size_t comma = record.find(',', start);
+                fields_.push_back(trimBlanks(record.substr(start, comma - start)));
+                if (comma == std::string_view::npos)
+                    break;
+                start = comma + 1;
+            }
+        }
+        QString operator[](RecordField which) const
+        {
+            return which < static_cast<int>(fields_.size()) ? toText(fields_[which]) : QString();
+        }
+
+    private:
+        std::vector<std::string_view> fields_;
+    };
 
     QString modeText(const std::string& record)
     {
@@ -59,59 +77,88 @@ namespace {
 }
 
 std::vector<DeviceEntry> flaggedEntries(
-    const std::vector<Reply>& replies, const std::vector<NetworkAdapter>& adapters)
+    std::vector<Reply> replies, const std::vector<NetworkAdapter>& adapters)
 {
-    std::map<std::string, std::vector<std::string>> macsByAddress;
-    for (const Reply& reply : replies)
-        macsByAddress[recordField(reply.record, FLD_IP)].push_back(
-            recordField(reply.record, FLD_MAC));
-
-    std::vector<DeviceEntry> entries;
-    for (const Reply& reply : replies) {
-        DeviceEntry entry { reply.record, reply.interface, {} };
-        const std::string ip = recordField(reply.record, FLD_IP);
-        const auto& macs = macsByAddress[ip];
-        const std::string mac = recordField(reply.record, FLD_MAC);
-        if (!ip.empty()
-            && std::any_of(macs.begin(), macs.end(), [&](const auto& m) { return m != mac; }))
-            entry.flags << QStringLiteral("duplicate-ip");
-        if (offSubnet(reply, adapters))
-            entry.flags << QStringLiteral("off-subnet");
-        if (isEncrypted(reply.record))
-            entry.flags << QStringLiteral("encrypted");
-        if (oldFirmware(reply.record, firmwareVersion(reply.record).number))
-            entry.flags << QStringLiteral("old-firmware");
-        entries.push_back(std::move(entry));
+    // Replies grouped by address: a group with two MACs is a duplicate address. Sorted
+    // rather than hashed, so tens of thousands of replies cost no allocation each.
+    struct Holder {
+        std::string ip, mac;
+        size_t index;
+    };
+    std::vector<Holder> holders;
+    holders.reserve(replies.size());
+    for (size_t i = 0; i < replies.size(); ++i)
+        holders.push_back(
+            { recordField(replies[i].record, FLD_IP), recordField(replies[i].record, FLD_MAC), i });
+    std::sort(holders.begin(), holders.end(),
+        [](const Holder& a, const Holder& b) { return a.ip < b.ip; });
+    std::vector<bool> duplicate(replies.size(), false);
+    for (size_t first = 0; first < holders.size();) {
+        size_t end = first + 1;
+        bool several = false;
+        for (; end < holders.size() && holders[end].ip == holders[first].ip; ++end)
+            several = several || holders[end].mac != holders[first].mac;
+        for (size_t i = first; i < end; ++i)
+            duplicate[holders[i].index] = several && !holders[first].ip.empty();
+        first = end;
     }
+    holders = {};
+
+    std::vector<QStringList> flags(replies.size());
+    for (size_t i = 0; i < replies.size(); ++i) {
+        const Reply& reply = replies[i];
+        if (duplicate[i])
+            flags[i] << QStringLiteral("duplicate-ip");
+        if (offSubnet(reply, adapters))
+            flags[i] << QStringLiteral("off-subnet");
+        if (isEncrypted(reply.record))
+            flags[i] << QStringLiteral("encrypted");
+        if (oldFirmware(reply.record, firmwareVersion(reply.record).number))
+            flags[i] << QStringLiteral("old-firmware");
+    }
+    std::vector<DeviceEntry> entries;
+    entries.reserve(replies.size());
+    for (size_t i = 0; i < replies.size(); ++i)
+        entries.push_back(DeviceEntry {
+            std::move(replies[i].record), std::move(replies[i].interface), std::move(flags[i]) });
     return entries;
 }
 
 void sortByAddress(std::vector<DeviceEntry>& entries)
 {
-    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-        const auto left = addressValue(recordField(a.record, FLD_IP));
-        const auto right = addressValue(recordField(b.record, FLD_IP));
-        if (left.has_value() != right.has_value())
-            return left.has_value();
-        return left && *left < *right;
-    });
+    // Each address read once, not at every comparison: tens of thousands of entries sort in
+    // a few milliseconds. A record without a valid address sorts after every address.
+    std::vector<std::pair<quint64, size_t>> keys;
+    keys.reserve(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const auto address = addressValue(recordField(entries[i].record, FLD_IP));
+        keys.emplace_back(address ? *address : quint64(1) << 32, i);
+    }
+    std::stable_sort(
+        keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<DeviceEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& [key, index] : keys)
+        sorted.push_back(std::move(entries[index]));
+    entries = std::move(sorted);
 }
 
 Row summaryRow(const DeviceEntry& entry)
 {
     const FirmwareVersion version = firmwareVersion(entry.record);
+    const Fields field(entry.record);
     return {
-        { QStringLiteral("mac"), field(entry, FLD_MAC) },
-        { QStringLiteral("ip"), field(entry, FLD_IP) },
-        { QStringLiteral("mask"), field(entry, FLD_MASK) },
-        { QStringLiteral("gateway"), field(entry, FLD_GATE) },
+        { QStringLiteral("mac"), field[FLD_MAC] },
+        { QStringLiteral("ip"), field[FLD_IP] },
+        { QStringLiteral("mask"), field[FLD_MASK] },
+        { QStringLiteral("gateway"), field[FLD_GATE] },
         { QStringLiteral("model"), trimmedRight(toText(modelCaption(entry.record))) },
         { QStringLiteral("firmware"),
             version.earliest ? QStringLiteral("1.0A") : toText(version.text) },
         { QStringLiteral("mode"), modeText(entry.record) },
-        { QStringLiteral("hostIp"), field(entry, FLD_HOST_IP) },
-        { QStringLiteral("hostPort"), field(entry, FLD_HOST_PORT) },
-        { QStringLiteral("options"), field(entry, FLD_OPTIONS) },
+        { QStringLiteral("hostIp"), field[FLD_HOST_IP] },
+        { QStringLiteral("hostPort"), field[FLD_HOST_PORT] },
+        { QStringLiteral("options"), field[FLD_OPTIONS] },
         { QStringLiteral("interface"), entry.interface },
         { QStringLiteral("flags"), QJsonArray::fromStringList(entry.flags) },
         { QStringLiteral("record"), toText(entry.record) },
@@ -127,7 +174,7 @@ Row detailRow(const DeviceEntry& entry)
     const auto record = std::prev(row.end());
     row.insert(record,
         {
-            { QStringLiteral("bauds"), field(entry, FLD_BAUDS) },
+            { QStringLiteral("bauds"), Fields(entry.record)[FLD_BAUDS] },
             { QStringLiteral("parity"),
                 parityField.empty() ? QString()
                                     : toText(parityWord(parity).value_or(parityField)) },

@@ -28,7 +28,7 @@ struct DeviceEntry {
 // address outside every subnet of the adapter the reply came in on (an unknown adapter
 // raises nothing), the encryption marker, firmware older than the login and auto boot need.
 std::vector<DeviceEntry> flaggedEntries(
-    const std::vector<Reply>& replies, const std::vector<NetworkAdapter>& adapters);
+    std::vector<Reply> replies, const std::vector<NetworkAdapter>& adapters);
 
 // Sorted by address as numbers; a record without a valid address goes last.
 void sortByAddress(std::vector<DeviceEntry>& entries);

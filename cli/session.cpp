@@ -5,7 +5,7 @@
 #include "link/envelope.h"
 
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 
 namespace linknode {
 
@@ -43,11 +43,11 @@ std::unique_ptr<Session> Session::open(Console& console)
 std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targets, double seconds)
 {
     std::vector<Reply> replies;
-    std::map<std::string, size_t> indexOfMac;
-    double lastReply = 0;
+    std::unordered_map<std::string, size_t> indexOfMac;
+    lastReply_ = 0;
     const auto connection = QObject::connect(&link_, &Link::recordReceived, &link_,
         [&](const std::string& record, const QString& interface) {
-            lastReply = clock_.now();
+            lastReply_ = clock_.now();
             const std::string mac = recordField(record, FLD_MAC);
             const auto [found, added] = indexOfMac.try_emplace(mac, replies.size());
             if (added)
@@ -61,13 +61,16 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
         link_.setDestination(destination);
         link_.send(enquiryDatagram());
     }
+    // Read now rather than after the last reply: the list is due as soon as the wait ends.
+    const std::vector<NetworkAdapter> adapters = systemAdapters();
     const double start = clock_.now();
     const double latest = start + seconds + longestExtension;
     while (clock_.now() < latest
-        && (clock_.now() < start + seconds || clock_.now() < lastReply + quietAfterLastReply))
+        && (clock_.now() < start + seconds || clock_.now() < lastReply_ + quietAfterLastReply))
         DELAIS_EVT(clock_, 0.02);
     QObject::disconnect(connection);
-    return flaggedEntries(replies, systemAdapters());
+    indexOfMac = {};
+    return flaggedEntries(std::move(replies), adapters);
 }
 
 void Session::send(

@@ -28,11 +28,14 @@ public:
         double spacing = 0.1);
     void wait(double seconds);
     double now() const { return clock_.now(); }
+    // When the last discovery's last reply came in (0: none came).
+    double lastReply() const { return lastReply_; }
 
 private:
     Session();
 
     Clock clock_;
+    double lastReply_ = 0;
     UdpSocket sendSocket_;
     UdpSocket receiveSocket_;
     Link link_;

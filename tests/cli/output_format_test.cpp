@@ -17,6 +17,30 @@ Row row(const char* name, const char* value, QStringList flags = {})
         { QStringLiteral("flags"), QJsonArray::fromStringList(flags) } };
 }
 
+// The whole text a writer gives for `rows`.
+template <typename Writer, typename... Options>
+QString written(Writer writer, const std::vector<Row>& rows, const Options&... options)
+{
+    QString text;
+    writer(
+        rows.size(), [&](size_t i) { return rows.at(i); },
+        [&](const QString& piece) { text += piece; }, options...);
+    return text;
+}
+
+QString tableText(const std::vector<Row>& rows, const QStringList& omitted = {})
+{
+    return written(writeTable, rows, omitted);
+}
+QString jsonText(const std::vector<Row>& rows)
+{
+    return written(writeJson, rows);
+}
+QString csvText(const std::vector<Row>& rows)
+{
+    return written(writeCsv, rows);
+}
+
 TEST(Table, ColumnsAlignOnTheWidestValueWithNoTrailingBlanks)
 {
     const QString text = tableText(
@@ -41,7 +65,37 @@ TEST(Json, IsOneArrayWithFlagsAsAnArray)
     const QJsonObject first = document.array().at(0).toObject();
     EXPECT_EQ(first.value(QStringLiteral("name")).toString(), QStringLiteral("a"));
     EXPECT_EQ(first.value(QStringLiteral("flags")).toArray().at(0).toString(), QStringLiteral("x"));
-    EXPECT_TRUE(QJsonDocument::fromJson(listText({}, OutputFormat::Json).toUtf8()).isArray());
+}
+
+TEST(Json, WrittenObjectByObjectIsTheTextOfTheWholeArray)
+{
+    const std::vector<std::vector<Row>> lists { {}, { row("a", "1") },
+        { row("a", "1", { QStringLiteral("x"), QStringLiteral("y") }), row("b", "\"2\"") } };
+    for (const auto& rows : lists) {
+        QJsonArray array;
+        for (const Row& one : rows) {
+            QJsonObject object;
+            for (const auto& [name, value] : one)
+                object.insert(name, value);
+            array.append(object);
+        }
+        EXPECT_EQ(
+            jsonText(rows), QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)))
+            << rows.size() << " rows";
+    }
+}
+
+TEST(List, AnEmptyListIsAnEmptyArrayInJsonAndNothingOtherwise)
+{
+    const auto list = [](OutputFormat format) {
+        QString text;
+        writeList(
+            0, [](size_t) { return Row(); }, format, [&](const QString& piece) { text += piece; });
+        return text;
+    };
+    EXPECT_TRUE(QJsonDocument::fromJson(list(OutputFormat::Json).toUtf8()).isArray());
+    EXPECT_TRUE(list(OutputFormat::Table).isEmpty());
+    EXPECT_TRUE(list(OutputFormat::Csv).isEmpty());
 }
 
 TEST(Json, KeepsBytesAbove127AsTheirCodePoints)
