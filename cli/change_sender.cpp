@@ -13,17 +13,17 @@ namespace {
 }
 
 SendOutcome sendChange(
-    Session& session, const ConfigRequest& request, const PlannedChange& plan, bool reset)
+    Session& session, const ConfigRequest& request, const PlannedChange& plan, SendSteps steps)
 {
     const std::string& address = plan.config.ip;
     session.send(
-        broadcast, networkConfigDatagram(plan.config), configurationRepeats, configurationSpacing);
+        broadcast, networkConfigDatagram(plan.config), steps.repetitions, configurationSpacing);
     session.wait(1.0);
     if (plan.wiegandDatagram)
         session.send(address, *plan.wiegandDatagram, unicastRepeats);
     if (plan.loginDatagram)
         session.send(address, *plan.loginDatagram, unicastRepeats);
-    if (reset)
+    if (steps.reset)
         session.send(address, resetDatagram(address));
 
     SendOutcome outcome { std::nullopt, { "no reply" } };
@@ -41,6 +41,25 @@ SendOutcome sendChange(
         session.wait(0.5);
     }
     return outcome;
+}
+
+QString dryRunText(const PlannedChange& plan, SendSteps steps)
+{
+    const auto hex = [](const std::string& datagram) {
+        return QString::fromLatin1(toDatagram(datagram).toHex());
+    };
+    const QString address = toText(plan.config.ip);
+    QString text = QStringLiteral("configuration x%1 to %2: %3\n")
+                       .arg(steps.repetitions)
+                       .arg(toText(broadcast), hex(networkConfigDatagram(plan.config)));
+    if (plan.wiegandDatagram)
+        text += QStringLiteral("wiegand to %1: %2\n").arg(address, hex(*plan.wiegandDatagram));
+    if (plan.loginDatagram)
+        text += QStringLiteral("login to %1: %2\n").arg(address, hex(*plan.loginDatagram));
+    if (steps.reset)
+        text
+            += QStringLiteral("reset to %1: %2\n").arg(address, hex(resetDatagram(plan.config.ip)));
+    return text;
 }
 
 QString unconfirmedText(const MacBytes& mac, const SendOutcome& outcome)

@@ -2,6 +2,7 @@
 
 #include "cli/config_change.h"
 #include "cli/session.h"
+#include "netid/config_repetition.h"
 
 #include <optional>
 #include <string>
@@ -9,10 +10,6 @@
 
 namespace linknode {
 
-// The configuration command is sent as SAVE CONFIGURATION sends it: ten times, 0.2 s apart,
-// broadcast, the device named by its MAC inside.
-constexpr int configurationRepeats = 10;
-constexpr double configurationSpacing = 0.2;
 // How long a device has to report the new values.
 constexpr double confirmSeconds = 10.0;
 
@@ -21,11 +18,23 @@ struct SendOutcome {
     std::vector<std::string> differing; // otherwise what it did not report as planned
 };
 
-// Sends a planned change, then the Wiegand format and the login by unicast to the device's
-// (new) address, and a reset of that device alone if asked; then asks until the device reports
+// How a planned change is sent: the configuration command `repetitions` times (10, or 50 with
+// the bypass), then a reset of the device if asked.
+struct SendSteps {
+    int repetitions = configurationRepetitions(false);
+    bool reset = false;
+};
+
+// Sends a planned change as SAVE CONFIGURATION sends it, broadcast 0.2 s apart, the device
+// named by its MAC inside; then the Wiegand format and the login by unicast to the device's
+// (new) address, and the reset of that device alone; then asks until the device reports
 // every planned value or the time is up.
 SendOutcome sendChange(
-    Session& session, const ConfigRequest& request, const PlannedChange& plan, bool reset);
+    Session& session, const ConfigRequest& request, const PlannedChange& plan, SendSteps steps);
+
+// What sendChange would send, one line per datagram in hexadecimal
+// ("configuration x10 to 255.255.255.255: feff01...").
+QString dryRunText(const PlannedChange& plan, SendSteps steps);
 
 // "linknode: MAC not confirmed within 10 s: ..." with a line end.
 QString unconfirmedText(const MacBytes& mac, const SendOutcome& outcome);

@@ -104,7 +104,7 @@ int readdressVerb(const QStringList& arguments, CliContext& context)
             --tried;
             break;
         }
-        const SendOutcome outcome = sendChange(*session, request, change, false);
+        const SendOutcome outcome = sendChange(*session, request, change, {});
         if (!outcome.confirmed) {
             // The later steps count on this device having left its address: stop here.
             console.err(unconfirmedText(step.row.mac, outcome));

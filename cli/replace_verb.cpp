@@ -97,7 +97,7 @@ int replaceVerb(const QStringList& arguments, CliContext& context)
         return refuse(console, toText(plan.problem) + QStringLiteral("; nothing was sent"));
 
     console.progress(QStringLiteral("sending the configuration...\n"));
-    const SendOutcome outcome = sendChange(*session, request, plan, false);
+    const SendOutcome outcome = sendChange(*session, request, plan, {});
     if (!outcome.confirmed) {
         console.err(unconfirmedText(*newMac, outcome));
         return ExitUnconfirmed;

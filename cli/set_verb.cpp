@@ -9,13 +9,6 @@
 namespace linknode {
 
 namespace {
-    const std::string broadcast = "255.255.255.255";
-
-    QString hex(const std::string& datagram)
-    {
-        return QString::fromLatin1(toDatagram(datagram).toHex());
-    }
-
     // Every value named on the command line, or the first refusal.
     std::optional<ConfigRequest> request(
         const QCommandLineParser& parser, const MacBytes& mac, QString* problem)
@@ -108,6 +101,10 @@ int setVerb(const QStringList& arguments, CliContext& context)
         option("login", "Login string in caret notation (^13^ is CR).", "TEXT"),
         option("wiegand", "Wiegand format: item 1 to 11 of the list, or its caret codes.", "ITEM"),
         { QStringLiteral("reset"), QStringLiteral("Reset the device afterwards.") },
+        { QStringLiteral("bypass"),
+            QStringLiteral("Send the configuration 50 times instead of 10, as the window's save "
+                           "does with Bypass AutoBoot ticked: for a device still starting from "
+                           "its boot loader.") },
         { QStringLiteral("dry-run"),
             QStringLiteral("Print each datagram in hexadecimal and send nothing.") } });
     if (const auto status = parseVerb(parser, arguments, 1, console))
@@ -132,24 +129,15 @@ int setVerb(const QStringList& arguments, CliContext& context)
     if (!plan.problem.empty())
         return refuse(console, toText(plan.problem) + QStringLiteral("; nothing was sent"));
 
+    const SendSteps steps { .repetitions
+        = configurationRepetitions(parser.isSet(QStringLiteral("bypass"))),
+        .reset = parser.isSet(QStringLiteral("reset")) };
     if (parser.isSet(QStringLiteral("dry-run"))) {
-        console.out(QStringLiteral("configuration x%1 to %2: %3\n")
-                        .arg(configurationRepeats)
-                        .arg(toText(broadcast), hex(networkConfigDatagram(plan.config))));
-        const QString address = toText(plan.config.ip);
-        if (plan.wiegandDatagram)
-            console.out(
-                QStringLiteral("wiegand to %1: %2\n").arg(address, hex(*plan.wiegandDatagram)));
-        if (plan.loginDatagram)
-            console.out(QStringLiteral("login to %1: %2\n").arg(address, hex(*plan.loginDatagram)));
-        if (parser.isSet(QStringLiteral("reset")))
-            console.out(QStringLiteral("reset to %1: %2\n")
-                            .arg(address, hex(resetDatagram(plan.config.ip))));
+        console.out(dryRunText(plan, steps));
         return ExitSuccess;
     }
     console.progress(QStringLiteral("sending the configuration...\n"));
-    const SendOutcome outcome
-        = sendChange(*session, *wanted, plan, parser.isSet(QStringLiteral("reset")));
+    const SendOutcome outcome = sendChange(*session, *wanted, plan, steps);
     if (!outcome.confirmed) {
         console.err(unconfirmedText(*mac, outcome));
         return ExitUnconfirmed;

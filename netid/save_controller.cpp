@@ -14,6 +14,7 @@
 #include "form/dialogs.h"
 #include "form/main_form.h"
 #include "link/link.h"
+#include "netid/config_repetition.h"
 #include "netid/save_checks.h"
 
 #include <QApplication>
@@ -236,13 +237,13 @@ void SaveController::B_UPDATE_Click()
     ethernetSwitch.setChecked(true);
 
     // To every device, addressed by MAC inside: also one whose address is changing.
-    const int repetitions = form_[SW_BYPASSAUTOBOOT].isChecked() ? 50 : 10;
+    const int repetitions = configurationRepetitions(form_[SW_BYPASSAUTOBOOT].isChecked());
     form_[INP_UDP_MASK].setText(broadcast);
     link_.setDestination(toBytes(broadcast));
     for (int i = 0; i < repetitions && !clock_.waitsAborted(); ++i) {
         link_.send(configurationDatagram(checked->mac));
         QCoreApplication::processEvents();
-        DELAIS_EVT(clock_, 0.2);
+        DELAIS_EVT(clock_, configurationSpacing);
     }
     QCoreApplication::processEvents();
     DELAIS_EVT(clock_, 1.0);
