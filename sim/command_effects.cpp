@@ -59,6 +59,8 @@ namespace {
     {
         if (now < device.state.silentUntil)
             return QStringLiteral("resetting");
+        if (command.kind == CommandKind::NetworkConfig && device.ignoresConfig)
+            return QStringLiteral("ignores the configuration");
         const bool terminalOnly
             = command.kind == CommandKind::ShowMac || command.kind == CommandKind::TerminalFrame;
         if (terminalOnly && device.state.operating == DeviceState::Operating::Boot)

@@ -41,6 +41,7 @@ struct Device {
     QByteArray login; // raw, with the "Tav" prefix
     int fields = fieldCount; // older firmware sends fewer fields
     bool silent = false; // never answers
+    bool ignoresConfig = false; // hears the network configuration command and keeps its record
     DeviceState state {};
 };
 

@@ -73,12 +73,12 @@ namespace {
                     return false;
                 }
                 device->fields = fields;
-            } else if (key == u"silent") {
+            } else if (key == u"silent" || key == u"ignoresConfig") {
                 if (!it.value().isBool()) {
-                    *error = QStringLiteral("\"silent\" is not true or false");
+                    *error = u'"' + key + QStringLiteral("\" is not true or false");
                     return false;
                 }
-                device->silent = it.value().toBool();
+                (key == u"silent" ? device->silent : device->ignoresConfig) = it.value().toBool();
             } else {
                 *error = QStringLiteral("unknown key \"") + key + u'"';
                 return false;

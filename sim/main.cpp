@@ -26,10 +26,13 @@ Fleet file (--fleet):
     "gateway": "10.213.0.1", "bauds": "9600", "parity": "0", "databits": "0",
     "version": "COPYRIGHT+TAVREN KRT 2.4F", "mode": "1", "hostIp": "10.213.0.1",
     "hostPort": "2101", "options": "2780", "wiegand": ["5", "16", "10"],
-    "login": "TavAB\r", "fields": 16, "silent": false}]}
+    "login": "TavAB\r", "fields": 16, "silent": false, "ignoresConfig": false}]}
   mac and ip are required; other texts default to empty. Text code points 0..255 are the
   bytes ("\u00b8" is byte 184, "\u00ea" byte 234, "\r" CR). "fields" N sends only the first
   N record fields (8: old firmware ending after the version). A silent device never answers.
+  A device with "ignoresConfig" (or named by --ignore-config) hears the network configuration
+  command and keeps its record, as one that misses it would: the journal line has it under
+  "skipped" ("ignores the configuration"); every other command it obeys.
 
 Presets (--preset):
   all-models  one device of each model signature, then old-firmware, INC., encrypted,
@@ -120,20 +123,26 @@ std::optional<Settings> readSettings(const QCommandLineParser& parser, QString* 
         return std::nullopt;
     }
 
-    const QStringList silent
-        = parser.values(QStringLiteral("silent")).join(u',').split(u',', Qt::SkipEmptyParts);
-    for (const QString& mac : silent) {
-        bool found = false;
-        for (Device& device : settings.fleet)
-            if (device.mac == mac.trimmed().toLatin1()) {
-                device.silent = true;
-                found = true;
+    // Devices named by MAC in a comma list, marked as the option says.
+    const auto mark = [&](const QString& option, bool Device::*flag) {
+        const QStringList macs = parser.values(option).join(u',').split(u',', Qt::SkipEmptyParts);
+        for (const QString& mac : macs) {
+            bool found = false;
+            for (Device& device : settings.fleet)
+                if (device.mac == mac.trimmed().toLatin1()) {
+                    device.*flag = true;
+                    found = true;
+                }
+            if (!found) {
+                *error = QStringLiteral("--%1: no device has the MAC %2").arg(option, mac);
+                return false;
             }
-        if (!found) {
-            *error = QStringLiteral("--silent: no device has the MAC %1").arg(mac);
-            return std::nullopt;
         }
-    }
+        return true;
+    };
+    if (!mark(QStringLiteral("silent"), &Device::silent)
+        || !mark(QStringLiteral("ignore-config"), &Device::ignoresConfig))
+        return std::nullopt;
     settings.journal = parser.value(QStringLiteral("journal"));
     settings.listAddresses = parser.isSet(QStringLiteral("list-addresses"));
     settings.manageAddresses = parser.isSet(QStringLiteral("manage-addresses"));
@@ -184,6 +193,10 @@ int main(int argc, char** argv)
         { QStringLiteral("seed"), QStringLiteral("Seed of the drop and jitter draws (1)."),
             QStringLiteral("N"), QStringLiteral("1") },
         { QStringLiteral("silent"), QStringLiteral("Devices that never answer (comma list)."),
+            QStringLiteral("MAC[,MAC...]") },
+        { QStringLiteral("ignore-config"),
+            QStringLiteral("Devices that ignore the network configuration command (comma "
+                           "list)."),
             QStringLiteral("MAC[,MAC...]") },
         { QStringLiteral("list-addresses"),
             QStringLiteral("Print every device address, one a line, and exit.") },

@@ -194,21 +194,21 @@ TEST_F(CliEndToEnd, ServerModeClearsTheHostAddressAndOptions)
     EXPECT_EQ(shown(out("set"), QStringLiteral("options")), QStringLiteral("0000"));
 }
 
-TEST_F(CliEndToEnd, ADeviceThatNeverReportsTheChangeIsNotConfirmed)
+TEST_F(CliEndToEnd, ADeviceThatIgnoresTheConfigurationIsNotConfirmed)
 {
-    // Its replies stop after field 9: the port it was given never shows.
-    QFile fleet(dir.filePath(QStringLiteral("fleet.json")));
-    ASSERT_TRUE(fleet.open(QIODevice::WriteOnly));
-    fleet.write(R"({"devices": [{"mac": "0-80-194-1-2-3", "ip": "10.213.0.40",
-        "mask": "255.255.255.0", "gateway": "10.213.0.1", "bauds": "9600", "parity": "0",
-        "databits": "0", "version": "COPYRIGHT+TAVREN KRT 2.4F", "mode": "1",
-        "hostIp": "10.213.0.1", "hostPort": "2101", "fields": 10}]})");
-    fleet.close();
-    runSteps(QStringLiteral("run set set 0-80-194-1-2-3 --host-port 4000"),
-        { QStringLiteral("--fleet"), fleet.fileName() });
+    // It hears every one of the 50 commands the bypass sends and keeps its old port.
+    runSteps(QStringLiteral("run set set 0-80-194-10-0-11 --host-port 4000 --bypass"),
+        allModels
+            + QStringList {
+                QStringLiteral("--ignore-config"), QStringLiteral("0-80-194-10-0-11") });
     EXPECT_EQ(status("set"), 3) << err("set");
     EXPECT_THAT(err("set"), HasSubstr("not confirmed"));
     EXPECT_THAT(err("set"), HasSubstr("hostPort"));
+    const auto commands = journal("network-config");
+    EXPECT_EQ(commands.size(), 50u);
+    for (const QJsonObject& command : commands)
+        EXPECT_TRUE(command[QStringLiteral("skipped")].toObject().contains(
+            QStringLiteral("0-80-194-10-0-11")));
 }
 
 TEST_F(CliEndToEnd, ADryRunPrintsTheDatagramsAndSendsNoChange)

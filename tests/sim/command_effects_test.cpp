@@ -276,6 +276,24 @@ namespace {
         EXPECT_TRUE(after.skipped.isEmpty());
     }
 
+    TEST(CommandEffects, ADeviceThatIgnoresTheConfigurationKeepsItsRecordAndObeysTheRest)
+    {
+        std::vector<Device> fleet { board() };
+        fleet[0].ignoresConfig = true;
+        const QByteArray record = recordText(fleet[0]);
+        const Outcome ignored = applyDatagram(fleet,
+            configHead + "10.213.0.50\r255.255.0.0\r10.213.0.254\r"_ba + macBytes
+                + "57600\xFC\x04\x01"_ba);
+        EXPECT_TRUE(ignored.rejected.isEmpty());
+        EXPECT_TRUE(ignored.applied.isEmpty());
+        EXPECT_EQ(ignored.skipped, json(R"({"0-80-194-1-2-3":"ignores the configuration"})"));
+        EXPECT_EQ(recordText(fleet[0]), record);
+        applyDatagram(fleet,
+            "\xFE\xFF\x0B"
+            "NEW"_ba);
+        EXPECT_EQ(fleet[0].login, "TavNEW");
+    }
+
     TEST(CommandEffects, BootModeTerminalsShowNothingAndDoNotLocate)
     {
         std::vector<Device> fleet { board(), board("0-80-194-1-2-4", "10.213.0.12") };

@@ -11,7 +11,7 @@ namespace {
         const auto fleet = parseFleet(R"({"devices": [
             {"mac": "0-80-194-1-2-3", "ip": "10.213.0.11", "options": "00\u00b80",
              "login": "TavA\u00eaB\r\t", "wiegand": ["5", "16", "10"], "fields": 8,
-             "silent": true},
+             "silent": true, "ignoresConfig": true},
             {"mac": "0-80-194-1-2-4", "ip": "10.213.0.12"}]})",
             &error);
         ASSERT_TRUE(fleet) << error.toStdString();
@@ -22,9 +22,11 @@ namespace {
         EXPECT_EQ(first.wiegand[2], "10");
         EXPECT_EQ(first.fields, 8);
         EXPECT_TRUE(first.silent);
+        EXPECT_TRUE(first.ignoresConfig);
         const Device& second = (*fleet)[1];
         EXPECT_EQ(second.fields, Device::fieldCount);
         EXPECT_FALSE(second.silent);
+        EXPECT_FALSE(second.ignoresConfig);
         EXPECT_TRUE(second.version.isEmpty());
     }
 
@@ -43,6 +45,7 @@ namespace {
             R"({"devices": [{"mac": "0-80-194-1-2-3", "ip": "10.0.0.1", "fields": 17}]})",
             R"({"devices": [{"mac": "0-80-194-1-2-3", "ip": "10.0.0.1", "fields": 0}]})",
             R"({"devices": [{"mac": "0-80-194-1-2-3", "ip": "10.0.0.1", "silent": "yes"}]})",
+            R"({"devices": [{"mac": "0-80-194-1-2-3", "ip": "10.0.0.1", "ignoresConfig": 1}]})",
             R"({"devices": [{"mac": "0-80-194-1-2-3", "ip": "10.0.0.1", "hostport": "23"}]})",
         };
         for (const char* json : bad) {
