@@ -23,7 +23,8 @@ using TextSink = std::function<void(const QString&)>;
 // row is built twice: once for the widths, once to write it.
 void writeTable(
     size_t count, const RowSource& rowAt, const TextSink& write, const QStringList& omitted = {});
-// One JSON array of objects, indented; "[\n]\n" when empty.
+// One JSON array of objects, the text QJsonDocument gives (keys sorted, indented); "[\n]\n"
+// when empty. Values are strings or arrays of strings, as in every Row.
 void writeJson(size_t count, const RowSource& rowAt, const TextSink& write);
 // RFC 4180: a header line, CRLF line ends; a value with a comma, a quote, CR or LF is quoted
 // and its quotes doubled. Flags are joined by " ". Nothing when empty.

@@ -69,8 +69,15 @@ TEST(Json, IsOneArrayWithFlagsAsAnArray)
 
 TEST(Json, WrittenObjectByObjectIsTheTextOfTheWholeArray)
 {
-    const std::vector<std::vector<Row>> lists { {}, { row("a", "1") },
-        { row("a", "1", { QStringLiteral("x"), QStringLiteral("y") }), row("b", "\"2\"") } };
+    // Escapes as Qt writes them, bytes above 127 as their code points, keys in Qt's order.
+    const QString awkward = QStringLiteral("\"\\\b\f\n\r\t/") + QChar(1) + QChar(0x1f) + QChar(0x7f)
+        + QChar(184) + QChar(234) + QChar(0x20ac);
+    const Row mixedKeys { { QStringLiteral("zeta"), QStringLiteral("z") },
+        { QStringLiteral("Alpha"), awkward }, { QStringLiteral("hostPort"), QStringLiteral("1") },
+        { QStringLiteral("hostIp"), QJsonArray { awkward } } };
+    const std::vector<std::vector<Row>> lists { {}, { row("a", "1") }, { Row() },
+        { row("a", "1", { QStringLiteral("x"), QStringLiteral("y") }), row("b", "\"2\""),
+            mixedKeys } };
     for (const auto& rows : lists) {
         QJsonArray array;
         for (const Row& one : rows) {
