@@ -238,6 +238,14 @@ QString kindName(CommandKind kind)
     return QStringLiteral("unknown");
 }
 
+std::optional<CommandKind> kindNamed(const QString& name)
+{
+    for (int k = 0; k < static_cast<int>(CommandKind::Unknown); ++k)
+        if (kindName(static_cast<CommandKind>(k)) == name)
+            return static_cast<CommandKind>(k);
+    return std::nullopt;
+}
+
 Command decodeCommand(const QByteArray& d)
 {
     if (startsWith(d, { 0xFE, 0xFF, 0x01 }))

@@ -25,6 +25,8 @@ enum class CommandKind {
 
 // The journal's name of a kind: "enquiry", "network-config", ...
 QString kindName(CommandKind kind);
+// The kind a journal name stands for; none for a name no kind has.
+std::optional<CommandKind> kindNamed(const QString& name);
 
 // FE FF 01: texts, then the target MAC, then optionally the serial settings and socket mode.
 struct NetworkConfig {

@@ -57,6 +57,8 @@ namespace {
     // Why this one device ignores the command, or empty when it acts on it.
     QString ignoredBecause(const Device& device, const Command& command, double now)
     {
+        if (device.state.fellSilent)
+            return QStringLiteral("fell silent");
         if (now < device.state.silentUntil)
             return QStringLiteral("resetting");
         if (command.kind == CommandKind::NetworkConfig && device.ignoresConfig)
@@ -148,7 +150,11 @@ Outcome applyCommand(std::vector<Device>& fleet, const std::vector<size_t>& devi
         }
         outcome.awake.push_back(i);
         const QByteArray before = device.ip;
-        const QJsonObject change = applyTo(device, command, context);
+        QJsonObject change = applyTo(device, command, context);
+        if (command.kind == context.fallSilentOn) {
+            device.state.fellSilent = true;
+            change.insert(u"fellSilent", true);
+        }
         if (device.ip != before)
             outcome.moves.push_back({ i, before, device.ip });
         if (command.kind == CommandKind::ShowMac)

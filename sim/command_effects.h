@@ -4,6 +4,7 @@
 #include "sim/device.h"
 
 #include <QJsonObject>
+#include <optional>
 #include <vector>
 
 namespace linknode::sim {
@@ -12,6 +13,8 @@ struct EffectContext {
     double now = 0; // seconds on the simulator's clock
     double resetPause = 1.0; // how long a reset device stays deaf
     bool announced = false; // a terminal frame came right after its 01 FF FF "T"
+    // A device that acts on a command of this kind falls silent for good right after.
+    std::optional<CommandKind> fallSilentOn;
 };
 
 // A device that took a new address, for the namespace that carries the addresses.

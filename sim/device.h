@@ -18,6 +18,7 @@ struct DeviceState {
     int beeps = 0;
     int screenClears = 0;
     double silentUntil = 0; // seconds on the simulator's clock; a resetting device is deaf
+    bool fellSilent = false; // gone for good (unplugged, broken): deaf and mute from then on
 };
 
 // One simulated device. Every field is kept as the bytes the device reports, so commands

@@ -1,3 +1,4 @@
+#include "sim/command.h"
 #include "sim/fleet_file.h"
 #include "sim/journal.h"
 #include "sim/loopback_addresses.h"
@@ -46,11 +47,21 @@ Wiegand envelope, display mode, workstation suffix), reset (the device is deaf f
 terminal clear (the frame only after 01 FF FF "T", locate frames with their checksum).
 
 Journal lines: {"t", "from", "to", "hex", "kind", decoded fields, "devices": [MACs]}; kinds
-enquiry (with "replies" and "dropped"), network-config, show-mac, host-update, reset, login
-(with "workstation"), countdown, terminal-mode, boot-mode, terminal-prefix, terminal-frame
-(with "announced"), unknown (with "reason"). What the command did: "applied" {the fields or
-state it set}, "skipped" {MAC: why that device ignored it}, "rejected" "why nothing changed".
-Also {"event": "send-failure"} lines and a closing {"event": "stop"} line with the counts.
+enquiry (with "replies", "dropped" and under --flood "flood"), network-config, show-mac,
+host-update, reset, login (with "workstation"), countdown, terminal-mode, boot-mode,
+terminal-prefix, terminal-frame (with "announced"), unknown (with "reason"). What the command
+did: "applied" {the fields or state it set}, "skipped" {MAC: why that device ignored it},
+"rejected" "why nothing changed". Also {"event": "send-failure"} lines and a closing
+{"event": "stop"} line with the counts.
+
+Faults: --drop and --jitter act on each reply; --silent lists devices that never answer;
+--silent-on KIND makes a device that acts on a datagram of that kind (network-config,
+reset, ...) fall silent for good right after: it still acts on that one ("applied" has
+"fellSilent"), then ignores everything ("skipped": "fell silent"); --flood COUNT makes the
+first device answer every enquiry that reaches it COUNT times more, from its address,
+evenly over --flood-seconds, with no drop or jitter (a stuck sender);
+--exit-after-enquiries N stops the simulator right after its Nth enquiry; replies not yet
+sent are lost (for a restart: start it again).
 
 Addresses (--manage-addresses, only inside a private network namespace): when a device takes
 a new address, "ip addr add NEW/32 dev lo" runs and, once no device holds it, "ip addr del
@@ -90,6 +101,10 @@ std::optional<Settings> readSettings(const QCommandLineParser& parser, QString* 
     settings.simulator.jitterMs = static_cast<int>(number(QStringLiteral("jitter"), 0, 60000));
     settings.simulator.seed = static_cast<quint32>(number(QStringLiteral("seed"), 0, 4294967295.0));
     settings.simulator.resetPause = number(QStringLiteral("reset-pause"), 0, 3600);
+    settings.simulator.exitAfterEnquiries
+        = static_cast<int>(number(QStringLiteral("exit-after-enquiries"), 0, 1e9));
+    settings.simulator.floodCount = static_cast<int>(number(QStringLiteral("flood"), 0, 1e7));
+    settings.simulator.floodSeconds = number(QStringLiteral("flood-seconds"), 0, 3600);
     if (parser.isSet(QStringLiteral("exit-after")))
         settings.exitAfter = number(QStringLiteral("exit-after"), 0.001, 86400.0 * 365);
     if (!ok)
@@ -143,6 +158,14 @@ std::optional<Settings> readSettings(const QCommandLineParser& parser, QString* 
     if (!mark(QStringLiteral("silent"), &Device::silent)
         || !mark(QStringLiteral("ignore-config"), &Device::ignoresConfig))
         return std::nullopt;
+    if (parser.isSet(QStringLiteral("silent-on"))) {
+        const QString kind = parser.value(QStringLiteral("silent-on"));
+        settings.simulator.fallSilentOn = kindNamed(kind);
+        if (!settings.simulator.fallSilentOn) {
+            *error = QStringLiteral("--silent-on: \"%1\" is no journal kind").arg(kind);
+            return std::nullopt;
+        }
+    }
     settings.journal = parser.value(QStringLiteral("journal"));
     settings.listAddresses = parser.isSet(QStringLiteral("list-addresses"));
     settings.manageAddresses = parser.isSet(QStringLiteral("manage-addresses"));
@@ -206,8 +229,22 @@ int main(int argc, char** argv)
         { QStringLiteral("manage-addresses"),
             QStringLiteral("Move a device's address on lo when it takes a new one (private "
                            "network namespace only).") },
+        { QStringLiteral("silent-on"),
+            QStringLiteral("A device falls silent for good once it has acted on a datagram "
+                           "of this journal kind (network-config: in the middle of a save)."),
+            QStringLiteral("KIND") },
+        { QStringLiteral("flood"),
+            QStringLiteral("The first device answers every enquiry COUNT times more, from its "
+                           "address, spread over --flood-seconds (0)."),
+            QStringLiteral("COUNT"), QStringLiteral("0") },
+        { QStringLiteral("flood-seconds"), QStringLiteral("Seconds a flood is spread over (1)."),
+            QStringLiteral("SECONDS"), QStringLiteral("1") },
         { QStringLiteral("exit-after"), QStringLiteral("Stop after this many seconds."),
             QStringLiteral("SECONDS") },
+        { QStringLiteral("exit-after-enquiries"),
+            QStringLiteral("Stop right after taking the Nth enquiry, as at a power cut: "
+                           "replies not yet sent are lost (0: never)."),
+            QStringLiteral("N"), QStringLiteral("0") },
     });
     parser.process(app);
 
@@ -239,6 +276,7 @@ int main(int argc, char** argv)
     }
     if (!quitOnSignals(app))
         err << "linknode-sim: SIGINT and SIGTERM will end the process without the last line\n";
+    QObject::connect(&simulator, &Simulator::enquiryLimitReached, &app, &QCoreApplication::quit);
     if (settings->exitAfter > 0)
         QTimer::singleShot(
             static_cast<int>(settings->exitAfter * 1000), &app, &QCoreApplication::quit);

@@ -114,9 +114,10 @@ void Simulator::handle(const QNetworkDatagram& datagram)
         macs.append(QString::fromLatin1(fleet_[i].mac));
     line.insert(u"devices", macs);
 
-    const EffectContext context {
-        .now = now, .resetPause = options_.resetPause, .announced = announced(command, from)
-    };
+    const EffectContext context { .now = now,
+        .resetPause = options_.resetPause,
+        .announced = announced(command, from),
+        .fallSilentOn = options_.fallSilentOn };
     Outcome outcome = applyCommand(fleet_, devices, command, context);
     for (const AddressMove& move : outcome.moves)
         follow(move, outcome.applied);
@@ -124,6 +125,8 @@ void Simulator::handle(const QNetworkDatagram& datagram)
         const qint64 droppedBefore = dropped_;
         line.insert(u"replies", answer(outcome.awake, datagram.senderAddress()));
         line.insert(u"dropped", dropped_ - droppedBefore);
+        if (options_.floodCount > 0)
+            line.insert(u"flood", flood(outcome.awake, datagram.senderAddress()));
     }
     if (command.kind == CommandKind::TerminalFrame)
         line.insert(u"announced", context.announced);
@@ -134,6 +137,8 @@ void Simulator::handle(const QNetworkDatagram& datagram)
     if (!outcome.rejected.isEmpty())
         line.insert(u"rejected", outcome.rejected);
     journal_.write(line);
+    if (command.kind == CommandKind::Enquiry && ++enquiries_ == options_.exitAfterEnquiries)
+        emit enquiryLimitReached();
 }
 
 bool Simulator::announced(const Command& command, const QString& from)
@@ -196,16 +201,32 @@ int Simulator::answer(const std::vector<size_t>& devices, const QHostAddress& as
             ++dropped_;
             continue;
         }
-        const auto ip = parseIpv4(device.ip);
-        Reply reply { .datagram = "\xFE\xFF" + recordText(device),
-            .to = asker,
-            .port = options_.replyPort,
-            .from = ip && localAddresses_.contains(*ip) ? QHostAddress(*ip) : QHostAddress(),
-            .mac = device.mac };
-        sender_.enqueue(std::move(reply), faults_.delayMs());
+        sender_.enqueue(replyOf(device, asker), faults_.delayMs());
         ++queued;
     }
     return queued;
+}
+
+int Simulator::flood(const std::vector<size_t>& devices, const QHostAddress& asker)
+{
+    if (devices.empty() || devices.front() != 0 || fleet_.front().silent)
+        return 0;
+    // One datagram shared by every copy; no drops or jitter, a stuck sender repeats blindly.
+    const Reply reply = replyOf(fleet_.front(), asker);
+    const double spreadMs = options_.floodSeconds * 1000.0;
+    for (int i = 0; i < options_.floodCount; ++i)
+        sender_.enqueue(reply, static_cast<int>(spreadMs * i / options_.floodCount));
+    return options_.floodCount;
+}
+
+Reply Simulator::replyOf(const Device& device, const QHostAddress& asker) const
+{
+    const auto ip = parseIpv4(device.ip);
+    return Reply { .datagram = "\xFE\xFF" + recordText(device),
+        .to = asker,
+        .port = options_.replyPort,
+        .from = ip && localAddresses_.contains(*ip) ? QHostAddress(*ip) : QHostAddress(),
+        .mac = device.mac };
 }
 
 void Simulator::finish()

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QSet>
 #include <QUdpSocket>
+#include <optional>
 #include <vector>
 
 class QNetworkDatagram;
@@ -27,6 +28,10 @@ struct SimulatorOptions {
     int jitterMs = 0;
     quint32 seed = 1;
     double resetPause = 1.0; // seconds a reset device stays deaf
+    std::optional<CommandKind> fallSilentOn; // a device acting on this kind falls silent
+    int exitAfterEnquiries = 0; // 0: never; else enquiryLimitReached after that many
+    int floodCount = 0; // extra copies of the first device's reply to every enquiry
+    double floodSeconds = 1.0; // spread of those copies
 };
 
 // The fleet on its UDP port: journals every datagram, works out from its destination address
@@ -52,11 +57,19 @@ public:
     // Writes the closing journal line with the counts.
     void finish();
 
+signals:
+    // The enquiry that options.exitAfterEnquiries names has been taken (and answered).
+    void enquiryLimitReached();
+
 private:
     void drain();
     void handle(const QNetworkDatagram& datagram);
     // Queues the replies of `devices`; returns how many were queued (drops are counted).
     int answer(const std::vector<size_t>& devices, const QHostAddress& asker);
+    // Queues the first device's reply floodCount times more, spread over floodSeconds, when
+    // it answers; returns how many were queued.
+    int flood(const std::vector<size_t>& devices, const QHostAddress& asker);
+    Reply replyOf(const Device& device, const QHostAddress& asker) const;
     // Moves a device's address on loopback, noting what was done in `applied`.
     void follow(const AddressMove& move, QJsonObject& applied);
     // Keeps track of the 01 FF FF "T" of each sender; true for a frame that came right after.
@@ -75,6 +88,7 @@ private:
     QSet<QString> announcing_; // senders whose last terminal datagram was 01 FF FF "T"
     qint64 received_ = 0;
     qint64 dropped_ = 0;
+    int enquiries_ = 0;
 };
 
 } // namespace linknode::sim

@@ -36,7 +36,10 @@ namespace {
         std::iota(all.begin(), all.end(), size_t { 0 });
         const Command command = decodeCommand(datagram);
         return applyCommand(fleet, addressedDevices(fleet, all, command), command,
-            EffectContext { .now = now, .resetPause = 1.0, .announced = announced });
+            EffectContext { .now = now,
+                .resetPause = 1.0,
+                .announced = announced,
+                .fallSilentOn = std::nullopt });
     }
 
     QJsonObject json(const char* text)
@@ -292,6 +295,40 @@ namespace {
             "\xFE\xFF\x0B"
             "NEW"_ba);
         EXPECT_EQ(fleet[0].login, "TavNEW");
+    }
+
+    TEST(CommandEffects, DeviceActingOnTheFatalKindFallsSilentForGood)
+    {
+        std::vector<Device> fleet { board(), board("0-80-194-1-2-4", "10.213.0.12") };
+        const QByteArray enquiry = configHead + "0.0.0.0\r0.0.0.0\r0.0.0.0\r\xFD\0\0\0\0\0\0"_ba;
+        const QByteArray move
+            = configHead + "10.213.0.50\r255.255.255.0\r10.213.0.1\r"_ba + macBytes;
+        const auto apply = [&fleet](const QByteArray& datagram, double now) {
+            std::vector<size_t> all { 0, 1 };
+            const Command command = decodeCommand(datagram);
+            return applyCommand(fleet, addressedDevices(fleet, all, command), command,
+                EffectContext { .now = now,
+                    .resetPause = 1.0,
+                    .announced = false,
+                    .fallSilentOn = CommandKind::NetworkConfig });
+        };
+        // Other kinds leave it be.
+        EXPECT_EQ(apply(enquiry, 0).awake, (std::vector<size_t> { 0, 1 }));
+        // It takes the configuration it falls on, then nothing more, ever.
+        const Outcome fatal = apply(move, 1);
+        EXPECT_EQ(fatal.applied.value(u"ip").toString(), u"10.213.0.50");
+        EXPECT_TRUE(fatal.applied.value(u"fellSilent").toBool());
+        EXPECT_EQ(fleet[0].ip, "10.213.0.50");
+        for (const QByteArray& datagram : { enquiry, move,
+                 "\xFE\xFF\x0B"
+                 "NEW"_ba }) {
+            const Outcome after = apply(datagram, 1000);
+            EXPECT_EQ(after.skipped.value(u"0-80-194-1-2-3").toString(), u"fell silent");
+            EXPECT_TRUE(std::find(after.awake.begin(), after.awake.end(), 0) == after.awake.end());
+        }
+        EXPECT_EQ(fleet[0].login, "TavOLD");
+        EXPECT_EQ(fleet[1].login, "TavNEW");
+        EXPECT_FALSE(fleet[1].state.fellSilent);
     }
 
     TEST(CommandEffects, BootModeTerminalsShowNothingAndDoNotLocate)

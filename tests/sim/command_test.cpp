@@ -153,5 +153,16 @@ namespace {
         }
     }
 
+    // The names --silent-on takes are the journal's, and only those.
+    TEST(DecodeCommand, KindNamesReadBackToTheirKinds)
+    {
+        for (int k = 0; k < static_cast<int>(CommandKind::Unknown); ++k) {
+            const auto kind = static_cast<CommandKind>(k);
+            EXPECT_EQ(kindNamed(kindName(kind)), kind) << kindName(kind).toStdString();
+        }
+        for (const char* name : { "", "unknown", "Enquiry", "network-config ", "config" })
+            EXPECT_EQ(kindNamed(QString::fromLatin1(name)), std::nullopt) << name;
+    }
+
 } // namespace
 } // namespace linknode::sim

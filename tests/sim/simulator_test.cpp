@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMap>
 #include <QNetworkDatagram>
 #include <QSet>
 #include <QTemporaryDir>
@@ -179,6 +180,39 @@ namespace {
         EXPECT_TRUE(replies.empty());
         EXPECT_EQ(simulator->dropped(), 2);
         EXPECT_EQ(journalLines().front().value(u"dropped").toInt(), 2);
+    }
+
+    TEST_F(SimulatorTest, FloodRepeatsTheFirstDevicesReplyToEveryEnquiry)
+    {
+        SimulatorOptions options;
+        options.floodCount = 2000;
+        options.floodSeconds = 0.2;
+        start({ device("0-80-194-0-0-1", "127.0.0.1"), device("0-80-194-0-0-2", "127.0.0.1") },
+            options);
+        sendAll({ enquiry(), enquiry() });
+        ASSERT_TRUE(runUntil([this] { return replies.size() >= 2 * 2002; }, 10000))
+            << replies.size();
+        runUntil([] { return false; }, 100); // room for a copy too many
+        QMap<QByteArray, int> copies;
+        for (const QNetworkDatagram& reply : replies)
+            ++copies[reply.data()];
+        ASSERT_EQ(copies.size(), 2);
+        EXPECT_EQ(copies.value("\xFE\xFF" + recordText(simulator->fleet()[0])), 2 * 2001);
+        EXPECT_EQ(copies.value("\xFE\xFF" + recordText(simulator->fleet()[1])), 2);
+        EXPECT_EQ(journalLines().front().value(u"flood").toInt(), 2000);
+    }
+
+    TEST_F(SimulatorTest, EnquiryLimitIsToldOnceRightAfterTheNthEnquiry)
+    {
+        SimulatorOptions options;
+        options.exitAfterEnquiries = 2;
+        start({ device("0-80-194-0-0-1", "127.0.0.1") }, options);
+        std::vector<qint64> toldAt;
+        QObject::connect(simulator.get(), &Simulator::enquiryLimitReached, simulator.get(),
+            [&] { toldAt.push_back(simulator->received()); });
+        // A command between the enquiries does not count.
+        sendAll({ enquiry(), "\xFE\xFF\x02"_ba, enquiry(), enquiry() });
+        EXPECT_EQ(toldAt, (std::vector<qint64> { 3 }));
     }
 
     // Remembers what it was asked to do, and does nothing.
