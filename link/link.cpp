@@ -24,10 +24,7 @@ Link::Link(DatagramSocket& sendSocket, DatagramSocket& receiveSocket, const Cloc
     , localPort_(localPort)
 {
     connect(&receiveSocket_, &DatagramSocket::received, this, &Link::onReceived);
-    connect(&receiveSocket_, &DatagramSocket::drained, this, [this] {
-        namedIndex_ = -1;
-        emit receiveDrained();
-    });
+    connect(&receiveSocket_, &DatagramSocket::drained, this, &Link::receiveDrained);
 }
 
 bool Link::bindSend(QString* error)
@@ -71,6 +68,7 @@ void Link::send(std::string_view datagram)
     if (!destination_ || closed_)
         return;
     const QByteArray bytes = toDatagram(datagram);
+    adapterNames_.clear(); // adapters may have come, gone or been renamed since
     auto sendThrough = [&](int index, const QString& interface) {
         QString error;
         const bool sent = sendSocket_.send(bytes, *destination_, remotePort_, index, &error);
@@ -107,14 +105,18 @@ void Link::stamp()
     emit stamped();
 }
 
+QString Link::adapterNameOf(int interfaceIndex)
+{
+    auto known = adapterNames_.constFind(interfaceIndex);
+    if (known == adapterNames_.constEnd())
+        known = adapterNames_.insert(interfaceIndex, adapterName(interfaceIndex));
+    return *known;
+}
+
 void Link::onReceived(
     const QByteArray& datagram, const QHostAddress& from, quint16 fromPort, int interfaceIndex)
 {
-    if (interfaceIndex != namedIndex_) {
-        indexName_ = adapterName(interfaceIndex);
-        namedIndex_ = interfaceIndex;
-    }
-    const QString interface = indexName_;
+    const QString interface = adapterNameOf(interfaceIndex);
     if (log_)
         log_->record(TrafficLog::Direction::In, from, fromPort, datagram, interface);
     const auto record = replyRecord(std::string_view(datagram.constData(), datagram.size()));

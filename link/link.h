@@ -2,6 +2,7 @@
 
 #include "link/datagram_socket.h"
 
+#include <QHash>
 #include <QObject>
 #include <optional>
 #include <string>
@@ -58,6 +59,9 @@ signals:
 private:
     void onReceived(
         const QByteArray& datagram, const QHostAddress& from, quint16 fromPort, int interfaceIndex);
+    // The system's name of an adapter, asked once per send: a lookup costs a socket and an
+    // ioctl, too much for every datagram of a burst.
+    QString adapterNameOf(int interfaceIndex);
 
     DatagramSocket& sendSocket_;
     DatagramSocket& receiveSocket_;
@@ -70,11 +74,8 @@ private:
     std::optional<QHostAddress> destination_;
     double lastActivity_ = 0;
     int rejected_ = 0;
-    // The adapter name of the last index seen, looked up again after every run of arrivals:
-    // a lookup costs three system calls, and a burst of thousands of replies needs one.
-    int namedIndex_ = -1;
-    QString indexName_;
     TrafficLog* log_ = nullptr;
+    QHash<int, QString> adapterNames_;
 };
 
 } // namespace linknode

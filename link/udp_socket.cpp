@@ -15,9 +15,9 @@ namespace {
 
     constexpr int wantedReceiveBuffer = 16 * 1024 * 1024;
 
-    // Datagrams handed on per turn of the event loop; the rest waits for the next turn so a
-    // flood cannot hold the window's thread. The notifier fires again while data remains.
-    constexpr int drainLimit = 4096;
+    // Datagrams handed on per turn; the rest waits for the next turn so a flood cannot hold
+    // the window's thread.
+    constexpr int drainLimit = 256;
 
     // Datagrams read by one system call. Each slot holds the largest UDP payload; only the
     // pages a datagram fills are ever touched, so a reply of 200 bytes costs one page.
@@ -72,7 +72,13 @@ struct UdpSocket::Batch {
 UdpSocket::UdpSocket(QObject* parent)
     : DatagramSocket(parent)
     , socket_(this)
+    , turn_(this)
 {
+    // Turns run from a timer, not from the socket's notifier: while a socket is always ready,
+    // Qt's event loop holds every timer back (waits, the end of a discovery) until it is not,
+    // so a flood would freeze the window. Timers run in turn with one another.
+    turn_.setSingleShot(true);
+    connect(&turn_, &QTimer::timeout, this, &UdpSocket::drain);
 }
 
 bool UdpSocket::bind(quint16 localPort, QString* error)
@@ -99,7 +105,10 @@ void UdpSocket::watchArrivals()
     const int on = 1;
     setsockopt(arrivalDescriptor_, IPPROTO_IP, IP_PKTINFO, &on, sizeof on);
     arrivals_ = new QSocketNotifier(arrivalDescriptor_, QSocketNotifier::Read, this);
-    connect(arrivals_, &QSocketNotifier::activated, this, &UdpSocket::drain);
+    connect(arrivals_, &QSocketNotifier::activated, this, [this] {
+        arrivals_->setEnabled(false);
+        turn_.start(0);
+    });
 }
 
 void UdpSocket::enlargeReceiveBuffer()
@@ -140,6 +149,7 @@ std::vector<NetworkAdapter> UdpSocket::broadcastAdapters() const
 
 void UdpSocket::close()
 {
+    turn_.stop();
     delete arrivals_;
     arrivals_ = nullptr;
     if (arrivalDescriptor_ >= 0)
@@ -156,15 +166,15 @@ UdpSocket::~UdpSocket()
 
 void UdpSocket::drain()
 {
-    // Not re-entered from a handler that runs events: the batch is still being handed on.
-    arrivals_->setEnabled(false);
     if (!batch_)
         batch_.reset(new Batch);
     Batch& batch = *batch_;
+    bool more = false; // the last read filled the batch: datagrams may still wait
     for (int n = 0; n < drainLimit && arrivalDescriptor_ >= 0;) {
         batch.rewind();
         const int count
             = recvmmsg(arrivalDescriptor_, batch.headers.data(), batchSize, MSG_DONTWAIT, nullptr);
+        more = count == batchSize;
         if (count <= 0)
             break;
         for (int i = 0; i < count && arrivalDescriptor_ >= 0; ++i) {
@@ -174,11 +184,13 @@ void UdpSocket::drain()
                 batch.interfaceIndex(i));
         }
         n += count;
-        if (count < batchSize)
+        if (!more)
             break;
     }
-    // Closed by a handler: nothing more to watch.
-    if (arrivals_)
+    // The notifier stays off while turns go on; a handler may have closed the socket.
+    if (more && arrivals_)
+        turn_.start(0);
+    else if (arrivals_)
         arrivals_->setEnabled(true);
     emit drained();
 }

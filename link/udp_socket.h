@@ -3,6 +3,7 @@
 #include "link/datagram_socket.h"
 
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QUdpSocket>
 #include <memory>
 
@@ -37,6 +38,7 @@ private:
     struct Batch;
     int arrivalDescriptor_ = -1;
     QSocketNotifier* arrivals_ = nullptr;
+    QTimer turn_; // takes the next batch of waiting datagrams
     std::unique_ptr<Batch> batch_;
     qint64 receiveBufferSize_ = 0;
 };
