@@ -31,6 +31,8 @@ public:
     ReplySender(QUdpSocket& socket, FailureHandler onFailure, QObject* parent = nullptr);
 
     void enqueue(Reply reply, int delayMs);
+    // Sends what is due now, at most one turn's worth, without waiting for the event loop.
+    void sendDue() { flush(); }
 
     qint64 sent() const { return sent_; }
     qint64 failed() const { return failed_; }
