@@ -7,18 +7,27 @@
 namespace linknode {
 
 namespace {
-    // Adds the devices' addresses, starts the simulator and waits until it listens, runs the
-    // tool with the script, and stops the simulator.
+    // Adds the devices' addresses (in one batch: thousands of them), starts the simulator
+    // and waits until it listens, runs the tool with the script, and stops the simulator. With
+    // a restart count, a second simulator follows the first one, each bounded in time.
     const QString withSimulator = QStringLiteral(
-        "sim=\"$1\"; tool=\"$2\"; script=\"$3\"; journal=\"$4\"; shift 4\n"
-        "for a in $(\"$sim\" \"$@\" --list-addresses); do ip addr add \"$a/32\" dev lo; done\n"
-        "\"$sim\" \"$@\" --journal \"$journal\" & simulator=$!\n"
+        "sim=\"$1\"; tool=\"$2\"; script=\"$3\"; journal=\"$4\"; restart=\"$5\"; shift 5\n"
+        "\"$sim\" \"$@\" --list-addresses | sed 's|.*|addr add &/32 dev lo|' | ip -batch - "
+        "|| exit 98\n"
+        "if [ \"$restart\" -gt 0 ]; then\n"
+        "  (trap 'kill $first; exit 143' TERM\n"
+        "   \"$sim\" \"$@\" --journal \"$journal\" --exit-after-enquiries \"$restart\" "
+        "--exit-after 110 & first=$!; wait $first\n"
+        "   exec \"$sim\" \"$@\" --journal \"${journal%.jsonl}-2.jsonl\" --exit-after 110) &\n"
+        "else \"$sim\" \"$@\" --journal \"$journal\" & fi\n"
+        "simulator=$!\n"
         "sleep 0.5\n"
         "\"$tool\" --automation \"$script\"; status=$?\n"
         "kill $simulator; wait $simulator; exit $status");
 }
 
-RunResult SimulatedSite::run(const QByteArray& steps, const QStringList& simulatorArguments)
+RunResult SimulatedSite::run(
+    const QByteArray& steps, const QStringList& simulatorArguments, int restartAfterEnquiries)
 {
     QFile script(path(QStringLiteral("script.txt")));
     if (!script.open(QIODevice::WriteOnly))
@@ -27,7 +36,8 @@ RunResult SimulatedSite::run(const QByteArray& steps, const QStringList& simulat
     script.close();
     return runInPrivateNetwork(withSimulator,
         QStringList { QStringLiteral(LINKNODE_SIM), QStringLiteral(LINKNODE_TOOL),
-            script.fileName(), path(QStringLiteral("journal.jsonl")) }
+            script.fileName(), path(QStringLiteral("journal.jsonl")),
+            QString::number(restartAfterEnquiries) }
             + simulatorArguments,
         120000);
 }
@@ -40,10 +50,10 @@ QJsonObject SimulatedSite::dump(const QString& name) const
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-std::vector<QJsonObject> SimulatedSite::journal() const
+std::vector<QJsonObject> SimulatedSite::journal(const char* name) const
 {
     std::vector<QJsonObject> lines;
-    QFile file(path(QStringLiteral("journal.jsonl")));
+    QFile file(path(QString::fromLatin1(name)));
     if (!file.open(QIODevice::ReadOnly))
         return lines;
     for (const QByteArray& line : file.readAll().split('\n'))

@@ -15,7 +15,10 @@ namespace linknode {
 class SimulatedSite {
 public:
     // Runs `steps` (then "quit") against a simulator started with `simulatorArguments`.
-    RunResult run(const QByteArray& steps, const QStringList& simulatorArguments);
+    // With `restartAfterEnquiries` N, that simulator stops right after its Nth enquiry and a
+    // second one with the same arguments takes its place, journalling to "journal-2.jsonl".
+    RunResult run(const QByteArray& steps, const QStringList& simulatorArguments,
+        int restartAfterEnquiries = 0);
 
     QString path(const QString& name) const { return dir_.filePath(name); }
     // The script step that dumps the window's state to `name`.
@@ -26,7 +29,7 @@ public:
     // A state dump the script wrote with "dump PATH".
     QJsonObject dump(const QString& name) const;
     // Every journal line of the last run, in order.
-    std::vector<QJsonObject> journal() const;
+    std::vector<QJsonObject> journal(const char* name = "journal.jsonl") const;
 
     static QJsonObject control(const QJsonObject& dump, const QString& name);
     static QString text(const QJsonObject& dump, const QString& name);
