@@ -190,10 +190,12 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("linknode-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LINKNODE_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(description);
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         { QStringLiteral("fleet"), QStringLiteral("Fleet from a JSON file (format above)."),
             QStringLiteral("FILE") },
