@@ -5,6 +5,7 @@
 #include "form/scripted_dialogs.h"
 #include "link/traffic_log.h"
 #include "link/udp_socket.h"
+#include "widgets/window_font.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -57,6 +58,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     options.process(app);
+    useWindowFont();
 
     Clock clock;
     UdpSocket sendSocket;

@@ -1,9 +1,9 @@
 #include "form/main_form.h"
 
 #include "widgets/product_art.h"
+#include "widgets/window_font.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
 
@@ -116,9 +116,7 @@ void MainForm::build()
         (*this)[serial].setEditable(true);
     (*this)[Text1].setReadOnly(true);
     // Padding lines up the MAC column only in a fixed-pitch font.
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(8);
-    (*this)[LST_KRT].setFont(fixed);
+    (*this)[LST_KRT].setFont(fixedFont());
     (*this)[TXT_MODE_NOT_AVAILABLE].setAutoFillBackground(true);
     (*this)[TXT_MODE_NOT_AVAILABLE].setAlignment(Qt::AlignCenter);
     setPictures();
