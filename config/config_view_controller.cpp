@@ -122,7 +122,7 @@ void ConfigViewController::applyDefaults()
     auto& auxPicture = form_[PIC_V6_AUX];
     auxPicture.hide();
     auxPicture.move(twips(5800, 1490));
-    form_[FR_SERIAL_CFG].move(twips(130, 1030));
+    form_[FR_SERIAL_CFG].move(twips(130, 1260));
     for (const auto address : ControlList<IpEntry> { INP_IP, INP_MASK, INP_GATE })
         form_[address].setEntryEnabled(true);
     form_[AFF_DHCP_IP].hide();

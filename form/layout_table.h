@@ -41,6 +41,10 @@ const char* kindName(ControlKind kind);
 
 constexpr int twipsPerPixel = 15;
 
+// The window's design size in twips.
+constexpr int windowWidth = 9420;
+constexpr int windowHeight = 8235;
+
 // The rows, with the kinds and the long texts they share in scope.
 namespace layout_rows {
     using enum ControlKind;
@@ -65,13 +69,13 @@ namespace layout_rows {
           "        * The Orange is the activity on the network (must be flash depending the "
           "activity)\r\n";
 
-    // Positions in twips. The window's design size is 9420 x 7845; a few controls lie below
-    // its bottom edge and are seen only when the window is enlarged.
+    // Positions in twips. A few controls lie below the window's bottom edge and are seen only
+    // when the window is enlarged.
     inline constexpr auto table = std::to_array<ControlSpec>({
         // MQTT settings of the sensor gateway, shown over the configuration view.
-        { "FR_MQTT", Frame, nullptr, 105, 3975, 9210, 3810, "MQTT CONFIGURATION", nullptr, Hidden },
+        { "FR_MQTT", Frame, nullptr, 105, 3975, 9210, 4200, "MQTT CONFIGURATION", nullptr, Hidden },
         // Below the second line of placeholders, which it would cover.
-        { "B_SAVE_CFG_MQTT", Button, "FR_MQTT", 6300, 3480, 2790, 315, "SAVE CONFIGURATION",
+        { "B_SAVE_CFG_MQTT", Button, "FR_MQTT", 6300, 3870, 2790, 315, "SAVE CONFIGURATION",
             saveTip, Shown },
         { "Frame6", Frame, "FR_MQTT", 120, 1260, 8970, 855, "Gateway connect message", nullptr,
             Shown },
@@ -85,7 +89,7 @@ namespace layout_rows {
         { "INP_MQTT_TOPIC", TextBox, "Frame5", 780, 210, 8070, 285, "", nullptr, Shown },
         { "LBL_MQTT_MSG", Label, "Frame5", 120, 540, 600, 225, "MSG", nullptr, Shown },
         { "INP_MQTT_MSG", TextBox, "Frame5", 780, 510, 8070, 285, "", nullptr, Shown },
-        { "SW_MQTT_CFG_TEMPLATE", Combo, "FR_MQTT", 120, 3480, 4200, 315, "", nullptr, Shown },
+        { "SW_MQTT_CFG_TEMPLATE", Combo, "FR_MQTT", 120, 3870, 4200, 315, "", nullptr, Shown },
         { "LBL_MQTT_SERVER", Label, "FR_MQTT", 120, 270, 900, 225, "SERVER", nullptr, Shown },
         { "INP_MQTT_SERVER", TextBox, "FR_MQTT", 1080, 240, 4500, 285, "", nullptr, Shown },
         { "LBL_MQTT_PORT", Label, "FR_MQTT", 5700, 270, 600, 225, "PORT", nullptr, Shown },
@@ -105,7 +109,7 @@ namespace layout_rows {
             "%6 = Gateway Ver.",
             nullptr, Shown },
 
-        { "SW_LOGIN_ALL", CheckBox, nullptr, 8985, 7500, 255, 255, "",
+        { "SW_LOGIN_ALL", CheckBox, nullptr, 8985, 7890, 255, 255, "",
             "Broadcast \"Login string\" and \"Wiegand configuration\" to all devices.", Shown },
         { "SW_KRT_V6", CheckBox, nullptr, 7800, 7845, 1000, 255, "KRT-V6", nullptr, Hidden },
         { "B_SAVE_WIEGAND", Button, nullptr, 7500, 8325, 1500, 375, "Save Wiegand",
@@ -198,33 +202,35 @@ namespace layout_rows {
         { "LST_TMP", SortedList, nullptr, 7000, 8800, 2000, 600, "", nullptr, Hidden },
 
         // Configuration of the selected device.
-        { "FR_CFG", Frame, nullptr, 105, 3900, 9210, 3885,
+        { "FR_CFG", Frame, nullptr, 105, 3900, 9210, 4275,
             "Configuration of selected TCPIP Tavren device", nullptr, Hidden },
         { "INP_UDP_MASK", IpEntry, "FR_CFG", 6960, 225, 1935, 240, "", nullptr, Shown },
-        { "FR_CFG_AFF", Frame, "FR_CFG", 105, 180, 5535, 630, "", nullptr, Shown },
-        { "PIC_PROD(0)", Picture, "FR_CFG_AFF", 60, 120, 600, 450, "", nullptr, Shown },
-        { "PIC_ENCRYPTED", Picture, "FR_CFG_AFF", 690, 120, 240, 240, "", nullptr, Shown },
-        { "Picture1(8)", Picture, "FR_CFG_AFF", 690, 360, 240, 240, "", nullptr, Shown },
-        { "LABEL_UDP_TX_MASK(0)", Label, "FR_CFG_AFF", 990, 120, 1500, 225, "DEVICE VERSION",
+        // Three rows: the MAC captions and values on the right, the version caption under its
+        // label across the whole width, for the longest model caption.
+        { "FR_CFG_AFF", Frame, "FR_CFG", 105, 180, 5535, 720, "", nullptr, Shown },
+        { "PIC_PROD(0)", Picture, "FR_CFG_AFF", 60, 135, 600, 450, "", nullptr, Shown },
+        { "PIC_ENCRYPTED", Picture, "FR_CFG_AFF", 690, 135, 240, 240, "", nullptr, Shown },
+        { "Picture1(8)", Picture, "FR_CFG_AFF", 690, 375, 240, 240, "", nullptr, Shown },
+        { "LABEL_UDP_TX_MASK(0)", Label, "FR_CFG_AFF", 990, 270, 1500, 210, "DEVICE VERSION",
             nullptr, Shown },
-        { "AFF_VER", Label, "FR_CFG_AFF", 990, 345, 2100, 225, "", "TCPIP Tavren board version",
+        { "AFF_VER", Label, "FR_CFG_AFF", 990, 480, 4470, 210, "", "TCPIP Tavren board version",
             Shown },
-        { "LBL_MAC_HEX", Label, "FR_CFG_AFF", 3000, 120, 700, 225, "MAC HEX", nullptr, Shown },
-        { "AFF_MAC_HEX", Label, "FR_CFG_AFF", 3720, 120, 1770, 225, "", "MAC adress in hexadecimal",
+        { "LBL_MAC_HEX", Label, "FR_CFG_AFF", 2655, 60, 810, 210, "MAC HEX", nullptr, Shown },
+        { "AFF_MAC_HEX", Label, "FR_CFG_AFF", 3510, 60, 1950, 210, "", "MAC adress in hexadecimal",
             Shown },
-        { "LBL_MAC_DEC", Label, "FR_CFG_AFF", 3000, 345, 700, 225, "MAC DEC", nullptr, Shown },
-        { "AFF_MAC", Label, "FR_CFG_AFF", 3720, 345, 1770, 225, "", "MAC address in decimal",
+        { "LBL_MAC_DEC", Label, "FR_CFG_AFF", 2655, 270, 810, 210, "MAC DEC", nullptr, Shown },
+        { "AFF_MAC", Label, "FR_CFG_AFF", 3510, 270, 1950, 210, "", "MAC address in decimal",
             Shown },
         { "B_UPDATE", Button, "FR_CFG", 5745, 510, 3150, 330, "SAVE CONFIGURATION", saveTip,
             Disabled },
-        { "FR_CFG_INP", Frame, "FR_CFG", 105, 840, 9000, 2955, "", nullptr, Shown },
+        { "FR_CFG_INP", Frame, "FR_CFG", 105, 930, 9000, 3255, "", nullptr, Shown },
         { "Label1(2)", Label, "FR_CFG_INP", 130, 195, 700, 225, "IP", nullptr, Shown },
         { "INP_IP", IpEntry, "FR_CFG_INP", 850, 180, 1935, 240, "", nullptr, Shown },
         { "Label1(0)", Label, "FR_CFG_INP", 2900, 195, 700, 225, "MASK", nullptr, Shown },
         { "INP_MASK", IpEntry, "FR_CFG_INP", 3620, 180, 1935, 240, "", nullptr, Shown },
         { "Label1(1)", Label, "FR_CFG_INP", 5670, 195, 850, 225, "GATEWAY", nullptr, Shown },
         { "INP_GATE", IpEntry, "FR_CFG_INP", 6540, 180, 1935, 240, "", nullptr, Shown },
-        { "AFF_DHCP_IP", Label, "FR_CFG_INP", 8520, 195, 450, 225, "DHCP", nullptr, Shown },
+        { "AFF_DHCP_IP", Label, "FR_CFG_INP", 8505, 195, 480, 225, "DHCP", nullptr, Shown },
         { "FR_TERM_NO", Frame, "FR_CFG_INP", 5800, 1740, 3100, 1200,
             "TERMINAL NUMBER (0001 to 8999)", nullptr, Hidden },
         { "INP_TERM_NO", TextBox, "FR_TERM_NO", 120, 300, 800, 285, "0000", nullptr, Shown },
@@ -235,14 +241,15 @@ namespace layout_rows {
             "You must click on button 'Save Configuration' and disconnect and reconnect the device "
             "for this change take effect.",
             Hidden },
-        { "FR_CONDUIT_AUTOBOOT", Frame, "FR_CFG_INP", 130, 480, 2790, 480, "", nullptr, Shown },
-        { "SW_CONDUIT(0)", CheckBox, "FR_CONDUIT_AUTOBOOT", 60, 150, 1000, 255, "CONDUIT",
+        // Two rows: the three switches are too wide for one.
+        { "FR_CONDUIT_AUTOBOOT", Frame, "FR_CFG_INP", 130, 480, 2790, 720, "", nullptr, Shown },
+        { "SW_CONDUIT(0)", CheckBox, "FR_CONDUIT_AUTOBOOT", 60, 150, 1155, 255, "CONDUIT",
             "Set IP configuration to CONDUIT MODE", Hidden },
-        { "SW_CONDUIT(1)", CheckBox, "FR_CONDUIT_AUTOBOOT", 1080, 150, 600, 255, "400", nullptr,
+        { "SW_CONDUIT(1)", CheckBox, "FR_CONDUIT_AUTOBOOT", 1260, 150, 690, 255, "400", nullptr,
             Shown },
-        { "SW_AUTO_BOOT", CheckBox, "FR_CONDUIT_AUTOBOOT", 1700, 150, 1050, 255, "AUTO BOOT",
-            nullptr, Hidden },
-        { "FR_SERIAL_CFG", Frame, "FR_CFG_INP", 130, 1030, 2790, 900, "", nullptr, Shown },
+        { "SW_AUTO_BOOT", CheckBox, "FR_CONDUIT_AUTOBOOT", 60, 420, 1395, 255, "AUTO BOOT", nullptr,
+            Hidden },
+        { "FR_SERIAL_CFG", Frame, "FR_CFG_INP", 130, 1260, 2790, 900, "", nullptr, Shown },
         { "INP_PARITY", Combo, "FR_SERIAL_CFG", 60, 150, 1290, 315, "", "Parity", Shown },
         { "INP_StopBit", Combo, "FR_SERIAL_CFG", 1410, 150, 1290, 315, "", "StopBit(s)", Shown },
         { "INP_DATABITS", Combo, "FR_SERIAL_CFG", 60, 510, 1290, 315, "", "DataBits", Shown },
@@ -252,24 +259,25 @@ namespace layout_rows {
         { "LST_PANORAMA_MODE", Combo, "FR_PANORAMA_MODE", 60, 150, 2200, 315, "", nullptr, Shown },
         { "B_PANORAMA_SAVE_MODE", Button, "FR_PANORAMA_MODE", 2300, 150, 740, 330, "Save", nullptr,
             Shown },
-        { "FR_WIEGAND", Frame, "FR_CFG_INP", 5800, 1230, 3100, 480, "", nullptr, Hidden },
+        { "FR_WIEGAND", Frame, "FR_CFG_INP", 5800, 1230, 3180, 480, "", nullptr, Hidden },
         { "PIC_WARNING_SUBNET(0)", Picture, "FR_WIEGAND", 60, 150, 240, 240, "", nullptr, Shown },
-        { "INP_WIEGAND_CFG", Combo, "FR_WIEGAND", 1740, 135, 1290, 285, "", nullptr, Shown },
-        { "Label4", Label, "FR_WIEGAND", 360, 165, 1350, 225, "WIEGAND CONFIG:", nullptr, Shown },
-        { "FR_BIOSCRYPT_PREFIX", Frame, "FR_CFG_INP", 8100, 450, 870, 420, "", nullptr, Hidden },
-        { "IMG_BIOSCRYPT_PREFIX", Picture, "FR_BIOSCRYPT_PREFIX", 60, 120, 240, 240, "", nullptr,
+        { "INP_WIEGAND_CFG", Combo, "FR_WIEGAND", 1890, 135, 1245, 285, "", nullptr, Shown },
+        { "Label4", Label, "FR_WIEGAND", 330, 165, 1545, 225, "WIEGAND CONFIG:", nullptr, Shown },
+        // Beside RESET: the row of the fingerprint switch has no room for it.
+        { "FR_BIOSCRYPT_PREFIX", Frame, "FR_CFG_INP", 7590, 855, 1380, 360, "", nullptr, Hidden },
+        { "IMG_BIOSCRYPT_PREFIX", Picture, "FR_BIOSCRYPT_PREFIX", 60, 60, 240, 240, "", nullptr,
             Shown },
-        { "SW_BIOSCRYPT_PREFIX", CheckBox, "FR_BIOSCRYPT_PREFIX", 330, 120, 540, 255, "PREF.",
+        { "SW_BIOSCRYPT_PREFIX", CheckBox, "FR_BIOSCRYPT_PREFIX", 330, 45, 900, 255, "PREF.",
             "Add # prefix before each Quillmark finger number", Shown },
-        { "SW_KEEPALIVE_DEL(0)", Option, "FR_CFG_INP", 4365, 540, 660, 255, "15 S", "15 Seconds",
+        { "SW_KEEPALIVE_DEL(0)", Option, "FR_CFG_INP", 4335, 540, 720, 255, "15 S", "15 Seconds",
             Shown },
-        { "SW_KEEPALIVE_DEL(1)", Option, "FR_CFG_INP", 5040, 540, 660, 255, "30 S", "30 Seconds",
+        { "SW_KEEPALIVE_DEL(1)", Option, "FR_CFG_INP", 5055, 540, 720, 255, "30 S", "30 Seconds",
             Shown },
-        { "SW_KEEPALIVE", CheckBox, "FR_CFG_INP", 3060, 540, 1290, 255, "KEEPALIVE",
+        { "SW_KEEPALIVE", CheckBox, "FR_CFG_INP", 3060, 540, 1275, 255, "KEEPALIVE",
             "The socket must already be open. Keepalives will then be sent after timeout (15 or "
             "30) seconds of inactivity.",
             Hidden },
-        { "SW_AUXRS232", CheckBox, "FR_CFG_INP", 3060, 810, 1290, 255, "AUX RS-232",
+        { "SW_AUXRS232", CheckBox, "FR_CFG_INP", 3060, 810, 1305, 255, "AUX RS-232",
             "Option: External RS-232 port (9600,N,8,1)", Hidden },
         { "SW_BIOSCRYPT", CheckBox, "FR_CFG_INP", 5800, 540, 2300, 255, "QUILLMARK VT100/VT52",
             nullptr, Hidden },
@@ -277,7 +285,7 @@ namespace layout_rows {
         { "B_RESET", Button, "FR_CFG_INP", 5800, 870, 1000, 330, "RESET", "Reset TCP connection",
             Shown },
         { "FR_MODE", Frame, "FR_CFG_INP", 3060, 1380, 2640, 1520, "", nullptr, Shown },
-        { "SW_MODE(0)", Option, "FR_MODE", 60, 150, 1000, 255, "SERVER", nullptr, Shown },
+        { "SW_MODE(0)", Option, "FR_MODE", 60, 150, 1065, 255, "SERVER", nullptr, Shown },
         { "SW_MODE(1)", Option, "FR_MODE", 1140, 150, 1000, 255, "CLIENT", nullptr, Shown },
         { "TXT_MODE(0)", Label, "FR_MODE", 60, 480, 1000, 225, "HOST IP", nullptr, Shown },
         { "INP_HOST_IP", TextBox, "FR_MODE", 1080, 450, 1500, 285, "", nullptr, Shown },
@@ -291,22 +299,22 @@ namespace layout_rows {
         { "Line2(1)", Line, "FR_MODE", 1890, 1230, 45, 30, "", nullptr, Shown },
         { "TXT_MODE_NOT_AVAILABLE", Label, "FR_MODE", 30, 225, 2580, 1200, notAvailable, nullptr,
             Shown },
-        { "FR_LOGIN", Frame, "FR_CFG_INP", 5800, 1740, 3100, 1200, "LOGIN STRING   ", nullptr,
+        // Four rows; the workstation identifier's caption and box share the last.
+        { "FR_LOGIN", Frame, "FR_CFG_INP", 5800, 1740, 3100, 1500, "LOGIN STRING   ", nullptr,
             Hidden },
-        { "PIC_WARNING_SUBNET(1)", Picture, "FR_LOGIN", 60, 195, 240, 240, "", nullptr, Shown },
-        { "INP_LOGIN", TextBox, "FR_LOGIN", 360, 165, 2000, 285, "", loginTip, Shown },
-        { "B_CLEAR_LOGIN", Button, "FR_LOGIN", 2400, 165, 640, 285, "CLEAR", nullptr, Hidden },
-        { "B_ADD_TAB", Button, "FR_LOGIN", 60, 480, 560, 285, "TAB", nullptr, Disabled },
-        { "B_ADD_PAUSE", Button, "FR_LOGIN", 660, 480, 1260, 285, "PAUSE .5 SEC.", nullptr,
+        { "PIC_WARNING_SUBNET(1)", Picture, "FR_LOGIN", 60, 210, 240, 240, "", nullptr, Shown },
+        { "INP_LOGIN", TextBox, "FR_LOGIN", 360, 180, 1935, 285, "", loginTip, Shown },
+        { "B_CLEAR_LOGIN", Button, "FR_LOGIN", 2340, 180, 690, 285, "CLEAR", nullptr, Hidden },
+        { "B_ADD_TAB", Button, "FR_LOGIN", 60, 495, 555, 285, "TAB", nullptr, Disabled },
+        { "B_ADD_PAUSE", Button, "FR_LOGIN", 645, 495, 1305, 285, "PAUSE .5 SEC.", nullptr,
             Disabled },
-        { "B_ADD_ENTER", Button, "FR_LOGIN", 1960, 480, 760, 285, "ENTER", nullptr, Disabled },
-        { "B_SEND_LOGIN", Button, "FR_LOGIN", 60, 810, 1500, 300, "SAVE LOGIN STRING", nullptr,
+        { "B_ADD_ENTER", Button, "FR_LOGIN", 1980, 495, 765, 285, "ENTER", nullptr, Disabled },
+        { "B_SEND_LOGIN", Button, "FR_LOGIN", 60, 810, 1800, 300, "SAVE LOGIN STRING", nullptr,
             Disabled },
-        // Below the row of TAB, PAUSE and ENTER, which it would cover.
-        { "FR_DEVNAME", Frame, "FR_LOGIN", 1600, 775, 1440, 420, "", nullptr, Shown },
-        { "AFF_ID400", Label, "FR_DEVNAME", 60, 0, 1320, 180, "AS/400 WORKSTATION ID", nullptr,
+        { "FR_DEVNAME", Frame, "FR_LOGIN", 60, 1140, 2970, 330, "", nullptr, Shown },
+        { "AFF_ID400", Label, "FR_DEVNAME", 60, 60, 2040, 210, "AS/400 WORKSTATION ID", nullptr,
             Shown },
-        { "INP_DEVNAME", TextBox, "FR_DEVNAME", 60, 180, 1320, 240, "", "AS/400 WorkStation ID",
+        { "INP_DEVNAME", TextBox, "FR_DEVNAME", 2130, 45, 780, 240, "", "AS/400 WorkStation ID",
             Shown },
         { "PIC_V6_AUX", Picture, "FR_CFG_INP", 5800, 1490, 300, 300, "", nullptr, Shown },
         { "LABEL_UDP_TX_MASK(10)", Label, "FR_CFG", 5745, 240, 1200, 225, "UDP TX MASK", nullptr,

@@ -79,7 +79,7 @@ MainForm::MainForm(QWidget* parent)
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
-    resize(9420 / twipsPerPixel, 7845 / twipsPerPixel);
+    resize(windowWidth / twipsPerPixel, windowHeight / twipsPerPixel);
     build();
 }
 

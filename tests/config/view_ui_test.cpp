@@ -45,7 +45,7 @@ const Scenario scenarios[] = {
                     { INP_MASK, Is::Enabled }, { INP_GATE, Is::Enabled },
                     { AFF_DHCP_IP, Is::Hidden }, { SW_KRT_V6, Is::Unchecked },
                     { SW_AUXRS232, Is::Unchecked }, { FR_SERIAL_CFG, Is::Shown },
-                    { FR_SERIAL_CFG, Is::At, "130,1030" }, { PIC_V6_AUX, Is::Hidden },
+                    { FR_SERIAL_CFG, Is::At, "130,1260" }, { PIC_V6_AUX, Is::Hidden },
                     { FR_CONDUIT_AUTOBOOT, Is::Shown }, { FR_TERM_NO, Is::Hidden },
                     { FR_WIEGAND, Is::Shown }, { INP_LOGIN, Is::Text, "AB" } } },
             // Upper-case X: the Cloud layout without the terminal number; no AUX port, so

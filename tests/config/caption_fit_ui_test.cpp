@@ -1,0 +1,186 @@
+// Every fixed caption of the window fits its control, on every model's view, and so does the
+// model caption under DEVICE VERSION at its longest. What a text needs is its extent in the
+// control's font plus what the style puts around it: a button's frame and margin, a switch's
+// indicator and spacing, a frame's title inset. Device data of any length (list lines, login
+// strings, MAC values) is not a caption and is left out.
+#include "form/layout_table.h"
+#include "sim/presets.h"
+#include "tests/config/view_fixture.h"
+#include "widgets/window_font.h"
+
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+
+using namespace linknode;
+using namespace linknode::test;
+
+namespace {
+
+// The MAC values; AFF_VER is measured, with the longest caption of each model.
+const QStringList deviceData { QStringLiteral("AFF_MAC"), QStringLiteral("AFF_MAC_HEX") };
+
+QString describe(QSize need, QSize room)
+{
+    return QStringLiteral("needs %1 x %2, has %3 x %4")
+        .arg(need.width())
+        .arg(need.height())
+        .arg(room.width())
+        .arg(room.height());
+}
+
+QString misfit(QSize need, QSize room)
+{
+    return need.width() <= room.width() && need.height() <= room.height() ? QString()
+                                                                          : describe(need, room);
+}
+
+// Across, the text and the style's margin must lie within the button's contents (the width a
+// button's size hint adds, without the style's least button width); up and down, its line.
+QString buttonMisfit(const QPushButton& button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const QStyle& style = *button.style();
+    const QSize text = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
+    const QSize need
+        = text + QSize(style.pixelMetric(QStyle::PM_ButtonMargin, &option, &button), 0);
+    return misfit(
+        need, style.subElementRect(QStyle::SE_PushButtonContents, &option, &button).size());
+}
+
+// A check box or option button: across, the indicator, its spacing, the text and its margins;
+// up and down, the text's line within the contents beside the indicator.
+QString switchMisfit(const QAbstractButton& control, bool option)
+{
+    QStyleOptionButton style;
+    style.initFrom(&control);
+    style.text = control.text();
+    const QSize text = control.fontMetrics().size(Qt::TextShowMnemonic, control.text());
+    const auto type = option ? QStyle::CT_RadioButton : QStyle::CT_CheckBox;
+    const auto contents = option ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents;
+    const int across = control.style()->sizeFromContents(type, &style, text, &control).width();
+    const int room = control.style()->subElementRect(contents, &style, &control).height();
+    return misfit(QSize(across, text.height()), QSize(control.width(), room));
+}
+
+// A frame's title where the style draws it; the frame's height belongs to what it holds.
+QString titleMisfit(const QGroupBox& frame)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&frame);
+    option.text = frame.title();
+    option.textAlignment = frame.alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect title = frame.style()->subControlRect(
+        QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &frame);
+    return misfit(QSize(title.right() + 1, 0), QSize(frame.width(), 0));
+}
+
+// Every line of the label within its contents.
+QString labelMisfit(const QLabel& label)
+{
+    const QSize need = label.fontMetrics().size(Qt::TextShowMnemonic, label.text());
+    const int margin = label.margin();
+    return misfit(
+        need, label.contentsRect().marginsRemoved({ margin, margin, margin, margin }).size());
+}
+
+// Why the control's caption does not fit; empty when it fits or shows no caption.
+QString captionMisfit(const QWidget& control, ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Button: {
+        const auto& button = static_cast<const QPushButton&>(control);
+        return button.text().isEmpty() ? QString() : buttonMisfit(button);
+    }
+    case ControlKind::CheckBox:
+    case ControlKind::Option: {
+        const auto& box = static_cast<const QAbstractButton&>(control);
+        return box.text().isEmpty() ? QString() : switchMisfit(box, kind == ControlKind::Option);
+    }
+    case ControlKind::Frame: {
+        const auto& frame = static_cast<const QGroupBox&>(control);
+        return frame.title().isEmpty() ? QString() : titleMisfit(frame);
+    }
+    case ControlKind::Label: {
+        const auto& label = static_cast<const QLabel&>(control);
+        return label.text().isEmpty() || deviceData.contains(label.objectName())
+            ? QString()
+            : labelMisfit(label);
+    }
+    default:
+        return {};
+    }
+}
+
+// The same board with the longest caption its model can have: encrypted, and the Modbus
+// gateway's suffix. Its own MAC, so it gets a line of its own.
+sim::Device longestCaption(sim::Device device)
+{
+    const qsizetype tavren = device.version.indexOf("TAVREN");
+    if (tavren >= 0 && !device.version.contains("TAVRENk"))
+        device.version.insert(tavren + 6, 'k');
+    if (device.options.size() >= 4)
+        device.options[2] = 'M';
+    device.mac.replace("-10-0-", "-10-1-");
+    return device;
+}
+
+std::vector<std::string> records()
+{
+    std::vector<std::string> all;
+    auto add = [&all](const sim::Device& device) {
+        const QByteArray text = sim::recordText(device);
+        all.emplace_back(text.constData(), static_cast<size_t>(text.size()));
+    };
+    for (const sim::Device& device : sim::allModelsFleet()) {
+        add(device);
+        add(longestCaption(device));
+    }
+    return all;
+}
+
+struct CaptionFit : ConfigView {
+    void expectCaptionsFit(const std::string& view)
+    {
+        for (const ControlSpec& row : layoutTable) {
+            const auto* control = tool.app.form.findChild<QWidget*>(QString::fromLatin1(row.name));
+            if (!control)
+                continue;
+            const QString why = captionMisfit(*control, row.kind);
+            EXPECT_TRUE(why.isEmpty()) << view << ": " << row.name << " \""
+                                       << control->property("text").toString().toStdString()
+                                       << control->property("title").toString().toStdString()
+                                       << "\" " << why.toStdString();
+        }
+    }
+};
+
+TEST_F(CaptionFit, TheWindowUsesTheChosenFontsNotAStandIn)
+{
+    EXPECT_EQ(QFontInfo(tool.app.form.font()).family(), QString::fromLatin1(kWindowFontFamily));
+    EXPECT_EQ(QFontInfo(tool[B_ASK_CFG].font()).pointSize(), kWindowFontPoints);
+    const QFontInfo list(tool[LST_KRT].font());
+    EXPECT_EQ(list.family(), QString::fromLatin1(kFixedFontFamily));
+    EXPECT_TRUE(list.fixedPitch());
+}
+
+TEST_F(CaptionFit, EveryCaptionFitsItsControlOnEveryModelsView)
+{
+    expectCaptionsFit("after start-up");
+    for (const std::string& record : records()) {
+        select(record);
+        expectCaptionsFit(
+            record.substr(0, record.find(',')) + " " + tool[AFF_VER].text().toStdString());
+    }
+}
+
+} // namespace
