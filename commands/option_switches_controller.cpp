@@ -42,9 +42,9 @@ OptionSwitchesController::OptionSwitchesController(
         { SW_MODE(1), &C::SW_MODE_Click },
     };
     for (const auto& [name, handler] : options)
-        connect(&form[name], &QRadioButton::toggled, this, [this, handler](bool on) {
+        connect(&form[name], &QRadioButton::toggled, this, [this, act = handler](bool on) {
             if (on)
-                (this->*handler)();
+                (this->*act)();
         });
     // A press comes before the change only when the user (or the automation) clicks.
     connect(&form[SW_10BASET], &QCheckBox::pressed, this,

@@ -91,7 +91,9 @@ namespace handle_detail {
         return false;
     }
 
-    consteval bool sameText(const char* a, const char* b)
+    // constexpr, not consteval: clang 14 refuses a consteval call on a reference local to the
+    // consteval template below. Called only from there, they still run at compile time.
+    constexpr bool sameText(const char* a, const char* b)
     {
         while (*a && *a == *b)
             ++a, ++b;
@@ -99,7 +101,7 @@ namespace handle_detail {
     }
 
     // "SW_MODE(1)" is element 1 of the array "SW_MODE".
-    consteval bool isElement(const char* name, const char* array, int index)
+    constexpr bool isElement(const char* name, const char* array, int index)
     {
         while (*array && *name == *array)
             ++name, ++array;
