@@ -18,6 +18,16 @@ if(LINKNODE_SANITIZE)
   target_link_options(linknode_settings INTERFACE -fsanitize=address,undefined)
 endif()
 
+# libFuzzer's coverage hooks with ASan and UBSan in every library; each fuzz target adds the
+# fuzzer's own main (fuzz/CMakeLists.txt). Needs clang.
+option(LINKNODE_FUZZ "Build the libFuzzer targets in fuzz/ (clang)" OFF)
+if(LINKNODE_FUZZ)
+  target_compile_options(linknode_settings INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
+  target_link_options(linknode_settings INTERFACE -fsanitize=address,undefined)
+endif()
+
 # A static library per folder: linknode_library(NAME SOURCES... LINKS ...)
 function(linknode_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
