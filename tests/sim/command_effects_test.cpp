@@ -30,7 +30,7 @@ namespace {
 
     // Decodes `datagram`, narrows the fleet to the devices it is for, and applies it.
     Outcome applyDatagram(std::vector<Device>& fleet, const QByteArray& datagram, double now = 0,
-        bool announced = true)
+        bool announced = true, std::optional<CommandKind> fallSilentOn = std::nullopt)
     {
         std::vector<size_t> all(fleet.size());
         std::iota(all.begin(), all.end(), size_t { 0 });
@@ -39,7 +39,7 @@ namespace {
             EffectContext { .now = now,
                 .resetPause = 1.0,
                 .announced = announced,
-                .fallSilentOn = std::nullopt });
+                .fallSilentOn = fallSilentOn });
     }
 
     QJsonObject json(const char* text)
@@ -304,13 +304,7 @@ namespace {
         const QByteArray move
             = configHead + "10.213.0.50\r255.255.255.0\r10.213.0.1\r"_ba + macBytes;
         const auto apply = [&fleet](const QByteArray& datagram, double now) {
-            std::vector<size_t> all { 0, 1 };
-            const Command command = decodeCommand(datagram);
-            return applyCommand(fleet, addressedDevices(fleet, all, command), command,
-                EffectContext { .now = now,
-                    .resetPause = 1.0,
-                    .announced = false,
-                    .fallSilentOn = CommandKind::NetworkConfig });
+            return applyDatagram(fleet, datagram, now, false, CommandKind::NetworkConfig);
         };
         // Other kinds leave it be.
         EXPECT_EQ(apply(enquiry, 0).awake, (std::vector<size_t> { 0, 1 }));
