@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,24 @@ inline std::string toBytes(const QString& text)
 inline QByteArray toDatagram(std::string_view bytes)
 {
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+// The first character of `text` a device cannot store, a byte being all it has (outside
+// Latin-1: "€", "Ł"); none when every character is one byte. toBytes would send "?" for it.
+inline std::optional<QChar> unstorableCharacter(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() > 255)
+            return c;
+    return std::nullopt;
+}
+
+// "the login holds "€" (U+20AC), which a device cannot store": the refusal's words.
+inline QString unstorableText(const QString& what, QChar c)
+{
+    return QStringLiteral("%1 holds \"%2\" (U+%3), which a device cannot store: only Latin-1 "
+                          "characters")
+        .arg(what, QString(c), QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
 }
 
 // A control's text without leading and trailing blanks (code 32 only, as devices expect).

@@ -34,6 +34,30 @@ std::optional<IPv4Octets> strictAddress(std::string_view text)
     return parseIPv4(trimBlanks(text));
 }
 
+std::string hostAddressProblem(std::string_view address, std::string_view mask)
+{
+    const std::string shown(trimBlanks(address));
+    const auto octets = strictAddress(address);
+    if (!octets)
+        return shown + " is not an address of four numbers 0 to 255";
+    const quint32 bits = value(*octets);
+    if (octets->front() == 0 || octets->front() == 127)
+        return shown + " is a reserved address (0.x.x.x, 127.x.x.x)";
+    if (octets->front() >= 224)
+        return shown + " is a multicast or broadcast address";
+    const auto maskOctets = strictAddress(mask);
+    if (!maskOctets || !maskAccepted(mask))
+        return {};
+    const quint32 maskBits = value(*maskOctets);
+    if ((~maskBits) <= 1)
+        return {};
+    if ((bits & ~maskBits) == 0)
+        return shown + " is the network address of its subnet";
+    if ((bits | maskBits) == ~quint32 {})
+        return shown + " is the broadcast address of its subnet";
+    return {};
+}
+
 RenamePlan renamePlan(std::string_view prefix, std::string_view mask, int devices)
 {
     RenamePlan plan;
@@ -52,7 +76,8 @@ RenamePlan renamePlan(std::string_view prefix, std::string_view mask, int device
         const int last = 110 + i;
         const auto address = strictAddress(std::string(prefix) + std::to_string(last));
         const quint32 bits = address ? value(*address) : 0;
-        const bool host = address && (bits & ~maskBits) != 0 && (bits | maskBits) != ~quint32 {};
+        const bool host = address && (bits & ~maskBits) != 0 && (bits | maskBits) != ~quint32 {}
+            && hostAddressProblem(std::string(prefix) + std::to_string(last), mask).empty();
         if (!host) {
             plan.addresses.clear();
             plan.problem = "The " + std::to_string(devices) + " listed devices would get "

@@ -19,6 +19,13 @@ bool maskAccepted(std::string_view mask);
 // Four numbers 0 to 255 joined by "." (blanks around the whole allowed); none otherwise.
 std::optional<IPv4Octets> strictAddress(std::string_view text);
 
+// Why a device cannot take `address` as its own under `mask` ("" when it can): not four
+// numbers 0 to 255, in 0.0.0.0/8, 127.0.0.0/8 or multicast 224.0.0.0/4, 255.255.255.255, or
+// the network or broadcast address of its subnet. A mask that is not one (or /31, /32, which
+// have no such addresses) checks no subnet. Commands sent to such an address reach every
+// device of the subnet, or none.
+std::string hostAddressProblem(std::string_view address, std::string_view mask = {});
+
 // The addresses RENAME IP gives the listed devices in order (prefix + 110, + 111, ...), or
 // why it must not start: a prefix that is not three numbers each followed by ".", a mask
 // that fails the mask check, or more devices than host addresses from .110 on.

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <gmock/gmock.h>
+#include <tuple>
 
 using namespace linknode;
 
@@ -36,6 +37,32 @@ TEST(SaveChecks, MacsAreSixBytesNotAllZero)
     for (const char* bad : { "0-0-0-0-0-0", "0-80-194-1-2", "0-80-194-1-2-3-4", "0-80-300-1-2-3",
              "0-80--1-2-3", "00-50-C2-01-02-03", "", "garbage" })
         EXPECT_FALSE(strictMac(bad)) << bad;
+}
+
+// The one table of addresses a device may not take, for every path that sets one.
+TEST(SaveChecks, HostAddressesExcludeWhatReachesManyDevicesOrNone)
+{
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        { "10.213.0.5", "255.255.255.0", true },
+        { " 10.213.0.5 ", "", true },
+        { "10.213.0.255", "255.255.255.0", false },
+        { "10.213.0.0", "255.255.255.0", false },
+        { "10.30.255.255", "255.255.0.0", false },
+        { "10.30.0.255", "255.255.0.0", true },
+        { "10.213.0.127", "255.255.255.128", false },
+        { "10.213.0.1", "255.255.255.254", true },
+        { "10.213.0.255", "", true },
+        { "0.0.0.0", "", false },
+        { "0.1.2.3", "", false },
+        { "127.0.0.1", "", false },
+        { "224.0.0.1", "", false },
+        { "239.255.255.250", "", false },
+        { "255.255.255.255", "", false },
+        { "10.213.0.256", "", false },
+        { "", "", false },
+    };
+    for (const auto& [address, mask, accepted] : cases)
+        EXPECT_EQ(hostAddressProblem(address, mask).empty(), accepted) << address << " " << mask;
 }
 
 TEST(RenamePlan, NumbersDevicesFrom110InListOrder)
