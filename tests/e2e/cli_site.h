@@ -1,0 +1,95 @@
+#pragma once
+
+// The command line tool end to end: the real linknode against the device simulator in a
+// private network, each run's output, messages and exit status kept in files.
+#include "tests/e2e/private_network.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+
+namespace linknode {
+
+// Adds the devices' addresses, starts the simulator, runs the steps, stops the simulator.
+inline const QString withSimulator = QStringLiteral(
+    "sim=\"$1\"; L=\"$2\"; D=\"$3\"; shift 3\n"
+    "for a in $(\"$sim\" \"$@\" --list-addresses); do ip addr add \"$a/32\" dev lo; done\n"
+    "\"$sim\" \"$@\" --manage-addresses --journal \"$D/journal.jsonl\" 2>/dev/null & simulator=$!\n"
+    "sleep 0.5\n"
+    "run() { name=$1; shift; \"$L\" \"$@\" >\"$D/$name.out\" 2>\"$D/$name.err\"; "
+    "echo $? >\"$D/$name.status\"; }\n"
+    "%1\n"
+    "kill $simulator; wait $simulator; exit 0");
+
+class CliEndToEnd : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString reason = privateNetworkUnavailable();
+        if (!reason.isEmpty())
+            GTEST_SKIP() << qPrintable(reason);
+    }
+
+    // `steps` are shell lines; "run NAME ARGS..." runs linknode and keeps what it said.
+    void runSteps(const QString& steps, const QStringList& simulator)
+    {
+        const RunResult result = runInPrivateNetwork(withSimulator.arg(steps),
+            QStringList { QStringLiteral(LINKNODE_SIM), QStringLiteral(LINKNODE_CLI), dir.path() }
+                + simulator,
+            180000);
+        ASSERT_TRUE(result.finished);
+        ASSERT_EQ(result.exitCode, 0) << result.standardError.constData();
+    }
+
+    QByteArray read(const QString& name) const
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString out(const char* step) const
+    {
+        return QString::fromUtf8(read(QString::fromLatin1(step) + QStringLiteral(".out")));
+    }
+    std::string err(const char* step) const
+    {
+        return read(QString::fromLatin1(step) + QStringLiteral(".err")).toStdString();
+    }
+    int status(const char* step) const
+    {
+        bool ok = false;
+        const int value
+            = read(QString::fromLatin1(step) + QStringLiteral(".status")).trimmed().toInt(&ok);
+        return ok ? value : -1;
+    }
+    std::vector<QJsonObject> journal(const char* kind) const
+    {
+        std::vector<QJsonObject> lines;
+        for (const QByteArray& line : read(QStringLiteral("journal.jsonl")).split('\n')) {
+            const QJsonObject object = QJsonDocument::fromJson(line).object();
+            if (object.value(QStringLiteral("kind")).toString() == QLatin1String(kind))
+                lines.push_back(object);
+        }
+        return lines;
+    }
+    QJsonObject jsonOf(const char* step) const
+    {
+        return QJsonDocument::fromJson(out(step).toUtf8()).object();
+    }
+    // The value of a "name  value" line of a table-form show.
+    static QString shown(const QString& table, const QString& name)
+    {
+        for (const QString& line : table.split(u'\n'))
+            if (line.section(u' ', 0, 0) == name)
+                return line.section(u' ', 1).trimmed();
+        return {};
+    }
+
+    QTemporaryDir dir;
+};
+
+inline const QStringList allModels { QStringLiteral("--preset"), QStringLiteral("all-models") };
+
+} // namespace linknode
