@@ -53,6 +53,16 @@ TEST(DeviceDatagrams, CountdownDigitsPadToFourAndNeverCut)
         EXPECT_EQ(countdownDigits(answer), digits) << answer;
 }
 
+// 65507 bytes is all one IPv4 datagram carries, the three of the command header included.
+TEST(DeviceDatagrams, ALoginLeavesOnlyAsOneDatagram)
+{
+    const std::pair<size_t, bool> cases[]
+        = { { 0, true }, { 65504, true }, { 65505, false }, { 65541, false } };
+    for (const auto& [length, fits] : cases)
+        EXPECT_EQ(loginSizeProblem(std::string(length, 'A')).empty(), fits) << length;
+    EXPECT_THAT(loginSizeProblem(std::string(65505, 'A')), testing::HasSubstr("65508 bytes"));
+}
+
 TEST(DeviceDatagrams, OnlyTheCountdownModeAsksForTheCountdown)
 {
     EXPECT_TRUE(startsCountdown("\x07<"));
