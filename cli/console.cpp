@@ -1,16 +1,31 @@
 #include "cli/console.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 
 namespace linknode {
 
 namespace {
-    void write(std::FILE* stream, const QString& text)
+    // True when the whole text reached the stream; errno tells why not.
+    bool write(std::FILE* stream, const QString& text)
     {
         const QByteArray bytes = text.toUtf8();
-        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-        std::fflush(stream);
+        const auto size = static_cast<size_t>(bytes.size());
+        const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
+        return std::fflush(stream) == 0 && written;
+    }
+
+    // The network library ignores SIGPIPE, so a closed pipe shows as EPIPE: end as SIGPIPE
+    // would have ended the program, with no message and the status a shell expects.
+    [[noreturn]] void endOnClosedPipe()
+    {
+        std::signal(SIGPIPE, SIG_DFL);
+        std::raise(SIGPIPE);
+        std::_Exit(128 + SIGPIPE);
     }
 }
 
@@ -21,7 +36,15 @@ StandardConsole::StandardConsole()
 
 void StandardConsole::out(const QString& text)
 {
-    write(stdout, text);
+    if (!outputFailure_.isEmpty())
+        return;
+    errno = 0;
+    if (write(stdout, text))
+        return;
+    const int error = errno;
+    if (error == EPIPE)
+        endOnClosedPipe();
+    outputFailure_ = QString::fromLocal8Bit(std::strerror(error));
 }
 
 void StandardConsole::err(const QString& text)

@@ -12,17 +12,24 @@ public:
     virtual void out(const QString& text) = 0;
     virtual void err(const QString& text) = 0;
     virtual void progress(const QString& text) = 0;
+    // Why standard output could not take the results (a full disk); empty while it could.
+    virtual QString outputFailure() const { return {}; }
 };
 
+// Every write to standard output is checked: after the first failure nothing more is written
+// and outputFailure() gives the system's reason. A reader that went away (`| head -1`) ends
+// the program at once and quietly, as it ends any other tool.
 class StandardConsole final : public Console {
 public:
     StandardConsole();
     void out(const QString& text) override;
     void err(const QString& text) override;
     void progress(const QString& text) override;
+    QString outputFailure() const override { return outputFailure_; }
 
 private:
     bool errorIsTerminal_;
+    QString outputFailure_;
 };
 
 // Hands text on to standard output in pieces of about 64 K characters: a long listing costs

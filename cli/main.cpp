@@ -1,4 +1,5 @@
 #include "cli/console.h"
+#include "cli/exit_codes.h"
 #include "cli/verbs.h"
 
 #include <QCoreApplication>
@@ -10,5 +11,11 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(LINKNODE_VERSION));
     linknode::StandardConsole console;
     linknode::CliContext context { console, &linknode::Session::open };
-    return linknode::runCli(QCoreApplication::arguments(), context);
+    const int status = linknode::runCli(QCoreApplication::arguments(), context);
+    // Results that did not all reach their file are a failure, whatever the verb did.
+    const QString failure = console.outputFailure();
+    if (failure.isEmpty())
+        return status;
+    console.err(QStringLiteral("linknode: cannot write the output: %1\n").arg(failure));
+    return linknode::ExitFailure;
 }
