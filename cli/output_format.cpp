@@ -23,13 +23,20 @@ namespace {
 
     QString csvField(const QString& text)
     {
-        const bool plain = std::none_of(text.begin(), text.end(),
-            [](QChar c) { return c == u',' || c == u'"' || c == u'\r' || c == u'\n'; });
-        if (plain)
-            return text;
-        QString quoted = text;
+        const QString shown = caretForm(text);
+        if (!shown.contains(u',') && !shown.contains(u'"'))
+            return shown;
+        QString quoted = shown;
         quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
         return u'"' + quoted + u'"';
+    }
+
+    QString tableCell(const QString& name, const QString& text, const ListOptions& options)
+    {
+        if (options.wide)
+            return caretForm(text);
+        return cutText(
+            caretForm(text), name == QLatin1String("model") ? tableModelWidth : tableCellWidth);
     }
 
     QString withoutTrailingBlanks(QString line)
@@ -47,16 +54,32 @@ namespace {
         return object;
     }
 
-    // The cells of `row` under `names`, in that order.
-    std::vector<QString> cells(const Row& row, const std::vector<QString>& names)
+    // The value of `row` named so, its items joined by `joiner`; "" when it has none.
+    QString cell(const Row& row, const QString& name, QChar joiner)
+    {
+        const auto found = std::find_if(
+            row.begin(), row.end(), [&](const auto& value) { return value.first == name; });
+        return found == row.end() ? QString() : valueText(found->second, joiner);
+    }
+
+    // The columns a list shows: those asked for, or every one (the table without the record).
+    QStringList shownNames(const ListOptions& options, const Row* first, bool table)
+    {
+        if (!options.fields.isEmpty())
+            return options.fields;
+        QStringList names = first ? columnNames(*first) : options.columns;
+        if (table)
+            names.removeAll(QStringLiteral("record"));
+        return names;
+    }
+
+    std::vector<QString> tableCells(
+        const Row& row, const QStringList& names, const ListOptions& options)
     {
         std::vector<QString> line;
-        line.reserve(names.size());
-        for (const QString& name : names) {
-            auto found = std::find_if(
-                row.begin(), row.end(), [&](const auto& cell) { return cell.first == name; });
-            line.push_back(found == row.end() ? QString() : valueText(found->second, u','));
-        }
+        line.reserve(static_cast<size_t>(names.size()));
+        for (const QString& name : names)
+            line.push_back(tableCell(name, cell(row, name, u','), options));
         return line;
     }
 
@@ -136,35 +159,84 @@ namespace {
         return withoutTrailingBlanks(shown) + u'\n';
     }
 
-    QString csvLine(const Row& row)
+    QString csvLine(const Row& row, const QStringList& names)
     {
         QStringList line;
-        for (const auto& [name, value] : row)
-            line << csvField(valueText(value, u' '));
+        for (const QString& name : names)
+            line << csvField(cell(row, name, u' '));
         return line.join(u',') + QStringLiteral("\r\n");
     }
 }
 
+QStringList columnNames(const Row& row)
+{
+    QStringList names;
+    for (const auto& [name, value] : row)
+        names << name;
+    return names;
+}
+
+std::optional<QStringList> parseFields(
+    const QString& text, const QStringList& known, QString* problem)
+{
+    QStringList fields;
+    for (const QString& asked : text.split(u',')) {
+        const QString name = asked.trimmed();
+        const auto found = std::find_if(known.begin(), known.end(),
+            [&](const QString& one) { return one.compare(name, Qt::CaseInsensitive) == 0; });
+        if (found == known.end()) {
+            *problem = QStringLiteral("unknown field \"%1\"; the fields are %2")
+                           .arg(name, known.join(QStringLiteral(", ")));
+            return std::nullopt;
+        }
+        fields << *found;
+    }
+    return fields;
+}
+
+QString caretForm(const QString& text)
+{
+    const auto isControl = [](QChar c) {
+        const char16_t code = c.unicode();
+        return code < 32 || (code >= 127 && code < 160);
+    };
+    if (std::none_of(text.begin(), text.end(), isControl))
+        return text;
+    QString shown;
+    for (const QChar c : text) {
+        if (isControl(c))
+            shown += QStringLiteral("^%1^").arg(c.unicode());
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+QString cutText(const QString& text, qsizetype width)
+{
+    if (text.size() <= width)
+        return text;
+    return text.left(width - 1) + QChar(0x2026);
+}
+
 void writeTable(
-    size_t count, const RowSource& rowAt, const TextSink& write, const QStringList& omitted)
+    size_t count, const RowSource& rowAt, const TextSink& write, const ListOptions& options)
 {
     if (count == 0)
         return;
-    std::vector<QString> names;
-    for (const auto& [name, value] : rowAt(0))
-        if (!omitted.contains(name))
-            names.push_back(name);
+    const Row first = rowAt(0);
+    const QStringList names = shownNames(options, &first, true);
     std::vector<qsizetype> widths;
     for (const QString& name : names)
         widths.push_back(name.size());
     for (size_t i = 0; i < count; ++i) {
-        const std::vector<QString> line = cells(rowAt(i), names);
+        const std::vector<QString> line = tableCells(rowAt(i), names, options);
         for (size_t column = 0; column < line.size(); ++column)
             widths[column] = std::max(widths[column], line[column].size());
     }
-    write(tableLine(names, widths));
+    write(tableLine({ names.begin(), names.end() }, widths));
     for (size_t i = 0; i < count; ++i)
-        write(tableLine(cells(rowAt(i), names), widths));
+        write(tableLine(tableCells(rowAt(i), names, options), widths));
 }
 
 void writeJson(size_t count, const RowSource& rowAt, const TextSink& write)
@@ -175,32 +247,36 @@ void writeJson(size_t count, const RowSource& rowAt, const TextSink& write)
     write(QStringLiteral("]\n"));
 }
 
-void writeCsv(size_t count, const RowSource& rowAt, const TextSink& write)
+void writeCsv(
+    size_t count, const RowSource& rowAt, const TextSink& write, const ListOptions& options)
 {
-    if (count == 0)
+    const std::optional<Row> first = count > 0 ? std::optional(rowAt(0)) : std::nullopt;
+    const QStringList names = shownNames(options, first ? &*first : nullptr, false);
+    if (names.isEmpty())
         return;
     QStringList header;
-    for (const auto& [name, value] : rowAt(0))
+    for (const QString& name : names)
         header << csvField(name);
     write(header.join(u',') + QStringLiteral("\r\n"));
     for (size_t i = 0; i < count; ++i)
-        write(csvLine(rowAt(i)));
+        write(csvLine(rowAt(i), names));
 }
 
-void writeList(size_t count, const RowSource& rowAt, OutputFormat format, const TextSink& write)
+void writeList(size_t count, const RowSource& rowAt, OutputFormat format, const TextSink& write,
+    const ListOptions& options)
 {
     switch (format) {
     case OutputFormat::Json:
         return writeJson(count, rowAt, write);
     case OutputFormat::Csv:
-        return writeCsv(count, rowAt, write);
+        return writeCsv(count, rowAt, write, options);
     case OutputFormat::Table:
         break;
     }
-    writeTable(count, rowAt, write, { QStringLiteral("record") });
+    writeTable(count, rowAt, write, options);
 }
 
-QString oneText(const Row& row, OutputFormat format)
+QString oneText(const Row& row, OutputFormat format, const ListOptions& options)
 {
     switch (format) {
     case OutputFormat::Json:
@@ -208,22 +284,21 @@ QString oneText(const Row& row, OutputFormat format)
     case OutputFormat::Csv: {
         QString text;
         writeCsv(
-            1, [&](size_t) { return row; }, [&](const QString& piece) { text += piece; });
+            1, [&](size_t) { return row; }, [&](const QString& piece) { text += piece; }, options);
         return text;
     }
     case OutputFormat::Table:
         break;
     }
+    const QStringList names = shownNames(options, &row, true);
     qsizetype width = 0;
-    for (const auto& [name, value] : row)
+    for (const QString& name : names)
         width = std::max(width, name.size());
     QString text;
-    for (const auto& [name, value] : row) {
-        if (name == QLatin1String("record"))
-            continue;
-        text += withoutTrailingBlanks(name.leftJustified(width + 2, u' ') + valueText(value, u','))
+    for (const QString& name : names)
+        text += withoutTrailingBlanks(name.leftJustified(width + 2, u' ')
+                    + tableCell(name, cell(row, name, u','), options))
             + u'\n';
-    }
     return text;
 }
 

@@ -1,4 +1,5 @@
-// The three output forms: aligned columns, one JSON array, RFC 4180 CSV.
+// The three output forms: aligned columns, one JSON array, RFC 4180 CSV; what table and CSV
+// show of awkward device bytes, long values and chosen fields.
 #include "cli/output_format.h"
 
 #include <QJsonArray>
@@ -28,17 +29,17 @@ QString written(Writer writer, const std::vector<Row>& rows, const Options&... o
     return text;
 }
 
-QString tableText(const std::vector<Row>& rows, const QStringList& omitted = {})
+QString tableText(const std::vector<Row>& rows, const ListOptions& options = {})
 {
-    return written(writeTable, rows, omitted);
+    return written(writeTable, rows, options);
 }
 QString jsonText(const std::vector<Row>& rows)
 {
     return written(writeJson, rows);
 }
-QString csvText(const std::vector<Row>& rows)
+QString csvText(const std::vector<Row>& rows, const ListOptions& options = {})
 {
-    return written(writeCsv, rows);
+    return written(writeCsv, rows, options);
 }
 
 TEST(Table, ColumnsAlignOnTheWidestValueWithNoTrailingBlanks)
@@ -51,11 +52,90 @@ TEST(Table, ColumnsAlignOnTheWidestValueWithNoTrailingBlanks)
                        "longer  22\n"));
 }
 
-TEST(Table, LeavesOutTheNamedColumns)
+struct Shown {
+    const char* what;
+    Row row;
+    OutputFormat format;
+    ListOptions options;
+    QString text;
+};
+
+class ShownCells : public testing::TestWithParam<Shown> { };
+
+TEST_P(ShownCells, KeepEachRowOnOneLine)
 {
-    EXPECT_EQ(tableText({ row("a", "1") }, { QStringLiteral("value"), QStringLiteral("flags") }),
-        QStringLiteral("name\na\n"));
+    const Shown& shown = GetParam();
+    const auto text = shown.format == OutputFormat::Table ? tableText({ shown.row }, shown.options)
+                                                          : csvText({ shown.row }, shown.options);
+    EXPECT_EQ(text, shown.text) << shown.what;
 }
+
+Row one(const char* name, const QString& value)
+{
+    return { { QString::fromLatin1(name), value } };
+}
+
+const QString long41(41, u'x');
+const QString cut40 = QString(39, u'x') + QChar(0x2026);
+
+INSTANTIATE_TEST_SUITE_P(Cases, ShownCells,
+    testing::Values(
+        Shown { "control bytes in caret form", one("value", QStringLiteral("a\rb\n\t") + QChar(1)),
+            OutputFormat::Table, {}, QStringLiteral("value\na^13^b^10^^9^^1^\n") },
+        Shown { "delete, C1 controls too, Latin-1 kept",
+            one("value", QString(QChar(127)) + QChar(133) + QChar(184)), OutputFormat::Table, {},
+            QStringLiteral("value\n^127^^133^") + QChar(184) + u'\n' },
+        Shown { "csv quotes what the caret form leaves", one("value", QStringLiteral("a,\n\"")),
+            OutputFormat::Csv, {}, QStringLiteral("value\r\n\"a,^10^\"\"\"\r\n") },
+        Shown { "cut with an ellipsis", one("value", long41), OutputFormat::Table, {},
+            QStringLiteral("value\n") + cut40 + u'\n' },
+        Shown { "the width itself is whole", one("value", QString(40, u'x')), OutputFormat::Table,
+            {}, QStringLiteral("value\n") + QString(40, u'x') + u'\n' },
+        Shown { "wide is never cut", one("value", long41), OutputFormat::Table, { {}, true },
+            QStringLiteral("value\n") + long41 + u'\n' },
+        Shown { "model captions have room", one("model", QString(60, u'm') + u'M'),
+            OutputFormat::Table, {},
+            QStringLiteral("model\n") + QString(59, u'm') + QChar(0x2026) + u'\n' },
+        Shown { "csv is never cut", one("value", long41), OutputFormat::Csv, {},
+            QStringLiteral("value\r\n") + long41 + QStringLiteral("\r\n") },
+        Shown { "fields in their order",
+            row("a", "1", { QStringLiteral("x"), QStringLiteral("y") }), OutputFormat::Table,
+            { { QStringLiteral("flags"), QStringLiteral("name") } },
+            QStringLiteral("flags  name\nx,y    a\n") },
+        Shown { "the table leaves out the record unless asked",
+            { { QStringLiteral("value"), QStringLiteral("1") },
+                { QStringLiteral("record"), QStringLiteral("r") } },
+            OutputFormat::Table, {}, QStringLiteral("value\n1\n") },
+        Shown { "csv fields", row("a", "1"), OutputFormat::Csv,
+            { { QStringLiteral("value"), QStringLiteral("name") } },
+            QStringLiteral("value,name\r\n1,a\r\n") }));
+
+struct FieldsCase {
+    const char* text;
+    std::optional<QStringList> fields;
+    const char* problem;
+};
+
+class Fields : public testing::TestWithParam<FieldsCase> { };
+
+TEST_P(Fields, AreKnownNamesInTheOrderGiven)
+{
+    const QStringList known { QStringLiteral("mac"), QStringLiteral("ip"),
+        QStringLiteral("hostIp") };
+    QString problem;
+    EXPECT_EQ(
+        parseFields(QString::fromLatin1(GetParam().text), known, &problem), GetParam().fields);
+    EXPECT_EQ(problem, QString::fromLatin1(GetParam().problem));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Fields,
+    testing::Values(
+        FieldsCase { "ip,mac", QStringList { QStringLiteral("ip"), QStringLiteral("mac") }, "" },
+        FieldsCase {
+            " HOSTIP , ip", QStringList { QStringLiteral("hostIp"), QStringLiteral("ip") }, "" },
+        FieldsCase {
+            "ip,model", std::nullopt, "unknown field \"model\"; the fields are mac, ip, hostIp" },
+        FieldsCase { "ip,", std::nullopt, "unknown field \"\"; the fields are mac, ip, hostIp" }));
 
 TEST(Json, IsOneArrayWithFlagsAsAnArray)
 {
@@ -92,17 +172,21 @@ TEST(Json, WrittenObjectByObjectIsTheTextOfTheWholeArray)
     }
 }
 
-TEST(List, AnEmptyListIsAnEmptyArrayInJsonAndNothingOtherwise)
+TEST(List, AnEmptyListIsAnEmptyArrayInJsonAHeaderInCsvAndNothingInTheTable)
 {
-    const auto list = [](OutputFormat format) {
+    const auto list = [](OutputFormat format, const ListOptions& options) {
         QString text;
         writeList(
-            0, [](size_t) { return Row(); }, format, [&](const QString& piece) { text += piece; });
+            0, [](size_t) { return Row(); }, format, [&](const QString& piece) { text += piece; },
+            options);
         return text;
     };
-    EXPECT_TRUE(QJsonDocument::fromJson(list(OutputFormat::Json).toUtf8()).isArray());
-    EXPECT_TRUE(list(OutputFormat::Table).isEmpty());
-    EXPECT_TRUE(list(OutputFormat::Csv).isEmpty());
+    const ListOptions columns { {}, false, { QStringLiteral("mac"), QStringLiteral("ip") } };
+    const ListOptions fields { { QStringLiteral("ip") }, false, columns.columns };
+    EXPECT_EQ(list(OutputFormat::Json, columns), QStringLiteral("[\n]\n"));
+    EXPECT_EQ(list(OutputFormat::Csv, columns), QStringLiteral("mac,ip\r\n"));
+    EXPECT_EQ(list(OutputFormat::Csv, fields), QStringLiteral("ip\r\n"));
+    EXPECT_EQ(list(OutputFormat::Table, columns), QString());
 }
 
 TEST(Json, KeepsBytesAbove127AsTheirCodePoints)
@@ -133,8 +217,8 @@ TEST_P(CsvQuoting, QuotesOnlyWhatNeedsIt)
 
 INSTANTIATE_TEST_SUITE_P(Cases, CsvQuoting,
     testing::Values(CsvCase { "plain", "plain" }, CsvCase { "a,b", "\"a,b\"" },
-        CsvCase { "say \"hi\"", "\"say \"\"hi\"\"\"" }, CsvCase { "line\rend", "\"line\rend\"" },
-        CsvCase { "line\nend", "\"line\nend\"" }, CsvCase { "", "" }));
+        CsvCase { "say \"hi\"", "\"say \"\"hi\"\"\"" },
+        CsvCase { "line\r\nend", "line^13^^10^end" }, CsvCase { "", "" }));
 
 TEST(Csv, FlagsAreJoinedByBlanksSoTheyNeedNoQuotes)
 {
@@ -147,9 +231,16 @@ TEST(One, ShowsNameAndValueLinesWithoutTheRecord)
 {
     const Row device { { QStringLiteral("mac"), QStringLiteral("0-80-194-1-2-3") },
         { QStringLiteral("ip"), QStringLiteral("10.0.0.5") },
+        { QStringLiteral("login"), QStringLiteral("AB\r") + QString(40, u'x') },
         { QStringLiteral("record"), QStringLiteral("raw") } };
+    const QString login = QStringLiteral("login  AB^13^") + QString(33, u'x') + QChar(0x2026);
     EXPECT_EQ(oneText(device, OutputFormat::Table),
-        QStringLiteral("mac     0-80-194-1-2-3\nip      10.0.0.5\n"));
+        QStringLiteral("mac    0-80-194-1-2-3\nip     10.0.0.5\n") + login + u'\n');
+    EXPECT_EQ(
+        oneText(device, OutputFormat::Table, { { QStringLiteral("ip"), QStringLiteral("mac") } }),
+        QStringLiteral("ip   10.0.0.5\nmac  0-80-194-1-2-3\n"));
+    EXPECT_EQ(oneText(device, OutputFormat::Csv, { { QStringLiteral("ip") } }),
+        QStringLiteral("ip\r\n10.0.0.5\r\n"));
 }
 
 } // namespace
