@@ -1,19 +1,127 @@
 #include "cli/readdress_plan.h"
 
 #include "cli/arguments.h"
+#include "cli/csv_reader.h"
+#include "cli/output_format.h"
 #include "config/device_record.h"
 #include "core/latin1.h"
 #include "netid/save_checks.h"
 
+#include <algorithm>
+#include <array>
 #include <map>
 #include <set>
 
 namespace linknode {
 
 namespace {
+    enum Column { Mac, Ip, Mask, Gateway, ColumnCount };
+    const QStringList planColumns { QStringLiteral("mac"), QStringLiteral("ip"),
+        QStringLiteral("mask"), QStringLiteral("gateway") };
+
     QString atLine(int line, const QString& text)
     {
         return QStringLiteral("plan line %1: %2").arg(line).arg(text);
+    }
+
+    // A value as a refusal quotes it: short and on one line, whatever the file held.
+    QString quoted(const QString& value)
+    {
+        constexpr qsizetype shownLength = 40;
+        return u'"' + cutText(caretForm(value), shownLength) + u'"';
+    }
+
+    bool isEmptyRecord(const QStringList& fields)
+    {
+        return std::all_of(fields.begin(), fields.end(),
+            [](const QString& field) { return field.trimmed().isEmpty(); });
+    }
+
+    bool isHeader(const QStringList& fields)
+    {
+        return std::any_of(fields.begin(), fields.end(), [](const QString& field) {
+            return planColumns.contains(field.trimmed(), Qt::CaseInsensitive);
+        });
+    }
+
+    // Where each column is in the rows: -1 for one the file leaves out.
+    using Layout = std::array<qsizetype, ColumnCount>;
+
+    std::optional<Layout> headerLayout(const CsvRecord& header, QString* problem)
+    {
+        Layout layout;
+        layout.fill(-1);
+        for (qsizetype i = 0; i < header.fields.size(); ++i) {
+            const QString name = header.fields[i].trimmed();
+            const qsizetype column = planColumns.indexOf(name.toLower());
+            if (name.isEmpty())
+                continue;
+            if (column < 0 || layout[static_cast<size_t>(column)] >= 0) {
+                *problem = atLine(header.line,
+                    QStringLiteral("column %1 is %2; the columns are %3")
+                        .arg(quoted(name),
+                            column < 0 ? QStringLiteral("unknown") : QStringLiteral("named twice"),
+                            planColumns.join(QStringLiteral(", "))));
+                return std::nullopt;
+            }
+            layout[static_cast<size_t>(column)] = i;
+        }
+        if (layout[Mac] < 0 || layout[Ip] < 0) {
+            *problem
+                = atLine(header.line, QStringLiteral("the header names no mac or no ip column"));
+            return std::nullopt;
+        }
+        return layout;
+    }
+
+    // The row's values by column, trimmed; none, with the reason, for a value in no column.
+    std::optional<std::array<QString, ColumnCount>> values(
+        const CsvRecord& record, const Layout& layout, QString* problem)
+    {
+        std::array<QString, ColumnCount> values;
+        std::vector<bool> used(static_cast<size_t>(record.fields.size()));
+        for (size_t column = 0; column < ColumnCount; ++column) {
+            if (layout[column] >= 0 && layout[column] < record.fields.size()) {
+                values[column] = record.fields[layout[column]].trimmed();
+                used[static_cast<size_t>(layout[column])] = true;
+            }
+        }
+        for (qsizetype i = 0; i < record.fields.size(); ++i) {
+            if (!used[static_cast<size_t>(i)] && !record.fields[i].trimmed().isEmpty()) {
+                *problem = atLine(record.line,
+                    QStringLiteral("%1 is in no column of mac, ip, mask, gateway")
+                        .arg(quoted(record.fields[i])));
+                return std::nullopt;
+            }
+        }
+        return values;
+    }
+
+    std::optional<PlanRow> planRow(
+        int line, const std::array<QString, ColumnCount>& value, QString* problem)
+    {
+        PlanRow row;
+        row.line = line;
+        const auto refused = [&](const QString& text, const char* what) {
+            *problem = atLine(line,
+                text.isEmpty()
+                    ? QStringLiteral("no %1").arg(QLatin1String(what))
+                    : QStringLiteral("%1 is not a %2").arg(quoted(text), QLatin1String(what)));
+            return std::nullopt;
+        };
+        const auto mac = parseMac(value[Mac]);
+        if (!mac)
+            return refused(value[Mac], "MAC");
+        row.mac = *mac;
+        const auto ip = parseDeviceAddress(value[Ip]);
+        if (!ip)
+            return refused(value[Ip], "device address");
+        row.ip = *ip;
+        if (!value[Mask].isEmpty() && !(row.mask = parseMask(value[Mask])))
+            return refused(value[Mask], "subnet mask");
+        if (!value[Gateway].isEmpty() && !(row.gateway = parseAddress(value[Gateway])))
+            return refused(value[Gateway], "gateway address");
+        return row;
     }
 }
 
@@ -22,49 +130,40 @@ std::optional<std::vector<PlanRow>> parsePlan(const QByteArray& text, QString* p
     std::vector<PlanRow> rows;
     std::set<MacBytes> macs;
     std::set<std::string> addresses;
-    int number = 0;
-    for (const QByteArray& raw : text.split('\n')) {
-        ++number;
-        const QString line = QString::fromLatin1(raw).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(QStringLiteral("mac,")))
+    std::optional<Layout> layout;
+    CsvReader reader(text);
+    while (const auto record = reader.next()) {
+        if (isEmptyRecord(record->fields))
             continue;
-        const QStringList fields = line.split(u',');
-        if (fields.size() < 2 || fields.size() > 4) {
-            *problem
-                = atLine(number, QStringLiteral("\"%1\" is not mac,ip[,mask[,gateway]]").arg(line));
+        if (!layout) {
+            const bool header = isHeader(record->fields);
+            layout = header ? headerLayout(*record, problem) : Layout { Mac, Ip, Mask, Gateway };
+            if (!layout)
+                return std::nullopt;
+            if (header)
+                continue;
+        }
+        const auto value = values(*record, *layout, problem);
+        if (!value)
+            return std::nullopt;
+        const auto row = planRow(record->line, *value, problem);
+        if (!row)
+            return std::nullopt;
+        if (!macs.insert(row->mac).second) {
+            *problem = atLine(row->line,
+                QStringLiteral("MAC %1 is in the plan twice").arg(toText(macText(row->mac))));
             return std::nullopt;
         }
-        PlanRow row;
-        row.line = number;
-        const auto mac = parseMac(fields[0].trimmed());
-        const auto ip = parseDeviceAddress(fields[1].trimmed());
-        if (!mac || !ip) {
-            *problem = atLine(number,
-                QStringLiteral("\"%1\" is not a %2")
-                    .arg(mac ? fields[1] : fields[0],
-                        mac ? QStringLiteral("device address") : QStringLiteral("MAC")));
-            return std::nullopt;
-        }
-        row.mac = *mac;
-        row.ip = *ip;
-        if (fields.size() >= 3 && !(row.mask = parseMask(fields[2].trimmed()))) {
-            *problem = atLine(number, QStringLiteral("\"%1\" is not a subnet mask").arg(fields[2]));
-            return std::nullopt;
-        }
-        if (fields.size() == 4 && !(row.gateway = parseAddress(fields[3].trimmed()))) {
-            *problem = atLine(number, QStringLiteral("\"%1\" is not an address").arg(fields[3]));
-            return std::nullopt;
-        }
-        if (!macs.insert(row.mac).second) {
-            *problem = atLine(number, QStringLiteral("MAC %1 is in the plan twice").arg(fields[0]));
-            return std::nullopt;
-        }
-        if (!addresses.insert(row.ip).second) {
+        if (!addresses.insert(row->ip).second) {
             *problem = atLine(
-                number, QStringLiteral("address %1 is in the plan twice").arg(toText(row.ip)));
+                row->line, QStringLiteral("address %1 is in the plan twice").arg(toText(row->ip)));
             return std::nullopt;
         }
-        rows.push_back(row);
+        rows.push_back(*row);
+    }
+    if (!reader.fault().isEmpty()) {
+        *problem = QStringLiteral("plan ") + reader.fault();
+        return std::nullopt;
     }
     if (rows.empty()) {
         *problem = QStringLiteral("the plan has no rows");

@@ -20,9 +20,11 @@ struct PlanRow {
     std::optional<std::string> mask, gateway;
 };
 
-// The rows of a plan file; blank lines, lines starting with "#" and a header line starting
-// "mac," are skipped. None, with the reason, for a row with too few fields or a value that is
-// no MAC, address or mask, or a MAC or a new address named twice.
+// The rows of a plan file as spreadsheets save it (see CsvReader). A header line names the
+// columns mac, ip, mask and gateway in any case and order; without one they are in that
+// order. An empty mask or gateway keeps the device's own. None, with the line and the reason,
+// for a malformed text, a row without a MAC or an address, a value that is no MAC, address or
+// mask, or a MAC or a new address named twice.
 std::optional<std::vector<PlanRow>> parsePlan(const QByteArray& text, QString* problem);
 
 struct PlanStep {
