@@ -92,49 +92,95 @@ void LoginController::B_SEND_LOGIN_Click()
         actions_.B_RESET_Click();
 }
 
-bool LoginController::caretsAreBytes(const QString& text)
+bool LoginController::refuse(const QString& text, QWidget& box)
 {
-    const auto bad = badCaretCode(toBytes(text));
-    if (!bad)
-        return true;
-    qCInfo(commandsLog) << "login text refused: the caret code" << toText(*bad) << "names no byte";
-    dialogs_.message(QStringLiteral("The caret code %1 names no byte: codes go from ^0^ to "
-                                    "^255^. Nothing was sent.")
-                         .arg(toText(*bad)),
-        QStringLiteral("Login string"), MessageIcon::Exclamation);
+    qCInfo(commandsLog) << "login text refused:" << text;
+    dialogs_.message(text + QStringLiteral(" Nothing was sent."), QStringLiteral("Login string"),
+        MessageIcon::Exclamation);
+    box.setFocus();
     return false;
 }
 
-bool LoginController::SEND_LOGIN_STRING()
+bool LoginController::storable(const QString& text, const QString& what, QWidget& box)
+{
+    const auto unstorable = unstorableCharacter(text);
+    return !unstorable || refuse(unstorableText(what, *unstorable) + u'.', box);
+}
+
+bool LoginController::caretsAreBytes(const QString& text, QWidget& box)
+{
+    const auto bad = badCaretCode(toBytes(text));
+    return !bad
+        || refuse(QStringLiteral("The caret code %1 names no byte: codes go from ^0^ to ^255^.")
+                      .arg(toText(*bad)),
+            box);
+}
+
+std::optional<std::string> LoginController::expandedLogin(const QString& login)
 {
     // The workstation identifier follows the login only where the device has one: its frame
     // is shown for the firmware that knows it.
     auto& workstation = form_[INP_DEVNAME];
     const bool hasWorkstation = !form_[FR_DEVNAME].isHidden() && !workstation.isHidden();
+    if (!storable(login, QStringLiteral("The login"), form_[INP_LOGIN])
+        || (hasWorkstation
+            && !storable(
+                workstation.text(), QStringLiteral("The workstation identifier"), workstation)))
+        return std::nullopt;
     const std::string text = !hasWorkstation
-        ? toBytes(form_[INP_LOGIN].text())
-        : loginWithWorkstation(toBytes(form_[INP_LOGIN].text()), toBytes(workstation.text()));
-    if (!caretsAreBytes(toText(text)))
+        ? toBytes(login)
+        : loginWithWorkstation(toBytes(login), toBytes(workstation.text()));
+    if (!caretsAreBytes(toText(text), form_[INP_LOGIN]))
+        return std::nullopt;
+    std::string expanded = EXPAND_CARETS(text);
+    if (const std::string tooLong = loginSizeProblem(expanded); !tooLong.empty()) {
+        refuse(QStringLiteral("The login string is too long: %1.").arg(toText(tooLong)),
+            form_[INP_LOGIN]);
+        return std::nullopt;
+    }
+    return expanded;
+}
+
+bool LoginController::loginSendable(const QString& login)
+{
+    return expandedLogin(login).has_value();
+}
+
+bool LoginController::wiegandSendable(const QString& wiegand)
+{
+    auto& box = form_[INP_WIEGAND_CFG];
+    if (!storable(wiegand, QStringLiteral("The Wiegand format"), box)
+        || !caretsAreBytes(wiegand, box))
+        return false;
+    const auto command = caretCommand(toBytes(wiegand));
+    return !command || loginSendable(toText(*command));
+}
+
+bool LoginController::SEND_LOGIN_STRING()
+{
+    const auto expanded = expandedLogin(form_[INP_LOGIN].text());
+    if (!expanded)
         return false;
 
     auto& button = form_[B_SEND_LOGIN];
     button.hide();
-    const std::string expanded = EXPAND_CARETS(text);
     {
         const bool everyDevice = form_[SW_LOGIN_ALL].isChecked();
         SendAddressScope target(form_, everyDevice ? broadcast : form_[INP_IP].text());
-        link_.send(loginDatagram(expanded));
+        link_.send(loginDatagram(*expanded));
         QCoreApplication::processEvents();
         DELAIS_EVT(clock_, 0.1);
     }
     button.show();
-    if (startsCountdown(expanded))
+    if (startsCountdown(*expanded))
         actions_.COUNTDOWN_STEP();
     return true;
 }
 
 bool LoginController::SEND_CARET_COMMAND(const QString& text)
 {
+    if (!wiegandSendable(text))
+        return false;
     const auto command = caretCommand(toBytes(text));
     if (!command)
         return false;
@@ -158,9 +204,13 @@ void LoginController::SW_LOGIN_ALL_Click()
 
 void LoginController::B_SAVE_WIEGAND_Click()
 {
+    saveWiegand();
+}
+
+bool LoginController::saveWiegand()
+{
     SenderRun run(savingWiegand_, form_[B_SAVE_WIEGAND]);
-    if (run.started())
-        SEND_CARET_COMMAND(form_[INP_WIEGAND_CFG].currentText());
+    return run.started() && SEND_CARET_COMMAND(form_[INP_WIEGAND_CFG].currentText());
 }
 
 void LoginController::B_SAVE_ALL_WIEGAND_Click()
@@ -171,8 +221,11 @@ void LoginController::B_SAVE_ALL_WIEGAND_Click()
     auto& address = form_[INP_IP];
     const QString saved = address.text();
     address.setText(broadcast);
-    B_SAVE_WIEGAND_Click();
+    const bool sent = saveWiegand();
     address.setText(saved);
+    // Nothing sent, nothing changed to ask about.
+    if (!sent)
+        return;
     DELAIS_EVT(clock_, 0.5);
     discovery_.B_ASK_CFG_Click();
 }

@@ -2,6 +2,10 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
+#include <string>
+
+class QWidget;
 
 namespace linknode {
 
@@ -30,16 +34,26 @@ public:
     void B_SAVE_WIEGAND_Click();
     void B_SAVE_ALL_WIEGAND_Click();
 
-    // Sends the login box; false when a caret code names no byte (the user is told, nothing
-    // is sent).
+    // Sends the login box; false when it cannot be sent (the user is told, nothing is sent).
     bool SEND_LOGIN_STRING();
-    // Sends the caret codes of `text` in the command envelope; false when nothing was sent.
+    // Sends the caret codes of the Wiegand text `text` in the command envelope; false when
+    // nothing was sent.
     bool SEND_CARET_COMMAND(const QString& text);
-    // A caret code of `text` that names no byte, told to the user; true when all are bytes.
-    bool caretsAreBytes(const QString& text);
+
+    // Whether SEND_LOGIN_STRING can send `login`, and SEND_CARET_COMMAND the Wiegand text
+    // `wiegand`: every character one a device stores, every caret code a byte, the command
+    // one datagram. A refusal is told to the user, the focus on the box at fault.
+    bool loginSendable(const QString& login);
+    bool wiegandSendable(const QString& wiegand);
 
 private:
     void append(const QString& text);
+    bool saveWiegand();
+    // The login as sent, expanded: with the workstation identifier where the device has one.
+    std::optional<std::string> expandedLogin(const QString& login);
+    bool caretsAreBytes(const QString& text, QWidget& box);
+    bool storable(const QString& text, const QString& what, QWidget& box);
+    bool refuse(const QString& text, QWidget& box);
 
     MainForm& form_;
     Link& link_;

@@ -1,11 +1,14 @@
 // The login-string path on the window: login texts, the terminal number, Wiegand formats and
 // display modes, to the shown device or to every device, and the checks that send nothing.
 #include "tests/commands/command_fixture.h"
+#include "tests/support/refused_values.h"
 
+#include <QComboBox>
 #include <QTest>
 
 using namespace linknode;
 using namespace linknode::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -100,18 +103,55 @@ TEST_F(Commands, SaveAllWiegandBroadcastsThenAsksAgain)
     EXPECT_NE(tool[INP_IP].text(), QString::fromLatin1(broadcast));
 }
 
-TEST_F(Commands, TextsThatNameNoByteOrNoCodeSendNothing)
+TEST_F(Commands, TextsADeviceCannotTakeSendNothing)
 {
-    tool[INP_LOGIN].setText(QStringLiteral("A^300^"));
-    tool[B_SEND_LOGIN].click();
-    EXPECT_EQ(sent(), QStringList());
-    ASSERT_FALSE(tool.dialogs.messages().empty());
-    EXPECT_TRUE(tool.dialogs.messages().back().text.contains(QStringLiteral("^300^")));
-
-    tool[INP_WIEGAND_CFG].setEditText(QStringLiteral("^6 one caret"));
-    tool.app.login.B_SAVE_WIEGAND_Click();
-    EXPECT_EQ(sent(), QStringList());
-    expectSendAddress(QString::fromLatin1(broadcast));
+    using Send = void (LoginController::*)();
+    const Send saveLogin = &LoginController::B_SEND_LOGIN_Click;
+    const Send saveWiegand = &LoginController::B_SAVE_WIEGAND_Click;
+    const Send saveAllWiegand = &LoginController::B_SAVE_ALL_WIEGAND_Click;
+    struct Refusal {
+        std::vector<std::pair<Control<QWidget>, QString>> edits; // the first one is at fault
+        Send send;
+        bool told = true; // a message, the focus on the box at fault
+    };
+    std::vector<Refusal> cases = {
+        { { { INP_LOGIN, u"A^300^"_s } }, saveLogin },
+        { { { INP_WIEGAND_CFG, u"^6^^300^"_s } }, saveWiegand },
+        { { { INP_WIEGAND_CFG, u"^6 one caret"_s } }, saveWiegand, false },
+        { { { INP_WIEGAND_CFG, u"^6 one caret"_s } }, saveAllWiegand, false },
+        // Together more than one datagram carries.
+        { { { INP_LOGIN, QString(32767, u'A') }, { INP_DEVNAME, QString(32767, u'B') } },
+            saveLogin },
+    };
+    for (const char* text : unstorableTexts) {
+        const QString unstorable = QString::fromUtf8(text);
+        cases.push_back({ { { INP_LOGIN, unstorable } }, saveLogin });
+        cases.push_back({ { { INP_DEVNAME, unstorable } }, saveLogin });
+        for (const Send send : { saveWiegand, saveAllWiegand })
+            cases.push_back({ { { INP_WIEGAND_CFG, u"^6^"_s + unstorable + u"^5^"_s } }, send });
+    }
+    for (const auto& c : cases) {
+        const auto at = c.edits.front().first;
+        SCOPED_TRACE(std::string(at.name()) + " " + c.edits.front().second.left(20).toStdString());
+        select(Record {});
+        sent();
+        for (const auto& [control, value] : c.edits) {
+            if (auto* combo = qobject_cast<QComboBox*>(&tool[control]))
+                combo->setEditText(value);
+            else
+                tool[control].setProperty("text", value);
+        }
+        const size_t messages = tool.dialogs.messages().size();
+        (tool.app.login.*c.send)();
+        EXPECT_EQ(sent(), QStringList());
+        EXPECT_EQ(tool.dialogs.messages().size(), messages + (c.told ? 1 : 0));
+        if (c.told) {
+            const QWidget* focus = tool.app.form.focusWidget();
+            EXPECT_TRUE(focus == &tool[at] || tool[at].isAncestorOf(focus));
+        }
+        EXPECT_EQ(tool[INP_IP].text(), device);
+        expectSendAddress(QString::fromLatin1(broadcast));
+    }
 }
 
 TEST_F(Commands, ClearSendsAnEmptyLogin)
