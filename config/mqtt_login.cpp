@@ -20,6 +20,15 @@ std::string mqttLogin(const MqttItems& items)
     return login;
 }
 
+std::string mqttLoginProblem(const MqttItems& items, size_t room)
+{
+    const size_t length = mqttLogin(items).size();
+    if (length <= room)
+        return {};
+    return "the MQTT settings take " + std::to_string(length)
+        + " characters in the login string, which holds " + std::to_string(room);
+}
+
 MqttItems mqttItems(std::string_view caretLogin)
 {
     // The topic is part 0 like every other item, so a topic holding a lone "^" stays whole.

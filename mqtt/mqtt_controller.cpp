@@ -39,14 +39,28 @@ void MqttController::INP_MQTT_PORT_Change()
         form_[INP_HOST_PORT].setText(form_[INP_MQTT_PORT].text());
 }
 
+MqttItems MqttController::items() const
+{
+    MqttItems items;
+    for (size_t i = 0; i < items.size(); ++i)
+        items[i] = toBytes(form_[mqttItemBoxes[i]].text());
+    return items;
+}
+
+size_t MqttController::loginRoom() const
+{
+    return static_cast<size_t>(form_[INP_LOGIN].maxLength());
+}
+
 void MqttController::rebuildLogin()
 {
     if (viewBeingFilled(form_))
         return;
-    MqttItems items;
-    for (size_t i = 0; i < items.size(); ++i)
-        items[i] = toBytes(form_[mqttItemBoxes[i]].text());
-    form_[INP_LOGIN].setText(toText(mqttLogin(items)));
+    // Cut to the box's length it would lose items and separators: the box keeps its text and
+    // the save refuses.
+    const MqttItems boxes = items();
+    if (mqttLoginProblem(boxes, loginRoom()).empty())
+        form_[INP_LOGIN].setText(toText(mqttLogin(boxes)));
 }
 
 void MqttController::SW_MQTT_CFG_TEMPLATE_Click()
@@ -60,8 +74,36 @@ void MqttController::SW_MQTT_CFG_TEMPLATE_Click()
     rebuildLogin();
 }
 
+bool MqttController::savable()
+{
+    const std::pair<Control<FocusLineEdit>, const char*> boxes[] = {
+        { INP_MQTT_SERVER, "The MQTT server" },
+        { INP_MQTT_PORT, "The MQTT port" },
+        { INP_MQTT_TOPIC, "The topic" },
+        { INP_MQTT_MSG, "The message" },
+        { INP_MQTT_DEVICEID, "The device ID" },
+        { INP_MQTT_USER, "The MQTT user" },
+        { INP_MQTT_PSW, "The MQTT password" },
+        { INP_MQTT_TOPIC_CONNECT, "The connect topic" },
+        { INP_MQTT_MSG_CONNECT, "The connect message" },
+    };
+    for (const auto& [box, what] : boxes) {
+        if (const auto unstorable = unstorableCharacter(form_[box].text()))
+            return save_.refuse(unstorableText(QString::fromLatin1(what), *unstorable)
+                    + QStringLiteral(". Nothing was sent."),
+                &form_[box]);
+    }
+    const std::string problem = mqttLoginProblem(items(), loginRoom());
+    return problem.empty()
+        || save_.refuse(QStringLiteral("The MQTT settings are too long: %1. Nothing was sent.")
+                            .arg(toText(problem)),
+            nullptr);
+}
+
 void MqttController::B_SAVE_CFG_MQTT_Click()
 {
+    if (!savable())
+        return;
     auto& button = form_[B_SAVE_CFG_MQTT];
     button.setEnabled(false);
     save_.B_UPDATE_Click();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "config/mqtt_login.h"
+
 #include <QObject>
+#include <cstddef>
 
 namespace linknode {
 
@@ -9,7 +12,8 @@ class SaveController;
 
 // The MQTT boxes of the sensor gateway: broker and port follow into the host fields, and
 // the seven other settings make up the login string; a template fills the topics and
-// messages, and the save sends it all with the network update.
+// messages, and the save sends it all with the network update, once every box holds what a
+// device stores.
 class MqttController : public QObject {
     Q_OBJECT
 public:
@@ -24,6 +28,12 @@ public:
     void B_SAVE_CFG_MQTT_Click();
 
 private:
+    MqttItems items() const;
+    // The characters the login box holds.
+    size_t loginRoom() const;
+    // Every box storable and the items within the login box; a refusal is told to the user.
+    bool savable();
+
     MainForm& form_;
     SaveController& save_;
 };

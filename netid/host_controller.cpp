@@ -7,9 +7,9 @@
 #include "core/wait.h"
 #include "form/dialogs.h"
 #include "form/main_form.h"
-#include "link/ipv4.h"
 #include "link/link.h"
 #include "netid/host_update.h"
+#include "netid/save_checks.h"
 #include "widgets/focus_line_edit.h"
 
 #include <QCheckBox>
@@ -57,20 +57,33 @@ void HostController::Command1_Click()
             return std::nullopt;
         return trimmedBlanks(*answer);
     };
+    auto refuse = [&](const QString& text) {
+        dialogs_.message(
+            text + QStringLiteral(" Nothing was sent."), title, MessageIcon::Exclamation);
+    };
+    // Sent to one device's address: one that reaches a whole subnet, or none, is refused.
     const auto peripheral = ask("Tavren Peripheral IP:", QString());
     if (!peripheral)
         return;
-    if (!parseIPv4(toBytes(*peripheral))) {
-        dialogs_.message(QStringLiteral("\"%1\" is not an IP address (four numbers 0 to 255 "
-                                        "joined by \".\"). Nothing was sent.")
-                             .arg(*peripheral),
-            title, MessageIcon::Exclamation);
+    if (const std::string problem = hostAddressProblem(toBytes(*peripheral)); !problem.empty()) {
+        refuse(QStringLiteral("The host update goes to one device: %1.").arg(toText(problem)));
         return;
     }
     const auto server = ask("Server IP:", QString());
-    const auto port = server ? ask("Server Port:", QStringLiteral("23")) : std::nullopt;
+    if (!server)
+        return;
+    if (!strictAddress(toBytes(*server))) {
+        refuse(QStringLiteral("The server \"%1\" is not an address of four numbers 0 to 255.")
+                   .arg(*server));
+        return;
+    }
+    const auto port = ask("Server Port:", QStringLiteral("23"));
     if (!port)
         return;
+    if (!hostPortAccepted(toBytes(*port))) {
+        refuse(QStringLiteral("The server port \"%1\" is not a number 1 to 65535.").arg(*port));
+        return;
+    }
 
     auto& button = form_[Command1];
     button.hide();

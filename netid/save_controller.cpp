@@ -3,7 +3,6 @@
 #include "boot/boot_controller.h"
 #include "commands/device_datagrams.h"
 #include "commands/login_controller.h"
-#include "commands/login_text.h"
 #include "config/device_record.h"
 #include "core/clock.h"
 #include "core/latin1.h"
@@ -76,11 +75,12 @@ std::optional<SaveController::Checked> SaveController::check()
         return std::nullopt;
     }
     const std::string ip = trimmedText(form_[INP_IP].text());
-    const auto address = strictAddress(ip);
-    if (!address || ip == toBytes(broadcast)) {
-        refuse(QStringLiteral("The IP address \"%1\" is not a device address: four numbers 0 to "
-                              "255, not 255.255.255.255. Nothing was sent.")
-                   .arg(toText(ip)),
+    // Commands of the save follow to this address: one that reaches every device of the
+    // subnet, or none, is no device's.
+    if (const std::string problem = hostAddressProblem(ip, toBytes(mask.text()));
+        !problem.empty()) {
+        refuse(QStringLiteral("No device can take this IP address: %1. Nothing was sent.")
+                   .arg(toText(problem)),
             &form_[INP_IP]);
         return std::nullopt;
     }
@@ -102,10 +102,8 @@ std::optional<SaveController::Checked> SaveController::check()
     }
     // The Wiegand and login steps come after ten configurations: check them now.
     auto& login = services_.login;
-    const QString wiegand = form_[INP_WIEGAND_CFG].currentText();
-    if (!login.caretsAreBytes(wiegand)
-        || !login.caretsAreBytes(toText(loginWithWorkstation(
-            toBytes(form_[INP_LOGIN].text()), toBytes(form_[INP_DEVNAME].text())))))
+    if (!login.wiegandSendable(form_[INP_WIEGAND_CFG].currentText())
+        || !login.loginSendable(form_[INP_LOGIN].text()))
         return std::nullopt;
 
     const DeviceList& devices = services_.discovery.devices();

@@ -41,6 +41,10 @@ public:
     // without the mode option (TXT_MODE_NOT_AVAILABLE up), layout B otherwise.
     std::string configurationDatagram(const MacBytes& mac);
 
+    // Tells the user why a save does not start, the focus on the control at fault (if any);
+    // always false.
+    bool refuse(const QString& text, QWidget* focus);
+
 private:
     struct Checked {
         std::string ip;
@@ -48,7 +52,6 @@ private:
         MacBytes mac;
     };
     std::optional<Checked> check();
-    bool refuse(const QString& text, QWidget* focus);
     void enterWaiting();
     void leaveWaiting(const QString& sendAddress);
     void sendLogin();

@@ -1,6 +1,7 @@
 // RENAME IP on the window: every listed device gets its address by MAC in list order, from a
 // snapshot taken at the start, and a plan that would leave a device unreachable sends nothing.
 #include "tests/commands/command_fixture.h"
+#include "tests/support/refused_values.h"
 
 #include <QTest>
 #include <QTimer>
@@ -100,15 +101,21 @@ TEST_F(Rename, RepliesTicksAndClicksDuringThePassChangeNothing)
 
 TEST_F(Rename, APlanThatLeavesADeviceUnreachableSendsNothing)
 {
-    const std::pair<const char*, const char*> refused[] = {
-        { "192.168.5", "255.255.0.0" }, { "192.168.500.", "255.255.0.0" },
-        { "192.168.5.", "255.0.255.0" },
-        { "10.0.0.", "255.255.255.240" }, // .111 is the broadcast address of .96/28
+    std::vector<std::pair<QString, QString>> refused = {
+        { u"192.168.5"_s, u"255.255.0.0"_s }, { u"192.168.500."_s, u"255.255.0.0"_s },
+        { u"192.168.5."_s, u"255.0.255.0"_s },
+        { u"10.0.0."_s, u"255.255.255.240"_s }, // .111 is the broadcast address of .96/28
     };
+    // Where no address of a prefix is a device's whatever the mask (0.0.0., 127.0.0., ...).
+    for (const auto& [address, mask] : refusedDeviceAddresses) {
+        const QString text = QString::fromLatin1(address);
+        if (!*mask)
+            refused.push_back({ text.left(text.lastIndexOf(u'.') + 1), u"255.255.0.0"_s });
+    }
     for (const auto& [prefix, mask] : refused) {
-        SCOPED_TRACE(std::string(prefix) + " " + mask);
-        tool[INP_AUTO_IP].setText(QString::fromLatin1(prefix));
-        tool[INP_AUTO_MASK].setText(QString::fromLatin1(mask));
+        SCOPED_TRACE((prefix + u' ' + mask).toStdString());
+        tool[INP_AUTO_IP].setText(prefix);
+        tool[INP_AUTO_MASK].setText(mask);
         const size_t messages = tool.dialogs.messages().size();
         rename();
         EXPECT_TRUE(tool.sendSocket.sent.empty());

@@ -1,6 +1,7 @@
 // SAVE CONFIGURATION, the host update and the MQTT boxes on the window: the datagrams in
 // their order and destinations, and every check that keeps a bad value from leaving.
 #include "tests/commands/command_fixture.h"
+#include "tests/support/refused_values.h"
 
 #include <QComboBox>
 #include <QTimer>
@@ -135,32 +136,57 @@ TEST_F(Save, BadValuesAreRefusedBeforeAnythingLeaves)
     select(Record {});
     tool.sendSocket.sent.clear();
 
-    const struct {
-        Control<QWidget> control;
-        const char* value;
-        const char* told; // part of the message
-    } cases[] = {
-        { INP_MASK, "255.255.0.255", "Invalid mask" },
-        { INP_MASK, "255.255.255.1", "Invalid mask" },
-        { INP_IP, "192.168.5.300", "192.168.5.300" },
-        { INP_IP, "255.255.255.255", "255.255.255.255" },
-        { INP_GATE, "192.168.5.999", "gateway" },
-        { AFF_MAC, "0-0-0-0-0-0", "MAC" },
-        { AFF_MAC, "", "MAC" },
-        { INP_LOGIN, "A^300^", "^300^" },
-        { INP_IP, "192.168.5.30", "ERROR DOUBLE IP: 192.168.5.30" },
+    struct Refusal {
+        std::vector<std::pair<Control<QWidget>, QString>> edits; // the first one is at fault
+        QString told; // part of the message
+        bool focused = true; // the focus lands on the control at fault
     };
+    std::vector<Refusal> cases = {
+        { { { INP_MASK, u"255.255.0.255"_s } }, u"Invalid mask"_s },
+        { { { INP_MASK, u"255.255.255.1"_s } }, u"Invalid mask"_s },
+        { { { INP_IP, u"192.168.5.300"_s } }, u"192.168.5.300"_s },
+        { { { INP_GATE, u"192.168.5.999"_s } }, u"gateway"_s },
+        { { { AFF_MAC, u"0-0-0-0-0-0"_s } }, u"MAC"_s, false },
+        { { { AFF_MAC, QString() } }, u"MAC"_s, false },
+        { { { INP_LOGIN, u"A^300^"_s } }, u"^300^"_s },
+        { { { INP_LOGIN, QString(32767, u'A') }, { INP_DEVNAME, QString(32767, u'B') } },
+            u"too long"_s },
+        { { { INP_IP, u"192.168.5.30"_s } }, u"ERROR DOUBLE IP: 192.168.5.30"_s, false },
+    };
+    for (const auto& [address, mask] : refusedDeviceAddresses) {
+        Refusal refusal { { { INP_IP, QString::fromLatin1(address) } },
+            QString::fromLatin1(address) };
+        if (*mask)
+            refusal.edits.push_back({ INP_MASK, QString::fromLatin1(mask) });
+        cases.push_back(refusal);
+    }
+    for (const char* text : unstorableTexts) {
+        const QString unstorable = QString::fromUtf8(text);
+        for (const auto box : { INP_LOGIN, INP_DEVNAME })
+            cases.push_back({ { { box, unstorable } }, u"cannot store"_s });
+        cases.push_back(
+            { { { INP_WIEGAND_CFG, u"^6^"_s + unstorable + u"^5^"_s } }, u"cannot store"_s });
+    }
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.control.name()) + " " + c.value);
+        const auto at = c.edits.front().first;
+        SCOPED_TRACE(std::string(at.name()) + " " + c.edits.front().second.left(20).toStdString());
         select(Record {});
         tool.sendSocket.sent.clear();
-        tool[c.control].setProperty("text", QString::fromLatin1(c.value));
+        for (const auto& [control, value] : c.edits) {
+            if (auto* combo = qobject_cast<QComboBox*>(&tool[control]))
+                combo->setEditText(value);
+            else
+                tool[control].setProperty("text", value);
+        }
         save();
         EXPECT_EQ(tool.sendSocket.sent.size(), 0u);
-        EXPECT_TRUE(lastMessage().contains(QString::fromLatin1(c.told)))
-            << lastMessage().toStdString();
+        EXPECT_TRUE(lastMessage().contains(c.told)) << lastMessage().left(200).toStdString();
         EXPECT_FALSE(tool[B_UPDATE].isHidden());
         EXPECT_TRUE(tool.app.form.isEnabled());
+        if (c.focused) {
+            const QWidget* focus = tool.app.form.focusWidget();
+            EXPECT_TRUE(focus == &tool[at] || tool[at].isAncestorOf(focus));
+        }
     }
     EXPECT_EQ(tool.dialogs.messages().front().title, QStringLiteral("Invalid Mask value"));
     EXPECT_EQ(tool.dialogs.beeps(), 1);
@@ -231,20 +257,41 @@ TEST_F(Save, HostUpdateGoesToThePeripheralAndTheFieldRulesAfter)
     EXPECT_EQ(tool.dialogs.inputs()[2].defaultAnswer, QStringLiteral("23"));
     expectSendAddress(QString::fromLatin1(broadcast));
 
-    // A cancelled, empty or invalid answer sends nothing.
-    const std::vector<std::vector<std::optional<QString>>> refused = {
-        { std::nullopt },
-        { QStringLiteral("192.168.5.110"), QString() },
-        { QStringLiteral("192.168.5.110"), QStringLiteral("192.168.5.1"), std::nullopt },
-        { QStringLiteral("no address") },
+    // A cancelled or empty answer sends nothing; an invalid one is told and sends nothing.
+    const QString peripheral = u"192.168.5.110"_s;
+    const QString server = u"192.168.5.1"_s;
+    std::vector<std::pair<std::vector<std::optional<QString>>, bool>> refused = {
+        { { std::nullopt }, false },
+        { { peripheral, QString() }, false },
+        { { peripheral, server, std::nullopt }, false },
+        { { u"no address"_s }, true },
+        { { peripheral, u"192.168.5"_s }, true },
+        { { peripheral, u"192.168.5.256"_s }, true },
+        { { peripheral, server, u"0"_s }, true },
+        { { peripheral, server, u"65536"_s }, true },
+        { { peripheral, server, u"23x"_s }, true },
     };
-    for (const auto& answers : refused) {
+    for (const auto& [address, mask] : refusedDeviceAddresses)
+        if (!*mask)
+            refused.push_back({ { QString::fromLatin1(address) }, true });
+    for (const auto& [answers, told] : refused) {
+        SCOPED_TRACE(answers.back().value_or(u"(cancel)"_s).toStdString());
         tool.sendSocket.sent.clear();
+        const size_t messages = tool.dialogs.messages().size();
         for (const auto& answer : answers)
             tool.dialogs.queueAnswer(answer);
         tool[Command1].click();
         EXPECT_TRUE(tool.sendSocket.sent.empty());
+        EXPECT_EQ(tool.dialogs.messages().size(), messages + (told ? 1 : 0));
         expectSendAddress(QString::fromLatin1(broadcast));
+    }
+    // The 10Base-T mark and an NTP zone are port texts the device takes.
+    for (const char* port : { "2101V", "00000" }) {
+        tool.sendSocket.sent.clear();
+        for (const QString& answer : { peripheral, server, QString::fromLatin1(port) })
+            tool.dialogs.queueAnswer(answer);
+        tool[Command1].click();
+        EXPECT_EQ(tool.sendSocket.sent.size(), 10u) << port;
     }
 }
 
@@ -271,6 +318,41 @@ TEST_F(Save, MqttTemplatesFillTheTopicsAndTheLogin)
     emit templates.activated(2);
     EXPECT_TRUE(tool[INP_MQTT_MSG_CONNECT].text().contains(
         QStringLiteral("ZephyrPodTempSensorForSOTIConnect")));
+}
+
+TEST_F(Save, MqttBoxesADeviceCannotKeepAreRefusedNotCut)
+{
+    const Record gateway { .version = "COPYRIGHTqTAVREN CONDUIT-IP MQTT 2.4F",
+        .hostIp = "10.0.0.50",
+        .hostPort = "1883",
+        .login = "TavT\rM\rD\rU\rP\rTC\rMC\r" };
+    const Control<FocusLineEdit> boxes[]
+        = { INP_MQTT_SERVER, INP_MQTT_PORT, INP_MQTT_TOPIC, INP_MQTT_MSG, INP_MQTT_DEVICEID,
+              INP_MQTT_USER, INP_MQTT_PSW, INP_MQTT_TOPIC_CONNECT, INP_MQTT_MSG_CONNECT };
+    std::vector<std::vector<std::pair<Control<FocusLineEdit>, QString>>> cases;
+    size_t next = 0;
+    for (const auto box : boxes)
+        cases.push_back(
+            { { box, QString::fromUtf8(unstorableTexts[next++ % std::size(unstorableTexts)]) } });
+    // Together longer than the login box holds.
+    cases.push_back(
+        { { INP_MQTT_MSG, QString(20000, u'm') }, { INP_MQTT_MSG_CONNECT, QString(20000, u'c') } });
+    for (const auto& edits : cases) {
+        SCOPED_TRACE(edits.front().first.name());
+        select(gateway);
+        for (const auto& [box, text] : edits)
+            tool[box].setText(text);
+        const size_t messages = tool.dialogs.messages().size();
+        tool.sendSocket.sent.clear();
+        tool[B_SAVE_CFG_MQTT].click();
+        EXPECT_TRUE(tool.sendSocket.sent.empty());
+        EXPECT_EQ(tool.dialogs.messages().size(), messages + 1);
+        EXPECT_TRUE(tool[B_SAVE_CFG_MQTT].isEnabled());
+        if (edits.size() == 1)
+            EXPECT_EQ(tool.app.form.focusWidget(), &tool[edits.front().first]);
+        else // every item kept with its separator: the login box was not cut
+            EXPECT_EQ(tool[INP_LOGIN].text().count(u"^13^"_s), 7);
+    }
 }
 
 } // namespace
