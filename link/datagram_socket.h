@@ -29,6 +29,12 @@ public:
     virtual qint64 receiveBufferSize() const { return 0; }
     // The adapters a limited broadcast leaves through, one per subnet.
     virtual std::vector<NetworkAdapter> broadcastAdapters() const { return {}; }
+    // Whether `address` is one of this PC's own.
+    virtual bool isOwnAddress(const QHostAddress& address) const
+    {
+        Q_UNUSED(address);
+        return false;
+    }
 
 signals:
     // One whole datagram, each as it is read from the socket, with the index of the adapter

@@ -62,31 +62,52 @@ void Link::setDestination(std::string_view text)
     emit destinationChanged();
 }
 
-void Link::send(std::string_view datagram)
+bool Link::send(std::string_view datagram)
 {
     // Once closed, a sequence still unwinding sends nothing more.
-    if (!destination_ || closed_)
-        return;
+    if (!destination_ || closed_) {
+        lastSendError_ = QStringLiteral("no destination address");
+        return false;
+    }
     const QByteArray bytes = toDatagram(datagram);
     adapterNames_.clear(); // adapters may have come, gone or been renamed since
+    bool allSent = true;
     auto sendThrough = [&](int index, const QString& interface) {
         QString error;
         const bool sent = sendSocket_.send(bytes, *destination_, remotePort_, index, &error);
-        if (!sent)
+        if (!sent) {
             qCInfo(linkLog) << "send to" << destination_->toString()
                             << interface << "failed:" << error;
+            lastSendError_ = destination_->toString()
+                + (interface.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(interface))
+                + QStringLiteral(": ") + error;
+            allSent = false;
+        }
         if (log_)
             log_->record(sent ? TrafficLog::Direction::Out : TrafficLog::Direction::Fail,
                 *destination_, remotePort_, bytes, interface, error);
     };
     if (*destination_ == QHostAddress(QHostAddress::Broadcast)) {
-        const std::vector<NetworkAdapter> adapters = sendSocket_.broadcastAdapters();
+        std::vector<NetworkAdapter> adapters = sendSocket_.broadcastAdapters();
+        if (!adapterFilter_.isEmpty())
+            std::erase_if(adapters, [&](const NetworkAdapter& adapter) {
+                return !adapterFilter_.contains(adapter.name);
+            });
         for (const NetworkAdapter& adapter : adapters)
             sendThrough(adapter.index, adapter.name);
-        if (!adapters.empty())
-            return;
+        if (!adapters.empty() || !adapterFilter_.isEmpty()) {
+            if (adapters.empty())
+                lastSendError_ = QStringLiteral("no adapter named %1 can broadcast")
+                                     .arg(adapterFilter_.join(QStringLiteral(", ")));
+            return allSent && !adapters.empty();
+        }
     }
-    sendThrough(0, {});
+    // An address of this PC is reached by the system's own route, never through an adapter.
+    int index = heardOn_.value(destination_->toIPv4Address(), 0);
+    if (index > 0 && sendSocket_.isOwnAddress(*destination_))
+        index = 0;
+    sendThrough(index, index > 0 ? adapterNameOf(index) : QString());
+    return allSent;
 }
 
 void Link::sendRepeatedly(std::string_view datagram, int times, double spacing)
@@ -125,6 +146,15 @@ void Link::onReceived(
                         << "refused: not FE FF or FD FF and at least 6 bytes";
         ++rejected_;
         return;
+    }
+    if (!adapterFilter_.isEmpty() && !adapterFilter_.contains(interface))
+        return;
+    if (interfaceIndex > 0 && from.protocol() == QAbstractSocket::IPv4Protocol) {
+        // Bounded: a host forging source addresses cannot grow it without end.
+        constexpr qsizetype mostAddresses = 1 << 16;
+        if (heardOn_.size() >= mostAddresses)
+            heardOn_.clear();
+        heardOn_.insert(from.toIPv4Address(), interfaceIndex);
     }
     stamp();
     emit recordReceived(std::string(*record), interface);

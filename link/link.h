@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QStringList>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,8 +35,10 @@ public:
     QString destinationText() const { return destinationText_; }
 
     // To the destination; a limited broadcast leaves once through every adapter that can
-    // broadcast (one per subnet), so devices behind each adapter hear it.
-    void send(std::string_view datagram);
+    // broadcast (one per subnet), so devices behind each adapter hear it; a unicast to an
+    // address that replied leaves through the adapter its replies came in on. False when
+    // there is no destination or the system refused a send: lastSendError() tells why.
+    bool send(std::string_view datagram);
     // The fixed repeat of commands that have no acknowledgement: `times` sends, each followed
     // by a wait of `spacing` seconds with events running. Stops when the window closes.
     void sendRepeatedly(std::string_view datagram, int times, double spacing = 0.1);
@@ -43,6 +46,11 @@ public:
     // The activity stamp: time of the last enquiry sent or reply accepted.
     void stamp();
     double lastActivity() const { return lastActivity_; }
+
+    // Only these adapters (by name) carry limited broadcasts and replies; empty: every one.
+    void setAdapterFilter(const QStringList& names) { adapterFilter_ = names; }
+    // "255.255.255.255 (eth0): Network is unreachable" for the last send the system refused.
+    QString lastSendError() const { return lastSendError_; }
 
     qint64 receiveBufferSize() const { return receiveSocket_.receiveBufferSize(); }
     int rejectedCount() const { return rejected_; }
@@ -76,6 +84,11 @@ private:
     int rejected_ = 0;
     TrafficLog* log_ = nullptr;
     QHash<int, QString> adapterNames_;
+    QStringList adapterFilter_;
+    QString lastSendError_;
+    // The adapter each address's replies came in on. A device on a second segment may sit
+    // outside every subnet of this PC, where the default route leads elsewhere.
+    QHash<quint32, int> heardOn_;
 };
 
 } // namespace linknode

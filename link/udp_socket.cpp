@@ -2,6 +2,7 @@
 
 #include <QNetworkDatagram>
 #include <QVariant>
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <fcntl.h>
@@ -145,6 +146,13 @@ std::vector<NetworkAdapter> UdpSocket::broadcastAdapters() const
 {
     // Read afresh for every broadcast: an adapter plugged in meanwhile is served too.
     return linknode::broadcastAdapters(systemAdapters());
+}
+
+bool UdpSocket::isOwnAddress(const QHostAddress& address) const
+{
+    const std::vector<NetworkAdapter> adapters = systemAdapters();
+    return std::any_of(adapters.begin(), adapters.end(),
+        [&](const NetworkAdapter& adapter) { return adapter.address == address.toIPv4Address(); });
 }
 
 void UdpSocket::close()

@@ -24,6 +24,7 @@ public:
     void close() override;
     qint64 receiveBufferSize() const override { return receiveBufferSize_; }
     std::vector<NetworkAdapter> broadcastAdapters() const override;
+    bool isOwnAddress(const QHostAddress& address) const override;
 
 private:
     void enlargeReceiveBuffer();
