@@ -7,74 +7,93 @@ namespace linknode {
 
 namespace {
     const std::string broadcast = "255.255.255.255";
+
+    DeviceResult sentTo(const DeviceEntry& device)
+    {
+        return { toText(recordField(device.record, FLD_MAC)), DeviceStatus::Sent, {}, {} };
+    }
 }
 
 int resetVerb(const QStringList& arguments, CliContext& context)
 {
-    Console& console = context.console;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Resets one device."));
-    addDeviceArgument(parser);
-    if (const auto status = parseVerb(parser, arguments, 1, console))
+    VerbRun run(context, QStringLiteral("reset"), QStringLiteral("Resets one device."));
+    addDeviceArgument(run.parser());
+    if (const auto status = run.parse(arguments, 1))
         return *status;
-    const auto selector = deviceArgument(parser, console);
+    const QString named = run.parser().positionalArguments().front();
+    const auto selector = parseSelector(named);
     if (!selector)
-        return ExitUsage;
+        return run.refuse(QStringLiteral("\"%1\" is neither a MAC nor an address").arg(named));
 
-    const auto session = context.openSession(console);
+    Session* session = run.session();
     if (!session)
         return ExitFailure;
-    std::string address = selector->ip.value_or(std::string());
-    if (selector->mac) {
-        const auto device = findDevice(session->discover({}, lookupSeconds), *selector);
-        if (!device)
-            return fail(console,
-                QStringLiteral("no device answers with MAC %1")
-                    .arg(parser.positionalArguments().front()));
-        address = recordField(device->record, FLD_IP);
-    }
+    const FoundDevice found = findOne(session->discover({}, lookupSeconds), *selector, named);
+    if (!found.device)
+        return run.finish(failed({}, found.exitStatus, found.problem));
     // The address inside names the device; sent to that address alone.
+    const std::string address = recordField(found.device->record, FLD_IP);
     session->send(address, resetDatagram(address));
-    console.err(QStringLiteral("reset sent to %1\n").arg(toText(address)));
-    return ExitSuccess;
+    return run.finish(resultOf({ sentTo(*found.device) }));
 }
 
 int locateVerb(const QStringList& arguments, CliContext& context)
 {
-    Console& console = context.console;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Makes every terminal in terminal mode flash its LED (or beep) so it can be found."));
+    VerbRun run(context, QStringLiteral("locate"),
+        QStringLiteral("Makes the terminals in terminal mode flash their LED (or beep) so they "
+                       "can be found: every one, or the one device named."));
+    QCommandLineParser& parser = run.parser();
+    parser.addPositionalArgument(QStringLiteral("device"),
+        QStringLiteral("MAC or IP address of the one device to locate (default: every one)."),
+        QStringLiteral("[device]"));
     const QCommandLineOption beep(
         QStringLiteral("beep"), QStringLiteral("Beep instead of flashing."));
     const QCommandLineOption seconds(QStringLiteral("seconds"),
         QStringLiteral("How long to repeat it (default 5, at most 600)."), QStringLiteral("N"),
         QStringLiteral("5"));
     parser.addOptions({ beep, seconds });
-    if (const auto status = parseVerb(parser, arguments, 0, console))
+    if (const auto status = run.parse(arguments, 0, 1))
         return *status;
     const auto duration = parseSeconds(parser.value(seconds), 600);
     if (!duration)
-        return refuse(console,
-            QStringLiteral("--seconds \"%1\" is not a number from 0 to 600")
-                .arg(parser.value(seconds)));
+        return run.refuse(QStringLiteral("--seconds \"%1\" is not a number from 0 to 600")
+                              .arg(parser.value(seconds)));
+    std::optional<DeviceSelector> selector;
+    const QString named = parser.positionalArguments().value(0);
+    if (!named.isEmpty() && !(selector = parseSelector(named)))
+        return run.refuse(QStringLiteral("\"%1\" is neither a MAC nor an address").arg(named));
 
-    const auto session = context.openSession(console);
+    Session* session = run.session();
     if (!session)
         return ExitFailure;
+    const std::vector<DeviceEntry> devices = session->discover({}, lookupSeconds);
+    VerbResult result;
+    std::string destination = broadcast;
+    if (selector) {
+        const FoundDevice found = findOne(devices, *selector, named);
+        if (!found.device)
+            return run.finish(failed({}, found.exitStatus, found.problem));
+        destination = recordField(found.device->record, FLD_IP);
+        result.devices.push_back(sentTo(*found.device));
+    } else {
+        for (const DeviceEntry& device : devices)
+            result.devices.push_back(sentTo(device));
+    }
     // The frame carries the number of devices, as the window's counter shows it.
-    const int count = static_cast<int>(session->discover({}, lookupSeconds).size());
+    const int count = static_cast<int>(devices.size());
     const std::string frame
         = locateDatagram(parser.isSet(beep) ? Locate::Beep : Locate::LedFlash, count);
     const double end = session->now() + *duration;
     int sent = 0;
     do {
-        session->send(broadcast, terminalPrefixDatagram());
-        session->send(broadcast, frame);
+        if (!session->send(destination, terminalPrefixDatagram())
+            || !session->send(destination, frame))
+            break;
         ++sent;
     } while (session->now() < end);
-    console.err(QStringLiteral("%1 locate frame(s) sent for %2 device(s)\n").arg(sent).arg(count));
-    return ExitSuccess;
+    run.console().err(
+        QStringLiteral("%1 locate frame(s) sent to %2\n").arg(sent).arg(toText(destination)));
+    return run.finish(result);
 }
 
 } // namespace linknode

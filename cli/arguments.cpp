@@ -1,8 +1,10 @@
 #include "cli/arguments.h"
 
+#include "config/wiegand.h"
 #include "core/latin1.h"
 #include "netid/save_checks.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <charconv>
 
@@ -64,7 +66,7 @@ std::optional<std::string> parseAddress(const QString& text)
 std::optional<std::string> parseDeviceAddress(const QString& text)
 {
     const auto address = parseAddress(text);
-    if (!address || *address == "0.0.0.0" || *address == "255.255.255.255")
+    if (!address || !hostAddressProblem(*address).empty())
         return std::nullopt;
     return address;
 }
@@ -94,6 +96,21 @@ std::optional<double> parseSeconds(const QString& text, double most)
     if (!ok || !(seconds >= 0) || seconds > most)
         return std::nullopt;
     return seconds;
+}
+
+std::optional<std::string> parseWiegand(const QString& text)
+{
+    const auto& items = wiegandItems();
+    for (size_t i = 0; i < items.size(); ++i)
+        if (text == QString::number(i + 1))
+            return items[i].substr(0, items[i].find(' '));
+    static const QRegularExpression form(QStringLiteral("^\\^6\\^(\\^(\\d{1,3})\\^){3}$"));
+    if (!form.match(text).hasMatch())
+        return std::nullopt;
+    for (const QString& code : text.split(u'^', Qt::SkipEmptyParts))
+        if (code.toInt() > 255)
+            return std::nullopt;
+    return toBytes(text);
 }
 
 std::optional<DeviceSelector> parseSelector(const QString& text)

@@ -20,7 +20,7 @@ std::string macText(const MacBytes& mac);
 
 // A dotted IPv4 address of four numbers 0 to 255, in its plain form ("010.0.0.1" -> "10.0.0.1").
 std::optional<std::string> parseAddress(const QString& text);
-// An address a device may take: not 0.0.0.0 and not 255.255.255.255.
+// An address a device may take, its subnet aside (see hostAddressProblem).
 std::optional<std::string> parseDeviceAddress(const QString& text);
 // A subnet mask whose ones are contiguous.
 std::optional<std::string> parseMask(const QString& text);
@@ -28,6 +28,10 @@ std::optional<std::string> parseMask(const QString& text);
 std::optional<std::string> parsePort(const QString& text);
 // A whole number of seconds or a decimal one, 0 to `most`.
 std::optional<double> parseSeconds(const QString& text, double most);
+
+// A Wiegand format: an item number 1 to 11 of the window's list, or caret codes of the form
+// its items have, "^6^^a^^b^^c^" with each code 0 to 255. The caret codes; none otherwise.
+std::optional<std::string> parseWiegand(const QString& text);
 
 // A MAC or an address that names one device.
 struct DeviceSelector {

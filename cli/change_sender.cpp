@@ -15,24 +15,29 @@ namespace {
 SendOutcome sendChange(
     Session& session, const ConfigRequest& request, const PlannedChange& plan, SendSteps steps)
 {
+    SendOutcome outcome { std::nullopt, {}, {} };
     const std::string& address = plan.config.ip;
-    session.send(
+    const bool sent = session.send(
         broadcast, networkConfigDatagram(plan.config), steps.repetitions, configurationSpacing);
-    session.wait(1.0);
-    if (plan.wiegandDatagram)
+    if (sent)
+        session.wait(1.0);
+    if (sent && plan.wiegandDatagram)
         session.send(address, *plan.wiegandDatagram, unicastRepeats);
-    if (plan.loginDatagram)
+    if (sent && plan.loginDatagram)
         session.send(address, *plan.loginDatagram, unicastRepeats);
-    if (steps.reset)
+    if (sent && steps.reset)
         session.send(address, resetDatagram(address));
+    if (!session.sendFailure().isEmpty()) {
+        outcome.refused = session.sendFailure();
+        return outcome;
+    }
 
-    SendOutcome outcome { std::nullopt, { "no reply" } };
     const double end = session.now() + confirmSeconds;
     while (session.now() < end) {
         const auto found = findDevice(session.discover({ broadcast, address }, 0.5),
             DeviceSelector { .mac = request.mac, .ip = std::nullopt });
         if (found) {
-            outcome.differing = unconfirmedFields(found->record, plan.expected);
+            outcome.differing = differingFields(found->record, plan.expected);
             if (outcome.differing.empty()) {
                 outcome.confirmed = found;
                 return outcome;
@@ -62,15 +67,25 @@ QString dryRunText(const PlannedChange& plan, SendSteps steps)
     return text;
 }
 
-QString unconfirmedText(const MacBytes& mac, const SendOutcome& outcome)
+DeviceResult changeResult(
+    const MacBytes& mac, const std::vector<FieldChange>& changes, const SendOutcome& outcome)
 {
-    QStringList differing;
-    for (const std::string& text : outcome.differing)
-        differing << toText(text);
-    return QStringLiteral("linknode: %1 not confirmed within %2 s: %3\n")
-        .arg(toText(macText(mac)))
-        .arg(confirmSeconds)
-        .arg(differing.join(QStringLiteral("; ")));
+    DeviceResult result { toText(macText(mac)), DeviceStatus::Confirmed, changes, {} };
+    if (!outcome.refused.isEmpty()) {
+        result.status = DeviceStatus::NotConfirmed;
+        result.error = outcome.refused;
+    } else if (!outcome.confirmed) {
+        result.status = DeviceStatus::NotConfirmed;
+        QStringList differing;
+        for (const FieldChange& field : outcome.differing)
+            differing << QStringLiteral("%1 is %2, wanted %3")
+                             .arg(field.field, field.before, field.after);
+        result.error = QStringLiteral("not confirmed within %1 s: %2")
+                           .arg(confirmSeconds)
+                           .arg(differing.isEmpty() ? QStringLiteral("no reply")
+                                                    : differing.join(QStringLiteral("; ")));
+    }
+    return result;
 }
 
 } // namespace linknode

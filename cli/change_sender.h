@@ -15,7 +15,8 @@ constexpr double confirmSeconds = 10.0;
 
 struct SendOutcome {
     std::optional<DeviceEntry> confirmed; // the device as it reports itself afterwards
-    std::vector<std::string> differing; // otherwise what it did not report as planned
+    std::vector<FieldChange> differing; // otherwise what it did not report (none: no reply)
+    QString refused; // the send the system refused, which stopped the change
 };
 
 // How a planned change is sent: the configuration command `repetitions` times (10, or 50 with
@@ -28,7 +29,7 @@ struct SendSteps {
 // Sends a planned change as SAVE CONFIGURATION sends it, broadcast 0.2 s apart, the device
 // named by its MAC inside; then the Wiegand format and the login by unicast to the device's
 // (new) address, and the reset of that device alone; then asks until the device reports
-// every planned value or the time is up.
+// every planned value or the time is up. A send the system refuses ends it at once.
 SendOutcome sendChange(
     Session& session, const ConfigRequest& request, const PlannedChange& plan, SendSteps steps);
 
@@ -36,7 +37,9 @@ SendOutcome sendChange(
 // ("configuration x10 to 255.255.255.255: feff01...").
 QString dryRunText(const PlannedChange& plan, SendSteps steps);
 
-// "linknode: MAC not confirmed within 10 s: ..." with a line end.
-QString unconfirmedText(const MacBytes& mac, const SendOutcome& outcome);
+// The device's result: confirmed with the fields changed (`changes`), or not confirmed with
+// what it still reports otherwise, or the refused send.
+DeviceResult changeResult(
+    const MacBytes& mac, const std::vector<FieldChange>& changes, const SendOutcome& outcome);
 
 } // namespace linknode

@@ -6,6 +6,7 @@
 #include "commands/serial_codes.h"
 #include "config/option_text.h"
 #include "config/wiegand.h"
+#include "core/latin1.h"
 #include "core/text_fields.h"
 #include "netid/save_checks.h"
 
@@ -15,17 +16,6 @@ namespace {
     const char* const fieldNames[]
         = { "mac", "ip", "mask", "gateway", "bauds", "parity", "dataBits", "version", "mode",
               "hostIp", "hostPort", "options", "wiegand1", "wiegand2", "wiegand3", "login" };
-
-    // A selector item number (1..11) stands for its item; anything else is caret text.
-    std::string wiegandText(const std::string& given)
-    {
-        const long long item = leadingNumber(given);
-        const auto& items = wiegandItems();
-        if (given.find('^') == std::string::npos && item >= 1
-            && item <= static_cast<long long>(items.size()))
-            return items[static_cast<size_t>(item - 1)];
-        return given;
-    }
 
     // What a login field reads as when the device stores `expanded` behind its prefix.
     std::string storedLogin(const std::string& expanded)
@@ -88,8 +78,9 @@ PlannedChange planChange(
     // The checks of SAVE CONFIGURATION, on the values that would be sent.
     if (!maskAccepted(config.mask))
         plan.problem = "the mask " + config.mask + " is not a subnet mask";
-    else if (!parseDeviceAddress(QString::fromLatin1(config.ip)))
-        plan.problem = "the address " + config.ip + " is not a device address";
+    else if (const std::string address = hostAddressProblem(config.ip, config.mask);
+             !address.empty())
+        plan.problem = "the device address " + address;
     else if (!strictAddress(config.gateway))
         plan.problem = "the gateway " + config.gateway + " is not an address";
     else if (config.host && !strictAddress(config.host->ip))
@@ -125,7 +116,7 @@ PlannedChange planChange(
                 { FLD_OPTIONS, config.host->options } });
     }
     if (request.wiegand) {
-        const auto command = caretCommand(wiegandText(*request.wiegand));
+        const auto command = caretCommand(*request.wiegand);
         if (!command) {
             plan.problem = "the Wiegand format \"" + *request.wiegand
                 + "\" holds no caret codes (give 1 to " + std::to_string(wiegandItems().size())
@@ -144,6 +135,10 @@ PlannedChange planChange(
     }
     if (request.login) {
         const std::string expanded = EXPAND_CARETS(*request.login);
+        if (const std::string size = loginSizeProblem(expanded); !size.empty()) {
+            plan.problem = size;
+            return plan;
+        }
         plan.loginDatagram = loginDatagram(expanded);
         plan.expected.push_back(
             { FLD_LOGIN, std::string(trimBlanks("Tav" + storedLogin(expanded))) });
@@ -151,10 +146,10 @@ PlannedChange planChange(
     return plan;
 }
 
-std::vector<std::string> unconfirmedFields(
+std::vector<FieldChange> differingFields(
     const std::string& record, const std::vector<std::pair<RecordField, std::string>>& expected)
 {
-    std::vector<std::string> differing;
+    std::vector<FieldChange> differing;
     for (const auto& [field, wanted] : expected) {
         std::string reported = recordField(record, field);
         if (field == FLD_MODE)
@@ -163,7 +158,7 @@ std::vector<std::string> unconfirmedFields(
             reported = std::to_string(leadingNumber(reported));
         if (reported != wanted)
             differing.push_back(
-                std::string(fieldNames[field]) + ": " + reported + ", wanted " + wanted);
+                { QString::fromLatin1(fieldNames[field]), toText(reported), toText(wanted) });
     }
     return differing;
 }

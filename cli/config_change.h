@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/device_entry.h"
+#include "cli/verb_result.h"
 #include "config/device_record.h"
 #include "link/envelope.h"
 
@@ -21,7 +22,7 @@ struct ConfigRequest {
     std::optional<bool> twoStopBits;
     std::optional<int> dataBitsCode;
     std::optional<std::string> login; // caret notation
-    std::optional<std::string> wiegand; // a selector item or caret codes
+    std::optional<std::string> wiegand; // caret codes, as parseWiegand gives them
 };
 
 struct PlannedChange {
@@ -38,8 +39,9 @@ struct PlannedChange {
 PlannedChange planChange(const std::string& record, const ConfigRequest& request,
     const std::vector<DeviceEntry>& others);
 
-// The expected fields the record does not report as planned ("ip: 10.0.0.5, wanted 10.0.0.6").
-std::vector<std::string> unconfirmedFields(
+// The expected fields the record does not hold as planned: the field, its value in the
+// record, the value planned. Before sending, the change itself; after, what is unconfirmed.
+std::vector<FieldChange> differingFields(
     const std::string& record, const std::vector<std::pair<RecordField, std::string>>& expected);
 
 } // namespace linknode

@@ -76,50 +76,43 @@ std::optional<std::vector<QJsonObject>> readInventory(const QString& path, QStri
     return parseInventory(file.readAll(), problem);
 }
 
-InventoryDiff diffInventory(
+std::vector<FieldChange> fieldChanges(const QJsonObject& before, const QJsonObject& after)
+{
+    std::vector<FieldChange> changes;
+    QStringList fields = before.keys();
+    for (const QString& field : after.keys())
+        if (!fields.contains(field))
+            fields << field;
+    for (const QString& field : fields) {
+        const QString was = before.value(field).toString();
+        const QString is = after.value(field).toString();
+        if (compared(field) && was != is)
+            changes.push_back({ field, was, is });
+    }
+    return changes;
+}
+
+std::vector<DeviceResult> diffInventory(
     const std::vector<QJsonObject>& saved, const std::vector<QJsonObject>& live)
 {
-    InventoryDiff diff;
+    std::vector<DeviceResult> results;
     const auto before = byMac(saved);
     const auto now = byMac(live);
     for (const auto& [mac, device] : now)
         if (!before.contains(mac))
-            diff.added << mac;
+            results.push_back({ mac, DeviceStatus::New, {}, {} });
+    for (const auto& [mac, old] : before)
+        if (!now.contains(mac))
+            results.push_back({ mac, DeviceStatus::Missing, {}, {} });
     for (const auto& [mac, old] : before) {
         const auto found = now.find(mac);
-        if (found == now.end()) {
-            diff.missing << mac;
+        if (found == now.end())
             continue;
-        }
-        DeviceChange change { mac, {} };
-        QStringList fields = old.keys();
-        for (const QString& field : found->second.keys())
-            if (!fields.contains(field))
-                fields << field;
-        for (const QString& field : fields) {
-            const QString was = old.value(field).toString();
-            const QString is = found->second.value(field).toString();
-            if (compared(field) && was != is)
-                change.fields.push_back({ field, was, is });
-        }
-        if (!change.fields.empty())
-            diff.changed.push_back(std::move(change));
+        std::vector<FieldChange> changes = fieldChanges(old, found->second);
+        if (!changes.empty())
+            results.push_back({ mac, DeviceStatus::Changed, std::move(changes), {} });
     }
-    return diff;
-}
-
-QString diffText(const InventoryDiff& diff)
-{
-    QString text;
-    for (const QString& mac : diff.added)
-        text += QStringLiteral("new      %1\n").arg(mac);
-    for (const QString& mac : diff.missing)
-        text += QStringLiteral("missing  %1\n").arg(mac);
-    for (const DeviceChange& change : diff.changed)
-        for (const FieldChange& field : change.fields)
-            text += QStringLiteral("changed  %1  %2: \"%3\" -> \"%4\"\n")
-                        .arg(change.mac, field.field, field.before, field.after);
-    return text;
+    return results;
 }
 
 } // namespace linknode

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/device_entry.h"
+#include "cli/verb_result.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -20,24 +21,14 @@ QByteArray inventoryJson(const std::vector<DeviceEntry>& entries);
 std::optional<std::vector<QJsonObject>> parseInventory(const QByteArray& text, QString* problem);
 std::optional<std::vector<QJsonObject>> readInventory(const QString& path, QString* problem);
 
-struct FieldChange {
-    QString field, before, after;
-};
-struct DeviceChange {
-    QString mac;
-    std::vector<FieldChange> fields;
-};
-struct InventoryDiff {
-    QStringList added; // MACs found now but not saved
-    QStringList missing; // saved but not found now
-    std::vector<DeviceChange> changed;
-    bool empty() const { return added.isEmpty() && missing.isEmpty() && changed.empty(); }
-};
+// The fields of two devices' detail objects that differ, in the order of `after`'s fields;
+// the adapter, the flags and the whole record are not compared (a changed field already shows
+// in its own decoded value).
+std::vector<FieldChange> fieldChanges(const QJsonObject& before, const QJsonObject& after);
 
-// Compares by MAC and field by field; the adapter, the flags and the whole record are not
-// compared (a changed field already shows in its own decoded value).
-InventoryDiff diffInventory(
+// Compares by MAC and field by field: devices new, missing and changed, in that order, each
+// group by MAC.
+std::vector<DeviceResult> diffInventory(
     const std::vector<QJsonObject>& saved, const std::vector<QJsonObject>& live);
-QString diffText(const InventoryDiff& diff);
 
 } // namespace linknode

@@ -1,61 +1,112 @@
+#include "cli/device_filter.h"
+#include "cli/input_file.h"
 #include "cli/inventory.h"
 #include "cli/verbs.h"
+#include "config/device_record.h"
 #include "core/file_writer.h"
+#include "core/latin1.h"
+
+#include <QFileInfo>
 
 namespace linknode {
 
 namespace {
-    const QString usage = QStringLiteral("inventory save FILE | inventory diff FILE");
-
     std::vector<QJsonObject> liveDevices(const std::vector<DeviceEntry>& entries)
     {
         QString unused;
         return parseInventory(inventoryJson(entries), &unused)
             .value_or(std::vector<QJsonObject> {});
     }
+
+    // Why `path` must not be replaced by an inventory: a device, a FIFO, a socket or a
+    // folder is not an inventory, and an empty discovery would wipe a good one.
+    QString targetProblem(const QString& path, bool empty, bool allowEmpty)
+    {
+        const QFileInfo target(path);
+        if (target.exists() && !target.isFile())
+            return QStringLiteral("%1 is not a regular file; nothing was written").arg(path);
+        if (target.exists() && empty && !allowEmpty)
+            return QStringLiteral("no device answered: %1 is kept as it was (--allow-empty "
+                                  "replaces it with an empty inventory)")
+                .arg(path);
+        return {};
+    }
 }
 
 int inventoryVerb(const QStringList& arguments, CliContext& context)
 {
-    Console& console = context.console;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "save FILE: writes every device found to FILE (JSON).\n"
-        "diff FILE: compares FILE with the devices found now: new, missing and changed "
-        "devices; exit 0 when nothing differs, 1 when something does, 2 on error."));
+    VerbRun run(context, QStringLiteral("inventory"),
+        QStringLiteral("save FILE: writes every device found to FILE (JSON; - for standard "
+                       "output). An existing file is replaced only once the new one is wholly "
+                       "written, never by an empty discovery unless --allow-empty.\n"
+                       "diff FILE: compares FILE (- for standard input) with the devices found "
+                       "now: new, missing and changed devices; exit 0 when nothing differs, 1 "
+                       "when something does, 2 on error."));
+    QCommandLineParser& parser = run.parser();
     parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("save or diff."));
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The inventory file."));
-    if (const auto status = parseVerb(parser, arguments, 2, console))
+    const QCommandLineOption allowEmpty(QStringLiteral("allow-empty"),
+        QStringLiteral("save: replace the file even when no device answered."));
+    const QCommandLineOption model(QStringLiteral("model"),
+        QStringLiteral("save: only devices whose model caption holds TEXT."),
+        QStringLiteral("TEXT"));
+    const QCommandLineOption subnet(QStringLiteral("subnet"),
+        QStringLiteral("save: only devices with an address in CIDR."), QStringLiteral("CIDR"));
+    const QCommandLineOption flag(QStringLiteral("flag"),
+        QStringLiteral("save: only devices with this flag (repeatable)."), QStringLiteral("NAME"));
+    parser.addOptions({ allowEmpty, model, subnet, flag });
+    if (const auto status = run.parse(arguments, 2))
         return *status;
     const QString action = parser.positionalArguments()[0];
     const QString path = parser.positionalArguments()[1];
     if (action != QLatin1String("save") && action != QLatin1String("diff"))
-        return refuse(console, QStringLiteral("unknown action \"%1\": ").arg(action) + usage);
+        return run.refuse(
+            QStringLiteral("unknown action \"%1\": save FILE or diff FILE").arg(action));
+    QString problem;
+    const auto filter
+        = parseFilter(parser.value(model), parser.value(subnet), parser.values(flag), &problem);
+    if (!filter)
+        return run.refuse(problem);
 
     std::optional<std::vector<QJsonObject>> saved;
     if (action == QLatin1String("diff")) {
-        QString problem;
-        saved = readInventory(path, &problem);
+        const auto text = readInput(path, &problem);
+        if (text)
+            saved = parseInventory(*text, &problem);
         if (!saved)
-            return refuse(console, QStringLiteral("%1: %2").arg(path, problem));
+            return run.refuse(QStringLiteral("%1: %2").arg(path, problem));
     }
-    const auto session = context.openSession(console);
+    Session* session = run.session();
     if (!session)
         return action == QLatin1String("diff") ? ExitUsage : ExitFailure;
-    console.progress(QStringLiteral("asking the devices...\n"));
+    run.console().progress(QStringLiteral("asking the devices...\n"));
     std::vector<DeviceEntry> entries = session->discover({}, lookupSeconds);
+    std::erase_if(entries, [&](const DeviceEntry& entry) { return !matches(*filter, entry); });
     sortByAddress(entries);
+    if (!session->sendFailure().isEmpty())
+        return run.fail(session->sendFailure() + QStringLiteral("; nothing was written"));
 
-    if (action == QLatin1String("save")) {
-        QString problem;
-        if (!writeWholeFile(path, inventoryJson(entries), &problem))
-            return fail(console, QStringLiteral("%1 not written: %2").arg(path, problem));
-        console.err(QStringLiteral("%1 device(s) saved to %2\n").arg(entries.size()).arg(path));
+    if (action == QLatin1String("diff")) {
+        VerbResult result;
+        result.devices = diffInventory(*saved, liveDevices(entries));
+        result.exitStatus = result.devices.empty() ? ExitSuccess : ExitFailure;
+        return run.finish(result);
+    }
+    if (path == QLatin1String("-")) {
+        run.console().out(QString::fromUtf8(inventoryJson(entries)));
         return ExitSuccess;
     }
-    const InventoryDiff diff = diffInventory(*saved, liveDevices(entries));
-    console.out(diffText(diff));
-    return diff.empty() ? ExitSuccess : ExitFailure;
+    problem = targetProblem(path, entries.empty(), parser.isSet(allowEmpty));
+    if (!problem.isEmpty())
+        return run.fail(problem);
+    if (!writeWholeFile(path, inventoryJson(entries), &problem))
+        return run.fail(QStringLiteral("%1 not written: %2").arg(path, problem));
+    VerbResult result;
+    for (const DeviceEntry& entry : entries)
+        result.devices.push_back(
+            { toText(recordField(entry.record, FLD_MAC)), DeviceStatus::Saved, {}, {} });
+    run.console().err(QStringLiteral("%1 device(s) saved to %2\n").arg(entries.size()).arg(path));
+    return run.finish(result);
 }
 
 } // namespace linknode

@@ -1,10 +1,11 @@
 #include "cli/change_sender.h"
+#include "cli/input_file.h"
 #include "cli/readdress_plan.h"
 #include "cli/verbs.h"
 #include "config/device_record.h"
 #include "core/latin1.h"
 
-#include <QFile>
+#include <algorithm>
 
 namespace linknode {
 
@@ -45,82 +46,111 @@ namespace {
 
 int readdressVerb(const QStringList& arguments, CliContext& context)
 {
-    Console& console = context.console;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Gives devices new addresses from a plan of rows mac,ip[,mask[,gateway]]. The whole "
-        "plan is checked first and printed old -> new in the order it would be applied; "
-        "--apply changes the devices one at a time, each confirmed."));
-    parser.addPositionalArgument(QStringLiteral("plan"), QStringLiteral("The plan (CSV)."));
+    VerbRun run(context, QStringLiteral("readdress"),
+        QStringLiteral("Gives devices new addresses from a plan of rows mac,ip[,mask[,gateway]] "
+                       "(CSV as spreadsheets save it; an empty mask or gateway keeps the "
+                       "device's). The whole plan is checked first and printed old -> new in the "
+                       "order it would be applied; rows that change nothing are skipped; --apply "
+                       "changes the devices one at a time, each confirmed."));
+    QCommandLineParser& parser = run.parser();
+    parser.addPositionalArgument(
+        QStringLiteral("plan"), QStringLiteral("The plan (CSV; - for standard input)."));
     const QCommandLineOption apply(QStringLiteral("apply"), QStringLiteral("Change the devices."));
     parser.addOption(apply);
-    if (const auto status = parseVerb(parser, arguments, 1, console))
+    if (const auto status = run.parse(arguments, 1))
         return *status;
     const QString path = parser.positionalArguments().front();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(console, QStringLiteral("%1: %2").arg(path, file.errorString()));
     QString problem;
-    const auto rows = parsePlan(file.readAll(), &problem);
+    const auto text = readInput(path, &problem);
+    if (!text)
+        return run.refuse(QStringLiteral("%1: %2").arg(path, problem));
+    const auto rows = parsePlan(*text, &problem);
     if (!rows)
-        return refuse(console, problem);
+        return run.refuse(problem);
 
-    const auto session = context.openSession(console);
+    Session* session = run.session();
     if (!session)
         return ExitFailure;
     std::vector<DeviceEntry> devices = session->discover({}, lookupSeconds);
+    if (!session->sendFailure().isEmpty())
+        return run.fail(session->sendFailure() + QStringLiteral("; nothing was sent"));
     const OrderedPlan plan = orderPlan(*rows, devices);
-    if (!plan.problem.isEmpty()) {
-        console.err(QStringLiteral("linknode: %1; nothing was sent\n").arg(plan.problem));
-        return plan.silent.isEmpty() ? ExitUsage : ExitFailure;
-    }
-    // Every row must pass the save's checks too, before the first device changes.
+    if (!plan.problem.isEmpty())
+        return run.finish(failed({}, plan.silent.isEmpty() ? ExitUsage : ExitFailure,
+            plan.problem + QStringLiteral("; nothing was sent")));
+    // Every row must pass the save's checks too, before the first device changes; a row
+    // that changes nothing is left alone.
+    VerbResult result;
+    std::vector<const PlanStep*> moving;
     for (const PlanStep& step : plan.steps) {
-        std::vector<DeviceEntry> others;
-        const PlannedChange change = planChange(step.device.record, requestOf(step.row), others);
-        if (!change.problem.empty())
-            return refuse(console,
+        const PlannedChange change = planChange(step.device.record, requestOf(step.row), {});
+        const QString mac = toText(macText(step.row.mac));
+        if (!change.problem.empty()) {
+            VerbResult refused = failed({}, ExitUsage,
                 QStringLiteral("plan line %1: %2; nothing was sent")
                     .arg(step.row.line)
                     .arg(toText(change.problem)));
+            refused.devices.push_back({ mac, DeviceStatus::Refused, {}, toText(change.problem) });
+            return run.finish(refused);
+        }
+        std::vector<FieldChange> changes = differingFields(step.device.record, change.expected);
+        const bool unchanged = changes.empty();
+        result.devices.push_back({ mac,
+            unchanged ? DeviceStatus::Unchanged : DeviceStatus::NotTried, std::move(changes), {} });
+        if (!unchanged)
+            moving.push_back(&step);
     }
-    for (const PlanStep& step : plan.steps)
-        console.out(stepText(step) + u'\n');
-    if (!parser.isSet(apply))
+    if (!parser.isSet(apply)) {
+        if (run.format() != OutputFormat::Table)
+            return run.finish(result);
+        for (const PlanStep& step : plan.steps)
+            run.console().out(stepText(step) + u'\n');
         return ExitSuccess;
+    }
 
+    auto resultOf = [&](const PlanStep& step) -> DeviceResult& {
+        const QString mac = toText(macText(step.row.mac));
+        return *std::find_if(result.devices.begin(), result.devices.end(),
+            [&](const DeviceResult& device) { return device.mac == mac; });
+    };
     int changed = 0;
     size_t tried = 0;
-    for (const PlanStep& step : plan.steps) {
-        ++tried;
-        console.progress(
-            QStringLiteral("[%1/%2] %3\n").arg(tried).arg(plan.steps.size()).arg(stepText(step)));
-        const ConfigRequest request = requestOf(step.row);
-        const PlannedChange change = planChange(step.device.record, request, devices);
+    for (const PlanStep* step : moving) {
+        run.console().progress(
+            QStringLiteral("[%1/%2] %3\n").arg(++tried).arg(moving.size()).arg(stepText(*step)));
+        const ConfigRequest request = requestOf(step->row);
+        const PlannedChange change = planChange(step->device.record, request, devices);
+        DeviceResult& device = resultOf(*step);
         if (!change.problem.empty()) {
-            console.err(QStringLiteral("linknode: plan line %1: %2\n")
-                            .arg(step.row.line)
-                            .arg(toText(change.problem)));
-            --tried;
+            device.status = DeviceStatus::Refused;
+            device.error = toText(change.problem);
+            result.error = QStringLiteral("plan line %1: %2").arg(step->row.line).arg(device.error);
             break;
         }
         const SendOutcome outcome = sendChange(*session, request, change, {});
+        device = changeResult(step->row.mac, device.changes, outcome);
         if (!outcome.confirmed) {
             // The later steps count on this device having left its address: stop here.
-            console.err(unconfirmedText(step.row.mac, outcome));
+            result.error = device.mac + u' ' + device.error;
             break;
         }
         moved(devices, *outcome.confirmed);
         ++changed;
     }
-    const int unconfirmed = static_cast<int>(tried) - changed;
-    console.err(QStringLiteral("changed %1, not confirmed %2, not tried %3\n")
-                    .arg(changed)
-                    .arg(unconfirmed)
-                    .arg(plan.steps.size() - tried));
-    if (static_cast<size_t>(changed) == plan.steps.size())
-        return ExitSuccess;
-    return unconfirmed > 0 ? ExitUnconfirmed : ExitFailure;
+    const auto count = [&](DeviceStatus status) {
+        return std::count_if(result.devices.begin(), result.devices.end(),
+            [&](const DeviceResult& device) { return device.status == status; });
+    };
+    run.console().err(QStringLiteral("changed %1, unchanged %2, not confirmed %3, not tried %4\n")
+                          .arg(changed)
+                          .arg(count(DeviceStatus::Unchanged))
+                          .arg(count(DeviceStatus::NotConfirmed))
+                          .arg(count(DeviceStatus::NotTried)));
+    if (count(DeviceStatus::NotConfirmed) > 0)
+        result.exitStatus = ExitUnconfirmed;
+    else if (static_cast<size_t>(changed) != moving.size())
+        result.exitStatus = ExitFailure;
+    return run.finish(result);
 }
 
 } // namespace linknode

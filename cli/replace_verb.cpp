@@ -1,4 +1,5 @@
 #include "cli/change_sender.h"
+#include "cli/input_file.h"
 #include "cli/inventory.h"
 #include "cli/output_format.h"
 #include "cli/verbs.h"
@@ -41,69 +42,82 @@ namespace {
 
 int replaceVerb(const QStringList& arguments, CliContext& context)
 {
-    Console& console = context.console;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "A device swapped on site takes over the saved configuration of the one it replaces: "
-        "addresses, host, serial settings, mode and options, then its Wiegand format and "
-        "login string; then confirmed. The old device must be gone from the network."));
+    VerbRun run(context, QStringLiteral("replace"),
+        QStringLiteral("A device swapped on site takes over the saved configuration of the one it "
+                       "replaces: addresses, host, serial settings, mode and options, then its "
+                       "Wiegand format and login string; then confirmed. The old device must be "
+                       "gone from the network."));
+    QCommandLineParser& parser = run.parser();
     parser.addPositionalArgument(
         QStringLiteral("old-mac"), QStringLiteral("MAC of the device replaced."));
     parser.addPositionalArgument(
         QStringLiteral("new-mac"), QStringLiteral("MAC of the new device."));
     const QCommandLineOption inventory(QStringLiteral("inventory"),
-        QStringLiteral("Inventory file with the old device (inventory save)."),
+        QStringLiteral("Inventory file with the old device (inventory save; - for standard "
+                       "input)."),
         QStringLiteral("FILE"));
     parser.addOption(inventory);
-    if (const auto status = parseVerb(parser, arguments, 2, console))
+    if (const auto status = run.parse(arguments, 2))
         return *status;
     const QStringList macs = parser.positionalArguments();
     const auto oldMac = parseMac(macs[0]);
     const auto newMac = parseMac(macs[1]);
     if (!oldMac || !newMac)
-        return refuse(
-            console, QStringLiteral("\"%1\" is not a MAC").arg(oldMac ? macs[1] : macs[0]));
+        return run.refuse(QStringLiteral("\"%1\" is not a MAC").arg(oldMac ? macs[1] : macs[0]));
     if (*oldMac == *newMac)
-        return refuse(console, QStringLiteral("the old and the new MAC are the same"));
+        return run.refuse(QStringLiteral("the old and the new MAC are the same"));
     if (!parser.isSet(inventory))
-        return refuse(console, QStringLiteral("--inventory FILE is needed"));
+        return run.refuse(QStringLiteral("--inventory FILE is needed"));
     QString problem;
-    const auto saved = readInventory(parser.value(inventory), &problem);
+    std::optional<std::vector<QJsonObject>> saved;
+    if (const auto text = readInput(parser.value(inventory), &problem))
+        saved = parseInventory(*text, &problem);
     if (!saved)
-        return refuse(console, QStringLiteral("%1: %2").arg(parser.value(inventory), problem));
+        return run.refuse(QStringLiteral("%1: %2").arg(parser.value(inventory), problem));
     std::optional<std::string> oldRecord;
     for (const QJsonObject& device : *saved)
         if (parseMac(device.value(QStringLiteral("mac")).toString()) == oldMac)
             oldRecord = toBytes(device.value(QStringLiteral("record")).toString());
     if (!oldRecord)
-        return refuse(
-            console, QStringLiteral("%1 is not in %2").arg(macs[0], parser.value(inventory)));
+        return run.refuse(QStringLiteral("%1 is not in %2").arg(macs[0], parser.value(inventory)));
 
-    const auto session = context.openSession(console);
+    Session* session = run.session();
     if (!session)
         return ExitFailure;
     const std::vector<DeviceEntry> found = session->discover({}, lookupSeconds);
+    if (!session->sendFailure().isEmpty())
+        return run.fail(session->sendFailure() + QStringLiteral("; nothing was sent"));
     if (findDevice(found, DeviceSelector { .mac = oldMac, .ip = std::nullopt }))
-        return refuse(console,
+        return run.refuse(
             QStringLiteral("%1 still answers: two devices would share an address; nothing was sent")
                 .arg(macs[0]));
-    const auto device = findDevice(found, DeviceSelector { .mac = newMac, .ip = std::nullopt });
-    if (!device)
-        return fail(console, QStringLiteral("no device answers with MAC %1").arg(macs[1]));
+    const FoundDevice device
+        = findOne(found, DeviceSelector { .mac = newMac, .ip = std::nullopt }, macs[1]);
+    if (!device.device)
+        return run.finish(failed({}, device.exitStatus, device.problem));
     const ConfigRequest request
-        = takeOver(*oldRecord, *newMac, !recordField(device->record, FLD_MODE).empty());
-    const PlannedChange plan = planChange(device->record, request, found);
-    if (!plan.problem.empty())
-        return refuse(console, toText(plan.problem) + QStringLiteral("; nothing was sent"));
-
-    console.progress(QStringLiteral("sending the configuration...\n"));
-    const SendOutcome outcome = sendChange(*session, request, plan, {});
-    if (!outcome.confirmed) {
-        console.err(unconfirmedText(*newMac, outcome));
-        return ExitUnconfirmed;
+        = takeOver(*oldRecord, *newMac, !recordField(device.device->record, FLD_MODE).empty());
+    const PlannedChange plan = planChange(device.device->record, request, found);
+    if (!plan.problem.empty()) {
+        VerbResult refused
+            = failed({}, ExitUsage, toText(plan.problem) + QStringLiteral("; nothing was sent"));
+        refused.devices.push_back(
+            { toText(macText(*newMac)), DeviceStatus::Refused, {}, toText(plan.problem) });
+        return run.finish(refused);
     }
-    console.out(oneText(detailRow(*outcome.confirmed), OutputFormat::Table));
-    return ExitSuccess;
+    const std::vector<FieldChange> changed = differingFields(device.device->record, plan.expected);
+    if (changed.empty())
+        return run.finish(
+            resultOf({ { toText(macText(*newMac)), DeviceStatus::Unchanged, {}, {} } }));
+
+    run.console().progress(QStringLiteral("sending the configuration...\n"));
+    const SendOutcome outcome = sendChange(*session, request, plan, {});
+    VerbResult result = resultOf({ changeResult(*newMac, changed, outcome) });
+    if (!outcome.confirmed) {
+        result.exitStatus = outcome.refused.isEmpty() ? ExitUnconfirmed : ExitFailure;
+        result.error = toText(macText(*newMac)) + u' ' + result.devices[0].error;
+    }
+    return run.finish(result);
 }
 
 } // namespace linknode

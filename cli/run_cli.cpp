@@ -31,12 +31,14 @@ namespace {
         "  show       one device, every field decoded\n"
         "  set        change a device's configuration and confirm it\n"
         "  reset      reset one device\n"
-        "  locate     flash the LED (or beep) of the terminals\n"
+        "  locate     flash the LED (or beep) of the terminals, or of one device\n"
         "  inventory  save the devices to a file, or compare a file with them\n"
         "  readdress  give devices new addresses from a plan\n"
         "  replace    a swapped device takes over the saved configuration of the old one\n\n"
-        "linknode VERB --help tells more. Exit status: 0 success, 1 failure, 2 bad usage or a "
-        "value refused before anything was sent, 3 sent but not confirmed.\n");
+        "Every verb takes --format table|json|csv, -i/--interface NAME and --max-wait SECONDS.\n"
+        "linknode VERB --help tells more. Exit status: 0 success, 1 failure (a send the system "
+        "refused, output that could not be written, inventory diff finding a difference), 2 bad "
+        "usage or a value refused before anything was sent, 3 sent but not confirmed.\n");
 }
 
 int runCli(const QStringList& arguments, CliContext& context)
@@ -54,9 +56,11 @@ int runCli(const QStringList& arguments, CliContext& context)
     const auto verb = verbs().find(first);
     if (verb == verbs().end()) {
         context.console.err(overview);
-        return refuse(context.console,
-            first.isEmpty() ? QStringLiteral("no verb given")
-                            : QStringLiteral("unknown verb \"%1\"").arg(first));
+        context.console.err(
+            QStringLiteral("linknode: %1\n")
+                .arg(first.isEmpty() ? QStringLiteral("no verb given")
+                                     : QStringLiteral("unknown verb \"%1\"").arg(first)));
+        return ExitUsage;
     }
     QStringList rest = arguments.mid(2);
     rest.prepend(QStringLiteral("linknode ") + first);

@@ -1,6 +1,7 @@
 #include "cli/session.h"
 
 #include "config/device_record.h"
+#include "core/logging.h"
 #include "core/wait.h"
 #include "link/envelope.h"
 
@@ -13,19 +14,19 @@ namespace {
     constexpr quint16 devicePort = 1024;
     constexpr quint16 replyPort = 2024;
     constexpr double quietAfterLastReply = 0.3;
-    // A flood of replies cannot keep a discovery open for ever.
-    constexpr double longestExtension = 30.0;
     const std::string broadcast = "255.255.255.255";
 }
 
-Session::Session()
-    : link_(sendSocket_, receiveSocket_, clock_, devicePort, replyPort)
+Session::Session(const SessionOptions& options)
+    : options_(options)
+    , link_(sendSocket_, receiveSocket_, clock_, devicePort, replyPort)
 {
+    link_.setAdapterFilter(options.interfaces);
 }
 
-std::unique_ptr<Session> Session::open(Console& console)
+std::unique_ptr<Session> Session::open(Console& console, const SessionOptions& options)
 {
-    std::unique_ptr<Session> session(new Session());
+    std::unique_ptr<Session> session(new Session(options));
     QString error;
     if (!session->link_.bindReceive(&error)) {
         console.err(QStringLiteral("linknode: port %1 is in use, is the window open? (%2)\n")
@@ -40,15 +41,26 @@ std::unique_ptr<Session> Session::open(Console& console)
     return session;
 }
 
+void Session::noteRefusal()
+{
+    if (sendFailure_.isEmpty())
+        sendFailure_ = QStringLiteral("the system refused to send to ") + link_.lastSendError();
+}
+
 std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targets, double seconds)
 {
     std::vector<Reply> replies;
     std::unordered_map<std::string, size_t> indexOfMac;
     lastReply_ = 0;
+    floodCut_ = false;
     const auto connection = QObject::connect(&link_, &Link::recordReceived, &link_,
         [&](const std::string& record, const QString& interface) {
             lastReply_ = clock_.now();
             const std::string mac = recordField(record, FLD_MAC);
+            if (!strictMac(mac)) {
+                qCInfo(discoveryLog, "a reply without a MAC is not listed");
+                return;
+            }
             const auto [found, added] = indexOfMac.try_emplace(mac, replies.size());
             if (added)
                 replies.push_back({ record, interface });
@@ -59,25 +71,37 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
         = targets.empty() ? std::vector { broadcast } : targets;
     for (const std::string& destination : destinations) {
         link_.setDestination(destination);
-        link_.send(enquiryDatagram());
+        if (!link_.send(enquiryDatagram()))
+            noteRefusal();
     }
     // Read now rather than after the last reply: the list is due as soon as the wait ends.
     const std::vector<NetworkAdapter> adapters = systemAdapters();
     const double start = clock_.now();
-    const double latest = start + seconds + longestExtension;
-    while (clock_.now() < latest
-        && (clock_.now() < start + seconds || clock_.now() < lastReply_ + quietAfterLastReply))
+    const double latest = start + seconds + options_.longestFlood;
+    auto waiting = [&] {
+        return clock_.now() < start + seconds || clock_.now() < lastReply_ + quietAfterLastReply;
+    };
+    while (clock_.now() < latest && waiting())
         DELAIS_EVT(clock_, 0.02);
+    floodCut_ = waiting();
     QObject::disconnect(connection);
     indexOfMac = {};
     return flaggedEntries(std::move(replies), adapters);
 }
 
-void Session::send(
+bool Session::send(
     std::string_view destination, std::string_view datagram, int times, double spacing)
 {
     link_.setDestination(destination);
-    link_.sendRepeatedly(datagram, times, spacing);
+    bool allSent = true;
+    for (int i = 0; i < times; ++i) {
+        if (!link_.send(datagram)) {
+            noteRefusal();
+            allSent = false;
+        }
+        DELAIS_EVT(clock_, spacing);
+    }
+    return allSent;
 }
 
 void Session::wait(double seconds)

@@ -6,6 +6,7 @@
 #include "link/link.h"
 #include "link/udp_socket.h"
 
+#include <QStringList>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,29 +14,48 @@
 
 namespace linknode {
 
+// How the network is used: the adapters taken (none named: every one) and how long a
+// discovery may go on while replies keep arriving.
+struct SessionOptions {
+    QStringList interfaces;
+    double longestFlood = 30.0;
+};
+
 // The tool's two sockets on the devices' ports, and the exchanges the verbs make with them.
 class Session {
 public:
     // None when the receive port cannot be bound; the reason is on standard error.
-    static std::unique_ptr<Session> open(Console& console);
+    static std::unique_ptr<Session> open(Console& console, const SessionOptions& options = {});
 
     // The enquiry to every target (255.255.255.255 when none), then the replies until 0.3 s
-    // after the last one and `seconds` at least: one entry per MAC, flagged.
+    // after the last one and `seconds` at least: one entry per MAC, flagged. A reply whose
+    // first field is no MAC names no device and is left out.
     std::vector<DeviceEntry> discover(const std::vector<std::string>& targets, double seconds);
 
-    // `times` sends to `destination`, `spacing` seconds apart.
-    void send(std::string_view destination, std::string_view datagram, int times = 1,
+    // `times` sends to `destination`, each followed by `spacing` seconds of wait. False when the
+    // system refused one; sendFailure() then tells why.
+    bool send(std::string_view destination, std::string_view datagram, int times = 1,
         double spacing = 0.1);
+    // The first send the system refused in this session ("" when none): no result that
+    // depends on it may be reported as a success.
+    QString sendFailure() const { return sendFailure_; }
+    // Whether the last discovery was cut short by replies that kept arriving.
+    bool floodCut() const { return floodCut_; }
+
     void wait(double seconds);
     double now() const { return clock_.now(); }
     // When the last discovery's last reply came in (0: none came).
     double lastReply() const { return lastReply_; }
 
 private:
-    Session();
+    explicit Session(const SessionOptions& options);
+    void noteRefusal();
 
+    SessionOptions options_;
     Clock clock_;
     double lastReply_ = 0;
+    bool floodCut_ = false;
+    QString sendFailure_;
     UdpSocket sendSocket_;
     UdpSocket receiveSocket_;
     Link link_;

@@ -4,7 +4,10 @@
 #include "cli/verbs.h"
 #include "commands/device_datagrams.h"
 #include "commands/serial_codes.h"
+#include "config/wiegand.h"
 #include "core/latin1.h"
+
+#include <algorithm>
 
 namespace linknode {
 
@@ -63,14 +66,22 @@ namespace {
             else
                 *problem = QStringLiteral("--stopbits \"%1\": 1 or 2").arg(*stop);
         }
-        if (const auto login = value("login"))
-            request.login = toBytes(*login);
-        if (const auto wiegand = value("wiegand"))
-            request.wiegand = toBytes(*wiegand);
-        for (const auto& text : { request.login, request.wiegand })
-            if (text && badCaretCode(*text))
-                *problem = QStringLiteral("the caret code %1 names no byte")
-                               .arg(toText(*badCaretCode(*text)));
+        if (const auto login = value("login")) {
+            if (const auto c = unstorableCharacter(*login))
+                *problem = unstorableText(QStringLiteral("--login"), *c);
+            else if (const auto bad = badCaretCode(toBytes(*login)))
+                *problem = QStringLiteral("the caret code %1 names no byte").arg(toText(*bad));
+            else
+                request.login = toBytes(*login);
+        }
+        if (const auto wiegand = value("wiegand")) {
+            request.wiegand = parseWiegand(*wiegand);
+            if (!request.wiegand)
+                *problem = QStringLiteral("--wiegand \"%1\": an item 1 to %2 or caret codes "
+                                          "^6^^a^^b^^c^, each 0 to 255")
+                               .arg(*wiegand)
+                               .arg(wiegandItems().size());
+        }
         if (!problem->isEmpty())
             return std::nullopt;
         return request;
@@ -80,17 +91,17 @@ namespace {
 
 int setVerb(const QStringList& arguments, CliContext& context)
 {
-    Console& console = context.console;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Changes the named values of one device, checks them as SAVE CONFIGURATION does, sends "
-        "the configuration by MAC and confirms that the device reports them."));
+    VerbRun run(context, QStringLiteral("set"),
+        QStringLiteral("Changes the named values of one device, checks them as SAVE CONFIGURATION "
+                       "does, sends the configuration by MAC and confirms that the device reports "
+                       "them. Values already as asked are not sent."));
+    QCommandLineParser& parser = run.parser();
     parser.addPositionalArgument(QStringLiteral("mac"), QStringLiteral("The device's MAC."));
     auto option = [](const char* name, const char* text, const char* value) {
         return QCommandLineOption(
             QString::fromLatin1(name), QString::fromLatin1(text), QString::fromLatin1(value));
     };
-    parser.addOptions({ option("ip", "New address.", "ADDRESS"),
+    const QList<QCommandLineOption> changes { option("ip", "New address.", "ADDRESS"),
         option("mask", "New subnet mask.", "MASK"), option("gateway", "New gateway.", "ADDRESS"),
         option("host-ip", "Host server address (client mode).", "ADDRESS"),
         option("host-port", "Host server port.", "PORT"),
@@ -98,52 +109,68 @@ int setVerb(const QStringList& arguments, CliContext& context)
         option("bauds", "4800, 9600, 19200, 38400 or 57600.", "RATE"),
         option("parity", "none, even or odd.", "PARITY"), option("databits", "7 or 8.", "BITS"),
         option("stopbits", "1 or 2.", "BITS"),
-        option("login", "Login string in caret notation (^13^ is CR).", "TEXT"),
-        option("wiegand", "Wiegand format: item 1 to 11 of the list, or its caret codes.", "ITEM"),
-        { QStringLiteral("reset"), QStringLiteral("Reset the device afterwards.") },
+        option("login", "Login string in caret notation (^13^ is CR), Latin-1 only.", "TEXT"),
+        option("wiegand",
+            "Wiegand format: item 1 to 11 of the list, or its caret codes "
+            "^6^^a^^b^^c^.",
+            "ITEM") };
+    parser.addOptions(changes);
+    parser.addOptions({ { QStringLiteral("reset"), QStringLiteral("Reset the device afterwards.") },
         { QStringLiteral("bypass"),
             QStringLiteral("Send the configuration 50 times instead of 10, as the window's save "
                            "does with Bypass AutoBoot ticked: for a device still starting from "
                            "its boot loader.") },
         { QStringLiteral("dry-run"),
             QStringLiteral("Print each datagram in hexadecimal and send nothing.") } });
-    if (const auto status = parseVerb(parser, arguments, 1, console))
+    if (const auto status = run.parse(arguments, 1))
         return *status;
     const QString macArgument = parser.positionalArguments().front();
     const auto mac = parseMac(macArgument);
     if (!mac)
-        return refuse(console, QStringLiteral("\"%1\" is not a MAC").arg(macArgument));
+        return run.refuse(QStringLiteral("\"%1\" is not a MAC").arg(macArgument));
+    if (std::none_of(changes.begin(), changes.end(),
+            [&](const QCommandLineOption& change) { return parser.isSet(change); }))
+        return run.refuse(QStringLiteral("nothing to change: name a value, see --help"));
     QString problem;
     const auto wanted = request(parser, *mac, &problem);
     if (!wanted)
-        return refuse(console, problem);
+        return run.refuse(problem);
 
-    const auto session = context.openSession(console);
+    Session* session = run.session();
     if (!session)
         return ExitFailure;
     const std::vector<DeviceEntry> found = session->discover({}, lookupSeconds);
-    const auto device = findDevice(found, DeviceSelector { .mac = mac, .ip = std::nullopt });
-    if (!device)
-        return fail(console, QStringLiteral("no device answers with MAC %1").arg(macArgument));
-    const PlannedChange plan = planChange(device->record, *wanted, found);
-    if (!plan.problem.empty())
-        return refuse(console, toText(plan.problem) + QStringLiteral("; nothing was sent"));
+    const FoundDevice device
+        = findOne(found, DeviceSelector { .mac = mac, .ip = std::nullopt }, macArgument);
+    if (!device.device)
+        return run.finish(failed({}, device.exitStatus, device.problem));
+    const PlannedChange plan = planChange(device.device->record, *wanted, found);
+    if (!plan.problem.empty()) {
+        VerbResult refused
+            = failed({}, ExitUsage, toText(plan.problem) + QStringLiteral("; nothing was sent"));
+        refused.devices.push_back(
+            { toText(macText(*mac)), DeviceStatus::Refused, {}, toText(plan.problem) });
+        return run.finish(refused);
+    }
 
     const SendSteps steps { .repetitions
         = configurationRepetitions(parser.isSet(QStringLiteral("bypass"))),
         .reset = parser.isSet(QStringLiteral("reset")) };
     if (parser.isSet(QStringLiteral("dry-run"))) {
-        console.out(dryRunText(plan, steps));
+        run.console().out(dryRunText(plan, steps));
         return ExitSuccess;
     }
-    console.progress(QStringLiteral("sending the configuration...\n"));
+    const std::vector<FieldChange> changed = differingFields(device.device->record, plan.expected);
+    if (changed.empty() && !steps.reset)
+        return run.finish(resultOf({ { toText(macText(*mac)), DeviceStatus::Unchanged, {}, {} } }));
+    run.console().progress(QStringLiteral("sending the configuration...\n"));
     const SendOutcome outcome = sendChange(*session, *wanted, plan, steps);
+    VerbResult result = resultOf({ changeResult(*mac, changed, outcome) });
     if (!outcome.confirmed) {
-        console.err(unconfirmedText(*mac, outcome));
-        return ExitUnconfirmed;
+        result.exitStatus = outcome.refused.isEmpty() ? ExitUnconfirmed : ExitFailure;
+        result.error = toText(macText(*mac)) + u' ' + result.devices[0].error;
     }
-    console.out(oneText(detailRow(*outcome.confirmed), OutputFormat::Table));
-    return ExitSuccess;
+    return run.finish(result);
 }
 
 } // namespace linknode

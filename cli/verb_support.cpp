@@ -2,32 +2,139 @@
 
 #include "config/device_record.h"
 #include "core/latin1.h"
-#include "netid/save_checks.h"
+#include "link/network_adapters.h"
+
+#include <QCoreApplication>
 
 namespace linknode {
 
-std::optional<int> parseVerb(
-    QCommandLineParser& parser, const QStringList& arguments, int positionals, Console& console)
+namespace {
+    // Qt names the program by its path in the usage line; a verb's help names the verb.
+    QString helpFor(const QString& verb, QString help)
+    {
+        const qsizetype end = help.indexOf(u'\n');
+        QString usage = help.left(end);
+        const QString program = usage.section(u' ', 1, 1);
+        usage.replace(usage.indexOf(program), program.size(), QStringLiteral("linknode ") + verb);
+        return usage + help.mid(end);
+    }
+
+    std::optional<QStringList> adapterNames(const QStringList& named, QString* problem)
+    {
+        if (named.isEmpty())
+            return named;
+        QStringList known;
+        for (const NetworkAdapter& adapter : systemAdapters())
+            if (!known.contains(adapter.name))
+                known << adapter.name;
+        for (const QString& name : named) {
+            if (!known.contains(name)) {
+                *problem = QStringLiteral("no network adapter is named \"%1\" (there are: %2)")
+                               .arg(name, known.join(QStringLiteral(", ")));
+                return std::nullopt;
+            }
+        }
+        return named;
+    }
+}
+
+VerbRun::VerbRun(CliContext& context, const QString& verb, const QString& description)
+    : context_(context)
+    , verb_(verb)
 {
-    const QCommandLineOption help = parser.addHelpOption();
-    if (!parser.parse(arguments))
-        return refuse(console, parser.errorText());
-    if (parser.isSet(help)) {
-        console.out(parser.helpText());
+    parser_.setApplicationDescription(description);
+}
+
+std::optional<int> VerbRun::parse(const QStringList& arguments, int least, int most)
+{
+    const QCommandLineOption help = parser_.addHelpOption();
+    const QCommandLineOption format(QStringLiteral("format"),
+        QStringLiteral("table (default), json or csv."), QStringLiteral("FORMAT"),
+        QStringLiteral("table"));
+    const QCommandLineOption interface(
+        QStringList { QStringLiteral("i"), QStringLiteral("interface") },
+        QStringLiteral("Broadcast through this network adapter and take replies from it only "
+                       "(repeatable; default every adapter)."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption maxWait(QStringLiteral("max-wait"),
+        QStringLiteral("Stop a discovery this many seconds after its wait while replies keep "
+                       "arriving, with a warning (default 30)."),
+        QStringLiteral("SECONDS"), QStringLiteral("30"));
+    const QCommandLineOption wide(
+        QStringLiteral("wide"), QStringLiteral("Table cells whole, never cut with \u2026."));
+    parser_.addOptions({ format, wide, interface, maxWait });
+    if (!parser_.parse(arguments))
+        return refuse(parser_.errorText());
+    if (parser_.isSet(help)) {
+        console().out(helpFor(verb_, parser_.helpText()));
         return ExitSuccess;
     }
-    if (parser.positionalArguments().size() != positionals)
-        return refuse(console,
-            QStringLiteral("%1 takes %2 argument(s), see --help")
-                .arg(arguments.value(0).section(u' ', 1))
-                .arg(positionals));
+    // The format first: the refusals below are written in it.
+    const auto chosen = parseFormat(parser_.value(format));
+    if (!chosen)
+        return refuse(
+            QStringLiteral("unknown format \"%1\": table, json or csv").arg(parser_.value(format)));
+    format_ = *chosen;
+    wide_ = parser_.isSet(wide);
+    const auto positionals = parser_.positionalArguments().size();
+    if (positionals < least || positionals > most)
+        return refuse(QStringLiteral("%1 takes %2 argument(s), see --help")
+                          .arg(verb_)
+                          .arg(least == most ? QString::number(least)
+                                             : QStringLiteral("%1 to %2").arg(least).arg(most)));
+    QString problem;
+    const auto adapters = adapterNames(parser_.values(interface), &problem);
+    if (!adapters)
+        return refuse(problem);
+    const auto longest = parseSeconds(parser_.value(maxWait), 3600);
+    if (!longest)
+        return refuse(QStringLiteral("--max-wait \"%1\" is not a number of seconds from 0 to 3600")
+                          .arg(parser_.value(maxWait)));
+    sessionOptions_ = SessionOptions { .interfaces = *adapters, .longestFlood = *longest };
     return std::nullopt;
 }
 
-int refuse(Console& console, const QString& message)
+Session* VerbRun::session()
 {
-    console.err(QStringLiteral("linknode: ") + message + u'\n');
-    return ExitUsage;
+    if (!sessionTried_) {
+        sessionTried_ = true;
+        session_ = context_.openSession(console(), sessionOptions_);
+    }
+    return session_.get();
+}
+
+int VerbRun::finish(VerbResult result)
+{
+    result.verb = verb_;
+    if (session_ && !session_->sendFailure().isEmpty()
+        && (result.exitStatus == ExitSuccess || result.exitStatus == ExitUnconfirmed)) {
+        result.exitStatus = ExitFailure;
+        result.error = session_->sendFailure();
+    }
+    return linknode::finish(result, format_, wide_, console());
+}
+
+QCommandLineOption fieldsOption()
+{
+    return { QStringLiteral("fields"),
+        QStringLiteral("Table and CSV: only these columns, in this order (mac,ip,model)."),
+        QStringLiteral("LIST") };
+}
+
+std::optional<ListOptions> listOptions(
+    const VerbRun& run, const QString& fields, const Row& sample, QString* problem)
+{
+    const QStringList columns = columnNames(sample);
+    ListOptions options { .fields = {}, .wide = run.wide(), .columns = columns };
+    if (fields.isEmpty())
+        return options;
+    const auto named = parseFields(fields, columns, problem);
+    if (!named) {
+        *problem = QStringLiteral("--fields: ") + *problem;
+        return std::nullopt;
+    }
+    options.fields = *named;
+    return options;
 }
 
 void addDeviceArgument(QCommandLineParser& parser)
@@ -36,34 +143,33 @@ void addDeviceArgument(QCommandLineParser& parser)
         QStringLiteral("device"), QStringLiteral("MAC (0-80-194-1-2-3) or IP address."));
 }
 
-std::optional<DeviceSelector> deviceArgument(const QCommandLineParser& parser, Console& console)
+FoundDevice findOne(
+    const std::vector<DeviceEntry>& entries, const DeviceSelector& selector, const QString& named)
 {
-    const QString named = parser.positionalArguments().front();
-    const auto selector = parseSelector(named);
-    if (!selector)
-        refuse(console, QStringLiteral("\"%1\" is neither a MAC nor an address").arg(named));
-    return selector;
-}
-
-int fail(Console& console, const QString& message)
-{
-    console.err(QStringLiteral("linknode: ") + message + u'\n');
-    return ExitFailure;
-}
-
-QCommandLineOption formatOption()
-{
-    return { QStringLiteral("format"), QStringLiteral("table (default), json or csv."),
-        QStringLiteral("FORMAT"), QStringLiteral("table") };
-}
-
-std::optional<OutputFormat> formatValue(const QCommandLineParser& parser, Console& console)
-{
-    const QString text = parser.value(QStringLiteral("format"));
-    const auto format = parseFormat(text);
-    if (!format)
-        refuse(console, QStringLiteral("unknown format \"%1\": table, json or csv").arg(text));
-    return format;
+    FoundDevice found;
+    QStringList macs;
+    for (const DeviceEntry& entry : entries) {
+        const bool matches = selector.mac
+            ? strictMac(recordField(entry.record, FLD_MAC)) == selector.mac
+            : recordField(entry.record, FLD_IP) == selector.ip;
+        if (!matches)
+            continue;
+        macs << toText(recordField(entry.record, FLD_MAC));
+        if (!found.device)
+            found.device = entry;
+    }
+    if (macs.isEmpty()) {
+        found.problem = QStringLiteral("no device answers as %1").arg(named);
+        found.exitStatus = ExitFailure;
+    } else if (macs.size() > 1) {
+        found.device.reset();
+        found.problem = QStringLiteral("%1 is the address of %2 devices: %3; name one by its MAC")
+                            .arg(named)
+                            .arg(macs.size())
+                            .arg(macs.join(QStringLiteral(", ")));
+        found.exitStatus = ExitUsage;
+    }
+    return found;
 }
 
 std::optional<DeviceEntry> findDevice(

@@ -4,7 +4,9 @@
 #include "cli/console.h"
 #include "cli/device_entry.h"
 #include "cli/exit_codes.h"
+#include "cli/output_format.h"
 #include "cli/session.h"
+#include "cli/verb_result.h"
 
 #include <QCommandLineParser>
 #include <functional>
@@ -17,30 +19,73 @@ namespace linknode {
 // replace so that no refused command can reach a socket.
 struct CliContext {
     Console& console;
-    std::function<std::unique_ptr<Session>(Console&)> openSession;
+    std::function<std::unique_ptr<Session>(Console&, const SessionOptions&)> openSession;
 };
 
-// Parses a verb's arguments (the first is the program and verb, as "linknode discover"). An
-// exit status when the verb ends here: 0 after --help, 2 for an unknown option or a wrong
-// number of positional arguments; none to go on.
-std::optional<int> parseVerb(
-    QCommandLineParser& parser, const QStringList& arguments, int positionals, Console& console);
+// One run of a verb: its parser with the options every verb has (--format, --wide,
+// -i/--interface, --max-wait, --help), the network opened when first needed, and the one way its
+// result or its refusal leaves: as a table, CSV or a JSON document, the reason on standard error.
+class VerbRun {
+public:
+    VerbRun(CliContext& context, const QString& verb, const QString& description);
 
-// Prints "linknode: message" and gives the status of a refusal, 2.
-int refuse(Console& console, const QString& message);
-// Prints "linknode: message" and gives the status of a failure, 1.
-int fail(Console& console, const QString& message);
+    QCommandLineParser& parser() { return parser_; }
+    Console& console() { return context_.console; }
+    OutputFormat format() const { return format_; }
+    // --wide: table cells whole, never cut.
+    bool wide() const { return wide_; }
 
-// The --format option every listing verb has.
-QCommandLineOption formatOption();
-std::optional<OutputFormat> formatValue(const QCommandLineParser& parser, Console& console);
+    // Parses `arguments` (the first is "linknode VERB"), with `least` to `most` positional
+    // arguments. An exit status when the verb ends here: 0 after --help, 2 for bad usage;
+    // none to go on.
+    std::optional<int> parse(const QStringList& arguments, int least, int most);
+    std::optional<int> parse(const QStringList& arguments, int positionals)
+    {
+        return parse(arguments, positionals, positionals);
+    }
+
+    // The session, opened on first use; none when it cannot be (the reason is told).
+    Session* session();
+
+    // Ends the run with `result`. A send the system refused turns a success into a failure
+    // naming it: nothing may be reported as done that did not leave.
+    int finish(VerbResult result);
+    // Ends it with a refusal (2) or a failure (1) and its reason.
+    int refuse(const QString& message) { return finish(failed(verb_, ExitUsage, message)); }
+    int fail(const QString& message) { return finish(failed(verb_, ExitFailure, message)); }
+
+private:
+    CliContext& context_;
+    QString verb_;
+    QCommandLineParser parser_;
+    OutputFormat format_ = OutputFormat::Table;
+    bool wide_ = false;
+    SessionOptions sessionOptions_;
+    std::unique_ptr<Session> session_;
+    bool sessionTried_ = false;
+};
+
+// --fields of the listing verbs: the columns of `sample` named, or why not (none named: every
+// column).
+QCommandLineOption fieldsOption();
+std::optional<ListOptions> listOptions(
+    const VerbRun& run, const QString& fields, const Row& sample, QString* problem);
 
 // The positional argument of the verbs that act on one device: a MAC or an IP address.
 void addDeviceArgument(QCommandLineParser& parser);
-// The device it names; none after telling the user it names none (exit status 2).
-std::optional<DeviceSelector> deviceArgument(const QCommandLineParser& parser, Console& console);
 
-// The device a MAC or an address names, among those found.
+// The one device a MAC or an address names among those found, or why there is none: no
+// device answers so, or two devices report that address (a command sent to it would reach
+// either).
+struct FoundDevice {
+    std::optional<DeviceEntry> device;
+    QString problem;
+    int exitStatus = ExitSuccess;
+};
+FoundDevice findOne(
+    const std::vector<DeviceEntry>& entries, const DeviceSelector& selector, const QString& named);
+
+// The device a MAC or an address names, among those found (the first that matches).
 std::optional<DeviceEntry> findDevice(
     const std::vector<DeviceEntry>& entries, const DeviceSelector& selector);
 

@@ -1,9 +1,11 @@
 // A set: only the named values change, the window's rules and checks apply, and the device
 // must report every planned value afterwards.
+#include "cli/arguments.h"
 #include "cli/config_change.h"
 
 #include "commands/device_datagrams.h"
 #include "link/envelope.h"
+#include "tests/support/refused_values.h"
 
 #include <gmock/gmock.h>
 
@@ -18,6 +20,18 @@ const std::string client = "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,9600,
 const std::string noMode = "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,9600,0,0,"
                            "COPYRIGHT+TAVREN 1.2B";
 const MacBytes mac { 0, 80, 194, 1, 2, 3 };
+
+// "field: reported, wanted planned", one per field the record does not hold as planned.
+std::vector<std::string> unconfirmedFields(
+    const std::string& record, const std::vector<std::pair<RecordField, std::string>>& expected)
+{
+    std::vector<std::string> texts;
+    for (const FieldChange& field : differingFields(record, expected))
+        texts.push_back(QStringLiteral("%1: %2, wanted %3")
+                            .arg(field.field, field.before, field.after)
+                            .toStdString());
+    return texts;
+}
 
 ConfigRequest named()
 {
@@ -93,10 +107,22 @@ TEST(Plan, ABadValueInTheRecordIsCaughtBeforeSending)
     EXPECT_THAT(planChange(badMask, named(), {}).problem, HasSubstr("mask"));
 }
 
+TEST(Plan, AddressesNoDeviceCanTakeUnderItsMaskAreRefused)
+{
+    for (const DeviceAddress& refused : refusedDeviceAddresses) {
+        auto request = named();
+        request.ip = refused.address;
+        if (*refused.mask)
+            request.mask = refused.mask;
+        EXPECT_THAT(planChange(client, request, {}).problem, HasSubstr("device address"))
+            << refused.address;
+    }
+}
+
 TEST(Plan, AWiegandItemNumberIsItsListEntryAndIsConfirmedInFields12To14)
 {
     auto request = named();
-    request.wiegand = "6"; // HID 38 Bits: 06 05 10 15
+    request.wiegand = parseWiegand(QStringLiteral("6")); // HID 38 Bits: 06 05 10 15
     const PlannedChange plan = planChange(client, request, {});
     ASSERT_TRUE(plan.wiegandDatagram);
     EXPECT_EQ(*plan.wiegandDatagram,

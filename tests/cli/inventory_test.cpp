@@ -64,16 +64,18 @@ TEST(Diff, NamesNewMissingAndChangedDevicesFieldByField)
     changed.interface = QStringLiteral("eth1"); // not a change of the device
     const auto live = devices(
         { entry("0-80-194-1-2-3", "10.0.0.5"), changed, entry("0-80-194-1-2-9", "10.0.0.9") });
-    const InventoryDiff diff = diffInventory(saved, live);
-    EXPECT_THAT(diff.added, ElementsAre(QStringLiteral("0-80-194-1-2-9")));
-    EXPECT_THAT(diff.missing, ElementsAre(QStringLiteral("0-80-194-1-2-5")));
-    ASSERT_EQ(diff.changed.size(), 1u);
-    EXPECT_EQ(diff.changed[0].mac, QStringLiteral("0-80-194-1-2-4"));
-    ASSERT_EQ(diff.changed[0].fields.size(), 1u);
-    EXPECT_EQ(diff.changed[0].fields[0].field, QStringLiteral("hostPort"));
-    EXPECT_EQ(diff.changed[0].fields[0].before, QStringLiteral("2101"));
-    EXPECT_EQ(diff.changed[0].fields[0].after, QStringLiteral("4000"));
-    EXPECT_THAT(diffText(diff).toStdString(), HasSubstr("hostPort: \"2101\" -> \"4000\""));
+    const std::vector<DeviceResult> diff = diffInventory(saved, live);
+    ASSERT_EQ(diff.size(), 3u);
+    EXPECT_EQ(diff[0].mac, QStringLiteral("0-80-194-1-2-9"));
+    EXPECT_EQ(diff[0].status, DeviceStatus::New);
+    EXPECT_EQ(diff[1].mac, QStringLiteral("0-80-194-1-2-5"));
+    EXPECT_EQ(diff[1].status, DeviceStatus::Missing);
+    EXPECT_EQ(diff[2].mac, QStringLiteral("0-80-194-1-2-4"));
+    EXPECT_EQ(diff[2].status, DeviceStatus::Changed);
+    ASSERT_EQ(diff[2].changes.size(), 1u);
+    EXPECT_EQ(diff[2].changes[0].field, QStringLiteral("hostPort"));
+    EXPECT_EQ(diff[2].changes[0].before, QStringLiteral("2101"));
+    EXPECT_EQ(diff[2].changes[0].after, QStringLiteral("4000"));
 }
 
 TEST(Diff, TheSameSiteDiffersInNothing)

@@ -99,11 +99,26 @@ TEST_F(CliEndToEnd, ASetIsConfirmedAndTheDeviceReportsItNext)
 
 TEST_F(CliEndToEnd, ServerModeClearsTheHostAddressAndOptions)
 {
-    runSteps(QStringLiteral("run set set 0-80-194-10-0-13 --mode server"), allModels);
+    runSteps(QStringLiteral("run set set 0-80-194-10-0-13 --mode server --format json\n"
+                            "run again set 0-80-194-10-0-13 --mode server --format json"),
+        allModels);
     ASSERT_EQ(status("set"), 0) << err("set");
-    EXPECT_EQ(shown(out("set"), QStringLiteral("mode")), QStringLiteral("server"));
-    EXPECT_EQ(shown(out("set"), QStringLiteral("hostIp")), QStringLiteral("0.0.0.0"));
-    EXPECT_EQ(shown(out("set"), QStringLiteral("options")), QStringLiteral("0000"));
+    const QJsonObject device = jsonOf("set")[QStringLiteral("devices")].toArray()[0].toObject();
+    EXPECT_EQ(device[QStringLiteral("status")].toString(), QStringLiteral("confirmed"));
+    QMap<QString, QString> changed;
+    for (const QJsonValue& change : device[QStringLiteral("changes")].toArray())
+        changed.insert(
+            change[QStringLiteral("field")].toString(), change[QStringLiteral("new")].toString());
+    EXPECT_EQ(changed.value(QStringLiteral("mode")), QStringLiteral("0"));
+    EXPECT_EQ(changed.value(QStringLiteral("hostIp")), QStringLiteral("0.0.0.0"));
+    EXPECT_EQ(changed.value(QStringLiteral("options")), QStringLiteral("0000"));
+    // Asked again, the device is already so: nothing more is sent.
+    EXPECT_EQ(status("again"), 0) << err("again");
+    EXPECT_EQ(jsonOf("again")[QStringLiteral("devices")]
+                  .toArray()[0][QStringLiteral("status")]
+                  .toString(),
+        QStringLiteral("unchanged"));
+    EXPECT_EQ(journal("network-config").size(), 10u);
 }
 
 TEST_F(CliEndToEnd, ADeviceThatIgnoresTheConfigurationIsNotConfirmed)
@@ -143,14 +158,19 @@ TEST_F(CliEndToEnd, InventoryDiffNamesAChangeMadeWithSet)
     runSteps(QStringLiteral("run save inventory save \"$D/site.json\"\n"
                             "run same inventory diff \"$D/site.json\"\n"
                             "run set set 0-80-194-10-0-19 --host-port 4001\n"
-                            "run diff inventory diff \"$D/site.json\""),
+                            "run diff inventory diff \"$D/site.json\" --format json"),
         allModels);
     ASSERT_EQ(status("save"), 0) << err("save");
     EXPECT_EQ(status("same"), 0) << out("same").toStdString();
     ASSERT_EQ(status("set"), 0) << err("set");
     EXPECT_EQ(status("diff"), 1);
-    EXPECT_EQ(
-        out("diff"), QStringLiteral("changed  0-80-194-10-0-19  hostPort: \"2101\" -> \"4001\"\n"));
+    const QJsonArray devices = jsonOf("diff")[QStringLiteral("devices")].toArray();
+    ASSERT_EQ(devices.size(), 1);
+    EXPECT_EQ(devices[0][QStringLiteral("status")].toString(), QStringLiteral("changed"));
+    EXPECT_EQ(devices[0][QStringLiteral("changes")].toArray(),
+        (QJsonArray { QJsonObject { { QStringLiteral("field"), QStringLiteral("hostPort") },
+            { QStringLiteral("old"), QStringLiteral("2101") },
+            { QStringLiteral("new"), QStringLiteral("4001") } } }));
 }
 
 TEST_F(CliEndToEnd, ResetAndLocateReachTheDevices)
@@ -209,7 +229,7 @@ TEST_F(CliEndToEnd, ReaddressMovesTwentyDevicesInAnOrderThatFreesEachAddress)
         order.last().startsWith(QStringLiteral("0-80-194-0-0-1  10.213.0.11 -> 10.213.0.12")));
 
     ASSERT_EQ(status("apply"), 0) << err("apply");
-    EXPECT_THAT(err("apply"), HasSubstr("changed 20, not confirmed 0, not tried 0"));
+    EXPECT_THAT(err("apply"), HasSubstr("changed 20, unchanged 0, not confirmed 0, not tried 0"));
     const QJsonArray after = QJsonDocument::fromJson(out("after").toUtf8()).array();
     ASSERT_EQ(after.size(), 20);
     for (const QJsonValue& device : after) {

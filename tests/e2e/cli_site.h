@@ -78,15 +78,6 @@ protected:
     {
         return QJsonDocument::fromJson(out(step).toUtf8()).object();
     }
-    // The value of a "name  value" line of a table-form show.
-    static QString shown(const QString& table, const QString& name)
-    {
-        for (const QString& line : table.split(u'\n'))
-            if (line.section(u' ', 0, 0) == name)
-                return line.section(u' ', 1).trimmed();
-        return {};
-    }
-
     QTemporaryDir dir;
 };
 

@@ -1,0 +1,116 @@
+#include "cli/watch.h"
+
+#include "cli/inventory.h"
+#include "config/device_record.h"
+#include "core/latin1.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <csignal>
+#include <map>
+
+namespace linknode {
+
+namespace {
+    volatile std::sig_atomic_t interrupted = 0;
+
+    void onInterrupt(int)
+    {
+        interrupted = 1;
+    }
+
+    // Enquiries in a row a device may miss before it is reported missing.
+    constexpr int missedEnquiries = 3;
+
+    struct Seen {
+        QJsonObject device;
+        int missed = 0;
+    };
+
+    QJsonObject detailObject(const DeviceEntry& entry)
+    {
+        QJsonObject object;
+        for (const auto& [name, value] : detailRow(entry))
+            object.insert(name, value);
+        return object;
+    }
+
+    void writeEvent(Console& console, const QString& event, const QString& mac, QJsonObject body)
+    {
+        body.insert(QStringLiteral("event"), event);
+        body.insert(
+            QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+        body.insert(QStringLiteral("mac"), mac);
+        console.out(QString::fromUtf8(QJsonDocument(body).toJson(QJsonDocument::Compact)) + u'\n');
+    }
+
+    void compare(std::map<QString, Seen>& seen, const std::vector<DeviceEntry>& found,
+        const DeviceFilter& filter, Console& console)
+    {
+        std::map<QString, QJsonObject> now;
+        for (const DeviceEntry& entry : found)
+            if (matches(filter, entry))
+                now[toText(recordField(entry.record, FLD_MAC))] = detailObject(entry);
+        for (const auto& [mac, device] : now) {
+            const auto known = seen.find(mac);
+            if (known == seen.end()) {
+                writeEvent(console, QStringLiteral("new"), mac,
+                    QJsonObject { { QStringLiteral("device"), device } });
+                seen[mac] = { device, 0 };
+                continue;
+            }
+            const std::vector<FieldChange> changes = fieldChanges(known->second.device, device);
+            if (!changes.empty()) {
+                QJsonArray list;
+                for (const FieldChange& change : changes)
+                    list.append(QJsonObject { { QStringLiteral("field"), change.field },
+                        { QStringLiteral("old"), change.before },
+                        { QStringLiteral("new"), change.after } });
+                writeEvent(console, QStringLiteral("changed"), mac,
+                    QJsonObject { { QStringLiteral("changes"), list },
+                        { QStringLiteral("device"), device } });
+            }
+            known->second = { device, 0 };
+        }
+        for (auto it = seen.begin(); it != seen.end();) {
+            if (!now.contains(it->first) && ++it->second.missed >= missedEnquiries) {
+                writeEvent(console, QStringLiteral("missing"), it->first, {});
+                it = seen.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+}
+
+QString watchDevices(Session& session, const WatchPlan& plan, Console& console)
+{
+    interrupted = 0;
+    const auto previousInterrupt = std::signal(SIGINT, onInterrupt);
+    const auto previousTerminate = std::signal(SIGTERM, onInterrupt);
+    std::map<QString, Seen> seen;
+    QString failure;
+    while (!interrupted) {
+        const double start = session.now();
+        const std::vector<DeviceEntry> found = session.discover(plan.targets, plan.wait);
+        if (!session.sendFailure().isEmpty()) {
+            failure = session.sendFailure();
+            break;
+        }
+        if (interrupted)
+            break;
+        compare(seen, found, plan.filter, console);
+        if (!console.outputFailure().isEmpty())
+            break;
+        // Short steps, so an interruption ends the wait at once.
+        while (!interrupted && session.now() < start + plan.every)
+            session.wait(0.1);
+    }
+    std::signal(SIGINT, previousInterrupt);
+    std::signal(SIGTERM, previousTerminate);
+    return failure;
+}
+
+} // namespace linknode
