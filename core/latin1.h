@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <optional>
 #include <string>
@@ -27,21 +28,23 @@ inline QByteArray toDatagram(std::string_view bytes)
 }
 
 // The first character of `text` a device cannot store, a byte being all it has (outside
-// Latin-1: "€", "Ł"); none when every character is one byte. toBytes would send "?" for it.
-inline std::optional<QChar> unstorableCharacter(const QString& text)
+// Latin-1: "€", "Ł", an emoji), as its code point; none when every character is one byte.
+// toBytes would send "?" for it.
+inline std::optional<char32_t> unstorableCharacter(const QString& text)
 {
-    for (const QChar c : text)
-        if (c.unicode() > 255)
+    for (const char32_t c : text.toUcs4())
+        if (c > 255)
             return c;
     return std::nullopt;
 }
 
-// "the login holds "€" (U+20AC), which a device cannot store": the refusal's words.
-inline QString unstorableText(const QString& what, QChar c)
+// "the login holds "€" (U+20AC), which a device cannot store...": the refusal's words.
+inline QString unstorableText(const QString& what, char32_t c)
 {
     return QStringLiteral("%1 holds \"%2\" (U+%3), which a device cannot store: only Latin-1 "
                           "characters")
-        .arg(what, QString(c), QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+        .arg(what, QString::fromUcs4(&c, 1),
+            QString::number(c, 16).toUpper().rightJustified(4, u'0'));
 }
 
 // A control's text without leading and trailing blanks (code 32 only, as devices expect).

@@ -49,8 +49,6 @@ std::string hostAddressProblem(std::string_view address, std::string_view mask)
     if (!maskOctets || !maskAccepted(mask))
         return {};
     const quint32 maskBits = value(*maskOctets);
-    if ((~maskBits) <= 1)
-        return {};
     if ((bits & ~maskBits) == 0)
         return shown + " is the network address of its subnet";
     if ((bits | maskBits) == ~quint32 {})
@@ -71,23 +69,18 @@ RenamePlan renamePlan(std::string_view prefix, std::string_view mask, int device
         plan.problem = "Invalid mask, must be 0,128,192,224,240,248,252,254 or 255";
         return plan;
     }
-    const quint32 maskBits = value(*strictAddress(mask));
     for (int i = 0; i < devices; ++i) {
-        const int last = 110 + i;
-        const auto address = strictAddress(std::string(prefix) + std::to_string(last));
-        const quint32 bits = address ? value(*address) : 0;
-        const bool host = address && (bits & ~maskBits) != 0 && (bits | maskBits) != ~quint32 {}
-            && hostAddressProblem(std::string(prefix) + std::to_string(last), mask).empty();
-        if (!host) {
+        const std::string address = std::string(prefix) + std::to_string(110 + i);
+        const std::string problem = hostAddressProblem(address, mask);
+        if (!problem.empty()) {
             plan.addresses.clear();
             plan.problem = "The " + std::to_string(devices) + " listed devices would get "
                 + std::string(prefix) + "110 to " + std::string(prefix)
-                + std::to_string(110 + devices - 1) + ", but " + std::string(prefix)
-                + std::to_string(last) + " is no host address under the mask "
+                + std::to_string(110 + devices - 1) + ", but " + problem + " under the mask "
                 + std::string(trimBlanks(mask)) + ". Nothing was sent.";
             return plan;
         }
-        plan.addresses.push_back(std::string(prefix) + std::to_string(last));
+        plan.addresses.push_back(address);
     }
     return plan;
 }

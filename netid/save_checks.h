@@ -21,8 +21,8 @@ std::optional<IPv4Octets> strictAddress(std::string_view text);
 
 // Why a device cannot take `address` as its own under `mask` ("" when it can): not four
 // numbers 0 to 255, in 0.0.0.0/8, 127.0.0.0/8 or multicast 224.0.0.0/4, 255.255.255.255, or
-// the network or broadcast address of its subnet. A mask that is not one (or /31, /32, which
-// have no such addresses) checks no subnet. Commands sent to such an address reach every
+// the network or broadcast address of its subnet (under a /31 or /32 mask every address is
+// one: such a mask leaves a device no host address). A mask that is not one checks no subnet. Commands sent to such an address reach every
 // device of the subnet, or none.
 std::string hostAddressProblem(std::string_view address, std::string_view mask = {});
 

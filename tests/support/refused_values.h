@@ -23,6 +23,6 @@ inline constexpr DeviceAddress refusedDeviceAddresses[] = {
 
 // Texts with a character outside Latin-1, which a device storing a byte per character cannot
 // keep ("ü" alone it can). UTF-8.
-inline constexpr const char* unstorableTexts[] = { "€", "Ł", "Tür-Ł^13^" };
+inline constexpr const char* unstorableTexts[] = { "€", "Ł", "Tür-Ł^13^", "\xF0\x9F\x94\x91" };
 
 } // namespace linknode
