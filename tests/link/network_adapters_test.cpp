@@ -101,4 +101,47 @@ TEST_F(LinkOverAdapters, WithoutABroadcastAdapterTheSystemRoutesTheOneCopy)
     EXPECT_EQ(sendSocket.sent[0].interfaceIndex, 0);
 }
 
+// A device on a second segment may sit outside every subnet of the PC, where the default
+// route leads elsewhere: a unicast to it leaves through the adapter it answered on.
+TEST_F(LinkOverAdapters, AUnicastLeavesThroughTheAdapterTheDeviceAnsweredOn)
+{
+    const QByteArray reply("\xFE\xFF"
+                           "0-80-194-1-2-3,10.99.0.5",
+        26);
+    receiveSocket.inject(reply, QStringLiteral("10.99.0.5"), 1024, 7);
+    receiveSocket.inject(reply, QStringLiteral("10.213.0.22"), 1024, 7);
+    sendSocket.ownAddresses = { QHostAddress(QStringLiteral("10.213.0.22")) };
+    const std::pair<const char*, int> cases[] = { { "10.99.0.5", 7 }, { "10.99.0.6", 0 },
+        { "10.213.0.22", 0 } }; // heard, never heard, an address of this PC
+    for (const auto& [address, index] : cases) {
+        link.setDestination(address);
+        EXPECT_TRUE(link.send("\xFE\xFF\x06"));
+        EXPECT_EQ(sendSocket.sent.back().interfaceIndex, index) << address;
+    }
+    sendSocket.failSend = QStringLiteral("Network unreachable");
+    EXPECT_FALSE(link.send("\xFE\xFF\x06"));
+    EXPECT_THAT(link.lastSendError().toStdString(), testing::HasSubstr("Network unreachable"));
+}
+
+TEST_F(LinkOverAdapters, AnAdapterFilterLimitsBroadcastsAndReplies)
+{
+    sendSocket.adapters
+        = { adapter(2, "eth0", ip(192, 168, 5, 2), 24), adapter(3, "lo", ip(10, 0, 0, 1), 8) };
+    int replies = 0;
+    QObject::connect(&link, &Link::recordReceived, &link, [&] { ++replies; });
+    link.setAdapterFilter({ QStringLiteral("lo") });
+    link.setDestination("255.255.255.255");
+    EXPECT_TRUE(link.send("\xFE\xFF\x02"));
+    ASSERT_EQ(sendSocket.sent.size(), 1u);
+    EXPECT_EQ(sendSocket.sent[0].interfaceIndex, 3);
+    const QByteArray reply("\xFE\xFF"
+                           "0-80-194-1-2-3,10.0.0.5",
+        25);
+    receiveSocket.inject(reply, QStringLiteral("10.0.0.5"), 1024, 0); // not known to come by lo
+    receiveSocket.inject(reply, QStringLiteral("10.0.0.5"), 1024, 1); // lo
+    EXPECT_EQ(replies, 1);
+    link.setAdapterFilter({ QStringLiteral("eth9") });
+    EXPECT_FALSE(link.send("\xFE\xFF\x02"));
+}
+
 } // namespace

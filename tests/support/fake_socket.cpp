@@ -31,9 +31,10 @@ bool FakeSocket::send(const QByteArray& datagram, const QHostAddress& host, quin
     return true;
 }
 
-void FakeSocket::inject(const QByteArray& datagram, const QString& fromHost, quint16 fromPort)
+void FakeSocket::inject(
+    const QByteArray& datagram, const QString& fromHost, quint16 fromPort, int interfaceIndex)
 {
-    emit received(datagram, QHostAddress(fromHost), fromPort, 0);
+    emit received(datagram, QHostAddress(fromHost), fromPort, interfaceIndex);
     emit drained();
 }
 

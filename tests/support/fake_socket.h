@@ -26,16 +26,21 @@ public:
     bool send(const QByteArray& datagram, const QHostAddress& host, quint16 port,
         int interfaceIndex = 0, QString* error = nullptr) override;
     std::vector<NetworkAdapter> broadcastAdapters() const override { return adapters; }
+    bool isOwnAddress(const QHostAddress& address) const override
+    {
+        return ownAddresses.contains(address);
+    }
     void close() override { closed = true; }
 
     void inject(const QByteArray& datagram, const QString& fromHost = QStringLiteral("10.0.0.9"),
-        quint16 fromPort = 1024);
+        quint16 fromPort = 1024, int interfaceIndex = 0);
 
     // Several arrivals read in one run, as a busy socket delivers them.
     void injectBurst(const std::vector<QByteArray>& datagrams);
 
     std::vector<Sent> sent;
     std::vector<NetworkAdapter> adapters; // none: a broadcast goes where the system routes it
+    QList<QHostAddress> ownAddresses;
     QString failBind;
     QString failSend; // not empty: every send is refused with this reason
     quint16 boundPort = 0;
