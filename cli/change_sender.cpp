@@ -48,6 +48,29 @@ SendOutcome sendChange(
     return outcome;
 }
 
+VerbResult changeOne(Session& session, Console& console, const std::string& record,
+    const ConfigRequest& request, const PlannedChange& plan, SendSteps steps)
+{
+    const QString mac = toText(macText(request.mac));
+    if (!plan.problem.empty()) {
+        VerbResult refused
+            = failed({}, ExitUsage, toText(plan.problem) + QStringLiteral("; nothing was sent"));
+        refused.devices.push_back({ mac, DeviceStatus::Refused, {}, toText(plan.problem) });
+        return refused;
+    }
+    const std::vector<FieldChange> changed = differingFields(record, plan.expected);
+    if (changed.empty() && !steps.reset)
+        return resultOf({ { mac, DeviceStatus::Unchanged, {}, {} } });
+    console.progress(QStringLiteral("sending the configuration...\n"));
+    const SendOutcome outcome = sendChange(session, request, plan, steps);
+    VerbResult result = resultOf({ changeResult(request.mac, changed, outcome) });
+    if (!outcome.confirmed) {
+        result.exitStatus = outcome.refused.isEmpty() ? ExitUnconfirmed : ExitFailure;
+        result.error = mac + u' ' + result.devices[0].error;
+    }
+    return result;
+}
+
 QString dryRunText(const PlannedChange& plan, SendSteps steps)
 {
     const auto hex = [](const std::string& datagram) {

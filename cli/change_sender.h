@@ -33,6 +33,12 @@ struct SendSteps {
 SendOutcome sendChange(
     Session& session, const ConfigRequest& request, const PlannedChange& plan, SendSteps steps);
 
+// One device's whole change, as set and replace make it: refused (exit 2, nothing sent) when
+// the plan is, unchanged when the device already holds every planned value and no reset is
+// asked, otherwise sent and confirmed (exit 3 when not, 1 when a send was refused).
+VerbResult changeOne(Session& session, Console& console, const std::string& record,
+    const ConfigRequest& request, const PlannedChange& plan, SendSteps steps);
+
 // What sendChange would send, one line per datagram in hexadecimal
 // ("configuration x10 to 255.255.255.255: feff01...").
 QString dryRunText(const PlannedChange& plan, SendSteps steps);

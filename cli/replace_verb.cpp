@@ -1,7 +1,6 @@
 #include "cli/change_sender.h"
 #include "cli/input_file.h"
 #include "cli/inventory.h"
-#include "cli/output_format.h"
 #include "cli/verbs.h"
 #include "commands/serial_codes.h"
 #include "config/device_record.h"
@@ -98,26 +97,7 @@ int replaceVerb(const QStringList& arguments, CliContext& context)
     const ConfigRequest request
         = takeOver(*oldRecord, *newMac, !recordField(device.device->record, FLD_MODE).empty());
     const PlannedChange plan = planChange(device.device->record, request, found);
-    if (!plan.problem.empty()) {
-        VerbResult refused
-            = failed({}, ExitUsage, toText(plan.problem) + QStringLiteral("; nothing was sent"));
-        refused.devices.push_back(
-            { toText(macText(*newMac)), DeviceStatus::Refused, {}, toText(plan.problem) });
-        return run.finish(refused);
-    }
-    const std::vector<FieldChange> changed = differingFields(device.device->record, plan.expected);
-    if (changed.empty())
-        return run.finish(
-            resultOf({ { toText(macText(*newMac)), DeviceStatus::Unchanged, {}, {} } }));
-
-    run.console().progress(QStringLiteral("sending the configuration...\n"));
-    const SendOutcome outcome = sendChange(*session, request, plan, {});
-    VerbResult result = resultOf({ changeResult(*newMac, changed, outcome) });
-    if (!outcome.confirmed) {
-        result.exitStatus = outcome.refused.isEmpty() ? ExitUnconfirmed : ExitFailure;
-        result.error = toText(macText(*newMac)) + u' ' + result.devices[0].error;
-    }
-    return run.finish(result);
+    return run.finish(changeOne(*session, run.console(), device.device->record, request, plan, {}));
 }
 
 } // namespace linknode

@@ -1,8 +1,6 @@
 #include "cli/change_sender.h"
 #include "cli/config_change.h"
-#include "cli/output_format.h"
 #include "cli/verbs.h"
-#include "commands/device_datagrams.h"
 #include "commands/serial_codes.h"
 #include "config/wiegand.h"
 #include "core/latin1.h"
@@ -145,32 +143,15 @@ int setVerb(const QStringList& arguments, CliContext& context)
     if (!device.device)
         return run.finish(failed({}, device.exitStatus, device.problem));
     const PlannedChange plan = planChange(device.device->record, *wanted, found);
-    if (!plan.problem.empty()) {
-        VerbResult refused
-            = failed({}, ExitUsage, toText(plan.problem) + QStringLiteral("; nothing was sent"));
-        refused.devices.push_back(
-            { toText(macText(*mac)), DeviceStatus::Refused, {}, toText(plan.problem) });
-        return run.finish(refused);
-    }
-
     const SendSteps steps { .repetitions
         = configurationRepetitions(parser.isSet(QStringLiteral("bypass"))),
         .reset = parser.isSet(QStringLiteral("reset")) };
-    if (parser.isSet(QStringLiteral("dry-run"))) {
+    if (plan.problem.empty() && parser.isSet(QStringLiteral("dry-run"))) {
         run.console().out(dryRunText(plan, steps));
         return ExitSuccess;
     }
-    const std::vector<FieldChange> changed = differingFields(device.device->record, plan.expected);
-    if (changed.empty() && !steps.reset)
-        return run.finish(resultOf({ { toText(macText(*mac)), DeviceStatus::Unchanged, {}, {} } }));
-    run.console().progress(QStringLiteral("sending the configuration...\n"));
-    const SendOutcome outcome = sendChange(*session, *wanted, plan, steps);
-    VerbResult result = resultOf({ changeResult(*mac, changed, outcome) });
-    if (!outcome.confirmed) {
-        result.exitStatus = outcome.refused.isEmpty() ? ExitUnconfirmed : ExitFailure;
-        result.error = toText(macText(*mac)) + u' ' + result.devices[0].error;
-    }
-    return run.finish(result);
+    return run.finish(
+        changeOne(*session, run.console(), device.device->record, *wanted, plan, steps));
 }
 
 } // namespace linknode

@@ -106,8 +106,8 @@ Session* VerbRun::session()
 int VerbRun::finish(VerbResult result)
 {
     result.verb = verb_;
-    if (session_ && !session_->sendFailure().isEmpty()
-        && (result.exitStatus == ExitSuccess || result.exitStatus == ExitUnconfirmed)) {
+    // A refused send is the cause of whatever followed it (no reply, nothing confirmed).
+    if (session_ && !session_->sendFailure().isEmpty() && result.exitStatus != ExitUsage) {
         result.exitStatus = ExitFailure;
         result.error = session_->sendFailure();
     }

@@ -47,8 +47,8 @@ public:
     // The session, opened on first use; none when it cannot be (the reason is told).
     Session* session();
 
-    // Ends the run with `result`. A send the system refused turns a success into a failure
-    // naming it: nothing may be reported as done that did not leave.
+    // Ends the run with `result`. A send the system refused makes it a failure naming that
+    // send: nothing may be reported as done that did not leave.
     int finish(VerbResult result);
     // Ends it with a refusal (2) or a failure (1) and its reason.
     int refuse(const QString& message) { return finish(failed(verb_, ExitUsage, message)); }
