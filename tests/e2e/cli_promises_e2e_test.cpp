@@ -1,0 +1,238 @@
+// What linknode promises to scripts, end to end: JSON that keeps to the published schemas,
+// sends the system refuses named as failures, a watch that reports what changes, a device
+// behind a second adapter reached at an address outside this PC's subnets, and replies that
+// name no device or carry control characters kept out of the lists.
+#include "tests/e2e/cli_site.h"
+#include "tests/e2e/json_schema.h"
+#include "tests/e2e/two_segments.h"
+
+#include <QProcess>
+#include <unistd.h>
+
+using namespace linknode;
+using testing::HasSubstr;
+
+namespace {
+
+QJsonObject schemaFile(const char* name)
+{
+    QFile file(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../docs/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object()
+                                          : QJsonObject();
+}
+
+class CliPromises : public CliEndToEnd {
+protected:
+    // Runs `steps` (with run NAME ARGS) in a namespace where only loopback is up: no route
+    // leads anywhere, so every send to a device or a broadcast is refused by the system.
+    void runOnLoopbackOnly(const QString& steps)
+    {
+        QProcess process;
+        process.start(QStringLiteral("unshare"),
+            { QStringLiteral("-n"), QStringLiteral("sh"), QStringLiteral("-c"),
+                QStringLiteral("ip link set lo up || exit 97\nL=\"$1\"; D=\"$2\"\n"
+                               "run() { name=$1; shift; \"$L\" \"$@\" >\"$D/$name.out\" "
+                               "2>\"$D/$name.err\"; echo $? >\"$D/$name.status\"; }\n")
+                    + steps,
+                QStringLiteral("sh"), QStringLiteral(LINKNODE_CLI), dir.path() });
+        ASSERT_TRUE(process.waitForFinished(60000));
+        ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+    }
+
+    QString writeFile(const char* name, const QByteArray& text) const
+    {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        return file.fileName();
+    }
+};
+
+enum class Shape { Devices, Device, Result };
+
+struct JsonStep {
+    const char* step;
+    const char* arguments;
+    int status;
+    Shape shape;
+    const char* before = ""; // a shell line the step needs first
+};
+
+TEST_F(CliPromises, EveryVerbsJsonKeepsToItsSchema)
+{
+    const JsonStep steps[] = {
+        { "discover", "discover --wait 0.5", 0, Shape::Devices },
+        { "show", "show 10.213.0.11", 0, Shape::Device },
+        { "save", "inventory save \"$D/site.json\"", 0, Shape::Result },
+        { "set", "set 0-80-194-10-0-11 --host-port 4000", 0, Shape::Result },
+        { "diff", "inventory diff \"$D/site.json\"", 1, Shape::Result },
+        { "nothing", "set 0-80-194-10-0-12", 2, Shape::Result },
+        { "plan", "readdress \"$D/plan.csv\"", 0, Shape::Result },
+        { "apply", "readdress \"$D/plan.csv\" --apply", 0, Shape::Result },
+        // The inventory as if the device at .13 had replaced one that no longer answers.
+        { "replace", "replace 0-80-194-1-2-3 0-80-194-10-0-13 --inventory \"$D/old.json\"", 0,
+            Shape::Result,
+            "sed 's/0-80-194-10-0-13\\([\",]\\)/0-80-194-1-2-3\\1/g' \"$D/site.json\" "
+            ">\"$D/old.json\"" },
+        { "locate", "locate --seconds 0.2", 0, Shape::Result },
+        { "reset", "reset 0-80-194-10-0-22", 0, Shape::Result },
+    };
+    writeFile("plan.csv", "0-80-194-10-0-12,10.213.0.112\n");
+    QString shell;
+    for (const JsonStep& step : steps)
+        shell += QStringLiteral("%1\nrun %2 %3 --format json\n")
+                     .arg(QString::fromUtf8(step.before), QString::fromLatin1(step.step),
+                         QString::fromUtf8(step.arguments));
+    runSteps(shell, allModels);
+
+    const QJsonObject result = schemaFile("linknode-result.schema.json");
+    const QJsonObject device = schemaFile("linknode-device.schema.json");
+    ASSERT_FALSE(result.isEmpty());
+    ASSERT_FALSE(device.isEmpty());
+    const QJsonObject devices { { QStringLiteral("type"), QStringLiteral("array") },
+        { QStringLiteral("items"), device } };
+    // show writes every property, the serial settings, Wiegand format and login too.
+    QJsonObject shown = device;
+    shown.insert(QStringLiteral("required"),
+        QJsonArray::fromStringList(device.value(QStringLiteral("properties")).toObject().keys()));
+
+    for (const JsonStep& step : steps) {
+        EXPECT_EQ(status(step.step), step.status) << step.step << ": " << err(step.step);
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(out(step.step).toUtf8(), &error);
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << step.step;
+        const QJsonValue value
+            = document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+        const QJsonObject& schema = step.shape == Shape::Devices ? devices
+            : step.shape == Shape::Device                        ? shown
+                                                                 : result;
+        EXPECT_EQ(schemaViolation(schema, value, QString::fromLatin1(step.step)).toStdString(), "");
+        if (step.shape != Shape::Result)
+            continue;
+        EXPECT_EQ(value[QStringLiteral("exitStatus")].toInt(), step.status) << step.step;
+        EXPECT_TRUE(QString::fromUtf8(step.arguments)
+                        .startsWith(value[QStringLiteral("verb")].toString() + u' '))
+            << step.step;
+    }
+    EXPECT_THAT(jsonOf("nothing")[QStringLiteral("error")].toString().toStdString(),
+        HasSubstr("nothing to change"));
+}
+
+TEST_F(CliPromises, ASendTheSystemRefusesFailsNamingItsReason)
+{
+    const char* const runs[][2] = {
+        { "discover", "discover" },
+        { "reset", "reset 10.213.0.5" },
+        { "locate", "locate --seconds 0.2" },
+    };
+    QString steps;
+    for (const auto& [step, arguments] : runs)
+        steps += QStringLiteral("run %1 %2\n")
+                     .arg(QString::fromLatin1(step), QString::fromLatin1(arguments));
+    runOnLoopbackOnly(steps);
+    for (const auto& [step, arguments] : runs) {
+        EXPECT_EQ(status(step), 1) << step;
+        EXPECT_THAT(err(step), HasSubstr("unreachable")) << step;
+    }
+}
+
+TEST_F(CliPromises, AWatchReportsADeviceNewThenChangedThenMissing)
+{
+    const char* device = R"({"devices": [{"mac": "0-80-194-3-3-3", "ip": "10.213.0.33",
+        "mask": "255.255.255.0", "version": "COPYRIGHT+TAVREN KRT 2.4F", "mode": "1",
+        "hostIp": "10.213.0.1", "hostPort": "%1"}]})";
+    const QString before = writeFile("before.json", QString::fromLatin1(device).arg(23).toUtf8());
+    writeFile("after.json", QString::fromLatin1(device).arg(4023).toUtf8());
+    // The simulator comes back with another host port, then stops for good.
+    runSteps(
+        QStringLiteral("\"$L\" discover --watch --every 1 >\"$D/watch.out\" 2>\"$D/watch.err\" &"
+                       " watch=$!\n"
+                       "sleep 1.5; kill $simulator; wait $simulator\n"
+                       "\"$sim\" --fleet \"$D/after.json\" 2>/dev/null & simulator=$!\n"
+                       "sleep 2; kill $simulator; wait $simulator\n"
+                       "sleep 5; kill -INT $watch; wait $watch; echo $? >\"$D/watch.status\""),
+        { QStringLiteral("--fleet"), before });
+
+    EXPECT_EQ(status("watch"), 0) << err("watch");
+    QStringList events;
+    for (const QString& line : out("watch").split(u'\n', Qt::SkipEmptyParts)) {
+        const QJsonObject event = QJsonDocument::fromJson(line.toUtf8()).object();
+        EXPECT_EQ(event[QStringLiteral("mac")].toString(), QStringLiteral("0-80-194-3-3-3"));
+        events << event[QStringLiteral("event")].toString();
+        if (events.last() == u"changed") {
+            EXPECT_TRUE(event[QStringLiteral("changes")].toArray().contains(
+                QJsonObject { { QStringLiteral("field"), QStringLiteral("hostPort") },
+                    { QStringLiteral("old"), QStringLiteral("23") },
+                    { QStringLiteral("new"), QStringLiteral("4023") } }))
+                << line.toStdString();
+        }
+    }
+    EXPECT_EQ(events,
+        (QStringList {
+            QStringLiteral("new"), QStringLiteral("changed"), QStringLiteral("missing") }));
+}
+
+TEST_F(CliPromises, ADeviceOffThePcsSubnetsBehindASecondAdapterIsReached)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "joining namespaces (nsenter) needs root";
+    // Segment 10.2.0.0/24; the device's address is in no subnet of this PC, so only the
+    // adapter its replies came in on leads to it (the default route leads elsewhere).
+    const QString fleet = writeFile("segment.json",
+        R"({"devices": [{"mac": "0-80-194-2-0-5", "ip": "10.99.0.5", "mask": "255.255.255.0",
+            "gateway": "10.99.0.1", "version": "COPYRIGHT+TAVREN KRT 2.4F"}]})");
+    const RunResult run = runInPrivateNetwork(twoSegmentFunctions + QStringLiteral(R"(
+sim=$1; L=$2; D=$3
+segment 2 "$sim" "$4" "$D/journal.jsonl" || exit 98
+sleep 0.5
+"$L" reset 0-80-194-2-0-5 >"$D/reset.out" 2>"$D/reset.err"; echo $? >"$D/reset.status"
+sleep 0.3
+stop_segments "$D/journal.jsonl.pid")"),
+        { QStringLiteral(LINKNODE_SIM), QStringLiteral(LINKNODE_CLI), dir.path(), fleet });
+    ASSERT_TRUE(run.finished);
+    ASSERT_EQ(run.exitCode, 0) << run.standardError.constData();
+    EXPECT_EQ(status("reset"), 0) << err("reset");
+    const auto resets = journal("reset");
+    ASSERT_EQ(resets.size(), 1u);
+    EXPECT_EQ(resets[0][QStringLiteral("devices")].toArray(),
+        QJsonArray { QStringLiteral("0-80-194-2-0-5") });
+}
+
+TEST_F(CliPromises, RepliesWithoutAMacOrWithControlCharactersStayOutOfTheLists)
+{
+    // Sent to the reply port while a discovery listens: no MAC, then an empty one.
+    const QString strays = QStringLiteral(R"(
+strays() { sleep 0.3; python3 -c 'import socket
+s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+for d in (b"\xfe\xffgarbage,10.213.0.99,255.255.255.0,10.213.0.1", b"\xfe\xff,10.213.0.98,x"):
+    s.sendto(d, ("10.213.0.1", 2024))' && echo sent >>"$D/strays"; }
+)");
+    // The login gives one record ESC, CR and LF.
+    runSteps(strays
+            + QStringLiteral("run login set 0-80-194-10-0-11 --login 'A^27^[2J^13^^10^B'\n"
+                             "strays & s=$!; run save inventory save \"$D/site.json\"; wait $s\n"
+                             "run diff inventory diff \"$D/site.json\"\n"
+                             "strays & s=$!; run table discover --fields mac,ip,record --wide;"
+                             " wait $s"),
+        allModels);
+    ASSERT_EQ(status("login"), 0) << err("login");
+    EXPECT_EQ(read(QStringLiteral("strays")), QByteArray("sent\nsent\n"));
+
+    ASSERT_EQ(status("save"), 0) << err("save");
+    const QJsonArray saved = QJsonDocument::fromJson(read(QStringLiteral("site.json")))
+                                 .object()[QStringLiteral("devices")]
+                                 .toArray();
+    EXPECT_EQ(saved.size(), 20);
+    for (const QJsonValue& device : saved)
+        EXPECT_TRUE(device[QStringLiteral("mac")].toString().startsWith(u"0-80-194-10-0-"))
+            << device[QStringLiteral("mac")].toString().toStdString();
+    EXPECT_EQ(status("diff"), 0) << out("diff").toStdString();
+
+    EXPECT_EQ(status("table"), 0) << err("table");
+    const QStringList lines = out("table").split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 21) << "a header and one line per device";
+    for (const QString& line : lines)
+        EXPECT_FALSE(std::any_of(line.begin(), line.end(), [](QChar c) { return c < u' '; }))
+            << line.toStdString();
+}
+
+} // namespace
