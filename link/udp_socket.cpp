@@ -4,6 +4,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -135,10 +136,14 @@ bool UdpSocket::send(const QByteArray& datagram, const QHostAddress& host, quint
     QNetworkDatagram out(datagram, host, port);
     if (interfaceIndex > 0)
         out.setInterfaceIndex(static_cast<uint>(interfaceIndex));
+    errno = 0;
     if (socket_.writeDatagram(out) == datagram.size())
         return true;
+    // Qt says only "Unable to send a message"; the system's own reason tells what to mend.
+    const int reason = errno;
     if (error)
-        *error = socket_.errorString();
+        *error
+            = reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : socket_.errorString();
     return false;
 }
 
