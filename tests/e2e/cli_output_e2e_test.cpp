@@ -41,4 +41,32 @@ TEST_F(CliEndToEnd, OutputThatCannotBeWrittenFailsAndAClosedPipeEndsQuietly)
     EXPECT_TRUE(out("pipe").startsWith(QStringLiteral("mac ")));
 }
 
+// A save while the devices are unplugged, or onto something that is not an inventory, leaves
+// what is there as it was.
+TEST_F(CliEndToEnd, AnInventoryIsNeverReplacedByABadRun)
+{
+    runSteps(
+        QStringLiteral(
+            "echo kept >\"$D/site.json\"; cp \"$D/site.json\" \"$D/again.json\"\n"
+            "mkfifo \"$D/fifo\"\n"
+            "run empty inventory save \"$D/site.json\" --subnet 10.99.0.0/16\n"
+            "run allowed inventory save \"$D/again.json\" --subnet 10.99.0.0/16 --allow-empty\n"
+            "run fifo inventory save \"$D/fifo\"\n"
+            "mkdir \"$D/dev\"\n"
+            "unshare -m sh -c 'mount -t tmpfs tmpfs \"$1\" && mknod \"$1/node\" c 1 3 || exit\n"
+            "  \"$2\" inventory save \"$1/node\" >\"$3/node.out\" 2>\"$3/node.err\"\n"
+            "  echo $? >\"$3/node.status\"; test -c \"$1/node\" && echo device >\"$3/kind\"'"
+            " sh \"$D/dev\" \"$L\" \"$D\""),
+        allModels);
+    const std::pair<const char*, int> statuses[]
+        = { { "empty", 1 }, { "allowed", 0 }, { "fifo", 1 }, { "node", 1 } };
+    for (const auto& [step, expected] : statuses)
+        EXPECT_EQ(status(step), expected) << step << ": " << err(step);
+    EXPECT_THAT(err("empty"), testing::HasSubstr("--allow-empty"));
+    EXPECT_EQ(read(QStringLiteral("site.json")), QByteArray("kept\n"));
+    EXPECT_TRUE(read(QStringLiteral("again.json")).contains("\"devices\": [\n    ]"));
+    EXPECT_THAT(err("node"), testing::HasSubstr("not a regular file"));
+    EXPECT_EQ(read(QStringLiteral("kind")), QByteArray("device\n"));
+}
+
 } // namespace
