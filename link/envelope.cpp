@@ -36,7 +36,7 @@ namespace {
 
 std::optional<std::string_view> replyRecord(std::string_view datagram)
 {
-    if (datagram.size() < 6)
+    if (datagram.size() < 6 || datagram.size() > 2 + longestRecord)
         return std::nullopt;
     if (datagram.substr(0, 2) != "\xFE\xFF" && datagram.substr(0, 2) != "\xFD\xFF")
         return std::nullopt;

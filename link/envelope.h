@@ -10,8 +10,13 @@ namespace linknode {
 
 using MacBytes = std::array<quint8, 6>;
 
-// The device record a reply carries: at least 6 bytes that start FE FF or FD FF; the record
-// is everything after those two bytes. Anything else is not a reply.
+// The longest record a reply may carry. A real one is about 150 bytes, a gateway's MQTT login
+// a few hundred more; anything longer is no device's and would only cost memory.
+constexpr size_t longestRecord = 4096;
+
+// The device record a reply carries: at least 6 bytes that start FE FF or FD FF, and at most
+// longestRecord after them; the record is everything after those two bytes. Anything else is
+// not a reply.
 std::optional<std::string_view> replyRecord(std::string_view datagram);
 
 // Host server part of the configuration, sent only to devices with the socket-mode option.

@@ -7,19 +7,21 @@ using namespace std::literals;
 namespace linknode {
 namespace {
 
-    TEST(ReplyRecord, NeedsSixBytesStartingFeFfOrFdFf)
+    TEST(ReplyRecord, NeedsSixBytesStartingFeFfOrFdFfAndNoMoreThanARecordCanHold)
     {
         const struct {
             std::string datagram;
-            std::optional<std::string_view> record;
+            std::optional<std::string> record;
         } cases[] = {
             { "\xFE\xFF\x31\x2C\x32", std::nullopt },
             { "\xFE\xFF\x31\x2C\x32\x33", "1,23" },
             { "\xFD\xFF\x31\x2C\x32\x33", "1,23" },
-            { "\xFE\xFF\0\0\0\0"s, "\0\0\0\0"sv },
+            { "\xFE\xFF\0\0\0\0"s, "\0\0\0\0"s },
             { "\xFF\xFE\x31\x2C\x32\x33", std::nullopt },
             { "\xFE\xFE\x31\x2C\x32\x33", std::nullopt },
             { "\xFC\xFF\x31\x2C\x32\x33", std::nullopt },
+            { "\xFE\xFF" + std::string(longestRecord, 'x'), std::string(longestRecord, 'x') },
+            { "\xFE\xFF" + std::string(longestRecord + 1, 'x'), std::nullopt },
         };
         for (const auto& c : cases)
             EXPECT_EQ(replyRecord(c.datagram), c.record) << testing::PrintToString(c.datagram);
