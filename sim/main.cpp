@@ -2,6 +2,7 @@
 #include "sim/fleet_file.h"
 #include "sim/journal.h"
 #include "sim/loopback_addresses.h"
+#include "sim/network_namespace.h"
 #include "sim/presets.h"
 #include "sim/quit_on_signal.h"
 #include "sim/simulator.h"
@@ -63,15 +64,22 @@ evenly over --flood-seconds, with no drop or jitter (a stuck sender);
 --exit-after-enquiries N stops the simulator right after its Nth enquiry; replies not yet
 sent are lost (for a restart: start it again).
 
-Addresses (--manage-addresses, only inside a private network namespace): when a device takes
-a new address, "ip addr add NEW/32 dev lo" runs and, once no device holds it, "ip addr del
-OLD/32 dev lo"; the journal line says so ("addressAdded", "addressRemoved", "addressError").
-Without the option no address is touched. Add the start addresses with --list-addresses.)");
+Listening: inside a private network namespace (unshare -n) on every address, elsewhere on
+127.0.0.1 only, so a simulator started by hand answers no one on the network; --bind ADDRESS
+chooses (0.0.0.0 for every address).
+
+Addresses (--manage-addresses, refused outside a private network namespace): when a device
+takes a new address in one of the subnets the fleet starts in, "ip addr add NEW/32 dev lo"
+runs and, once no device holds it, "ip addr del OLD/32 dev lo"; the journal line says so
+("addressAdded", "addressRemoved", "addressError"). An address outside those subnets moves
+the device but not lo. Without the option no address is touched. Add the start addresses
+with --list-addresses.)");
 
 struct Settings {
     std::vector<Device> fleet;
     SimulatorOptions simulator;
     QString journal;
+    bool bindGiven = false; // otherwise the namespace chooses
     bool listAddresses = false;
     bool manageAddresses = false;
     double exitAfter = 0.0;
@@ -109,10 +117,13 @@ std::optional<Settings> readSettings(const QCommandLineParser& parser, QString* 
         settings.exitAfter = number(QStringLiteral("exit-after"), 0.001, 86400.0 * 365);
     if (!ok)
         return std::nullopt;
-    settings.simulator.bindAddress = QHostAddress(parser.value(QStringLiteral("bind")));
-    if (settings.simulator.bindAddress.protocol() != QAbstractSocket::IPv4Protocol) {
-        *error = QStringLiteral("--bind must be an IPv4 address");
-        return std::nullopt;
+    settings.bindGiven = parser.isSet(QStringLiteral("bind"));
+    if (settings.bindGiven) {
+        settings.simulator.bindAddress = QHostAddress(parser.value(QStringLiteral("bind")));
+        if (settings.simulator.bindAddress.protocol() != QAbstractSocket::IPv4Protocol) {
+            *error = QStringLiteral("--bind must be an IPv4 address");
+            return std::nullopt;
+        }
     }
 
     const QString preset = parser.value(QStringLiteral("preset"));
@@ -207,8 +218,10 @@ int main(int argc, char** argv)
             QStringLiteral("PORT"), QStringLiteral("1024") },
         { QStringLiteral("reply-port"), QStringLiteral("Port the replies go to (2024)."),
             QStringLiteral("PORT"), QStringLiteral("2024") },
-        { QStringLiteral("bind"), QStringLiteral("Local address to listen on (0.0.0.0)."),
-            QStringLiteral("ADDRESS"), QStringLiteral("0.0.0.0") },
+        { QStringLiteral("bind"),
+            QStringLiteral("Local address to listen on (every address, 0.0.0.0, inside a "
+                           "private network namespace; elsewhere 127.0.0.1)."),
+            QStringLiteral("ADDRESS") },
         { QStringLiteral("journal"), QStringLiteral("Journal file, \"-\" for standard output."),
             QStringLiteral("FILE") },
         { QStringLiteral("drop"), QStringLiteral("Probability 0..1 that a reply is lost (0)."),
@@ -229,8 +242,8 @@ int main(int argc, char** argv)
             QStringLiteral("Seconds a reset device stays deaf, as it reboots (1)."),
             QStringLiteral("SECONDS"), QStringLiteral("1") },
         { QStringLiteral("manage-addresses"),
-            QStringLiteral("Move a device's address on lo when it takes a new one (private "
-                           "network namespace only).") },
+            QStringLiteral("Move a device's address on lo when it takes a new one in the "
+                           "fleet's subnets (refused outside a private network namespace).") },
         { QStringLiteral("silent-on"),
             QStringLiteral("A device falls silent for good once it has acted on a datagram "
                            "of this journal kind (network-config: in the middle of a save)."),
@@ -260,6 +273,20 @@ int main(int argc, char** argv)
     if (settings->listAddresses) {
         printAddresses(settings->fleet);
         return 0;
+    }
+    // Decided before any socket is made: outside a private namespace the host's own
+    // addresses are at stake.
+    const NamespaceVerdict where = judgeNamespace(readNamespaceFacts());
+    if (settings->manageAddresses && !where.isPrivate) {
+        err << "linknode-sim: --manage-addresses runs only inside a private network namespace "
+               "(unshare -n): "
+            << where.reason << '\n';
+        return 2;
+    }
+    if (!settings->bindGiven && !where.isPrivate) {
+        settings->simulator.bindAddress = QHostAddress(QHostAddress::LocalHost);
+        err << "linknode-sim: listening on 127.0.0.1 only (" << where.reason
+            << "); --bind 0.0.0.0 listens on every address\n";
     }
 
     Journal journal;

@@ -41,6 +41,7 @@ Simulator::Simulator(std::vector<Device> fleet, const SimulatorOptions& options,
     LoopbackAddresses* addresses, QObject* parent)
     : QObject(parent)
     , fleet_(std::move(fleet))
+    , subnets_(fleet_)
     , options_(options)
     , journal_(journal)
     , socket_(this)
@@ -167,9 +168,13 @@ void Simulator::follow(const AddressMove& move, QJsonObject& applied)
             [&address](const Device& device) { return device.ip == address; });
     };
     QStringList errors;
-    // Another device may already hold the new address, or still hold the old one.
+    // Another device may already hold the new address, or still hold the old one. An
+    // address outside the fleet's subnets is never put on loopback, so never taken off.
     if (holders(move.to) == 1) {
-        if (const QString error = addresses_->add(move.to); !error.isEmpty()) {
+        if (!subnets_.contains(move.to)) {
+            errors.append(QString::fromLatin1(move.to)
+                + QStringLiteral(" is outside the fleet's subnets: not put on lo"));
+        } else if (const QString error = addresses_->add(move.to); !error.isEmpty()) {
             errors.append(error);
         } else {
             applied.insert(u"addressAdded", QString::fromLatin1(move.to));
@@ -177,7 +182,7 @@ void Simulator::follow(const AddressMove& move, QJsonObject& applied)
                 localAddresses_.insert(*added);
         }
     }
-    if (holders(move.from) == 0) {
+    if (holders(move.from) == 0 && subnets_.contains(move.from)) {
         if (const QString error = addresses_->remove(move.from); !error.isEmpty()) {
             errors.append(error);
         } else {

@@ -3,6 +3,7 @@
 #include "sim/command_effects.h"
 #include "sim/device.h"
 #include "sim/faults.h"
+#include "sim/fleet_subnets.h"
 #include "sim/reply_sender.h"
 
 #include <QElapsedTimer>
@@ -37,8 +38,8 @@ struct SimulatorOptions {
 // The fleet on its UDP port: journals every datagram, works out from its destination address
 // which devices it reached, applies the command to them, and lets every reached device that
 // is not silent answer an enquiry with FE FF and its record, sent to the asker's address at
-// the reply port. With `addresses`, a device that takes a new address takes it on loopback
-// too; without, no address is ever touched.
+// the reply port. With `addresses`, a device that takes a new address in the fleet's starting
+// subnets takes it on loopback too; without, no address is ever touched.
 class Simulator final : public QObject {
     Q_OBJECT
 public:
@@ -77,6 +78,7 @@ private:
     double elapsed() const;
 
     std::vector<Device> fleet_;
+    FleetSubnets subnets_; // where addresses may be put on loopback
     SimulatorOptions options_;
     Journal& journal_;
     QUdpSocket socket_;

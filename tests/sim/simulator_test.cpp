@@ -283,7 +283,7 @@ namespace {
         EXPECT_EQ(lines[4].value(u"replies").toInt(), 1);
     }
 
-    TEST_F(SimulatorTest, SharedAddressesStayAndNothingMovesWithoutTheKeeper)
+    TEST_F(SimulatorTest, SharedAddressesStayAndOnlyTheFleetsSubnetsAreManaged)
     {
         const std::vector<Device> fleet { device("0-80-194-0-0-1", "127.0.0.1"),
             device("0-80-194-0-0-2", "127.0.0.3"), device("0-80-194-0-0-3", "127.0.0.1") };
@@ -294,6 +294,19 @@ namespace {
         EXPECT_TRUE(addresses.added.isEmpty());
         EXPECT_TRUE(addresses.removed.isEmpty());
         EXPECT_EQ(simulator->fleet()[0].ip, "127.0.0.3");
+        // The third device takes a host's address outside 127.0.0.0/8: it moves, lo does not
+        // get the address, and the one it left, which no device holds now, goes.
+        sendAll({ configuration("8.8.8.8", "\x00\x50\xC2\x00\x00\x03"_ba) });
+        EXPECT_EQ(simulator->fleet()[2].ip, "8.8.8.8");
+        EXPECT_TRUE(addresses.added.isEmpty());
+        EXPECT_EQ(addresses.removed, QList<QByteArray> { "127.0.0.1" });
+        EXPECT_TRUE(journalLines()
+                        .back()
+                        .value(u"applied")
+                        .toObject()
+                        .value(u"addressError")
+                        .toString()
+                        .startsWith(u"8.8.8.8 is outside the fleet's subnets"));
 
         start(fleet);
         sendAll({ configuration("127.0.0.5", "\x00\x50\xC2\x00\x00\x01"_ba) });
