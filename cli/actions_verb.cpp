@@ -32,8 +32,10 @@ int resetVerb(const QStringList& arguments, CliContext& context)
     if (!found.device)
         return run.finish(failed({}, found.exitStatus, found.problem));
     // The address inside names the device; sent to that address alone.
-    const std::string address = recordField(found.device->record, FLD_IP);
-    session->send(address, resetDatagram(address));
+    const CommandAddress address = commandAddress(*found.device);
+    if (!address.address)
+        return run.fail(address.problem);
+    session->send(*address.address, resetDatagram(*address.address));
     return run.finish(resultOf({ sentTo(*found.device) }));
 }
 
@@ -73,7 +75,10 @@ int locateVerb(const QStringList& arguments, CliContext& context)
         const FoundDevice found = findOne(devices, *selector, named);
         if (!found.device)
             return run.finish(failed({}, found.exitStatus, found.problem));
-        destination = recordField(found.device->record, FLD_IP);
+        const CommandAddress address = commandAddress(*found.device);
+        if (!address.address)
+            return run.fail(address.problem);
+        destination = *address.address;
         result.devices.push_back(sentTo(*found.device));
     } else {
         for (const DeviceEntry& device : devices)

@@ -1,5 +1,6 @@
 #include "cli/device_entry.h"
 
+#include "cli/arguments.h"
 #include "commands/serial_codes.h"
 #include "config/device_record.h"
 #include "config/model_identity.h"
@@ -76,6 +77,12 @@ namespace {
     }
 }
 
+std::string macKey(std::string_view text)
+{
+    const auto bytes = strictMac(text);
+    return bytes ? macText(*bytes) : std::string(text);
+}
+
 std::vector<DeviceEntry> flaggedEntries(
     std::vector<Reply> replies, const std::vector<NetworkAdapter>& adapters)
 {
@@ -88,8 +95,8 @@ std::vector<DeviceEntry> flaggedEntries(
     std::vector<Holder> holders;
     holders.reserve(replies.size());
     for (size_t i = 0; i < replies.size(); ++i)
-        holders.push_back(
-            { recordField(replies[i].record, FLD_IP), recordField(replies[i].record, FLD_MAC), i });
+        holders.push_back({ recordField(replies[i].record, FLD_IP),
+            macKey(recordField(replies[i].record, FLD_MAC)), i });
     std::sort(holders.begin(), holders.end(),
         [](const Holder& a, const Holder& b) { return a.ip < b.ip; });
     std::vector<bool> duplicate(replies.size(), false);

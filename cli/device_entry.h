@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -23,6 +24,10 @@ struct DeviceEntry {
     QString interface;
     QStringList flags; // duplicate-ip, off-subnet, encrypted, old-firmware
 };
+
+// What tells devices apart: the six bytes of a MAC in one spelling ("000-080-194-001-002-003"
+// and "0-80-194-1-2-3" give the same key); a text that is no MAC is its own key.
+std::string macKey(std::string_view text);
 
 // The flags of every reply, in the order given: another MAC reporting the same address, an
 // address outside every subnet of the adapter the reply came in on (an unknown adapter

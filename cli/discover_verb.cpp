@@ -6,16 +6,6 @@
 
 namespace linknode {
 
-namespace {
-    void warnIfCut(VerbRun& run, const Session& session)
-    {
-        if (session.floodCut())
-            run.console().err(QStringLiteral(
-                "linknode: replies kept arriving; the discovery stopped at its --max-wait and "
-                "the list may be incomplete\n"));
-    }
-}
-
 int discoverVerb(const QStringList& arguments, CliContext& context)
 {
     VerbRun run(context, QStringLiteral("discover"),
@@ -87,7 +77,7 @@ int discoverVerb(const QStringList& arguments, CliContext& context)
     std::vector<DeviceEntry> entries = session->discover(targets, *seconds);
     if (!session->sendFailure().isEmpty())
         return run.fail(session->sendFailure());
-    warnIfCut(run, *session);
+    run.warnIfIncomplete();
     std::erase_if(entries, [&](const DeviceEntry& entry) { return !matches(*filter, entry); });
     if (entries.empty())
         run.console().err(QStringLiteral("linknode: no device answered\n"));
@@ -129,7 +119,7 @@ int showVerb(const QStringList& arguments, CliContext& context)
     const std::vector<DeviceEntry> devices = session->discover({}, lookupSeconds);
     if (!session->sendFailure().isEmpty())
         return run.fail(session->sendFailure());
-    warnIfCut(run, *session);
+    run.warnIfIncomplete();
     const FoundDevice found = findOne(devices, *selector, named);
     if (!found.device)
         return run.finish(failed({}, found.exitStatus, found.problem));

@@ -1,5 +1,7 @@
 #include "cli/inventory.h"
 
+#include "core/latin1.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,20 +12,25 @@ namespace linknode {
 namespace {
     const QString formatName = QStringLiteral("linknode-inventory");
     constexpr int formatVersion = 1;
-    const QString macKey = QStringLiteral("mac");
+    const QString macField = QStringLiteral("mac");
 
     bool compared(const QString& field)
     {
-        return field != QLatin1String("interface") && field != QLatin1String("flags")
-            && field != QLatin1String("record");
+        return field != macField && field != QLatin1String("interface")
+            && field != QLatin1String("flags") && field != QLatin1String("record");
     }
 
-    std::map<QString, QJsonObject> byMac(const std::vector<QJsonObject>& devices)
+    std::map<std::string, QJsonObject> byMac(const std::vector<QJsonObject>& devices)
     {
-        std::map<QString, QJsonObject> map;
+        std::map<std::string, QJsonObject> map;
         for (const QJsonObject& device : devices)
-            map[device.value(macKey).toString()] = device;
+            map[macKey(toBytes(device.value(macField).toString()))] = device;
         return map;
+    }
+
+    DeviceResult result(const QJsonObject& device, DeviceStatus status)
+    {
+        return { device.value(macField).toString(), status, {}, {} };
     }
 }
 
@@ -56,7 +63,7 @@ std::optional<std::vector<QJsonObject>> parseInventory(const QByteArray& text, Q
     std::vector<QJsonObject> devices;
     for (const QJsonValue& value : root.value(QStringLiteral("devices")).toArray()) {
         const QJsonObject device = value.toObject();
-        if (device.value(macKey).toString().isEmpty()
+        if (device.value(macField).toString().isEmpty()
             || !device.value(QStringLiteral("record")).isString()) {
             *problem = QStringLiteral("an inventory device without a MAC or record");
             return std::nullopt;
@@ -100,17 +107,18 @@ std::vector<DeviceResult> diffInventory(
     const auto now = byMac(live);
     for (const auto& [mac, device] : now)
         if (!before.contains(mac))
-            results.push_back({ mac, DeviceStatus::New, {}, {} });
+            results.push_back(result(device, DeviceStatus::New));
     for (const auto& [mac, old] : before)
         if (!now.contains(mac))
-            results.push_back({ mac, DeviceStatus::Missing, {}, {} });
+            results.push_back(result(old, DeviceStatus::Missing));
     for (const auto& [mac, old] : before) {
         const auto found = now.find(mac);
         if (found == now.end())
             continue;
-        std::vector<FieldChange> changes = fieldChanges(old, found->second);
-        if (!changes.empty())
-            results.push_back({ mac, DeviceStatus::Changed, std::move(changes), {} });
+        DeviceResult changed = result(found->second, DeviceStatus::Changed);
+        changed.changes = fieldChanges(old, found->second);
+        if (!changed.changes.empty())
+            results.push_back(std::move(changed));
     }
     return results;
 }

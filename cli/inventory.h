@@ -22,12 +22,12 @@ std::optional<std::vector<QJsonObject>> parseInventory(const QByteArray& text, Q
 std::optional<std::vector<QJsonObject>> readInventory(const QString& path, QString* problem);
 
 // The fields of two devices' detail objects that differ, in the order of `after`'s fields;
-// the adapter, the flags and the whole record are not compared (a changed field already shows
-// in its own decoded value).
+// the MAC (the devices are one by it), the adapter, the flags and the whole record are not
+// compared (a changed field already shows in its own decoded value).
 std::vector<FieldChange> fieldChanges(const QJsonObject& before, const QJsonObject& after);
 
-// Compares by MAC and field by field: devices new, missing and changed, in that order, each
-// group by MAC.
+// Compares by MAC bytes (see macKey) and field by field: devices new, missing and changed, in
+// that order, each group by MAC.
 std::vector<DeviceResult> diffInventory(
     const std::vector<QJsonObject>& saved, const std::vector<QJsonObject>& live);
 

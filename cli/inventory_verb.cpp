@@ -85,6 +85,7 @@ int inventoryVerb(const QStringList& arguments, CliContext& context)
     sortByAddress(entries);
     if (!session->sendFailure().isEmpty())
         return run.fail(session->sendFailure() + QStringLiteral("; nothing was written"));
+    run.warnIfIncomplete();
 
     if (action == QLatin1String("diff")) {
         VerbResult result;

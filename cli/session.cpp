@@ -1,5 +1,6 @@
 #include "cli/session.h"
 
+#include "cli/arguments.h"
 #include "config/device_record.h"
 #include "core/logging.h"
 #include "core/wait.h"
@@ -17,16 +18,28 @@ namespace {
     const std::string broadcast = "255.255.255.255";
 }
 
-Session::Session(const SessionOptions& options)
-    : options_(options)
-    , link_(sendSocket_, receiveSocket_, clock_, devicePort, replyPort)
+Session::Session(std::unique_ptr<SystemSockets> owned, DatagramSocket& sendSocket,
+    DatagramSocket& receiveSocket, const SessionOptions& options)
+    : ownSockets_(std::move(owned))
+    , options_(options)
+    , link_(sendSocket, receiveSocket, clock_, devicePort, replyPort)
 {
     link_.setAdapterFilter(options.interfaces);
 }
 
+Session::Session(
+    DatagramSocket& sendSocket, DatagramSocket& receiveSocket, const SessionOptions& options)
+    : Session(nullptr, sendSocket, receiveSocket, options)
+{
+}
+
 std::unique_ptr<Session> Session::open(Console& console, const SessionOptions& options)
 {
-    std::unique_ptr<Session> session(new Session(options));
+    auto sockets = std::make_unique<SystemSockets>();
+    DatagramSocket& sendSocket = sockets->send;
+    DatagramSocket& receiveSocket = sockets->receive;
+    std::unique_ptr<Session> session(
+        new Session(std::move(sockets), sendSocket, receiveSocket, options));
     QString error;
     if (!session->link_.bindReceive(&error)) {
         console.err(QStringLiteral("linknode: port %1 is in use, is the window open? (%2)\n")
@@ -53,19 +66,32 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
     std::unordered_map<std::string, size_t> indexOfMac;
     lastReply_ = 0;
     floodCut_ = false;
+    deviceLimitReached_ = false;
+    // Only a reply that is listed counts as one: junk from any host on the segment must not
+    // hold the discovery open.
     const auto connection = QObject::connect(&link_, &Link::recordReceived, &link_,
         [&](const std::string& record, const QString& interface) {
-            lastReply_ = clock_.now();
             const std::string mac = recordField(record, FLD_MAC);
-            if (!strictMac(mac)) {
+            const auto bytes = strictMac(mac);
+            if (!bytes) {
                 qCInfo(discoveryLog, "a reply without a MAC is not listed");
                 return;
             }
-            const auto [found, added] = indexOfMac.try_emplace(mac, replies.size());
-            if (added)
+            const auto known = indexOfMac.find(macText(*bytes));
+            if (known == indexOfMac.end()) {
+                if (replies.size() >= options_.mostDevices) {
+                    deviceLimitReached_ = true;
+                    return;
+                }
+                indexOfMac.emplace(macText(*bytes), replies.size());
                 replies.push_back({ record, interface });
-            else
-                replies[found->second] = { record, interface };
+            } else if (recordField(replies[known->second].record, FLD_MAC) == mac) {
+                replies[known->second] = { record, interface };
+            } else {
+                qCInfo(discoveryLog, "a reply writing a listed MAC otherwise is not listed");
+                return;
+            }
+            lastReply_ = clock_.now();
         });
     const std::vector<std::string> destinations
         = targets.empty() ? std::vector { broadcast } : targets;

@@ -14,11 +14,14 @@
 
 namespace linknode {
 
-// How the network is used: the adapters taken (none named: every one) and how long a
-// discovery may go on while replies keep arriving.
+// How the network is used: the adapters taken (none named: every one), how long a discovery
+// may go on while replies keep arriving, and how many devices it lists at most.
 struct SessionOptions {
     QStringList interfaces;
     double longestFlood = 30.0;
+    // Twice the largest fleet measured (50000): any host on the segment can make up MACs, and
+    // the list must not grow with them without end.
+    size_t mostDevices = 100000;
 };
 
 // The tool's two sockets on the devices' ports, and the exchanges the verbs make with them.
@@ -26,10 +29,15 @@ class Session {
 public:
     // None when the receive port cannot be bound; the reason is on standard error.
     static std::unique_ptr<Session> open(Console& console, const SessionOptions& options = {});
+    // Over sockets the caller owns and has bound: tests give fake ones.
+    Session(DatagramSocket& sendSocket, DatagramSocket& receiveSocket,
+        const SessionOptions& options = {});
 
     // The enquiry to every target (255.255.255.255 when none), then the replies until 0.3 s
-    // after the last one and `seconds` at least: one entry per MAC, flagged. A reply whose
-    // first field is no MAC names no device and is left out.
+    // after the last one listed and `seconds` at least: one entry per MAC, flagged. MACs are
+    // told apart by their six bytes ("0-80-194-1-2-3" and "000-080-194-001-002-003" are one
+    // device, shown as first written). A reply whose first field is no MAC names no device,
+    // and one past mostDevices is dropped: neither is listed nor makes the wait longer.
     std::vector<DeviceEntry> discover(const std::vector<std::string>& targets, double seconds);
 
     // `times` sends to `destination`, each followed by `spacing` seconds of wait. False when the
@@ -41,6 +49,8 @@ public:
     QString sendFailure() const { return sendFailure_; }
     // Whether the last discovery was cut short by replies that kept arriving.
     bool floodCut() const { return floodCut_; }
+    // Whether the last discovery dropped devices past mostDevices.
+    bool deviceLimitReached() const { return deviceLimitReached_; }
 
     void wait(double seconds);
     double now() const { return clock_.now(); }
@@ -48,16 +58,20 @@ public:
     double lastReply() const { return lastReply_; }
 
 private:
-    explicit Session(const SessionOptions& options);
+    struct SystemSockets {
+        UdpSocket send, receive;
+    };
+    Session(std::unique_ptr<SystemSockets> owned, DatagramSocket& sendSocket,
+        DatagramSocket& receiveSocket, const SessionOptions& options);
     void noteRefusal();
 
+    std::unique_ptr<SystemSockets> ownSockets_; // none over a caller's sockets
     SessionOptions options_;
     Clock clock_;
     double lastReply_ = 0;
     bool floodCut_ = false;
+    bool deviceLimitReached_ = false;
     QString sendFailure_;
-    UdpSocket sendSocket_;
-    UdpSocket receiveSocket_;
     Link link_;
 };
 

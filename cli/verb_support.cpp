@@ -3,6 +3,7 @@
 #include "config/device_record.h"
 #include "core/latin1.h"
 #include "link/network_adapters.h"
+#include "netid/save_checks.h"
 
 #include <QCoreApplication>
 
@@ -103,6 +104,18 @@ Session* VerbRun::session()
     return session_.get();
 }
 
+void VerbRun::warnIfIncomplete()
+{
+    if (session_ && session_->floodCut())
+        console().err(QStringLiteral(
+            "linknode: replies kept arriving; the discovery stopped at its --max-wait and the "
+            "list may be incomplete\n"));
+    if (session_ && session_->deviceLimitReached())
+        console().err(QStringLiteral("linknode: more than %1 devices answered; the replies past "
+                                     "them were dropped and the list is incomplete\n")
+                          .arg(sessionOptions_.mostDevices));
+}
+
 int VerbRun::finish(VerbResult result)
 {
     result.verb = verb_;
@@ -170,6 +183,17 @@ FoundDevice findOne(
         found.exitStatus = ExitUsage;
     }
     return found;
+}
+
+CommandAddress commandAddress(const DeviceEntry& device)
+{
+    const std::string address = recordField(device.record, FLD_IP);
+    const std::string problem = hostAddressProblem(address, recordField(device.record, FLD_MASK));
+    if (problem.empty())
+        return { address, {} };
+    return { std::nullopt,
+        QStringLiteral("%1 reports no address a command can go to (%2); nothing was sent")
+            .arg(toText(recordField(device.record, FLD_MAC)), toText(problem)) };
 }
 
 std::optional<DeviceEntry> findDevice(

@@ -46,6 +46,9 @@ public:
 
     // The session, opened on first use; none when it cannot be (the reason is told).
     Session* session();
+    // Warns on standard error when the last discovery may have missed devices: replies kept
+    // arriving past --max-wait, or more devices answered than one discovery lists.
+    void warnIfIncomplete();
 
     // Ends the run with `result`. A send the system refused makes it a failure naming that
     // send: nothing may be reported as done that did not leave.
@@ -84,6 +87,15 @@ struct FoundDevice {
 };
 FoundDevice findOne(
     const std::vector<DeviceEntry>& entries, const DeviceSelector& selector, const QString& named);
+
+// Where a command to `device` alone goes: the address it reports, or none with the reason
+// when that address is one a device cannot have (not an address, or one that reaches a whole
+// subnet or no device).
+struct CommandAddress {
+    std::optional<std::string> address;
+    QString problem;
+};
+CommandAddress commandAddress(const DeviceEntry& device);
 
 // The device a MAC or an address names, among those found (the first that matches).
 std::optional<DeviceEntry> findDevice(

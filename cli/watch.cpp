@@ -2,7 +2,6 @@
 
 #include "cli/inventory.h"
 #include "config/device_record.h"
-#include "core/latin1.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -46,19 +45,26 @@ namespace {
         console.out(QString::fromUtf8(QJsonDocument(body).toJson(QJsonDocument::Compact)) + u'\n');
     }
 
-    void compare(std::map<QString, Seen>& seen, const std::vector<DeviceEntry>& found,
+    QString macOf(const QJsonObject& device)
+    {
+        return device.value(QStringLiteral("mac")).toString();
+    }
+
+    // Devices are known by their MAC bytes (macKey), reported with the MAC as written.
+    void compare(std::map<std::string, Seen>& seen, const std::vector<DeviceEntry>& found,
         const DeviceFilter& filter, Console& console)
     {
-        std::map<QString, QJsonObject> now;
+        std::map<std::string, QJsonObject> now;
         for (const DeviceEntry& entry : found)
             if (matches(filter, entry))
-                now[toText(recordField(entry.record, FLD_MAC))] = detailObject(entry);
-        for (const auto& [mac, device] : now) {
-            const auto known = seen.find(mac);
+                now[macKey(recordField(entry.record, FLD_MAC))] = detailObject(entry);
+        for (const auto& [key, device] : now) {
+            const QString mac = macOf(device);
+            const auto known = seen.find(key);
             if (known == seen.end()) {
                 writeEvent(console, QStringLiteral("new"), mac,
                     QJsonObject { { QStringLiteral("device"), device } });
-                seen[mac] = { device, 0 };
+                seen[key] = { device, 0 };
                 continue;
             }
             const std::vector<FieldChange> changes = fieldChanges(known->second.device, device);
@@ -76,7 +82,7 @@ namespace {
         }
         for (auto it = seen.begin(); it != seen.end();) {
             if (!now.contains(it->first) && ++it->second.missed >= missedEnquiries) {
-                writeEvent(console, QStringLiteral("missing"), it->first, {});
+                writeEvent(console, QStringLiteral("missing"), macOf(it->second.device), {});
                 it = seen.erase(it);
             } else {
                 ++it;
@@ -90,7 +96,7 @@ QString watchDevices(Session& session, const WatchPlan& plan, Console& console)
     interrupted = 0;
     const auto previousInterrupt = std::signal(SIGINT, onInterrupt);
     const auto previousTerminate = std::signal(SIGTERM, onInterrupt);
-    std::map<QString, Seen> seen;
+    std::map<std::string, Seen> seen;
     QString failure;
     while (!interrupted) {
         const double start = session.now();

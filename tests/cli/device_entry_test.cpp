@@ -42,12 +42,14 @@ QStringList flagsOf(const std::vector<Reply>& replies, size_t which,
 
 TEST(Flags, TwoMacsWithOneAddressAreBothDuplicates)
 {
+    // The last two are one MAC, written in other digits.
     const std::vector<Reply> replies { { record("0-80-194-1-2-3", "10.0.0.5"), {} },
-        { record("0-80-194-1-2-4", "10.0.0.5"), {} },
-        { record("0-80-194-1-2-5", "10.0.0.6"), {} } };
+        { record("0-80-194-1-2-4", "10.0.0.5"), {} }, { record("0-80-194-1-2-5", "10.0.0.6"), {} },
+        { record("000-080-194-001-002-005", "10.0.0.6"), {} } };
     EXPECT_THAT(flagsOf(replies, 0), ElementsAre(QStringLiteral("duplicate-ip")));
     EXPECT_THAT(flagsOf(replies, 1), ElementsAre(QStringLiteral("duplicate-ip")));
     EXPECT_THAT(flagsOf(replies, 2), IsEmpty());
+    EXPECT_THAT(flagsOf(replies, 3), IsEmpty());
 }
 
 struct SubnetCase {

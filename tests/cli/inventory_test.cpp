@@ -78,10 +78,12 @@ TEST(Diff, NamesNewMissingAndChangedDevicesFieldByField)
     EXPECT_EQ(diff[2].changes[0].after, QStringLiteral("4000"));
 }
 
-TEST(Diff, TheSameSiteDiffersInNothing)
+TEST(Diff, TheSameSiteDiffersInNothingHoweverItsMacsAreWritten)
 {
     const auto site = devices({ entry("0-80-194-1-2-3", "10.0.0.5") });
     EXPECT_TRUE(diffInventory(site, site).empty());
+    EXPECT_TRUE(
+        diffInventory(site, devices({ entry("000-080-194-001-002-003", "10.0.0.5") })).empty());
 }
 
 } // namespace

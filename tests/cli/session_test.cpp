@@ -1,0 +1,145 @@
+// The command line's discovery over fake sockets, against what any host on the segment can
+// send: one entry per MAC, however it is written; a bounded list; junk that never holds the
+// discovery open; a device reporting no usable address gets no command.
+#include "cli/session.h"
+#include "cli/verbs.h"
+#include "config/device_record.h"
+#include "link/envelope.h"
+#include "tests/support/fake_socket.h"
+#include "tests/support/refused_values.h"
+
+#include <QTimer>
+#include <gmock/gmock.h>
+
+using namespace linknode;
+using testing::ElementsAreArray;
+using testing::HasSubstr;
+
+namespace {
+
+QByteArray reply(const std::string& record)
+{
+    return QByteArray("\xFE\xFF", 2) + QByteArray::fromStdString(record);
+}
+
+// "mac,ip" of each entry, in the order listed.
+std::vector<std::string> listed(const std::vector<DeviceEntry>& entries)
+{
+    std::vector<std::string> shown;
+    for (const DeviceEntry& entry : entries)
+        shown.push_back(
+            recordField(entry.record, FLD_MAC) + "," + recordField(entry.record, FLD_IP));
+    return shown;
+}
+
+class RecordingConsole final : public Console {
+public:
+    void out(const QString& text) override { output += text; }
+    void err(const QString& text) override { errors += text; }
+    void progress(const QString&) override { }
+    QString output, errors;
+};
+
+struct Sockets : testing::Test {
+    // Arrivals while the discovery waits, as a burst right after the enquiry.
+    void answerWith(const std::vector<std::string>& records)
+    {
+        std::vector<QByteArray> burst;
+        for (const std::string& record : records)
+            burst.push_back(reply(record));
+        QTimer::singleShot(0, &receiveSocket, [this, burst] { receiveSocket.injectBurst(burst); });
+    }
+
+    FakeSocket sendSocket;
+    FakeSocket receiveSocket;
+};
+
+struct Listing {
+    const char* what;
+    std::vector<std::string> replies;
+    size_t mostDevices;
+    std::vector<std::string> listed;
+    bool limitReached;
+};
+
+class Discovery : public Sockets, public testing::WithParamInterface<Listing> { };
+
+TEST_P(Discovery, ListsOneEntryPerMacAndNoMoreThanTheLimit)
+{
+    Session session(
+        sendSocket, receiveSocket, { .interfaces = {}, .mostDevices = GetParam().mostDevices });
+    answerWith(GetParam().replies);
+    EXPECT_THAT(listed(session.discover({}, 0)), ElementsAreArray(GetParam().listed))
+        << GetParam().what;
+    EXPECT_EQ(session.deviceLimitReached(), GetParam().limitReached) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Discovery,
+    testing::Values(Listing { "one MAC in other digits is one device, first text shown",
+                        { "0-80-194-1-2-3,10.0.0.5", "000-080-194-001-002-003,10.0.0.6",
+                            "0-80-194-1-2-4,10.0.0.7" },
+                        10, { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.7" }, false },
+        Listing { "a later reply as written replaces the record",
+            { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-3,10.0.0.8" }, 10,
+            { "0-80-194-1-2-3,10.0.0.8" }, false },
+        Listing { "replies past the limit are dropped, known devices still update",
+            { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.6", "0-80-194-1-2-5,10.0.0.7",
+                "0-80-194-1-2-3,10.0.0.9" },
+            2, { "0-80-194-1-2-3,10.0.0.9", "0-80-194-1-2-4,10.0.0.6" }, true },
+        Listing { "no MAC, no device", { "0-80-194-1-2,10.0.0.5", "0-0-0-0-0-0,10.0.0.6" }, 10, {},
+            false }));
+
+TEST_F(Sockets, JunkNeverHoldsTheDiscoveryOpen)
+{
+    Session session(
+        sendSocket, receiveSocket, { .interfaces = {}, .longestFlood = 0.3, .mostDevices = 1 });
+    answerWith({ "0-80-194-1-2-3,10.0.0.5" });
+    // Past --max-wait and more: no MAC, the listed MAC in other digits, a device past the limit.
+    QTimer junk;
+    int sent = 0;
+    QObject::connect(&junk, &QTimer::timeout, &receiveSocket, [&] {
+        if (++sent < 100)
+            receiveSocket.injectBurst({ reply("junk,10.0.0.1"), reply("0-80-194-1-2-03,10.0.0.2"),
+                reply("0-80-194-9-9-9,10.0.0.3") });
+    });
+    junk.start(10);
+    const std::vector<DeviceEntry> entries = session.discover({}, 0);
+    junk.stop();
+    EXPECT_THAT(listed(entries), ElementsAreArray({ "0-80-194-1-2-3,10.0.0.5" }));
+    EXPECT_FALSE(session.floodCut());
+    EXPECT_LT(sent, 100) << "the discovery ended while junk still arrived";
+}
+
+TEST(CommandAddress, OnlyAnAddressADeviceCanHave)
+{
+    const auto device = [](const std::string& ip, const char* mask) {
+        return DeviceEntry { "0-80-194-1-2-3," + ip + "," + mask + ",10.0.0.1", {}, {} };
+    };
+    for (const DeviceAddress& refused : refusedDeviceAddresses) {
+        const CommandAddress none = commandAddress(device(refused.address, refused.mask));
+        EXPECT_FALSE(none.address) << refused.address;
+        EXPECT_THAT(none.problem.toStdString(),
+            HasSubstr("0-80-194-1-2-3 reports no address a command can go to"));
+    }
+    EXPECT_FALSE(commandAddress(device("\x1b[2J", "255.255.255.0")).address);
+    EXPECT_EQ(commandAddress(device("10.0.0.5", "255.255.255.0")).address, "10.0.0.5");
+}
+
+TEST_F(Sockets, ResetOfADeviceWithoutAUsableAddressSendsNothing)
+{
+    RecordingConsole console;
+    CliContext context { console, [this](Console&, const SessionOptions& options) {
+                            return std::make_unique<Session>(sendSocket, receiveSocket, options);
+                        } };
+    answerWith({ "0-80-194-1-2-3,10.0.0.x,255.255.255.0" });
+    EXPECT_EQ(runCli({ QStringLiteral("linknode"), QStringLiteral("reset"),
+                         QStringLiteral("0-80-194-1-2-3") },
+                  context),
+        ExitFailure);
+    EXPECT_THAT(console.errors.toStdString(),
+        HasSubstr("reports no address a command can go to (10.0.0.x is not an address"));
+    ASSERT_EQ(sendSocket.sent.size(), 1u) << "the enquiry only";
+    EXPECT_EQ(sendSocket.sent[0].datagram, QByteArray::fromStdString(enquiryDatagram()));
+}
+
+} // namespace
