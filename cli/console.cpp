@@ -1,5 +1,7 @@
 #include "cli/console.h"
 
+#include "cli/output_format.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -29,6 +31,13 @@ namespace {
     }
 }
 
+QString terminalText(const QString& text)
+{
+    if (text.endsWith(u'\n'))
+        return caretForm(text.chopped(1)) + u'\n';
+    return caretForm(text);
+}
+
 StandardConsole::StandardConsole()
     : errorIsTerminal_(isatty(STDERR_FILENO) == 1)
 {
@@ -49,13 +58,13 @@ void StandardConsole::out(const QString& text)
 
 void StandardConsole::err(const QString& text)
 {
-    write(stderr, text);
+    write(stderr, terminalText(text));
 }
 
 void StandardConsole::progress(const QString& text)
 {
     if (errorIsTerminal_)
-        write(stderr, text);
+        write(stderr, terminalText(text));
 }
 
 void BufferedOutput::write(const QString& text)

@@ -16,9 +16,14 @@ public:
     virtual QString outputFailure() const { return {}; }
 };
 
-// Every write to standard output is checked: after the first failure nothing more is written
-// and outputFailure() gives the system's reason. A reader that went away (`| head -1`) ends
-// the program at once and quietly, as it ends any other tool.
+// `text` as it may reach a terminal: each control character (codes below 32, 127 and 128 to
+// 159) in caret form, "^27^", but for the line end that closes it. A device's text quoted in a
+// message can neither move the cursor nor send the terminal a control sequence.
+QString terminalText(const QString& text);
+
+// Messages and progress go out as terminalText. Every write to standard output is checked: after
+// the first failure nothing more is written and outputFailure() gives the system's reason. A reader
+// that went away (`| head -1`) ends the program at once and quietly, as it ends any other tool.
 class StandardConsole final : public Console {
 public:
     StandardConsole();

@@ -21,9 +21,18 @@ namespace {
         return joined;
     }
 
+    // A spreadsheet takes a cell that starts so for a formula, and a device's text is no
+    // formula: an apostrophe in front keeps it text.
+    bool readAsFormula(const QString& text)
+    {
+        return !text.isEmpty() && QStringView(u"=+-@").contains(text.front());
+    }
+
     QString csvField(const QString& text)
     {
-        const QString shown = caretForm(text);
+        QString shown = caretForm(text);
+        if (readAsFormula(shown))
+            shown.prepend(u'\'');
         if (!shown.contains(u',') && !shown.contains(u'"'))
             return shown;
         QString quoted = shown;

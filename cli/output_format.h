@@ -60,7 +60,8 @@ void writeTable(
 // when empty. Values are strings or arrays of strings, as in every Row.
 void writeJson(size_t count, const RowSource& rowAt, const TextSink& write);
 // RFC 4180: a header line, also when empty, and CRLF line ends; a value with a comma or a
-// quote is quoted and its quotes doubled. Flags are joined by " ".
+// quote is quoted and its quotes doubled, one that starts with =, +, - or @ gets an apostrophe
+// in front (a spreadsheet would run it as a formula). Flags are joined by " ".
 void writeCsv(
     size_t count, const RowSource& rowAt, const TextSink& write, const ListOptions& options = {});
 

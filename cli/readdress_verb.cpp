@@ -104,7 +104,7 @@ int readdressVerb(const QStringList& arguments, CliContext& context)
         if (run.format() != OutputFormat::Table)
             return run.finish(result);
         for (const PlanStep& step : plan.steps)
-            run.console().out(stepText(step) + u'\n');
+            run.console().out(terminalText(stepText(step) + u'\n'));
         return ExitSuccess;
     }
 

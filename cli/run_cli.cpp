@@ -55,7 +55,9 @@ int runCli(const QStringList& arguments, CliContext& context)
     }
     const auto verb = verbs().find(first);
     if (verb == verbs().end()) {
-        context.console.err(overview);
+        // A message is one line; the overview's own line ends go one by one.
+        for (const QString& line : overview.chopped(1).split(u'\n'))
+            context.console.err(line + u'\n');
         context.console.err(
             QStringLiteral("linknode: %1\n")
                 .arg(first.isEmpty() ? QStringLiteral("no verb given")

@@ -1,5 +1,6 @@
 // The three output forms: aligned columns, one JSON array, RFC 4180 CSV; what table and CSV
 // show of awkward device bytes, long values and chosen fields.
+#include "cli/console.h"
 #include "cli/output_format.h"
 
 #include <QJsonArray>
@@ -108,7 +109,39 @@ INSTANTIATE_TEST_SUITE_P(Cases, ShownCells,
             OutputFormat::Table, {}, QStringLiteral("value\n1\n") },
         Shown { "csv fields", row("a", "1"), OutputFormat::Csv,
             { { QStringLiteral("value"), QStringLiteral("name") } },
-            QStringLiteral("value,name\r\n1,a\r\n") }));
+            QStringLiteral("value,name\r\n1,a\r\n") },
+        Shown { "no csv cell is a formula",
+            { { QStringLiteral("a"), QStringLiteral("=1+2") },
+                { QStringLiteral("b"), QStringLiteral("+x") },
+                { QStringLiteral("c"), QStringLiteral("-x") },
+                { QStringLiteral("d"), QStringLiteral("@SUM(A1),x") },
+                { QStringLiteral("e"), QStringLiteral("a=b") } },
+            OutputFormat::Csv, {},
+            QStringLiteral("a,b,c,d,e\r\n'=1+2,'+x,'-x,\"'@SUM(A1),x\",a=b\r\n") },
+        Shown { "the table keeps a formula's text", one("value", QStringLiteral("=1+2")),
+            OutputFormat::Table, {}, QStringLiteral("value\n=1+2\n") }));
+
+struct Message {
+    QString text;
+    QString shown;
+};
+
+class TerminalText : public testing::TestWithParam<Message> { };
+
+TEST_P(TerminalText, ShowsControlCharactersButTheClosingLineEndInCaretForm)
+{
+    EXPECT_EQ(terminalText(GetParam().text), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TerminalText,
+    testing::Values(
+        Message { QStringLiteral("linknode: plain\n"), QStringLiteral("linknode: plain\n") },
+        Message { QStringLiteral("a\x1b]0;owned\x07\n"), QStringLiteral("a^27^]0;owned^7^\n") },
+        Message { QStringLiteral("forged\nline\r\n"), QStringLiteral("forged^10^line^13^\n") },
+        Message {
+            QStringLiteral("del") + QChar(127) + QChar(0x9b) + QStringLiteral("2J") + QChar(184),
+            QStringLiteral("del^127^^155^2J") + QChar(184) },
+        Message { QString(), QString() }));
 
 struct FieldsCase {
     const char* text;
