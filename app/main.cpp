@@ -19,8 +19,11 @@ const QCommandLineOption script(QStringLiteral("automation"),
     QStringLiteral("Run the steps of SCRIPT on the window after start-up."),
     QStringLiteral("SCRIPT"));
 const QCommandLineOption trafficLog(QStringLiteral("traffic-log"),
-    QStringLiteral("Write every datagram sent or received to FILE as JSON lines."),
+    QStringLiteral("Append every datagram sent or received to FILE as JSON lines (a new FILE is "
+                   "readable by its owner only: datagrams carry logins)."),
     QStringLiteral("FILE"));
+const QCommandLineOption trafficLogTruncate(QStringLiteral("traffic-log-truncate"),
+    QStringLiteral("Start the traffic log FILE over instead of appending to it."));
 
 void describe(QCommandLineParser& options)
 {
@@ -32,6 +35,7 @@ void describe(QCommandLineParser& options)
     options.addVersionOption();
     options.addOption(script);
     options.addOption(trafficLog);
+    options.addOption(trafficLogTruncate);
 }
 
 // --help and --version answer without a window, so they work where there is no display.
@@ -72,7 +76,9 @@ int main(int argc, char** argv)
     TrafficLog log(clock);
     if (options.isSet(trafficLog)) {
         QString error;
-        if (!log.open(options.value(trafficLog), &error)) {
+        const auto start = options.isSet(trafficLogTruncate) ? TrafficLog::Start::Empty
+                                                             : TrafficLog::Start::Append;
+        if (!log.open(options.value(trafficLog), &error, start)) {
             std::fprintf(stderr, "cannot write the traffic log %s: %s\n",
                 qPrintable(options.value(trafficLog)), qPrintable(error));
             return 2;

@@ -1,5 +1,6 @@
 #include "core/file_writer.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace linknode {
@@ -7,8 +8,13 @@ namespace linknode {
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-        && file.flush() && file.error() == QFileDevice::NoError;
+    // QSaveFile gives an existing file's mode to its replacement; a new one would get the
+    // umask's, readable by everyone.
+    const bool created = !QFileInfo::exists(path);
+    const bool written = file.open(QIODevice::WriteOnly)
+        && (!created || file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        && file.write(bytes) == bytes.size() && file.flush()
+        && file.error() == QFileDevice::NoError;
     if (written && file.commit())
         return true;
     if (error)

@@ -7,16 +7,32 @@
 
 namespace linknode {
 
+namespace {
+    // Written at once beyond this, so a flood of large datagrams is not held in memory.
+    constexpr qsizetype mostPending = 1 << 20;
+}
+
 TrafficLog::TrafficLog(const Clock& clock)
     : clock_(clock)
     , start_(clock.now())
 {
+    flushTimer_.setSingleShot(true);
+    flushTimer_.setInterval(static_cast<int>(flushSeconds * 1000));
+    QObject::connect(&flushTimer_, &QTimer::timeout, &flushTimer_, [this] { flush(); });
 }
 
-bool TrafficLog::open(const QString& path, QString* error)
+TrafficLog::~TrafficLog()
+{
+    flush();
+}
+
+bool TrafficLog::open(const QString& path, QString* error, Start start)
 {
     file_.setFileName(path);
-    if (file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+    // Unbuffered: each write hands whole lines to the system at once.
+    const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered
+        | (start == Start::Append ? QIODevice::Append : QIODevice::Truncate);
+    if (file_.open(mode, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return true;
     if (error)
         *error = file_.errorString();
@@ -41,9 +57,21 @@ void TrafficLog::record(Direction direction, const QHostAddress& peer, quint16 p
         line.insert(QStringLiteral("interface"), interface);
     if (direction == Direction::Fail)
         line.insert(QStringLiteral("error"), error);
-    file_.write(QJsonDocument(line).toJson(QJsonDocument::Compact));
-    file_.write("\n");
-    file_.flush();
+    pending_ += QJsonDocument(line).toJson(QJsonDocument::Compact);
+    pending_ += '\n';
+    if (pending_.size() >= mostPending)
+        flush();
+    else if (!flushTimer_.isActive())
+        flushTimer_.start();
+}
+
+void TrafficLog::flush()
+{
+    flushTimer_.stop();
+    if (pending_.isEmpty() || !file_.isOpen())
+        return;
+    file_.write(pending_);
+    pending_.clear();
 }
 
 } // namespace linknode

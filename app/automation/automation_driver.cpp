@@ -3,6 +3,7 @@
 #include "app/automation/control_actions.h"
 #include "app/automation/state_dump.h"
 #include "core/clock.h"
+#include "core/file_writer.h"
 #include "core/wait.h"
 #include "form/scripted_dialogs.h"
 
@@ -10,7 +11,6 @@
 #include <QJsonDocument>
 #include <QPixmap>
 #include <QPointer>
-#include <QSaveFile>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
@@ -161,13 +161,11 @@ QString AutomationDriver::waitFor(const Step& step, QObject& control)
 
 QString AutomationDriver::dump(const QString& path) const
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(QJsonDocument(stateDump(controls_, dialogs_)).toJson());
-        if (file.commit())
-            return {};
-    }
-    return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    // The dump holds the login box: the file writer makes a new file the owner's alone.
+    QString error;
+    if (writeWholeFile(path, QJsonDocument(stateDump(controls_, dialogs_)).toJson(), &error))
+        return {};
+    return QStringLiteral("cannot write %1: %2").arg(path, error);
 }
 
 QString AutomationDriver::screenshot(const QString& path) const

@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -355,6 +356,15 @@ namespace {
                 << (errors + loadError).toStdString();
         }
         EXPECT_EQ(goClicks, 1);
+    }
+
+    // The dump holds the login box, a gateway's password among what it may show.
+    TEST_F(Driver, ANewDumpIsItsOwnersAlone)
+    {
+        dump();
+        struct stat status { };
+        ASSERT_EQ(stat(dir.filePath(u"state.json"_s).toLocal8Bit().constData(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777, 0600u);
     }
 
     TEST_F(Driver, ScreenshotThenQuitWhichClosesTheWindowAndEndsTheScript)

@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace linknode;
@@ -28,6 +29,22 @@ TEST(FileWriter, ReplacesTheWholeFile)
     ASSERT_TRUE(writeWholeFile(path, "new\n", nullptr));
     EXPECT_EQ(contentOf(path), "new\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no file left aside";
+}
+
+// Inventories, the window's export and the automation dump may hold a gateway's password.
+TEST(FileWriter, ANewFileIsTheOwnersAloneAnExistingOneKeepsItsMode)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("site.json"));
+    const auto mode = [&] {
+        struct stat status { };
+        return stat(path.toLocal8Bit().constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+    };
+    ASSERT_TRUE(writeWholeFile(path, "{}", nullptr));
+    EXPECT_EQ(mode(), 0600u);
+    ASSERT_EQ(chmod(path.toLocal8Bit().constData(), 0640), 0);
+    ASSERT_TRUE(writeWholeFile(path, "{ }", nullptr));
+    EXPECT_EQ(mode(), 0640u);
 }
 
 TEST(FileWriter, AFolderThatCannotHoldTheFileIsToldWithItsReason)

@@ -67,6 +67,7 @@ TEST_F(LinkOverAdapters, BroadcastGoesOnceThroughEachAdapterUnicastOnce)
     EXPECT_EQ(sendSocket.sent[1].interfaceIndex, 3);
     EXPECT_EQ(sendSocket.sent[2].interfaceIndex, 0);
 
+    log.flush();
     QFile file(dir.filePath(QStringLiteral("log.jsonl")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
@@ -85,6 +86,7 @@ TEST_F(LinkOverAdapters, ARefusedSendIsLoggedAsFailedWithTheReason)
     sendSocket.failSend = QStringLiteral("Network unreachable");
     link.setDestination("255.255.255.255");
     link.send("\xFE\xFF\x02");
+    log.flush();
     QFile file(dir.filePath(QStringLiteral("log.jsonl")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const std::string line = file.readAll().trimmed().toStdString();
