@@ -1,13 +1,19 @@
 #include "discovery/device_list.h"
 
 #include "core/latin1.h"
-#include "core/text_fields.h"
 #include "discovery/device_list_model.h"
 #include "discovery/device_store.h"
 #include "discovery/list_alignment.h"
-#include "link/envelope.h"
 
 namespace linknode {
+
+namespace {
+    // Field 0 as written, blanks included: everything before the first comma.
+    std::string_view macField(std::string_view record)
+    {
+        return record.substr(0, record.find(','));
+    }
+}
 
 DeviceList::DeviceList(DeviceStore& store, DeviceListModel& model)
     : store_(store)
@@ -27,41 +33,42 @@ const QString& DeviceList::shownLine(int line) const
 
 DeviceList::Intake DeviceList::take(std::string record)
 {
-    const std::string mac = GET_PAR(record, 0, ",");
-    // A stray datagram whose first field names no device is not listed: its long first field
-    // would widen the MAC column of every line.
-    if (!strictMac(mac))
+    // A stray datagram whose first field names no device is not listed.
+    const auto mac = strictMac(macField(record));
+    if (!mac)
         return Intake::NotAMac;
-    const int widthBefore = width();
-    const auto found = lineOfMac_.find(mac);
+    const auto found = lineOfMac_.find(*mac);
     Intake result;
     int line;
     if (found != lineOfMac_.end()) {
         line = found->second;
-        if (record == store_.at(line))
+        const std::string& listed = store_.at(line);
+        // "000-080-194-..." and "0-80-194-..." are one device: its line keeps the first.
+        record.replace(0, macField(record).size(), macField(listed));
+        if (record == listed)
             return Intake::Unchanged;
-        countComma(firstCommaPosition(store_.at(line)), -1);
+        countComma(alignedCommaPosition(listed), -1);
         result = Intake::Replaced;
     } else {
         if (count_ == DeviceStore::capacity)
             return Intake::Full;
         line = count_++;
-        lineOfMac_.emplace(mac, line);
+        lineOfMac_.emplace(*mac, line);
         model_.append(QString());
         result = Intake::Added;
     }
-    countComma(firstCommaPosition(record), +1);
+    countComma(alignedCommaPosition(record), +1);
     store_.set(line, std::move(record));
-    if (width() != widthBefore)
-        ALIGN_LIST();
-    else
-        setLine(line, store_.at(line));
+    setLine(line, store_.at(line));
     return result;
 }
 
-std::optional<int> DeviceList::lineOf(const std::string& mac) const
+std::optional<int> DeviceList::lineOf(std::string_view mac) const
 {
-    const auto found = lineOfMac_.find(mac);
+    const auto bytes = strictMac(mac);
+    if (!bytes)
+        return std::nullopt;
+    const auto found = lineOfMac_.find(*bytes);
     if (found == lineOfMac_.end())
         return std::nullopt;
     return found->second;
@@ -70,6 +77,7 @@ std::optional<int> DeviceList::lineOf(const std::string& mac) const
 void DeviceList::clear()
 {
     count_ = 0;
+    alignedWidth_ = 0;
     lineOfMac_.clear();
     commaPositions_.clear();
     model_.clear();
@@ -77,6 +85,7 @@ void DeviceList::clear()
 
 void DeviceList::reorder(const std::vector<int>& order)
 {
+    alignIfWidthChanged();
     model_.commit();
     std::vector<QString> lines;
     lines.reserve(order.size());
@@ -85,25 +94,33 @@ void DeviceList::reorder(const std::vector<int>& order)
     lineOfMac_.clear();
     commaPositions_.clear();
     for (int line = 0; line < count_; ++line) {
-        const std::string shown = toBytes(lines[static_cast<size_t>(line)]);
-        lineOfMac_[GET_PAR(shown, 0, ",")] = line;
-        countComma(firstCommaPosition(shown), +1);
-        store_.set(line, shown);
+        std::string shown = toBytes(lines[static_cast<size_t>(line)]);
+        if (const auto mac = strictMac(macField(shown)))
+            lineOfMac_.emplace(*mac, line);
+        countComma(alignedCommaPosition(shown), +1);
+        store_.set(line, std::move(shown));
     }
     model_.setLines(std::move(lines));
 }
 
 void DeviceList::ALIGN_LIST()
 {
+    alignedWidth_ = width();
     std::vector<QString> lines;
     lines.reserve(static_cast<size_t>(count_));
     bool changed = false;
     for (int line = 0; line < count_; ++line) {
-        lines.push_back(toText(alignedLine(store_.at(line), width())));
+        lines.push_back(toText(alignedLine(store_.at(line), alignedWidth_)));
         changed = changed || lines.back() != model_.line(line);
     }
     if (changed)
         model_.rewriteLines(std::move(lines));
+}
+
+void DeviceList::alignIfWidthChanged()
+{
+    if (width() != alignedWidth_)
+        ALIGN_LIST();
 }
 
 void DeviceList::countComma(int position, int delta)
@@ -114,7 +131,8 @@ void DeviceList::countComma(int position, int delta)
 
 void DeviceList::setLine(int line, const std::string& record)
 {
-    QString text = toText(alignedLine(record, width()));
+    // Padded as the other lines are; a wider column waits for the end of the run.
+    QString text = toText(alignedLine(record, alignedWidth_));
     if (text != model_.line(line))
         model_.setLine(line, std::move(text));
 }

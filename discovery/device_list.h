@@ -1,10 +1,12 @@
 #pragma once
 
+#include "link/envelope.h"
+
 #include <QString>
 #include <map>
 #include <optional>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 namespace linknode {
@@ -13,8 +15,10 @@ class DeviceListModel;
 class DeviceStore;
 
 // The device list and the store kept in step: line i of the list shows slot i of the store,
-// one line per MAC. Lookups go through a MAC index and the list is re-padded only when the
-// widest MAC column changes, so a reply costs the same with 10 lines or 10000.
+// one line per device. A device is known by its six MAC bytes, however a reply spells them,
+// and its line keeps the spelling it was first listed with. The MAC column is measured on
+// the MAC without its blanks, and the lines are re-padded at most once per run of replies,
+// so a reply costs the same with 10 lines or 10000.
 class DeviceList {
 public:
     enum class Intake { Unchanged, Replaced, Added, Full, NotAMac };
@@ -26,8 +30,8 @@ public:
     void clear();
     int count() const { return count_; }
     const std::string& record(int line) const;
-    // The line of the device with this MAC (as field 0 writes it), if listed.
-    std::optional<int> lineOf(const std::string& mac) const;
+    // The line of the device with this MAC (six numbers joined by "-"), if listed.
+    std::optional<int> lineOf(std::string_view mac) const;
     // The line as the list shows it (MAC column padded).
     const QString& shownLine(int line) const;
 
@@ -36,6 +40,8 @@ public:
 
     // Re-pads every line to the widest MAC column (ALIGN_LIST).
     void ALIGN_LIST();
+    // After a run of replies: ALIGN_LIST once if the widest MAC column changed during it.
+    void alignIfWidthChanged();
 
 private:
     int width() const { return commaPositions_.empty() ? 0 : commaPositions_.rbegin()->first; }
@@ -45,8 +51,9 @@ private:
     DeviceStore& store_;
     DeviceListModel& model_;
     int count_ = 0;
-    std::unordered_map<std::string, int> lineOfMac_;
-    std::map<int, int> commaPositions_; // first-comma position -> lines having it
+    int alignedWidth_ = 0; // the width every line was last padded to
+    std::map<MacBytes, int> lineOfMac_;
+    std::map<int, int> commaPositions_; // aligned first-comma position -> lines having it
 };
 
 } // namespace linknode

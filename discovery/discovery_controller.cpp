@@ -114,6 +114,7 @@ void DiscoveryController::takeReply(const std::string& record)
 
 void DiscoveryController::showReplies()
 {
+    devices_.alignIfWidthChanged();
     model_.commit();
     form_[AFF_TOT_TERM].setText(QString::number(devices_.count()));
 }

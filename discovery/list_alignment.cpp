@@ -4,23 +4,24 @@
 
 namespace linknode {
 
-int firstCommaPosition(std::string_view record)
+int alignedCommaPosition(std::string_view record)
 {
     const size_t comma = record.find(',');
-    return comma == std::string_view::npos ? 0 : static_cast<int>(comma) + 1;
+    if (comma == std::string_view::npos)
+        return 0;
+    return static_cast<int>(trimBlanks(record.substr(0, comma)).size()) + 1;
 }
 
 std::string alignedLine(std::string_view record, int width)
 {
-    const int comma = firstCommaPosition(record);
-    if (comma == 0)
+    const size_t comma = record.find(',');
+    if (comma == std::string_view::npos)
         return std::string(record);
-    const std::string mac = GET_PAR(record, 0, ",");
-    std::string line = mac;
-    const int blanks = width - 1 - static_cast<int>(mac.size());
+    std::string line(trimBlanks(record.substr(0, comma)));
+    const int blanks = width - 1 - static_cast<int>(line.size());
     if (blanks > 0)
         line.append(static_cast<size_t>(blanks), ' ');
-    line.append(record.substr(static_cast<size_t>(comma - 1)));
+    line.append(record.substr(comma));
     return line;
 }
 

@@ -109,7 +109,8 @@ std::optional<SaveController::Checked> SaveController::check()
     const DeviceList& devices = services_.discovery.devices();
     for (int line = 0; line < devices.count(); ++line) {
         const std::string& record = devices.record(line);
-        if (recordField(record, FLD_IP) == ip && recordField(record, FLD_MAC) != toBytes(macText)) {
+        // By the MAC's bytes: "000-080-..." is the shown device, not another one.
+        if (recordField(record, FLD_IP) == ip && strictMac(recordField(record, FLD_MAC)) != mac) {
             dialogs_.beep();
             dialogs_.message(QStringLiteral("ERROR DOUBLE IP: ") + toText(ip),
                 QCoreApplication::applicationName(), MessageIcon::None);

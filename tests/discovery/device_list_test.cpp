@@ -1,9 +1,10 @@
 // The device list and store in step: one line per MAC, in place updates, aligned MAC column,
-// the 10000-line limit, and a new order after a sort.
+// the 10000-line limit, a new order after a sort, and what a hostile host's replies cannot do.
 #include "discovery/device_list.h"
 #include "discovery/device_list_model.h"
 #include "discovery/device_store.h"
 #include "discovery/list_alignment.h"
+#include "link/envelope.h"
 
 #include <QSignalSpy>
 #include <gmock/gmock.h>
@@ -18,8 +19,10 @@ struct Fixture {
     DeviceListModel model;
     DeviceList list { store, model };
 
+    // The list as the view shows it at the end of a run of replies.
     std::vector<std::string> lines()
     {
+        list.alignIfWidthChanged();
         model.commit();
         std::vector<std::string> shown;
         for (int row = 0; row < model.rowCount(); ++row)
@@ -83,6 +86,52 @@ TEST(DeviceList, RepliesWhoseFirstFieldIsNoMacAreNotListed)
         EXPECT_EQ(f.list.take(stray), Intake::NotAMac) << stray;
     // The MAC column keeps the width of the devices.
     EXPECT_THAT(f.lines(), testing::ElementsAre("0-80-194-1-2-33,10.0.0.2,y"));
+}
+
+// Each datagram comes in a run of its own, the costliest way to deliver them.
+TEST(DeviceList, HostileSpellingsListEachDeviceOnceInANarrowColumn)
+{
+    const std::string blanks(2000, ' ');
+    std::vector<std::string> oscillating { "0-80-194-1-2-3,a" };
+    for (int i = 0; i < 1000; ++i)
+        oscillating.push_back(std::string(1000 + i % 2, ' ')
+            + (i % 2 ? "009-009-009-009-009-009" : "9-9-9-9-9-9") + ",10.0.0." + std::to_string(i));
+    const struct {
+        const char* what;
+        std::vector<std::string> records;
+        std::vector<std::string> lines;
+    } cases[] = {
+        { "padded MAC", { "0-80-194-1-2-3,a", blanks + "9-9-9-9-9-9" + blanks + ",b" },
+            { "0-80-194-1-2-3,a", "9-9-9-9-9-9   ,b" } },
+        { "zero-filled MAC after the plain one",
+            { "0-80-194-1-2-3,10.0.0.1", "000-080-194-001-002-003,10.0.0.2" },
+            { "0-80-194-1-2-3,10.0.0.2" } },
+        { "plain MAC after the zero-filled one",
+            { "000-080-194-001-002-003,10.0.0.1", " 0-80-194-1-2-3,10.0.0.1", "0-80-194-1-2-3" },
+            { "000-080-194-001-002-003" } },
+        { "record longer than a device's",
+            { "0-1-2-3-4-5,a", std::string(60000, ' ') + "9-9-9-9-9-9,b" }, { "0-1-2-3-4-5,a" } },
+        { "width oscillating", oscillating, { "0-80-194-1-2-3,a", "9-9-9-9-9-9   ,10.0.0.999" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Fixture f;
+        int rewrittenLines = 0;
+        QObject::connect(&f.model, &QAbstractItemModel::dataChanged, &f.model,
+            [&](const QModelIndex& first, const QModelIndex& last) {
+                rewrittenLines += last.row() - first.row() + 1;
+            });
+        for (const std::string& record : c.records) {
+            const std::string datagram = "\xFE\xFF" + record;
+            if (const auto taken = replyRecord(datagram))
+                f.list.take(std::string(*taken));
+            f.lines();
+        }
+        EXPECT_THAT(f.lines(), testing::ElementsAreArray(c.lines));
+        EXPECT_EQ(f.list.count(), static_cast<int>(c.lines.size()));
+        EXPECT_LE(rewrittenLines, static_cast<int>(c.records.size()))
+            << "a reply rewrites its own line, not the list";
+    }
 }
 
 TEST(DeviceList, BytesAboveAsciiSurviveTheListAndTheStore)
@@ -149,8 +198,9 @@ TEST(ListAlignment, PadsToTheWidthAndTrimsTheMacField)
     };
     for (const auto& c : cases)
         EXPECT_EQ(alignedLine(c.record, c.width), c.line) << c.record;
-    EXPECT_EQ(firstCommaPosition("ab,c"), 3);
-    EXPECT_EQ(firstCommaPosition("abc"), 0);
+    EXPECT_EQ(alignedCommaPosition("ab,c"), 3);
+    EXPECT_EQ(alignedCommaPosition("  ab  ,c"), 3);
+    EXPECT_EQ(alignedCommaPosition("abc"), 0);
 }
 
 } // namespace
