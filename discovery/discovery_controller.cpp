@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <utility>
 
 namespace linknode {
 
@@ -51,6 +52,7 @@ void DiscoveryController::B_ASK_CFG_Click()
         RESET_DEVICE_LIST();
     auto& button = form_[B_ASK_CFG];
     button.hide();
+    cycleStart_ = clock_.now();
     // Every enquiry re-stamps the activity time, so the cycle ends 0.3 s after the last one.
     const int enquiries = keepList ? 25 : 1;
     for (int i = 0; i < enquiries && !clock_.waitsAborted(); ++i) {
@@ -100,6 +102,8 @@ void DiscoveryController::RESET_DEVICE_LIST()
 void DiscoveryController::takeReply(const std::string& record)
 {
     const DeviceList::Intake intake = devices_.take(record);
+    heardDevice_ = heardDevice_ || intake == DeviceList::Intake::Added
+        || intake == DeviceList::Intake::Replaced || intake == DeviceList::Intake::Unchanged;
     if (intake == DeviceList::Intake::NotAMac)
         qCInfo(discoveryLog) << "reply not listed: its first field is no MAC address:"
                              << toText(record.substr(0, 40));
@@ -117,6 +121,9 @@ void DiscoveryController::showReplies()
     devices_.alignIfWidthChanged();
     model_.commit();
     form_[AFF_TOT_TERM].setText(QString::number(devices_.count()));
+    // Junk, or one device answering without end, cannot keep FIND DEVICES hidden for ever.
+    if (std::exchange(heardDevice_, false) && clock_.now() - cycleStart_ < longestCycle)
+        link_.stamp();
 }
 
 } // namespace linknode

@@ -18,6 +18,10 @@ class MainForm;
 class DiscoveryController : public QObject {
     Q_OBJECT
 public:
+    // The longest a cycle keeps FIND DEVICES hidden, in seconds, however long replies keep
+    // coming (the command line's --max-wait has the same default).
+    static constexpr double longestCycle = 30.0;
+
     DiscoveryController(MainForm& form, Link& link, const Clock& clock, DeviceStore& store);
 
     void B_ASK_CFG_Click();
@@ -31,7 +35,8 @@ public:
     // do nothing: the list must not change under the pass.
     void hold(bool held);
     bool held() const { return held_; }
-    // Shows what the replies taken in so far changed: new lines and the device count.
+    // Shows what the replies taken in so far changed (new lines, the MAC column, the device
+    // count) and stamps the activity if they listed or refreshed a device.
     void showReplies();
 
 private:
@@ -44,6 +49,8 @@ private:
     DeviceList devices_;
     bool toldListFull_ = false;
     bool held_ = false;
+    bool heardDevice_ = false; // since the last showReplies
+    double cycleStart_ = -longestCycle; // no cycle yet: no reply stamps
 };
 
 } // namespace linknode

@@ -156,7 +156,6 @@ void Link::onReceived(
             heardOn_.clear();
         heardOn_.insert(from.toIPv4Address(), interfaceIndex);
     }
-    stamp();
     emit recordReceived(std::string(*record), interface);
 }
 

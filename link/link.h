@@ -16,8 +16,8 @@ class TrafficLog;
 
 // The two sockets of the tool: every command leaves through the send socket to the current
 // destination and the remote port; every reply arrives on the receive socket's local port.
-// Replies that pass the envelope test re-stamp the activity time and go on without their
-// two header bytes.
+// Replies that pass the envelope test go on without their two header bytes; whoever lists
+// them stamps the activity time, so a datagram that names no device keeps nothing going.
 class Link : public QObject {
     Q_OBJECT
 public:
@@ -43,7 +43,7 @@ public:
     // by a wait of `spacing` seconds with events running. Stops when the window closes.
     void sendRepeatedly(std::string_view datagram, int times, double spacing = 0.1);
 
-    // The activity stamp: time of the last enquiry sent or reply accepted.
+    // The activity stamp: time of the last enquiry sent or device reply listed.
     void stamp();
     double lastActivity() const { return lastActivity_; }
 

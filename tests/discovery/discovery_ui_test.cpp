@@ -96,6 +96,40 @@ TEST_F(Discovery, EthernetSwitchSends25EnquiriesATenthApartAndKeepsTheList)
     EXPECT_EQ(listed().size(), 1) << "the list is kept";
 }
 
+// FIND DEVICES comes back 0.3 s after the last listed reply, and after the longest cycle
+// however often one device answers: a host sending junk or one reply without end cannot
+// keep it hidden. A faster clock makes the longest cycle take a moment.
+TEST(DiscoveryCycle, EndsWhateverKeepsArriving)
+{
+    const double longest = DiscoveryController::longestCycle;
+    const struct {
+        const char* what;
+        QByteArray datagram; // arrives every 0.2 s
+        double earliest, latest; // FIND DEVICES is back this long after the click
+    } cases[] = {
+        { "FE FF junk", QByteArray("\xFE\xFFjunk", 6), 0.3, 1.0 },
+        { "a reply whose first field is no MAC", Tool::reply("1-2-3,10.0.0.1"), 0.3, 1.0 },
+        { "one device answering again and again", Tool::reply(device(1, "10.0.0.1")), longest,
+            longest + 1.0 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Tool tool(0.0, 20.0);
+        ASSERT_TRUE(tool.app.shell.Form_Load());
+        tool.whenShown(B_ASK_CFG);
+        QTimer arrivals;
+        arrivals.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&arrivals, &QTimer::timeout, &tool.app.form,
+            [&] { tool.receiveSocket.inject(c.datagram); });
+        arrivals.start(tool.clock.timerMs(0.2));
+        const double clickedAt = tool.clock.now();
+        QMetaObject::invokeMethod(&tool[B_ASK_CFG], "click");
+        const double back = tool.whenShown(B_ASK_CFG, longest + 2) - clickedAt;
+        EXPECT_GE(back, c.earliest);
+        EXPECT_LE(back, c.latest);
+    }
+}
+
 TEST_F(Discovery, AutomaticModesRunOnlyWhenTheirButtonIsVisible)
 {
     endCycle();
