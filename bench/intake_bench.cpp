@@ -75,3 +75,25 @@ static void BM_ALIGN_LIST_10000(benchmark::State& state)
         full.list.ALIGN_LIST();
 }
 BENCHMARK(BM_ALIGN_LIST_10000)->Unit(benchmark::kMillisecond);
+
+// A hostile host against a full list: 10000 replies for one listed device, padded with 1000
+// and 1001 blanks and spelled plain and zero-filled by turns, each in a run of its own (the
+// costliest delivery: the column is checked at the end of every run).
+static void BM_Intake_10000_width_oscillating(benchmark::State& state)
+{
+    FullList full;
+    const std::string rest = records.front().substr(records.front().find(','));
+    std::vector<std::string> hostile;
+    for (int i = 0; i < DeviceStore::capacity; ++i)
+        hostile.push_back(std::string(1000 + i % 2, ' ')
+            + (i % 2 ? "000-080-194-000-000-000" : "0-80-194-0-0-0") + rest + std::to_string(i));
+    for (auto _ : state) {
+        for (const std::string& record : hostile) {
+            full.list.take(record);
+            full.list.alignIfWidthChanged();
+            full.model.commit();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(hostile.size()));
+}
+BENCHMARK(BM_Intake_10000_width_oscillating)->Unit(benchmark::kMillisecond);
