@@ -72,7 +72,9 @@ TEST_F(Robustness, OddRecordsAreListedAsTheyAreOrRefusedAndNeverCrashTheView)
         thousandFields += "," + std::to_string(i);
     Record longLogin;
     longLogin.mac = mac + "2";
-    longLogin.login = "Tav" + std::string(60000, 'L');
+    longLogin.login = "Tav" + std::string(3900, 'L');
+    Record tooLong = longLogin;
+    tooLong.login = "Tav" + std::string(60000, 'L'); // longer than any record: no reply
     std::string everyByte = mac + "3";
     for (int field = 1; field < 16; ++field)
         everyByte += std::string(",\x00\xFF", 3);
@@ -83,6 +85,7 @@ TEST_F(Robustness, OddRecordsAreListedAsTheyAreOrRefusedAndNeverCrashTheView)
         { "no comma at all", false },
         { thousandFields, true },
         { longLogin.text(), true },
+        { tooLong.text(), false },
         { mac + "4,10.0.0.4,255.0.0.0,10.0.0.1,9600,0,0,", true }, // no version
         { mac + "5,10.0.0.5,255.0.0.0,10.0.0.1,9600,0,0,2F", true },
         { mac + "6,10.0.0.6,255.0.0.0,10.0.0.1,9600,0,0,.4F", true },
