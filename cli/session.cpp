@@ -77,13 +77,14 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
                 qCInfo(discoveryLog, "a reply without a MAC is not listed");
                 return;
             }
-            const auto known = indexOfMac.find(macText(*bytes));
+            std::string key = macText(*bytes);
+            const auto known = indexOfMac.find(key);
             if (known == indexOfMac.end()) {
                 if (replies.size() >= options_.mostDevices) {
                     deviceLimitReached_ = true;
                     return;
                 }
-                indexOfMac.emplace(macText(*bytes), replies.size());
+                indexOfMac.emplace(std::move(key), replies.size());
                 replies.push_back({ record, interface });
             } else if (recordField(replies[known->second].record, FLD_MAC) == mac) {
                 replies[known->second] = { record, interface };
