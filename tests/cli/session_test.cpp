@@ -6,7 +6,6 @@
 #include "config/device_record.h"
 #include "link/envelope.h"
 #include "tests/support/fake_socket.h"
-#include "tests/support/refused_values.h"
 
 #include <QTimer>
 #include <gmock/gmock.h>
@@ -108,21 +107,6 @@ TEST_F(Sockets, JunkNeverHoldsTheDiscoveryOpen)
     EXPECT_THAT(listed(entries), ElementsAreArray({ "0-80-194-1-2-3,10.0.0.5" }));
     EXPECT_FALSE(session.floodCut());
     EXPECT_LT(sent, 100) << "the discovery ended while junk still arrived";
-}
-
-TEST(CommandAddress, OnlyAnAddressADeviceCanHave)
-{
-    const auto device = [](const std::string& ip, const char* mask) {
-        return DeviceEntry { "0-80-194-1-2-3," + ip + "," + mask + ",10.0.0.1", {}, {} };
-    };
-    for (const DeviceAddress& refused : refusedDeviceAddresses) {
-        const CommandAddress none = commandAddress(device(refused.address, refused.mask));
-        EXPECT_FALSE(none.address) << refused.address;
-        EXPECT_THAT(none.problem.toStdString(),
-            HasSubstr("0-80-194-1-2-3 reports no address a command can go to"));
-    }
-    EXPECT_FALSE(commandAddress(device("\x1b[2J", "255.255.255.0")).address);
-    EXPECT_EQ(commandAddress(device("10.0.0.5", "255.255.255.0")).address, "10.0.0.5");
 }
 
 TEST_F(Sockets, ResetOfADeviceWithoutAUsableAddressSendsNothing)
