@@ -64,6 +64,7 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
 {
     std::vector<Reply> replies;
     std::unordered_map<std::string, size_t> indexOfMac;
+    size_t heldBytes = 0;
     lastReply_ = 0;
     floodCut_ = false;
     deviceLimitReached_ = false;
@@ -80,14 +81,22 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
             std::string key = macText(*bytes);
             const auto known = indexOfMac.find(key);
             if (known == indexOfMac.end()) {
-                if (replies.size() >= options_.mostDevices) {
+                if (replies.size() >= options_.mostDevices
+                    || heldBytes + record.size() > options_.mostRecordBytes) {
                     deviceLimitReached_ = true;
                     return;
                 }
                 indexOfMac.emplace(std::move(key), replies.size());
                 replies.push_back({ record, interface });
+                heldBytes += record.size();
             } else if (recordField(replies[known->second].record, FLD_MAC) == mac) {
-                replies[known->second] = { record, interface };
+                Reply& held = replies[known->second];
+                if (heldBytes - held.record.size() + record.size() > options_.mostRecordBytes) {
+                    deviceLimitReached_ = true;
+                    return;
+                }
+                heldBytes = heldBytes - held.record.size() + record.size();
+                held = { record, interface };
             } else {
                 qCInfo(discoveryLog, "a reply writing a listed MAC otherwise is not listed");
                 return;

@@ -18,10 +18,13 @@ namespace linknode {
 // may go on while replies keep arriving, and how many devices it lists at most.
 struct SessionOptions {
     QStringList interfaces;
-    double longestFlood = 30.0;
+    double longestFlood = longestDiscovery;
     // Twice the largest fleet measured (50000): any host on the segment can make up MACs, and
     // the list must not grow with them without end.
     size_t mostDevices = 100000;
+    // Bytes of records held at most: with records up to 4096 bytes, the count alone would
+    // still let forged devices take 400 MB.
+    size_t mostRecordBytes = 64 * 1024 * 1024;
 };
 
 // The tool's two sockets on the devices' ports, and the exchanges the verbs make with them.
@@ -37,7 +40,8 @@ public:
     // after the last one listed and `seconds` at least: one entry per MAC, flagged. MACs are
     // told apart by their six bytes ("0-80-194-1-2-3" and "000-080-194-001-002-003" are one
     // device, shown as first written). A reply whose first field is no MAC names no device,
-    // and one past mostDevices is dropped: neither is listed nor makes the wait longer.
+    // and one past mostDevices or mostRecordBytes is dropped: neither is listed nor makes the
+    // wait longer.
     std::vector<DeviceEntry> discover(const std::vector<std::string>& targets, double seconds);
 
     // `times` sends to `destination`, each followed by `spacing` seconds of wait. False when the
@@ -49,7 +53,7 @@ public:
     QString sendFailure() const { return sendFailure_; }
     // Whether the last discovery was cut short by replies that kept arriving.
     bool floodCut() const { return floodCut_; }
-    // Whether the last discovery dropped devices past mostDevices.
+    // Whether the last discovery dropped devices past mostDevices or mostRecordBytes.
     bool deviceLimitReached() const { return deviceLimitReached_; }
 
     void wait(double seconds);

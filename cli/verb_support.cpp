@@ -59,8 +59,9 @@ std::optional<int> VerbRun::parse(const QStringList& arguments, int least, int m
         QStringLiteral("NAME"));
     const QCommandLineOption maxWait(QStringLiteral("max-wait"),
         QStringLiteral("Stop a discovery this many seconds after its wait while replies keep "
-                       "arriving, with a warning (default 30)."),
-        QStringLiteral("SECONDS"), QStringLiteral("30"));
+                       "arriving, with a warning (default %1).")
+            .arg(longestDiscovery),
+        QStringLiteral("SECONDS"), QString::number(longestDiscovery));
     const QCommandLineOption wide(
         QStringLiteral("wide"), QStringLiteral("Table cells whole, never cut with \u2026."));
     parser_.addOptions({ format, wide, interface, maxWait });
@@ -111,9 +112,11 @@ void VerbRun::warnIfIncomplete()
             "linknode: replies kept arriving; the discovery stopped at its --max-wait and the "
             "list may be incomplete\n"));
     if (session_ && session_->deviceLimitReached())
-        console().err(QStringLiteral("linknode: more than %1 devices answered; the replies past "
-                                     "them were dropped and the list is incomplete\n")
-                          .arg(sessionOptions_.mostDevices));
+        console().err(QStringLiteral("linknode: more devices answered than a list holds (%1, or "
+                                     "%2 MiB of records); the replies past them were dropped "
+                                     "and the list is incomplete\n")
+                          .arg(sessionOptions_.mostDevices)
+                          .arg(sessionOptions_.mostRecordBytes / (1024 * 1024)));
 }
 
 int VerbRun::finish(VerbResult result)

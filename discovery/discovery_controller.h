@@ -2,6 +2,7 @@
 
 #include "discovery/device_list.h"
 #include "discovery/device_list_model.h"
+#include "link/link.h"
 
 #include <QObject>
 #include <string>
@@ -20,7 +21,7 @@ class DiscoveryController : public QObject {
 public:
     // The longest a cycle keeps FIND DEVICES hidden, in seconds, however long replies keep
     // coming (the command line's --max-wait has the same default).
-    static constexpr double longestCycle = 30.0;
+    static constexpr double longestCycle = longestDiscovery;
 
     DiscoveryController(MainForm& form, Link& link, const Clock& clock, DeviceStore& store);
 

@@ -11,6 +11,11 @@
 
 namespace linknode {
 
+// The longest a discovery goes on past its own wait while replies keep coming: a flood, or a
+// host that answers for ever, cannot hold it open. The window's cycle and the command line's
+// discovery both end then.
+constexpr double longestDiscovery = 30.0;
+
 class Clock;
 class TrafficLog;
 

@@ -7,6 +7,7 @@
 #include "core/wait.h"
 #include "form/scripted_dialogs.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QPixmap>
@@ -170,9 +171,15 @@ QString AutomationDriver::dump(const QString& path) const
 
 QString AutomationDriver::screenshot(const QString& path) const
 {
-    if (!window_.grab().save(path, "PNG"))
-        return QStringLiteral("cannot save the screenshot %1").arg(path);
-    return {};
+    // Through the one file writer: the picture may show a login or a gateway's password.
+    QByteArray png;
+    QBuffer buffer(&png);
+    QString error;
+    if (!buffer.open(QIODevice::WriteOnly) || !window_.grab().save(&buffer, "PNG"))
+        error = QStringLiteral("the picture could not be made");
+    else if (writeWholeFile(path, png, &error))
+        return {};
+    return QStringLiteral("cannot save the screenshot %1: %2").arg(path, error);
 }
 
 } // namespace linknode

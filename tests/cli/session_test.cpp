@@ -59,14 +59,17 @@ struct Listing {
     size_t mostDevices;
     std::vector<std::string> listed;
     bool limitReached;
+    size_t mostRecordBytes = 1000;
 };
 
 class Discovery : public Sockets, public testing::WithParamInterface<Listing> { };
 
 TEST_P(Discovery, ListsOneEntryPerMacAndNoMoreThanTheLimit)
 {
-    Session session(
-        sendSocket, receiveSocket, { .interfaces = {}, .mostDevices = GetParam().mostDevices });
+    Session session(sendSocket, receiveSocket,
+        { .interfaces = {},
+            .mostDevices = GetParam().mostDevices,
+            .mostRecordBytes = GetParam().mostRecordBytes });
     answerWith(GetParam().replies);
     EXPECT_THAT(listed(session.discover({}, 0)), ElementsAreArray(GetParam().listed))
         << GetParam().what;
@@ -85,6 +88,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, Discovery,
             { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.6", "0-80-194-1-2-5,10.0.0.7",
                 "0-80-194-1-2-3,10.0.0.9" },
             2, { "0-80-194-1-2-3,10.0.0.9", "0-80-194-1-2-4,10.0.0.6" }, true },
+        Listing { "records past the bytes a list holds are dropped, a longer refresh too",
+            { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.66", "0-80-194-1-2-3,10.0.0.555" },
+            10, { "0-80-194-1-2-3,10.0.0.5" }, true, 24 },
         Listing { "no MAC, no device", { "0-80-194-1-2,10.0.0.5", "0-0-0-0-0-0,10.0.0.6" }, 10, {},
             false }));
 
