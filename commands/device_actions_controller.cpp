@@ -2,6 +2,7 @@
 
 #include "commands/login_text.h"
 #include "commands/sender_scope.h"
+#include "config/view_state.h"
 #include "core/clock.h"
 #include "core/latin1.h"
 #include "core/text_fields.h"
@@ -12,6 +13,7 @@
 #include "link/link.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 namespace linknode {
 
@@ -80,27 +82,39 @@ void DeviceActionsController::B_RESET_ONE_Click()
 void DeviceActionsController::locate(Locate pattern)
 {
     // One sequence at a time: a prefix and a frame of another sequence in between would
-    // leave the devices without their announced frame.
+    // leave the devices without their announced frame. A click that came meanwhile runs next.
     if (locating_)
         return;
     locating_ = true;
-    auto& button = form_[pattern == Locate::LedFlash ? B_LED_FLASH : B_SEND_BIP];
-    button.hide();
-    const int count = static_cast<int>(leadingNumber(toBytes(form_[AFF_TOT_TERM].text())));
-    sendThenWait(terminalPrefixDatagram());
-    sendThenWait(locateDatagram(pattern, count));
-    button.show();
+    for (std::optional<Locate> next = pattern; next;
+         next = std::exchange(pendingLocate_, std::nullopt)) {
+        auto& button = form_[*next == Locate::LedFlash ? B_LED_FLASH : B_SEND_BIP];
+        button.hide();
+        const int count = static_cast<int>(leadingNumber(toBytes(form_[AFF_TOT_TERM].text())));
+        sendThenWait(terminalPrefixDatagram());
+        sendThenWait(locateDatagram(*next, count));
+        button.show();
+    }
     locating_ = false;
+}
+
+void DeviceActionsController::locateClicked(Locate pattern)
+{
+    // A tick of the automatic locate may be dropped; a click is not.
+    if (locating_)
+        pendingLocate_ = pattern;
+    else
+        locate(pattern);
 }
 
 void DeviceActionsController::B_LED_FLASH_Click()
 {
-    locate(Locate::LedFlash);
+    locateClicked(Locate::LedFlash);
 }
 
 void DeviceActionsController::B_SEND_BIP_Click()
 {
-    locate(Locate::Beep);
+    locateClicked(Locate::Beep);
 }
 
 void DeviceActionsController::followLocateSwitch(bool checked)
@@ -143,6 +157,8 @@ void DeviceActionsController::TIM_LED_FLASH_Timer()
 
 void DeviceActionsController::B_VT100_CLR_Click()
 {
+    if (!deviceShown(form_))
+        return;
     SenderRun run(clearing_, form_[B_VT100_CLR]);
     if (!run.started())
         return;
@@ -161,20 +177,42 @@ void DeviceActionsController::INP_TERM_NO_LostFocus()
 
 void DeviceActionsController::COUNTDOWN_STEP()
 {
-    if (const auto answer = sendCountdown(RESET_COUNTDOWN))
+    if (countdownHeld_ && heldCountdown_) {
+        if (*heldCountdown_ && deviceShown(form_))
+            sendCountdownValue(**heldCountdown_);
+        return;
+    }
+    const auto answer = sendCountdown(RESET_COUNTDOWN);
+    if (answer)
         RESET_COUNTDOWN = *answer;
+    if (countdownHeld_)
+        heldCountdown_ = answer;
+}
+
+void DeviceActionsController::holdCountdownAnswer(bool held)
+{
+    countdownHeld_ = held;
+    heldCountdown_.reset();
 }
 
 std::optional<QString> DeviceActionsController::sendCountdown(const QString& defaultAnswer)
 {
-    SendAddressScope selected(form_, form_[INP_IP].text());
+    // With no device shown the address is no device's (0.0.0.0 reaches this PC).
+    if (!deviceShown(form_))
+        return std::nullopt;
     const auto answer = dialogs_.input(countdownPrompt, countdownTitle, defaultAnswer);
     if (!answer)
         return std::nullopt;
-    const std::string datagram = countdownDatagram(countdownDigits(toBytes(*answer)));
+    sendCountdownValue(*answer);
+    return answer;
+}
+
+void DeviceActionsController::sendCountdownValue(const QString& answer)
+{
+    SendAddressScope selected(form_, form_[INP_IP].text());
+    const std::string datagram = countdownDatagram(countdownDigits(toBytes(answer)));
     for (int i = 0; i < 2; ++i)
         sendThenWait(datagram);
-    return answer;
 }
 
 } // namespace linknode

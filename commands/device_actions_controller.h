@@ -31,13 +31,18 @@ public:
     void INP_TERM_NO_LostFocus();
     // Asks for the countdown, offering the last value, and sends it to the selected device.
     void COUNTDOWN_STEP();
+    // While held, the first countdown step asks and the following ones send the same answer
+    // (or nothing, when it was cancelled) without asking again.
+    void holdCountdownAnswer(bool held);
     // The countdown of the selected device asked with `defaultAnswer`; the value sent, or
     // none when the technician cancels (then nothing is sent).
     std::optional<QString> sendCountdown(const QString& defaultAnswer);
 
 private:
     void locate(Locate pattern);
+    void locateClicked(Locate pattern);
     void sendThenWait(const std::string& datagram);
+    void sendCountdownValue(const QString& answer);
     void followLocateSwitch(bool checked);
 
     MainForm& form_;
@@ -45,6 +50,9 @@ private:
     Dialogs& dialogs_;
     const Clock& clock_;
     QString RESET_COUNTDOWN; // the last countdown value entered, the next prompt's default
+    bool countdownHeld_ = false;
+    std::optional<std::optional<QString>> heldCountdown_; // asked while held: the answer
+    std::optional<Locate> pendingLocate_; // clicked while another locate ran
     bool locating_ = false;
     bool clearing_ = false;
 };

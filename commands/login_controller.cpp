@@ -177,6 +177,14 @@ bool LoginController::SEND_LOGIN_STRING()
     return true;
 }
 
+void LoginController::sendLoginRepeatedly(int times)
+{
+    actions_.holdCountdownAnswer(true);
+    for (int i = 0; i < times && !clock_.waitsAborted(); ++i)
+        SEND_LOGIN_STRING();
+    actions_.holdCountdownAnswer(false);
+}
+
 bool LoginController::SEND_CARET_COMMAND(const QString& text)
 {
     if (!wiegandSendable(text))

@@ -36,6 +36,8 @@ public:
 
     // Sends the login box; false when it cannot be sent (the user is told, nothing is sent).
     bool SEND_LOGIN_STRING();
+    // Sends the login box `times` times; a countdown login asks its value once for them all.
+    void sendLoginRepeatedly(int times);
     // Sends the caret codes of the Wiegand text `text` in the command envelope; false when
     // nothing was sent.
     bool SEND_CARET_COMMAND(const QString& text);
