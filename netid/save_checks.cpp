@@ -14,19 +14,28 @@ namespace {
 
 bool maskAccepted(std::string_view mask)
 {
+    return maskProblem(mask).empty();
+}
+
+std::string maskProblem(std::string_view mask)
+{
+    const std::string octetRule = "Invalid mask, must be 0,128,192,224,240,248,252,254 or 255";
     for (int k = 0; k < 4; ++k) {
         const std::string part = GET_PAR(mask, k, ".");
         if (std::string_view(",0,128,192,224,240,248,252,254,255,").find("," + part + ",")
             == std::string_view::npos)
-            return false;
+            return octetRule;
     }
     const auto octets = strictAddress(mask);
     if (!octets)
-        return false;
+        return octetRule;
     const quint32 bits = value(*octets);
     // Contiguous ones: the zeros after the last one, plus one, is a power of two.
     const quint32 hostPart = ~bits;
-    return (hostPart & (hostPart + 1)) == 0;
+    if ((hostPart & (hostPart + 1)) != 0)
+        return "Invalid mask " + std::string(trimBlanks(mask))
+            + ": the ones must be contiguous, from the left (255.255.255.0, not 255.255.0.255)";
+    return {};
 }
 
 std::optional<IPv4Octets> strictAddress(std::string_view text)
@@ -65,10 +74,8 @@ RenamePlan renamePlan(std::string_view prefix, std::string_view mask, int device
                        "\".\" (for example 192.168.5.).";
         return plan;
     }
-    if (!maskAccepted(mask)) {
-        plan.problem = "Invalid mask, must be 0,128,192,224,240,248,252,254 or 255";
+    if (plan.problem = maskProblem(mask); !plan.problem.empty())
         return plan;
-    }
     for (int i = 0; i < devices; ++i) {
         const std::string address = std::string(prefix) + std::to_string(110 + i);
         const std::string problem = hostAddressProblem(address, mask);

@@ -30,6 +30,21 @@ namespace {
         return toBytes(trimmedBlanks(text));
     }
 
+    // Every widget under `widget` draws in its enabled colours also while disabled.
+    void keepEnabledColours(QWidget& widget)
+    {
+        QList<QWidget*> widgets = widget.findChildren<QWidget*>();
+        widgets.prepend(&widget);
+        for (QWidget* w : widgets) {
+            QPalette palette = w->palette();
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                const auto r = static_cast<QPalette::ColorRole>(role);
+                palette.setColor(QPalette::Disabled, r, palette.color(QPalette::Active, r));
+            }
+            w->setPalette(palette);
+        }
+    }
+
     quint8 codeOf(const QWidget& selector)
     {
         return static_cast<quint8>(leadingNumber(toBytes(selector.property("tag").toString())));
@@ -67,10 +82,9 @@ bool SaveController::refuse(const QString& text, QWidget* focus)
 std::optional<SaveController::Checked> SaveController::check()
 {
     auto& mask = form_[INP_MASK];
-    if (!maskAccepted(toBytes(mask.text()))) {
+    if (const std::string problem = maskProblem(toBytes(mask.text())); !problem.empty()) {
         dialogs_.message(
-            QStringLiteral("Invalid mask, must be 0,128,192,224,240,248,252,254 or 255"),
-            QStringLiteral("Invalid Mask value"), MessageIcon::Critical);
+            toText(problem), QStringLiteral("Invalid Mask value"), MessageIcon::Critical);
         mask.setFocus();
         return std::nullopt;
     }
@@ -145,6 +159,10 @@ void SaveController::enterWaiting()
 {
     form_[B_UPDATE].hide();
     form_.setEnabled(false);
+    // What the user watches while the window is greyed keeps the colours of enabled text.
+    for (QWidget* legible :
+        { static_cast<QWidget*>(&form_[FR_UPD_WAIT]), static_cast<QWidget*>(&form_[INP_UDP_MASK]) })
+        keepEnabledColours(*legible);
     auto& waiting = form_[FR_UPD_WAIT];
     waiting.move(1725 / twipsPerPixel, 480 / twipsPerPixel);
     waiting.show();
@@ -161,19 +179,18 @@ void SaveController::leaveWaiting(const QString& sendAddress)
     form_[FR_LST_KRT].show();
 }
 
-void SaveController::sendLogin()
+void SaveController::sendLogin(bool recordLoaded)
 {
-    form_.setEnabled(false);
     auto& login = services_.login;
     if (!trimmedBlanks(form_[INP_LOGIN].text()).isEmpty()
         || !trimmedBlanks(form_[INP_DEVNAME].text()).isEmpty()) {
-        for (int i = 0; i < 10 && !clock_.waitsAborted(); ++i)
-            login.SEND_LOGIN_STRING();
+        login.sendLoginRepeatedly(10);
         return;
     }
-    // An empty login is cleared on the device once per loaded record.
+    // An empty login is cleared on the device once per loaded record; a configuration
+    // prepared by MAC knows nothing of the device's login and leaves it.
     auto& server = form_[SW_MODE(0)];
-    if (leadingNumber(toBytes(server.property("tag").toString())) == 0) {
+    if (recordLoaded && leadingNumber(toBytes(server.property("tag").toString())) == 0) {
         login.B_CLEAR_LOGIN_Click();
         DELAIS_EVT(clock_, 0.5);
         server.setProperty("tag", QStringLiteral("1"));
@@ -187,8 +204,24 @@ void SaveController::waitForDiscovery()
         DELAIS_EVT(clock_, 0.05);
 }
 
-void SaveController::refresh(const std::string& ip)
+bool SaveController::refresh(const std::string& ip, const MacBytes& mac)
 {
+    // Reported back: a reply of this MAC during the refresh with the address, mask and
+    // gateway saved.
+    const auto sameAddress = [](const std::string& reported, const QString& saved) {
+        const auto octets = strictAddress(reported);
+        return octets && octets == strictAddress(toBytes(saved));
+    };
+    const QString savedMask = form_[INP_MASK].text();
+    const QString savedGateway = form_[INP_GATE].text();
+    bool reported = false;
+    const auto heard = connect(&link_, &Link::recordReceived, this, [&](const std::string& record) {
+        if (strictMac(recordField(record, FLD_MAC)) != mac)
+            return;
+        reported = sameAddress(recordField(record, FLD_IP), toText(ip))
+            && sameAddress(recordField(record, FLD_MASK), savedMask)
+            && sameAddress(recordField(record, FLD_GATE), savedGateway);
+    });
     auto& discovery = services_.discovery;
     auto& sendAddress = form_[INP_UDP_MASK];
     link_.setDestination(toBytes(broadcast));
@@ -198,6 +231,8 @@ void SaveController::refresh(const std::string& ip)
     sendAddress.setText(toText(ip));
     discovery.B_ASK_CFG_Click();
     waitForDiscovery();
+    disconnect(heard);
+    return reported;
 }
 
 void SaveController::restart(const std::string& ip)
@@ -208,12 +243,19 @@ void SaveController::restart(const std::string& ip)
     boot.B_GO_TERM_Click();
     DELAIS_EVT(clock_, 1.0);
     boot.B_GO_BOOT_Click();
-    link_.send(reset);
+    countSend(reset);
     link_.setDestination(toBytes(broadcast));
-    link_.send(reset);
+    countSend(reset);
     DELAIS_EVT(clock_, 1.0);
     link_.setDestination(ip);
     boot.B_GO_TERM_Click();
+}
+
+void SaveController::countSend(const std::string& datagram)
+{
+    ++sends_;
+    if (!link_.send(datagram))
+        ++refused_;
 }
 
 void SaveController::B_UPDATE_Click()
@@ -227,6 +269,9 @@ void SaveController::B_UPDATE_Click()
         return;
     }
     const std::string& ip = checked->ip;
+    const bool recordLoaded = services_.discovery.devices().lineOf(checked->macText).has_value();
+    sends_ = 0;
+    refused_ = 0;
     enterWaiting();
     const QString wiegand = form_[INP_WIEGAND_CFG].currentText();
     QCoreApplication::processEvents();
@@ -240,7 +285,7 @@ void SaveController::B_UPDATE_Click()
     form_[INP_UDP_MASK].setText(broadcast);
     link_.setDestination(toBytes(broadcast));
     for (int i = 0; i < repetitions && !clock_.waitsAborted(); ++i) {
-        link_.send(configurationDatagram(checked->mac));
+        countSend(configurationDatagram(checked->mac));
         QCoreApplication::processEvents();
         DELAIS_EVT(clock_, configurationSpacing);
     }
@@ -251,18 +296,31 @@ void SaveController::B_UPDATE_Click()
         services_.login.SEND_CARET_COMMAND(wiegand);
         DELAIS_EVT(clock_, 4.0);
     }
-    sendLogin();
+    sendLogin(recordLoaded);
 
-    refresh(ip);
+    const bool reported = refresh(ip, checked->mac);
     ethernetSwitch.setChecked(savedSwitch);
     // The view shows the saved device again, found by its MAC, whatever line is selected.
     services_.discovery.selectDevice(checked->macText);
-    form_.setEnabled(true);
 
-    restart(ip);
+    // The device is restarted at the address the view now shows.
+    const std::string shown = trimmedText(form_[INP_IP].text());
+    restart(strictAddress(shown) ? shown : ip);
     leaveWaiting(savedSendAddress);
-    if (clock_.waitsAborted())
+    if (clock_.waitsAborted()) {
         qCInfo(saveLog) << "save of" << toText(checked->macText) << "cut short: the window closed";
+    } else if (refused_ == sends_) {
+        dialogs_.message(QStringLiteral("The save did not reach the network: the system refused "
+                                        "every datagram (%1). The device was not changed.")
+                             .arg(link_.lastSendError()),
+            QCoreApplication::applicationName(), MessageIcon::Exclamation);
+    } else if (!reported) {
+        dialogs_.message(QStringLiteral("The device %1 did not report the saved values when asked "
+                                        "again: the view shows what it reported last. Check the "
+                                        "device and save again.")
+                             .arg(toText(checked->macText)),
+            QCoreApplication::applicationName(), MessageIcon::Exclamation);
+    }
     endChange();
 }
 

@@ -54,8 +54,11 @@ private:
     std::optional<Checked> check();
     void enterWaiting();
     void leaveWaiting(const QString& sendAddress);
-    void sendLogin();
-    void refresh(const std::string& ip);
+    void sendLogin(bool recordLoaded);
+    // Asks again; true when the device reported the saved address, mask and gateway.
+    bool refresh(const std::string& ip, const MacBytes& mac);
+    // The save's own sends, counted to tell a save that never reached the network.
+    void countSend(const std::string& datagram);
     void restart(const std::string& ip);
     void waitForDiscovery();
 
@@ -65,6 +68,8 @@ private:
     const Clock& clock_;
     Services services_;
     bool changing_ = false;
+    int sends_ = 0;
+    int refused_ = 0;
 };
 
 } // namespace linknode

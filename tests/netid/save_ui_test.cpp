@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 #include <QTimer>
+#include <algorithm>
+#include <functional>
 
 using namespace linknode;
 using namespace linknode::test;
@@ -31,10 +33,10 @@ struct Save : Commands {
         if (d.startsWith("\xFE\xFF\x01\xFF\x01"
                          "0.0.0.0"))
             return QStringLiteral("enquiry");
-        const std::pair<const char*, const char*> kinds[]
-            = { { "\xFE\xFF\x01", "config" }, { "\xFE\xFF\x0B\x03\x04\x03", "wiegand" },
-                  { "\xFE\xFF\x0B", "login" }, { "\xFE\xFF\x06", "reset" },
-                  { "\x01\xFF\xFF\x41\xFA", "term" }, { "\x01\xFF\xFF\x41\x02", "boot" } };
+        const std::pair<const char*, const char*> kinds[] = { { "\xFE\xFF\x01", "config" },
+            { "\xFE\xFF\x0B\x03\x04\x03", "wiegand" }, { "\xFE\xFF\x0B", "login" },
+            { "\xFE\xFF\x06", "reset" }, { "\xFE\xF8", "countdown" },
+            { "\x01\xFF\xFF\x41\xFA", "term" }, { "\x01\xFF\xFF\x41\x02", "boot" } };
         for (const auto& [start, name] : kinds)
             if (d.startsWith(start))
                 return QString::fromLatin1(name);
@@ -65,31 +67,85 @@ struct Save : Commands {
         return folded;
     }
 
+    int sentOf(const QString& wanted) const
+    {
+        return static_cast<int>(std::ranges::count_if(
+            tool.sendSocket.sent, [&](const auto& s) { return kind(s.datagram) == wanted; }));
+    }
+
+    // The device answers each enquiry of the refresh with `record`.
+    void answerEnquiries(const Record& record)
+    {
+        QObject::connect(
+            &answering, &QTimer::timeout, &tool.app.form, [this, text = record.text()] {
+                const auto& sent = tool.sendSocket.sent;
+                if (!sent.empty() && kind(sent.back().datagram) == u"enquiry"_s)
+                    tool.receiveSocket.inject(Tool::reply(text));
+            });
+        answering.start(1);
+    }
+
     void save() { tool.app.save.B_UPDATE_Click(); }
+    QTimer answering;
     QString lastMessage() const
     {
         return tool.dialogs.messages().empty() ? QString() : tool.dialogs.messages().back().text;
     }
 };
 
-TEST_F(Save, StepsGoInOrderToTheirDestinations)
+TEST_F(Save, StepsGoInOrderToTheirDestinationsAndAFailureIsTold)
 {
-    tool[INP_IP].setText(QStringLiteral("192.168.5.20"));
-    tool[INP_UDP_MASK].setText(QStringLiteral("192.168.5.255"));
-    tool.sendSocket.sent.clear();
-    save();
-    EXPECT_EQ(steps(),
-        QStringList({ u"config 255.255.255.255 x10"_s, u"wiegand 192.168.5.20 x1"_s,
-            u"login 192.168.5.20 x10"_s, u"enquiry 255.255.255.255 x25"_s,
-            u"enquiry 192.168.5.20 x25"_s, u"term 192.168.5.20 x10"_s, u"boot 192.168.5.20 x10"_s,
-            u"reset 192.168.5.20 x1"_s, u"reset 255.255.255.255 x1"_s,
-            u"term 192.168.5.20 x10"_s }));
-    expectSendAddress(QStringLiteral("192.168.5.255"));
-    EXPECT_FALSE(tool[B_UPDATE].isHidden());
-    EXPECT_TRUE(tool[FR_UPD_WAIT].isHidden());
-    EXPECT_FALSE(tool[FR_LST_KRT].isHidden());
-    EXPECT_TRUE(tool.app.form.isEnabled());
-    EXPECT_FALSE(tool[SW_SWITCH].isChecked());
+    Record moved;
+    moved.ip = "192.168.5.20";
+    Record maskKept = moved;
+    maskKept.mask = "255.255.0.0";
+    const QStringList toDevice = { u"config 255.255.255.255 x10"_s, u"wiegand 192.168.5.20 x1"_s,
+        u"login 192.168.5.20 x10"_s, u"enquiry 255.255.255.255 x25"_s,
+        u"enquiry 192.168.5.20 x25"_s };
+    // The restart goes to the address the refreshed view shows.
+    const auto restartAt = [](const QString& ip) {
+        return QStringList { u"term "_s + ip + u" x10"_s, u"boot "_s + ip + u" x10"_s,
+            u"reset "_s + ip + u" x1"_s, u"reset 255.255.255.255 x1"_s,
+            u"term "_s + ip + u" x10"_s };
+    };
+    const struct {
+        const char* name;
+        std::optional<Record> answer; // none: the device stays silent
+        QString failSend;
+        QStringList restart;
+        QString told; // empty: no message
+    } cases[] = {
+        { "reported", moved, {}, restartAt(u"192.168.5.20"_s), {} },
+        { "silent", std::nullopt, {}, restartAt(u"192.168.5.10"_s), u"did not report"_s },
+        { "mask not taken", maskKept, {}, restartAt(u"192.168.5.20"_s), u"did not report"_s },
+        { "no network", moved, u"Network is unreachable"_s, {}, u"Network is unreachable"_s },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        select(Record {});
+        if (c.answer)
+            answerEnquiries(*c.answer);
+        tool.sendSocket.failSend = c.failSend;
+        tool[INP_IP].setText(QStringLiteral("192.168.5.20"));
+        tool[INP_UDP_MASK].setText(QStringLiteral("192.168.5.255"));
+        tool.sendSocket.sent.clear();
+        const size_t messages = tool.dialogs.messages().size();
+        save();
+        answering.disconnect();
+        answering.stop();
+        tool.sendSocket.failSend.clear();
+        EXPECT_EQ(steps(), c.failSend.isEmpty() ? toDevice + c.restart : QStringList());
+        ASSERT_EQ(tool.dialogs.messages().size(), messages + (c.told.isEmpty() ? 0 : 1));
+        if (!c.told.isEmpty()) {
+            EXPECT_TRUE(lastMessage().contains(c.told)) << lastMessage().toStdString();
+        }
+        expectSendAddress(QStringLiteral("192.168.5.255"));
+        EXPECT_FALSE(tool[B_UPDATE].isHidden());
+        EXPECT_TRUE(tool[FR_UPD_WAIT].isHidden());
+        EXPECT_FALSE(tool[FR_LST_KRT].isHidden());
+        EXPECT_TRUE(tool.app.form.isEnabled());
+        EXPECT_FALSE(tool[SW_SWITCH].isChecked());
+    }
 }
 
 TEST_F(Save, LayoutBCarriesHostOptionsAndModeLayoutANot)
@@ -142,7 +198,7 @@ TEST_F(Save, BadValuesAreRefusedBeforeAnythingLeaves)
         bool focused = true; // the focus lands on the control at fault
     };
     std::vector<Refusal> cases = {
-        { { { INP_MASK, u"255.255.0.255"_s } }, u"Invalid mask"_s },
+        { { { INP_MASK, u"255.255.0.255"_s } }, u"the ones must be contiguous"_s },
         { { { INP_MASK, u"255.255.255.1"_s } }, u"Invalid mask"_s },
         { { { INP_IP, u"192.168.5.300"_s } }, u"192.168.5.300"_s },
         { { { INP_GATE, u"192.168.5.999"_s } }, u"gateway"_s },
@@ -192,16 +248,38 @@ TEST_F(Save, BadValuesAreRefusedBeforeAnythingLeaves)
     EXPECT_EQ(tool.dialogs.beeps(), 1);
 }
 
-TEST_F(Save, AnEmptyLoginIsClearedOnceAndALoginSentTenTimes)
+TEST_F(Save, TheLoginStepClearsOnlyALoadedLoginAndAsksACountdownOnce)
 {
     Record server;
     server.mode = "0";
     server.login = "Tav";
-    select(server);
-    tool[INP_DEVNAME].setText(QString());
-    tool.sendSocket.sent.clear();
-    save();
-    EXPECT_TRUE(steps().contains(QStringLiteral("login 192.168.5.10 x1")));
+    const struct {
+        const char* name;
+        std::function<void()> prepare;
+        int logins, countdowns, prompts;
+    } cases[] = {
+        { "empty login of a loaded record", [] {}, 1, 0, 0 },
+        { "prepared by MAC, never loaded",
+            [this] {
+                tool[INP_UNLOCK_255].setText(u"0-80-194-7-7-7"_s);
+                tool[INP_IP].setText(u"192.168.5.77"_s);
+            },
+            0, 0, 0 },
+        { "countdown login", [this] { tool[INP_LOGIN].setText(u"^7^<"_s); }, 10, 20, 1 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        select(server);
+        tool[INP_DEVNAME].setText(QString());
+        c.prepare();
+        tool.dialogs.queueAnswer(u"25"_s);
+        const size_t prompts = tool.dialogs.inputs().size();
+        tool.sendSocket.sent.clear();
+        save();
+        EXPECT_EQ(sentOf(u"login"_s), c.logins);
+        EXPECT_EQ(sentOf(u"countdown"_s), c.countdowns);
+        EXPECT_EQ(tool.dialogs.inputs().size(), prompts + static_cast<size_t>(c.prompts));
+    }
 }
 
 TEST_F(Save, NoSecondSaveOrRenameStartsWhileOneRuns)
