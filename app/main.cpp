@@ -61,6 +61,8 @@ int main(int argc, char** argv)
         return 0;
     }
     QApplication app(argc, argv);
+    // Desktops match the running window to its menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("linknode-tool"));
     options.process(app);
     useWindowFont();
 
@@ -70,7 +72,7 @@ int main(int argc, char** argv)
     const bool automated = options.isSet(script);
     // Under automation no box is modal: each is recorded and answered from the script.
     ScriptedDialogs scriptedDialogs(true);
-    QtDialogs qtDialogs(nullptr);
+    QtDialogs qtDialogs;
     Dialogs& dialogs = automated ? static_cast<Dialogs&>(scriptedDialogs) : qtDialogs;
 
     TrafficLog log(clock);
@@ -86,6 +88,7 @@ int main(int argc, char** argv)
     }
 
     Application tool(sendSocket, receiveSocket, dialogs, clock);
+    qtDialogs.setParentWindow(&tool.form);
     tool.link.setTrafficLog(options.isSet(trafficLog) ? &log : nullptr);
 
     AutomationDriver driver(tool.form, scriptedDialogs, clock, { &sendSocket, &receiveSocket });

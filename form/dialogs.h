@@ -22,9 +22,13 @@ public:
     virtual void beep() = 0;
 };
 
+// Boxes open over the window they belong to: centred on it, modal to it, and without
+// minimise or maximise buttons.
 class QtDialogs final : public Dialogs {
 public:
-    explicit QtDialogs(QWidget* parent);
+    explicit QtDialogs(QWidget* parent = nullptr);
+    // The window is built after its dialogs; it becomes their parent once it exists.
+    void setParentWindow(QWidget* parent) { parent_ = parent; }
     void message(const QString& text, const QString& title, MessageIcon icon) override;
     std::optional<QString> input(
         const QString& prompt, const QString& title, const QString& defaultAnswer) override;

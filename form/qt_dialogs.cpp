@@ -23,6 +23,13 @@ namespace {
         }
         return QMessageBox::NoIcon;
     }
+
+    void belongTo(QDialog& box)
+    {
+        box.setWindowModality(Qt::WindowModal);
+        box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    }
 }
 
 QtDialogs::QtDialogs(QWidget* parent)
@@ -33,18 +40,21 @@ QtDialogs::QtDialogs(QWidget* parent)
 void QtDialogs::message(const QString& text, const QString& title, MessageIcon icon)
 {
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, parent_);
+    belongTo(box);
     box.exec();
 }
 
 std::optional<QString> QtDialogs::input(
     const QString& prompt, const QString& title, const QString& defaultAnswer)
 {
-    bool ok = false;
-    const QString answer
-        = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultAnswer, &ok);
-    if (!ok)
+    QInputDialog box(parent_);
+    belongTo(box);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultAnswer);
+    if (box.exec() != QDialog::Accepted)
         return std::nullopt;
-    return answer;
+    return box.textValue();
 }
 
 void QtDialogs::beep()
