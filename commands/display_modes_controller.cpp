@@ -24,7 +24,16 @@ DisplayModesController::DisplayModesController(
         &DisplayModesController::B_SAVE_ALL_PANORAMA_Click);
     // LST_PANORAMA_MODE_KeyPress drops typed keys: the mode comes from the list alone. A
     // read-only edit refuses typing, pasting and dropping alike, yet shows what code sets.
-    form[LST_PANORAMA_MODE].lineEdit()->setReadOnly(true);
+    auto& modes = form[LST_PANORAMA_MODE];
+    modes.lineEdit()->setReadOnly(true);
+    // Before any device is shown the list holds the start-up modes under a placeholder, so
+    // the service frame's "Save all" offers a choice from the start.
+    modes.addItems({ QStringLiteral("Clock Mode (Red)"), QStringLiteral("Clock Mode (Green)"),
+        QStringLiteral("Clock Mode (Flash)"), QStringLiteral("String Mode"),
+        QStringLiteral("Temperature Mode "), QStringLiteral("Show Version Mode"),
+        QStringLiteral("Countdown on TTL IN") });
+    modes.setCurrentIndex(-1);
+    modes.setEditText(QStringLiteral("QD-Panorama and QD-71R Startup Mode"));
 }
 
 void DisplayModesController::B_PANORAMA_SAVE_MODE_Click()

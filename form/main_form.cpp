@@ -1,11 +1,13 @@
 #include "form/main_form.h"
 
+#include "widgets/combo_popup.h"
 #include "widgets/product_art.h"
 #include "widgets/window_font.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHash>
+#include <QIcon>
 
 namespace linknode {
 
@@ -79,7 +81,11 @@ MainForm::MainForm(QWidget* parent)
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
-    resize(windowWidth / twipsPerPixel, windowHeight / twipsPerPixel);
+    // Controls stand where they were drawn: a smaller window would cut them off, a larger one
+    // leaves them at the top left.
+    const QSize designSize(windowWidth / twipsPerPixel, windowHeight / twipsPerPixel);
+    setMinimumSize(designSize);
+    resize(designSize);
     build();
 }
 
@@ -128,8 +134,9 @@ void MainForm::build()
     // Frames shown over others lie on top of them.
     for (const Control<QGroupBox> above : { FR_MQTT, FR_UPD_WAIT, FR_RENIP })
         (*this)[above].raise();
-    // A text set from code shows its beginning, as a long list item should.
     for (QComboBox* combo : findChildren<QComboBox*>()) {
+        widenPopupToItems(*combo);
+        // A text set from code shows its beginning, as a long list item should.
         if (!combo->isEditable())
             continue;
         connect(combo, &QComboBox::editTextChanged, combo, [combo] {
@@ -141,6 +148,12 @@ void MainForm::build()
 
 void MainForm::setPictures()
 {
+    // The menu entry's picture, so the running window and its entry look alike.
+    QIcon icon;
+    for (const int side : { 16, 22, 32, 48, 64, 128, 256 })
+        icon.addPixmap(networkPicture(QSize(side, side), 1.0));
+    setWindowIcon(icon);
+
     const qreal ratio = qGuiApp->devicePixelRatio();
     for (int index = kFirstProductPicture; index <= kLastProductPicture; ++index)
         (*this)[PIC_PROD.at(index)].setPixmap(productPicture(index, kProductPictureSize, ratio));
