@@ -6,11 +6,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMetaProperty>
 #include <QPointer>
-#include <QTest>
+#include <QThread>
 #include <QTimer>
 
 namespace linknode {
@@ -40,6 +42,28 @@ namespace {
     {
         QFocusEvent event(type, Qt::OtherFocusReason);
         QCoreApplication::sendEvent(&widget, &event);
+    }
+
+    // A key press and its release, as the keyboard gives them: shortcuts, key filters and
+    // the widget's own handling see both.
+    void sendKeyClick(QWidget& receiver, const TypedKey& key)
+    {
+        QKeyEvent press(QEvent::KeyPress, key.key, Qt::NoModifier, key.text);
+        QCoreApplication::sendEvent(&receiver, &press);
+        QKeyEvent release(QEvent::KeyRelease, key.key, Qt::NoModifier, key.text);
+        QCoreApplication::sendEvent(&receiver, &release);
+    }
+
+    // The platform activates a window asynchronously: events run until it is active, for at
+    // most five seconds.
+    bool waitUntilActive(const QWidget& window)
+    {
+        const QDeadlineTimer deadline(5000);
+        while (!window.isActiveWindow() && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            QThread::msleep(10);
+        }
+        return window.isActiveWindow();
     }
 
     bool writeTextProperty(QObject& control, const QString& text)
@@ -125,9 +149,9 @@ QString focusControl(QWidget& window, QObject& control)
     if (previous && previous != target && previous != QApplication::focusWidget())
         sendFocusEvent(*previous, QEvent::FocusOut);
     if (!window.isActiveWindow()) {
-        // The platform activates the window asynchronously; a hidden window never is.
+        // A hidden window never becomes active.
         window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
+        if (!waitUntilActive(window))
             return named(control, "cannot take the focus: the window is not active");
     }
     target->setFocus(Qt::OtherFocusReason);
@@ -147,7 +171,7 @@ QString typeKeys(QWidget& window, QObject& control, const std::vector<TypedKey>&
         QWidget* receiver = emulatedFocus ? emulatedFocus.data() : QApplication::focusWidget();
         if (!receiver)
             return named(control, "lost the keyboard focus while typing");
-        QTest::sendKeyEvent(QTest::Click, receiver, key.key, key.text, Qt::NoModifier);
+        sendKeyClick(*receiver, key);
         QCoreApplication::processEvents();
     }
     return {};
