@@ -28,7 +28,7 @@ const QCommandLineOption trafficLogTruncate(QStringLiteral("traffic-log-truncate
 void describe(QCommandLineParser& options)
 {
     QCoreApplication::setApplicationName(QStringLiteral("LINKNODE TOOL"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.3W"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LINKNODE_VERSION));
     options.setApplicationDescription(
         QStringLiteral("Finds, configures and commands networked field devices over UDP."));
     options.addHelpOption();

@@ -57,7 +57,7 @@ TEST(ToolWithoutDisplay, AnswersHelpAndVersion)
         ASSERT_TRUE(tool.waitForFinished(10000)) << option;
         EXPECT_EQ(tool.exitCode(), 0) << option << tool.readAllStandardError().constData();
         const QByteArray out = tool.readAllStandardOutput();
-        EXPECT_TRUE(out.contains("1.3W") || out.contains("--automation")) << option;
+        EXPECT_TRUE(out.contains("LINKNODE TOOL 1.3\n") || out.contains("--automation")) << option;
     }
 }
 
