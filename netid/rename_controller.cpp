@@ -1,5 +1,6 @@
 #include "netid/rename_controller.h"
 
+#include "commands/sender_scope.h"
 #include "config/device_record.h"
 #include "config/model_identity.h"
 #include "core/clock.h"
@@ -19,6 +20,8 @@
 namespace linknode {
 
 namespace {
+    const QString broadcast = QStringLiteral("255.255.255.255");
+
     // What the pass needs of each listed device, taken once before the first datagram.
     struct Target {
         std::string mac;
@@ -26,6 +29,28 @@ namespace {
         std::string gateway;
         std::string baud;
     };
+
+    // Four plain numbers: "010.040.007.110" is read as octal by many stacks.
+    std::string plainNumbers(std::string_view text)
+    {
+        const auto octets = strictAddress(text);
+        if (!octets)
+            return std::string(text);
+        std::string plain;
+        for (const quint8 octet : *octets)
+            plain += std::to_string(octet) + '.';
+        plain.pop_back();
+        return plain;
+    }
+
+    // "010.040.007." gives 10.40.7.110 and so on; a prefix that is none stays as typed.
+    std::string plainPrefix(const std::string& prefix)
+    {
+        if (!prefix.ends_with('.'))
+            return prefix;
+        const std::string network = plainNumbers(prefix + "0");
+        return network.substr(0, network.rfind('.') + 1);
+    }
 
     std::vector<Target> snapshot(const DeviceList& devices)
     {
@@ -36,8 +61,8 @@ namespace {
             const bool slowPort = caption.find("KRT-40/NX V6") != std::string::npos
                 || caption.find("Conduit V") != std::string::npos;
             const std::string mac = recordField(record, FLD_MAC);
-            targets.push_back(
-                { mac, macBytes(mac), recordField(record, FLD_GATE), slowPort ? "9600" : "57600" });
+            targets.push_back({ mac, macBytes(mac), plainNumbers(recordField(record, FLD_GATE)),
+                slowPort ? "9600" : "57600" });
         }
         return targets;
     }
@@ -63,7 +88,8 @@ void RenameController::B_RENAME_IP_Click()
     const std::vector<Target> targets = snapshot(discovery_.devices());
     const int count = static_cast<int>(targets.size());
     const std::string mask = toBytes(trimmedBlanks(form_[INP_AUTO_MASK].text()));
-    const RenamePlan plan = renamePlan(toBytes(form_[INP_AUTO_IP].text()), mask, count);
+    const RenamePlan plan
+        = renamePlan(plainPrefix(toBytes(form_[INP_AUTO_IP].text())), mask, count);
     if (!plan.problem.empty()) {
         qCInfo(saveLog) << "RENAME IP refused:" << toText(plan.problem);
         dialogs_.message(toText(plan.problem), QStringLiteral("RENAME IP"), MessageIcon::Critical);
@@ -86,6 +112,9 @@ void RenameController::B_RENAME_IP_Click()
     discovery_.hold(true);
     const std::string options = toBytes(form_[INP_NO].text());
     auto& progress = form_[AFF_SEL_DEV];
+    // Every device by its MAC through the limited broadcast, whatever the send address:
+    // one aimed at a single device would keep the others from hearing their new address.
+    SendAddressScope everyDevice(form_, broadcast);
     for (int i = 0; i < count && !clock_.waitsAborted(); ++i) {
         const Target& target = targets[static_cast<size_t>(i)];
         const std::string& address = plan.addresses[static_cast<size_t>(i)];
@@ -97,7 +126,7 @@ void RenameController::B_RENAME_IP_Click()
         form_[INP_MASK].setText(toText(mask));
         const std::string datagram = networkConfigDatagram({
             .ip = address,
-            .mask = mask,
+            .mask = plainNumbers(mask),
             .gateway = target.gateway,
             .host = HostSettings { .ip = "0.0.0.0", .port = "23", .options = options },
             .mac = target.macBytes,

@@ -31,7 +31,7 @@ struct Rename : Commands {
             board.mac = mac;
             board.version = version;
             board.options = "0000";
-            board.gate = std::string("192.168.9.") + mac[13];
+            board.gate = std::string("192.168.009.") + mac[13];
             tool.receiveSocket.inject(Tool::reply(board.text()));
         }
         Record shown;
@@ -54,6 +54,9 @@ struct Rename : Commands {
 
 TEST_F(Rename, NumbersTheDevicesInListOrderByTheirMac)
 {
+    // Broadcast whatever the send address, each address written as plain numbers.
+    tool[INP_UDP_MASK].setText(QStringLiteral("192.168.5.10"));
+    tool[INP_AUTO_IP].setText(QStringLiteral("192.168.005."));
     QString progress;
     QTimer::singleShot(30, &tool.app.form, [&] { progress = tool[AFF_SEL_DEV].text(); });
     rename();
@@ -74,6 +77,7 @@ TEST_F(Rename, NumbersTheDevicesInListOrderByTheirMac)
         << "asks again";
     EXPECT_THAT(progress.toStdString(), testing::MatchesRegex("RENAME IP: device [123] of 3"));
     EXPECT_FALSE(tool[B_RENAME_IP].isHidden());
+    expectSendAddress(QStringLiteral("192.168.5.10"));
 }
 
 TEST_F(Rename, RepliesTicksAndClicksDuringThePassChangeNothing)
