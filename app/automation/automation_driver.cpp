@@ -8,6 +8,7 @@
 #include "form/scripted_dialogs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <QPixmap>
@@ -74,6 +75,16 @@ bool AutomationDriver::load(const QString& path, QString* error)
 
 int AutomationDriver::run()
 {
+    const int status = runSteps();
+    // A window closed under the script has already ended the program's event loop with the
+    // status known then; the script's own status replaces it.
+    if (status != 0 && clock_.waitsAborted())
+        QCoreApplication::exit(status);
+    return status;
+}
+
+int AutomationDriver::runSteps()
+{
     if (!loaded_)
         return 2;
     for (const Step& step : steps_) {
@@ -87,6 +98,10 @@ int AutomationDriver::run()
         }
         if (const QString problem = execute(step); !problem.isEmpty()) {
             report(step, problem);
+            return 2;
+        }
+        if (clock_.waitsAborted()) {
+            report(step, QStringLiteral("the window closed during this step"));
             return 2;
         }
     }

@@ -27,11 +27,13 @@ public:
     bool load(const QString& path, QString* error);
 
     // 0 when the script ends or reaches quit (which closes the window); 2 when a step names an
-    // unknown control, does not apply to its control, or a waitfor times out. The reason goes
-    // to standard error with the line.
+    // unknown control, does not apply to its control, or a waitfor times out, or when the
+    // window closes before the script's end (then the running event loop ends with 2 too).
+    // The reason goes to standard error with the line.
     int run();
 
 private:
+    int runSteps();
     // Empty when the step is done, otherwise why it failed.
     QString execute(const Step& step);
     QString waitFor(const Step& step, QObject& control);

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QImage>
 #include <QJsonArray>
@@ -355,6 +356,22 @@ namespace {
             EXPECT_TRUE((errors + loadError).contains(c.error))
                 << (errors + loadError).toStdString();
         }
+        EXPECT_EQ(goClicks, 1);
+
+        // The window closing under the script ends the program as the shell does (status 0 at
+        // that moment); the script's 2 is what the program returns.
+        auto* close = add<QPushButton>(&window, "B_CLOSE", "button");
+        QEventLoop program;
+        QObject::connect(close, &QPushButton::clicked, &window, [&] {
+            clock.abortWaits();
+            program.exit(0);
+        });
+        int status = -1;
+        QTimer::singleShot(0, &window, [&] { status = run(u"click B_CLOSE\nclick B_GO"_s); });
+        EXPECT_EQ(program.exec(), 2);
+        EXPECT_EQ(status, 2);
+        EXPECT_TRUE(errors.contains(u"line 1: the window closed during this step"_s))
+            << errors.toStdString();
         EXPECT_EQ(goClicks, 1);
     }
 
