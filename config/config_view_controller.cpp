@@ -130,7 +130,7 @@ void ConfigViewController::applyDefaults()
         ControlList<QWidget> { FR_MODE, SW_KEEPALIVE_DEL(0), SW_KEEPALIVE_DEL(1), SW_TIMEOUT })
         form_[shown].show();
     auto& mqtt = form_[FR_MQTT];
-    mqtt.move(twips(105, 3975));
+    mqtt.move(twips(105, 3900));
     mqtt.hide();
     form_[SW_10BASET].hide();
     form_[FR_TERM_NO].hide();
@@ -307,7 +307,7 @@ void ConfigViewController::loadModeAndHost(const std::string& record)
     const bool noModeOption = recordField(record, FLD_MODE).empty();
     auto& note = form_[TXT_MODE_NOT_AVAILABLE];
     if (noModeOption) {
-        note.move(twips(30, 225));
+        note.move(twips(45, 225));
         note.show();
     } else {
         note.hide();

@@ -110,7 +110,7 @@ const Scenario scenarios[] = {
                   .hostPort = "23",
                   .options = "2000" },
                 { { TXT_MODE_NOT_AVAILABLE, Is::Shown },
-                    { TXT_MODE_NOT_AVAILABLE, Is::At, "30,225" }, { SW_MODE(0), Is::Disabled },
+                    { TXT_MODE_NOT_AVAILABLE, Is::At, "45,225" }, { SW_MODE(0), Is::Disabled },
                     { SW_MODE(1), Is::Disabled }, { SW_MODE(0), Is::Checked },
                     { SW_MODE(0), Is::Tag, "0" }, { INP_HOST_IP, Is::Text, "10.1.1.1" },
                     { INP_HOST_PORT, Is::Text, "23" }, { INP_NO, Is::Text, "2000" },
@@ -255,7 +255,7 @@ const Scenario scenarios[] = {
                   .login
                   = "Tavdom^x/in\rMSG\rDEV1\rmqtt\rsecret\rdomoticz/in\r{\"a\":1\352\"b\":2}\r" },
                 { { AFF_VER, Is::Text, "Conduit-IP MQTT 2.4F Zephyr-Pod" }, { FR_MQTT, Is::Shown },
-                    { FR_MQTT, Is::At, "105,3975" }, { FR_MODE, Is::Hidden },
+                    { FR_MQTT, Is::At, "105,3900" }, { FR_MODE, Is::Hidden },
                     { SW_TIMEOUT, Is::Hidden }, { SW_MODE(1), Is::Checked },
                     { INP_IP, Is::Disabled }, { AFF_DHCP_IP, Is::Shown },
                     { INP_MQTT_SERVER, Is::Text, "10.0.0.50" }, { INP_MQTT_PORT, Is::Text, "1883" },
