@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -41,6 +42,7 @@ template <> struct WidgetOfKind<ControlKind::IpEntry> { using type = IpEntry; };
 template <> struct WidgetOfKind<ControlKind::Counter> { using type = CounterDisplay; };
 template <> struct WidgetOfKind<ControlKind::Timer> { using type = QTimer; };
 template <> struct WidgetOfKind<ControlKind::Line> { using type = QFrame; };
+template <> struct WidgetOfKind<ControlKind::ProgressBar> { using type = QProgressBar; };
 // clang-format on
 template <ControlKind K> using WidgetOf = typename WidgetOfKind<K>::type;
 
@@ -87,6 +89,8 @@ namespace handle_detail {
             return std::is_base_of_v<T, WidgetOf<Timer>>;
         case Line:
             return std::is_base_of_v<T, WidgetOf<Line>>;
+        case ProgressBar:
+            return std::is_base_of_v<T, WidgetOf<ProgressBar>>;
         }
         return false;
     }

@@ -55,6 +55,7 @@ inline constexpr Control<QPushButton> B_VT100_CLR { "B_VT100_CLR" };
 inline constexpr Control<FocusLineEdit> INP_UNLOCK_255 { "INP_UNLOCK_255" };
 inline constexpr Control<QGroupBox> FR_UPD_WAIT { "FR_UPD_WAIT" };
 inline constexpr Control<ChangeLabel> Label3 { "Label3" };
+inline constexpr Control<QProgressBar> PRG_UPD_WAIT { "PRG_UPD_WAIT" };
 inline constexpr Control<QCheckBox> SW_AUTO_ASK { "SW_AUTO_ASK" };
 inline constexpr Control<QPushButton> B_ASK_CFG { "B_ASK_CFG" };
 

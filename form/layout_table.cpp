@@ -34,6 +34,8 @@ const char* kindName(ControlKind kind)
         return "timer";
     case ControlKind::Line:
         return "line";
+    case ControlKind::ProgressBar:
+        return "progressbar";
     }
     return "";
 }

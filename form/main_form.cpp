@@ -63,6 +63,11 @@ namespace {
             line->setFrameShape(QFrame::HLine);
             return line;
         }
+        case ProgressBar: {
+            auto* bar = new WidgetOf<ProgressBar>(parent);
+            bar->setTextVisible(false);
+            return bar;
+        }
         case Timer: {
             auto* timer = new WidgetOf<Timer>(parent);
             timer->setTimerType(Qt::PreciseTimer);

@@ -164,6 +164,10 @@ void SaveController::enterWaiting()
         { static_cast<QWidget*>(&form_[FR_UPD_WAIT]), static_cast<QWidget*>(&form_[INP_UDP_MASK]) })
         keepEnabledColours(*legible);
     auto& waiting = form_[FR_UPD_WAIT];
+    // One step per configuration, then the Wiegand format, the login, the refresh and the restart.
+    auto& progress = form_[PRG_UPD_WAIT];
+    progress.setRange(0, configurationRepetitions(form_[SW_BYPASSAUTOBOOT].isChecked()) + 4);
+    progress.setValue(0);
     waiting.move(1725 / twipsPerPixel, 480 / twipsPerPixel);
     waiting.show();
     form_[FR_LST_KRT].hide();
@@ -251,6 +255,12 @@ void SaveController::restart(const std::string& ip)
     boot.B_GO_TERM_Click();
 }
 
+void SaveController::stepDone()
+{
+    auto& progress = form_[PRG_UPD_WAIT];
+    progress.setValue(progress.value() + 1);
+}
+
 void SaveController::countSend(const std::string& datagram)
 {
     ++sends_;
@@ -286,6 +296,7 @@ void SaveController::B_UPDATE_Click()
     link_.setDestination(toBytes(broadcast));
     for (int i = 0; i < repetitions && !clock_.waitsAborted(); ++i) {
         countSend(configurationDatagram(checked->mac));
+        stepDone();
         QCoreApplication::processEvents();
         DELAIS_EVT(clock_, configurationSpacing);
     }
@@ -296,9 +307,12 @@ void SaveController::B_UPDATE_Click()
         services_.login.SEND_CARET_COMMAND(wiegand);
         DELAIS_EVT(clock_, 4.0);
     }
+    stepDone();
     sendLogin(recordLoaded);
+    stepDone();
 
     const bool reported = refresh(ip, checked->mac);
+    stepDone();
     ethernetSwitch.setChecked(savedSwitch);
     // The view shows the saved device again, found by its MAC, whatever line is selected.
     services_.discovery.selectDevice(checked->macText);
@@ -306,6 +320,7 @@ void SaveController::B_UPDATE_Click()
     // The device is restarted at the address the view now shows.
     const std::string shown = trimmedText(form_[INP_IP].text());
     restart(strictAddress(shown) ? shown : ip);
+    stepDone();
     leaveWaiting(savedSendAddress);
     if (clock_.waitsAborted()) {
         qCInfo(saveLog) << "save of" << toText(checked->macText) << "cut short: the window closed";

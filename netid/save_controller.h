@@ -59,6 +59,8 @@ private:
     bool refresh(const std::string& ip, const MacBytes& mac);
     // The save's own sends, counted to tell a save that never reached the network.
     void countSend(const std::string& datagram);
+    // Moves the progress bar of the wait one step on.
+    void stepDone();
     void restart(const std::string& ip);
     void waitForDiscovery();
 

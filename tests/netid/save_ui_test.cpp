@@ -130,7 +130,28 @@ TEST_F(Save, StepsGoInOrderToTheirDestinationsAndAFailureIsTold)
         tool[INP_UDP_MASK].setText(QStringLiteral("192.168.5.255"));
         tool.sendSocket.sent.clear();
         const size_t messages = tool.dialogs.messages().size();
+        // While it runs: nothing clickable, the wait text legible, the bar only going on.
+        QList<int> progress;
+        bool clickable = false;
+        bool legible = true;
+        QTimer watching;
+        QObject::connect(&watching, &QTimer::timeout, &tool.app.form, [&] {
+            const QPalette colours = tool[Label3].palette();
+            legible = legible
+                && colours.color(QPalette::Disabled, QPalette::WindowText)
+                    == colours.color(QPalette::Active, QPalette::WindowText);
+            clickable = clickable || tool.app.form.isEnabled();
+            if (progress.isEmpty() || progress.back() != tool[PRG_UPD_WAIT].value())
+                progress << tool[PRG_UPD_WAIT].value();
+        });
+        watching.start(1);
         save();
+        watching.stop();
+        EXPECT_FALSE(clickable);
+        EXPECT_TRUE(legible);
+        EXPECT_GT(progress.size(), 3);
+        EXPECT_TRUE(std::ranges::is_sorted(progress));
+        EXPECT_EQ(tool[PRG_UPD_WAIT].value(), tool[PRG_UPD_WAIT].maximum());
         answering.disconnect();
         answering.stop();
         tool.sendSocket.failSend.clear();
