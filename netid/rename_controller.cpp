@@ -16,6 +16,7 @@
 #include "netid/save_controller.h"
 
 #include <QCoreApplication>
+#include <QProgressBar>
 
 namespace linknode {
 
@@ -51,6 +52,45 @@ namespace {
         const std::string network = plainNumbers(prefix + "0");
         return network.substr(0, network.rfind('.') + 1);
     }
+
+    // The save's progress bar, lent to the pass: beside the device count, which gives up the
+    // right part of its row (empty beside so short a text), and given back as it was.
+    class LentProgressBar {
+    public:
+        LentProgressBar(MainForm& form, int devices)
+            : form_(form)
+            , bar_(form[PRG_UPD_WAIT])
+            , barPlace_(bar_.geometry())
+            , countPlace_(form[AFF_SEL_DEV].geometry())
+        {
+            const QRect count = countPlace_;
+            const int half = count.width() * 3 / 5;
+            form[AFF_SEL_DEV].resize(half, count.height());
+            bar_.setParent(&form);
+            bar_.setGeometry(
+                count.left() + half, count.top() + 2, count.width() - half, count.height() - 4);
+            bar_.setRange(0, devices);
+            bar_.setValue(0);
+            bar_.show();
+        }
+        ~LentProgressBar()
+        {
+            bar_.setParent(&form_[FR_UPD_WAIT]);
+            bar_.setGeometry(barPlace_);
+            bar_.show();
+            form_[AFF_SEL_DEV].setGeometry(countPlace_);
+        }
+        LentProgressBar(const LentProgressBar&) = delete;
+        LentProgressBar& operator=(const LentProgressBar&) = delete;
+
+        void setDone(int devices) { bar_.setValue(devices); }
+
+    private:
+        MainForm& form_;
+        QProgressBar& bar_;
+        QRect barPlace_;
+        QRect countPlace_;
+    };
 
     std::vector<Target> snapshot(const DeviceList& devices)
     {
@@ -115,6 +155,7 @@ void RenameController::B_RENAME_IP_Click()
     // Every device by its MAC through the limited broadcast, whatever the send address:
     // one aimed at a single device would keep the others from hearing their new address.
     SendAddressScope everyDevice(form_, broadcast);
+    LentProgressBar bar(form_, count);
     for (int i = 0; i < count && !clock_.waitsAborted(); ++i) {
         const Target& target = targets[static_cast<size_t>(i)];
         const std::string& address = plan.addresses[static_cast<size_t>(i)];
@@ -137,6 +178,7 @@ void RenameController::B_RENAME_IP_Click()
             link_.send(datagram);
         QCoreApplication::processEvents();
         DELAIS_EVT(clock_, 2.0);
+        bar.setDone(i + 1);
     }
     if (clock_.waitsAborted())
         qCInfo(saveLog) << "RENAME IP cut short: the window closed";

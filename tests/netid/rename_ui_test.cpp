@@ -58,7 +58,17 @@ TEST_F(Rename, NumbersTheDevicesInListOrderByTheirMac)
     tool[INP_UDP_MASK].setText(QStringLiteral("192.168.5.10"));
     tool[INP_AUTO_IP].setText(QStringLiteral("192.168.005."));
     QString progress;
-    QTimer::singleShot(30, &tool.app.form, [&] { progress = tool[AFF_SEL_DEV].text(); });
+    bool barBeside = false;
+    QTimer::singleShot(30, &tool.app.form, [&] {
+        progress = tool[AFF_SEL_DEV].text();
+        const QRect count = tool[AFF_SEL_DEV].geometry();
+        const QRect bar = tool[PRG_UPD_WAIT].geometry();
+        barBeside = tool[PRG_UPD_WAIT].isVisibleTo(&tool.app.form) && bar.left() >= count.right()
+            && bar.top() >= count.top() && bar.bottom() <= count.bottom()
+            && tool[PRG_UPD_WAIT].maximum() == 3
+            && tool[AFF_SEL_DEV].fontMetrics().horizontalAdvance(u"RENAME IP: device 20 of 20"_s)
+                <= count.width();
+    });
     rename();
     const QByteArray expected[] = {
         configuration("192.168.5.110", "192.168.5.1", "0050c2010203", "57600"),
@@ -76,6 +86,8 @@ TEST_F(Rename, NumbersTheDevicesInListOrderByTheirMac)
                                              "0.0.0.0"))
         << "asks again";
     EXPECT_THAT(progress.toStdString(), testing::MatchesRegex("RENAME IP: device [123] of 3"));
+    EXPECT_TRUE(barBeside);
+    EXPECT_EQ(tool[PRG_UPD_WAIT].parentWidget(), &tool[FR_UPD_WAIT]) << "given back";
     EXPECT_FALSE(tool[B_RENAME_IP].isHidden());
     expectSendAddress(QStringLiteral("192.168.5.10"));
 }
