@@ -36,7 +36,7 @@ namespace {
     // On V6 boards the left column, where other boards have the conduit and serial frames, is
     // free; the terminal number and the serial frame go there, as the login frame holds the
     // place on the right.
-    const QRect terminalNumberOnV6 { twips(30, 480), QSize(3015, 1080) / twipsPerPixel };
+    const QRect terminalNumberOnV6 { twips(45, 480), QSize(3015, 1080) / twipsPerPixel };
     const QPoint serialFrameOnV6 = twips(130, 1640);
     const QPoint auxPictureOnV6 = twips(130, 2580);
 }

@@ -35,7 +35,7 @@ const Scenario scenarios[] = {
                     { FR_SERIAL_CFG, Is::Shown }, { FR_SERIAL_CFG, Is::At, "130,1640" },
                     { PIC_V6_AUX, Is::Shown }, { PIC_V6_AUX, Is::At, "130,2580" },
                     { FR_CONDUIT_AUTOBOOT, Is::Hidden }, { FR_TERM_NO, Is::Shown },
-                    { FR_TERM_NO, Is::At, "30,480" }, { FR_LOGIN, Is::Shown },
+                    { FR_TERM_NO, Is::At, "45,480" }, { FR_LOGIN, Is::Shown },
                     { INP_TERM_NO, Is::Text, "0042" }, { INP_LOGIN, Is::Text, "TER:0042^13^" },
                     { FR_WIEGAND, Is::Shown }, { FR_PANORAMA_MODE, Is::Hidden },
                     { SW_KEEPALIVE, Is::Checked }, { SW_KEEPALIVE_DEL(0), Is::Checked },

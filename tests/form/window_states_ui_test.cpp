@@ -1,0 +1,144 @@
+// In every state the window takes, nothing is half-covered: two controls in sight overlap only
+// when one holds the other or one lies wholly behind an opaque control drawn above it; what a
+// user is offered lies inside the window at its design size; and whatever a frame holds lies
+// in the frame's contents, below its title.
+#include "form/layout_table.h"
+#include "sim/presets.h"
+#include "tests/config/view_fixture.h"
+
+#include <QAbstractScrollArea>
+#include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <algorithm>
+
+using namespace linknode;
+using namespace linknode::test;
+
+namespace {
+
+QRect inWindow(const QWidget& control)
+{
+    return { control.mapTo(control.window(), QPoint(0, 0)), control.size() };
+}
+
+bool isInput(const QWidget& control)
+{
+    static const QStringList inputs { QStringLiteral("button"), QStringLiteral("checkbox"),
+        QStringLiteral("option"), QStringLiteral("textbox"), QStringLiteral("combo"),
+        QStringLiteral("ipentry"), QStringLiteral("list") };
+    return inputs.contains(control.property("kind").toString());
+}
+
+bool opaque(const QWidget& control)
+{
+    return control.autoFillBackground() || qobject_cast<const QAbstractScrollArea*>(&control);
+}
+
+// The chain of containers from the window down to the control itself.
+QList<const QWidget*> chain(const QWidget& control)
+{
+    QList<const QWidget*> widgets;
+    for (const QWidget* w = &control; w; w = w->parentWidget())
+        widgets.prepend(w);
+    return widgets;
+}
+
+// Whether `other` is painted after `control`: the later sibling below their common container
+// is drawn on top. False when one holds the other.
+bool drawnAbove(const QWidget& other, const QWidget& control)
+{
+    const auto a = chain(other), b = chain(control);
+    qsizetype level = 0;
+    while (level < a.size() && level < b.size() && a[level] == b[level])
+        ++level;
+    if (level == a.size() || level == b.size())
+        return false;
+    const QObjectList& siblings = a[level - 1]->children();
+    return siblings.indexOf(a[level]) > siblings.indexOf(b[level]);
+}
+
+// A frame's contents below its title, in the frame's own coordinates.
+QRect contentsOf(const QGroupBox& frame)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&frame);
+    option.text = frame.title();
+    option.textAlignment = frame.alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return frame.style()->subControlRect(
+        QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, &frame);
+}
+
+// Kept below the window's bottom edge, seen only when the window is enlarged.
+const QStringList belowTheEdge { QStringLiteral("Command1"), QStringLiteral("Command2"),
+    QStringLiteral("INP_UNLOCK_255"), QStringLiteral("SW_BYPASSAUTOBOOT"),
+    QStringLiteral("LABEL_UDP_TX_MASK(1)") };
+
+struct WindowStates : ConfigView {
+    // The controls in sight: named, shown with every container, and not wholly behind an opaque
+    // control drawn above them.
+    QList<const QWidget*> inSight()
+    {
+        QList<const QWidget*> shown;
+        for (const QWidget* control : tool.app.form.findChildren<QWidget*>()) {
+            if (!control->property("kind").isValid() || !control->isVisible())
+                continue;
+            shown << control;
+        }
+        QList<const QWidget*> seen;
+        for (const QWidget* control : shown) {
+            const bool covered = std::ranges::any_of(shown, [&](const QWidget* other) {
+                return opaque(*other) && drawnAbove(*other, *control)
+                    && inWindow(*other).contains(inWindow(*control));
+            });
+            if (!covered)
+                seen << control;
+        }
+        return seen;
+    }
+
+    void expectNothingHalfCovered(const std::string& state)
+    {
+        const QList<const QWidget*> seen = inSight();
+        const QRect window(QPoint(0, 0), QSize(windowWidth, windowHeight) / twipsPerPixel);
+        for (const QWidget* control : seen) {
+            const std::string name = control->objectName().toStdString();
+            const QRect rect = inWindow(*control);
+            for (const QWidget* other : seen) {
+                if (other <= control || control->isAncestorOf(other)
+                    || other->isAncestorOf(control))
+                    continue;
+                EXPECT_FALSE(rect.intersects(inWindow(*other)))
+                    << state << ": " << name << " overlaps " << other->objectName().toStdString();
+            }
+            if (isInput(*control) && !belowTheEdge.contains(control->objectName())) {
+                EXPECT_TRUE(window.contains(rect))
+                    << state << ": " << name << " outside the window";
+            }
+            if (auto* frame = qobject_cast<const QGroupBox*>(control->parentWidget())) {
+                EXPECT_TRUE(contentsOf(*frame).contains(control->geometry()))
+                    << state << ": " << name << " outside the contents of "
+                    << frame->objectName().toStdString();
+            }
+        }
+    }
+};
+
+TEST_F(WindowStates, NothingIsHalfCoveredInAnyState)
+{
+    expectNothingHalfCovered("start");
+    for (const sim::Device& device : sim::allModelsFleet()) {
+        const QByteArray record = sim::recordText(device);
+        select(record.toStdString());
+        expectNothingHalfCovered(record.left(record.indexOf(',')).toStdString() + " "
+            + tool[AFF_VER].text().toStdString());
+    }
+    tool[SW_LOGIN_ALL].setChecked(true);
+    expectNothingHalfCovered("broadcast switch ticked");
+    tool[SW_LOGIN_ALL].setChecked(false);
+    tool[INP_PW].setText(QStringLiteral("MARBLE KEY"));
+    expectNothingHalfCovered("service frame shown");
+}
+
+} // namespace
