@@ -279,6 +279,9 @@ void ConfigViewController::applyFeatures(const std::string& record, const Firmwa
         = old ? VersionFeatures {} : versionFeatures(version.number, version.letter);
     setLoginAvailable(form_, !old);
     form_[SW_AUTO_BOOT].setVisible(!old);
+    // Its three switches are all hidden then: no empty box beside the mode note.
+    if (old)
+        form_[FR_CONDUIT_AUTOBOOT].hide();
     form_[SW_KEEPALIVE].setVisible(has.keepalive);
     form_[SW_CONDUIT(0)].setVisible(has.conduit);
     form_[FR_NTP].setVisible(has.ntp);

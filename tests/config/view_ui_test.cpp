@@ -122,7 +122,7 @@ const Scenario scenarios[] = {
                     { INP_HOST_IP, Is::Text, "" }, { INP_HOST_PORT, Is::Text, "" },
                     { INP_NO, Is::Text, "0000" }, { INP_LOGIN, Is::Text, "" },
                     { INP_WIEGAND_CFG, Is::Text, "" }, { FR_LOGIN, Is::Hidden },
-                    { SW_CONDUIT(0), Is::Unchecked } } },
+                    { SW_CONDUIT(0), Is::Unchecked }, { FR_CONDUIT_AUTOBOOT, Is::Hidden } } },
             // A mode above 1 counts as SERVER; the tag keeps what was loaded.
             { { .mac = "0-80-194-1-2-4", .mode = "5" },
                 { { TXT_MODE_NOT_AVAILABLE, Is::Hidden }, { SW_MODE(0), Is::Enabled },
