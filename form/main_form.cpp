@@ -134,8 +134,6 @@ void MainForm::build()
     // Frames hide what lies underneath, so that no caption or control shows through.
     for (QGroupBox* frame : findChildren<QGroupBox*>())
         frame->setAutoFillBackground(true);
-    // The broadcast switch sits on the corner of the configuration frame.
-    (*this)[SW_LOGIN_ALL].raise();
     // Frames shown over others lie on top of them.
     for (const Control<QGroupBox> above : { FR_MQTT, FR_UPD_WAIT, FR_RENIP })
         (*this)[above].raise();
