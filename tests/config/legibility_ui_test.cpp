@@ -4,6 +4,7 @@
 #include "core/latin1.h"
 #include "sim/presets.h"
 #include "tests/config/view_fixture.h"
+#include "tests/support/widget_stacking.h"
 
 #include <QAbstractButton>
 #include <QStringList>
@@ -36,29 +37,6 @@ bool usable(const QWidget& control)
 QRect inWindow(const QWidget& control)
 {
     return { control.mapTo(control.window(), QPoint(0, 0)), control.size() };
-}
-
-// The chain of containers from the window down to the control itself.
-QList<const QWidget*> chain(const QWidget& control)
-{
-    QList<const QWidget*> widgets;
-    for (const QWidget* w = &control; w; w = w->parentWidget())
-        widgets.prepend(w);
-    return widgets;
-}
-
-// Whether `other` is painted after `control`: the later sibling below their common container
-// is drawn on top. False when one holds the other.
-bool drawnAbove(const QWidget& other, const QWidget& control)
-{
-    const auto a = chain(other), b = chain(control);
-    qsizetype level = 0;
-    while (level < a.size() && level < b.size() && a[level] == b[level])
-        ++level;
-    if (level == a.size() || level == b.size())
-        return false;
-    const QObjectList& siblings = a[level - 1]->children();
-    return siblings.indexOf(a[level]) > siblings.indexOf(b[level]);
 }
 
 // What keeps `control` out of sight: a container that cuts it off, or a control drawn over it

@@ -5,6 +5,7 @@
 #include "form/layout_table.h"
 #include "sim/presets.h"
 #include "tests/config/view_fixture.h"
+#include "tests/support/widget_stacking.h"
 
 #include <QAbstractScrollArea>
 #include <QGroupBox>
@@ -33,29 +34,6 @@ bool isInput(const QWidget& control)
 bool opaque(const QWidget& control)
 {
     return control.autoFillBackground() || qobject_cast<const QAbstractScrollArea*>(&control);
-}
-
-// The chain of containers from the window down to the control itself.
-QList<const QWidget*> chain(const QWidget& control)
-{
-    QList<const QWidget*> widgets;
-    for (const QWidget* w = &control; w; w = w->parentWidget())
-        widgets.prepend(w);
-    return widgets;
-}
-
-// Whether `other` is painted after `control`: the later sibling below their common container
-// is drawn on top. False when one holds the other.
-bool drawnAbove(const QWidget& other, const QWidget& control)
-{
-    const auto a = chain(other), b = chain(control);
-    qsizetype level = 0;
-    while (level < a.size() && level < b.size() && a[level] == b[level])
-        ++level;
-    if (level == a.size() || level == b.size())
-        return false;
-    const QObjectList& siblings = a[level - 1]->children();
-    return siblings.indexOf(a[level]) > siblings.indexOf(b[level]);
 }
 
 // A frame's contents below its title, in the frame's own coordinates.

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QWidget>
+
+namespace linknode {
+
+// The chain of containers from the window down to the control itself.
+inline QList<const QWidget*> chain(const QWidget& control)
+{
+    QList<const QWidget*> widgets;
+    for (const QWidget* w = &control; w; w = w->parentWidget())
+        widgets.prepend(w);
+    return widgets;
+}
+
+// Whether `other` is painted after `control`: the later sibling below their common container
+// is drawn on top. False when one holds the other.
+inline bool drawnAbove(const QWidget& other, const QWidget& control)
+{
+    const auto a = chain(other), b = chain(control);
+    qsizetype level = 0;
+    while (level < a.size() && level < b.size() && a[level] == b[level])
+        ++level;
+    if (level == a.size() || level == b.size())
+        return false;
+    const QObjectList& siblings = a[level - 1]->children();
+    return siblings.indexOf(a[level]) > siblings.indexOf(b[level]);
+}
+
+} // namespace linknode
