@@ -1,5 +1,9 @@
-// The flags a discovery raises and the order it lists devices in.
+// The flags a discovery raises, the order it lists devices in, the filters that keep some and
+// how one device is named among them.
 #include "cli/device_entry.h"
+#include "cli/device_filter.h"
+#include "cli/verb_support.h"
+#include "config/device_record.h"
 
 #include <QHostAddress>
 #include <gmock/gmock.h>
@@ -131,6 +135,60 @@ TEST(Rows, ADeviceWithoutModeHasNoModeAndTheEarliestFirmwareShows10A)
     EXPECT_EQ(rowText(row, QStringLiteral("mode")), QString());
     EXPECT_EQ(rowText(row, QStringLiteral("firmware")), QStringLiteral("1.0A"));
     EXPECT_EQ(rowText(row, QStringLiteral("model")), QStringLiteral("1.0A"));
+}
+
+TEST(Filter, KeepsTheDevicesEveryNamedConditionHolds)
+{
+    const DeviceEntry keyra { record("0-80-194-1-2-3", "10.1.0.5"), {},
+        { QStringLiteral("encrypted") } };
+    const DeviceEntry other { record("0-80-194-1-2-4", "10.2.0.5"), {}, {} };
+    const struct {
+        const char *model, *subnet;
+        QStringList flags;
+        bool keyra, other;
+    } cases[] = {
+        { "", "", {}, true, true },
+        { "2.4f", "", {}, true, true },
+        { "Pelix", "", {}, false, false },
+        { "", "10.1.0.0/16", {}, true, false },
+        { "", "10.0.0.0/8", {}, true, true },
+        { "", "", { QStringLiteral("encrypted") }, true, false },
+        { "", "10.2.0.0/16", { QStringLiteral("encrypted") }, false, false },
+    };
+    for (const auto& c : cases) {
+        QString problem;
+        const auto filter = parseFilter(
+            QString::fromLatin1(c.model), QString::fromLatin1(c.subnet), c.flags, &problem);
+        ASSERT_TRUE(filter) << problem.toStdString();
+        EXPECT_EQ(matches(*filter, keyra), c.keyra) << c.model << c.subnet;
+        EXPECT_EQ(matches(*filter, other), c.other) << c.model << c.subnet;
+    }
+}
+
+TEST(FindOne, AMacOrAnAddressNamesOneDeviceAndTwoHoldersOfAnAddressNameNone)
+{
+    const std::vector<DeviceEntry> found = { { record("0-80-194-1-2-3", "10.0.0.5"), {}, {} },
+        { record("0-80-194-1-2-4", "10.0.0.6"), {}, {} },
+        { record("0-80-194-1-2-5", "10.0.0.6"), {}, {} } };
+    const struct {
+        const char* named;
+        const char* mac; // the device found, "" for none
+        int status;
+    } cases[] = {
+        { "0-80-194-1-2-4", "0-80-194-1-2-4", ExitSuccess },
+        { "10.0.0.5", "0-80-194-1-2-3", ExitSuccess },
+        { "10.0.0.6", "", ExitUsage },
+        { "0-80-194-1-2-9", "", ExitFailure },
+        { "10.0.0.9", "", ExitFailure },
+    };
+    for (const auto& c : cases) {
+        const QString named = QString::fromLatin1(c.named);
+        const FoundDevice one = findOne(found, *parseSelector(named), named);
+        EXPECT_EQ(one.device ? recordField(one.device->record, FLD_MAC) : "", c.mac) << c.named;
+        EXPECT_EQ(one.exitStatus, c.status) << c.named;
+        const auto first = findDevice(found, *parseSelector(named));
+        EXPECT_EQ(first.has_value(), c.status != ExitFailure) << c.named;
+    }
 }
 
 } // namespace
