@@ -6,6 +6,7 @@
 #include "form/layout_table.h"
 #include "sim/presets.h"
 #include "tests/config/view_fixture.h"
+#include "tests/support/widget_stacking.h"
 #include "widgets/window_font.h"
 
 #include <QCheckBox>
@@ -74,13 +75,7 @@ QString switchMisfit(const QAbstractButton& control, bool option)
 // A frame's title where the style draws it; the frame's height belongs to what it holds.
 QString titleMisfit(const QGroupBox& frame)
 {
-    QStyleOptionGroupBox option;
-    option.initFrom(&frame);
-    option.text = frame.title();
-    option.textAlignment = frame.alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect title = frame.style()->subControlRect(
-        QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &frame);
+    const QRect title = groupBoxPart(frame, QStyle::SC_GroupBoxLabel);
     return misfit(QSize(title.right() + 1, 0), QSize(frame.width(), 0));
 }
 

@@ -39,13 +39,7 @@ bool opaque(const QWidget& control)
 // A frame's contents below its title, in the frame's own coordinates.
 QRect contentsOf(const QGroupBox& frame)
 {
-    QStyleOptionGroupBox option;
-    option.initFrom(&frame);
-    option.text = frame.title();
-    option.textAlignment = frame.alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    return frame.style()->subControlRect(
-        QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, &frame);
+    return groupBoxPart(frame, QStyle::SC_GroupBoxContents);
 }
 
 // Kept below the window's bottom edge, seen only when the window is enlarged.

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QGroupBox>
 #include <QList>
 #include <QObject>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QWidget>
 
 namespace linknode {
@@ -27,6 +30,18 @@ inline bool drawnAbove(const QWidget& other, const QWidget& control)
         return false;
     const QObjectList& siblings = a[level - 1]->children();
     return siblings.indexOf(a[level]) > siblings.indexOf(b[level]);
+}
+
+// Where the style puts a part of a frame (its title, its contents below the title), in the
+// frame's own coordinates.
+inline QRect groupBoxPart(const QGroupBox& frame, QStyle::SubControl part)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&frame);
+    option.text = frame.title();
+    option.textAlignment = frame.alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return frame.style()->subControlRect(QStyle::CC_GroupBox, &option, part, &frame);
 }
 
 } // namespace linknode
