@@ -9,6 +9,7 @@
 #include "form/layout_table.h"
 #include "form/main_form.h"
 #include "link/link.h"
+#include "widgets/busy_button.h"
 #include "widgets/change_label.h"
 #include "widgets/counter_display.h"
 #include "widgets/ip_entry.h"
@@ -124,7 +125,7 @@ void ShellController::TIM_TST_Timer()
         form_[TIM_TST].start(clock_.timerMs(cycleQuiet - elapsed));
         return;
     }
-    form_[B_ASK_CFG].setVisible(true);
+    setBusy(form_[B_ASK_CFG], false);
 }
 
 void ShellController::AFF_MAC_Change()

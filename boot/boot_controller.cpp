@@ -7,6 +7,7 @@
 #include "form/main_form.h"
 #include "link/envelope.h"
 #include "link/link.h"
+#include "widgets/busy_button.h"
 #include "widgets/focus_line_edit.h"
 
 #include <QCheckBox>
@@ -30,17 +31,17 @@ BootController::BootController(MainForm& form, Link& link, DiscoveryController& 
 void BootController::B_GO_TERM_Click()
 {
     auto& button = form_[B_GO_TERM];
-    button.hide();
+    setBusy(button, true);
     link_.sendRepeatedly(terminalModeDatagram(), 10);
-    button.show();
+    setBusy(button, false);
 }
 
 void BootController::B_GO_BOOT_Click()
 {
     auto& button = form_[B_GO_BOOT];
-    button.hide();
+    setBusy(button, true);
     link_.sendRepeatedly(bootModeDatagram(), 10);
-    button.show();
+    setBusy(button, false);
 }
 
 void BootController::SW_BYPASSAUTOBOOT_Click()

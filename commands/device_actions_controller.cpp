@@ -11,6 +11,7 @@
 #include "form/main_form.h"
 #include "link/ipv4.h"
 #include "link/link.h"
+#include "widgets/busy_button.h"
 
 #include <QCoreApplication>
 #include <utility>
@@ -89,11 +90,11 @@ void DeviceActionsController::locate(Locate pattern)
     for (std::optional<Locate> next = pattern; next;
          next = std::exchange(pendingLocate_, std::nullopt)) {
         auto& button = form_[*next == Locate::LedFlash ? B_LED_FLASH : B_SEND_BIP];
-        button.hide();
+        setBusy(button, true);
         const int count = static_cast<int>(leadingNumber(toBytes(form_[AFF_TOT_TERM].text())));
         sendThenWait(terminalPrefixDatagram());
         sendThenWait(locateDatagram(*next, count));
-        button.show();
+        setBusy(button, false);
     }
     locating_ = false;
 }

@@ -13,6 +13,7 @@
 #include "form/dialogs.h"
 #include "form/main_form.h"
 #include "link/link.h"
+#include "widgets/busy_button.h"
 
 #include <QCoreApplication>
 
@@ -163,7 +164,7 @@ bool LoginController::SEND_LOGIN_STRING()
         return false;
 
     auto& button = form_[B_SEND_LOGIN];
-    button.hide();
+    setBusy(button, true);
     {
         const bool everyDevice = form_[SW_LOGIN_ALL].isChecked();
         SendAddressScope target(form_, everyDevice ? broadcast : form_[INP_IP].text());
@@ -171,7 +172,7 @@ bool LoginController::SEND_LOGIN_STRING()
         QCoreApplication::processEvents();
         DELAIS_EVT(clock_, 0.1);
     }
-    button.show();
+    setBusy(button, false);
     if (startsCountdown(*expanded))
         actions_.COUNTDOWN_STEP();
     return true;

@@ -4,6 +4,7 @@
 #include "discovery/discovery_controller.h"
 #include "discovery/list_tools_controller.h"
 #include "form/main_form.h"
+#include "widgets/busy_button.h"
 
 #include <QCheckBox>
 #include <QTimer>
@@ -54,19 +55,19 @@ void AutoRepeatController::SW_AUTO_TERM_Click()
 
 void AutoRepeatController::TIM_AUTO_ASK_Timer()
 {
-    if (buttonVisible(B_ASK_CFG))
+    if (idle(B_ASK_CFG))
         discovery_.B_ASK_CFG_Click();
 }
 
 void AutoRepeatController::TIM_AUTO_MAC_Timer()
 {
-    if (buttonVisible(B_SHOW_MAC))
+    if (idle(B_SHOW_MAC))
         listTools_.B_SHOW_MAC_Click();
 }
 
 void AutoRepeatController::TIM_AUTO_TERM_Timer()
 {
-    if (buttonVisible(B_GO_TERM))
+    if (idle(B_GO_TERM))
         goTerminalMode_();
 }
 
@@ -83,9 +84,9 @@ void AutoRepeatController::follow(
     }
 }
 
-bool AutoRepeatController::buttonVisible(Control<QPushButton> button) const
+bool AutoRepeatController::idle(Control<QPushButton> button) const
 {
-    return !form_[button].isHidden();
+    return !isBusy(form_[button]);
 }
 
 } // namespace linknode

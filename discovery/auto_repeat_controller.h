@@ -29,7 +29,7 @@ public:
 
 private:
     void follow(Control<QCheckBox> automatic, Control<QTimer> repeat, double seconds);
-    bool buttonVisible(Control<QPushButton> button) const;
+    bool idle(Control<QPushButton> button) const;
 
     MainForm& form_;
     const Clock& clock_;

@@ -7,6 +7,7 @@
 #include "form/main_form.h"
 #include "link/envelope.h"
 #include "link/link.h"
+#include "widgets/busy_button.h"
 #include "widgets/change_label.h"
 #include "widgets/ip_entry.h"
 #include "widgets/list_box.h"
@@ -51,7 +52,7 @@ void DiscoveryController::B_ASK_CFG_Click()
     if (!keepList)
         RESET_DEVICE_LIST();
     auto& button = form_[B_ASK_CFG];
-    button.hide();
+    setBusy(button, true);
     cycleStart_ = clock_.now();
     // Every enquiry re-stamps the activity time, so the cycle ends 0.3 s after the last one.
     const int enquiries = keepList ? 25 : 1;

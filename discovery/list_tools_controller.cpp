@@ -9,6 +9,7 @@
 #include "form/main_form.h"
 #include "link/envelope.h"
 #include "link/link.h"
+#include "widgets/busy_button.h"
 #include "widgets/focus_line_edit.h"
 #include "widgets/list_box.h"
 
@@ -48,15 +49,15 @@ void ListToolsController::B_SORT_Click()
 void ListToolsController::B_SHOW_MAC_Click()
 {
     auto& button = form_[B_SHOW_MAC];
-    button.hide();
+    setBusy(button, true);
     link_.sendRepeatedly(showMacDatagram(), 10);
-    button.show();
+    setBusy(button, false);
 }
 
 void ListToolsController::B_SAVE_Click()
 {
     auto& button = form_[B_SAVE];
-    button.hide();
+    setBusy(button, true);
     const DeviceList& devices = discovery_.devices();
     std::vector<std::string> lines;
     for (int line = 0; line < devices.count(); ++line)
@@ -70,7 +71,7 @@ void ListToolsController::B_SAVE_Click()
                              .arg(QFileInfo(name).absoluteFilePath(), reason),
             QStringLiteral("Save:"), MessageIcon::Critical);
     }
-    button.show();
+    setBusy(button, false);
 }
 
 void ListToolsController::INP_NO_LostFocus()

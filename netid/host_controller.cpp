@@ -10,6 +10,7 @@
 #include "link/link.h"
 #include "netid/host_update.h"
 #include "netid/save_checks.h"
+#include "widgets/busy_button.h"
 #include "widgets/focus_line_edit.h"
 
 #include <QCheckBox>
@@ -86,7 +87,7 @@ void HostController::Command1_Click()
     }
 
     auto& button = form_[Command1];
-    button.hide();
+    setBusy(button, true);
     link_.setDestination(toBytes(*peripheral));
     const std::string update = hostUpdateDatagram(toBytes(*server), toBytes(*port), 1);
     for (int i = 0; i < 10 && !clock_.waitsAborted(); ++i) {
@@ -94,7 +95,7 @@ void HostController::Command1_Click()
         QCoreApplication::processEvents();
         DELAIS_EVT(clock_, 0.1);
     }
-    button.show();
+    setBusy(button, false);
     QCoreApplication::processEvents();
     // Back to where the send address field points.
     link_.setDestination(toBytes(form_[INP_UDP_MASK].text()));

@@ -14,6 +14,7 @@
 #include "link/link.h"
 #include "netid/save_checks.h"
 #include "netid/save_controller.h"
+#include "widgets/busy_button.h"
 
 #include <QCoreApplication>
 #include <QProgressBar>
@@ -148,7 +149,7 @@ void RenameController::B_RENAME_IP_Click()
     }
 
     auto& button = form_[B_RENAME_IP];
-    button.hide();
+    setBusy(button, true);
     discovery_.hold(true);
     const std::string options = toBytes(form_[INP_NO].text());
     auto& progress = form_[AFF_SEL_DEV];
@@ -185,7 +186,7 @@ void RenameController::B_RENAME_IP_Click()
     discovery_.hold(false);
     form_[AFF_TOT_TERM].setText(QString::number(count));
     discovery_.B_ASK_CFG_Click();
-    button.show();
+    setBusy(button, false);
     save_.endChange();
 }
 

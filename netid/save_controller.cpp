@@ -15,6 +15,7 @@
 #include "link/link.h"
 #include "netid/config_repetition.h"
 #include "netid/save_checks.h"
+#include "widgets/busy_button.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -204,7 +205,7 @@ void SaveController::sendLogin(bool recordLoaded)
 void SaveController::waitForDiscovery()
 {
     const double end = clock_.now() + discoveryLimit;
-    while (form_[B_ASK_CFG].isHidden() && clock_.now() < end && !clock_.waitsAborted())
+    while (isBusy(form_[B_ASK_CFG]) && clock_.now() < end && !clock_.waitsAborted())
         DELAIS_EVT(clock_, 0.05);
 }
 

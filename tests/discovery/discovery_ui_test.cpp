@@ -1,6 +1,7 @@
 // Discovery cycles, the reply intake on the window, the automatic modes and the list tools,
 // over the fake link.
 #include "tests/support/tool_fixture.h"
+#include "widgets/busy_button.h"
 #include "widgets/change_label.h"
 #include "widgets/counter_display.h"
 #include "widgets/focus_line_edit.h"
@@ -130,7 +131,7 @@ TEST(DiscoveryCycle, EndsWhateverKeepsArriving)
     }
 }
 
-TEST_F(Discovery, AutomaticModesRunOnlyWhenTheirButtonIsVisible)
+TEST_F(Discovery, AutomaticModesRunOnlyWhenTheirButtonIsIdle)
 {
     endCycle();
     struct Mode {
@@ -153,10 +154,10 @@ TEST_F(Discovery, AutomaticModesRunOnlyWhenTheirButtonIsVisible)
         EXPECT_EQ(timer.interval(), m.intervalMs);
 
         tool.sendSocket.sent.clear();
-        tool[m.button].hide(); // the action is running
+        setBusy(tool[m.button], true); // the action is running
         emit timer.timeout({});
         EXPECT_TRUE(tool.sendSocket.sent.empty());
-        tool[m.button].show();
+        setBusy(tool[m.button], false);
         emit timer.timeout({});
         ASSERT_EQ(static_cast<int>(tool.sendSocket.sent.size()), m.sends);
         EXPECT_EQ(tool.sendSocket.sent.back().datagram, m.datagram);

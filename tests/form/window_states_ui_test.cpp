@@ -9,8 +9,10 @@
 
 #include <QAbstractScrollArea>
 #include <QGroupBox>
+#include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
+#include <QTimer>
 #include <algorithm>
 
 using namespace linknode;
@@ -47,7 +49,20 @@ const QStringList belowTheEdge { QStringLiteral("Command1"), QStringLiteral("Com
     QStringLiteral("INP_UNLOCK_255"), QStringLiteral("SW_BYPASSAUTOBOOT"),
     QStringLiteral("LABEL_UDP_TX_MASK(1)") };
 
+// docs/make-screenshots sets this to keep pictures of the states no script can stop in.
+void keepPicture(QWidget& window, const char* name)
+{
+    const QString folder = qEnvironmentVariable("LINKNODE_PICTURES");
+    if (!folder.isEmpty())
+        window.grab().save(folder + u'/' + QLatin1String(name));
+}
+
 struct WindowStates : ConfigView {
+    WindowStates()
+        : ConfigView(50.0)
+    {
+    }
+
     // The controls in sight: named, shown with every container, and not wholly behind an opaque
     // control drawn above them.
     QList<const QWidget*> inSight()
@@ -111,6 +126,21 @@ TEST_F(WindowStates, NothingIsHalfCoveredInAnyState)
     tool[SW_LOGIN_ALL].setChecked(false);
     tool[INP_PW].setText(QStringLiteral("MARBLE KEY"));
     expectNothingHalfCovered("service frame shown");
+
+    // The wait frame stands where the device list was.
+    bool looked = false;
+    QTimer during;
+    QObject::connect(&during, &QTimer::timeout, &tool.app.form, [&] {
+        if (!looked && !tool[FR_UPD_WAIT].isHidden()) {
+            looked = true;
+            expectNothingHalfCovered("during a save");
+        }
+        if (tool[PRG_UPD_WAIT].value() == tool[PRG_UPD_WAIT].maximum() / 2)
+            keepPicture(*tool.app.form.window(), "saving.png");
+    });
+    during.start(1);
+    tool.app.save.B_UPDATE_Click();
+    EXPECT_TRUE(looked);
 }
 
 } // namespace
