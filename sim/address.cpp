@@ -46,6 +46,12 @@ std::optional<quint32> parseIpv4(QByteArrayView text)
     return address;
 }
 
+QByteArray formatIpv4(quint32 address)
+{
+    return QByteArray::number(address >> 24) + '.' + QByteArray::number((address >> 16) & 255) + '.'
+        + QByteArray::number((address >> 8) & 255) + '.' + QByteArray::number(address & 255);
+}
+
 std::optional<Mac> parseMac(QByteArrayView text)
 {
     return parseNumbers<6>(text, '-');

@@ -1,5 +1,7 @@
 #include "sim/presets.h"
 
+#include "sim/address.h"
+
 #include <algorithm>
 
 namespace linknode::sim {
@@ -7,6 +9,8 @@ namespace linknode::sim {
 namespace {
 
     constexpr QByteArrayView hostAddress = "10.213.0.1";
+    constexpr QByteArrayView syntheticMask = "255.255.0.0";
+    constexpr quint32 syntheticHostBits = 0x0000FFFF;
 
     // What differs between the boards of the all-models fleet.
     struct Board {
@@ -118,7 +122,7 @@ std::vector<Device> syntheticFleet(int count)
                 + QByteArray::number((n >> 8) & 255) + '-' + QByteArray::number(n & 255),
             .ip
             = "10.213." + QByteArray::number(slot / 254) + '.' + QByteArray::number(slot % 254 + 1),
-            .mask = "255.255.0.0",
+            .mask = syntheticMask.toByteArray(),
             .gateway = hostAddress.toByteArray(),
             .bauds = "9600",
             .parity = "0",
@@ -130,6 +134,38 @@ std::vector<Device> syntheticFleet(int count)
             .options = "0000",
             .wiegand = { "5", "16", "10" },
             .login = "Tav" });
+    }
+    return fleet;
+}
+
+std::optional<QString> refuseSharedAddress(QByteArrayView address)
+{
+    const QString text = QString::fromLatin1(address);
+    const auto ip = parseIpv4(address);
+    if (!ip)
+        return QStringLiteral("\"%1\" is not a dotted address").arg(text);
+    if (*ip >> 24 == 0 || *ip >= 0xE0000000u)
+        return QStringLiteral("%1 is no device's address (0.x.x.x, multicast or above)").arg(text);
+    const quint32 host = *ip & syntheticHostBits;
+    if (host == 0 || host == syntheticHostBits)
+        return QStringLiteral("%1 is the network or broadcast address of its subnet %2/%3")
+            .arg(text, QString::fromLatin1(formatIpv4(*ip & ~syntheticHostBits)),
+                QString::fromLatin1(syntheticMask));
+    return std::nullopt;
+}
+
+std::vector<Device> sharedAddressFleet(int count, QByteArrayView address)
+{
+    std::vector<Device> fleet = syntheticFleet(count);
+    const quint32 ip = parseIpv4(address).value_or(0);
+    const quint32 network = ip & ~syntheticHostBits;
+    // Written as a device writes it: "010.1.2.3" is 10.1.2.3 here, but octal 8.1.2.3 to `ip`.
+    const QByteArray shared = formatIpv4(ip);
+    const QByteArray gateway = formatIpv4(ip == network + 1 ? network + 2 : network + 1);
+    for (Device& device : fleet) {
+        device.ip = shared;
+        device.gateway = gateway;
+        device.hostIp = gateway;
     }
     return fleet;
 }

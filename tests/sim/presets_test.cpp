@@ -126,5 +126,41 @@ namespace {
         EXPECT_EQ(ips.size(), syntheticLimit);
     }
 
+    TEST(Synthetic, SharedAddressIsAHostOfItsSubnetBehindTheFirstOtherHost)
+    {
+        const struct {
+            const char* address;
+            const char* ip; // every device's, or nullptr when refused
+            const char* gateway; // or a part of the refusal
+        } cases[] = {
+            { "192.168.7.100", "192.168.7.100", "192.168.0.1" },
+            { "10.213.0.1", "10.213.0.1", "10.213.0.2" },
+            { "010.001.2.3", "10.1.2.3", "10.1.0.1" }, // as `ip` reads it: plain decimal
+            { "10.1.0.0", nullptr, "network or broadcast address" },
+            { "10.1.255.255", nullptr, "network or broadcast address" },
+            { "0.1.2.3", nullptr, "no device's address" },
+            { "224.0.0.1", nullptr, "no device's address" },
+            { "255.255.255.255", nullptr, "no device's address" },
+            { "10.1.2", nullptr, "not a dotted address" },
+        };
+        for (const auto& c : cases) {
+            const auto refused = refuseSharedAddress(c.address);
+            ASSERT_EQ(refused.has_value(), c.ip == nullptr) << c.address;
+            if (refused) {
+                EXPECT_TRUE(refused->contains(QLatin1StringView(c.gateway))) << c.address;
+                continue;
+            }
+            const std::vector<Device> fleet = sharedAddressFleet(3, c.address);
+            QSet<QByteArray> macs;
+            for (const Device& device : fleet) {
+                macs.insert(device.mac);
+                EXPECT_EQ(device.ip, c.ip);
+                EXPECT_EQ(device.mask, "255.255.0.0");
+                EXPECT_EQ(device.gateway, c.gateway);
+            }
+            EXPECT_EQ(macs.size(), 3);
+        }
+    }
+
 } // namespace
 } // namespace linknode::sim

@@ -1,4 +1,4 @@
-#include "cli/arguments.h"
+#include "fleet/device_values.h"
 
 #include "config/wiegand.h"
 #include "core/latin1.h"
@@ -9,17 +9,6 @@
 #include <charconv>
 
 namespace linknode {
-
-std::optional<OutputFormat> parseFormat(const QString& text)
-{
-    if (text == QLatin1String("table"))
-        return OutputFormat::Table;
-    if (text == QLatin1String("json"))
-        return OutputFormat::Json;
-    if (text == QLatin1String("csv"))
-        return OutputFormat::Csv;
-    return std::nullopt;
-}
 
 std::optional<MacBytes> parseMac(const QString& text)
 {
@@ -87,15 +76,6 @@ std::optional<std::string> parsePort(const QString& text)
     if (error != std::errc() || end != bytes.data() + bytes.size() || port < 1 || port > 65535)
         return std::nullopt;
     return std::to_string(port);
-}
-
-std::optional<double> parseSeconds(const QString& text, double most)
-{
-    bool ok = false;
-    const double seconds = text.toDouble(&ok);
-    if (!ok || !(seconds >= 0) || seconds > most)
-        return std::nullopt;
-    return seconds;
 }
 
 std::optional<std::string> parseWiegand(const QString& text)

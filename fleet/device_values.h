@@ -6,11 +6,9 @@
 #include <optional>
 #include <string>
 
-// Values typed on the command line, checked before anything is sent.
+// Values that name devices and their settings, as a user or a file writes them, checked
+// before anything is sent.
 namespace linknode {
-
-enum class OutputFormat { Table, Json, Csv };
-std::optional<OutputFormat> parseFormat(const QString& text);
 
 // A MAC as the devices write it ("0-80-194-1-2-3") or in hexadecimal ("00:50:C2:01:02:03");
 // none when malformed or all zero.
@@ -26,9 +24,6 @@ std::optional<std::string> parseDeviceAddress(const QString& text);
 std::optional<std::string> parseMask(const QString& text);
 // A port 1 to 65535 as decimal text.
 std::optional<std::string> parsePort(const QString& text);
-// A whole number of seconds or a decimal one, 0 to `most`.
-std::optional<double> parseSeconds(const QString& text, double most);
-
 // A Wiegand format: an item number 1 to 11 of the window's list, or caret codes of the form
 // its items have, "^6^^a^^b^^c^" with each code 0 to 255. The caret codes; none otherwise.
 std::optional<std::string> parseWiegand(const QString& text);

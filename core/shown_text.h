@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// Device bytes shown to a person: nothing that moves a terminal's cursor, nothing too long.
+namespace linknode {
+
+// `text` with each control character in caret form.
+QString caretForm(const QString& text);
+// `text` cut to `width` characters, the last of them "…" when anything was cut.
+QString cutText(const QString& text, qsizetype width);
+
+} // namespace linknode

@@ -1,0 +1,32 @@
+#include "fleet/device_result.h"
+
+namespace linknode {
+
+QString statusName(DeviceStatus status)
+{
+    switch (status) {
+    case DeviceStatus::Confirmed:
+        return QStringLiteral("confirmed");
+    case DeviceStatus::NotConfirmed:
+        return QStringLiteral("not-confirmed");
+    case DeviceStatus::NotTried:
+        return QStringLiteral("not-tried");
+    case DeviceStatus::Unchanged:
+        return QStringLiteral("unchanged");
+    case DeviceStatus::Refused:
+        return QStringLiteral("refused");
+    case DeviceStatus::Sent:
+        return QStringLiteral("sent");
+    case DeviceStatus::New:
+        return QStringLiteral("new");
+    case DeviceStatus::Missing:
+        return QStringLiteral("missing");
+    case DeviceStatus::Changed:
+        return QStringLiteral("changed");
+    case DeviceStatus::Saved:
+        return QStringLiteral("saved");
+    }
+    return {};
+}
+
+} // namespace linknode

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// What became of one device in a run: its status and the fields that changed.
+namespace linknode {
+
+enum class DeviceStatus {
+    Confirmed, // sent, and the device reports the new values
+    NotConfirmed, // sent, but the device did not report them in time
+    NotTried, // an earlier failure stopped the run before this device
+    Unchanged, // already as asked: nothing sent
+    Refused, // a value refused before anything was sent
+    Sent, // sent; the device has no way to confirm it
+    New, // inventory: found now but not saved
+    Missing, // inventory: saved but not found now
+    Changed, // inventory: found with other values than saved
+    Saved, // inventory: written to the file
+};
+QString statusName(DeviceStatus status);
+
+struct FieldChange {
+    QString field, before, after;
+};
+
+struct DeviceResult {
+    QString mac;
+    DeviceStatus status = DeviceStatus::NotTried;
+    std::vector<FieldChange> changes;
+    QString error;
+};
+
+} // namespace linknode
