@@ -59,8 +59,8 @@ namespace {
     {
         if (device.state.fellSilent)
             return QStringLiteral("fell silent");
-        if (now < device.state.silentUntil)
-            return QStringLiteral("resetting");
+        if (now < device.state.deafUntil)
+            return device.state.deafBecause;
         if (command.kind == CommandKind::NetworkConfig && device.ignoresConfig)
             return QStringLiteral("ignores the configuration");
         const bool terminalOnly
@@ -96,19 +96,39 @@ namespace {
                                                  : QStringLiteral("terminal") } };
     }
 
+    // A rebooting device hears nothing until `until`, then starts in terminal mode.
+    void reboot(Device& device, double until, const QString& reason)
+    {
+        device.state.deafUntil = until;
+        device.state.deafBecause = reason;
+        enterMode(device, DeviceState::Operating::Terminal);
+    }
+
+    // A configuration that changes the record restarts the device with it; the same one
+    // again (the tool repeats it) changes nothing and restarts nothing.
+    QJsonObject configure(Device& device, const NetworkConfig& config, const EffectContext& context)
+    {
+        const QByteArray before = recordText(device);
+        QJsonObject applied = applyNetworkConfig(device, config);
+        if (context.restartPause > 0 && recordText(device) != before) {
+            reboot(device, context.now + context.restartPause, QStringLiteral("restarting"));
+            applied.insert(u"silentFor", context.restartPause);
+        }
+        return applied;
+    }
+
     // The change `command` makes to one device that acts on it.
     QJsonObject applyTo(Device& device, const Command& command, const EffectContext& context)
     {
         switch (command.kind) {
         case CommandKind::NetworkConfig:
-            return applyNetworkConfig(device, *command.config);
+            return configure(device, *command.config, context);
         case CommandKind::HostUpdate:
             return applyHostUpdate(device, *command.host);
         case CommandKind::Login:
             return applyLogin(device, *command.login);
         case CommandKind::Reset:
-            device.state.silentUntil = context.now + context.resetPause;
-            enterMode(device, DeviceState::Operating::Terminal);
+            reboot(device, context.now + context.resetPause, QStringLiteral("resetting"));
             return { { QStringLiteral("silentFor"), context.resetPause } };
         case CommandKind::Countdown:
             device.state.countdown = command.text;

@@ -12,6 +12,7 @@ namespace linknode::sim {
 struct EffectContext {
     double now = 0; // seconds on the simulator's clock
     double resetPause = 1.0; // how long a reset device stays deaf
+    double restartPause = 1.0; // how long a device that takes a changed configuration is deaf
     bool announced = false; // a terminal frame came right after its 01 FF FF "T"
     // A device that acts on a command of this kind falls silent for good right after.
     std::optional<CommandKind> fallSilentOn;

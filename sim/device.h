@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <array>
 #include <optional>
 
@@ -17,7 +18,10 @@ struct DeviceState {
     int ledFlashes = 0;
     int beeps = 0;
     int screenClears = 0;
-    double silentUntil = 0; // seconds on the simulator's clock; a resetting device is deaf
+    // A rebooting device hears nothing until then (seconds on the simulator's clock), and
+    // says why ("resetting", "restarting").
+    double deafUntil = 0;
+    QString deafBecause;
     bool fellSilent = false; // gone for good (unplugged, broken): deaf and mute from then on
 };
 

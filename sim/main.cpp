@@ -39,13 +39,20 @@ Fleet file (--fleet):
 Presets (--preset):
   all-models  one device of each model signature, then old-firmware, INC., encrypted,
               Zephyr-Pod and unsigned boards; 10.213.0.11 upwards on a /24
-  synthetic   --count N plain KRT-40/NX V5 boards, 10.213.0.11 upwards on 10.213.0.0/16
+  synthetic   --count N plain KRT-40/NX V5 boards, 10.213.0.11 upwards on 10.213.0.0/16;
+              with --same-address A all of them report A, as a factory-fresh site does
+              (MACs still distinct, mask 255.255.0.0, gateway and host the first other host
+              of A's subnet; an A that is no host address there is refused)
 
 Commands are applied as a device would: a network configuration by the device whose MAC it
 carries (its new values show in the next reply), host update, login string (plain login,
 Wiegand envelope, display mode, workstation suffix), reset (the device is deaf for
 --reset-pause seconds), countdown, terminal and boot mode, show MAC, LED flash, beep and
 terminal clear (the frame only after 01 FF FF "T", locate frames with their checksum).
+A network configuration that changes the record restarts the device: it is deaf for
+--restart-seconds ("skipped": "restarting"), then answers at its new address. The same
+configuration again (the tool repeats it) changes nothing, so it neither restarts the device
+nor lengthens its silence.
 
 Journal lines: {"t", "from", "to", "hex", "kind", decoded fields, "devices": [MACs]}; kinds
 enquiry (with "replies", "dropped" and under --flood "flood"), network-config, show-mac,
@@ -55,7 +62,9 @@ did: "applied" {the fields or state it set}, "skipped" {MAC: why that device ign
 "rejected" "why nothing changed". Also {"event": "send-failure"} lines and a closing
 {"event": "stop"} line with the counts.
 
-Faults: --drop and --jitter act on each reply; --silent lists devices that never answer;
+Faults: --drop and --jitter act on each reply, and --drop also loses a device's copy of a
+network configuration (not taken, "skipped": "dropped": only a repetition brings it);
+--silent lists devices that never answer;
 --silent-on KIND makes a device that acts on a datagram of that kind (network-config,
 reset, ...) fall silent for good right after: it still acts on that one ("applied" has
 "fellSilent"), then ignores everything ("skipped": "fell silent"); --flood COUNT makes the
@@ -71,9 +80,10 @@ chooses (0.0.0.0 for every address).
 Addresses (--manage-addresses, refused outside a private network namespace): when a device
 takes a new address in one of the subnets the fleet starts in, "ip addr add NEW/32 dev lo"
 runs and, once no device holds it, "ip addr del OLD/32 dev lo"; the journal line says so
-("addressAdded", "addressRemoved", "addressError"). An address outside those subnets moves
-the device but not lo. Without the option no address is touched. Add the start addresses
-with --list-addresses.)");
+("addressAdded", "addressRemoved", "addressError"). The address moves as the configuration
+is taken, so it is in place when the device is back from its restart. An address outside
+those subnets moves the device but not lo. Without the option no address is touched. Add the
+start addresses with --list-addresses.)");
 
 struct Settings {
     std::vector<Device> fleet;
@@ -109,6 +119,7 @@ std::optional<Settings> readSettings(const QCommandLineParser& parser, QString* 
     settings.simulator.jitterMs = static_cast<int>(number(QStringLiteral("jitter"), 0, 60000));
     settings.simulator.seed = static_cast<quint32>(number(QStringLiteral("seed"), 0, 4294967295.0));
     settings.simulator.resetPause = number(QStringLiteral("reset-pause"), 0, 3600);
+    settings.simulator.restartPause = number(QStringLiteral("restart-seconds"), 0, 60);
     settings.simulator.exitAfterEnquiries
         = static_cast<int>(number(QStringLiteral("exit-after-enquiries"), 0, 1e9));
     settings.simulator.floodCount = static_cast<int>(number(QStringLiteral("flood"), 0, 1e7));
@@ -132,6 +143,11 @@ std::optional<Settings> readSettings(const QCommandLineParser& parser, QString* 
         *error = QStringLiteral("give either --fleet FILE or --preset NAME");
         return std::nullopt;
     }
+    const bool sameAddress = parser.isSet(QStringLiteral("same-address"));
+    if (sameAddress && preset != u"synthetic") {
+        *error = QStringLiteral("--same-address goes with --preset synthetic");
+        return std::nullopt;
+    }
     if (fromFile) {
         auto fleet = readFleetFile(parser.value(QStringLiteral("fleet")), error);
         if (!fleet)
@@ -143,7 +159,15 @@ std::optional<Settings> readSettings(const QCommandLineParser& parser, QString* 
         const int count = static_cast<int>(number(QStringLiteral("count"), 1, syntheticLimit));
         if (!ok)
             return std::nullopt;
-        settings.fleet = syntheticFleet(count);
+        const QByteArray address = parser.value(QStringLiteral("same-address")).toLatin1();
+        if (!sameAddress) {
+            settings.fleet = syntheticFleet(count);
+        } else if (const auto refused = refuseSharedAddress(address)) {
+            *error = QStringLiteral("--same-address: ") + *refused;
+            return std::nullopt;
+        } else {
+            settings.fleet = sharedAddressFleet(count, address);
+        }
     } else {
         *error = QStringLiteral("unknown preset \"%1\"").arg(preset);
         return std::nullopt;
@@ -214,6 +238,10 @@ int main(int argc, char** argv)
             QStringLiteral("NAME") },
         { QStringLiteral("count"), QStringLiteral("Devices of the synthetic preset (100)."),
             QStringLiteral("N"), QStringLiteral("100") },
+        { QStringLiteral("same-address"),
+            QStringLiteral("Every device of the synthetic preset reports this address, as on a "
+                           "site of factory-fresh devices."),
+            QStringLiteral("ADDRESS") },
         { QStringLiteral("port"), QStringLiteral("UDP port the devices listen on (1024)."),
             QStringLiteral("PORT"), QStringLiteral("1024") },
         { QStringLiteral("reply-port"), QStringLiteral("Port the replies go to (2024)."),
@@ -224,7 +252,9 @@ int main(int argc, char** argv)
             QStringLiteral("ADDRESS") },
         { QStringLiteral("journal"), QStringLiteral("Journal file, \"-\" for standard output."),
             QStringLiteral("FILE") },
-        { QStringLiteral("drop"), QStringLiteral("Probability 0..1 that a reply is lost (0)."),
+        { QStringLiteral("drop"),
+            QStringLiteral("Probability 0..1 that a reply, or a device's copy of a network "
+                           "configuration, is lost (0)."),
             QStringLiteral("RATE"), QStringLiteral("0") },
         { QStringLiteral("jitter"), QStringLiteral("Each reply is held back 0..MS ms (0)."),
             QStringLiteral("MS"), QStringLiteral("0") },
@@ -240,6 +270,10 @@ int main(int argc, char** argv)
             QStringLiteral("Print every device address, one a line, and exit.") },
         { QStringLiteral("reset-pause"),
             QStringLiteral("Seconds a reset device stays deaf, as it reboots (1)."),
+            QStringLiteral("SECONDS"), QStringLiteral("1") },
+        { QStringLiteral("restart-seconds"),
+            QStringLiteral("Seconds a device that takes a changed network configuration stays "
+                           "deaf, as it restarts (1; 0 to 60, 0: at once)."),
             QStringLiteral("SECONDS"), QStringLiteral("1") },
         { QStringLiteral("manage-addresses"),
             QStringLiteral("Move a device's address on lo when it takes a new one in the "

@@ -117,9 +117,19 @@ void Simulator::handle(const QNetworkDatagram& datagram)
 
     const EffectContext context { .now = now,
         .resetPause = options_.resetPause,
+        .restartPause = options_.restartPause,
         .announced = announced(command, from),
         .fallSilentOn = options_.fallSilentOn };
-    Outcome outcome = applyCommand(fleet_, devices, command, context);
+    // A lost configuration is never taken, so only the tool's repetitions bring it. Enquiries
+    // lose their replies instead (answer()).
+    std::vector<size_t> hearing = devices;
+    const QStringList lost
+        = command.kind == CommandKind::NetworkConfig ? lose(hearing) : QStringList();
+    Outcome outcome;
+    if (!hearing.empty() || lost.isEmpty())
+        outcome = applyCommand(fleet_, hearing, command, context);
+    for (const QString& mac : lost)
+        outcome.skipped.insert(mac, QStringLiteral("dropped"));
     for (const AddressMove& move : outcome.moves)
         follow(move, outcome.applied);
     if (command.kind == CommandKind::Enquiry) {
@@ -213,6 +223,19 @@ int Simulator::answer(const std::vector<size_t>& devices, const QHostAddress& as
             sender_.sendDue();
     }
     return queued;
+}
+
+QStringList Simulator::lose(std::vector<size_t>& devices)
+{
+    QStringList lost;
+    std::erase_if(devices, [&](size_t i) {
+        if (!faults_.drop())
+            return false;
+        ++dropped_;
+        lost.append(QString::fromLatin1(fleet_[i].mac));
+        return true;
+    });
+    return lost;
 }
 
 int Simulator::flood(const std::vector<size_t>& devices, const QHostAddress& asker)

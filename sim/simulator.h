@@ -29,6 +29,7 @@ struct SimulatorOptions {
     int jitterMs = 0;
     quint32 seed = 1;
     double resetPause = 1.0; // seconds a reset device stays deaf
+    double restartPause = 1.0; // seconds a device that takes a changed configuration is deaf
     std::optional<CommandKind> fallSilentOn; // a device acting on this kind falls silent
     int exitAfterEnquiries = 0; // 0: never; else enquiryLimitReached after that many
     int floodCount = 0; // extra copies of the first device's reply to every enquiry
@@ -67,6 +68,8 @@ private:
     void handle(const QNetworkDatagram& datagram);
     // Queues the replies of `devices`; returns how many were queued (drops are counted).
     int answer(const std::vector<size_t>& devices, const QHostAddress& asker);
+    // Takes out of `devices` those whose copy of the datagram is lost; returns their MACs.
+    QStringList lose(std::vector<size_t>& devices);
     // Queues the first device's reply floodCount times more, spread over floodSeconds, when
     // it answers; returns how many were queued.
     int flood(const std::vector<size_t>& devices, const QHostAddress& asker);

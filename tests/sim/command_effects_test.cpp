@@ -38,6 +38,7 @@ namespace {
         return applyCommand(fleet, addressedDevices(fleet, all, command), command,
             EffectContext { .now = now,
                 .resetPause = 1.0,
+                .restartPause = 1.0,
                 .announced = announced,
                 .fallSilentOn = fallSilentOn });
     }
@@ -62,7 +63,7 @@ namespace {
             { u"workstation"_s, QString::fromLatin1(s.workstation) },
             { u"shown"_s, QString::fromLatin1(s.shown) }, { u"ledFlashes"_s, s.ledFlashes },
             { u"beeps"_s, s.beeps }, { u"screenClears"_s, s.screenClears },
-            { u"silentUntil"_s, s.silentUntil } };
+            { u"deafUntil"_s, s.deafUntil }, { u"deafBecause"_s, s.deafBecause } };
         if (s.displayMode)
             state.insert(u"displayMode", *s.displayMode);
         return state;
@@ -86,7 +87,7 @@ namespace {
                     + "57600\xFC\x04\x01"_ba,
                 true,
                 R"({"ip":"10.213.0.50","mask":"255.255.0.0","gateway":"10.213.0.254",)"
-                R"("bauds":"57600","parity":"4","databits":"1"})",
+                R"("bauds":"57600","parity":"4","databits":"1","silentFor":1})",
                 "0-80-194-1-2-3,10.213.0.50,255.255.0.0,10.213.0.254,57600,4,1,"
                 "COPYRIGHT+TAVREN KRT-40 2.4F,1,10.213.0.1,2101,0000,1,1,1,TavOLD" },
             { "layout B sets every field",
@@ -97,7 +98,7 @@ namespace {
                 true,
                 R"({"ip":"10.213.0.50","mask":"255.255.255.0","gateway":"10.213.0.1",)"
                 R"("hostIp":"10.213.0.2","hostPort":"00105","options":"00\u00b89",)"
-                R"("bauds":"19200","parity":"2","databits":"0","mode":"0"})",
+                R"("bauds":"19200","parity":"2","databits":"0","mode":"0","silentFor":1})",
                 "0-80-194-1-2-3,10.213.0.50,255.255.255.0,10.213.0.1,19200,2,0,"
                 "COPYRIGHT+TAVREN KRT-40 2.4F,0,10.213.0.2,00105,00\xB8"
                 "9,1,1,1,TavOLD"_ba },
@@ -106,7 +107,7 @@ namespace {
                     + macBytes + "9600\xFC\x00\x00\x01"_ba,
                 false,
                 R"({"ip":"10.213.0.50","mask":"255.255.255.0","gateway":"10.213.0.1",)"
-                R"("bauds":"9600","parity":"0","databits":"0"})",
+                R"("bauds":"9600","parity":"0","databits":"0","silentFor":1})",
                 "0-80-194-1-2-3,10.213.0.50,255.255.255.0,10.213.0.1,9600,0,0,"
                 "COPYRIGHT+TAVREN KRT-40 2.4F,,10.213.0.1,2101,0000,1,1,1,TavOLD" },
             { "host update",
@@ -183,7 +184,18 @@ namespace {
                 { "\x01\xFF\xFF\x41\x02\xFB\x46\x44\x03"_ba,
                     "\xFE\xFF\x06"
                     "10.213.0.11"_ba },
-                R"({"silentFor":1})", R"({"silentUntil":1})" },
+                R"({"silentFor":1})", R"({"deafUntil":1,"deafBecause":"resetting"})" },
+            { "a changed configuration restarts the device from boot mode",
+                { "\x01\xFF\xFF\x41\x02\xFB\x46\x44\x03"_ba,
+                    configHead + "10.213.0.50\r255.255.255.0\r10.213.0.1\r"_ba + macBytes },
+                R"({"ip":"10.213.0.50","mask":"255.255.255.0","gateway":"10.213.0.1",)"
+                R"("silentFor":1})",
+                R"({"deafUntil":1,"deafBecause":"restarting"})" },
+            { "the configuration it already has restarts nothing",
+                { "\x01\xFF\xFF\x41\x02\xFB\x46\x44\x03"_ba,
+                    configHead + "10.213.0.11\r255.255.255.0\r10.213.0.1\r"_ba + macBytes },
+                R"({"ip":"10.213.0.11","mask":"255.255.255.0","gateway":"10.213.0.1"})",
+                R"({"operating":"boot"})" },
             { "workstation kept by a Wiegand command without suffix",
                 { "\xFE\xFF\x0B\x02WS01\x03"_ba,
                     "\xFE\xFF\x0B\x03\x04\x03\x06\x05\x10\x0A\x03\x04\x03"_ba },
@@ -249,34 +261,40 @@ namespace {
         }
     }
 
-    TEST(CommandEffects, ResetDeviceIgnoresEverythingUntilThePauseEnds)
+    // A reset, and a configuration that changes the record, make the device restart.
+    TEST(CommandEffects, RestartingDeviceIgnoresEverythingUntilThePauseEnds)
     {
-        std::vector<Device> fleet { board(), board("0-80-194-1-2-4", "10.213.0.12") };
         const QByteArray enquiry = configHead + "0.0.0.0\r0.0.0.0\r0.0.0.0\r\xFD\0\0\0\0\0\0"_ba;
-        applyDatagram(fleet,
-            "\xFE\xFF\x06"
-            "10.213.0.11"_ba,
-            10.0);
+        const struct {
+            QString reason;
+            QByteArray datagram;
+        } cases[] = {
+            { u"resetting"_s,
+                "\xFE\xFF\x06"
+                "10.213.0.11"_ba },
+            { u"restarting"_s,
+                configHead + "10.213.0.50\r255.255.255.0\r10.213.0.1\r"_ba + macBytes },
+        };
+        for (const auto& c : cases) {
+            std::vector<Device> fleet { board(), board("0-80-194-1-2-4", "10.213.0.12") };
+            applyDatagram(fleet, c.datagram, 10.0);
+            Outcome during = applyDatagram(fleet, enquiry, 10.9);
+            EXPECT_EQ(during.awake, (std::vector<size_t> { 1 }));
+            EXPECT_EQ(during.skipped, (QJsonObject { { u"0-80-194-1-2-3"_s, c.reason } }));
+            // The same datagram again while it restarts does not lengthen the pause.
+            during = applyDatagram(fleet, c.datagram, 10.95);
+            EXPECT_TRUE(during.applied.isEmpty()) << c.reason.toStdString();
+            applyDatagram(fleet,
+                "\xFE\xFF\x0B"
+                "NEW"_ba,
+                10.99);
+            EXPECT_EQ(fleet[0].login, "TavOLD");
+            EXPECT_EQ(fleet[1].login, "TavNEW");
 
-        Outcome during = applyDatagram(fleet, enquiry, 10.9);
-        EXPECT_EQ(during.awake, (std::vector<size_t> { 1 }));
-        EXPECT_EQ(during.skipped, json(R"({"0-80-194-1-2-3":"resetting"})"));
-        // A second reset while it restarts does not lengthen the pause.
-        during = applyDatagram(fleet,
-            "\xFE\xFF\x06"
-            "10.213.0.11"_ba,
-            10.95);
-        EXPECT_TRUE(during.applied.isEmpty());
-        during = applyDatagram(fleet,
-            "\xFE\xFF\x0B"
-            "NEW"_ba,
-            10.99);
-        EXPECT_EQ(fleet[0].login, "TavOLD");
-        EXPECT_EQ(fleet[1].login, "TavNEW");
-
-        const Outcome after = applyDatagram(fleet, enquiry, 11.0);
-        EXPECT_EQ(after.awake, (std::vector<size_t> { 0, 1 }));
-        EXPECT_TRUE(after.skipped.isEmpty());
+            const Outcome after = applyDatagram(fleet, enquiry, 11.0);
+            EXPECT_EQ(after.awake, (std::vector<size_t> { 0, 1 })) << c.reason.toStdString();
+            EXPECT_TRUE(after.skipped.isEmpty());
+        }
     }
 
     TEST(CommandEffects, ADeviceThatIgnoresTheConfigurationKeepsItsRecordAndObeysTheRest)

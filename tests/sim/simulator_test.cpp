@@ -31,6 +31,13 @@ namespace {
                "0.0.0.0\r0.0.0.0\r0.0.0.0\r\xFD\0\0\0\0\0\0"_ba;
     }
 
+    QByteArray configuration(const QByteArray& ip, const QByteArray& macBytes)
+    {
+        return "\xFE\xFF\x01\xFF\x01"_ba + ip
+            + "\r255.0.0.0\r127.0.0.1\r127.0.0.9\r4001\r0780\r\xFD"_ba + macBytes
+            + "19200\xFC\x01\x00\x00"_ba;
+    }
+
     Device device(const QByteArray& mac, const QByteArray& ip, bool silent = false)
     {
         Device d = syntheticFleet(1).front();
@@ -149,17 +156,17 @@ namespace {
 
     TEST_F(SimulatorTest, EveryReplyOfAJitteredBurstArrives)
     {
-        std::vector<Device> fleet = syntheticFleet(300);
-        for (Device& d : fleet)
-            d.ip = "127.0.0.1";
+        // A factory-fresh fleet: every device at one address, each answering from it.
         SimulatorOptions options;
         options.jitterMs = 50;
-        start(fleet, options);
+        start(sharedAddressFleet(300, "127.0.0.1"), options);
         send(enquiry());
         ASSERT_TRUE(runUntil([this] { return replies.size() >= 300; }, 10000)) << replies.size();
         QSet<QByteArray> distinct;
-        for (const QNetworkDatagram& reply : replies)
+        for (const QNetworkDatagram& reply : replies) {
             distinct.insert(reply.data());
+            EXPECT_EQ(reply.senderAddress(), loopback);
+        }
         EXPECT_EQ(distinct.size(), 300);
         simulator->finish();
         const QJsonObject stop = journalLines().back();
@@ -168,18 +175,22 @@ namespace {
         EXPECT_EQ(stop.value(u"sendFailures").toInt(), 0);
     }
 
-    TEST_F(SimulatorTest, DroppedRepliesAreCountedNotSent)
+    TEST_F(SimulatorTest, DroppedRepliesAndConfigurationsAreCountedNotSentOrTaken)
     {
         SimulatorOptions options;
         options.dropRate = 1.0;
         start({ device("0-80-194-0-0-1", "127.0.0.1"), device("0-80-194-0-0-2", "127.0.0.1") },
             options);
-        send(enquiry());
-        ASSERT_TRUE(runUntil([this] { return simulator->received() == 1; }, 5000));
+        sendAll({ enquiry(), configuration("127.0.0.2", "\x00\x50\xC2\x00\x00\x01"_ba) });
         runUntil([] { return false; }, 200);
         EXPECT_TRUE(replies.empty());
-        EXPECT_EQ(simulator->dropped(), 2);
-        EXPECT_EQ(journalLines().front().value(u"dropped").toInt(), 2);
+        EXPECT_EQ(simulator->dropped(), 3);
+        EXPECT_EQ(simulator->fleet()[0].ip, "127.0.0.1");
+        const std::vector<QJsonObject> lines = journalLines();
+        EXPECT_EQ(lines[0].value(u"dropped").toInt(), 2);
+        EXPECT_EQ(lines[1].value(u"skipped").toObject(),
+            (QJsonObject { { u"0-80-194-0-0-1"_s, u"dropped"_s } }));
+        EXPECT_FALSE(lines[1].contains(u"applied") || lines[1].contains(u"rejected"));
     }
 
     TEST_F(SimulatorTest, FloodRepeatsTheFirstDevicesReplyToEveryEnquiry)
@@ -231,23 +242,20 @@ namespace {
         QList<QByteArray> removed;
     };
 
-    QByteArray configuration(const QByteArray& ip, const QByteArray& macBytes)
-    {
-        return "\xFE\xFF\x01\xFF\x01"_ba + ip
-            + "\r255.0.0.0\r127.0.0.1\r127.0.0.9\r4001\r0780\r\xFD"_ba + macBytes
-            + "19200\xFC\x01\x00\x00"_ba;
-    }
-
     TEST_F(SimulatorTest, ConfiguredDeviceAnswersAtItsNewAddressWithItsNewRecord)
     {
         RecordedAddresses addresses;
         const Device before = device("0-80-194-0-0-1", "127.0.0.1");
-        start({ before }, {}, &addresses, QHostAddress(QHostAddress::AnyIPv4));
+        SimulatorOptions options;
+        options.restartPause = 0.3;
+        start({ before }, options, &addresses, QHostAddress(QHostAddress::AnyIPv4));
         const QByteArray move = configuration("127.0.0.2", "\x00\x50\xC2\x00\x00\x01"_ba);
+        const QHostAddress moved(QStringLiteral("127.0.0.2"));
         sendAll({ move });
-        // The repeats find the device at its new address.
-        sendAll({ move, configuration("127.0.0.7", "\x00\x50\xC2\x00\x00\x09"_ba) },
-            QHostAddress(QStringLiteral("127.0.0.2")));
+        // The repeats find the device at its new address, restarting at first.
+        sendAll({ move }, moved);
+        runUntil([] { return false; }, 300);
+        sendAll({ move, configuration("127.0.0.7", "\x00\x50\xC2\x00\x00\x09"_ba) }, moved);
         sendAll({ enquiry() }, QHostAddress(QStringLiteral("127.0.0.1")));
         sendAll({ enquiry() }, QHostAddress(QStringLiteral("127.0.0.2")));
         ASSERT_TRUE(runUntil([this] { return !replies.empty(); }, 5000));
@@ -269,18 +277,22 @@ namespace {
         EXPECT_EQ(addresses.removed, QList<QByteArray> { "127.0.0.1" });
 
         const std::vector<QJsonObject> lines = journalLines();
-        ASSERT_EQ(lines.size(), 5u);
+        ASSERT_EQ(lines.size(), 6u);
         const QJsonObject applied = lines[0].value(u"applied").toObject();
         EXPECT_EQ(applied.value(u"ip").toString(), u"127.0.0.2");
+        EXPECT_EQ(applied.value(u"silentFor").toDouble(), 0.3);
         EXPECT_EQ(applied.value(u"addressAdded").toString(), u"127.0.0.2");
         EXPECT_EQ(applied.value(u"addressRemoved").toString(), u"127.0.0.1");
-        // The repeated configuration moves nothing a second time.
-        EXPECT_EQ(lines[1].value(u"applied").toObject().value(u"ip").toString(), u"127.0.0.2");
-        EXPECT_FALSE(lines[1].value(u"applied").toObject().contains(u"addressAdded"));
+        EXPECT_EQ(lines[1].value(u"skipped").toObject().value(u"0-80-194-0-0-1").toString(),
+            u"restarting");
+        // Once back, the repeated configuration moves nothing and restarts nothing.
+        const QJsonObject repeated = lines[2].value(u"applied").toObject();
+        EXPECT_EQ(repeated.value(u"ip").toString(), u"127.0.0.2");
+        EXPECT_FALSE(repeated.contains(u"addressAdded") || repeated.contains(u"silentFor"));
         EXPECT_EQ(
-            lines[2].value(u"rejected").toString(), u"no simulated device has MAC 0-80-194-0-0-9");
-        EXPECT_EQ(lines[3].value(u"replies").toInt(), 0);
-        EXPECT_EQ(lines[4].value(u"replies").toInt(), 1);
+            lines[3].value(u"rejected").toString(), u"no simulated device has MAC 0-80-194-0-0-9");
+        EXPECT_EQ(lines[4].value(u"replies").toInt(), 0);
+        EXPECT_EQ(lines[5].value(u"replies").toInt(), 1);
     }
 
     TEST_F(SimulatorTest, SharedAddressesStayAndOnlyTheFleetsSubnetsAreManaged)
