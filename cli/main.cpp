@@ -1,6 +1,6 @@
-#include "cli/console.h"
-#include "cli/exit_codes.h"
-#include "cli/verbs.h"
+#include "cli/output/console.h"
+#include "cli/run/exit_codes.h"
+#include "cli/verbs/verbs.h"
 
 #include <QCoreApplication>
 

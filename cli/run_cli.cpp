@@ -1,4 +1,4 @@
-#include "cli/verbs.h"
+#include "cli/verbs/verbs.h"
 
 #include <QCoreApplication>
 #include <map>

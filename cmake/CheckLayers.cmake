@@ -1,22 +1,21 @@
 # Fails when a folder includes a header of a folder above it. Run as a test:
 #   cmake -DSOURCE_DIR=<root> -P cmake/CheckLayers.cmake
-# Folders bottom-up: each may include its own headers and those of the folders before it.
-set(layers core widgets link form config discovery boot commands netid mqtt app)
-# The command line tool stands on the widget-free cores only; the widget-free build proves it.
-set(cli_allowed core link config discovery commands netid mqtt cli)
-# Beside the layers: the simulator stands alone; tests, benchmarks and fuzz targets use all.
-set(apart sim cli)
+include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
+set(layers ${LINKNODE_LAYERS})
+set(apart ${LINKNODE_APART})
 
 set(failures "")
 list(LENGTH layers count)
 foreach(folder ${layers} ${apart})
   list(FIND layers ${folder} level)
-  if(folder STREQUAL "cli")
-    set(allowed ${cli_allowed})
-  elseif(level EQUAL -1)
+  if(level EQUAL -1)
     set(allowed ${folder})
   else()
     list(SUBLIST layers 0 ${level} allowed)
+    # The command line tool uses none of the widget folders below it.
+    if(folder STREQUAL "cli")
+      list(REMOVE_ITEM allowed ${LINKNODE_WIDGET_LAYERS})
+    endif()
     list(APPEND allowed ${folder})
   endif()
   file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}

@@ -1,6 +1,5 @@
-#include "cli/config_change.h"
+#include "fleet/config_change.h"
 
-#include "cli/arguments.h"
 #include "commands/device_datagrams.h"
 #include "commands/login_text.h"
 #include "commands/serial_codes.h"
@@ -8,6 +7,7 @@
 #include "config/wiegand.h"
 #include "core/latin1.h"
 #include "core/text_fields.h"
+#include "fleet/device_values.h"
 #include "netid/save_checks.h"
 
 namespace linknode {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/device_entry.h"
-#include "cli/verb_result.h"
 #include "config/device_record.h"
+#include "fleet/device_entry.h"
+#include "fleet/device_result.h"
 #include "link/envelope.h"
 
 #include <optional>

@@ -1,4 +1,4 @@
-#include "cli/csv_reader.h"
+#include "fleet/csv_reader.h"
 
 namespace linknode {
 

@@ -1,10 +1,10 @@
-#include "cli/device_entry.h"
+#include "fleet/device_entry.h"
 
-#include "cli/arguments.h"
 #include "commands/serial_codes.h"
 #include "config/device_record.h"
 #include "config/model_identity.h"
 #include "core/latin1.h"
+#include "fleet/device_values.h"
 #include "link/ipv4.h"
 
 #include <QJsonArray>

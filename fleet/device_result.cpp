@@ -25,6 +25,8 @@ QString statusName(DeviceStatus status)
         return QStringLiteral("changed");
     case DeviceStatus::Saved:
         return QStringLiteral("saved");
+    case DeviceStatus::Planned:
+        return QStringLiteral("planned");
     }
     return {};
 }

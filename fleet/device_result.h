@@ -17,6 +17,7 @@ enum class DeviceStatus {
     Missing, // inventory: saved but not found now
     Changed, // inventory: found with other values than saved
     Saved, // inventory: written to the file
+    Planned, // a check of a run: would be changed, nothing sent
 };
 QString statusName(DeviceStatus status);
 

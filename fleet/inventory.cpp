@@ -1,4 +1,4 @@
-#include "cli/inventory.h"
+#include "fleet/inventory.h"
 
 #include "core/latin1.h"
 

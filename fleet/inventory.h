@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/device_entry.h"
-#include "cli/verb_result.h"
+#include "fleet/device_entry.h"
+#include "fleet/device_result.h"
 
 #include <QByteArray>
 #include <QJsonObject>

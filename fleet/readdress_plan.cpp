@@ -1,10 +1,10 @@
-#include "cli/readdress_plan.h"
+#include "fleet/readdress_plan.h"
 
-#include "cli/arguments.h"
-#include "cli/csv_reader.h"
-#include "cli/output_format.h"
 #include "config/device_record.h"
 #include "core/latin1.h"
+#include "core/shown_text.h"
+#include "fleet/csv_reader.h"
+#include "fleet/device_values.h"
 #include "netid/save_checks.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "cli/console.h"
+#include "cli/output/console.h"
 
-#include "cli/output_format.h"
+#include "cli/output/output_format.h"
 
 #include <cerrno>
 #include <csignal>

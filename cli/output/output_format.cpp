@@ -1,4 +1,4 @@
-#include "cli/output_format.h"
+#include "cli/output/output_format.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -201,31 +201,6 @@ std::optional<QStringList> parseFields(
         fields << *found;
     }
     return fields;
-}
-
-QString caretForm(const QString& text)
-{
-    const auto isControl = [](QChar c) {
-        const char16_t code = c.unicode();
-        return code < 32 || (code >= 127 && code < 160);
-    };
-    if (std::none_of(text.begin(), text.end(), isControl))
-        return text;
-    QString shown;
-    for (const QChar c : text) {
-        if (isControl(c))
-            shown += QStringLiteral("^%1^").arg(c.unicode());
-        else
-            shown += c;
-    }
-    return shown;
-}
-
-QString cutText(const QString& text, qsizetype width)
-{
-    if (text.size() <= width)
-        return text;
-    return text.left(width - 1) + QChar(0x2026);
 }
 
 void writeTable(

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "cli/arguments.h"
-#include "cli/device_entry.h"
+#include "cli/run/arguments.h"
+#include "core/shown_text.h"
+#include "fleet/device_entry.h"
 
 #include <QString>
 #include <QStringList>
@@ -45,11 +46,6 @@ QStringList columnNames(const Row& row);
 // spells it; none, with a message naming it and the known ones, for any other name.
 std::optional<QStringList> parseFields(
     const QString& text, const QStringList& known, QString* problem);
-
-// `text` with each control character in caret form.
-QString caretForm(const QString& text);
-// `text` cut to `width` characters, the last of them "…" when anything was cut.
-QString cutText(const QString& text, qsizetype width);
 
 // Each column as wide as its widest value, two blanks between columns, no blanks at the end
 // of a line. Flags are joined by ",". Each row is built twice: once for the widths, once to

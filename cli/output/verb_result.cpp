@@ -1,40 +1,13 @@
-#include "cli/verb_result.h"
+#include "cli/output/verb_result.h"
 
-#include "cli/device_entry.h"
-#include "cli/output_format.h"
+#include "cli/output/output_format.h"
+#include "fleet/device_entry.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace linknode {
-
-QString statusName(DeviceStatus status)
-{
-    switch (status) {
-    case DeviceStatus::Confirmed:
-        return QStringLiteral("confirmed");
-    case DeviceStatus::NotConfirmed:
-        return QStringLiteral("not-confirmed");
-    case DeviceStatus::NotTried:
-        return QStringLiteral("not-tried");
-    case DeviceStatus::Unchanged:
-        return QStringLiteral("unchanged");
-    case DeviceStatus::Refused:
-        return QStringLiteral("refused");
-    case DeviceStatus::Sent:
-        return QStringLiteral("sent");
-    case DeviceStatus::New:
-        return QStringLiteral("new");
-    case DeviceStatus::Missing:
-        return QStringLiteral("missing");
-    case DeviceStatus::Changed:
-        return QStringLiteral("changed");
-    case DeviceStatus::Saved:
-        return QStringLiteral("saved");
-    }
-    return {};
-}
 
 VerbResult resultOf(std::vector<DeviceResult> devices)
 {

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "cli/arguments.h"
-#include "cli/console.h"
-#include "cli/exit_codes.h"
+#include "cli/output/console.h"
+#include "cli/run/arguments.h"
+#include "cli/run/exit_codes.h"
+#include "fleet/device_result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,31 +12,6 @@
 // What every verb that acts on devices gives back: its exit status, the reason when it
 // failed, and a result per device; one path writes it as a table, CSV or a JSON document.
 namespace linknode {
-
-enum class DeviceStatus {
-    Confirmed, // sent, and the device reports the new values
-    NotConfirmed, // sent, but the device did not report them in time
-    NotTried, // an earlier failure stopped the run before this device
-    Unchanged, // already as asked: nothing sent
-    Refused, // a value refused before anything was sent
-    Sent, // sent; the device has no way to confirm it
-    New, // inventory: found now but not saved
-    Missing, // inventory: saved but not found now
-    Changed, // inventory: found with other values than saved
-    Saved, // inventory: written to the file
-};
-QString statusName(DeviceStatus status);
-
-struct FieldChange {
-    QString field, before, after;
-};
-
-struct DeviceResult {
-    QString mac;
-    DeviceStatus status = DeviceStatus::NotTried;
-    std::vector<FieldChange> changes;
-    QString error;
-};
 
 struct VerbResult {
     QString verb;

@@ -1,4 +1,4 @@
-#include "cli/device_filter.h"
+#include "cli/run/device_filter.h"
 
 #include "config/device_record.h"
 #include "config/model_identity.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/device_entry.h"
+#include "fleet/device_entry.h"
 
 #include <QStringList>
 #include <optional>

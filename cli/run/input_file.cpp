@@ -1,4 +1,4 @@
-#include "cli/input_file.h"
+#include "cli/run/input_file.h"
 
 #include <QFile>
 #include <unistd.h>

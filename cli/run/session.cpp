@@ -1,6 +1,6 @@
-#include "cli/session.h"
+#include "cli/run/session.h"
 
-#include "cli/arguments.h"
+#include "cli/run/arguments.h"
 #include "config/device_record.h"
 #include "core/logging.h"
 #include "core/wait.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/console.h"
-#include "cli/device_entry.h"
+#include "cli/output/console.h"
 #include "core/clock.h"
+#include "fleet/device_entry.h"
 #include "link/link.h"
 #include "link/udp_socket.h"
 

@@ -1,4 +1,4 @@
-#include "cli/verb_support.h"
+#include "cli/run/verb_support.h"
 
 #include "config/device_record.h"
 #include "core/latin1.h"

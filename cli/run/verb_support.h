@@ -1,12 +1,12 @@
 #pragma once
 
-#include "cli/arguments.h"
-#include "cli/console.h"
-#include "cli/device_entry.h"
-#include "cli/exit_codes.h"
-#include "cli/output_format.h"
-#include "cli/session.h"
-#include "cli/verb_result.h"
+#include "cli/output/console.h"
+#include "cli/output/output_format.h"
+#include "cli/output/verb_result.h"
+#include "cli/run/arguments.h"
+#include "cli/run/exit_codes.h"
+#include "cli/run/session.h"
+#include "fleet/device_entry.h"
 
 #include <QCommandLineParser>
 #include <functional>

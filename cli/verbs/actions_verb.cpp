@@ -1,4 +1,4 @@
-#include "cli/verbs.h"
+#include "cli/verbs/verbs.h"
 #include "commands/device_datagrams.h"
 #include "config/device_record.h"
 #include "core/latin1.h"

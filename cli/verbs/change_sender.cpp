@@ -1,7 +1,7 @@
-#include "cli/change_sender.h"
+#include "cli/verbs/change_sender.h"
 
-#include "cli/arguments.h"
-#include "cli/verb_support.h"
+#include "cli/run/arguments.h"
+#include "cli/run/verb_support.h"
 #include "commands/device_datagrams.h"
 #include "core/latin1.h"
 

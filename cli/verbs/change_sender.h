@@ -1,7 +1,8 @@
 #pragma once
 
-#include "cli/config_change.h"
-#include "cli/session.h"
+#include "cli/output/verb_result.h"
+#include "cli/run/session.h"
+#include "fleet/config_change.h"
 #include "netid/config_repetition.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
-#include "cli/device_filter.h"
-#include "cli/output_format.h"
-#include "cli/verbs.h"
-#include "cli/watch.h"
+#include "cli/output/output_format.h"
+#include "cli/run/device_filter.h"
+#include "cli/verbs/verbs.h"
+#include "cli/verbs/watch.h"
 #include "core/logging.h"
 
 namespace linknode {

@@ -1,10 +1,10 @@
-#include "cli/device_filter.h"
-#include "cli/input_file.h"
-#include "cli/inventory.h"
-#include "cli/verbs.h"
+#include "cli/run/device_filter.h"
+#include "cli/run/input_file.h"
+#include "cli/verbs/verbs.h"
 #include "config/device_record.h"
 #include "core/file_writer.h"
 #include "core/latin1.h"
+#include "fleet/inventory.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
-#include "cli/change_sender.h"
-#include "cli/input_file.h"
-#include "cli/readdress_plan.h"
-#include "cli/verbs.h"
+#include "cli/run/input_file.h"
+#include "cli/verbs/change_sender.h"
+#include "cli/verbs/verbs.h"
 #include "config/device_record.h"
 #include "core/latin1.h"
+#include "fleet/readdress_plan.h"
 
 #include <algorithm>
 

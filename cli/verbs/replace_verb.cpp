@@ -1,10 +1,10 @@
-#include "cli/change_sender.h"
-#include "cli/input_file.h"
-#include "cli/inventory.h"
-#include "cli/verbs.h"
+#include "cli/run/input_file.h"
+#include "cli/verbs/change_sender.h"
+#include "cli/verbs/verbs.h"
 #include "commands/serial_codes.h"
 #include "config/device_record.h"
 #include "core/latin1.h"
+#include "fleet/inventory.h"
 
 #include <QJsonObject>
 

@@ -1,9 +1,9 @@
-#include "cli/change_sender.h"
-#include "cli/config_change.h"
-#include "cli/verbs.h"
+#include "cli/verbs/change_sender.h"
+#include "cli/verbs/verbs.h"
 #include "commands/serial_codes.h"
 #include "config/wiegand.h"
 #include "core/latin1.h"
+#include "fleet/config_change.h"
 
 #include <algorithm>
 

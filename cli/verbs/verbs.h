@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/verb_support.h"
+#include "cli/run/verb_support.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "cli/watch.h"
+#include "cli/verbs/watch.h"
 
-#include "cli/inventory.h"
 #include "config/device_record.h"
+#include "fleet/inventory.h"
 
 #include <QDateTime>
 #include <QJsonArray>

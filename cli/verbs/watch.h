@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/console.h"
-#include "cli/device_filter.h"
-#include "cli/session.h"
+#include "cli/output/console.h"
+#include "cli/run/device_filter.h"
+#include "cli/run/session.h"
 
 #include <string>
 #include <vector>

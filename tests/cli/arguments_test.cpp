@@ -1,5 +1,5 @@
 // Values typed on the command line: what passes and in which plain form.
-#include "cli/arguments.h"
+#include "cli/run/arguments.h"
 
 #include <gmock/gmock.h>
 

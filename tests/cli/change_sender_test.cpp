@@ -1,6 +1,6 @@
 // A dry run lists exactly what a set would send: the configuration with its repetitions (50
 // with the bypass, as the window's save with Bypass AutoBoot), then the unicast steps.
-#include "cli/change_sender.h"
+#include "cli/verbs/change_sender.h"
 
 #include <gmock/gmock.h>
 

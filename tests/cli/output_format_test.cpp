@@ -1,7 +1,7 @@
 // The three output forms: aligned columns, one JSON array, RFC 4180 CSV; what table and CSV
 // show of awkward device bytes, long values and chosen fields.
-#include "cli/console.h"
-#include "cli/output_format.h"
+#include "cli/output/console.h"
+#include "cli/output/output_format.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

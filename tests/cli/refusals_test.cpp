@@ -1,5 +1,5 @@
 // Bad usage is refused with status 2 and a message before the network is even opened.
-#include "cli/verbs.h"
+#include "cli/verbs/verbs.h"
 #include "tests/support/refused_values.h"
 
 #include <QFile>

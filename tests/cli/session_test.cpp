@@ -1,8 +1,8 @@
 // The command line's discovery over fake sockets, against what any host on the segment can
 // send: one entry per MAC, however it is written; a bounded list; junk that never holds the
 // discovery open; a device reporting no usable address gets no command.
-#include "cli/session.h"
-#include "cli/verbs.h"
+#include "cli/run/session.h"
+#include "cli/verbs/verbs.h"
 #include "config/device_record.h"
 #include "link/envelope.h"
 #include "tests/support/fake_socket.h"

@@ -1,7 +1,7 @@
 // A set: only the named values change, the window's rules and checks apply, and the device
 // must report every planned value afterwards.
-#include "cli/arguments.h"
-#include "cli/config_change.h"
+#include "fleet/device_values.h"
+#include "fleet/config_change.h"
 
 #include "commands/device_datagrams.h"
 #include "link/envelope.h"

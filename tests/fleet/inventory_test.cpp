@@ -1,6 +1,6 @@
 // The inventory file: written whole or not at all, read back only when this tool wrote it,
 // compared with the site field by field.
-#include "cli/inventory.h"
+#include "fleet/inventory.h"
 
 #include <QFile>
 #include <QJsonArray>

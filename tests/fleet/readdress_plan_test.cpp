@@ -1,6 +1,6 @@
 // The re-addressing plan: rows refused before anything is sent, and an order in which each
 // new address is free when its turn comes.
-#include "cli/readdress_plan.h"
+#include "fleet/readdress_plan.h"
 
 #include <gmock/gmock.h>
 

@@ -1,0 +1,1 @@
+#include "fleet/change_request.h"

@@ -1,0 +1,1 @@
+#include "fleet/wave_planner.h"

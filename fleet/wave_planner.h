@@ -1,0 +1,40 @@
+#pragma once
+
+#include "link/envelope.h"
+
+#include <QString>
+#include <string>
+#include <vector>
+
+// The order in which many devices can change at once: a wave holds every device whose new
+// address is free when the wave starts; a device moving onto an address another still holds
+// goes in the wave after that device has left it.
+namespace linknode {
+
+struct Move {
+    MacBytes mac {};
+    std::string from; // the address it holds now
+    std::string to; // the address it should hold (== from when it keeps it)
+};
+
+struct WaveStep {
+    size_t move = 0; // index into the moves
+    std::string address; // where it goes in this wave: its target or a spare
+    // Moves that must have left their address first (their wave confirmed): when one of them
+    // fails, this step cannot run.
+    std::vector<size_t> after;
+};
+
+struct WavePlan {
+    std::vector<std::vector<WaveStep>> waves;
+    QString problem; // empty: the plan may run
+};
+
+// `held` are the addresses of the devices found that are not among the moves: no move may
+// take one. Exchanges and cycles go through a spare (a free address that is no device's
+// target), one move of the cycle parking there first; without a free spare they are refused.
+// Many devices may hold one address now (a factory fleet); two moves may not share a target.
+WavePlan planWaves(const std::vector<Move>& moves, const std::vector<std::string>& held,
+    const std::vector<std::string>& spares);
+
+} // namespace linknode

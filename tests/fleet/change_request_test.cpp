@@ -1,0 +1,3 @@
+#include "fleet/change_request.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "fleet/site_file.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "fleet/wave_planner.h"
+
+#include <gtest/gtest.h>
