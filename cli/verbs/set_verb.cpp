@@ -1,8 +1,6 @@
 #include "cli/verbs/change_sender.h"
 #include "cli/verbs/verbs.h"
-#include "commands/serial_codes.h"
-#include "config/wiegand.h"
-#include "core/latin1.h"
+#include "fleet/change_request.h"
 #include "fleet/config_change.h"
 
 #include <algorithm>
@@ -10,81 +8,53 @@
 namespace linknode {
 
 namespace {
+    // A value set changes: the site file's key, the command line's option, its help.
+    struct Change {
+        const char* key;
+        const char* option;
+        const char* help;
+        const char* valueName;
+    };
+
+    constexpr Change changes[] = {
+        { "ip", "ip", "New address.", "ADDRESS" },
+        { "mask", "mask", "New subnet mask.", "MASK" },
+        { "gateway", "gateway", "New gateway.", "ADDRESS" },
+        { "hostIp", "host-ip", "Host server address (client mode).", "ADDRESS" },
+        { "hostPort", "host-port", "Host server port.", "PORT" },
+        { "mode", "mode", "server (clears the host address and options) or client.", "MODE" },
+        { "bauds", "bauds", "4800, 9600, 19200, 38400 or 57600.", "RATE" },
+        { "parity", "parity", "none, even or odd.", "PARITY" },
+        { "dataBits", "databits", "7 or 8.", "BITS" },
+        { "stopBits", "stopbits", "1 or 2.", "BITS" },
+        { "login", "login", "Login string in caret notation (^13^ is CR), Latin-1 only.", "TEXT" },
+        { "wiegand", "wiegand",
+            "Wiegand format: item 1 to 11 of the list, or its caret codes ^6^^a^^b^^c^.", "ITEM" },
+    };
+
+    // The option of a key; none for a value that set does not take.
+    std::optional<QString> optionOf(const QString& key)
+    {
+        for (const Change& change : changes)
+            if (key == QLatin1String(change.key))
+                return QString::fromLatin1(change.option);
+        return std::nullopt;
+    }
+
     // Every value named on the command line, or the first refusal.
     std::optional<ConfigRequest> request(
         const QCommandLineParser& parser, const MacBytes& mac, QString* problem)
     {
-        ConfigRequest request;
-        request.mac = mac;
-        auto value = [&](const char* name) {
-            const QString option = QString::fromLatin1(name);
-            return parser.isSet(option) ? std::optional<QString>(parser.value(option))
-                                        : std::nullopt;
+        const auto named = [&](const QString& key) -> std::optional<QString> {
+            const auto option = optionOf(key);
+            if (!option || !parser.isSet(*option))
+                return std::nullopt;
+            return parser.value(*option);
         };
-        auto take = [&](const char* name, auto parse, std::optional<std::string>& into) {
-            if (const auto text = value(name)) {
-                into = parse(*text);
-                if (!into)
-                    *problem
-                        = QStringLiteral("--%1 \"%2\" is refused").arg(QLatin1String(name), *text);
-            }
-        };
-        take("ip", parseDeviceAddress, request.ip);
-        take("mask", parseMask, request.mask);
-        take("gateway", parseAddress, request.gateway);
-        take("host-ip", parseAddress, request.hostIp);
-        take("host-port", parsePort, request.hostPort);
-        take(
-            "bauds",
-            [](const QString& text) -> std::optional<std::string> {
-                static const QStringList rates { QStringLiteral("4800"), QStringLiteral("9600"),
-                    QStringLiteral("19200"), QStringLiteral("38400"), QStringLiteral("57600") };
-                return rates.contains(text) ? std::optional(toBytes(text)) : std::nullopt;
-            },
-            request.bauds);
-        if (const auto mode = value("mode")) {
-            if (*mode == QLatin1String("server") || *mode == QLatin1String("client"))
-                request.mode = *mode == QLatin1String("server") ? 0 : 1;
-            else
-                *problem = QStringLiteral("--mode \"%1\": server or client").arg(*mode);
-        }
-        if (const auto parity = value("parity")) {
-            request.parityBase = parityBase(toBytes(*parity));
-            if (!request.parityBase)
-                *problem = QStringLiteral("--parity \"%1\": none, even or odd").arg(*parity);
-        }
-        if (const auto bits = value("databits")) {
-            request.dataBitsCode = dataBitsCode(bits->toInt());
-            if (!request.dataBitsCode)
-                *problem = QStringLiteral("--databits \"%1\": 7 or 8").arg(*bits);
-        }
-        if (const auto stop = value("stopbits")) {
-            if (*stop == QLatin1String("1") || *stop == QLatin1String("2"))
-                request.twoStopBits = *stop == QLatin1String("2");
-            else
-                *problem = QStringLiteral("--stopbits \"%1\": 1 or 2").arg(*stop);
-        }
-        if (const auto login = value("login")) {
-            if (const auto c = unstorableCharacter(*login))
-                *problem = unstorableText(QStringLiteral("--login"), *c);
-            else if (const auto bad = badCaretCode(toBytes(*login)))
-                *problem = QStringLiteral("the caret code %1 names no byte").arg(toText(*bad));
-            else
-                request.login = toBytes(*login);
-        }
-        if (const auto wiegand = value("wiegand")) {
-            request.wiegand = parseWiegand(*wiegand);
-            if (!request.wiegand)
-                *problem = QStringLiteral("--wiegand \"%1\": an item 1 to %2 or caret codes "
-                                          "^6^^a^^b^^c^, each 0 to 255")
-                               .arg(*wiegand)
-                               .arg(wiegandItems().size());
-        }
-        if (!problem->isEmpty())
-            return std::nullopt;
-        return request;
+        const auto spelling
+            = [](const QString& key) { return QStringLiteral("--") + optionOf(key).value_or(key); };
+        return readRequest(mac, named, spelling, problem);
     }
-
 }
 
 int setVerb(const QStringList& arguments, CliContext& context)
@@ -95,24 +65,11 @@ int setVerb(const QStringList& arguments, CliContext& context)
                        "them. Values already as asked are not sent."));
     QCommandLineParser& parser = run.parser();
     parser.addPositionalArgument(QStringLiteral("mac"), QStringLiteral("The device's MAC."));
-    auto option = [](const char* name, const char* text, const char* value) {
-        return QCommandLineOption(
-            QString::fromLatin1(name), QString::fromLatin1(text), QString::fromLatin1(value));
-    };
-    const QList<QCommandLineOption> changes { option("ip", "New address.", "ADDRESS"),
-        option("mask", "New subnet mask.", "MASK"), option("gateway", "New gateway.", "ADDRESS"),
-        option("host-ip", "Host server address (client mode).", "ADDRESS"),
-        option("host-port", "Host server port.", "PORT"),
-        option("mode", "server (clears the host address and options) or client.", "MODE"),
-        option("bauds", "4800, 9600, 19200, 38400 or 57600.", "RATE"),
-        option("parity", "none, even or odd.", "PARITY"), option("databits", "7 or 8.", "BITS"),
-        option("stopbits", "1 or 2.", "BITS"),
-        option("login", "Login string in caret notation (^13^ is CR), Latin-1 only.", "TEXT"),
-        option("wiegand",
-            "Wiegand format: item 1 to 11 of the list, or its caret codes "
-            "^6^^a^^b^^c^.",
-            "ITEM") };
-    parser.addOptions(changes);
+    QList<QCommandLineOption> options;
+    for (const Change& change : changes)
+        options << QCommandLineOption(QString::fromLatin1(change.option),
+            QString::fromLatin1(change.help), QString::fromLatin1(change.valueName));
+    parser.addOptions(options);
     parser.addOptions({ { QStringLiteral("reset"), QStringLiteral("Reset the device afterwards.") },
         { QStringLiteral("bypass"),
             QStringLiteral("Send the configuration 50 times instead of 10, as the window's save "
@@ -126,8 +83,8 @@ int setVerb(const QStringList& arguments, CliContext& context)
     const auto mac = parseMac(macArgument);
     if (!mac)
         return run.refuse(QStringLiteral("\"%1\" is not a MAC").arg(macArgument));
-    if (std::none_of(changes.begin(), changes.end(),
-            [&](const QCommandLineOption& change) { return parser.isSet(change); }))
+    if (std::none_of(options.begin(), options.end(),
+            [&](const QCommandLineOption& option) { return parser.isSet(option); }))
         return run.refuse(QStringLiteral("nothing to change: name a value, see --help"));
     QString problem;
     const auto wanted = request(parser, *mac, &problem);
