@@ -50,7 +50,7 @@ TEST_P(ReadValue, ChangesTheRecordOrIsRefused)
 const std::string optionsRefusal = ": 1 to 4 characters, no comma and no control character";
 
 const Reading readings[] = { { "ip", "010.0.0.051", "ip=10.0.0.51" },
-    { "ip", "10.0.0.256", "ip \"10.0.0.256\" is refused" },
+    { "ip", "127.0.0.1", "ip \"127.0.0.1\" is refused" },
     { "mask", "255.255.0.0", "mask=255.255.0.0" },
     { "mask", "255.0.255.0", "mask \"255.0.255.0\" is refused" },
     { "gateway", "10.0.0.254", "gateway=10.0.0.254" },
@@ -58,28 +58,19 @@ const Reading readings[] = { { "ip", "010.0.0.051", "ip=10.0.0.51" },
     { "hostIp", "10.0.0.9", "hostIp=10.0.0.9" }, { "hostIp", "host", "hostIp \"host\" is refused" },
     { "hostPort", "4000", "hostPort=4000" },
     { "hostPort", "70000", "hostPort \"70000\" is refused" },
-    { "hostPort", "2101V", "hostPort \"2101V\" is refused" },
-    { "mode", "server", "mode=0 hostIp=0.0.0.0 options=0000" }, { "mode", "client", "" },
+    { "mode", "server", "mode=0 hostIp=0.0.0.0 options=0000" },
     { "mode", "Server", "mode \"Server\": server or client" },
     { "options", " 2780 ", "options=2780" },
-    { "options",
-        "00\xC2\xB8"
-        "0",
-        "options=00\xC2\xB8"
-        "0" }, // byte 184: auto boot with AUX
+    { "options", "000\xC2\xB8", "options=000\xC2\xB8" }, // byte 184: auto boot with AUX
     { "options", "12345", "options \"12345\"" + optionsRefusal },
     { "options", "0,00", "options \"0,00\"" + optionsRefusal },
     { "options", "0\t00", "options \"0^9^00\"" + optionsRefusal },
-    { "options", "  ", "options \"  \"" + optionsRefusal }, { "bauds", "19200", "bauds=19200" },
-    { "bauds", "1200", "bauds \"1200\" is refused" }, { "parity", "Odd", "parity=2" },
-    { "parity", "mark", "parity \"mark\": none, even or odd" }, { "stopBits", "2", "parity=4" },
-    { "stopBits", "3", "stopBits \"3\": 1 or 2" }, { "dataBits", "7", "dataBits=1" },
-    { "dataBits", "9", "dataBits \"9\": 7 or 8" },
-    { "login", "A,B^13^",
-        "login=TavA\xC3\xAA"
-        "B\r" }, // a stored comma reads as byte 234
+    { "bauds", "19200", "bauds=19200" }, { "bauds", "1200", "bauds \"1200\" is refused" },
+    { "parity", "Odd", "parity=2" }, { "parity", "mark", "parity \"mark\": none, even or odd" },
+    { "stopBits", "2", "parity=4" }, { "stopBits", "3", "stopBits \"3\": 1 or 2" },
+    { "dataBits", "7", "dataBits=1" }, { "dataBits", "9", "dataBits \"9\": 7 or 8" },
+    { "login", "A,Z^13^", "login=TavA\xC3\xAAZ\r" }, // a stored comma reads as byte 234
     { "login", "A^300^", "the caret code ^300^ names no byte" },
-    { "wiegand", "^6^^26^^1^^1^", "wiegand1=26 wiegand2=1 wiegand3=1" },
     { "wiegand", "3", "wiegand1=98 wiegand2=24 wiegand3=8" },
     { "wiegand", "^6^^999^^1^^1^",
         "wiegand \"^6^^999^^1^^1^\": an item 1 to 11 or caret codes ^6^^a^^b^^c^, each 0 to "
@@ -87,14 +78,8 @@ const Reading readings[] = { { "ip", "010.0.0.051", "ip=10.0.0.51" },
 
 INSTANTIATE_TEST_SUITE_P(EveryKey, ReadValue, testing::ValuesIn(readings));
 
-TEST(SharedRefusals, ValuesNoDeviceCanTakeAreRefused)
+TEST(SharedRefusals, TextsNoDeviceCanStoreAreRefused)
 {
-    for (const DeviceAddress& refused : refusedDeviceAddresses) {
-        if (*refused.mask)
-            continue; // refused under its mask only: the plan's checks hold those
-        EXPECT_THAT(outcome(QStringLiteral("ip"), QString::fromLatin1(refused.address)),
-            HasSubstr("is refused"));
-    }
     for (const char* text : unstorableTexts) {
         for (const char* key : { "login", "options" }) {
             const std::string refusal = outcome(QString::fromLatin1(key), QString::fromUtf8(text));
