@@ -18,6 +18,7 @@ namespace {
             { QStringLiteral("locate"), locateVerb },
             { QStringLiteral("inventory"), inventoryVerb },
             { QStringLiteral("readdress"), readdressVerb },
+            { QStringLiteral("apply"), applyVerb },
             { QStringLiteral("replace"), replaceVerb },
         };
         return table;
@@ -34,7 +35,8 @@ namespace {
         "  locate     flash the LED (or beep) of the terminals, or of one device\n"
         "  inventory  save the devices to a file, or compare a file with them\n"
         "  readdress  give devices new addresses from a plan\n"
-        "  replace    a swapped device takes over the saved configuration of the old one\n\n"
+        "  replace    a swapped device takes over the saved configuration of the old one\n"
+        "  apply      bring a whole site to the values of a site file, in parallel waves\n\n"
         "Every verb takes --format table|json|csv, -i/--interface NAME and --max-wait SECONDS.\n"
         "linknode VERB --help tells more. Exit status: 0 success, 1 failure (a send the system "
         "refused, output that could not be written, inventory diff finding a difference), 2 bad "

@@ -30,6 +30,7 @@ struct DeviceResult {
     DeviceStatus status = DeviceStatus::NotTried;
     std::vector<FieldChange> changes;
     QString error;
+    int wave = 0; // the wave of a run of many devices it changed in, from 1; 0: none
 };
 
 } // namespace linknode

@@ -11,14 +11,18 @@ namespace linknode {
 
 VerbResult resultOf(std::vector<DeviceResult> devices)
 {
-    return VerbResult {
-        .verb = {}, .exitStatus = ExitSuccess, .error = {}, .devices = std::move(devices)
-    };
+    return VerbResult { .verb = {},
+        .exitStatus = ExitSuccess,
+        .error = {},
+        .devices = std::move(devices),
+        .datagrams = {} };
 }
 
 VerbResult failed(const QString& verb, int exitStatus, const QString& error)
 {
-    return VerbResult { .verb = verb, .exitStatus = exitStatus, .error = error, .devices = {} };
+    return VerbResult {
+        .verb = verb, .exitStatus = exitStatus, .error = error, .devices = {}, .datagrams = {}
+    };
 }
 
 QByteArray resultJson(const VerbResult& result)
@@ -30,13 +34,18 @@ QByteArray resultJson(const VerbResult& result)
             changes.append(QJsonObject { { QStringLiteral("field"), change.field },
                 { QStringLiteral("old"), change.before },
                 { QStringLiteral("new"), change.after } });
-        devices.append(QJsonObject { { QStringLiteral("mac"), device.mac },
+        QJsonObject entry { { QStringLiteral("mac"), device.mac },
             { QStringLiteral("status"), statusName(device.status) },
-            { QStringLiteral("changes"), changes }, { QStringLiteral("error"), device.error } });
+            { QStringLiteral("changes"), changes }, { QStringLiteral("error"), device.error } };
+        if (device.wave > 0)
+            entry.insert(QStringLiteral("wave"), device.wave);
+        devices.append(entry);
     }
-    const QJsonObject root { { QStringLiteral("verb"), result.verb },
+    QJsonObject root { { QStringLiteral("verb"), result.verb },
         { QStringLiteral("exitStatus"), result.exitStatus },
         { QStringLiteral("error"), result.error }, { QStringLiteral("devices"), devices } };
+    if (result.datagrams)
+        root.insert(QStringLiteral("datagrams"), *result.datagrams);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

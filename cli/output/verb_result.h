@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 #include <vector>
 
 // What every verb that acts on devices gives back: its exit status, the reason when it
@@ -18,6 +19,7 @@ struct VerbResult {
     int exitStatus = ExitSuccess;
     QString error; // why it failed, "" when it did not
     std::vector<DeviceResult> devices;
+    std::optional<int> datagrams; // configuration datagrams of a run of many devices
 };
 
 // A result of these devices, exit status 0.

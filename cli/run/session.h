@@ -57,6 +57,9 @@ public:
     bool deviceLimitReached() const { return deviceLimitReached_; }
 
     void wait(double seconds);
+    // For an engine of its own that drives the exchanges by signals and timers.
+    Link& link() { return link_; }
+    const Clock& clock() const { return clock_; }
     double now() const { return clock_.now(); }
     // When the last discovery's last reply came in (0: none came).
     double lastReply() const { return lastReply_; }

@@ -15,6 +15,7 @@ int resetVerb(const QStringList& arguments, CliContext& context);
 int locateVerb(const QStringList& arguments, CliContext& context);
 int readdressVerb(const QStringList& arguments, CliContext& context);
 int replaceVerb(const QStringList& arguments, CliContext& context);
+int applyVerb(const QStringList& arguments, CliContext& context);
 
 // The whole command line: the verb, or --help and --version of the tool.
 int runCli(const QStringList& arguments, CliContext& context);

@@ -1,0 +1,324 @@
+#include "fleet/wave_engine.h"
+
+#include "config/device_record.h"
+#include "core/latin1.h"
+#include "fleet/device_values.h"
+#include "netid/config_repetition.h"
+
+#include <algorithm>
+
+namespace linknode {
+
+namespace {
+    const std::string broadcast = "255.255.255.255";
+    constexpr int unicastRepeats = 3; // a login or Wiegand datagram has no repetition of its own
+    constexpr double settleSeconds = 1.0; // after the configurations, as the window's save waits
+    constexpr double askSpacing = 0.5; // between the enquiries that confirm a wave
+    constexpr double pumpSeconds = 0.005;
+
+    std::string keyOf(const MacBytes& mac)
+    {
+        return { mac.begin(), mac.end() };
+    }
+}
+
+WaveEngine::WaveEngine(Link& link, const Clock& clock, EngineOptions options, QObject* parent)
+    : QObject(parent)
+    , link_(link)
+    , clock_(clock)
+    , options_(options)
+{
+    pumpTimer_.setTimerType(Qt::PreciseTimer);
+    stepTimer_.setSingleShot(true);
+    connect(&pumpTimer_, &QTimer::timeout, this, &WaveEngine::pump);
+    connect(&stepTimer_, &QTimer::timeout, this, [this] {
+        if (nextStep_)
+            (this->*std::exchange(nextStep_, nullptr))();
+    });
+    connect(&link_, &Link::recordReceived, this,
+        [this](const std::string& record, const QString&) { onRecord(record); });
+}
+
+void WaveEngine::start(std::vector<FleetChange> changes, WavePlan plan)
+{
+    changes_ = std::move(changes);
+    plan_ = std::move(plan);
+    results_.clear();
+    for (const FleetChange& change : changes_)
+        results_.push_back(
+            { toText(macText(change.mac)), DeviceStatus::NotTried, change.changes, {}, 0 });
+    failed_.assign(changes_.size(), false);
+    wave_ = 0;
+    startWave();
+}
+
+WaveEngine::Active WaveEngine::activeOf(const WaveStep& step) const
+{
+    const PlannedChange& plan = changes_[step.move].plan;
+    Active active;
+    active.expected = plan.expected;
+    if (step.address == plan.config.ip) {
+        active.config = networkConfigDatagram(plan.config);
+        for (const auto& datagram : { plan.wiegandDatagram, plan.loginDatagram })
+            if (datagram)
+                active.unicasts.emplace_back(plan.config.ip, *datagram);
+        return active;
+    }
+    // Parked on a spare on the way: only the address changes now, the rest when it goes on.
+    NetworkConfig parked = plan.config;
+    parked.ip = step.address;
+    active.config = networkConfigDatagram(parked);
+    active.expected = { { FLD_IP, step.address } };
+    return active;
+}
+
+void WaveEngine::startWave()
+{
+    if (wave_ >= plan_.waves.size()) {
+        finish();
+        return;
+    }
+    active_.clear();
+    activeByMac_.clear();
+    const std::vector<WaveStep>& steps = plan_.waves[wave_];
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const WaveStep& step = steps[i];
+        DeviceResult& result = results_[step.move];
+        const auto blocker = std::find_if(
+            step.after.begin(), step.after.end(), [&](size_t move) { return failed_[move]; });
+        if (blocker != step.after.end()) {
+            // Its new address is still held by a device that did not move.
+            failed_[step.move] = true;
+            result.status = DeviceStatus::NotTried;
+            result.error = QStringLiteral("not tried: %1 did not leave the address %2")
+                               .arg(results_[*blocker].mac, toText(step.address));
+            continue;
+        }
+        result.wave = static_cast<int>(wave_) + 1;
+        Active active = activeOf(step);
+        active.step = i;
+        activeByMac_[keyOf(changes_[step.move].mac)] = active_.size();
+        active_.push_back(std::move(active));
+    }
+    attempt_ = 0;
+    if (active_.empty()) {
+        nextWave();
+        return;
+    }
+    emit progress(QStringLiteral("wave %1 of %2: %3 devices\n")
+                      .arg(wave_ + 1)
+                      .arg(plan_.waves.size())
+                      .arg(active_.size()));
+    startAttempt();
+}
+
+void WaveEngine::startAttempt()
+{
+    round_ = 0;
+    phase_ = Phase::Rounds;
+    sendRound();
+}
+
+void WaveEngine::sendRound()
+{
+    roundStart_ = clock_.now();
+    for (const Active& active : active_)
+        if (!active.confirmed) {
+            queue(broadcast, active.config);
+            ++configurationsSent_;
+        }
+    ++round_;
+    afterDrain_ = round_ < options_.repetitions ? &WaveEngine::sendRound : &WaveEngine::afterRounds;
+    whenDrained();
+}
+
+void WaveEngine::afterRounds()
+{
+    phase_ = Phase::Settle;
+    later(settleSeconds, &WaveEngine::sendUnicasts);
+}
+
+void WaveEngine::sendUnicasts()
+{
+    phase_ = Phase::Unicasts;
+    for (const Active& active : active_)
+        if (!active.confirmed)
+            for (const auto& [address, datagram] : active.unicasts)
+                for (int i = 0; i < unicastRepeats; ++i)
+                    queue(address, datagram);
+    afterDrain_ = &WaveEngine::startConfirm;
+    whenDrained();
+}
+
+void WaveEngine::startConfirm()
+{
+    phase_ = Phase::Confirm;
+    confirmEnd_ = clock_.now() + options_.confirmSeconds;
+    askAgain();
+}
+
+void WaveEngine::askAgain()
+{
+    if (std::all_of(active_.begin(), active_.end(), [](const Active& a) { return a.confirmed; })
+        || clock_.now() >= confirmEnd_) {
+        endAttempt();
+        return;
+    }
+    queue(broadcast, enquiryDatagram());
+    afterDrain_ = nullptr;
+    pump();
+    later(askSpacing, &WaveEngine::askAgain);
+}
+
+void WaveEngine::onRecord(const std::string& record)
+{
+    if (phase_ != Phase::Confirm)
+        return;
+    const auto mac = strictMac(recordField(record, FLD_MAC));
+    if (!mac)
+        return;
+    const auto found = activeByMac_.find(keyOf(*mac));
+    if (found == activeByMac_.end())
+        return;
+    Active& active = active_[found->second];
+    if (active.confirmed)
+        return;
+    active.heard = true;
+    active.differing = differingFields(record, active.expected);
+    active.confirmed = active.differing.empty();
+    if (active.confirmed && std::all_of(active_.begin(), active_.end(), [](const Active& a) {
+            return a.confirmed;
+        })) {
+        stepTimer_.stop();
+        nextStep_ = nullptr;
+        endAttempt();
+    }
+}
+
+void WaveEngine::endAttempt()
+{
+    phase_ = Phase::Idle;
+    const std::vector<WaveStep>& steps = plan_.waves[wave_];
+    const auto unconfirmed = std::count_if(
+        active_.begin(), active_.end(), [](const Active& a) { return !a.confirmed; });
+    if (unconfirmed > 0 && attempt_ < options_.retries) {
+        ++attempt_;
+        ++retriesUsed_;
+        emit progress(QStringLiteral("wave %1: %2 devices again (retry %3 of %4)\n")
+                          .arg(wave_ + 1)
+                          .arg(unconfirmed)
+                          .arg(attempt_)
+                          .arg(options_.retries));
+        startAttempt();
+        return;
+    }
+    for (const Active& active : active_) {
+        const WaveStep& step = steps[active.step];
+        DeviceResult& result = results_[step.move];
+        const bool parked = step.address != changes_[step.move].plan.config.ip;
+        if (active.confirmed) {
+            // Parked on a spare, it is confirmed only once it reaches its own address.
+            if (!parked)
+                result.status = DeviceStatus::Confirmed;
+            continue;
+        }
+        failed_[step.move] = true;
+        result.status = DeviceStatus::NotConfirmed;
+        QStringList differing;
+        for (const FieldChange& field : active.differing)
+            differing << QStringLiteral("%1 is %2, wanted %3")
+                             .arg(field.field, field.before, field.after);
+        if (!active.heard)
+            differing << QStringLiteral("no reply");
+        if (!unicastRefusal_.isEmpty() && !active.unicasts.empty())
+            differing << QStringLiteral("a send refused: ") + unicastRefusal_;
+        result.error = QStringLiteral("not confirmed within %1 s after %2 tries: %3")
+                           .arg(options_.confirmSeconds)
+                           .arg(attempt_ + 1)
+                           .arg(differing.join(QStringLiteral("; ")));
+    }
+    nextWave();
+}
+
+void WaveEngine::nextWave()
+{
+    ++wave_;
+    startWave();
+}
+
+void WaveEngine::finish()
+{
+    phase_ = Phase::Idle;
+    pumpTimer_.stop();
+    stepTimer_.stop();
+    emit finished();
+}
+
+void WaveEngine::queue(const std::string& destination, const std::string& datagram)
+{
+    queue_.emplace_back(destination, datagram);
+}
+
+void WaveEngine::whenDrained()
+{
+    if (!pumpTimer_.isActive()) {
+        lastPump_ = clock_.now();
+        allowance_ = 1;
+    }
+    pump();
+}
+
+void WaveEngine::pump()
+{
+    const double now = clock_.now();
+    // No burst above a hundredth of a second's worth: the rate holds over any short span too.
+    const double burst = std::max(1.0, options_.rate / 100.0);
+    allowance_ = std::min(burst, allowance_ + (now - lastPump_) * options_.rate);
+    lastPump_ = now;
+    while (!queue_.empty() && allowance_ >= 1) {
+        const auto& [destination, datagram] = queue_.front();
+        link_.setDestination(destination);
+        const bool sent = link_.send(datagram);
+        if (!sent && destination != broadcast) {
+            // One device's address unreachable (its neighbour entry failed, say) is that
+            // device's failure: the wave's retry sends to it again, its result tells.
+            unicastRefusal_ = link_.lastSendError();
+        } else if (!sent) {
+            refusal_ = QStringLiteral("the system refused to send to ") + link_.lastSendError();
+            queue_.clear();
+            for (const Active& active : active_) {
+                const size_t move = plan_.waves[wave_][active.step].move;
+                results_[move].status = DeviceStatus::NotConfirmed;
+                results_[move].error = refusal_;
+            }
+            finish();
+            return;
+        }
+        ++datagramsSent_;
+        allowance_ -= 1;
+        queue_.pop_front();
+    }
+    if (!queue_.empty()) {
+        if (!pumpTimer_.isActive())
+            pumpTimer_.start(clock_.timerMs(pumpSeconds));
+        return;
+    }
+    pumpTimer_.stop();
+    if (const auto step = std::exchange(afterDrain_, nullptr)) {
+        // Rounds keep their spacing even when a round is sent faster than that.
+        const double spacing = step == &WaveEngine::sendRound
+            ? std::max(0.0, roundStart_ + configurationSpacing - clock_.now())
+            : 0.0;
+        later(spacing, step);
+    }
+}
+
+void WaveEngine::later(double seconds, void (WaveEngine::*step)())
+{
+    if (!refusal_.isEmpty())
+        return;
+    nextStep_ = step;
+    stepTimer_.start(clock_.timerMs(seconds));
+}
+
+} // namespace linknode

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "core/clock.h"
+#include "fleet/config_change.h"
+#include "fleet/device_result.h"
+#include "fleet/wave_planner.h"
+#include "link/link.h"
+
+#include <QObject>
+#include <QTimer>
+#include <deque>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// Runs many devices' changes in waves: the configurations of a whole wave by MAC to the
+// limited broadcast, round after round, then each device's Wiegand format and login to its
+// new address, then discoveries until the wave reports what was written. Driven by timers and
+// the link's signals, one state per run: it never waits inside a call.
+namespace linknode {
+
+struct FleetChange {
+    MacBytes mac {};
+    PlannedChange plan; // to the device's written state
+    std::vector<FieldChange> changes; // what differs now, for the result
+};
+
+struct EngineOptions {
+    int repetitions = 10; // rounds of configurations, 0.2 s apart at least
+    int retries = 2; // a wave again for the devices that did not confirm it
+    int rate = 5000; // datagrams a second at most: about 4 Mbit/s, 4 % of a 100 Mbit/s port
+    double confirmSeconds = 10; // how long a wave's devices have to report the written values
+};
+
+class WaveEngine : public QObject {
+    Q_OBJECT
+public:
+    WaveEngine(Link& link, const Clock& clock, EngineOptions options, QObject* parent = nullptr);
+
+    // Runs `plan`, whose moves are `changes` in the same order; finished() when done.
+    void start(std::vector<FleetChange> changes, WavePlan plan);
+
+    // One per change, in their order, with the wave it ran in.
+    const std::vector<DeviceResult>& results() const { return results_; }
+    int configurationsSent() const { return configurationsSent_; }
+    int datagramsSent() const { return datagramsSent_; }
+    int retriesUsed() const { return retriesUsed_; }
+    // The send the system refused, which ended the run ("" when none).
+    const QString& refusal() const { return refusal_; }
+
+signals:
+    void progress(const QString& line);
+    void finished();
+
+private:
+    // One step of the current wave as it is sent and confirmed.
+    struct Active {
+        size_t step; // into the wave
+        std::string config; // the configuration datagram
+        std::vector<std::pair<std::string, std::string>> unicasts; // address, datagram
+        std::vector<std::pair<RecordField, std::string>> expected;
+        bool confirmed = false;
+        std::vector<FieldChange> differing; // as last reported
+        bool heard = false;
+    };
+    enum class Phase { Idle, Rounds, Settle, Unicasts, Confirm };
+
+    void startWave();
+    void startAttempt();
+    void sendRound();
+    void afterRounds();
+    void sendUnicasts();
+    void startConfirm();
+    void askAgain();
+    void endAttempt();
+    void nextWave();
+    void finish();
+    void queue(const std::string& destination, const std::string& datagram);
+    void pump();
+    void whenDrained();
+    void onRecord(const std::string& record);
+    void later(double seconds, void (WaveEngine::*step)());
+    Active activeOf(const WaveStep& step) const;
+
+    Link& link_;
+    const Clock& clock_;
+    EngineOptions options_;
+    std::vector<FleetChange> changes_;
+    WavePlan plan_;
+    std::vector<DeviceResult> results_;
+    std::vector<bool> failed_; // per move: its wave did not confirm
+    std::vector<Active> active_;
+    std::unordered_map<std::string, size_t> activeByMac_; // MAC bytes -> into active_
+    size_t wave_ = 0;
+    int attempt_ = 0;
+    int round_ = 0;
+    double roundStart_ = 0;
+    double confirmEnd_ = 0;
+    Phase phase_ = Phase::Idle;
+    std::deque<std::pair<std::string, std::string>> queue_;
+    double lastPump_ = 0;
+    double allowance_ = 0;
+    QTimer pumpTimer_;
+    QTimer stepTimer_;
+    void (WaveEngine::*afterDrain_)() = nullptr;
+    void (WaveEngine::*nextStep_)() = nullptr;
+    int configurationsSent_ = 0;
+    int datagramsSent_ = 0;
+    int retriesUsed_ = 0;
+    QString refusal_;
+    QString unicastRefusal_; // the last send to one device's address the system refused
+};
+
+} // namespace linknode
