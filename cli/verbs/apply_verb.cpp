@@ -3,6 +3,8 @@
 #include "cli/verbs/verbs.h"
 #include "netid/config_repetition.h"
 
+#include <algorithm>
+
 namespace linknode {
 
 int applyVerb(const QStringList& arguments, CliContext& context)
@@ -73,7 +75,28 @@ int applyVerb(const QStringList& arguments, CliContext& context)
     const auto entries = parseSite(*text, &problem);
     if (!entries)
         return run.refuse(QStringLiteral("%1: %2; nothing was sent").arg(path, problem));
-    return run.finish(runFleet(run, *entries, options));
+    Session* session = run.session();
+    if (!session)
+        return ExitFailure;
+    const std::vector<DeviceEntry> found = session->discover({}, lookupSeconds);
+    run.warnIfIncomplete();
+    if (!session->sendFailure().isEmpty())
+        return run.fail(session->sendFailure() + QStringLiteral("; nothing was sent"));
+    FleetOutcome outcome = runFleet(run, found, *entries, options);
+    const auto count = [&](DeviceStatus status) {
+        return std::count_if(outcome.result.devices.begin(), outcome.result.devices.end(),
+            [&](const DeviceResult& device) { return device.status == status; });
+    };
+    if (!options.check && outcome.result.datagrams)
+        run.console().err(QStringLiteral("confirmed %1, unchanged %2, not confirmed %3, not "
+                                         "tried %4; %5 configuration datagrams, %6 retries\n")
+                              .arg(count(DeviceStatus::Confirmed))
+                              .arg(count(DeviceStatus::Unchanged))
+                              .arg(count(DeviceStatus::NotConfirmed))
+                              .arg(count(DeviceStatus::NotTried))
+                              .arg(*outcome.result.datagrams)
+                              .arg(outcome.retries));
+    return run.finish(std::move(outcome.result));
 }
 
 } // namespace linknode

@@ -19,10 +19,10 @@ namespace {
         return entry == found.end() ? nullptr : &*entry;
     }
 
-    VerbResult refusedEntry(const SiteEntry& entry, const QString& problem)
+    VerbResult refusedEntry(const QString& verb, const SiteEntry& entry, const QString& problem)
     {
         const QString mac = toText(macText(entry.request.mac));
-        VerbResult refused = failed(QStringLiteral("apply"), ExitUsage,
+        VerbResult refused = failed(verb, ExitUsage,
             QStringLiteral("device %1 (%2): %3; nothing was sent")
                 .arg(entry.line)
                 .arg(mac, problem));
@@ -62,20 +62,12 @@ namespace {
     }
 }
 
-VerbResult runFleet(
-    VerbRun& run, const std::vector<SiteEntry>& entries, const FleetRunOptions& options)
+FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
+    const std::vector<SiteEntry>& entries, const FleetRunOptions& options)
 {
-    Session* session = run.session();
-    if (!session)
-        return failed(QStringLiteral("apply"), ExitFailure, {});
-    const std::vector<DeviceEntry> found = session->discover({}, lookupSeconds);
-    run.warnIfIncomplete();
-    if (!session->sendFailure().isEmpty())
-        return failed(QStringLiteral("apply"), ExitFailure,
-            session->sendFailure() + QStringLiteral("; nothing was sent"));
-
+    const QString& verb = options.verb;
     VerbResult result;
-    result.verb = QStringLiteral("apply");
+    result.verb = verb;
     std::vector<FleetChange> changes;
     std::vector<size_t> resultOfChange;
     std::vector<Move> moves;
@@ -93,7 +85,7 @@ VerbResult runFleet(
         // Addresses other devices hold are the wave planner's to judge, not a refusal here.
         PlannedChange plan = planChange(device->record, entry.request, {});
         if (!plan.problem.empty())
-            return refusedEntry(entry, toText(plan.problem));
+            return { refusedEntry(verb, entry, toText(plan.problem)) };
         std::vector<FieldChange> differing = differingFields(device->record, plan.expected);
         if (differing.empty()) {
             result.devices.push_back({ mac, DeviceStatus::Unchanged, {}, {} });
@@ -106,10 +98,10 @@ VerbResult runFleet(
         changes.push_back({ entry.request.mac, std::move(plan), std::move(differing) });
     }
     if (options.strict && !silent.isEmpty())
-        return failed(QStringLiteral("apply"), ExitUsage,
+        return { failed(verb, ExitUsage,
             QStringLiteral("--strict: %1 of the file did not answer (%2); nothing was sent")
                 .arg(silent.size())
-                .arg(silent.join(QStringLiteral(", "))));
+                .arg(silent.join(QStringLiteral(", ")))) };
 
     std::vector<std::string> held;
     for (const DeviceEntry& device : found)
@@ -117,8 +109,7 @@ VerbResult runFleet(
             held.push_back(recordField(device.record, FLD_IP));
     const WavePlan plan = planWaves(moves, held, options.spares);
     if (!plan.problem.isEmpty())
-        return failed(QStringLiteral("apply"), ExitUsage,
-            plan.problem + QStringLiteral("; nothing was sent"));
+        return { failed(verb, ExitUsage, plan.problem + QStringLiteral("; nothing was sent")) };
     for (size_t wave = 0; wave < plan.waves.size(); ++wave)
         for (const WaveStep& step : plan.waves[wave])
             result.devices[resultOfChange[step.move]].wave = static_cast<int>(wave) + 1;
@@ -140,10 +131,11 @@ VerbResult runFleet(
             result.exitStatus = ExitUnconfirmed;
             result.error = QStringLiteral("%1 of the file did not answer").arg(silent.size());
         }
-        return result;
+        return { result };
     }
 
-    WaveEngine engine(session->link(), session->clock(), options.engine);
+    Session& session = *run.session(); // opened by the discovery
+    WaveEngine engine(session.link(), session.clock(), options.engine);
     QObject::connect(&engine, &WaveEngine::progress, &engine,
         [&](const QString& line) { run.console().progress(line); });
     QEventLoop loop;
@@ -163,14 +155,6 @@ VerbResult runFleet(
         return std::count_if(result.devices.begin(), result.devices.end(),
             [&](const DeviceResult& device) { return device.status == status; });
     };
-    run.console().err(QStringLiteral("confirmed %1, unchanged %2, not confirmed %3, not tried "
-                                     "%4; %5 configuration datagrams, %6 retries\n")
-                          .arg(count(DeviceStatus::Confirmed))
-                          .arg(count(DeviceStatus::Unchanged))
-                          .arg(count(DeviceStatus::NotConfirmed))
-                          .arg(count(DeviceStatus::NotTried))
-                          .arg(engine.configurationsSent())
-                          .arg(engine.retriesUsed()));
     if (!engine.refusal().isEmpty()) {
         result.exitStatus = ExitFailure;
         result.error = engine.refusal();
@@ -179,7 +163,7 @@ VerbResult runFleet(
         result.error = QStringLiteral("%1 devices not confirmed")
                            .arg(count(DeviceStatus::NotConfirmed) + count(DeviceStatus::NotTried));
     }
-    return result;
+    return { result, engine.retriesUsed() };
 }
 
 } // namespace linknode

@@ -10,17 +10,24 @@
 namespace linknode {
 
 struct FleetRunOptions {
+    QString verb = QStringLiteral("apply"); // the verb whose result this is
     bool check = false; // plan only, send nothing
     bool strict = false; // a device of the file that does not answer refuses the whole run
     std::vector<std::string> spares;
     EngineOptions engine;
 };
 
-// Brings the devices of `entries` to their written values: one discovery, the comparison
-// field by field, every change checked and the waves planned before the first datagram, then
-// the waves run and confirmed. Devices already as written get nothing. Exit 0 when every
-// device is confirmed or unchanged, 3 when some are not, 2 when the entries are refused.
-VerbResult runFleet(
-    VerbRun& run, const std::vector<SiteEntry>& entries, const FleetRunOptions& options);
+struct FleetOutcome {
+    VerbResult result;
+    int retries = 0; // waves sent again
+};
+
+// Brings the devices of `entries` to their written values, `found` being the devices as one
+// discovery found them: the comparison field by field, every change checked and the waves
+// planned before the first datagram, then the waves run and confirmed. Devices already as
+// written get nothing. Exit 0 when every device is confirmed or unchanged, 3 when some are
+// not, 2 when the entries are refused.
+FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
+    const std::vector<SiteEntry>& entries, const FleetRunOptions& options);
 
 } // namespace linknode

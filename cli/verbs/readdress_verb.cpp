@@ -1,5 +1,6 @@
 #include "cli/run/input_file.h"
 #include "cli/verbs/change_sender.h"
+#include "cli/verbs/fleet_run.h"
 #include "cli/verbs/verbs.h"
 #include "config/device_record.h"
 #include "core/latin1.h"
@@ -34,14 +35,6 @@ namespace {
         request.gateway = row.gateway;
         return request;
     }
-
-    // The devices as they stand once `changed` has taken its new address.
-    void moved(std::vector<DeviceEntry>& devices, const DeviceEntry& changed)
-    {
-        for (DeviceEntry& device : devices)
-            if (recordField(device.record, FLD_MAC) == recordField(changed.record, FLD_MAC))
-                device = changed;
-    }
 }
 
 int readdressVerb(const QStringList& arguments, CliContext& context)
@@ -51,7 +44,8 @@ int readdressVerb(const QStringList& arguments, CliContext& context)
                        "(CSV as spreadsheets save it; an empty mask or gateway keeps the "
                        "device's). The whole plan is checked first and printed old -> new in the "
                        "order it would be applied; rows that change nothing are skipped; --apply "
-                       "changes the devices one at a time, each confirmed."));
+                       "changes the devices in waves, together where their new addresses are "
+                       "free, each wave confirmed."));
     QCommandLineParser& parser = run.parser();
     parser.addPositionalArgument(
         QStringLiteral("plan"), QStringLiteral("The plan (CSV; - for standard input)."));
@@ -81,7 +75,6 @@ int readdressVerb(const QStringList& arguments, CliContext& context)
     // Every row must pass the save's checks too, before the first device changes; a row
     // that changes nothing is left alone.
     VerbResult result;
-    std::vector<const PlanStep*> moving;
     for (const PlanStep& step : plan.steps) {
         const PlannedChange change = planChange(step.device.record, requestOf(step.row), {});
         const QString mac = toText(macText(step.row.mac));
@@ -97,8 +90,6 @@ int readdressVerb(const QStringList& arguments, CliContext& context)
         const bool unchanged = changes.empty();
         result.devices.push_back({ mac,
             unchanged ? DeviceStatus::Unchanged : DeviceStatus::NotTried, std::move(changes), {} });
-        if (!unchanged)
-            moving.push_back(&step);
     }
     if (!parser.isSet(apply)) {
         if (run.format() != OutputFormat::Table)
@@ -108,48 +99,23 @@ int readdressVerb(const QStringList& arguments, CliContext& context)
         return ExitSuccess;
     }
 
-    auto resultOf = [&](const PlanStep& step) -> DeviceResult& {
-        const QString mac = toText(macText(step.row.mac));
-        return *std::find_if(result.devices.begin(), result.devices.end(),
-            [&](const DeviceResult& device) { return device.mac == mac; });
-    };
-    int changed = 0;
-    size_t tried = 0;
-    for (const PlanStep* step : moving) {
-        run.console().progress(
-            QStringLiteral("[%1/%2] %3\n").arg(++tried).arg(moving.size()).arg(stepText(*step)));
-        const ConfigRequest request = requestOf(step->row);
-        const PlannedChange change = planChange(step->device.record, request, devices);
-        DeviceResult& device = resultOf(*step);
-        if (!change.problem.empty()) {
-            device.status = DeviceStatus::Refused;
-            device.error = toText(change.problem);
-            result.error = QStringLiteral("plan line %1: %2").arg(step->row.line).arg(device.error);
-            break;
-        }
-        const SendOutcome outcome = sendChange(*session, request, change, {});
-        device = changeResult(step->row.mac, device.changes, outcome);
-        if (!outcome.confirmed) {
-            // The later steps count on this device having left its address: stop here.
-            result.error = device.mac + u' ' + device.error;
-            break;
-        }
-        moved(devices, *outcome.confirmed);
-        ++changed;
-    }
+    // The devices change in waves: together where their new addresses are free.
+    std::vector<SiteEntry> entries;
+    for (const PlanStep& step : plan.steps)
+        entries.push_back({ step.row.line, requestOf(step.row) });
+    FleetRunOptions options;
+    options.verb = QStringLiteral("readdress");
+    FleetOutcome outcome = runFleet(run, devices, entries, options);
+    result = std::move(outcome.result);
     const auto count = [&](DeviceStatus status) {
         return std::count_if(result.devices.begin(), result.devices.end(),
             [&](const DeviceResult& device) { return device.status == status; });
     };
     run.console().err(QStringLiteral("changed %1, unchanged %2, not confirmed %3, not tried %4\n")
-                          .arg(changed)
+                          .arg(count(DeviceStatus::Confirmed))
                           .arg(count(DeviceStatus::Unchanged))
                           .arg(count(DeviceStatus::NotConfirmed))
                           .arg(count(DeviceStatus::NotTried)));
-    if (count(DeviceStatus::NotConfirmed) > 0)
-        result.exitStatus = ExitUnconfirmed;
-    else if (static_cast<size_t>(changed) != moving.size())
-        result.exitStatus = ExitFailure;
     return run.finish(result);
 }
 

@@ -1,5 +1,5 @@
 #include "cli/run/input_file.h"
-#include "cli/verbs/change_sender.h"
+#include "cli/verbs/fleet_run.h"
 #include "cli/verbs/verbs.h"
 #include "commands/serial_codes.h"
 #include "config/device_record.h"
@@ -96,8 +96,9 @@ int replaceVerb(const QStringList& arguments, CliContext& context)
         return run.finish(failed({}, device.exitStatus, device.problem));
     const ConfigRequest request
         = takeOver(*oldRecord, *newMac, !recordField(device.device->record, FLD_MODE).empty());
-    const PlannedChange plan = planChange(device.device->record, request, found);
-    return run.finish(changeOne(*session, run.console(), device.device->record, request, plan, {}));
+    FleetRunOptions options;
+    options.verb = QStringLiteral("replace");
+    return run.finish(runFleet(run, found, { { 1, request } }, options).result);
 }
 
 } // namespace linknode
