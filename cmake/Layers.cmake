@@ -4,5 +4,7 @@ set(LINKNODE_LAYERS core widgets link form config discovery boot commands netid 
 # The folders that need widgets: the command line tool, above them, stands beside them on the
 # widget-free cores only, which the widget-free build proves.
 set(LINKNODE_WIDGET_LAYERS widgets form app)
-# Beside the layers: the simulator stands alone.
+# Beside the layers: the simulator stands alone, with its own wire code; only the MQTT client
+# of mqtt/'s core, a binding of a library and no protocol of ours, serves it too.
 set(LINKNODE_APART sim)
+set(LINKNODE_SIM_USES mqtt)
