@@ -98,8 +98,26 @@ struct MqttClient::State {
         const int systemError = errno;
         auto* state = static_cast<State*>(object);
         if (code != MOSQ_ERR_SUCCESS) {
-            state->endSession(libraryReason(code, systemError));
+            state->endSession(state->reasonOf(code, systemError));
         }
+    }
+
+    // The library names what TLS refused (an unknown certificate authority) only in its log.
+    static void onLog(mosquitto*, void* object, int level, const char* text)
+    {
+        if (level == MOSQ_LOG_ERR) {
+            static_cast<State*>(object)->lastLibraryError = QString::fromUtf8(text);
+        }
+    }
+
+    QString reasonOf(int code, int systemError) const
+    {
+        const QString reason = libraryReason(code, systemError);
+        const qsizetype detail = lastLibraryError.lastIndexOf(QStringLiteral("::"));
+        if (code != MOSQ_ERR_TLS || detail < 0) {
+            return reason;
+        }
+        return reason + QStringLiteral(": ") + lastLibraryError.mid(detail + 2);
     }
 
     static void onMessage(mosquitto*, void* object, const mosquitto_message* message)
@@ -126,7 +144,7 @@ struct MqttClient::State {
     void afterLibraryCall(int code)
     {
         if (!ending && mosquitto_socket(handle) < 0) {
-            endSession(libraryReason(code, errno));
+            endSession(reasonOf(code, errno));
         }
         settle();
     }
@@ -254,6 +272,7 @@ struct MqttClient::State {
     QTimer housekeeping;
     QTimer attemptLimit;
     std::vector<Event> events;
+    QString lastLibraryError;
     bool isUp = false;
     bool ending = false;
     unsigned sessionNumber = 0;
@@ -297,6 +316,7 @@ bool MqttClient::connectTo(const MqttSettings& settings, QString* problem)
     mosquitto_connect_callback_set(state.handle, &State::onConnect);
     mosquitto_disconnect_callback_set(state.handle, &State::onDisconnect);
     mosquitto_message_callback_set(state.handle, &State::onMessage);
+    mosquitto_log_callback_set(state.handle, &State::onLog);
     if (!settings.user.isEmpty()) {
         const QByteArray password = settings.password.toUtf8();
         const int code = mosquitto_username_pw_set(state.handle, settings.user.toUtf8().constData(),
@@ -313,12 +333,13 @@ bool MqttClient::connectTo(const MqttSettings& settings, QString* problem)
         }
     }
     state.ending = false;
+    state.lastLibraryError.clear();
     const int code = mosquitto_connect_async(
         state.handle, settings.host.toUtf8().constData(), settings.port, settings.keepAliveSeconds);
     if (code != MOSQ_ERR_SUCCESS) {
         // Refused at once (a loopback port with nobody listening): told like a later failure,
         // from the event loop, so the caller's connections are in place.
-        state.end(State::Kind::ConnectFailed, libraryReason(code, errno));
+        state.end(State::Kind::ConnectFailed, state.reasonOf(code, errno));
         state.release();
         const unsigned session = state.sessionNumber;
         QTimer::singleShot(0, this, [this, session] {
