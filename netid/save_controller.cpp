@@ -14,6 +14,7 @@
 #include "form/main_form.h"
 #include "link/link.h"
 #include "netid/config_repetition.h"
+#include "netid/device_change.h"
 #include "netid/save_checks.h"
 #include "widgets/busy_button.h"
 
@@ -82,28 +83,35 @@ bool SaveController::refuse(const QString& text, QWidget* focus)
 
 std::optional<SaveController::Checked> SaveController::check()
 {
-    auto& mask = form_[INP_MASK];
-    if (const std::string problem = maskProblem(toBytes(mask.text())); !problem.empty()) {
-        dialogs_.message(
-            toText(problem), QStringLiteral("Invalid Mask value"), MessageIcon::Critical);
-        mask.setFocus();
-        return std::nullopt;
-    }
+    // The rules every change of one device passes, on the values this save would send.
     const std::string ip = trimmedText(form_[INP_IP].text());
-    // Commands of the save follow to this address: one that reaches every device of the
-    // subnet, or none, is no device's.
-    if (const std::string problem = hostAddressProblem(ip, toBytes(mask.text()));
-        !problem.empty()) {
+    using Value = ChangeProblem::Value;
+    switch (const ChangeProblem problem = networkProblem(formConfig({})); problem.value) {
+    case Value::None:
+        break;
+    case Value::Mask:
+        dialogs_.message(
+            toText(problem.text), QStringLiteral("Invalid Mask value"), MessageIcon::Critical);
+        form_[INP_MASK].setFocus();
+        return std::nullopt;
+    case Value::Address:
+        // Commands of the save follow to this address: one that reaches every device of the
+        // subnet, or none, is no device's.
         refuse(QStringLiteral("No device can take this IP address: %1. Nothing was sent.")
-                   .arg(toText(problem)),
+                   .arg(toText(problem.text)),
             &form_[INP_IP]);
         return std::nullopt;
-    }
-    if (!strictAddress(toBytes(form_[INP_GATE].text()))) {
+    case Value::Gateway:
         refuse(QStringLiteral("The gateway \"%1\" is not an address of four numbers 0 to 255. "
                               "Nothing was sent.")
                    .arg(trimmedBlanks(form_[INP_GATE].text())),
             &form_[INP_GATE]);
+        return std::nullopt;
+    case Value::HostAddress:
+        refuse(QStringLiteral("The host address \"%1\" is not an address of four numbers 0 to "
+                              "255. Nothing was sent.")
+                   .arg(trimmedBlanks(form_[INP_HOST_IP].text())),
+            &form_[INP_HOST_IP]);
         return std::nullopt;
     }
     const QString macText = trimmedBlanks(form_[AFF_MAC].text());
@@ -122,20 +130,19 @@ std::optional<SaveController::Checked> SaveController::check()
         return std::nullopt;
 
     const DeviceList& devices = services_.discovery.devices();
-    for (int line = 0; line < devices.count(); ++line) {
-        const std::string& record = devices.record(line);
-        // By the MAC's bytes: "000-080-..." is the shown device, not another one.
-        if (recordField(record, FLD_IP) == ip && strictMac(recordField(record, FLD_MAC)) != mac) {
-            dialogs_.beep();
-            dialogs_.message(QStringLiteral("ERROR DOUBLE IP: ") + toText(ip),
-                QCoreApplication::applicationName(), MessageIcon::None);
-            return std::nullopt;
-        }
+    std::vector<std::string> records;
+    for (int line = 0; line < devices.count(); ++line)
+        records.push_back(devices.record(line));
+    if (doubleIpHolder(ip, *mac, records)) {
+        dialogs_.beep();
+        dialogs_.message(QStringLiteral("ERROR DOUBLE IP: ") + toText(ip),
+            QCoreApplication::applicationName(), MessageIcon::None);
+        return std::nullopt;
     }
     return Checked { ip, toBytes(macText), *mac };
 }
 
-std::string SaveController::configurationDatagram(const MacBytes& mac)
+NetworkConfig SaveController::formConfig(const MacBytes& mac)
 {
     NetworkConfig config {
         .ip = toBytes(form_[INP_IP].text()),
@@ -153,7 +160,7 @@ std::string SaveController::configurationDatagram(const MacBytes& mac)
             .options = toBytes(form_[INP_NO].text()),
             .socketMode = static_cast<quint8>(form_[SW_MODE(0)].isChecked() ? 0 : 1) };
     }
-    return networkConfigDatagram(config);
+    return config;
 }
 
 void SaveController::enterWaiting()
@@ -296,7 +303,7 @@ void SaveController::B_UPDATE_Click()
     form_[INP_UDP_MASK].setText(broadcast);
     link_.setDestination(toBytes(broadcast));
     for (int i = 0; i < repetitions && !clock_.waitsAborted(); ++i) {
-        countSend(configurationDatagram(checked->mac));
+        countSend(networkConfigDatagram(formConfig(checked->mac)));
         stepDone();
         QCoreApplication::processEvents();
         DELAIS_EVT(clock_, configurationSpacing);

@@ -37,9 +37,9 @@ public:
     bool beginChange();
     void endChange() { changing_ = false; }
 
-    // The set-configuration datagram from what the view shows: layout A for a device
-    // without the mode option (TXT_MODE_NOT_AVAILABLE up), layout B otherwise.
-    std::string configurationDatagram(const MacBytes& mac);
+    // The configuration the view shows: layout A for a device without the mode option
+    // (TXT_MODE_NOT_AVAILABLE up), layout B otherwise.
+    NetworkConfig formConfig(const MacBytes& mac);
 
     // Tells the user why a save does not start, the focus on the control at fault (if any);
     // always false.

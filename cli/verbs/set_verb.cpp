@@ -99,7 +99,7 @@ int setVerb(const QStringList& arguments, CliContext& context)
         = findOne(found, DeviceSelector { .mac = mac, .ip = std::nullopt }, macArgument);
     if (!device.device)
         return run.finish(failed({}, device.exitStatus, device.problem));
-    const PlannedChange plan = planChange(device.device->record, *wanted, found);
+    const PlannedChange plan = planChange(device.device->record, *wanted, recordsOf(found));
     const SendSteps steps { .repetitions
         = configurationRepetitions(parser.isSet(QStringLiteral("bypass"))),
         .reset = parser.isSet(QStringLiteral("reset")) };

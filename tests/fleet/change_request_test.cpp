@@ -4,6 +4,7 @@
 
 #include "tests/support/refused_values.h"
 
+#include <QStringList>
 #include <gmock/gmock.h>
 
 using namespace linknode;

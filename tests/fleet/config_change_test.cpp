@@ -1,7 +1,7 @@
 // A set: only the named values change, the window's rules and checks apply, and the device
 // must report every planned value afterwards.
-#include "fleet/device_values.h"
 #include "fleet/config_change.h"
+#include "fleet/device_values.h"
 
 #include "commands/device_datagrams.h"
 #include "link/envelope.h"
@@ -92,13 +92,12 @@ TEST(Plan, StopBitsAndParityCombineIntoOneCode)
 
 TEST(Plan, AnotherMacWithTheNewAddressIsADuplicate)
 {
-    const DeviceEntry other { "0-80-194-9-9-9,10.0.0.50", {}, {} };
-    const DeviceEntry itself { client, {}, {} };
+    const std::vector<std::string> found { client, "0-80-194-9-9-9,10.0.0.50" };
     auto request = named();
     request.ip = "10.0.0.50";
-    EXPECT_THAT(planChange(client, request, { itself, other }).problem, HasSubstr("DOUBLE IP"));
+    EXPECT_THAT(planChange(client, request, found).problem, HasSubstr("DOUBLE IP"));
     request.ip = "10.0.0.5"; // its own address is no duplicate
-    EXPECT_THAT(planChange(client, request, { itself, other }).problem, IsEmpty());
+    EXPECT_THAT(planChange(client, request, found).problem, IsEmpty());
 }
 
 TEST(Plan, ABadValueInTheRecordIsCaughtBeforeSending)

@@ -52,7 +52,8 @@ TEST(SiteFile, AnInventoryAppliedToItsOwnDevicesChangesNothing)
     ASSERT_TRUE(site) << problem.toStdString();
     ASSERT_EQ(site->size(), devices.size());
     for (size_t i = 0; i < devices.size(); ++i) {
-        const PlannedChange plan = planChange(devices[i].record, (*site)[i].request, devices);
+        const PlannedChange plan
+            = planChange(devices[i].record, (*site)[i].request, recordsOf(devices));
         EXPECT_THAT(plan.problem, IsEmpty()) << i;
         EXPECT_THAT(differingFields(devices[i].record, plan.expected), IsEmpty()) << i;
     }

@@ -228,6 +228,7 @@ TEST_F(Save, BadValuesAreRefusedBeforeAnythingLeaves)
         { { { INP_MASK, u"255.255.255.1"_s } }, u"Invalid mask"_s },
         { { { INP_IP, u"192.168.5.300"_s } }, u"192.168.5.300"_s },
         { { { INP_GATE, u"192.168.5.999"_s } }, u"gateway"_s },
+        { { { INP_HOST_IP, u"192.168.5.999"_s } }, u"host address"_s },
         { { { AFF_MAC, u"0-0-0-0-0-0"_s } }, u"MAC"_s, false },
         { { { AFF_MAC, QString() } }, u"MAC"_s, false },
         { { { INP_LOGIN, u"A^300^"_s } }, u"^300^"_s },
@@ -333,7 +334,8 @@ TEST_F(Save, NothingOfAnotherDeviceIsSaved)
     bare.parity = "";
     bare.databits = "";
     select(bare);
-    const std::string datagram = tool.app.save.configurationDatagram({ 0, 80, 194, 1, 2, 3 });
+    const std::string datagram
+        = networkConfigDatagram(tool.app.save.formConfig({ 0, 80, 194, 1, 2, 3 }));
     EXPECT_EQ(hex(QByteArray::fromStdString(datagram.substr(datagram.size() - 3))), u"00 00 01"_s)
         << "parity and data-bits codes of the start-up state, client mode";
 
