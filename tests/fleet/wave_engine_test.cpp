@@ -1,0 +1,178 @@
+// The wave engine against a fake site: devices that take their configuration when its
+// datagram reaches them and answer enquiries with their record. Waves confirm, retries bring
+// a device that missed a wave, a device that never confirms stops only those that need its
+// address, the rate holds, and a refused broadcast ends the run.
+#include "fleet/wave_engine.h"
+
+#include "config/device_record.h"
+#include "tests/support/fake_socket.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <gmock/gmock.h>
+#include <map>
+#include <memory>
+
+using namespace linknode;
+
+namespace {
+
+const std::string broadcast = "255.255.255.255";
+
+std::string recordOf(int n, const std::string& ip)
+{
+    return "0-80-194-0-0-" + std::to_string(n) + ',' + ip
+        + ",255.255.255.0,10.0.0.1,9600,0,0,COPYRIGHT+TAVREN 2.4F,1,10.0.0.2,23,0000,5,16,10,Tav";
+}
+
+// `record` with the fields a change expects.
+std::string taken(const std::string& record, const PlannedChange& plan)
+{
+    QStringList fields = QString::fromLatin1(record).split(u',');
+    for (const auto& [field, value] : plan.expected)
+        fields[field] = QString::fromLatin1(value);
+    return fields.join(u',').toStdString();
+}
+
+struct Device {
+    std::string record;
+    int missedConfigurations = 0; // configurations it does not hear before it takes one
+    bool silent = false;
+};
+
+struct Site {
+    Clock clock { 50.0 };
+    FakeSocket sendSocket { [this] { return clock.now(); } };
+    FakeSocket receiveSocket;
+    Link link { sendSocket, receiveSocket, clock, 1024, 2024 };
+    std::vector<Device> devices;
+    std::vector<FleetChange> changes;
+    size_t seen = 0;
+    QTimer answering;
+
+    Site()
+    {
+        QString error;
+        link.bindReceive(&error);
+        link.bindSend(&error);
+        // Each datagram sent reaches every device: a configuration is taken by the device it
+        // was planned for, an enquiry answered by every device that is not silent.
+        QObject::connect(&answering, &QTimer::timeout, &answering, [this] {
+            for (; seen < sendSocket.sent.size(); ++seen) {
+                const std::string datagram = sendSocket.sent[seen].datagram.toStdString();
+                for (size_t i = 0; i < changes.size(); ++i) {
+                    Device& device = devices[i];
+                    if (datagram == networkConfigDatagram(changes[i].plan.config)
+                        && device.missedConfigurations-- <= 0)
+                        device.record = taken(device.record, changes[i].plan);
+                }
+                if (datagram == enquiryDatagram())
+                    for (const Device& device : devices)
+                        if (!device.silent)
+                            receiveSocket.inject(
+                                QByteArray("\xFE\xFF") + QByteArray::fromStdString(device.record));
+            }
+        });
+        answering.start(1);
+    }
+
+    void add(int n, const std::string& from, const std::string& to, Device device = {})
+    {
+        device.record = recordOf(n, from);
+        ConfigRequest request;
+        request.mac = { 0, 80, 194, 0, 0, static_cast<quint8>(n) };
+        request.ip = to;
+        request.login = "SITE";
+        PlannedChange plan = planChange(device.record, request, {});
+        changes.push_back({ request.mac, plan, differingFields(device.record, plan.expected) });
+        devices.push_back(device);
+    }
+
+    std::unique_ptr<WaveEngine> run(const WavePlan& plan, EngineOptions options = {})
+    {
+        auto engine = std::make_unique<WaveEngine>(link, clock, options);
+        QEventLoop loop;
+        QObject::connect(engine.get(), &WaveEngine::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(0, engine.get(), [&] { engine->start(changes, plan); });
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit); // bounded: a hang fails the test
+        loop.exec();
+        return engine;
+    }
+};
+
+WavePlan wavesOf(std::vector<std::vector<WaveStep>> waves)
+{
+    return { std::move(waves), {} };
+}
+
+std::vector<std::string> statuses(const WaveEngine& engine)
+{
+    std::vector<std::string> list;
+    for (const DeviceResult& result : engine.results())
+        list.push_back(
+            (statusName(result.status) + u'/' + QString::number(result.wave)).toStdString());
+    return list;
+}
+
+TEST(WaveEngine, WavesConfirmRetriesBringLateDevicesAndAFailureStopsOnlyWhatNeedsIt)
+{
+    Site site;
+    site.add(1, "10.0.0.5", "10.0.0.50",
+        { .record = {}, .missedConfigurations = 12, .silent = false }); // misses a whole wave
+    site.add(2, "10.0.0.6", "10.0.0.5"); // onto device 1's old address
+    site.add(
+        3, "10.0.0.7", "10.0.0.60", { .record = {}, .missedConfigurations = 0, .silent = true });
+    site.add(4, "10.0.0.8", "10.0.0.7"); // onto the silent device's address
+    const WavePlan plan = wavesOf({ { { 0, "10.0.0.50", {} }, { 2, "10.0.0.60", {} } },
+        { { 1, "10.0.0.5", { 0 } }, { 3, "10.0.0.7", { 2 } } } });
+    const auto engine
+        = site.run(plan, { .repetitions = 10, .retries = 1, .rate = 5000, .confirmSeconds = 2 });
+    EXPECT_THAT(statuses(*engine),
+        testing::ElementsAre("confirmed/1", "confirmed/2", "not-confirmed/1", "not-tried/0"));
+    EXPECT_THAT(engine->results()[2].error.toStdString(), testing::HasSubstr("no reply"));
+    EXPECT_THAT(engine->results()[3].error.toStdString(), testing::HasSubstr("0-80-194-0-0-3"));
+    EXPECT_EQ(engine->retriesUsed(), 1);
+    // Wave 1 twice (the retry only for the two unconfirmed), wave 2 once for its one device.
+    EXPECT_EQ(engine->configurationsSent(), 20 + 20 + 10);
+    // The login goes to the new address, never before the configurations of its wave.
+    const auto& sent = site.sendSocket.sent;
+    const auto firstLogin = std::find_if(sent.begin(), sent.end(),
+        [](const auto& s) { return s.datagram.startsWith("\xFE\xFF\x0B"); });
+    ASSERT_NE(firstLogin, sent.end());
+    EXPECT_EQ(firstLogin->host.toString(), QStringLiteral("10.0.0.50"));
+    const QByteArray enquiry = QByteArray::fromStdString(enquiryDatagram());
+    EXPECT_EQ(std::count_if(
+                  sent.begin(), firstLogin, [&](const auto& s) { return s.datagram == enquiry; }),
+        0)
+        << "no enquiry before the wave's configurations and logins are out";
+}
+
+TEST(WaveEngine, NoSecondHoldsMoreDatagramsThanTheRate)
+{
+    Site site;
+    for (int n = 1; n <= 30; ++n)
+        site.add(n, "10.0.0." + std::to_string(n), "10.0.1." + std::to_string(n));
+    std::vector<WaveStep> wave;
+    for (size_t i = 0; i < 30; ++i)
+        wave.push_back({ i, "10.0.1." + std::to_string(i + 1), {} });
+    const auto engine = site.run(wavesOf({ wave }), { .rate = 200 });
+    EXPECT_THAT(statuses(*engine), testing::Each(std::string("confirmed/1")));
+    const auto& sent = site.sendSocket.sent;
+    for (size_t i = 0; i + 210 < sent.size(); i += 50)
+        EXPECT_GE(sent[i + 210].time - sent[i].time, 1.0) << "from datagram " << i;
+}
+
+TEST(WaveEngine, ARefusedBroadcastEndsTheRun)
+{
+    Site site;
+    site.add(1, "10.0.0.5", "10.0.0.50");
+    site.add(2, "10.0.0.6", "10.0.0.60");
+    site.sendSocket.failSend = QStringLiteral("Network is unreachable");
+    const auto engine
+        = site.run(wavesOf({ { { 0, "10.0.0.50", {} } }, { { 1, "10.0.0.60", {} } } }));
+    EXPECT_THAT(engine->refusal().toStdString(), testing::HasSubstr("Network is unreachable"));
+    EXPECT_THAT(statuses(*engine), testing::ElementsAre("not-confirmed/1", "not-tried/0"));
+}
+
+} // namespace
