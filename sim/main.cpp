@@ -83,7 +83,24 @@ runs and, once no device holds it, "ip addr del OLD/32 dev lo"; the journal line
 ("addressAdded", "addressRemoved", "addressError"). The address moves as the configuration
 is taken, so it is in place when the device is back from its restart. An address outside
 those subnets moves the device but not lo. Without the option no address is touched. Add the
-start addresses with --list-addresses.)");
+start addresses with --list-addresses.
+
+MQTT: each sensor gateway (identity "COPYRIGHTqTAVREN") with a broker address in its record
+connects to that broker (field 9, port field 10) with the user and password of its login
+items 4 and 5 and the device identifier of item 3 as client id ("gateway-" and its MAC in
+hex when empty). Once connected it publishes the connect message (item 7) on the connect
+topic (item 6), then every --mqtt-every seconds the sensor message (item 2) on the sensor
+topic (item 1) for each of its --sensors sensors. Placeholders: %1 gateway number (position
+in the fleet, from 1), %M MAC as 12 hex digits, %2 sensor number in hex (2 digits), %Sxx
+sensor number plus xx in decimal, %3 temperature in degrees Celsius (one decimal), %4 RSSI
+in dB, %R RSSI 0..10, %5 battery volts (two decimals), %B battery 1..100, %6 firmware
+version; any other %x stays. A changed broker or login, a restart or a reset drops the
+connection; the gateway connects again with its new settings once it is awake. A broker that
+refuses or cannot be reached is tried again after 1 s, doubling to 30 s. Journal events:
+"mqtt-connected", "mqtt-refused" and "mqtt-unreachable" (with "reason" and "retryIn"),
+"mqtt-disconnected"; the closing line counts "published" and "publishFailed". While the
+simulator listens on 127.0.0.1 only, a broker off this host is not contacted
+("mqtt-unreachable" says so). A silent device publishes nothing.)");
 
 struct Settings {
     std::vector<Device> fleet;
@@ -94,6 +111,8 @@ struct Settings {
     bool manageAddresses = false;
     double exitAfter = 0.0;
 };
+
+constexpr int sensorLimit = 64;
 
 // Checks and converts the options; an error names the option.
 std::optional<Settings> readSettings(const QCommandLineParser& parser, QString* error)
@@ -124,6 +143,10 @@ std::optional<Settings> readSettings(const QCommandLineParser& parser, QString* 
         = static_cast<int>(number(QStringLiteral("exit-after-enquiries"), 0, 1e9));
     settings.simulator.floodCount = static_cast<int>(number(QStringLiteral("flood"), 0, 1e7));
     settings.simulator.floodSeconds = number(QStringLiteral("flood-seconds"), 0, 3600);
+    settings.simulator.mqtt.enabled = !parser.isSet(QStringLiteral("mqtt-off"));
+    settings.simulator.mqtt.everySeconds = number(QStringLiteral("mqtt-every"), 0.1, 3600);
+    settings.simulator.mqtt.sensors
+        = static_cast<int>(number(QStringLiteral("sensors"), 1, sensorLimit));
     if (parser.isSet(QStringLiteral("exit-after")))
         settings.exitAfter = number(QStringLiteral("exit-after"), 0.001, 86400.0 * 365);
     if (!ok)
@@ -288,6 +311,16 @@ int main(int argc, char** argv)
             QStringLiteral("COUNT"), QStringLiteral("0") },
         { QStringLiteral("flood-seconds"), QStringLiteral("Seconds a flood is spread over (1)."),
             QStringLiteral("SECONDS"), QStringLiteral("1") },
+        { QStringLiteral("mqtt-off"),
+            QStringLiteral("The sensor gateways publish nothing (by default each one with a "
+                           "broker address connects to it).") },
+        { QStringLiteral("mqtt-every"),
+            QStringLiteral("Seconds between two rounds of sensor messages of a gateway (5; "
+                           "0.1 to 3600)."),
+            QStringLiteral("SECONDS"), QStringLiteral("5") },
+        { QStringLiteral("sensors"),
+            QStringLiteral("Sensors of each gateway, one message each a round (4; 1 to 64)."),
+            QStringLiteral("N"), QStringLiteral("4") },
         { QStringLiteral("exit-after"), QStringLiteral("Stop after this many seconds."),
             QStringLiteral("SECONDS") },
         { QStringLiteral("exit-after-enquiries"),

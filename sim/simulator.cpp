@@ -5,6 +5,7 @@
 #include "sim/delivery.h"
 #include "sim/journal.h"
 #include "sim/loopback_addresses.h"
+#include "sim/mqtt_fleet.h"
 
 #include <QJsonArray>
 #include <QNetworkDatagram>
@@ -75,6 +76,12 @@ bool Simulator::start(QString* error)
     for (const QHostAddress& address : QNetworkInterface::allAddresses())
         if (address.protocol() == QAbstractSocket::IPv4Protocol)
             localAddresses_.insert(address.toIPv4Address());
+    if (options_.mqtt.enabled) {
+        mqtt_ = new MqttFleet(
+            fleet_, options_.mqtt, options_.bindAddress.isLoopback(), [this] { return elapsed(); },
+            journal_, this);
+        mqtt_->start();
+    }
     return true;
 }
 
@@ -148,6 +155,9 @@ void Simulator::handle(const QNetworkDatagram& datagram)
     if (!outcome.rejected.isEmpty())
         line.insert(u"rejected", outcome.rejected);
     journal_.write(line);
+    // After the datagram's line, so the journal tells the cause before its consequence.
+    if (mqtt_)
+        mqtt_->review(outcome.awake);
     if (command.kind == CommandKind::Enquiry && ++enquiries_ == options_.exitAfterEnquiries)
         emit enquiryLimitReached();
 }
@@ -262,13 +272,18 @@ Reply Simulator::replyOf(const Device& device, const QHostAddress& asker) const
 
 void Simulator::finish()
 {
-    journal_.write(
-        { { QStringLiteral("t"), elapsed() }, { QStringLiteral("event"), QStringLiteral("stop") },
-            { QStringLiteral("received"), received_ }, { QStringLiteral("dropped"), dropped_ },
-            { QStringLiteral("sent"), sender_.sent() },
-            { QStringLiteral("retries"), sender_.retries() },
-            { QStringLiteral("sendFailures"), sender_.failed() },
-            { QStringLiteral("unsent"), sender_.pending() } });
+    QJsonObject line { { QStringLiteral("t"), elapsed() },
+        { QStringLiteral("event"), QStringLiteral("stop") },
+        { QStringLiteral("received"), received_ }, { QStringLiteral("dropped"), dropped_ },
+        { QStringLiteral("sent"), sender_.sent() },
+        { QStringLiteral("retries"), sender_.retries() },
+        { QStringLiteral("sendFailures"), sender_.failed() },
+        { QStringLiteral("unsent"), sender_.pending() } };
+    if (mqtt_) {
+        line.insert(u"published", mqtt_->counts().published);
+        line.insert(u"publishFailed", mqtt_->counts().publishFailed);
+    }
+    journal_.write(line);
 }
 
 } // namespace linknode::sim

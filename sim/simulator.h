@@ -4,6 +4,7 @@
 #include "sim/device.h"
 #include "sim/faults.h"
 #include "sim/fleet_subnets.h"
+#include "sim/mqtt_gateway.h"
 #include "sim/reply_sender.h"
 
 #include <QElapsedTimer>
@@ -20,6 +21,7 @@ namespace linknode::sim {
 
 class Journal;
 class LoopbackAddresses;
+class MqttFleet;
 
 struct SimulatorOptions {
     QHostAddress bindAddress = QHostAddress(QHostAddress::AnyIPv4);
@@ -34,13 +36,16 @@ struct SimulatorOptions {
     int exitAfterEnquiries = 0; // 0: never; else enquiryLimitReached after that many
     int floodCount = 0; // extra copies of the first device's reply to every enquiry
     double floodSeconds = 1.0; // spread of those copies
+    MqttOptions mqtt; // the sensor gateways publish to their brokers
 };
 
 // The fleet on its UDP port: journals every datagram, works out from its destination address
 // which devices it reached, applies the command to them, and lets every reached device that
 // is not silent answer an enquiry with FE FF and its record, sent to the asker's address at
 // the reply port. With `addresses`, a device that takes a new address in the fleet's starting
-// subnets takes it on loopback too; without, no address is ever touched.
+// subnets takes it on loopback too; without, no address is ever touched. With MQTT on, the
+// sensor gateways publish to the brokers their records name (only on this host while the
+// simulator listens on loopback).
 class Simulator final : public QObject {
     Q_OBJECT
 public:
@@ -90,6 +95,7 @@ private:
     QElapsedTimer clock_;
     QSet<quint32> localAddresses_;
     LoopbackAddresses* addresses_;
+    MqttFleet* mqtt_ = nullptr; // a child, made by start() when MQTT is on
     QSet<QString> announcing_; // senders whose last terminal datagram was 01 FF FF "T"
     qint64 received_ = 0;
     qint64 dropped_ = 0;
