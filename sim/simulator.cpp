@@ -62,6 +62,8 @@ Simulator::Simulator(std::vector<Device> fleet, const SimulatorOptions& options,
     connect(&socket_, &QUdpSocket::readyRead, this, &Simulator::drain);
 }
 
+Simulator::~Simulator() = default;
+
 bool Simulator::start(QString* error)
 {
     clock_.start();
@@ -77,9 +79,9 @@ bool Simulator::start(QString* error)
         if (address.protocol() == QAbstractSocket::IPv4Protocol)
             localAddresses_.insert(address.toIPv4Address());
     if (options_.mqtt.enabled) {
-        mqtt_ = new MqttFleet(
+        mqtt_ = std::make_unique<MqttFleet>(
             fleet_, options_.mqtt, options_.bindAddress.isLoopback(), [this] { return elapsed(); },
-            journal_, this);
+            journal_);
         mqtt_->start();
     }
     return true;

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QSet>
 #include <QUdpSocket>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -51,6 +52,7 @@ class Simulator final : public QObject {
 public:
     Simulator(std::vector<Device> fleet, const SimulatorOptions& options, Journal& journal,
         LoopbackAddresses* addresses = nullptr, QObject* parent = nullptr);
+    ~Simulator() override;
 
     const std::vector<Device>& fleet() const { return fleet_; }
 
@@ -95,7 +97,8 @@ private:
     QElapsedTimer clock_;
     QSet<quint32> localAddresses_;
     LoopbackAddresses* addresses_;
-    MqttFleet* mqtt_ = nullptr; // a child, made by start() when MQTT is on
+    // Made by start() when MQTT is on; declared after the fleet, so gone before it.
+    std::unique_ptr<MqttFleet> mqtt_;
     QSet<QString> announcing_; // senders whose last terminal datagram was 01 FF FF "T"
     qint64 received_ = 0;
     qint64 dropped_ = 0;
