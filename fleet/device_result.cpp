@@ -1,5 +1,7 @@
 #include "fleet/device_result.h"
 
+#include <algorithm>
+
 namespace linknode {
 
 QString statusName(DeviceStatus status)
@@ -29,6 +31,12 @@ QString statusName(DeviceStatus status)
         return QStringLiteral("planned");
     }
     return {};
+}
+
+int countOf(const std::vector<DeviceResult>& devices, DeviceStatus status)
+{
+    return static_cast<int>(std::count_if(devices.begin(), devices.end(),
+        [&](const DeviceResult& device) { return device.status == status; }));
 }
 
 } // namespace linknode

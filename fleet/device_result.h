@@ -33,4 +33,7 @@ struct DeviceResult {
     int wave = 0; // the wave of a run of many devices it changed in, from 1; 0: none
 };
 
+// How many of `devices` have `status`.
+int countOf(const std::vector<DeviceResult>& devices, DeviceStatus status);
+
 } // namespace linknode

@@ -83,10 +83,7 @@ int applyVerb(const QStringList& arguments, CliContext& context)
     if (!session->sendFailure().isEmpty())
         return run.fail(session->sendFailure() + QStringLiteral("; nothing was sent"));
     FleetOutcome outcome = runFleet(run, found, *entries, options);
-    const auto count = [&](DeviceStatus status) {
-        return std::count_if(outcome.result.devices.begin(), outcome.result.devices.end(),
-            [&](const DeviceResult& device) { return device.status == status; });
-    };
+    const auto count = [&](DeviceStatus status) { return countOf(outcome.result.devices, status); };
     if (!options.check && outcome.result.datagrams)
         run.console().err(QStringLiteral("confirmed %1, unchanged %2, not confirmed %3, not "
                                          "tried %4; %5 configuration datagrams, %6 retries\n")

@@ -118,14 +118,12 @@ FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
         result.datagrams = plannedConfigurations(plan, options.engine.repetitions);
         if (run.format() == OutputFormat::Table) {
             run.console().out(terminalText(planText(plan, changes)));
-            run.console().err(
-                QStringLiteral("%1 waves, %2 devices to change, %3 unchanged, "
-                               "%4 configuration datagrams\n")
-                    .arg(plan.waves.size())
-                    .arg(changes.size())
-                    .arg(std::count_if(result.devices.begin(), result.devices.end(),
-                        [](const DeviceResult& d) { return d.status == DeviceStatus::Unchanged; }))
-                    .arg(*result.datagrams));
+            run.console().err(QStringLiteral("%1 waves, %2 devices to change, %3 unchanged, "
+                                             "%4 configuration datagrams\n")
+                                  .arg(plan.waves.size())
+                                  .arg(changes.size())
+                                  .arg(countOf(result.devices, DeviceStatus::Unchanged))
+                                  .arg(*result.datagrams));
         }
         if (!silent.isEmpty()) {
             result.exitStatus = ExitUnconfirmed;
@@ -151,10 +149,7 @@ FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
         device.wave = device.wave ? device.wave : wave;
     }
     result.datagrams = engine.configurationsSent();
-    const auto count = [&](DeviceStatus status) {
-        return std::count_if(result.devices.begin(), result.devices.end(),
-            [&](const DeviceResult& device) { return device.status == status; });
-    };
+    const auto count = [&](DeviceStatus status) { return countOf(result.devices, status); };
     if (!engine.refusal().isEmpty()) {
         result.exitStatus = ExitFailure;
         result.error = engine.refusal();

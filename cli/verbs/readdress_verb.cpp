@@ -107,10 +107,7 @@ int readdressVerb(const QStringList& arguments, CliContext& context)
     options.verb = QStringLiteral("readdress");
     FleetOutcome outcome = runFleet(run, devices, entries, options);
     result = std::move(outcome.result);
-    const auto count = [&](DeviceStatus status) {
-        return std::count_if(result.devices.begin(), result.devices.end(),
-            [&](const DeviceResult& device) { return device.status == status; });
-    };
+    const auto count = [&](DeviceStatus status) { return countOf(result.devices, status); };
     run.console().err(QStringLiteral("changed %1, unchanged %2, not confirmed %3, not tried %4\n")
                           .arg(count(DeviceStatus::Confirmed))
                           .arg(count(DeviceStatus::Unchanged))
