@@ -20,6 +20,7 @@ namespace {
             { QStringLiteral("readdress"), readdressVerb },
             { QStringLiteral("apply"), applyVerb },
             { QStringLiteral("replace"), replaceVerb },
+            { QStringLiteral("mqtt"), mqttVerb },
         };
         return table;
     }
@@ -36,7 +37,8 @@ namespace {
         "  inventory  save the devices to a file, or compare a file with them\n"
         "  readdress  give devices new addresses from a plan\n"
         "  replace    a swapped device takes over the saved configuration of the old one\n"
-        "  apply      bring a whole site to the values of a site file, in parallel waves\n\n"
+        "  apply      bring a whole site to the values of a site file, in parallel waves\n"
+        "  mqtt       watch what the MQTT sensor gateway publishes, or check it (watch, check)\n\n"
         "Every verb takes --format table|json|csv, -i/--interface NAME and --max-wait SECONDS.\n"
         "linknode VERB --help tells more. Exit status: 0 success, 1 failure (a send the system "
         "refused, output that could not be written, inventory diff finding a difference), 2 bad "

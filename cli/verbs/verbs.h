@@ -16,6 +16,8 @@ int locateVerb(const QStringList& arguments, CliContext& context);
 int readdressVerb(const QStringList& arguments, CliContext& context);
 int replaceVerb(const QStringList& arguments, CliContext& context);
 int applyVerb(const QStringList& arguments, CliContext& context);
+// "mqtt watch" and "mqtt check": the action is the first argument after the verb.
+int mqttVerb(const QStringList& arguments, CliContext& context);
 
 // The whole command line: the verb, or --help and --version of the tool.
 int runCli(const QStringList& arguments, CliContext& context);

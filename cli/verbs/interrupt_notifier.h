@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <csignal>
+#include <memory>
+
+namespace linknode {
+
+// SIGINT and SIGTERM as a signal on the event loop, for the verbs that run until stopped:
+// the handler only writes a byte, the loop does the rest. One at a time; the handlers before
+// it are back once it is gone.
+class InterruptNotifier : public QObject {
+    Q_OBJECT
+public:
+    explicit InterruptNotifier(QObject* parent = nullptr);
+    ~InterruptNotifier() override;
+
+signals:
+    void interrupted();
+
+private:
+    std::unique_ptr<QSocketNotifier> notifier_;
+    struct sigaction previousInterrupt_ { };
+    struct sigaction previousTerminate_ { };
+};
+
+} // namespace linknode
