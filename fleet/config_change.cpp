@@ -23,9 +23,14 @@ std::vector<FieldChange> differingFields(
             reported = std::to_string(socketMode(reported) == 0 ? 0 : 1);
         if (field == FLD_PARITY || field == FLD_DATABITS)
             reported = std::to_string(leadingNumber(reported));
-        if (reported != wanted)
-            differing.push_back(
-                { QString::fromLatin1(fieldNames[field]), toText(reported), toText(wanted) });
+        if (reported == wanted)
+            continue;
+        // A login is shown as the user writes it: caret form, without the maker's prefix.
+        const auto shown = [&](const std::string& value) {
+            return toText(field == FLD_LOGIN ? shownLogin(loginCaretForm(value)) : value);
+        };
+        differing.push_back(
+            { QString::fromLatin1(fieldNames[field]), shown(reported), shown(wanted) });
     }
     return differing;
 }

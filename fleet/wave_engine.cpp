@@ -15,6 +15,7 @@ namespace {
     constexpr double settleSeconds = 1.0; // after the configurations, as the window's save waits
     constexpr double askSpacing = 0.5; // between the enquiries that confirm a wave
     constexpr double pumpSeconds = 0.005;
+    constexpr double busyPatience = 5.0; // seconds a full send buffer is waited out
 
     std::string keyOf(const MacBytes& mac)
     {
@@ -279,6 +280,13 @@ void WaveEngine::pump()
         const auto& [destination, datagram] = queue_.front();
         link_.setDestination(destination);
         const bool sent = link_.send(datagram);
+        // The system's buffer full: the same datagram a moment later, for a while.
+        if (!sent && link_.lastSendBusy() && now - busySince_.value_or(now) < busyPatience) {
+            busySince_ = busySince_.value_or(now);
+            allowance_ = 0;
+            break;
+        }
+        busySince_.reset();
         if (!sent && destination != broadcast) {
             // One device's address unreachable (its neighbour entry failed, say) is that
             // device's failure: the wave's retry sends to it again, its result tells.

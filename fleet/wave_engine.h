@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QTimer>
 #include <deque>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -99,6 +100,7 @@ private:
     Phase phase_ = Phase::Idle;
     std::deque<std::pair<std::string, std::string>> queue_;
     double lastPump_ = 0;
+    std::optional<double> busySince_; // when the system's send buffer was first found full
     double allowance_ = 0;
     QTimer pumpTimer_;
     QTimer stepTimer_;

@@ -29,6 +29,9 @@ public:
     virtual qint64 receiveBufferSize() const { return 0; }
     // The adapters a limited broadcast leaves through, one per subnet.
     virtual std::vector<NetworkAdapter> broadcastAdapters() const { return {}; }
+    // Whether the last send failed only because the system's send buffer was full: the same
+    // datagram may go a moment later.
+    virtual bool sendBufferFull() const { return false; }
     // Whether `address` is one of this PC's own.
     virtual bool isOwnAddress(const QHostAddress& address) const
     {

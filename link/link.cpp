@@ -72,6 +72,7 @@ bool Link::send(std::string_view datagram)
     const QByteArray bytes = toDatagram(datagram);
     adapterNames_.clear(); // adapters may have come, gone or been renamed since
     bool allSent = true;
+    lastSendBusy_ = false;
     auto sendThrough = [&](int index, const QString& interface) {
         QString error;
         const bool sent = sendSocket_.send(bytes, *destination_, remotePort_, index, &error);
@@ -81,6 +82,7 @@ bool Link::send(std::string_view datagram)
             lastSendError_ = destination_->toString()
                 + (interface.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(interface))
                 + QStringLiteral(": ") + error;
+            lastSendBusy_ = sendSocket_.sendBufferFull();
             allSent = false;
         }
         if (log_)

@@ -56,6 +56,9 @@ public:
     void setAdapterFilter(const QStringList& names) { adapterFilter_ = names; }
     // "255.255.255.255 (eth0): Network is unreachable" for the last send the system refused.
     QString lastSendError() const { return lastSendError_; }
+    // Whether the last refused send failed only for a full send buffer: sending it again a
+    // moment later is the remedy, not giving up.
+    bool lastSendBusy() const { return lastSendBusy_; }
 
     qint64 receiveBufferSize() const { return receiveSocket_.receiveBufferSize(); }
     int rejectedCount() const { return rejected_; }
@@ -91,6 +94,7 @@ private:
     QHash<int, QString> adapterNames_;
     QStringList adapterFilter_;
     QString lastSendError_;
+    bool lastSendBusy_ = false;
     // The adapter each address's replies came in on. A device on a second segment may sit
     // outside every subnet of this PC, where the default route leads elsewhere.
     QHash<quint32, int> heardOn_;

@@ -137,10 +137,12 @@ bool UdpSocket::send(const QByteArray& datagram, const QHostAddress& host, quint
     if (interfaceIndex > 0)
         out.setInterfaceIndex(static_cast<uint>(interfaceIndex));
     errno = 0;
+    sendBufferFull_ = false;
     if (socket_.writeDatagram(out) == datagram.size())
         return true;
     // Qt says only "Unable to send a message"; the system's own reason tells what to mend.
     const int reason = errno;
+    sendBufferFull_ = reason == EAGAIN || reason == EWOULDBLOCK || reason == ENOBUFS;
     if (error)
         *error
             = reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : socket_.errorString();
@@ -149,13 +151,21 @@ bool UdpSocket::send(const QByteArray& datagram, const QHostAddress& host, quint
 
 std::vector<NetworkAdapter> UdpSocket::broadcastAdapters() const
 {
-    // Read afresh for every broadcast: an adapter plugged in meanwhile is served too.
-    return linknode::broadcastAdapters(systemAdapters());
+    return linknode::broadcastAdapters(adapters());
+}
+
+const std::vector<NetworkAdapter>& UdpSocket::adapters() const
+{
+    if (!adaptersAge_.isValid() || adaptersAge_.elapsed() >= 1000) {
+        adapters_ = systemAdapters();
+        adaptersAge_.start();
+    }
+    return adapters_;
 }
 
 bool UdpSocket::isOwnAddress(const QHostAddress& address) const
 {
-    const std::vector<NetworkAdapter> adapters = systemAdapters();
+    const std::vector<NetworkAdapter>& adapters = this->adapters();
     return std::any_of(adapters.begin(), adapters.end(),
         [&](const NetworkAdapter& adapter) { return adapter.address == address.toIPv4Address(); });
 }

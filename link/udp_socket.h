@@ -2,6 +2,7 @@
 
 #include "link/datagram_socket.h"
 
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QUdpSocket>
@@ -25,8 +26,13 @@ public:
     qint64 receiveBufferSize() const override { return receiveBufferSize_; }
     std::vector<NetworkAdapter> broadcastAdapters() const override;
     bool isOwnAddress(const QHostAddress& address) const override;
+    bool sendBufferFull() const override { return sendBufferFull_; }
 
 private:
+    // The system's adapters, read again once a second at most: a wave of thousands of
+    // broadcasts must not ask the system for them each time, and an adapter plugged in is
+    // still served within a second.
+    const std::vector<NetworkAdapter>& adapters() const;
     void enlargeReceiveBuffer();
     void watchArrivals();
     void drain();
@@ -42,6 +48,9 @@ private:
     QTimer turn_; // takes the next batch of waiting datagrams
     std::unique_ptr<Batch> batch_;
     qint64 receiveBufferSize_ = 0;
+    bool sendBufferFull_ = false;
+    mutable std::vector<NetworkAdapter> adapters_;
+    mutable QElapsedTimer adaptersAge_;
 };
 
 } // namespace linknode

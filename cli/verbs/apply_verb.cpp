@@ -78,7 +78,7 @@ int applyVerb(const QStringList& arguments, CliContext& context)
     Session* session = run.session();
     if (!session)
         return ExitFailure;
-    const std::vector<DeviceEntry> found = session->discover({}, lookupSeconds);
+    const std::vector<DeviceEntry> found = discoverSite(*session, *entries);
     run.warnIfIncomplete();
     if (!session->sendFailure().isEmpty())
         return run.fail(session->sendFailure() + QStringLiteral("; nothing was sent"));

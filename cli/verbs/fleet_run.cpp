@@ -39,9 +39,9 @@ namespace {
         return static_cast<int>(steps) * repetitions;
     }
 
-    QString planText(const WavePlan& plan, const std::vector<FleetChange>& changes)
+    QStringList planLines(const WavePlan& plan, const std::vector<FleetChange>& changes)
     {
-        QString text;
+        QStringList lines;
         for (size_t wave = 0; wave < plan.waves.size(); ++wave) {
             for (const WaveStep& step : plan.waves[wave]) {
                 const FleetChange& change = changes[step.move];
@@ -53,13 +53,32 @@ namespace {
                         fields << QStringLiteral("%1 %2 -> %3")
                                       .arg(field.field, caretForm(field.before),
                                           caretForm(field.after));
-                text += QStringLiteral("wave %1  %2  %3\n")
-                            .arg(wave + 1)
-                            .arg(toText(macText(change.mac)), fields.join(QStringLiteral("  ")));
+                lines << QStringLiteral("wave %1  %2  %3")
+                             .arg(wave + 1)
+                             .arg(toText(macText(change.mac)), fields.join(QStringLiteral("  ")));
             }
         }
-        return text;
+        return lines;
     }
+}
+
+std::vector<DeviceEntry> discoverSite(Session& session, const std::vector<SiteEntry>& entries)
+{
+    std::vector<DeviceEntry> found = session.discover({}, lookupSeconds);
+    std::set<std::string> known;
+    for (const DeviceEntry& device : found)
+        known.insert(macKey(recordField(device.record, FLD_MAC)));
+    const auto missing = [&] {
+        return std::any_of(entries.begin(), entries.end(), [&](const SiteEntry& entry) {
+            return !known.contains(macKey(macText(entry.request.mac)));
+        });
+    };
+    for (int again = 0; again < 2 && missing() && session.sendFailure().isEmpty(); ++again) {
+        for (DeviceEntry& device : session.discover({}, lookupSeconds))
+            if (known.insert(macKey(recordField(device.record, FLD_MAC))).second)
+                found.push_back(std::move(device));
+    }
+    return found;
 }
 
 FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
@@ -117,7 +136,8 @@ FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
     if (options.check) {
         result.datagrams = plannedConfigurations(plan, options.engine.repetitions);
         if (run.format() == OutputFormat::Table) {
-            run.console().out(terminalText(planText(plan, changes)));
+            for (const QString& line : planLines(plan, changes))
+                run.console().out(terminalText(line) + u'\n');
             run.console().err(QStringLiteral("%1 waves, %2 devices to change, %3 unchanged, "
                                              "%4 configuration datagrams\n")
                                   .arg(plan.waves.size())

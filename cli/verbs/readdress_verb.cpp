@@ -65,7 +65,10 @@ int readdressVerb(const QStringList& arguments, CliContext& context)
     Session* session = run.session();
     if (!session)
         return ExitFailure;
-    std::vector<DeviceEntry> devices = session->discover({}, lookupSeconds);
+    std::vector<SiteEntry> named;
+    for (const PlanRow& row : *rows)
+        named.push_back({ row.line, requestOf(row) });
+    const std::vector<DeviceEntry> devices = discoverSite(*session, named);
     if (!session->sendFailure().isEmpty())
         return run.fail(session->sendFailure() + QStringLiteral("; nothing was sent"));
     const OrderedPlan plan = orderPlan(*rows, devices);

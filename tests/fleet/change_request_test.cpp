@@ -70,7 +70,7 @@ const Reading readings[] = { { "ip", "010.0.0.051", "ip=10.0.0.51" },
     { "parity", "Odd", "parity=2" }, { "parity", "mark", "parity \"mark\": none, even or odd" },
     { "stopBits", "2", "parity=4" }, { "stopBits", "3", "stopBits \"3\": 1 or 2" },
     { "dataBits", "7", "dataBits=1" }, { "dataBits", "9", "dataBits \"9\": 7 or 8" },
-    { "login", "A,Z^13^", "login=TavA\xC3\xAAZ\r" }, // a stored comma reads as byte 234
+    { "login", "A,Z^13^", "login=A,Z^13^" }, // shown as written: caret form, no prefix
     { "login", "A^300^", "the caret code ^300^ names no byte" },
     { "wiegand", "3", "wiegand1=98 wiegand2=24 wiegand3=8" },
     { "wiegand", "^6^^999^^1^^1^",
