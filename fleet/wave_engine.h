@@ -29,7 +29,7 @@ struct FleetChange {
 struct EngineOptions {
     int repetitions = 10; // rounds of configurations, 0.2 s apart at least
     int retries = 2; // a wave again for the devices that did not confirm it
-    int rate = 5000; // datagrams a second at most: about 4 Mbit/s, 4 % of a 100 Mbit/s port
+    int rate = 5000; // datagrams a second at most: 4 to 5 Mbit/s, a few % of 100 Mbit/s
     double confirmSeconds = 10; // how long a wave's devices have to report the written values
 };
 

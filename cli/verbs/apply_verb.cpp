@@ -38,7 +38,7 @@ int applyVerb(const QStringList& arguments, CliContext& context)
                        "(0 to 10, default 2)."),
         QStringLiteral("N"), QStringLiteral("2"));
     const QCommandLineOption rate(QStringLiteral("rate"),
-        QStringLiteral("Datagrams a second at most (10 to 100000, default 5000: about 4 Mbit/s "
+        QStringLiteral("Datagrams a second at most (10 to 100000, default 5000: 4 to 5 Mbit/s "
                        "of broadcast, a few per cent of a 100 Mbit/s office switch's port)."),
         QStringLiteral("N"), QStringLiteral("5000"));
     const QCommandLineOption bypass(QStringLiteral("bypass"),

@@ -41,7 +41,7 @@ options:
   rate:
     description:
       - Passed as C(--rate); datagrams a second at most (10 to 100000). Left out,
-        linknode's default of 5000 holds (about 4 Mbit/s of broadcast, a few per cent of a
+        linknode's default of 5000 holds (4 to 5 Mbit/s of broadcast, a few per cent of a
         100 Mbit/s port).
     type: int
   bypass:
