@@ -1,11 +1,9 @@
 #include "sim/reply_sender.h"
 
+#include "sim/socket_calls.h"
+
 #include <QUdpSocket>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <netinet/in.h>
-#include <sys/socket.h>
 
 namespace linknode::sim {
 
@@ -14,44 +12,6 @@ namespace {
     constexpr int sendsPerTurn = 256;
     constexpr int retryDelayMs = 2;
     constexpr qint64 retryLimitMs = 2000;
-
-    // A full send buffer (EAGAIN) or a full device queue (ENOBUFS) clears by itself.
-    bool clearsBySelf(int error)
-    {
-        return error == EAGAIN || error == EWOULDBLOCK || error == ENOBUFS || error == EINTR;
-    }
-
-    // One datagram, from the reply's source address when it has one (ipi_spec_dst of
-    // IP_PKTINFO). Sent here rather than through QUdpSocket, whose sender address left the
-    // source unchanged on Linux, and so the exact errno decides about a retry. Returns 0 or
-    // the errno.
-    int sendReply(int fd, const Reply& reply)
-    {
-        sockaddr_in to {};
-        to.sin_family = AF_INET;
-        to.sin_port = htons(reply.port);
-        to.sin_addr.s_addr = htonl(reply.to.toIPv4Address());
-        iovec data { const_cast<char*>(reply.datagram.constData()),
-            static_cast<size_t>(reply.datagram.size()) };
-        msghdr message {};
-        message.msg_name = &to;
-        message.msg_namelen = sizeof to;
-        message.msg_iov = &data;
-        message.msg_iovlen = 1;
-        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] {};
-        if (!reply.from.isNull()) {
-            message.msg_control = control;
-            message.msg_controllen = sizeof control;
-            cmsghdr* header = CMSG_FIRSTHDR(&message);
-            header->cmsg_level = IPPROTO_IP;
-            header->cmsg_type = IP_PKTINFO;
-            header->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
-            in_pktinfo info {};
-            info.ipi_spec_dst.s_addr = htonl(reply.from.toIPv4Address());
-            std::memcpy(CMSG_DATA(header), &info, sizeof info);
-        }
-        return ::sendmsg(fd, &message, 0) >= 0 ? 0 : errno;
-    }
 
 } // namespace
 
@@ -90,7 +50,9 @@ void ReplySender::flush()
             break;
         auto head = queue_.begin();
         Entry& entry = head->second;
-        const int error = sendReply(static_cast<int>(socket_.socketDescriptor()), entry.reply);
+        const Reply& reply = entry.reply;
+        const int error = sendFrom(
+            socket_.socketDescriptor(), reply.datagram, reply.to, reply.port, reply.from);
         if (error == 0) {
             ++sent_;
             queue_.erase(head);

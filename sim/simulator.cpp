@@ -6,12 +6,12 @@
 #include "sim/journal.h"
 #include "sim/loopback_addresses.h"
 #include "sim/mqtt_fleet.h"
+#include "sim/socket_calls.h"
 
 #include <QJsonArray>
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
 #include <algorithm>
-#include <sys/socket.h>
 
 namespace linknode::sim {
 
@@ -19,17 +19,6 @@ namespace {
 
     // Datagrams taken per ready-read turn, so a flood cannot keep the replies from going out.
     constexpr int drainLimit = 1024;
-
-    // Large buffers: a fleet of thousands answers one enquiry in a burst.
-    void enlargeBuffers(qintptr descriptor)
-    {
-        const int fd = static_cast<int>(descriptor);
-        constexpr int size = 8 * 1024 * 1024;
-        if (setsockopt(fd, SOL_SOCKET, SO_SNDBUFFORCE, &size, sizeof size) != 0)
-            setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &size, sizeof size);
-        if (setsockopt(fd, SOL_SOCKET, SO_RCVBUFFORCE, &size, sizeof size) != 0)
-            setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
-    }
 
     QString peer(const QHostAddress& address, quint16 port)
     {
@@ -72,7 +61,8 @@ bool Simulator::start(QString* error)
             *error = socket_.errorString();
         return false;
     }
-    enlargeBuffers(socket_.socketDescriptor());
+    // Large buffers: a fleet of thousands answers one enquiry in a burst.
+    enlargeBuffers(socket_.socketDescriptor(), 8 * 1024 * 1024);
     // Replies leave from the device's own address where this host has it (the end-to-end
     // namespace puts every device address on loopback); elsewhere the system chooses.
     for (const QHostAddress& address : QNetworkInterface::allAddresses())

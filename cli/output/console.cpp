@@ -1,13 +1,11 @@
 #include "cli/output/console.h"
 
 #include "cli/output/output_format.h"
+#include "cli/output/terminal.h"
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 
 namespace linknode {
 
@@ -21,14 +19,6 @@ namespace {
         return std::fflush(stream) == 0 && written;
     }
 
-    // The network library ignores SIGPIPE, so a closed pipe shows as EPIPE: end as SIGPIPE
-    // would have ended the program, with no message and the status a shell expects.
-    [[noreturn]] void endOnClosedPipe()
-    {
-        std::signal(SIGPIPE, SIG_DFL);
-        std::raise(SIGPIPE);
-        std::_Exit(128 + SIGPIPE);
-    }
 }
 
 QString terminalText(const QString& text)
@@ -39,7 +29,7 @@ QString terminalText(const QString& text)
 }
 
 StandardConsole::StandardConsole()
-    : errorIsTerminal_(isatty(STDERR_FILENO) == 1)
+    : errorIsTerminal_(standardErrorIsTerminal())
 {
 }
 
@@ -52,7 +42,7 @@ void StandardConsole::out(const QString& text)
         return;
     const int error = errno;
     if (error == EPIPE)
-        endOnClosedPipe();
+        endAsOnClosedPipe();
     outputFailure_ = QString::fromLocal8Bit(std::strerror(error));
 }
 

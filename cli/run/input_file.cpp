@@ -1,7 +1,7 @@
 #include "cli/run/input_file.h"
 
 #include <QFile>
-#include <unistd.h>
+#include <cstdio>
 
 namespace linknode {
 
@@ -9,8 +9,8 @@ std::optional<QByteArray> readInput(const QString& path, QString* problem)
 {
     const bool standardInput = path == QLatin1String("-");
     QFile file(standardInput ? QString() : path);
-    const bool opened = standardInput ? file.open(STDIN_FILENO, QIODevice::ReadOnly)
-                                      : file.open(QIODevice::ReadOnly);
+    const bool opened
+        = standardInput ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
     QByteArray content;
     if (opened)
         content = file.readAll();

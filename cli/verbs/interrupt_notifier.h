@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QSocketNotifier>
-#include <csignal>
 #include <memory>
 
 namespace linknode {
@@ -20,9 +19,10 @@ signals:
     void interrupted();
 
 private:
+    // The handlers in place before, in the system's own form.
+    struct PreviousHandlers;
+    std::unique_ptr<PreviousHandlers> previous_;
     std::unique_ptr<QSocketNotifier> notifier_;
-    struct sigaction previousInterrupt_ { };
-    struct sigaction previousTerminate_ { };
 };
 
 } // namespace linknode

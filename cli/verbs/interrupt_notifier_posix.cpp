@@ -1,9 +1,15 @@
 #include "cli/verbs/interrupt_notifier.h"
 
+#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace linknode {
+
+struct InterruptNotifier::PreviousHandlers {
+    struct sigaction interrupt { };
+    struct sigaction terminate { };
+};
 
 namespace {
     int signalPair[2] = { -1, -1 };
@@ -17,6 +23,7 @@ namespace {
 
 InterruptNotifier::InterruptNotifier(QObject* parent)
     : QObject(parent)
+    , previous_(std::make_unique<PreviousHandlers>())
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPair) != 0)
         return;
@@ -30,16 +37,16 @@ InterruptNotifier::InterruptNotifier(QObject* parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &action, &previousInterrupt_);
-    ::sigaction(SIGTERM, &action, &previousTerminate_);
+    ::sigaction(SIGINT, &action, &previous_->interrupt);
+    ::sigaction(SIGTERM, &action, &previous_->terminate);
 }
 
 InterruptNotifier::~InterruptNotifier()
 {
     if (!notifier_)
         return;
-    ::sigaction(SIGINT, &previousInterrupt_, nullptr);
-    ::sigaction(SIGTERM, &previousTerminate_, nullptr);
+    ::sigaction(SIGINT, &previous_->interrupt, nullptr);
+    ::sigaction(SIGTERM, &previous_->terminate, nullptr);
     notifier_.reset();
     ::close(signalPair[0]);
     ::close(signalPair[1]);
