@@ -2,6 +2,7 @@
 
 #include "config/wiegand.h"
 #include "core/latin1.h"
+#include "link/ipv4.h"
 #include "netid/save_checks.h"
 
 #include <QRegularExpression>

@@ -16,7 +16,7 @@ namespace {
         datagram.push_back(CR);
     }
 
-    void appendByte(std::string& datagram, quint8 byte)
+    void appendByte(std::string& datagram, std::uint8_t byte)
     {
         datagram.push_back(static_cast<char>(byte));
     }
@@ -55,7 +55,7 @@ std::string networkConfigDatagram(const NetworkConfig& config)
         appendText(datagram, config.host->options);
     }
     appendByte(datagram, 0xFD);
-    for (const quint8 byte : config.mac)
+    for (const std::uint8_t byte : config.mac)
         appendByte(datagram, byte);
     if (config.serial) {
         datagram.append(trimBlanks(config.serial->baud));
@@ -77,7 +77,7 @@ MacBytes macBytes(std::string_view macText)
 {
     MacBytes mac {};
     size_t start = 0;
-    for (quint8& byte : mac) {
+    for (std::uint8_t& byte : mac) {
         if (start > macText.size())
             break;
         size_t end = macText.find('-', start);
@@ -122,7 +122,7 @@ std::optional<MacBytes> strictMac(std::string_view text)
         const auto number = octet(trimmed.substr(start, end - start));
         if (!number)
             return std::nullopt;
-        mac[k] = static_cast<quint8>(*number);
+        mac[k] = static_cast<std::uint8_t>(*number);
         start = end + 1;
     }
     if (mac == MacBytes {})

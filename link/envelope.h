@@ -1,18 +1,19 @@
 #pragma once
 
-#include <QtGlobal>
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace linknode {
 
-using MacBytes = std::array<quint8, 6>;
+using MacBytes = std::array<std::uint8_t, 6>;
 
 // The longest record a reply may carry. A real one is about 150 bytes, a gateway's MQTT login
 // a few hundred more; anything longer is no device's and would only cost memory.
-constexpr size_t longestRecord = 4096;
+constexpr std::size_t longestRecord = 4096;
 
 // The device record a reply carries: at least 6 bytes that start FE FF or FD FF, and at most
 // longestRecord after them; the record is everything after those two bytes. Anything else is
@@ -24,14 +25,14 @@ struct HostSettings {
     std::string ip;
     std::string port; // decimal text
     std::string options; // the four option characters
-    quint8 socketMode = 0; // 0 server, 1 client
+    std::uint8_t socketMode = 0; // 0 server, 1 client
 };
 
 // Serial part of the configuration: baud rate as text, then the parity and data-bits codes.
 struct SerialSettings {
     std::string baud;
-    quint8 parity = 0;
-    quint8 dataBits = 0;
+    std::uint8_t parity = 0;
+    std::uint8_t dataBits = 0;
 };
 
 struct NetworkConfig {

@@ -1,4 +1,4 @@
-#include "link/ipv4.h"
+#include "link/ipv4_octets.h"
 
 namespace linknode {
 
@@ -18,18 +18,11 @@ std::optional<IPv4Octets> parseIPv4(std::string_view text)
             value = value * 10 + (text[i] - '0');
         if (digits == 0 || digits > 3 || value > 255)
             return std::nullopt;
-        octets[n] = static_cast<quint8>(value);
+        octets[n] = static_cast<std::uint8_t>(value);
     }
     if (i != text.size())
         return std::nullopt;
     return octets;
-}
-
-QHostAddress toHostAddress(const IPv4Octets& octets)
-{
-    const quint32 address = quint32 { octets[0] } << 24 | quint32 { octets[1] } << 16
-        | quint32 { octets[2] } << 8 | quint32 { octets[3] };
-    return QHostAddress(address);
 }
 
 } // namespace linknode

@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QHostAddress>
-#include <array>
-#include <optional>
-#include <string_view>
+#include "link/ipv4_octets.h"
 
+#include <QHostAddress>
+#include <cstdint>
+
+// The one conversion to Qt's address type, kept apart so the parsing builds without Qt.
 namespace linknode {
 
-using IPv4Octets = std::array<quint8, 4>;
-
-// Strict dotted IPv4: four fields of 1 to 3 decimal digits, each at most 255 ("010" is 10).
-// Blanks are not allowed anywhere; callers trim first. An octet above 255 is rejected, never
-// wrapped to another address.
-std::optional<IPv4Octets> parseIPv4(std::string_view text);
-
-QHostAddress toHostAddress(const IPv4Octets& octets);
+inline QHostAddress toHostAddress(const IPv4Octets& octets)
+{
+    const std::uint32_t address = std::uint32_t { octets[0] } << 24
+        | std::uint32_t { octets[1] } << 16 | std::uint32_t { octets[2] } << 8
+        | std::uint32_t { octets[3] };
+    return QHostAddress(address);
+}
 
 } // namespace linknode

@@ -1,14 +1,17 @@
 #include "mqtt/mqtt_templates.h"
 
-#include <QByteArray>
+#include <algorithm>
+#include <string>
 
 namespace linknode {
 
 std::optional<MqttTemplate> mqttTemplate(std::string_view selectorText)
 {
-    const QByteArray upper
-        = QByteArray(selectorText.data(), static_cast<qsizetype>(selectorText.size())).toUpper();
-    if (upper.contains("DOMOTICZ")) {
+    // ASCII letters only: the selector's names are ASCII.
+    std::string upper(selectorText);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+        [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    if (upper.find("DOMOTICZ") != std::string::npos) {
         return MqttTemplate {
             .topic = "domoticz/in",
             .message = R"({"idx":%S00,"nvalue":0,"svalue":"%3","Battery":%B,"RSSI":%R})",
@@ -16,7 +19,7 @@ std::optional<MqttTemplate> mqttTemplate(std::string_view selectorText)
             .connectMessage = R"({"status":"connected"})",
         };
     }
-    if (upper.contains("SOTI")) {
+    if (upper.find("SOTI") != std::string::npos) {
         return MqttTemplate {
             .topic = "SOTICONNECT/clients/observations/json/%M%S00",
             .message = R"({"MessageID": "SensorInfo","From": "%M%S00","Resource": )"

@@ -2,13 +2,15 @@
 
 #include "core/text_fields.h"
 
+#include <cstdint>
+
 namespace linknode {
 
 namespace {
-    quint32 value(const IPv4Octets& octets)
+    std::uint32_t value(const IPv4Octets& octets)
     {
-        return quint32 { octets[0] } << 24 | quint32 { octets[1] } << 16
-            | quint32 { octets[2] } << 8 | quint32 { octets[3] };
+        return std::uint32_t { octets[0] } << 24 | std::uint32_t { octets[1] } << 16
+            | std::uint32_t { octets[2] } << 8 | std::uint32_t { octets[3] };
     }
 }
 
@@ -29,9 +31,9 @@ std::string maskProblem(std::string_view mask)
     const auto octets = strictAddress(mask);
     if (!octets)
         return octetRule;
-    const quint32 bits = value(*octets);
+    const std::uint32_t bits = value(*octets);
     // Contiguous ones: the zeros after the last one, plus one, is a power of two.
-    const quint32 hostPart = ~bits;
+    const std::uint32_t hostPart = ~bits;
     if ((hostPart & (hostPart + 1)) != 0)
         return "Invalid mask " + std::string(trimBlanks(mask))
             + ": the ones must be contiguous, from the left (255.255.255.0, not 255.255.0.255)";
@@ -49,7 +51,7 @@ std::string hostAddressProblem(std::string_view address, std::string_view mask)
     const auto octets = strictAddress(address);
     if (!octets)
         return shown + " is not an address of four numbers 0 to 255";
-    const quint32 bits = value(*octets);
+    const std::uint32_t bits = value(*octets);
     if (octets->front() == 0 || octets->front() == 127)
         return shown + " is a reserved address (0.x.x.x, 127.x.x.x)";
     if (octets->front() >= 224)
@@ -57,10 +59,10 @@ std::string hostAddressProblem(std::string_view address, std::string_view mask)
     const auto maskOctets = strictAddress(mask);
     if (!maskOctets || !maskAccepted(mask))
         return {};
-    const quint32 maskBits = value(*maskOctets);
+    const std::uint32_t maskBits = value(*maskOctets);
     if ((bits & ~maskBits) == 0)
         return shown + " is the network address of its subnet";
-    if ((bits | maskBits) == ~quint32 {})
+    if ((bits | maskBits) == ~std::uint32_t {})
         return shown + " is the broadcast address of its subnet";
     return {};
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/envelope.h"
-#include "link/ipv4.h"
+#include "link/ipv4_octets.h"
 
 #include <optional>
 #include <string>
