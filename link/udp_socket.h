@@ -3,7 +3,6 @@
 #include "link/datagram_socket.h"
 
 #include <QElapsedTimer>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <QUdpSocket>
 #include <memory>
@@ -29,6 +28,11 @@ public:
     bool sendBufferFull() const override { return sendBufferFull_; }
 
 private:
+    static constexpr int wantedReceiveBuffer = 16 * 1024 * 1024;
+    // Datagrams handed on per turn; the rest waits for the next turn so a flood cannot hold
+    // the window's thread.
+    static constexpr int drainLimit = 256;
+
     // The system's adapters, read again once a second at most: a wave of thousands of
     // broadcasts must not ask the system for them each time, and an adapter plugged in is
     // still served within a second.
@@ -38,15 +42,11 @@ private:
     void drain();
 
     QUdpSocket socket_;
-    // Arrivals are read from a second descriptor of the same socket, in batches, with one
-    // system call for many datagrams: a burst of tens of thousands of replies must be taken
-    // in faster than it arrives, or a receive buffer the system caps overflows. QUdpSocket
-    // costs three calls and two allocations per datagram.
-    struct Batch;
-    int arrivalDescriptor_ = -1;
-    QSocketNotifier* arrivals_ = nullptr;
     QTimer turn_; // takes the next batch of waiting datagrams
-    std::unique_ptr<Batch> batch_;
+    // How arrivals are read: the system's own calls (udp_socket_posix.cpp) or Qt's alone
+    // (udp_socket_qt.cpp), chosen when the program is built.
+    struct Arrivals;
+    std::unique_ptr<Arrivals> arrivals_;
     qint64 receiveBufferSize_ = 0;
     bool sendBufferFull_ = false;
     mutable std::vector<NetworkAdapter> adapters_;

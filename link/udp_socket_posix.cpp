@@ -1,8 +1,8 @@
 #include "link/udp_socket.h"
 
 #include <QNetworkDatagram>
+#include <QSocketNotifier>
 #include <QVariant>
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -15,66 +15,71 @@ namespace linknode {
 
 namespace {
 
-    constexpr int wantedReceiveBuffer = 16 * 1024 * 1024;
-
-    // Datagrams handed on per turn; the rest waits for the next turn so a flood cannot hold
-    // the window's thread.
-    constexpr int drainLimit = 256;
-
     // Datagrams read by one system call. Each slot holds the largest UDP payload; only the
     // pages a datagram fills are ever touched, so a reply of 200 bytes costs one page.
     constexpr int batchSize = 64;
     constexpr size_t slotSize = 65536;
 
+    // The datagrams of one read, their senders and the adapters they came in on.
+    struct Batch {
+        std::array<std::array<char, slotSize>, batchSize> data;
+        std::array<sockaddr_in, batchSize> from;
+        std::array<iovec, batchSize> parts;
+        alignas(cmsghdr) std::array<std::array<char, 256>, batchSize> control;
+        std::array<mmsghdr, batchSize> headers;
+
+        Batch()
+        {
+            for (int i = 0; i < batchSize; ++i) {
+                parts[i] = { data[i].data(), slotSize };
+                headers[i] = {};
+                headers[i].msg_hdr.msg_iov = &parts[i];
+                headers[i].msg_hdr.msg_iovlen = 1;
+            }
+        }
+
+        // Ready for another read: the kernel shortens the lengths it filled in.
+        void rewind()
+        {
+            for (int i = 0; i < batchSize; ++i) {
+                headers[i].msg_hdr.msg_name = &from[i];
+                headers[i].msg_hdr.msg_namelen = sizeof from[i];
+                headers[i].msg_hdr.msg_control = control[i].data();
+                headers[i].msg_hdr.msg_controllen = control[i].size();
+                headers[i].msg_hdr.msg_flags = 0;
+            }
+        }
+
+        int interfaceIndex(int i)
+        {
+            msghdr& header = headers[i].msg_hdr;
+            for (cmsghdr* c = CMSG_FIRSTHDR(&header); c; c = CMSG_NXTHDR(&header, c))
+                if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO) {
+                    in_pktinfo info;
+                    std::memcpy(&info, CMSG_DATA(c), sizeof info);
+                    return info.ipi_ifindex;
+                }
+            return 0;
+        }
+    };
+
 } // namespace
 
-// The datagrams of one read, their senders and the adapters they came in on.
-struct UdpSocket::Batch {
-    std::array<std::array<char, slotSize>, batchSize> data;
-    std::array<sockaddr_in, batchSize> from;
-    std::array<iovec, batchSize> parts;
-    alignas(cmsghdr) std::array<std::array<char, 256>, batchSize> control;
-    std::array<mmsghdr, batchSize> headers;
-
-    Batch()
-    {
-        for (int i = 0; i < batchSize; ++i) {
-            parts[i] = { data[i].data(), slotSize };
-            headers[i] = {};
-            headers[i].msg_hdr.msg_iov = &parts[i];
-            headers[i].msg_hdr.msg_iovlen = 1;
-        }
-    }
-
-    // Ready for another read: the kernel shortens the lengths it filled in.
-    void rewind()
-    {
-        for (int i = 0; i < batchSize; ++i) {
-            headers[i].msg_hdr.msg_name = &from[i];
-            headers[i].msg_hdr.msg_namelen = sizeof from[i];
-            headers[i].msg_hdr.msg_control = control[i].data();
-            headers[i].msg_hdr.msg_controllen = control[i].size();
-            headers[i].msg_hdr.msg_flags = 0;
-        }
-    }
-
-    int interfaceIndex(int i)
-    {
-        msghdr& header = headers[i].msg_hdr;
-        for (cmsghdr* c = CMSG_FIRSTHDR(&header); c; c = CMSG_NXTHDR(&header, c))
-            if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO) {
-                in_pktinfo info;
-                std::memcpy(&info, CMSG_DATA(c), sizeof info);
-                return info.ipi_ifindex;
-            }
-        return 0;
-    }
+// Arrivals are read from a second descriptor of the same socket, in batches, with one system
+// call for many datagrams: a burst of tens of thousands of replies must be taken in faster than
+// it arrives, or a receive buffer the system caps overflows. QUdpSocket costs three calls and
+// two allocations per datagram.
+struct UdpSocket::Arrivals {
+    int descriptor = -1;
+    QSocketNotifier* notifier = nullptr;
+    std::unique_ptr<Batch> batch;
 };
 
 UdpSocket::UdpSocket(QObject* parent)
     : DatagramSocket(parent)
     , socket_(this)
     , turn_(this)
+    , arrivals_(std::make_unique<Arrivals>())
 {
     // Turns run from a timer, not from the socket's notifier: while a socket is always ready,
     // Qt's event loop holds every timer back (waits, the end of a discovery) until it is not,
@@ -83,32 +88,19 @@ UdpSocket::UdpSocket(QObject* parent)
     connect(&turn_, &QTimer::timeout, this, &UdpSocket::drain);
 }
 
-bool UdpSocket::bind(quint16 localPort, QString* error)
-{
-    // No address sharing: on Linux that would set SO_REUSEADDR and let two programs bind the
-    // same UDP port, each getting only part of the replies.
-    if (!socket_.bind(QHostAddress::AnyIPv4, localPort, QAbstractSocket::DontShareAddress)) {
-        if (error)
-            *error = socket_.errorString();
-        return false;
-    }
-    enlargeReceiveBuffer();
-    watchArrivals();
-    return true;
-}
-
 void UdpSocket::watchArrivals()
 {
     // QUdpSocket's own ready-read is left unconnected: unread, it stops after the first.
     const int fd = static_cast<int>(socket_.socketDescriptor());
-    arrivalDescriptor_ = fcntl(fd, F_DUPFD_CLOEXEC, 0);
-    if (arrivalDescriptor_ < 0)
+    Arrivals& arrivals = *arrivals_;
+    arrivals.descriptor = fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (arrivals.descriptor < 0)
         return;
     const int on = 1;
-    setsockopt(arrivalDescriptor_, IPPROTO_IP, IP_PKTINFO, &on, sizeof on);
-    arrivals_ = new QSocketNotifier(arrivalDescriptor_, QSocketNotifier::Read, this);
-    connect(arrivals_, &QSocketNotifier::activated, this, [this] {
-        arrivals_->setEnabled(false);
+    setsockopt(arrivals.descriptor, IPPROTO_IP, IP_PKTINFO, &on, sizeof on);
+    arrivals.notifier = new QSocketNotifier(arrivals.descriptor, QSocketNotifier::Read, this);
+    connect(arrivals.notifier, &QSocketNotifier::activated, this, [this] {
+        arrivals_->notifier->setEnabled(false);
         turn_.start(0);
     });
 }
@@ -149,35 +141,15 @@ bool UdpSocket::send(const QByteArray& datagram, const QHostAddress& host, quint
     return false;
 }
 
-std::vector<NetworkAdapter> UdpSocket::broadcastAdapters() const
-{
-    return linknode::broadcastAdapters(adapters());
-}
-
-const std::vector<NetworkAdapter>& UdpSocket::adapters() const
-{
-    if (!adaptersAge_.isValid() || adaptersAge_.elapsed() >= 1000) {
-        adapters_ = systemAdapters();
-        adaptersAge_.start();
-    }
-    return adapters_;
-}
-
-bool UdpSocket::isOwnAddress(const QHostAddress& address) const
-{
-    const std::vector<NetworkAdapter>& adapters = this->adapters();
-    return std::any_of(adapters.begin(), adapters.end(),
-        [&](const NetworkAdapter& adapter) { return adapter.address == address.toIPv4Address(); });
-}
-
 void UdpSocket::close()
 {
     turn_.stop();
-    delete arrivals_;
-    arrivals_ = nullptr;
-    if (arrivalDescriptor_ >= 0)
-        ::close(arrivalDescriptor_);
-    arrivalDescriptor_ = -1;
+    Arrivals& arrivals = *arrivals_;
+    delete arrivals.notifier;
+    arrivals.notifier = nullptr;
+    if (arrivals.descriptor >= 0)
+        ::close(arrivals.descriptor);
+    arrivals.descriptor = -1;
     socket_.close();
     receiveBufferSize_ = 0;
 }
@@ -189,18 +161,19 @@ UdpSocket::~UdpSocket()
 
 void UdpSocket::drain()
 {
-    if (!batch_)
-        batch_.reset(new Batch);
-    Batch& batch = *batch_;
+    Arrivals& arrivals = *arrivals_;
+    if (!arrivals.batch)
+        arrivals.batch = std::make_unique<Batch>();
+    Batch& batch = *arrivals.batch;
     bool more = false; // the last read filled the batch: datagrams may still wait
-    for (int n = 0; n < drainLimit && arrivalDescriptor_ >= 0;) {
+    for (int n = 0; n < drainLimit && arrivals.descriptor >= 0;) {
         batch.rewind();
         const int count
-            = recvmmsg(arrivalDescriptor_, batch.headers.data(), batchSize, MSG_DONTWAIT, nullptr);
+            = recvmmsg(arrivals.descriptor, batch.headers.data(), batchSize, MSG_DONTWAIT, nullptr);
         more = count == batchSize;
         if (count <= 0)
             break;
-        for (int i = 0; i < count && arrivalDescriptor_ >= 0; ++i) {
+        for (int i = 0; i < count && arrivals.descriptor >= 0; ++i) {
             const sockaddr_in& from = batch.from[i];
             emit received(QByteArray(batch.data[i].data(), batch.headers[i].msg_len),
                 QHostAddress(ntohl(from.sin_addr.s_addr)), ntohs(from.sin_port),
@@ -211,10 +184,10 @@ void UdpSocket::drain()
             break;
     }
     // The notifier stays off while turns go on; a handler may have closed the socket.
-    if (more && arrivals_)
+    if (more && arrivals.notifier)
         turn_.start(0);
-    else if (arrivals_)
-        arrivals_->setEnabled(true);
+    else if (arrivals.notifier)
+        arrivals.notifier->setEnabled(true);
     emit drained();
 }
 

@@ -1,0 +1,115 @@
+#include "link/udp_socket.h"
+
+#include <QNetworkDatagram>
+#include <QVariant>
+
+// Arrivals through Qt alone, for the systems the tool has no system calls of its own for. It
+// costs more per datagram than the batched reads, so the largest fleets may lose replies to a
+// full receive buffer sooner.
+
+namespace linknode {
+
+// Whether a turn is waiting for arrivals Qt announced; nothing else is kept.
+struct UdpSocket::Arrivals {
+    bool watching = false;
+};
+
+namespace {
+
+#ifdef Q_OS_WIN
+    // Windows may send a limited broadcast through one adapter only, whatever adapter is
+    // asked for, so each adapter gets its subnet's directed broadcast instead.
+    QHostAddress broadcastThrough(
+        const QHostAddress& host, int interfaceIndex, const std::vector<NetworkAdapter>& adapters)
+    {
+        if (host != QHostAddress(QHostAddress::Broadcast) || interfaceIndex <= 0)
+            return host;
+        for (const NetworkAdapter& adapter : adapters)
+            if (adapter.index == interfaceIndex)
+                return QHostAddress(adapter.address | ~adapter.netmask);
+        return host;
+    }
+#endif
+
+} // namespace
+
+UdpSocket::UdpSocket(QObject* parent)
+    : DatagramSocket(parent)
+    , socket_(this)
+    , turn_(this)
+    , arrivals_(std::make_unique<Arrivals>())
+{
+    // Turns run from a timer, as in the batched reader: Qt announces arrivals again only
+    // once one is read, so timers get their turns between the batches of a flood.
+    turn_.setSingleShot(true);
+    connect(&turn_, &QTimer::timeout, this, &UdpSocket::drain);
+}
+
+void UdpSocket::watchArrivals()
+{
+    arrivals_->watching = true;
+    connect(&socket_, &QUdpSocket::readyRead, this, [this] {
+        if (arrivals_->watching && !turn_.isActive())
+            turn_.start(0);
+    });
+}
+
+void UdpSocket::enlargeReceiveBuffer()
+{
+    socket_.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, wantedReceiveBuffer);
+    receiveBufferSize_
+        = socket_.socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toLongLong();
+    // Seen in the automation dump, so a run can tell how many replies fit while it is busy.
+    setProperty("receiveBuffer", QVariant::fromValue(receiveBufferSize_));
+}
+
+bool UdpSocket::send(const QByteArray& datagram, const QHostAddress& host, quint16 port,
+    int interfaceIndex, QString* error)
+{
+#ifdef Q_OS_WIN
+    QNetworkDatagram out(datagram, broadcastThrough(host, interfaceIndex, adapters()), port);
+#else
+    QNetworkDatagram out(datagram, host, port);
+#endif
+    if (interfaceIndex > 0)
+        out.setInterfaceIndex(static_cast<uint>(interfaceIndex));
+    sendBufferFull_ = false;
+    if (socket_.writeDatagram(out) == datagram.size())
+        return true;
+    // Qt reports a send that would block as a temporary error: the same datagram may go later.
+    sendBufferFull_ = socket_.error() == QAbstractSocket::TemporaryError;
+    if (error)
+        *error = socket_.errorString();
+    return false;
+}
+
+void UdpSocket::close()
+{
+    turn_.stop();
+    arrivals_->watching = false;
+    disconnect(&socket_, &QUdpSocket::readyRead, this, nullptr);
+    socket_.close();
+    receiveBufferSize_ = 0;
+}
+
+UdpSocket::~UdpSocket()
+{
+    close();
+}
+
+void UdpSocket::drain()
+{
+    // A handler may close the socket while the batch is handed on.
+    for (int n = 0; n < drainLimit && arrivals_->watching && socket_.hasPendingDatagrams(); ++n) {
+        const QNetworkDatagram in = socket_.receiveDatagram();
+        if (!in.isValid())
+            break;
+        emit received(in.data(), QHostAddress(in.senderAddress().toIPv4Address()),
+            static_cast<quint16>(in.senderPort()), in.interfaceIndex());
+    }
+    if (arrivals_->watching && socket_.hasPendingDatagrams())
+        turn_.start(0);
+    emit drained();
+}
+
+} // namespace linknode
