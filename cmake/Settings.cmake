@@ -1,14 +1,19 @@
 # Shared compile settings: every target links linknode_settings.
 add_library(linknode_settings INTERFACE)
 target_compile_features(linknode_settings INTERFACE cxx_std_20)
-target_compile_options(linknode_settings INTERFACE
-  -Wall -Wextra -Wpedantic -Wold-style-cast -Woverloaded-virtual -Wnon-virtual-dtor)
+if(MSVC)
+  # Sources are UTF-8; standard conformance as GCC and clang hold it.
+  target_compile_options(linknode_settings INTERFACE /W4 /utf-8 /permissive-)
+else()
+  target_compile_options(linknode_settings INTERFACE
+    -Wall -Wextra -Wpedantic -Wold-style-cast -Woverloaded-virtual -Wnon-virtual-dtor)
+endif()
 target_compile_definitions(linknode_settings INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT)
 
 option(LINKNODE_WERROR "Treat warnings as errors" OFF)
 if(LINKNODE_WERROR)
-  target_compile_options(linknode_settings INTERFACE -Werror)
+  target_compile_options(linknode_settings INTERFACE $<IF:$<CXX_COMPILER_ID:MSVC>,/WX,-Werror>)
 endif()
 
 option(LINKNODE_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
