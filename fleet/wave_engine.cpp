@@ -135,8 +135,12 @@ void WaveEngine::sendRound()
 
 void WaveEngine::afterRounds()
 {
+    // The pause lets a restarted device hear its Wiegand format and login; a wave with none
+    // (a chain of new addresses) asks at once.
+    const bool unicasts = std::any_of(active_.begin(), active_.end(),
+        [](const Active& a) { return !a.confirmed && !a.unicasts.empty(); });
     phase_ = Phase::Settle;
-    later(settleSeconds, &WaveEngine::sendUnicasts);
+    later(unicasts ? settleSeconds : 0.0, &WaveEngine::sendUnicasts);
 }
 
 void WaveEngine::sendUnicasts()
