@@ -2,6 +2,8 @@
 
 #include <QNetworkDatagram>
 #include <QVariant>
+#include <cerrno>
+#include <cstring>
 
 // Arrivals through Qt alone, for the systems the tool has no system calls of its own for. It
 // costs more per datagram than the batched reads, so the largest fleets may lose replies to a
@@ -73,13 +75,19 @@ bool UdpSocket::send(const QByteArray& datagram, const QHostAddress& host, quint
 #endif
     if (interfaceIndex > 0)
         out.setInterfaceIndex(static_cast<uint>(interfaceIndex));
+    errno = 0;
     sendBufferFull_ = false;
     if (socket_.writeDatagram(out) == datagram.size())
         return true;
-    // Qt reports a send that would block as a temporary error: the same datagram may go later.
-    sendBufferFull_ = socket_.error() == QAbstractSocket::TemporaryError;
+    // Qt says only "Unable to send a message". Where the C library kept the system's reason
+    // (not on Windows, whose sockets report their errors apart), it tells what to mend; Qt
+    // reports a send that would block as a temporary error.
+    const int reason = errno;
+    sendBufferFull_ = socket_.error() == QAbstractSocket::TemporaryError || reason == EAGAIN
+        || reason == EWOULDBLOCK || reason == ENOBUFS;
     if (error)
-        *error = socket_.errorString();
+        *error
+            = reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : socket_.errorString();
     return false;
 }
 
