@@ -12,6 +12,7 @@
 #include "form/main_form.h"
 #include "link/envelope.h"
 #include "link/link.h"
+#include "netid/device_change.h"
 #include "netid/save_checks.h"
 #include "netid/save_controller.h"
 #include "widgets/busy_button.h"
@@ -147,11 +148,32 @@ void RenameController::B_RENAME_IP_Click()
             return;
         }
     }
+    // Every configuration passes the rules of a change of one device before the first leaves.
+    const std::string options = toBytes(form_[INP_NO].text());
+    std::vector<NetworkConfig> configs;
+    for (int i = 0; i < count; ++i) {
+        const Target& target = targets[static_cast<size_t>(i)];
+        configs.push_back({
+            .ip = plan.addresses[static_cast<size_t>(i)],
+            .mask = plainNumbers(mask),
+            .gateway = target.gateway,
+            .host = HostSettings { .ip = "0.0.0.0", .port = "23", .options = options },
+            .mac = target.macBytes,
+            .serial = SerialSettings { .baud = target.baud },
+        });
+        if (const ChangeProblem problem = networkProblem(configs.back())) {
+            dialogs_.message(QStringLiteral("The device %1 cannot be given this configuration: "
+                                            "%2. Nothing was sent.")
+                                 .arg(toText(target.mac), toText(problem.text)),
+                QStringLiteral("RENAME IP"), MessageIcon::Critical);
+            save_.endChange();
+            return;
+        }
+    }
 
     auto& button = form_[B_RENAME_IP];
     setBusy(button, true);
     discovery_.hold(true);
-    const std::string options = toBytes(form_[INP_NO].text());
     auto& progress = form_[AFF_SEL_DEV];
     // Every device by its MAC through the limited broadcast, whatever the send address:
     // one aimed at a single device would keep the others from hearing their new address.
@@ -166,14 +188,7 @@ void RenameController::B_RENAME_IP_Click()
         progress.show();
         form_[INP_IP].setText(toText(address));
         form_[INP_MASK].setText(toText(mask));
-        const std::string datagram = networkConfigDatagram({
-            .ip = address,
-            .mask = plainNumbers(mask),
-            .gateway = target.gateway,
-            .host = HostSettings { .ip = "0.0.0.0", .port = "23", .options = options },
-            .mac = target.macBytes,
-            .serial = SerialSettings { .baud = target.baud },
-        });
+        const std::string datagram = networkConfigDatagram(configs[static_cast<size_t>(i)]);
         QCoreApplication::processEvents();
         for (int send = 0; send < 5; ++send)
             link_.send(datagram);

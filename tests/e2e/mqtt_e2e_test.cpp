@@ -138,6 +138,8 @@ TEST_P(MqttEndToEnd, SavedSettingsPublishToTheBrokerAndLinknodeSeesThem)
     ASSERT_EQ(status("wrong"), 0) << err("wrong");
     EXPECT_EQ(status("refused"), 1);
     EXPECT_THAT(err("refused"), testing::HasSubstr("not authorised"));
+    EXPECT_TRUE(read(QStringLiteral("journal.jsonl")).contains("\"mqtt-refused\""))
+        << "the gateway journals the broker's refusal";
     EXPECT_EQ(status("stopped"), 1);
     EXPECT_THAT(err("stopped"), testing::HasSubstr("broker unreachable"));
 }

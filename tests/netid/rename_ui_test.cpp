@@ -139,4 +139,18 @@ TEST_F(Rename, APlanThatLeavesADeviceUnreachableSendsNothing)
     }
 }
 
+TEST_F(Rename, ADeviceWhoseGatewayNoDeviceCanKeepSendsNothing)
+{
+    Record broken;
+    broken.mac = "0-80-194-1-2-7";
+    broken.gate = "192.168.9.300";
+    tool.receiveSocket.inject(Tool::reply(broken.text()));
+    tool.sendSocket.sent.clear();
+    tool[INP_AUTO_IP].setText(u"192.168.5."_s);
+    tool[INP_AUTO_MASK].setText(u"255.255.0.0"_s);
+    rename();
+    EXPECT_TRUE(tool.sendSocket.sent.empty());
+    EXPECT_TRUE(tool.dialogs.messages().back().text.contains(u"0-80-194-1-2-7"_s));
+}
+
 } // namespace
