@@ -1,5 +1,6 @@
 #include "core/file_writer.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -21,6 +22,16 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error
         *error = file.errorString();
     file.cancelWriting();
     return false;
+}
+
+QString placeInWritableFolder(
+    const QString& name, const QString& workingFolder, const QString& fallbackFolder)
+{
+    if (!QFileInfo(name).isRelative())
+        return name;
+    const QFileInfo working(workingFolder);
+    const bool writable = working.isDir() && working.isWritable();
+    return QDir(writable ? workingFolder : fallbackFolder).filePath(name);
 }
 
 } // namespace linknode

@@ -13,4 +13,10 @@ namespace linknode {
 // among them; an existing file keeps its mode.
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error);
 
+// Where a file the technician named is written: a name with a folder as it stands; a bare name
+// in the working folder where that folder can be written, else in `fallbackFolder` (a program
+// started from its install folder, read-only for its user, still saves somewhere findable).
+QString placeInWritableFolder(
+    const QString& name, const QString& workingFolder, const QString& fallbackFolder);
+
 } // namespace linknode

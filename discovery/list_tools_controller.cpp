@@ -13,8 +13,10 @@
 #include "widgets/focus_line_edit.h"
 #include "widgets/list_box.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace linknode {
 
@@ -64,7 +66,8 @@ void ListToolsController::B_SAVE_Click()
         lines.push_back(toBytes(devices.shownLine(line)));
     const std::string text = exportText(lines);
     // A failed export never damages a list the technician has already annotated.
-    const QString name = form_[INP_SAVE].text();
+    const QString name = placeInWritableFolder(form_[INP_SAVE].text(), QDir::currentPath(),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     QString reason;
     if (!writeWholeFile(name, toDatagram(text), &reason)) {
         dialogs_.message(QStringLiteral("The list could not be saved to \"%1\":\r\n%2")

@@ -29,7 +29,7 @@ std::vector<NetworkAdapter> systemAdapters()
             if (address.protocol() != QAbstractSocket::IPv4Protocol)
                 continue;
             adapters.push_back({ .index = interface.index(),
-                .name = interface.name(),
+                .name = interface.humanReadableName(),
                 .address = address.toIPv4Address(),
                 .netmask = entry.netmask().toIPv4Address(),
                 .up = flags.testFlag(QNetworkInterface::IsUp)
@@ -43,7 +43,7 @@ std::vector<NetworkAdapter> systemAdapters()
 
 QString adapterName(int index)
 {
-    return index > 0 ? QNetworkInterface::interfaceNameFromIndex(index) : QString();
+    return index > 0 ? QNetworkInterface::interfaceFromIndex(index).humanReadableName() : QString();
 }
 
 } // namespace linknode

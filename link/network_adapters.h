@@ -9,7 +9,7 @@ namespace linknode {
 // One IPv4 address of a network adapter of this PC.
 struct NetworkAdapter {
     int index = 0; // the system's interface index
-    QString name; // "eth0"
+    QString name; // as the system shows it: "eth0", on Windows "Ethernet 2"
     quint32 address = 0;
     quint32 netmask = 0;
     bool up = false;

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 using namespace linknode;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -58,6 +59,27 @@ TEST(FileWriter, AFolderThatCannotHoldTheFileIsToldWithItsReason)
         EXPECT_FALSE(writeWholeFile(path, "text", &reason)) << path.toStdString();
         EXPECT_FALSE(reason.isEmpty());
     }
+}
+
+TEST(FileWriter, ABareNameGoesToTheWorkingFolderWhereItCanBeWrittenElseToTheFallback)
+{
+    QTemporaryDir working;
+    QTemporaryDir documents;
+    const QString missing = working.filePath(QStringLiteral("gone"));
+    const QString file = working.filePath(QStringLiteral("file"));
+    ASSERT_TRUE(writeWholeFile(file, "x", nullptr));
+    const struct {
+        QString name, workingFolder, expected;
+    } cases[] = {
+        { u"LST_MAC_.TXT"_s, working.path(), working.filePath(u"LST_MAC_.TXT"_s) },
+        { u"LST_MAC_.TXT"_s, missing, documents.filePath(u"LST_MAC_.TXT"_s) },
+        { u"LST_MAC_.TXT"_s, file, documents.filePath(u"LST_MAC_.TXT"_s) },
+        { u"sub/list.txt"_s, working.path(), working.filePath(u"sub/list.txt"_s) },
+        { u"/tmp/list.txt"_s, missing, u"/tmp/list.txt"_s },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(placeInWritableFolder(c.name, c.workingFolder, documents.path()), c.expected)
+            << c.name.toStdString() << " in " << c.workingFolder.toStdString();
 }
 
 // A small file system of its own, in a private mount namespace (root only).
