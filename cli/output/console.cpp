@@ -31,6 +31,7 @@ QString terminalText(const QString& text)
 StandardConsole::StandardConsole()
     : errorIsTerminal_(standardErrorIsTerminal())
 {
+    prepareStandardStreams();
 }
 
 void StandardConsole::out(const QString& text)

@@ -4,6 +4,10 @@ namespace linknode {
 
 // The standard streams as the system sees them.
 
+// Makes the standard streams carry the tool's bytes as they are: on Windows standard output
+// in binary mode (a CSV's CR LF would become CR CR LF) and a console that shows UTF-8.
+void prepareStandardStreams();
+
 // Whether standard error is a terminal, so a person is watching the progress.
 bool standardErrorIsTerminal();
 

@@ -6,6 +6,9 @@
 
 namespace linknode {
 
+// The streams carry bytes unchanged here, and terminals take UTF-8.
+void prepareStandardStreams() { }
+
 bool standardErrorIsTerminal()
 {
     return isatty(STDERR_FILENO) == 1;
