@@ -1,21 +1,36 @@
 #include "widgets/window_font.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 
 namespace linknode {
 
+namespace {
+    QFont fontOf(const FontFamilies& wanted, QFont::StyleHint hint)
+    {
+        QFont font(chooseFamily(wanted, QFontDatabase::families()), kWindowFontPoints);
+        font.setStyleHint(hint);
+        return font;
+    }
+}
+
+QString chooseFamily(const FontFamilies& wanted, const QStringList& installed)
+{
+    for (const char* family : wanted) {
+        if (installed.contains(QLatin1String(family), Qt::CaseInsensitive))
+            return QString::fromLatin1(family);
+    }
+    return QString::fromLatin1(wanted.front());
+}
+
 QFont windowFont()
 {
-    QFont font(QString::fromLatin1(kWindowFontFamily), kWindowFontPoints);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
+    return fontOf(kWindowFontFamilies, QFont::SansSerif);
 }
 
 QFont fixedFont()
 {
-    QFont font(QString::fromLatin1(kFixedFontFamily), kWindowFontPoints);
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
+    return fontOf(kFixedFontFamilies, QFont::TypeWriter);
 }
 
 void useWindowFont()

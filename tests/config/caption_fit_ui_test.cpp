@@ -20,6 +20,7 @@
 #include <QStyleOptionGroupBox>
 
 using namespace linknode;
+using namespace Qt::Literals::StringLiterals;
 using namespace linknode::test;
 
 namespace {
@@ -161,11 +162,35 @@ struct CaptionFit : ConfigView {
 
 TEST_F(CaptionFit, TheWindowUsesTheChosenFontsNotAStandIn)
 {
-    EXPECT_EQ(QFontInfo(tool.app.form.font()).family(), QString::fromLatin1(kWindowFontFamily));
+    const QString window = QString::fromLatin1(kWindowFontFamilies.front());
+    EXPECT_EQ(QFontInfo(tool.app.form.font()).family(), window);
     EXPECT_EQ(QFontInfo(tool[B_ASK_CFG].font()).pointSize(), kWindowFontPoints);
     const QFontInfo list(tool[LST_KRT].font());
-    EXPECT_EQ(list.family(), QString::fromLatin1(kFixedFontFamily));
+    EXPECT_EQ(list.family(), QString::fromLatin1(kFixedFontFamilies.front()));
     EXPECT_TRUE(list.fixedPitch());
+}
+
+// Where Liberation is missing (Windows), the fonts of the same metrics it stands in for.
+TEST(WindowFont, FallsBackToTheFontsOfTheSameMetrics)
+{
+    const QStringList windows { u"Arial"_s, u"Courier New"_s, u"Segoe UI"_s };
+    const QStringList debian { u"Liberation Sans"_s, u"Liberation Mono"_s, u"DejaVu Sans"_s };
+    const struct {
+        FontFamilies wanted;
+        QStringList installed;
+        const char* chosen;
+    } cases[] = {
+        { kWindowFontFamilies, debian, "Liberation Sans" },
+        { kWindowFontFamilies, windows, "Arial" },
+        { kWindowFontFamilies, { u"arial"_s }, "Arial" },
+        { kWindowFontFamilies, { u"DejaVu Sans"_s }, "Liberation Sans" },
+        { kFixedFontFamilies, debian, "Liberation Mono" },
+        { kFixedFontFamilies, windows, "Courier New" },
+        { kFixedFontFamilies, debian + windows, "Liberation Mono" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(chooseFamily(c.wanted, c.installed), QString::fromLatin1(c.chosen))
+            << c.installed.join(u',').toStdString();
 }
 
 TEST_F(CaptionFit, EveryCaptionFitsItsControlOnEveryModelsView)
