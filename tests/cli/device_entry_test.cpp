@@ -1,9 +1,9 @@
 // The flags a discovery raises, the order it lists devices in, the filters that keep some and
 // how one device is named among them.
-#include "fleet/device_entry.h"
 #include "cli/run/device_filter.h"
 #include "cli/run/verb_support.h"
 #include "config/device_record.h"
+#include "fleet/device_entry.h"
 
 #include <QHostAddress>
 #include <gmock/gmock.h>

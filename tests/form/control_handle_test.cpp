@@ -16,9 +16,9 @@ const MainForm& form()
 
 TEST(ControlHandle, HandsOutTheControlOfItsName)
 {
-    const ControlList<QObject> handles = { B_ASK_CFG, SW_SWITCH, SW_MODE(1), INP_IP, INP_PW,
-        Text1, AFF_VER, PIC_PROD(0), LST_KRT, LST_TMP, INP_WIEGAND_CFG, AFF_TOT_TERMb,
-        TIM_TST, Line2(1), FR_CFG, LABEL_UDP_TX_MASK(10), TXT_MODE(6), Picture1(8) };
+    const ControlList<QObject> handles = { B_ASK_CFG, SW_SWITCH, SW_MODE(1), INP_IP, INP_PW, Text1,
+        AFF_VER, PIC_PROD(0), LST_KRT, LST_TMP, INP_WIEGAND_CFG, AFF_TOT_TERMb, TIM_TST, Line2(1),
+        FR_CFG, LABEL_UDP_TX_MASK(10), TXT_MODE(6), Picture1(8) };
     for (const auto handle : handles)
         EXPECT_EQ(form()[handle].objectName(), QString::fromLatin1(handle.name()));
 }
@@ -31,8 +31,8 @@ TEST(ControlHandle, ArraysListTheirElementsAndFindThemAtRunTime)
     EXPECT_EQ(names.join(u' '),
         QStringLiteral("LABEL_UDP_TX_MASK(0) LABEL_UDP_TX_MASK(1) LABEL_UDP_TX_MASK(10)"));
     for (int index = 0; index <= 15; ++index)
-        EXPECT_EQ(form()[PIC_PROD.at(index)].objectName(),
-            QStringLiteral("PIC_PROD(%1)").arg(index));
+        EXPECT_EQ(
+            form()[PIC_PROD.at(index)].objectName(), QStringLiteral("PIC_PROD(%1)").arg(index));
     EXPECT_EQ(TXT_MODE.at(5).row(), TXT_MODE(5).row());
 }
 
