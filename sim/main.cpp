@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -77,13 +78,13 @@ Listening: inside a private network namespace (unshare -n) on every address, els
 127.0.0.1 only, so a simulator started by hand answers no one on the network; --bind ADDRESS
 chooses (0.0.0.0 for every address).
 
-Addresses (--manage-addresses, refused outside a private network namespace): when a device
-takes a new address in one of the subnets the fleet starts in, "ip addr add NEW/32 dev lo"
-runs and, once no device holds it, "ip addr del OLD/32 dev lo"; the journal line says so
-("addressAdded", "addressRemoved", "addressError"). The address moves as the configuration
-is taken, so it is in place when the device is back from its restart. An address outside
-those subnets moves the device but not lo. Without the option no address is touched. Add the
-start addresses with --list-addresses.
+Addresses (--manage-addresses, refused without the ip command or outside a private network
+namespace): when a device takes a new address in one of the subnets the fleet starts in,
+"ip addr add NEW/32 dev lo" runs and, once no device holds it, "ip addr del OLD/32 dev lo";
+the journal line says so ("addressAdded", "addressRemoved", "addressError"). The address
+moves as the configuration is taken, so it is in place when the device is back from its
+restart. An address outside those subnets moves the device but not lo. Without the option
+no address is touched. Add the start addresses with --list-addresses.
 
 MQTT: each sensor gateway (identity "COPYRIGHTqTAVREN") with a broker address in its record
 connects to that broker (field 9, port field 10) with the user and password of its login
@@ -340,6 +341,13 @@ int main(int argc, char** argv)
     if (settings->listAddresses) {
         printAddresses(settings->fleet);
         return 0;
+    }
+    // Told before any socket is made, not at the first address a device takes.
+    if (settings->manageAddresses
+        && QStandardPaths::findExecutable(QStringLiteral("ip")).isEmpty()) {
+        err << "linknode-sim: --manage-addresses needs the ip command (iproute2), and there is "
+               "none on PATH\n";
+        return 2;
     }
     // Decided before any socket is made: outside a private namespace the host's own
     // addresses are at stake.

@@ -1,6 +1,7 @@
 #include "sim/network_namespace.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
 
@@ -33,9 +34,9 @@ namespace {
         }
     }
 
-    // Outside a private namespace: --manage-addresses is refused before any socket is made
-    // (the port is held here, so an attempt to listen would fail with status 1 instead), and
-    // without --bind the simulator listens on 127.0.0.1 only.
+    // Outside a private namespace, or with no ip command to run: --manage-addresses is refused
+    // before any socket is made (the port is held here, so an attempt to listen would fail with
+    // status 1 instead), and without --bind the simulator listens on 127.0.0.1 only.
     TEST(NetworkNamespace, OutsideAPrivateNamespaceTheSimulatorKeepsToLoopback)
     {
         if (judgeNamespace(readNamespaceFacts()).isPrivate)
@@ -43,18 +44,26 @@ namespace {
         QUdpSocket held;
         ASSERT_TRUE(held.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress));
         const QString port = QString::number(held.localPort());
+        const QStringList manage { QStringLiteral("--manage-addresses"), QStringLiteral("--bind"),
+            QStringLiteral("127.0.0.1"), QStringLiteral("--port"), port };
+        const QTemporaryDir noTools;
         const struct {
             QStringList arguments;
             int status;
             const char* said;
+            bool withoutTools = false; // PATH names an empty folder
         } cases[] = {
-            { { QStringLiteral("--manage-addresses"), QStringLiteral("--bind"),
-                  QStringLiteral("127.0.0.1"), QStringLiteral("--port"), port },
-                2, "runs only inside a private network namespace" },
+            { manage, 2, "runs only inside a private network namespace" },
+            { manage, 2, "needs the ip command", true },
             { { QStringLiteral("--port"), QStringLiteral("0") }, 0, "devices on 127.0.0.1:" },
         };
         for (const auto& c : cases) {
             QProcess simulator;
+            if (c.withoutTools) {
+                QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+                environment.insert(QStringLiteral("PATH"), noTools.path());
+                simulator.setProcessEnvironment(environment);
+            }
             simulator.start(QStringLiteral(LINKNODE_SIM),
                 QStringList { QStringLiteral("--preset"), QStringLiteral("all-models"),
                     QStringLiteral("--exit-after"), QStringLiteral("0.3") }
