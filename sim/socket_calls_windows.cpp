@@ -9,8 +9,9 @@ void enlargeBuffers(qintptr descriptor, int size)
 {
     const auto socket = static_cast<SOCKET>(descriptor);
     const char* value = reinterpret_cast<const char*>(&size);
-    setsockopt(socket, SOL_SOCKET, SO_SNDBUF, value, sizeof size);
-    setsockopt(socket, SOL_SOCKET, SO_RCVBUF, value, sizeof size);
+    const int length = static_cast<int>(sizeof size);
+    setsockopt(socket, SOL_SOCKET, SO_SNDBUF, value, length);
+    setsockopt(socket, SOL_SOCKET, SO_RCVBUF, value, length);
 }
 
 // A full send buffer or a full device queue clears by itself.
@@ -31,7 +32,7 @@ int sendFrom(qintptr descriptor, const QByteArray& datagram, const QHostAddress&
     target.sin_addr.s_addr = htonl(to.toIPv4Address());
     const int sent = sendto(static_cast<SOCKET>(descriptor), datagram.constData(),
         static_cast<int>(datagram.size()), 0, reinterpret_cast<const sockaddr*>(&target),
-        sizeof target);
+        static_cast<int>(sizeof target));
     return sent == SOCKET_ERROR ? WSAGetLastError() : 0;
 }
 
