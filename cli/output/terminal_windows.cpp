@@ -19,9 +19,11 @@ void prepareStandardStreams()
     SetConsoleOutputCP(CP_UTF8);
 }
 
+// Asks the console rather than _isatty, which also says yes for NUL and other character devices.
 bool standardErrorIsTerminal()
 {
-    return _isatty(_fileno(stderr)) != 0;
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
 }
 
 // There is no SIGPIPE here: the write to a pipe whose reader is gone fails with
