@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 
 using namespace linknode;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -43,11 +44,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, DryRun,
         DryRunCase { false, false, false,
             { QStringLiteral(
                 "configuration x10 to 255.255.255.255: feff01ff0131302e302e302e3530") } },
-        DryRunCase {
-            true, false, false, { QStringLiteral("configuration x50 to 255.255.255.255: ") } },
+        DryRunCase { true, false, false, { u"configuration x50 to 255.255.255.255: "_s } },
         DryRunCase { true, true, true,
-            { QStringLiteral("configuration x50 "),
-                QStringLiteral("login to 10.0.0.50: feff0b41420d"),
-                QStringLiteral("reset to 10.0.0.50: feff06") } }));
+            { u"configuration x50 "_s, u"login to 10.0.0.50: feff0b41420d"_s,
+                u"reset to 10.0.0.50: feff06"_s } }));
 
 } // namespace

@@ -7,10 +7,11 @@
 
 #include <QHostAddress>
 #include <gmock/gmock.h>
+#include <tuple>
 
 using namespace linknode;
+using namespace Qt::StringLiterals;
 using testing::ElementsAre;
-using testing::IsEmpty;
 
 namespace {
 
@@ -38,59 +39,38 @@ NetworkAdapter adapter(const char* name, const char* address, const char* mask)
     return a;
 }
 
-QStringList flagsOf(const std::vector<Reply>& replies, size_t which,
-    const std::vector<NetworkAdapter>& adapters = {})
+TEST(Flags, ComeFromTheRecordAndFromOtherMacsWithTheSameAddress)
 {
-    return flaggedEntries(replies, adapters).at(which).flags;
-}
-
-TEST(Flags, TwoMacsWithOneAddressAreBothDuplicates)
-{
-    // The last two are one MAC, written in other digits.
+    // The fourth is the third's MAC written in other digits.
     const std::vector<Reply> replies { { record("0-80-194-1-2-3", "10.0.0.5"), {} },
         { record("0-80-194-1-2-4", "10.0.0.5"), {} }, { record("0-80-194-1-2-5", "10.0.0.6"), {} },
-        { record("000-080-194-001-002-005", "10.0.0.6"), {} } };
-    EXPECT_THAT(flagsOf(replies, 0), ElementsAre(QStringLiteral("duplicate-ip")));
-    EXPECT_THAT(flagsOf(replies, 1), ElementsAre(QStringLiteral("duplicate-ip")));
-    EXPECT_THAT(flagsOf(replies, 2), IsEmpty());
-    EXPECT_THAT(flagsOf(replies, 3), IsEmpty());
+        { record("000-080-194-001-002-005", "10.0.0.6"), {} },
+        { record("0-80-194-1-2-6", "10.0.0.7", "COPYRIGHToTAVRENk 2.4F"), {} },
+        { record("0-80-194-1-2-7", "10.0.0.8", "COPYRIGHT+TAVREN 1.2B"), {} },
+        { record("0-80-194-1-2-8", "10.0.0.9", "COPYRIGHTmTAVREN 2.4F"), {} } };
+    const char* const flags[]
+        = { "duplicate-ip", "duplicate-ip", "", "", "encrypted", "old-firmware", "old-firmware" };
+    const auto entries = flaggedEntries(replies, {});
+    for (size_t i = 0; i < std::size(flags); ++i)
+        EXPECT_EQ(entries.at(i).flags.join(u','), QString::fromLatin1(flags[i])) << i;
 }
 
-struct SubnetCase {
-    const char* deviceIp;
-    const char* interface;
-    bool offSubnet;
-};
-
-class OffSubnet : public testing::TestWithParam<SubnetCase> { };
-
-TEST_P(OffSubnet, ComparesWithEverySubnetOfTheAdapterTheReplyCameIn)
+TEST(Flags, OffSubnetComparesWithEverySubnetOfTheAdapterTheReplyCameIn)
 {
     const std::vector<NetworkAdapter> adapters { adapter("eth0", "192.168.1.10", "255.255.255.0"),
         adapter("eth0", "10.0.0.2", "255.255.0.0"),
         adapter("eth1", "172.16.0.1", "255.255.255.0") };
-    const std::vector<Reply> replies { { record("0-80-194-1-2-3", GetParam().deviceIp),
-        QString::fromLatin1(GetParam().interface) } };
-    EXPECT_EQ(
-        flagsOf(replies, 0, adapters).contains(QStringLiteral("off-subnet")), GetParam().offSubnet);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, OffSubnet,
-    testing::Values(SubnetCase { "192.168.1.77", "eth0", false },
-        SubnetCase { "10.0.200.3", "eth0", false }, SubnetCase { "172.16.0.9", "eth0", true },
-        SubnetCase { "192.168.1.77", "eth1", true }, SubnetCase { "192.168.1.77", "", false },
-        SubnetCase { "192.168.1.77", "wlan9", false }, SubnetCase { "nonsense", "eth0", true }));
-
-TEST(Flags, EncryptedAndOldFirmwareComeFromTheRecord)
-{
-    const std::vector<Reply> replies {
-        { record("0-80-194-1-2-3", "10.0.0.5", "COPYRIGHToTAVRENk 2.4F"), {} },
-        { record("0-80-194-1-2-4", "10.0.0.6", "COPYRIGHT+TAVREN 1.2B"), {} },
-        { record("0-80-194-1-2-5", "10.0.0.7", "COPYRIGHTmTAVREN 2.4F"), {} },
-    };
-    EXPECT_THAT(flagsOf(replies, 0), ElementsAre(QStringLiteral("encrypted")));
-    EXPECT_THAT(flagsOf(replies, 1), ElementsAre(QStringLiteral("old-firmware")));
-    EXPECT_THAT(flagsOf(replies, 2), ElementsAre(QStringLiteral("old-firmware")));
+    const std::tuple<const char*, const char*, bool> cases[] = { { "192.168.1.77", "eth0", false },
+        { "10.0.200.3", "eth0", false }, { "172.16.0.9", "eth0", true },
+        { "192.168.1.77", "eth1", true }, { "192.168.1.77", "", false },
+        { "192.168.1.77", "wlan9", false }, { "nonsense", "eth0", true } };
+    for (const auto& [ip, interface, offSubnet] : cases) {
+        const std::vector<Reply> replies { { record("0-80-194-1-2-3", ip),
+            QString::fromLatin1(interface) } };
+        EXPECT_EQ(
+            flaggedEntries(replies, adapters).at(0).flags.contains(u"off-subnet"_s), offSubnet)
+            << ip << " " << interface;
+    }
 }
 
 TEST(Order, ByAddressAsNumbersAndUnreadableAddressesLast)
@@ -101,10 +81,9 @@ TEST(Order, ByAddressAsNumbersAndUnreadableAddressesLast)
     sortByAddress(entries);
     QStringList order;
     for (const DeviceEntry& entry : entries)
-        order << rowText(summaryRow(entry), QStringLiteral("ip"));
+        order << rowText(summaryRow(entry), u"ip"_s);
     EXPECT_THAT(order,
-        ElementsAre(QStringLiteral("9.255.0.1"), QStringLiteral("10.0.0.9"),
-            QStringLiteral("10.0.0.10"), QStringLiteral("10.0.1.1"), QString()));
+        ElementsAre(u"9.255.0.1"_s, u"10.0.0.9"_s, u"10.0.0.10"_s, u"10.0.1.1"_s, QString()));
 }
 
 TEST(Rows, DecodeTheFieldsAsTheWindowShowsThem)
@@ -112,35 +91,27 @@ TEST(Rows, DecodeTheFieldsAsTheWindowShowsThem)
     const DeviceEntry entry { "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,19200,4,1,"
                               "COPYRIGHT+TAVREN 2.3F,0,0.0.0.0,23,0000,5,16,10,TavA\rB\xea"
                               "C",
-        QStringLiteral("eth0"), {} };
-    const Row row = detailRow(entry);
-    EXPECT_EQ(rowText(row, QStringLiteral("model")), QStringLiteral("KRT-40/NX V5 2.3F"));
-    EXPECT_EQ(rowText(row, QStringLiteral("firmware")), QStringLiteral("2.3F"));
-    EXPECT_EQ(rowText(row, QStringLiteral("mode")), QStringLiteral("server"));
-    EXPECT_EQ(rowText(row, QStringLiteral("parity")), QStringLiteral("Even"));
-    EXPECT_EQ(rowText(row, QStringLiteral("stopBits")), QStringLiteral("2"));
-    EXPECT_EQ(rowText(row, QStringLiteral("dataBits")), QStringLiteral("7"));
-    EXPECT_EQ(rowText(row, QStringLiteral("wiegand")), QStringLiteral("^6^^5^^16^^10^"));
-    EXPECT_EQ(rowText(row, QStringLiteral("login")), QStringLiteral("A^13^B,C"));
-    EXPECT_EQ(rowText(row, QStringLiteral("interface")), QStringLiteral("eth0"));
+        u"eth0"_s, {} };
+    const std::pair<const char*, QString> shown[] = { { "model", u"KRT-40/NX V5 2.3F"_s },
+        { "firmware", u"2.3F"_s }, { "mode", u"server"_s }, { "parity", u"Even"_s },
+        { "stopBits", u"2"_s }, { "dataBits", u"7"_s }, { "wiegand", u"^6^^5^^16^^10^"_s },
+        { "login", u"A^13^B,C"_s }, { "interface", u"eth0"_s } };
+    for (const auto& [field, text] : shown)
+        EXPECT_EQ(rowText(detailRow(entry), QString::fromLatin1(field)), text) << field;
     // Byte 234 stays the code point 234 in the whole record.
-    EXPECT_TRUE(rowText(row, QStringLiteral("record")).contains(QChar(234)));
-}
+    EXPECT_TRUE(rowText(detailRow(entry), u"record"_s).contains(QChar(234)));
 
-TEST(Rows, ADeviceWithoutModeHasNoModeAndTheEarliestFirmwareShows10A)
-{
-    const DeviceEntry entry { "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,9600,0,0,TAVREN INC.",
-        {}, {} };
-    const Row row = summaryRow(entry);
-    EXPECT_EQ(rowText(row, QStringLiteral("mode")), QString());
-    EXPECT_EQ(rowText(row, QStringLiteral("firmware")), QStringLiteral("1.0A"));
-    EXPECT_EQ(rowText(row, QStringLiteral("model")), QStringLiteral("1.0A"));
+    // A device without mode has none, and the earliest firmware shows 1.0A.
+    const Row early = summaryRow(
+        { "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,9600,0,0,TAVREN INC.", {}, {} });
+    EXPECT_EQ(rowText(early, u"mode"_s), QString());
+    EXPECT_EQ(rowText(early, u"firmware"_s), u"1.0A"_s);
+    EXPECT_EQ(rowText(early, u"model"_s), u"1.0A"_s);
 }
 
 TEST(Filter, KeepsTheDevicesEveryNamedConditionHolds)
 {
-    const DeviceEntry keyra { record("0-80-194-1-2-3", "10.1.0.5"), {},
-        { QStringLiteral("encrypted") } };
+    const DeviceEntry keyra { record("0-80-194-1-2-3", "10.1.0.5"), {}, { u"encrypted"_s } };
     const DeviceEntry other { record("0-80-194-1-2-4", "10.2.0.5"), {}, {} };
     const struct {
         const char *model, *subnet;
@@ -152,8 +123,8 @@ TEST(Filter, KeepsTheDevicesEveryNamedConditionHolds)
         { "Pelix", "", {}, false, false },
         { "", "10.1.0.0/16", {}, true, false },
         { "", "10.0.0.0/8", {}, true, true },
-        { "", "", { QStringLiteral("encrypted") }, true, false },
-        { "", "10.2.0.0/16", { QStringLiteral("encrypted") }, false, false },
+        { "", "", { u"encrypted"_s }, true, false },
+        { "", "10.2.0.0/16", { u"encrypted"_s }, false, false },
     };
     for (const auto& c : cases) {
         QString problem;

@@ -9,6 +9,7 @@
 #include <gmock/gmock.h>
 
 using namespace linknode;
+using namespace Qt::StringLiterals;
 using testing::HasSubstr;
 
 namespace {
@@ -25,7 +26,7 @@ class Refusals : public testing::Test {
 protected:
     int run(QStringList arguments)
     {
-        arguments.prepend(QStringLiteral("linknode"));
+        arguments.prepend(u"linknode"_s);
         return runCli(arguments, context);
     }
 
@@ -49,144 +50,130 @@ TEST_P(RefusedBeforeSending, ExitsTwoWithAMessage)
 {
     QStringList arguments;
     for (const char* argument : GetParam().arguments)
-        arguments << QString::fromLatin1(argument);
+        arguments << QString::fromUtf8(argument);
     EXPECT_EQ(run(arguments), ExitUsage);
     EXPECT_EQ(opened, 0);
     EXPECT_THAT(console.errors.toStdString(), HasSubstr(GetParam().message));
     EXPECT_TRUE(console.output.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, RefusedBeforeSending,
-    testing::Values(Refused { {}, "no verb given" }, Refused { { "explode" }, "unknown verb" },
-        Refused { { "discover", "--colour" }, "Unknown option 'colour'" },
-        Refused { { "discover", "--to", "10.0.0.300" }, "not an address" },
-        Refused { { "discover", "--format", "xml" }, "unknown format" },
-        Refused { { "discover", "--wait", "forever" }, "not a number of seconds" },
-        Refused { { "discover", "extra" }, "takes 0 argument" },
-        Refused { { "show", "0-80-194-1-2" }, "neither a MAC nor an address" },
-        Refused { { "show" }, "takes 1 argument" },
-        Refused { { "set", "0-80-194-1-2-256", "--ip", "10.0.0.5" }, "is not a MAC" },
-        Refused { { "set", "0-80-194-1-2-3", "--ip", "10.0.0.256" }, "--ip \"10.0.0.256\"" },
-        Refused { { "set", "0-80-194-1-2-3", "--ip", "255.255.255.255" }, "--ip" },
-        Refused { { "set", "0-80-194-1-2-3", "--mask", "255.255.0.255" }, "--mask" },
-        Refused { { "set", "0-80-194-1-2-3", "--login", "A^300^" }, "^300^ names no byte" },
-        Refused { { "set", "0-80-194-1-2-3", "--wiegand", "^6^^999^^1^^1^" }, "--wiegand" },
-        Refused { { "set", "0-80-194-1-2-3", "--wiegand", "1x" }, "--wiegand" },
-        Refused { { "set", "0-80-194-1-2-3", "--wiegand", "12" }, "--wiegand" },
-        Refused { { "set", "0-80-194-1-2-3", "--wiegand", "^7^^1^" }, "--wiegand" },
-        Refused { { "set", "0-80-194-1-2-3" }, "nothing to change" },
-        Refused { { "set", "0-80-194-1-2-3", "--reset" }, "nothing to change" },
-        Refused { { "discover", "-i", "no-such-adapter" }, "no network adapter" },
-        Refused { { "mqtt" }, "needs an action" },
-        Refused { { "mqtt", "watch" }, "name one gateway, or give --all" },
-        Refused { { "mqtt", "check", "0-80-1" }, "neither a MAC nor an address" },
-        Refused { { "mqtt", "check", "0-80-194-1-2-3", "--broker", "x" }, "not HOST:PORT" },
-        Refused { { "mqtt", "check", "0-80-194-1-2-3", "--tls" }, "go together" },
-        Refused { { "apply", "/nonexistent/site.json" }, "site.json" },
-        Refused { { "apply", "-", "--rate", "0" }, "--rate" },
-        Refused { { "apply", "-", "--spare", "255.255.255.255" }, "--spare" },
-        Refused { { "discover", "--subnet", "10.0.0.0/33" }, "--subnet" },
-        Refused { { "discover", "--flag", "broken" }, "--flag" },
-        Refused { { "discover", "--watch", "--every", "0" }, "--every" },
-        Refused { { "discover", "--max-wait", "-1" }, "--max-wait" },
-        Refused { { "discover", "--fields", "mac,colour" }, "--fields" },
-        Refused { { "locate", "a", "b" }, "takes 0 to 1 argument" },
-        Refused { { "set", "0-80-194-1-2-3", "--mode", "master" }, "server or client" },
-        Refused { { "set", "0-80-194-1-2-3", "--parity", "mark" }, "none, even or odd" },
-        Refused { { "set", "0-80-194-1-2-3", "--databits", "9" }, "7 or 8" },
-        Refused { { "set", "0-80-194-1-2-3", "--stopbits", "3" }, "1 or 2" },
-        Refused { { "set", "0-80-194-1-2-3", "--bauds", "1200" }, "--bauds" },
-        Refused { { "set", "0-80-194-1-2-3", "--host-port", "70000" }, "--host-port" },
-        Refused { { "reset", "kitchen" }, "neither a MAC nor an address" },
-        Refused { { "locate", "--seconds", "9999" }, "--seconds" },
-        Refused { { "inventory", "load", "x.json" }, "unknown action" },
-        Refused { { "inventory", "diff", "/nonexistent/inventory.json" }, "inventory.json" },
-        Refused { { "readdress", "/nonexistent/plan.csv" }, "plan.csv" },
-        Refused { { "replace", "0-80-194-1-2-3", "0-80-194-1-2-3", "--inventory", "x.json" },
-            "are the same" },
-        Refused { { "replace", "0-80-194-1-2-3", "0-80-194-1-2-4" }, "--inventory FILE" },
-        Refused { { "replace", "0-80-194-1-2-3", "bad", "--inventory", "x.json" },
-            "\"bad\" is not a MAC" }));
-
-TEST_F(Refusals, AddressesAndTextsNoDeviceCanTakeAreRefusedBeforeTheNetworkOpens)
+std::vector<Refused> refusals()
 {
-    for (const DeviceAddress& refused : refusedDeviceAddresses) {
-        if (*refused.mask)
-            continue; // refused under its mask only: the plan's tests hold those
-        EXPECT_EQ(run({ QStringLiteral("set"), QStringLiteral("0-80-194-1-2-3"),
-                      QStringLiteral("--ip"), QString::fromLatin1(refused.address) }),
-            ExitUsage)
-            << refused.address;
-    }
-    for (const char* text : unstorableTexts) {
-        console.errors.clear();
-        EXPECT_EQ(run({ QStringLiteral("set"), QStringLiteral("0-80-194-1-2-3"),
-                      QStringLiteral("--login"), QString::fromUtf8(text) }),
-            ExitUsage);
-        EXPECT_THAT(console.errors.toStdString(), HasSubstr("cannot store")) << text;
-    }
-    EXPECT_EQ(opened, 0);
+    std::vector<Refused> all = { { {}, "no verb given" }, { { "explode" }, "unknown verb" },
+        { { "discover", "--colour" }, "Unknown option 'colour'" },
+        { { "discover", "--to", "10.0.0.300" }, "not an address" },
+        { { "discover", "--format", "xml" }, "unknown format" },
+        { { "discover", "--wait", "forever" }, "not a number of seconds" },
+        { { "discover", "extra" }, "takes 0 argument" },
+        { { "show", "0-80-194-1-2" }, "neither a MAC nor an address" },
+        { { "show" }, "takes 1 argument" },
+        { { "set", "0-80-194-1-2-256", "--ip", "10.0.0.5" }, "is not a MAC" },
+        { { "set", "0-80-194-1-2-3", "--ip", "10.0.0.256" }, "--ip \"10.0.0.256\"" },
+        { { "set", "0-80-194-1-2-3", "--ip", "255.255.255.255" }, "--ip" },
+        { { "set", "0-80-194-1-2-3", "--mask", "255.255.0.255" }, "--mask" },
+        { { "set", "0-80-194-1-2-3", "--login", "A^300^" }, "^300^ names no byte" },
+        { { "set", "0-80-194-1-2-3", "--wiegand", "^6^^999^^1^^1^" }, "--wiegand" },
+        { { "set", "0-80-194-1-2-3", "--wiegand", "1x" }, "--wiegand" },
+        { { "set", "0-80-194-1-2-3", "--wiegand", "12" }, "--wiegand" },
+        { { "set", "0-80-194-1-2-3", "--wiegand", "^7^^1^" }, "--wiegand" },
+        { { "set", "0-80-194-1-2-3" }, "nothing to change" },
+        { { "set", "0-80-194-1-2-3", "--reset" }, "nothing to change" },
+        { { "discover", "-i", "no-such-adapter" }, "no network adapter" },
+        { { "mqtt" }, "needs an action" },
+        { { "mqtt", "watch" }, "name one gateway, or give --all" },
+        { { "mqtt", "check", "0-80-1" }, "neither a MAC nor an address" },
+        { { "mqtt", "check", "0-80-194-1-2-3", "--broker", "x" }, "not HOST:PORT" },
+        { { "mqtt", "check", "0-80-194-1-2-3", "--tls" }, "go together" },
+        { { "apply", "/nonexistent/site.json" }, "site.json" },
+        { { "apply", "-", "--rate", "0" }, "--rate" },
+        { { "apply", "-", "--spare", "255.255.255.255" }, "--spare" },
+        { { "discover", "--subnet", "10.0.0.0/33" }, "--subnet" },
+        { { "discover", "--flag", "broken" }, "--flag" },
+        { { "discover", "--watch", "--every", "0" }, "--every" },
+        { { "discover", "--max-wait", "-1" }, "--max-wait" },
+        { { "discover", "--fields", "mac,colour" }, "--fields" },
+        { { "locate", "a", "b" }, "takes 0 to 1 argument" },
+        { { "set", "0-80-194-1-2-3", "--mode", "master" }, "server or client" },
+        { { "set", "0-80-194-1-2-3", "--parity", "mark" }, "none, even or odd" },
+        { { "set", "0-80-194-1-2-3", "--databits", "9" }, "7 or 8" },
+        { { "set", "0-80-194-1-2-3", "--stopbits", "3" }, "1 or 2" },
+        { { "set", "0-80-194-1-2-3", "--bauds", "1200" }, "--bauds" },
+        { { "set", "0-80-194-1-2-3", "--host-port", "70000" }, "--host-port" },
+        { { "reset", "kitchen" }, "neither a MAC nor an address" },
+        { { "locate", "--seconds", "9999" }, "--seconds" },
+        { { "inventory", "load", "x.json" }, "unknown action" },
+        { { "inventory", "diff", "/nonexistent/inventory.json" }, "inventory.json" },
+        { { "readdress", "/nonexistent/plan.csv" }, "plan.csv" },
+        { { "replace", "0-80-194-1-2-3", "0-80-194-1-2-3", "--inventory", "x.json" },
+            "are the same" },
+        { { "replace", "0-80-194-1-2-3", "0-80-194-1-2-4" }, "--inventory FILE" },
+        { { "replace", "0-80-194-1-2-3", "bad", "--inventory", "x.json" },
+            "\"bad\" is not a MAC" } };
+    for (const DeviceAddress& refused : refusedDeviceAddresses)
+        if (!*refused.mask) // refused under its mask only: the plan's tests hold those
+            all.push_back({ { "set", "0-80-194-1-2-3", "--ip", refused.address }, "--ip" });
+    for (const char* text : unstorableTexts)
+        all.push_back({ { "set", "0-80-194-1-2-3", "--login", text }, "cannot store" });
+    return all;
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, RefusedBeforeSending, testing::ValuesIn(refusals()));
 
 TEST_F(Refusals, ARefusalInJsonIsTheResultDocumentWithItsError)
 {
-    EXPECT_EQ(run({ QStringLiteral("set"), QStringLiteral("0-80-194-1-2-3"),
-                  QStringLiteral("--format"), QStringLiteral("json") }),
-        ExitUsage);
+    EXPECT_EQ(run({ u"set"_s, u"0-80-194-1-2-3"_s, u"--format"_s, u"json"_s }), ExitUsage);
     const QJsonObject result = QJsonDocument::fromJson(console.output.toUtf8()).object();
-    EXPECT_EQ(result.value(QStringLiteral("verb")).toString(), QStringLiteral("set"));
-    EXPECT_EQ(result.value(QStringLiteral("exitStatus")).toInt(), ExitUsage);
-    EXPECT_THAT(result.value(QStringLiteral("error")).toString().toStdString(),
-        HasSubstr("nothing to change"));
-    EXPECT_TRUE(result.value(QStringLiteral("devices")).isArray());
+    EXPECT_EQ(result.value(u"verb"_s).toString(), u"set"_s);
+    EXPECT_EQ(result.value(u"exitStatus"_s).toInt(), ExitUsage);
+    EXPECT_THAT(result.value(u"error"_s).toString().toStdString(), HasSubstr("nothing to change"));
+    EXPECT_TRUE(result.value(u"devices"_s).isArray());
 }
 
-TEST_F(Refusals, AFileThisToolDidNotWriteIsNoInventory)
+TEST_F(Refusals, FilesThisToolCannotUseAreRefusedBeforeTheNetworkOpens)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("other.json"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(R"({"devices": []})");
-    file.close();
-    EXPECT_EQ(run({ QStringLiteral("inventory"), QStringLiteral("diff"), path }), ExitUsage);
+    const struct {
+        const char* name;
+        QByteArray content;
+        QStringList arguments; // FILE stands for the file's path
+        const char* message;
+    } cases[] = {
+        { "other.json", R"({"devices": []})", { u"inventory"_s, u"diff"_s, u"FILE"_s },
+            "not an inventory file" },
+        { "plan.csv", "0-80-194-1-2-3,10.0.0.5\n0-80-194-1-2-4,10.0.0.6\n0-80-194-1-2-3,10.0.0.7\n",
+            { u"readdress"_s, u"FILE"_s, u"--apply"_s }, "line 3" },
+    };
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.content);
+        file.close();
+        EXPECT_EQ(run(QStringList(c.arguments).replaceInStrings(u"FILE"_s, path)), ExitUsage);
+        EXPECT_THAT(console.errors.toStdString(), HasSubstr(c.message));
+    }
     EXPECT_EQ(opened, 0);
-    EXPECT_THAT(console.errors.toStdString(), HasSubstr("not an inventory file"));
 }
 
 TEST_F(Refusals, HelpOfTheToolAndOfEachVerbGoesToStandardOutput)
 {
-    EXPECT_EQ(run({ QStringLiteral("--help") }), ExitSuccess);
+    EXPECT_EQ(run({ u"--help"_s }), ExitSuccess);
     EXPECT_THAT(console.output.toStdString(), HasSubstr("discover"));
     for (const char* verb :
         { "discover", "show", "set", "reset", "locate", "inventory", "readdress", "replace" }) {
         console.output.clear();
-        EXPECT_EQ(run({ QString::fromLatin1(verb), QStringLiteral("--help") }), ExitSuccess);
+        EXPECT_EQ(run({ QString::fromLatin1(verb), u"--help"_s }), ExitSuccess);
         EXPECT_TRUE(console.output.startsWith(
-            QStringLiteral("Usage: linknode %1 [options]").arg(QString::fromLatin1(verb))))
+            u"Usage: linknode %1 [options]"_s.arg(QString::fromLatin1(verb))))
             << console.output.toStdString();
     }
     EXPECT_EQ(opened, 0);
 }
 
-TEST_F(Refusals, APlanWithADuplicateMacIsRefusedWhole)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("plan.csv"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("0-80-194-1-2-3,10.0.0.5\n0-80-194-1-2-4,10.0.0.6\n0-80-194-1-2-3,10.0.0.7\n");
-    file.close();
-    EXPECT_EQ(run({ QStringLiteral("readdress"), path, QStringLiteral("--apply") }), ExitUsage);
-    EXPECT_EQ(opened, 0);
-    EXPECT_THAT(console.errors.toStdString(), HasSubstr("line 3"));
-}
-
 TEST_F(Refusals, ValidArgumentsGoOnToTheNetworkAndFailWhenItCannotOpen)
 {
-    EXPECT_EQ(
-        run({ QStringLiteral("set"), QStringLiteral("0-80-194-1-2-3"), QStringLiteral("--ip"),
-            QStringLiteral("10.0.0.5"), QStringLiteral("--mask"), QStringLiteral("255.255.0.0") }),
+    EXPECT_EQ(run({ u"set"_s, u"0-80-194-1-2-3"_s, u"--ip"_s, u"10.0.0.5"_s, u"--mask"_s,
+                  u"255.255.0.0"_s }),
         ExitFailure);
     EXPECT_EQ(opened, 1);
 }

@@ -11,6 +11,7 @@
 #include <gmock/gmock.h>
 
 using namespace linknode;
+using namespace Qt::StringLiterals;
 using testing::ElementsAreArray;
 using testing::HasSubstr;
 
@@ -122,10 +123,7 @@ TEST_F(Sockets, ResetOfADeviceWithoutAUsableAddressSendsNothing)
                             return std::make_unique<Session>(sendSocket, receiveSocket, options);
                         } };
     answerWith({ "0-80-194-1-2-3,10.0.0.x,255.255.255.0" });
-    EXPECT_EQ(runCli({ QStringLiteral("linknode"), QStringLiteral("reset"),
-                         QStringLiteral("0-80-194-1-2-3") },
-                  context),
-        ExitFailure);
+    EXPECT_EQ(runCli({ u"linknode"_s, u"reset"_s, u"0-80-194-1-2-3"_s }, context), ExitFailure);
     EXPECT_THAT(console.errors.toStdString(),
         HasSubstr("reports no address a command can go to (10.0.0.x is not an address"));
     ASSERT_EQ(sendSocket.sent.size(), 1u) << "the enquiry only";
