@@ -13,21 +13,12 @@ namespace {
 
 class ApplyEndToEnd : public CliEndToEnd {
 protected:
-    QString writeFile(const QString& name, const QByteArray& text) const
-    {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-        return file.fileName();
-    }
-
     // "" when the step's output is a result document that keeps to the published schema.
     QString schemaViolationOf(const char* step) const
     {
-        QFile file(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../docs/linknode-result.schema.json"));
-        if (!file.open(QIODevice::ReadOnly))
-            return QStringLiteral("no schema");
-        return schemaViolation(QJsonDocument::fromJson(file.readAll()).object(), jsonOf(step),
-            QString::fromLatin1(step));
+        const QJsonObject schema = publishedSchema("linknode-result.schema.json");
+        return schema.isEmpty() ? QStringLiteral("no schema")
+                                : schemaViolation(schema, jsonOf(step), QString::fromLatin1(step));
     }
 
     // The network configurations the simulator received, as "mac ip", in their order.
@@ -40,13 +31,6 @@ protected:
         return taken;
     }
 };
-
-QStringList synthetic(int count, const QStringList& more = {})
-{
-    return QStringList { QStringLiteral("--preset"), QStringLiteral("synthetic"),
-        QStringLiteral("--count"), QString::number(count) }
-    + more;
-}
 
 QString macOf(int device)
 {
@@ -62,7 +46,7 @@ TEST_F(ApplyEndToEnd, AFactoryFleetIsCommissionedOnceAndASecondRunSendsNothing)
             { QStringLiteral("ip"), QStringLiteral("192.168.2.%1").arg(i) },
             { QStringLiteral("hostIp"), QStringLiteral("192.168.1.5") },
             { QStringLiteral("login"), QStringLiteral("SITE%1").arg(i) } });
-    writeFile(QStringLiteral("site.json"),
+    write("site.json",
         QJsonDocument(
             QJsonObject { { QStringLiteral("format"), QStringLiteral("linknode-inventory") },
                 { QStringLiteral("version"), 1 }, { QStringLiteral("devices"), devices } })
@@ -145,7 +129,7 @@ TEST_F(ApplyEndToEnd, EachSiteEndsAsPlannedAndRefusalsSendNothing)
     for (const ApplyCase& row : cases) {
         SCOPED_TRACE(row.step);
         const QString step = QString::fromLatin1(row.step);
-        writeFile(step + QStringLiteral(".csv"), QByteArray("mac,ip\n") + row.site);
+        writeFile(dir.filePath(step + QStringLiteral(".csv")), QByteArray("mac,ip\n") + row.site);
         runSteps(QStringLiteral("run %1 apply \"$D/%1.csv\" %2 --format json")
                      .arg(step, QString::fromLatin1(row.options)),
             synthetic(5, row.faults));

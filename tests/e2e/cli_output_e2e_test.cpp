@@ -26,8 +26,7 @@ TEST_F(CliEndToEnd, OutputThatCannotBeWrittenFailsAndAClosedPipeEndsQuietly)
                             "echo $? >\"$D/devfull.status\"\n"
                             "{ \"$L\" discover 2>\"$D/pipe.err\"; echo $? >\"$D/pipe.status\"; }"
                             " | head -1 >\"$D/pipe.out\""),
-        { QStringLiteral("--preset"), QStringLiteral("synthetic"), QStringLiteral("--count"),
-            QStringLiteral("1000") });
+        synthetic(1000));
     const char* noSpace = "linknode: cannot write the output: No space left on device\n";
     const Outcome outcomes[] = {
         { "full", 1, noSpace, 0 }, { "devfull", 1, noSpace, 0 },
@@ -41,8 +40,8 @@ TEST_F(CliEndToEnd, OutputThatCannotBeWrittenFailsAndAClosedPipeEndsQuietly)
     EXPECT_TRUE(out("pipe").startsWith(QStringLiteral("mac ")));
 }
 
-// A save while the devices are unplugged, or onto something that is not an inventory, leaves
-// what is there as it was.
+// A save while the devices are unplugged, onto something that is not an inventory, or onto a
+// full file system, leaves what is there as it was.
 TEST_F(CliEndToEnd, AnInventoryIsNeverReplacedByABadRun)
 {
     runSteps(
@@ -55,11 +54,16 @@ TEST_F(CliEndToEnd, AnInventoryIsNeverReplacedByABadRun)
             "mkdir \"$D/dev\"\n"
             "unshare -m sh -c 'mount -t tmpfs tmpfs \"$1\" && mknod \"$1/node\" c 1 3 || exit\n"
             "  \"$2\" inventory save \"$1/node\" >\"$3/node.out\" 2>\"$3/node.err\"\n"
-            "  echo $? >\"$3/node.status\"; test -c \"$1/node\" && echo device >\"$3/kind\"'"
+            "  echo $? >\"$3/node.status\"; test -c \"$1/node\" && echo device >\"$3/kind\"\n"
+            "  mkdir \"$1/full\" && mount -t tmpfs -o size=16k tmpfs \"$1/full\" || exit\n"
+            "  echo kept >\"$1/full/site.json\"\n"
+            "  dd if=/dev/zero of=\"$1/full/filler\" bs=1k count=64 2>/dev/null\n"
+            "  \"$2\" inventory save \"$1/full/site.json\" 2>\"$3/full.err\"\n"
+            "  echo $? >\"$3/full.status\"; cat \"$1/full/site.json\" >\"$3/full.json\"'"
             " sh \"$D/dev\" \"$L\" \"$D\""),
         allModels);
     const std::pair<const char*, int> statuses[]
-        = { { "empty", 1 }, { "allowed", 0 }, { "fifo", 1 }, { "node", 1 } };
+        = { { "empty", 1 }, { "allowed", 0 }, { "fifo", 1 }, { "node", 1 }, { "full", 1 } };
     for (const auto& [step, expected] : statuses)
         EXPECT_EQ(status(step), expected) << step << ": " << err(step);
     EXPECT_THAT(err("empty"), testing::HasSubstr("--allow-empty"));
@@ -67,6 +71,8 @@ TEST_F(CliEndToEnd, AnInventoryIsNeverReplacedByABadRun)
     EXPECT_TRUE(read(QStringLiteral("again.json")).contains("\"devices\": [\n    ]"));
     EXPECT_THAT(err("node"), testing::HasSubstr("not a regular file"));
     EXPECT_EQ(read(QStringLiteral("kind")), QByteArray("device\n"));
+    EXPECT_THAT(err("full"), testing::HasSubstr("not written"));
+    EXPECT_EQ(read(QStringLiteral("full.json")), QByteArray("kept\n"));
 }
 
 } // namespace

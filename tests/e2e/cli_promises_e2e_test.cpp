@@ -1,7 +1,7 @@
 // What linknode promises to scripts, end to end: JSON that keeps to the published schemas,
-// sends the system refuses named as failures, a watch that reports what changes, a device
-// behind a second adapter reached at an address outside this PC's subnets, and replies that
-// name no device or carry control characters kept out of the lists.
+// sends the system refuses named as failures, a watch that reports what changes, devices
+// behind two adapters reached through their own, and replies that name no device or carry
+// control characters kept out of the lists.
 #include "tests/e2e/cli_site.h"
 #include "tests/e2e/json_schema.h"
 #include "tests/e2e/two_segments.h"
@@ -13,13 +13,6 @@ using namespace linknode;
 using testing::HasSubstr;
 
 namespace {
-
-QJsonObject schemaFile(const char* name)
-{
-    QFile file(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../docs/") + QString::fromLatin1(name));
-    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object()
-                                          : QJsonObject();
-}
 
 class CliPromises : public CliEndToEnd {
 protected:
@@ -37,13 +30,6 @@ protected:
                 QStringLiteral("sh"), QStringLiteral(LINKNODE_CLI), dir.path() });
         ASSERT_TRUE(process.waitForFinished(60000));
         ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
-    }
-
-    QString writeFile(const char* name, const QByteArray& text) const
-    {
-        QFile file(dir.filePath(QString::fromLatin1(name)));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-        return file.fileName();
     }
 };
 
@@ -73,10 +59,10 @@ TEST_F(CliPromises, EveryVerbsJsonKeepsToItsSchema)
             Shape::Result,
             "sed 's/0-80-194-10-0-13\\([\",]\\)/0-80-194-1-2-3\\1/g' \"$D/site.json\" "
             ">\"$D/old.json\"" },
-        { "locate", "locate --seconds 0.2", 0, Shape::Result },
+        { "locate", "locate --seconds 0.2 --beep", 0, Shape::Result },
         { "reset", "reset 0-80-194-10-0-22", 0, Shape::Result },
     };
-    writeFile("plan.csv", "0-80-194-10-0-12,10.213.0.112\n");
+    write("plan.csv", "0-80-194-10-0-12,10.213.0.112\n");
     QString shell;
     for (const JsonStep& step : steps)
         shell += QStringLiteral("%1\nrun %2 %3 --format json\n")
@@ -84,8 +70,8 @@ TEST_F(CliPromises, EveryVerbsJsonKeepsToItsSchema)
                          QString::fromUtf8(step.arguments));
     runSteps(shell, allModels);
 
-    const QJsonObject result = schemaFile("linknode-result.schema.json");
-    const QJsonObject device = schemaFile("linknode-device.schema.json");
+    const QJsonObject result = publishedSchema("linknode-result.schema.json");
+    const QJsonObject device = publishedSchema("linknode-device.schema.json");
     ASSERT_FALSE(result.isEmpty());
     ASSERT_FALSE(device.isEmpty());
     const QJsonObject devices { { QStringLiteral("type"), QStringLiteral("array") },
@@ -115,6 +101,24 @@ TEST_F(CliPromises, EveryVerbsJsonKeepsToItsSchema)
     }
     EXPECT_THAT(jsonOf("nothing")[QStringLiteral("error")].toString().toStdString(),
         HasSubstr("nothing to change"));
+
+    // What the verbs did: the diff names the set's change, the plan moved its device, the
+    // reset and the beep (with the count of the discovery made first) reached the devices.
+    const QJsonArray changed = jsonOf("diff")[QStringLiteral("devices")].toArray();
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed[0][QStringLiteral("changes")].toArray(),
+        (QJsonArray { QJsonObject { { QStringLiteral("field"), QStringLiteral("hostPort") },
+            { QStringLiteral("old"), QStringLiteral("2101") },
+            { QStringLiteral("new"), QStringLiteral("4000") } } }));
+    EXPECT_THAT(err("apply"), HasSubstr("changed 1, unchanged 0, not confirmed 0, not tried 0"));
+    const auto resets = journal("reset");
+    ASSERT_EQ(resets.size(), 1u);
+    EXPECT_EQ(resets[0][QStringLiteral("devices")].toArray(),
+        QJsonArray { QStringLiteral("0-80-194-10-0-22") });
+    const auto frames = journal("terminal-frame");
+    ASSERT_FALSE(frames.empty());
+    EXPECT_THAT(frames[0][QStringLiteral("hex")].toString().toStdString(),
+        HasSubstr("02070707c73336303230"));
 }
 
 TEST_F(CliPromises, ASendTheSystemRefusesFailsNamingItsReason)
@@ -140,8 +144,8 @@ TEST_F(CliPromises, AWatchReportsADeviceNewThenChangedThenMissing)
     const char* device = R"({"devices": [{"mac": "0-80-194-3-3-3", "ip": "10.213.0.33",
         "mask": "255.255.255.0", "version": "COPYRIGHT+TAVREN KRT 2.4F", "mode": "1",
         "hostIp": "10.213.0.1", "hostPort": "%1"}]})";
-    const QString before = writeFile("before.json", QString::fromLatin1(device).arg(23).toUtf8());
-    writeFile("after.json", QString::fromLatin1(device).arg(4023).toUtf8());
+    const QString before = write("before.json", QString::fromLatin1(device).arg(23).toUtf8());
+    write("after.json", QString::fromLatin1(device).arg(4023).toUtf8());
     // The simulator comes back with another host port, then stops for good.
     runSteps(
         QStringLiteral("\"$L\" discover --watch --every 1 >\"$D/watch.out\" 2>\"$D/watch.err\" &"
@@ -171,26 +175,38 @@ TEST_F(CliPromises, AWatchReportsADeviceNewThenChangedThenMissing)
             QStringLiteral("new"), QStringLiteral("changed"), QStringLiteral("missing") }));
 }
 
-TEST_F(CliPromises, ADeviceOffThePcsSubnetsBehindASecondAdapterIsReached)
+// Devices behind two adapters are listed with the adapter they answer on, and reached
+// through it: a set on the second segment, and a reset of a device whose address is in no
+// subnet of this PC, where only the adapter its replies came in on leads to it.
+TEST_F(CliPromises, DevicesBehindTwoAdaptersAreReachedThroughTheirOwn)
 {
     if (geteuid() != 0)
         GTEST_SKIP() << "joining namespaces (nsenter) needs root";
-    // Segment 10.2.0.0/24; the device's address is in no subnet of this PC, so only the
-    // adapter its replies came in on leads to it (the default route leads elsewhere).
-    const QString fleet = writeFile("segment.json",
-        R"({"devices": [{"mac": "0-80-194-2-0-5", "ip": "10.99.0.5", "mask": "255.255.255.0",
-            "gateway": "10.99.0.1", "version": "COPYRIGHT+TAVREN KRT 2.4F"}]})");
+    const QByteArray offSubnet = R"(,{"mac": "0-80-194-2-0-5", "ip": "10.99.0.5",
+        "mask": "255.255.255.0", "gateway": "10.99.0.1", "version": "COPYRIGHT+TAVREN KRT 2.4F"})";
     const RunResult run = runInPrivateNetwork(twoSegmentFunctions + QStringLiteral(R"(
 sim=$1; L=$2; D=$3
-segment 2 "$sim" "$4" "$D/journal.jsonl" || exit 98
+segment 1 "$sim" "$4" "$D/journal1" && segment 2 "$sim" "$5" "$D/journal.jsonl" || exit 98
 sleep 0.5
-"$L" reset 0-80-194-2-0-5 >"$D/reset.out" 2>"$D/reset.err"; echo $? >"$D/reset.status"
+run() { name=$1; shift; "$L" "$@" >"$D/$name.out" 2>"$D/$name.err"; echo $? >"$D/$name.status"; }
+run discover discover --format csv --fields mac,interface
+run set set 0-80-194-2-0-2 --host-port 4000
+run reset reset 0-80-194-2-0-5
 sleep 0.3
-stop_segments "$D/journal.jsonl.pid")"),
-        { QStringLiteral(LINKNODE_SIM), QStringLiteral(LINKNODE_CLI), dir.path(), fleet });
+stop_segments "$D/journal1.pid" "$D/journal.jsonl.pid")"),
+        { QStringLiteral(LINKNODE_SIM), QStringLiteral(LINKNODE_CLI), dir.path(),
+            write("fleet1.json", segmentFleet(1)),
+            write("fleet2.json", segmentFleet(2, offSubnet)) },
+        90000);
     ASSERT_TRUE(run.finished);
     ASSERT_EQ(run.exitCode, 0) << run.standardError.constData();
-    EXPECT_EQ(status("reset"), 0) << err("reset");
+    for (const char* step : { "discover", "set", "reset" })
+        EXPECT_EQ(status(step), 0) << step << ": " << err(step);
+    QStringList rows = out("discover").remove(u'\r').split(u'\n', Qt::SkipEmptyParts);
+    rows.sort();
+    EXPECT_EQ(rows.join(u' '),
+        QStringLiteral("0-80-194-1-0-1,seg1 0-80-194-1-0-2,seg1 0-80-194-2-0-1,seg2 "
+                       "0-80-194-2-0-2,seg2 0-80-194-2-0-5,seg2 mac,interface"));
     const auto resets = journal("reset");
     ASSERT_EQ(resets.size(), 1u);
     EXPECT_EQ(resets[0][QStringLiteral("devices")].toArray(),

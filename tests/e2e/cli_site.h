@@ -24,15 +24,8 @@ inline const QString withSimulator = QStringLiteral(
     "%1\n"
     "kill $simulator; wait $simulator; exit 0");
 
-class CliEndToEnd : public testing::Test {
+class CliEndToEnd : public PrivateNetworkTest {
 protected:
-    void SetUp() override
-    {
-        const QString reason = privateNetworkUnavailable();
-        if (!reason.isEmpty())
-            GTEST_SKIP() << qPrintable(reason);
-    }
-
     // `steps` are shell lines; "run NAME ARGS..." runs linknode and keeps what it said.
     void runSteps(const QString& steps, const QStringList& simulator)
     {
@@ -44,10 +37,10 @@ protected:
         ASSERT_EQ(result.exitCode, 0) << result.standardError.constData();
     }
 
-    QByteArray read(const QString& name) const
+    QByteArray read(const QString& name) const { return fileText(dir.filePath(name)); }
+    QString write(const char* name, const QByteArray& text) const
     {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return writeFile(dir.filePath(QString::fromLatin1(name)), text);
     }
     QString out(const char* step) const
     {
@@ -67,11 +60,9 @@ protected:
     std::vector<QJsonObject> journal(const char* kind) const
     {
         std::vector<QJsonObject> lines;
-        for (const QByteArray& line : read(QStringLiteral("journal.jsonl")).split('\n')) {
-            const QJsonObject object = QJsonDocument::fromJson(line).object();
-            if (object.value(QStringLiteral("kind")).toString() == QLatin1String(kind))
-                lines.push_back(object);
-        }
+        for (const QJsonObject& line : jsonLines(dir.filePath(QStringLiteral("journal.jsonl"))))
+            if (line.value(QStringLiteral("kind")).toString() == QLatin1String(kind))
+                lines.push_back(line);
         return lines;
     }
     QJsonObject jsonOf(const char* step) const
@@ -80,7 +71,5 @@ protected:
     }
     QTemporaryDir dir;
 };
-
-inline const QStringList allModels { QStringLiteral("--preset"), QStringLiteral("all-models") };
 
 } // namespace linknode

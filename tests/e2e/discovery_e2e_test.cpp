@@ -1,136 +1,94 @@
-// Discovery end to end: the real tool and the device simulator in a private network.
+// Discovery end to end: every model of the simulator's all-models fleet is listed once, and
+// selected through the automation driver shows the caption, picture and frames it calls for.
 #include "tests/e2e/simulated_site.h"
 
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSet>
-#include <QTemporaryDir>
 #include <gmock/gmock.h>
 
 using namespace linknode;
 
 namespace {
 
-class DiscoveryEndToEnd : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        const QString reason = privateNetworkUnavailable();
-        if (!reason.isEmpty())
-            GTEST_SKIP() << qPrintable(reason);
-    }
-
-    // Runs `steps` (a dump to dump.json is added at the end) against a simulated fleet.
-    QJsonObject run(const QByteArray& steps, const QStringList& simulatorArguments)
-    {
-        const QString dump = site.path(QStringLiteral("dump.json"));
-        const RunResult result
-            = site.run(steps + "dump " + dump.toUtf8() + "\n", simulatorArguments);
-        EXPECT_TRUE(result.finished);
-        EXPECT_EQ(result.exitCode, 0) << result.standardError.constData();
-        return site.dump(QStringLiteral("dump.json"));
-    }
-
-    static QJsonObject control(const QJsonObject& dump, const char* name)
-    {
-        return SimulatedSite::control(dump, QString::fromLatin1(name));
-    }
-
-    static QStringList listed(const QJsonObject& dump)
-    {
-        QStringList lines;
-        for (const QJsonValue& line :
-            control(dump, "LST_KRT").value(QStringLiteral("items")).toArray())
-            lines << line.toString();
-        return lines;
-    }
-
-    static int simulatedDevices(const QStringList& simulatorArguments)
-    {
-        const RunResult result = runInPrivateNetwork(
-            QStringLiteral("sim=\"$1\"; shift; \"$sim\" \"$@\" --list-addresses | wc -l >&2"),
-            QStringList { QStringLiteral(LINKNODE_SIM) } + simulatorArguments);
-        return result.standardError.trimmed().toInt();
-    }
-
-    SimulatedSite site;
+struct ExpectedView {
+    const char* caption;
+    int picture; // 0: not checked
+    const char* shown; // frames and controls expected visible (own flag), blank-separated
+    const char* hidden;
 };
 
-TEST_F(DiscoveryEndToEnd, EveryModelIsListedOnceAlignedAndCounted)
+// The fleet sorted by IP: 10.213.0.11 first, one line per preset board.
+const ExpectedView fleet[] = {
+    { "Keyra 2.4F", 2, "FR_CFG FR_MODE FR_SERIAL_CFG", "FR_WIEGAND FR_MQTT FR_PANORAMA_MODE" },
+    { "Pelix 2.2F", 3, "FR_MODE FR_NTP", "FR_WIEGAND" },
+    { "ConduitBioscrypt 2.4F", 5, "SW_BIOSCRYPT FR_BIOSCRYPT_PREFIX", "FR_WIEGAND" },
+    { "ConduitQuillmark 2.4F", 10, "FR_WIEGAND", "FR_PANORAMA_MODE" },
+    { "Conduit V2 2.3A", 6, "FR_WIEGAND", "SW_10BASET" },
+    { "Conduit V3 2.3W", 7, "FR_WIEGAND SW_10BASET", "" },
+    { "Conduit V4 2.4F", 12, "FR_WIEGAND SW_AUXRS232", "" },
+    { "Conduit V4 Modbus 2.4F Modbus Zephyr-Pod", 12, "FR_WIEGAND", "FR_MODE FR_LOGIN SW_TIMEOUT" },
+    { "Rotagate V1 2.4F", 13, "FR_WIEGAND", "" },
+    { "QD Panorama V2 2.4F", 8, "FR_PANORAMA_MODE FR_NTP", "FR_WIEGAND" },
+    { "QD-71R V5 2.4F", 11, "FR_PANORAMA_MODE", "FR_WIEGAND" },
+    { "KRT-40/NX V5 2.3F", 9, "FR_WIEGAND FR_LOGIN", "FR_PANORAMA_MODE" },
+    { "KRT-40/NX V6 2.4F", 14, "FR_WIEGAND FR_SERIAL_CFG PIC_V6_AUX",
+        "FR_CONDUIT_AUTOBOOT AFF_DHCP_IP" },
+    { "KRT-40/NX V6 Cloud 2.4F", 15, "FR_WIEGAND AFF_DHCP_IP FR_TERM_NO",
+        "FR_SERIAL_CFG FR_CONDUIT_AUTOBOOT" },
+    { "Conduit-IP MQTT 2.4F Zephyr-Pod", 12, "FR_MQTT AFF_DHCP_IP FR_WIEGAND",
+        "FR_MODE SW_TIMEOUT" },
+    { "KRT-40/NX V5 1.2B", 9, "TXT_MODE_NOT_AVAILABLE", "FR_LOGIN SW_AUTO_BOOT" },
+    { "1.0A", 0, "TXT_MODE_NOT_AVAILABLE", "" },
+    { "KRT-40/NX V6 2.4F Encrypted", 14, "PIC_ENCRYPTED", "" },
+    { "Conduit V4 2.4F Zephyr-Pod", 12, "SW_AUXRS232", "" },
+    { "2.2E", 4, "SW_CONDUIT(0)", "FR_WIEGAND" },
+};
+
+using DiscoveryEndToEnd = SiteTest;
+
+TEST_F(DiscoveryEndToEnd, EveryModelIsListedOnceAndShowsItsCaptionPictureAndFrames)
 {
-    const QStringList fleet { QStringLiteral("--preset"), QStringLiteral("all-models") };
-    const int devices = simulatedDevices(fleet);
-    ASSERT_GE(devices, 19);
-    const QJsonObject dump = run("waitfor B_ASK_CFG visible 20\n", fleet);
-    const QStringList lines = listed(dump);
-    ASSERT_EQ(lines.size(), devices);
-    QSet<QString> macs;
-    for (const QString& line : lines) {
-        EXPECT_EQ(line.indexOf(u','), lines.front().indexOf(u',')) << line.toStdString();
-        macs.insert(line.section(u',', 0, 0).trimmed());
+    QByteArray steps
+        = "waitfor B_ASK_CFG visible 20\n" + site.dumpStep("found.json") + "click B_SORT\n";
+    for (size_t i = 0; i < std::size(fleet); ++i)
+        steps += "select LST_KRT " + QByteArray::number(static_cast<int>(i)) + "\n"
+            + site.dumpStep(QStringLiteral("view%1.json").arg(i).toLatin1().constData());
+    runSite(steps, allModels);
+
+    const QJsonObject found = site.dump("found.json");
+    const QStringList macs = SimulatedSite::macs(found);
+    EXPECT_EQ(macs.size(), qsizetype(std::size(fleet)));
+    EXPECT_EQ(QSet<QString>(macs.begin(), macs.end()).size(), macs.size());
+    EXPECT_EQ(SimulatedSite::text(found, "AFF_TOT_TERM"), QString::number(macs.size()));
+    EXPECT_TRUE(SimulatedSite::control(found, "LST_KRT").value(QStringLiteral("shown")).toBool());
+
+    for (size_t i = 0; i < std::size(fleet); ++i) {
+        const ExpectedView& expected = fleet[i];
+        const QJsonObject dump
+            = site.dump(QStringLiteral("view%1.json").arg(i).toLatin1().constData());
+        SCOPED_TRACE(expected.caption);
+        EXPECT_EQ(SimulatedSite::text(dump, "AFF_VER"), QString::fromLatin1(expected.caption));
+        if (expected.picture != 0) {
+            EXPECT_EQ(SimulatedSite::control(dump, "PIC_PROD(0)")
+                          .value(QStringLiteral("picture"))
+                          .toInt(),
+                expected.picture);
+        }
+        const std::pair<const char*, bool> groups[]
+            = { { expected.shown, true }, { expected.hidden, false } };
+        for (const auto& [names, visible] : groups)
+            for (const QByteArray& name : QByteArray(names).split(' ')) {
+                if (!name.isEmpty()) {
+                    EXPECT_EQ(SimulatedSite::control(dump, name.constData())
+                                  .value(QStringLiteral("visible"))
+                                  .toBool(),
+                        visible)
+                        << name.constData();
+                }
+            }
+        EXPECT_EQ(SimulatedSite::control(dump, "LST_KRT").value(QStringLiteral("tag")).toString(),
+            QStringLiteral("0"));
     }
-    EXPECT_EQ(macs.size(), devices);
-    EXPECT_EQ(control(dump, "AFF_TOT_TERM").value(QStringLiteral("text")).toString(),
-        QString::number(devices));
-    EXPECT_EQ(control(dump, "AFF_TOT_TERMb").value(QStringLiteral("text")).toString(),
-        QString::number(devices).rightJustified(4, u' '));
-    EXPECT_TRUE(control(dump, "LST_KRT").value(QStringLiteral("shown")).toBool());
-}
-
-TEST_F(DiscoveryEndToEnd, AThousandDevicesAreAllListed)
-{
-    const QJsonObject dump = run("waitfor B_ASK_CFG visible 30\n",
-        { QStringLiteral("--preset"), QStringLiteral("synthetic"), QStringLiteral("--count"),
-            QStringLiteral("1000") });
-    EXPECT_EQ(listed(dump).size(), 1000);
-    EXPECT_EQ(control(dump, "AFF_TOT_TERM").value(QStringLiteral("text")).toString(),
-        QStringLiteral("1000"));
-}
-
-TEST_F(DiscoveryEndToEnd, SortAndExportWorkOnARealList)
-{
-    const QString exported = site.path(QStringLiteral("LST_MAC_.TXT"));
-    const QJsonObject dump = run("waitfor B_ASK_CFG visible 20\n"
-                                 "click B_SORT\n"
-                                 "set INP_SAVE "
-            + exported.toUtf8() + "\nclick B_SAVE\n",
-        { QStringLiteral("--preset"), QStringLiteral("all-models") });
-    const QStringList lines = listed(dump);
-    ASSERT_FALSE(lines.isEmpty());
-    auto octets = [](const QString& line) {
-        const QStringList parts = line.section(u',', 1, 1).split(u'.');
-        return parts.size() == 4 ? std::array<int, 4> { parts[0].toInt(), parts[1].toInt(),
-            parts[2].toInt(), parts[3].toInt() }
-                                 : std::array<int, 4> { -1, -1, -1, -1 };
-    };
-    for (int i = 1; i < lines.size(); ++i)
-        EXPECT_LE(octets(lines[i - 1]), octets(lines[i])) << lines[i].toStdString();
-
-    QFile file(exported);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> written = file.readAll().split('\n');
-    ASSERT_EQ(written.size(), 2 * lines.size() + 2);
-    EXPECT_EQ(written[0], "\r");
-    for (int i = 0; i < lines.size(); ++i) {
-        const QByteArray& row = written[1 + 2 * i];
-        EXPECT_TRUE(row.startsWith(lines[i].section(u',', 0, 0).toLatin1() + "   "))
-            << row.constData();
-        EXPECT_TRUE(row.endsWith(" = _______________________________\r")) << row.constData();
-    }
-}
-
-TEST_F(DiscoveryEndToEnd, EthernetSwitchConvergesDespiteDroppedReplies)
-{
-    const QJsonObject dump = run("waitfor B_ASK_CFG visible 20\n"
-                                 "check SW_SWITCH 1\n"
-                                 "click B_ASK_CFG\n"
-                                 "waitfor B_ASK_CFG visible 30\n",
-        { QStringLiteral("--preset"), QStringLiteral("synthetic"), QStringLiteral("--count"),
-            QStringLiteral("200"), QStringLiteral("--drop"), QStringLiteral("0.05"),
-            QStringLiteral("--seed"), QStringLiteral("7") });
-    EXPECT_EQ(listed(dump).size(), 200);
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 // A JSON Schema validator for the keywords the schemas under docs/ use (draft 2020-12: type,
 // required, properties, additionalProperties, items, enum); a schema using any other keyword
 // fails, so the schemas cannot drift past what this checks.
+#include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QStringList>
@@ -57,6 +59,14 @@ inline QString schemaViolation(
             return inner;
     }
     return {};
+}
+
+// A schema published under docs/; empty when it cannot be read.
+inline QJsonObject publishedSchema(const char* name)
+{
+    QFile file(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../docs/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object()
+                                          : QJsonObject();
 }
 
 } // namespace linknode

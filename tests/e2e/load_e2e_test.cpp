@@ -11,77 +11,40 @@ using namespace linknode;
 
 namespace {
 
-QStringList synthetic(int count, const QStringList& more = {})
-{
-    return QStringList { QStringLiteral("--preset"), QStringLiteral("synthetic"),
-        QStringLiteral("--count"), QString::number(count) }
-    + more;
-}
-
 class LoadEndToEnd : public SiteTest {
 protected:
-    void runOn(const QByteArray& steps, const QStringList& simulator, int restart = 0)
-    {
-        const RunResult run = site.run(steps, simulator, restart);
-        ASSERT_TRUE(run.finished);
-        ASSERT_EQ(run.exitCode, 0) << run.standardError.constData();
-    }
-
-    QJsonObject dump(const char* name) const { return site.dump(QString::fromLatin1(name)); }
-
-    static QStringList listed(const QJsonObject& dump)
-    {
-        QStringList lines;
-        for (const QJsonValue& line : SimulatedSite::control(dump, QStringLiteral("LST_KRT"))
-                                          .value(QStringLiteral("items"))
-                                          .toArray())
-            lines << line.toString();
-        return lines;
-    }
+    QJsonObject dump(const char* name) const { return site.dump(name); }
 
     // The list holds `count` lines, one per MAC, and the counter says so.
     static void expectEachDeviceOnce(const QJsonObject& dump, int count)
     {
-        const QStringList lines = listed(dump);
-        QSet<QString> macs;
-        for (const QString& line : lines)
-            macs.insert(line.section(u',', 0, 0).trimmed());
-        EXPECT_EQ(lines.size(), count);
+        const QStringList macs = SimulatedSite::macs(dump);
         EXPECT_EQ(macs.size(), count);
-        EXPECT_EQ(
-            SimulatedSite::text(dump, QStringLiteral("AFF_TOT_TERM")), QString::number(count));
-    }
-
-    std::vector<QJsonObject> journalOf(const char* kind, const char* name = "journal.jsonl") const
-    {
-        std::vector<QJsonObject> lines;
-        for (const QJsonObject& line : site.journal(name))
-            if (line.value(QStringLiteral("kind")).toString() == QLatin1String(kind))
-                lines.push_back(line);
-        return lines;
+        EXPECT_EQ(QSet<QString>(macs.begin(), macs.end()).size(), count);
+        EXPECT_EQ(SimulatedSite::text(dump, "AFF_TOT_TERM"), QString::number(count));
     }
 };
 
 TEST_F(LoadEndToEnd, TenThousandDevicesAreAllListed)
 {
-    runOn("waitfor B_ASK_CFG visible 60\n" + site.dumpStep("dump.json"), synthetic(10000));
+    runSite("waitfor B_ASK_CFG visible 60\n" + site.dumpStep("dump.json"), synthetic(10000));
     const QJsonObject state = dump("dump.json");
     expectEachDeviceOnce(state, 10000);
-    EXPECT_THAT(SimulatedSite::text(state, QStringLiteral("AFF_SEL_DEV")).toStdString(),
+    EXPECT_THAT(SimulatedSite::text(state, "AFF_SEL_DEV").toStdString(),
         testing::Not(testing::HasSubstr("LIST FULL")));
 }
 
 // 25 enquiries, each answered by every device: 25000 replies for 1000 lines.
 TEST_F(LoadEndToEnd, EthernetSwitchOverAThousandDevicesKeepsOneLinePerMac)
 {
-    runOn("waitfor B_ASK_CFG visible 30\n"
-          "check SW_SWITCH 1\n"
-          "click B_ASK_CFG\n"
-          "waitfor B_ASK_CFG visible 60\n"
+    runSite("waitfor B_ASK_CFG visible 30\n"
+            "check SW_SWITCH 1\n"
+            "click B_ASK_CFG\n"
+            "waitfor B_ASK_CFG visible 60\n"
             + site.dumpStep("dump.json"),
         synthetic(1000));
     expectEachDeviceOnce(dump("dump.json"), 1000);
-    const std::vector<QJsonObject> enquiries = journalOf("enquiry");
+    const std::vector<QJsonObject> enquiries = site.journal("enquiry");
     ASSERT_EQ(enquiries.size(), 26u);
     for (const QJsonObject& enquiry : enquiries)
         EXPECT_EQ(enquiry.value(QStringLiteral("replies")).toInt(), 1000);
@@ -90,7 +53,7 @@ TEST_F(LoadEndToEnd, EthernetSwitchOverAThousandDevicesKeepsOneLinePerMac)
 // Each enquiry loses some replies; the devices missed once answer a later enquiry.
 TEST_F(LoadEndToEnd, DeviceCountConvergesDespiteDropsAndJitter)
 {
-    runOn("waitfor B_ASK_CFG visible 30\n" + site.dumpStep("first.json")
+    runSite("waitfor B_ASK_CFG visible 30\n" + site.dumpStep("first.json")
             + "check SW_SWITCH 1\n"
               "click B_ASK_CFG\n"
               "waitfor B_ASK_CFG visible 30\n"
@@ -98,7 +61,7 @@ TEST_F(LoadEndToEnd, DeviceCountConvergesDespiteDropsAndJitter)
         synthetic(200,
             { QStringLiteral("--drop"), QStringLiteral("0.05"), QStringLiteral("--jitter"),
                 QStringLiteral("50"), QStringLiteral("--seed"), QStringLiteral("11") }));
-    const std::vector<QJsonObject> enquiries = journalOf("enquiry");
+    const std::vector<QJsonObject> enquiries = site.journal("enquiry");
     ASSERT_EQ(enquiries.size(), 26u);
     const int lost = enquiries.front().value(QStringLiteral("dropped")).toInt();
     ASSERT_GT(lost, 0);
@@ -110,8 +73,8 @@ TEST_F(LoadEndToEnd, DeviceCountConvergesDespiteDropsAndJitter)
 // to its end on its bounded waits, and the window is usable afterwards.
 TEST_F(LoadEndToEnd, DeviceFallingSilentDuringASaveGivesTheWindowBack)
 {
-    runOn("waitfor B_ASK_CFG visible 20\n"
-          "select LST_KRT 0\n"
+    runSite("waitfor B_ASK_CFG visible 20\n"
+            "select LST_KRT 0\n"
             + site.dumpStep("before.json")
             + "set INP_HOST_PORT 4000\n"
               "click B_UPDATE\n"
@@ -122,11 +85,10 @@ TEST_F(LoadEndToEnd, DeviceFallingSilentDuringASaveGivesTheWindowBack)
               "waitfor B_ASK_CFG visible 20\n"
             + site.dumpStep("again.json"),
         synthetic(3, { QStringLiteral("--silent-on"), QStringLiteral("network-config") }));
-    const QString mac
-        = SimulatedSite::text(dump("before.json"), QStringLiteral("AFF_MAC")).trimmed();
+    const QString mac = SimulatedSite::text(dump("before.json"), "AFF_MAC").trimmed();
     ASSERT_FALSE(mac.isEmpty());
 
-    const std::vector<QJsonObject> configurations = journalOf("network-config");
+    const std::vector<QJsonObject> configurations = site.journal("network-config");
     ASSERT_GE(configurations.size(), 2u);
     EXPECT_TRUE(configurations.front()
                     .value(QStringLiteral("applied"))
@@ -139,56 +101,53 @@ TEST_F(LoadEndToEnd, DeviceFallingSilentDuringASaveGivesTheWindowBack)
 
     const QJsonObject after = dump("after.json");
     for (const char* name : { "B_UPDATE", "B_ASK_CFG", "LST_KRT", "B_SORT" }) {
-        const QJsonObject control = SimulatedSite::control(after, QString::fromLatin1(name));
+        const QJsonObject control = SimulatedSite::control(after, name);
         EXPECT_TRUE(control.value(QStringLiteral("enabled")).toBool()) << name;
         EXPECT_TRUE(control.value(QStringLiteral("shown")).toBool()) << name;
     }
-    EXPECT_FALSE(SimulatedSite::control(after, QStringLiteral("FR_UPD_WAIT"))
-                     .value(QStringLiteral("shown"))
-                     .toBool());
+    EXPECT_FALSE(
+        SimulatedSite::control(after, "FR_UPD_WAIT").value(QStringLiteral("shown")).toBool());
     // A new discovery lists the two devices still answering.
     const QJsonObject again = dump("again.json");
     expectEachDeviceOnce(again, 2);
-    for (const QString& line : listed(again))
-        EXPECT_NE(line.section(u',', 0, 0).trimmed(), mac);
+    EXPECT_FALSE(SimulatedSite::macs(again).contains(mac));
 }
 
 // The first simulator stops in the middle of the 25 enquiries of ETHERNET SWITCH, replies
 // still queued; a new one answers the rest.
 TEST_F(LoadEndToEnd, SimulatorRestartedDuringADiscoveryListsEachDeviceOnce)
 {
-    runOn("waitfor B_ASK_CFG visible 20\n"
-          "check SW_SWITCH 1\n"
-          "click B_ASK_CFG\n"
-          "waitfor B_ASK_CFG visible 30\n"
+    runSite("waitfor B_ASK_CFG visible 20\n"
+            "check SW_SWITCH 1\n"
+            "click B_ASK_CFG\n"
+            "waitfor B_ASK_CFG visible 30\n"
             + site.dumpStep("dump.json"),
         synthetic(50, { QStringLiteral("--jitter"), QStringLiteral("150") }), 8);
     expectEachDeviceOnce(dump("dump.json"), 50);
-    EXPECT_EQ(journalOf("enquiry").size(), 8u);
-    EXPECT_FALSE(journalOf("enquiry", "journal-2.jsonl").empty());
+    EXPECT_EQ(site.journal("enquiry").size(), 8u);
+    EXPECT_FALSE(site.journal("enquiry", "journal-2.jsonl").empty());
 }
 
 // 50000 copies of one device's reply within a second, from its address, while the window is
 // used: a click on the list shows that device, a button click sends, the list stays whole.
 TEST_F(LoadEndToEnd, ReplyFloodLeavesTheWindowResponsive)
 {
-    runOn("waitfor B_ASK_CFG visible 30\n"
-          "click B_ASK_CFG\n"
-          "select LST_KRT 0\n"
-          "click B_SHOW_MAC\n"
+    runSite("waitfor B_ASK_CFG visible 30\n"
+            "click B_ASK_CFG\n"
+            "select LST_KRT 0\n"
+            "click B_SHOW_MAC\n"
             + site.dumpStep("during.json") + "waitfor B_ASK_CFG visible 30\n"
             + site.dumpStep("after.json"),
         synthetic(20, { QStringLiteral("--flood"), QStringLiteral("50000") }));
-    const std::vector<QJsonObject> enquiries = journalOf("enquiry");
+    const std::vector<QJsonObject> enquiries = site.journal("enquiry");
     ASSERT_EQ(enquiries.size(), 2u);
     EXPECT_EQ(enquiries.back().value(QStringLiteral("flood")).toInt(), 50000);
-    EXPECT_FALSE(journalOf("show-mac").empty());
+    EXPECT_FALSE(site.journal("show-mac").empty());
 
     const QJsonObject during = dump("during.json");
-    const QStringList lines = listed(during);
-    ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(SimulatedSite::text(during, QStringLiteral("AFF_MAC")).trimmed(),
-        lines.front().section(u',', 0, 0).trimmed());
+    const QStringList macs = SimulatedSite::macs(during);
+    ASSERT_FALSE(macs.isEmpty());
+    EXPECT_EQ(SimulatedSite::text(during, "AFF_MAC").trimmed(), macs.front());
     expectEachDeviceOnce(dump("after.json"), 20);
 }
 

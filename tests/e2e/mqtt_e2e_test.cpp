@@ -77,19 +77,12 @@ protected:
                        .isEmpty())
                 GTEST_SKIP() << program << " is not installed (Debian: mosquitto, openssl)";
     }
-
-    void write(const char* name, QByteArray text) const
-    {
-        QFile file(dir.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.replace("DIR", dir.path().toUtf8()));
-    }
 };
 
 TEST_P(MqttEndToEnd, SavedSettingsPublishToTheBrokerAndLinknodeSeesThem)
 {
     const SavedTemplate& saved = GetParam();
-    write("broker.conf", brokerConfig);
+    write("broker.conf", QByteArray(brokerConfig).replace("DIR", dir.path().toUtf8()));
     write("acl", brokerAcl);
     write("save.txt",
         "waitfor B_ASK_CFG visible 20\n"
@@ -109,8 +102,7 @@ TEST_P(MqttEndToEnd, SavedSettingsPublishToTheBrokerAndLinknodeSeesThem)
         = QStringLiteral("\"%1\" --automation \"$D/save.txt\" >\"$D/tool.out\" 2>&1\n")
               .arg(QStringLiteral(LINKNODE_TOOL));
     runSteps(QString::fromLatin1(startBroker) + tool + QString::fromLatin1(checks),
-        { QStringLiteral("--preset"), QStringLiteral("all-models"), QStringLiteral("--mqtt-every"),
-            QStringLiteral("0.2") });
+        allModels + QStringList { QStringLiteral("--mqtt-every"), QStringLiteral("0.2") });
 
     EXPECT_EQ(status("check"), 0) << err("check") << read(QStringLiteral("broker.log")).data();
     EXPECT_THAT(out("check").toStdString(), testing::HasSubstr("connect message after the reset"));

@@ -1,5 +1,7 @@
 #include "tests/e2e/private_network.h"
 
+#include <QFile>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -45,6 +47,36 @@ RunResult runInPrivateNetwork(
     result.exitCode = process.exitCode();
     result.standardError = process.readAllStandardError();
     return result;
+}
+
+QStringList synthetic(int count, const QStringList& more)
+{
+    return QStringList { QStringLiteral("--preset"), QStringLiteral("synthetic"),
+        QStringLiteral("--count"), QString::number(count) }
+    + more;
+}
+
+QByteArray fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString writeFile(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size())
+        << path.toStdString();
+    return path;
+}
+
+std::vector<QJsonObject> jsonLines(const QString& path)
+{
+    std::vector<QJsonObject> lines;
+    for (const QByteArray& line : fileText(path).split('\n'))
+        if (!line.trimmed().isEmpty())
+            lines.push_back(QJsonDocument::fromJson(line).object());
+    return lines;
 }
 
 } // namespace linknode

@@ -1,6 +1,5 @@
 #include "tests/e2e/simulated_site.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -29,50 +28,56 @@ namespace {
 RunResult SimulatedSite::run(
     const QByteArray& steps, const QStringList& simulatorArguments, int restartAfterEnquiries)
 {
-    QFile script(path(QStringLiteral("script.txt")));
-    if (!script.open(QIODevice::WriteOnly))
-        return {};
-    script.write(steps + "quit\n");
-    script.close();
     return runInPrivateNetwork(withSimulator,
         QStringList { QStringLiteral(LINKNODE_SIM), QStringLiteral(LINKNODE_TOOL),
-            script.fileName(), path(QStringLiteral("journal.jsonl")),
+            write("script.txt", steps + "quit\n"), path(QStringLiteral("journal.jsonl")),
             QString::number(restartAfterEnquiries) }
             + simulatorArguments,
         120000);
 }
 
-QJsonObject SimulatedSite::dump(const QString& name) const
+QJsonObject SimulatedSite::dump(const char* name) const
 {
-    QFile file(path(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QJsonDocument::fromJson(file.readAll()).object();
+    return QJsonDocument::fromJson(fileText(path(QString::fromLatin1(name)))).object();
 }
 
-std::vector<QJsonObject> SimulatedSite::journal(const char* name) const
+std::vector<QJsonObject> SimulatedSite::journal(const char* kind, const char* name) const
 {
     std::vector<QJsonObject> lines;
-    QFile file(path(QString::fromLatin1(name)));
-    if (!file.open(QIODevice::ReadOnly))
-        return lines;
-    for (const QByteArray& line : file.readAll().split('\n'))
-        if (!line.trimmed().isEmpty())
-            lines.push_back(QJsonDocument::fromJson(line).object());
+    for (const QJsonObject& line : jsonLines(path(QString::fromLatin1(name))))
+        if (line.value(QStringLiteral("kind")).toString() == QLatin1String(kind))
+            lines.push_back(line);
     return lines;
 }
 
-QJsonObject SimulatedSite::control(const QJsonObject& dump, const QString& name)
+QJsonObject SimulatedSite::control(const QJsonObject& dump, const char* name)
 {
     for (const QJsonValue& c : dump.value(QStringLiteral("controls")).toArray())
-        if (c.toObject().value(QStringLiteral("name")).toString() == name)
+        if (c.toObject().value(QStringLiteral("name")).toString() == QLatin1String(name))
             return c.toObject();
+    ADD_FAILURE() << "no control " << name << " in the dump";
     return {};
 }
 
-QString SimulatedSite::text(const QJsonObject& dump, const QString& name)
+QString SimulatedSite::text(const QJsonObject& dump, const char* name)
 {
     return control(dump, name).value(QStringLiteral("text")).toString();
+}
+
+QStringList SimulatedSite::listed(const QJsonObject& dump)
+{
+    QStringList lines;
+    for (const QJsonValue& line : control(dump, "LST_KRT").value(QStringLiteral("items")).toArray())
+        lines << line.toString();
+    return lines;
+}
+
+QStringList SimulatedSite::macs(const QJsonObject& dump)
+{
+    QStringList macs;
+    for (const QString& line : listed(dump))
+        macs << line.section(u',', 0, 0).trimmed();
+    return macs;
 }
 
 } // namespace linknode

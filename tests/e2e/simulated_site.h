@@ -4,7 +4,6 @@
 
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <vector>
 
 namespace linknode {
@@ -21,31 +20,39 @@ public:
         int restartAfterEnquiries = 0);
 
     QString path(const QString& name) const { return dir_.filePath(name); }
+    QString write(const char* name, const QByteArray& text) const
+    {
+        return writeFile(path(QString::fromLatin1(name)), text);
+    }
     // The script step that dumps the window's state to `name`.
     QByteArray dumpStep(const char* name) const
     {
         return "dump " + path(QString::fromLatin1(name)).toUtf8() + "\n";
     }
     // A state dump the script wrote with "dump PATH".
-    QJsonObject dump(const QString& name) const;
-    // Every journal line of the last run, in order.
-    std::vector<QJsonObject> journal(const char* name = "journal.jsonl") const;
+    QJsonObject dump(const char* name) const;
+    // The journal lines of `kind` of the last run, in order.
+    std::vector<QJsonObject> journal(const char* kind, const char* name = "journal.jsonl") const;
 
-    static QJsonObject control(const QJsonObject& dump, const QString& name);
-    static QString text(const QJsonObject& dump, const QString& name);
+    static QJsonObject control(const QJsonObject& dump, const char* name);
+    static QString text(const QJsonObject& dump, const char* name);
+    // The device list's lines, and their MACs.
+    static QStringList listed(const QJsonObject& dump);
+    static QStringList macs(const QJsonObject& dump);
 
 private:
     QTemporaryDir dir_;
 };
 
 // A test against a simulated site, skipped where private networks cannot be made.
-class SiteTest : public testing::Test {
+class SiteTest : public PrivateNetworkTest {
 protected:
-    void SetUp() override
+    // Runs the steps and asserts the tool ended well.
+    void runSite(const QByteArray& steps, const QStringList& simulator, int restart = 0)
     {
-        const QString reason = privateNetworkUnavailable();
-        if (!reason.isEmpty())
-            GTEST_SKIP() << qPrintable(reason);
+        const RunResult run = site.run(steps, simulator, restart);
+        ASSERT_TRUE(run.finished);
+        ASSERT_EQ(run.exitCode, 0) << run.standardError.constData();
     }
 
     SimulatedSite site;

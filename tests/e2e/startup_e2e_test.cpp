@@ -1,47 +1,16 @@
-// The real binary in a private network namespace, driven through its automation interface.
-#include "tests/e2e/private_network.h"
+// The real window in a private network namespace without devices: what it sends first, and
+// how a run that cannot go on ends.
+#include "tests/e2e/simulated_site.h"
 
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <gmock/gmock.h>
 
 using namespace linknode;
 
 namespace {
 
-class ToolInPrivateNetwork : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        const QString reason = privateNetworkUnavailable();
-        if (!reason.isEmpty())
-            GTEST_SKIP() << qPrintable(reason);
-        ASSERT_TRUE(dir.isValid());
-    }
-
-    QString write(const QString& name, const QByteArray& text)
-    {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        return file.fileName();
-    }
-
-    static QJsonObject control(const QJsonObject& dump, const QString& name)
-    {
-        for (const QJsonValue& c : dump.value(QStringLiteral("controls")).toArray())
-            if (c.toObject().value(QStringLiteral("name")).toString() == name)
-                return c.toObject();
-        ADD_FAILURE() << "no control " << qPrintable(name) << " in the dump";
-        return {};
-    }
-
-    QTemporaryDir dir;
-};
+using ToolAlone = SiteTest;
 
 // Help and version answer without a display and without opening any socket.
 TEST(ToolWithoutDisplay, AnswersHelpAndVersion)
@@ -61,89 +30,62 @@ TEST(ToolWithoutDisplay, AnswersHelpAndVersion)
     }
 }
 
-TEST_F(ToolInPrivateNetwork, StartsWithTheEnquiryAndTheEmptyListShown)
+// One enquiry on the wire, through the only adapter, and the help shown when no device
+// answers; root gets the large buffer that keeps thousands of replies while the window is busy.
+TEST_F(ToolAlone, StartsWithOneEnquiryThroughTheOnlyAdapter)
 {
-    const QString script = write(QStringLiteral("start.txt"),
-        "# after start-up the cycle ends on its own\n"
-        "waitfor B_ASK_CFG visible 10\n"
-        "dump "
-            + dir.filePath(QStringLiteral("dump.json")).toUtf8()
-            + "\n"
-              "quit\n");
-    const QString log = dir.filePath(QStringLiteral("traffic.jsonl"));
+    const QString script
+        = site.write("start.txt", "waitfor B_ASK_CFG visible 10\n" + site.dumpStep("dump.json"));
     const RunResult run = runInPrivateNetwork(
         QStringLiteral("exec \"$1\" --automation \"$2\" --traffic-log \"$3\""),
-        { QStringLiteral(LINKNODE_TOOL), script, log });
+        { QStringLiteral(LINKNODE_TOOL), script, site.path(QStringLiteral("traffic.jsonl")) });
     ASSERT_TRUE(run.finished);
     ASSERT_EQ(run.exitCode, 0) << run.standardError.constData();
 
-    QFile dumpFile(dir.filePath(QStringLiteral("dump.json")));
-    ASSERT_TRUE(dumpFile.open(QIODevice::ReadOnly));
-    const QJsonObject dump = QJsonDocument::fromJson(dumpFile.readAll()).object();
-    const struct {
-        const char* name;
-        bool visible;
-    } states[] = {
-        { "B_ASK_CFG", true },
-        { "LST_KRT", false },
-        { "AFF_NO_DEV", true },
-        { "Text1", true },
-        { "FR_CFG", false },
-        { "FR_MQTT", false },
-        { "AFF_SEL_DEV", false },
-    };
-    for (const auto& s : states) {
-        const QJsonObject c = control(dump, QString::fromLatin1(s.name));
-        EXPECT_EQ(c.value(QStringLiteral("visible")).toBool(), s.visible) << s.name;
-        EXPECT_EQ(c.value(QStringLiteral("shown")).toBool(), s.visible) << s.name;
-    }
-    EXPECT_EQ(
-        control(dump, QStringLiteral("INP_UDP_MASK")).value(QStringLiteral("text")).toString(),
-        QStringLiteral("255.255.255.255"));
-    EXPECT_EQ(
-        control(dump, QStringLiteral("AFF_TOT_TERM")).value(QStringLiteral("text")).toString(),
-        QStringLiteral("0"));
+    const QJsonObject dump = site.dump("dump.json");
+    EXPECT_TRUE(SimulatedSite::control(dump, "AFF_NO_DEV").value(QStringLiteral("shown")).toBool());
     EXPECT_TRUE(dump.value(QStringLiteral("messages")).toArray().isEmpty());
-    // Root may force the large buffer that keeps thousands of replies while the window is busy.
     EXPECT_GE(
-        control(dump, QStringLiteral("TCP_RX")).value(QStringLiteral("receiveBuffer")).toInteger(),
+        SimulatedSite::control(dump, "TCP_RX").value(QStringLiteral("receiveBuffer")).toInteger(),
         16 * 1024 * 1024);
 
-    QFile traffic(log);
-    ASSERT_TRUE(traffic.open(QIODevice::ReadOnly));
-    const QJsonObject first = QJsonDocument::fromJson(traffic.readLine()).object();
-    EXPECT_EQ(first.value(QStringLiteral("dir")).toString(), QStringLiteral("out"));
-    EXPECT_EQ(
-        first.value(QStringLiteral("peer")).toString(), QStringLiteral("255.255.255.255:1024"));
-    EXPECT_EQ(first.value(QStringLiteral("hex")).toString(),
-        QStringLiteral("feff01ff01302e302e302e300d302e302e302e300d302e302e302e300dfd000000000000"));
+    const auto traffic = jsonLines(site.path(QStringLiteral("traffic.jsonl")));
+    ASSERT_EQ(traffic.size(), 1u);
+    const std::pair<const char*, const char*> sent[] = { { "dir", "out" },
+        { "peer", "255.255.255.255:1024" }, { "interface", "veth0" },
+        { "hex", "feff01ff01302e302e302e300d302e302e302e300d302e302e302e300dfd000000000000" } };
+    for (const auto& [key, value] : sent)
+        EXPECT_EQ(traffic[0].value(QLatin1String(key)).toString(), QLatin1String(value)) << key;
 }
 
-TEST_F(ToolInPrivateNetwork, ReceivePortTakenEndsWithTheMessageAndStatusOne)
+// The receive port held by a first window, then a step naming no control.
+TEST_F(ToolAlone, ARunThatCannotGoOnEndsWithItsStatusAndReason)
 {
-    const QString hold = write(QStringLiteral("hold.txt"), "wait 20\n");
-    const QString none = write(QStringLiteral("none.txt"), "# nothing\n");
-    const RunResult run
-        = runInPrivateNetwork(QStringLiteral("\"$1\" --automation \"$2\" 2>/dev/null & first=$!\n"
-                                             "sleep 2\n"
-                                             "\"$1\" --automation \"$3\"; status=$?\n"
-                                             "kill $first; exit $status"),
-            { QStringLiteral(LINKNODE_TOOL), hold, none });
+    site.write("hold.txt", "wait 20\nquit\n");
+    site.write("none.txt", "quit\n");
+    site.write("bad.txt", "wait 0.1\nclick NO_SUCH_CONTROL\n");
+    const RunResult run = runInPrivateNetwork(
+        QStringLiteral("cd \"$2\"; \"$1\" --automation hold.txt 2>/dev/null & first=$!\n"
+                       "sleep 2\n"
+                       "\"$1\" --automation none.txt 2>taken.err; echo $? >taken.status\n"
+                       "kill $first; wait $first\n"
+                       "\"$1\" --automation bad.txt 2>bad.err; echo $? >bad.status"),
+        { QStringLiteral(LINKNODE_TOOL), site.path(QString()) });
     ASSERT_TRUE(run.finished);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_THAT(run.standardError.constData(),
-        testing::HasSubstr("ERROR: SWITCH THE LIBRARY IN CONFIG MODE !"));
-}
-
-TEST_F(ToolInPrivateNetwork, BadStepExitsWithStatusTwoNamingTheLine)
-{
-    const QString script = write(QStringLiteral("bad.txt"), "wait 0.1\nclick NO_SUCH_CONTROL\n");
-    const RunResult run = runInPrivateNetwork(QStringLiteral("exec \"$1\" --automation \"$2\""),
-        { QStringLiteral(LINKNODE_TOOL), script });
-    ASSERT_TRUE(run.finished);
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_THAT(run.standardError.constData(), testing::HasSubstr("NO_SUCH_CONTROL"));
-    EXPECT_THAT(run.standardError.constData(), testing::HasSubstr("2"));
+    const struct {
+        const char* run;
+        int status;
+        const char* said;
+    } ends[] = { { "taken", 1, "ERROR: SWITCH THE LIBRARY IN CONFIG MODE !" },
+        { "bad", 2, "NO_SUCH_CONTROL" } };
+    for (const auto& end : ends) {
+        const QString name = QString::fromLatin1(end.run);
+        EXPECT_EQ(
+            fileText(site.path(name + QStringLiteral(".status"))).trimmed().toInt(), end.status)
+            << end.run;
+        EXPECT_THAT(fileText(site.path(name + QStringLiteral(".err"))).toStdString(),
+            testing::HasSubstr(end.said));
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace linknode {
@@ -31,5 +32,19 @@ stop_segments() {
     for pidfile in "$@"; do kill $(cat "$pidfile") 2>/dev/null; done
 }
 )");
+
+// Two devices of segment N, at 10.N.0.11 and .12 with MACs 0-80-194-N-0-1 and -2; `more`
+// adds devices (",{...}").
+inline QByteArray segmentFleet(int segment, const QByteArray& more = {})
+{
+    return QStringLiteral(R"({"devices": [
+        {"mac": "0-80-194-%1-0-1", "ip": "10.%1.0.11", "mask": "255.255.255.0",
+         "gateway": "10.%1.0.1", "mode": "1", "hostIp": "10.%1.0.1", "hostPort": "23"},
+        {"mac": "0-80-194-%1-0-2", "ip": "10.%1.0.12", "mask": "255.255.255.0",
+         "gateway": "10.%1.0.1", "mode": "1", "hostIp": "10.%1.0.1", "hostPort": "23"})")
+               .arg(segment)
+               .toUtf8()
+        + more + "]}";
+}
 
 } // namespace linknode
