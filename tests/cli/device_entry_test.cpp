@@ -117,15 +117,10 @@ TEST(Filter, KeepsTheDevicesEveryNamedConditionHolds)
         const char *model, *subnet;
         QStringList flags;
         bool keyra, other;
-    } cases[] = {
-        { "", "", {}, true, true },
-        { "2.4f", "", {}, true, true },
-        { "Pelix", "", {}, false, false },
-        { "", "10.1.0.0/16", {}, true, false },
-        { "", "10.0.0.0/8", {}, true, true },
-        { "", "", { u"encrypted"_s }, true, false },
-        { "", "10.2.0.0/16", { u"encrypted"_s }, false, false },
-    };
+    } cases[] = { { "", "", {}, true, true }, { "2.4f", "", {}, true, true },
+        { "Pelix", "", {}, false, false }, { "", "10.1.0.0/16", {}, true, false },
+        { "", "10.0.0.0/8", {}, true, true }, { "", "", { u"encrypted"_s }, true, false },
+        { "", "10.2.0.0/16", { u"encrypted"_s }, false, false } };
     for (const auto& c : cases) {
         QString problem;
         const auto filter = parseFilter(
@@ -145,13 +140,9 @@ TEST(FindOne, AMacOrAnAddressNamesOneDeviceAndTwoHoldersOfAnAddressNameNone)
         const char* named;
         const char* mac; // the device found, "" for none
         int status;
-    } cases[] = {
-        { "0-80-194-1-2-4", "0-80-194-1-2-4", ExitSuccess },
-        { "10.0.0.5", "0-80-194-1-2-3", ExitSuccess },
-        { "10.0.0.6", "", ExitUsage },
-        { "0-80-194-1-2-9", "", ExitFailure },
-        { "10.0.0.9", "", ExitFailure },
-    };
+    } cases[] = { { "0-80-194-1-2-4", "0-80-194-1-2-4", ExitSuccess },
+        { "10.0.0.5", "0-80-194-1-2-3", ExitSuccess }, { "10.0.0.6", "", ExitUsage },
+        { "0-80-194-1-2-9", "", ExitFailure }, { "10.0.0.9", "", ExitFailure } };
     for (const auto& c : cases) {
         const QString named = QString::fromLatin1(c.named);
         const FoundDevice one = findOne(found, *parseSelector(named), named);
