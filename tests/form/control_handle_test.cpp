@@ -14,17 +14,14 @@ const MainForm& form()
     return window;
 }
 
-TEST(ControlHandle, HandsOutTheControlOfItsName)
+TEST(ControlHandle, HandsOutTheControlOfItsNameOrArrayElement)
 {
     const ControlList<QObject> handles = { B_ASK_CFG, SW_SWITCH, SW_MODE(1), INP_IP, INP_PW, Text1,
         AFF_VER, PIC_PROD(0), LST_KRT, LST_TMP, INP_WIEGAND_CFG, AFF_TOT_TERMb, TIM_TST, Line2(1),
         FR_CFG, LABEL_UDP_TX_MASK(10), TXT_MODE(6), Picture1(8) };
     for (const auto handle : handles)
         EXPECT_EQ(form()[handle].objectName(), QString::fromLatin1(handle.name()));
-}
-
-TEST(ControlHandle, ArraysListTheirElementsAndFindThemAtRunTime)
-{
+    // Arrays list their elements and find them at run time.
     QStringList names;
     for (const auto label : LABEL_UDP_TX_MASK)
         names << form()[label].objectName();
