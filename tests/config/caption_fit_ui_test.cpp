@@ -28,19 +28,14 @@ namespace {
 // The MAC values; AFF_VER is measured, with the longest caption of each model.
 const QStringList deviceData { QStringLiteral("AFF_MAC"), QStringLiteral("AFF_MAC_HEX") };
 
-QString describe(QSize need, QSize room)
+QString misfit(QSize need, QSize room)
 {
-    return QStringLiteral("needs %1 x %2, has %3 x %4")
-        .arg(need.width())
+    if (need.width() <= room.width() && need.height() <= room.height())
+        return {};
+    return u"needs %1 x %2, has %3 x %4"_s.arg(need.width())
         .arg(need.height())
         .arg(room.width())
         .arg(room.height());
-}
-
-QString misfit(QSize need, QSize room)
-{
-    return need.width() <= room.width() && need.height() <= room.height() ? QString()
-                                                                          : describe(need, room);
 }
 
 // Across, the text and the style's margin must lie within the button's contents (the width a
@@ -92,26 +87,21 @@ QString labelMisfit(const QLabel& label)
 // Why the control's caption does not fit; empty when it fits or shows no caption.
 QString captionMisfit(const QWidget& control, ControlKind kind)
 {
+    const QString caption
+        = control.property(kind == ControlKind::Frame ? "title" : "text").toString();
+    if (caption.isEmpty() || deviceData.contains(control.objectName()))
+        return {};
     switch (kind) {
-    case ControlKind::Button: {
-        const auto& button = static_cast<const QPushButton&>(control);
-        return button.text().isEmpty() ? QString() : buttonMisfit(button);
-    }
+    case ControlKind::Button:
+        return buttonMisfit(static_cast<const QPushButton&>(control));
     case ControlKind::CheckBox:
-    case ControlKind::Option: {
-        const auto& box = static_cast<const QAbstractButton&>(control);
-        return box.text().isEmpty() ? QString() : switchMisfit(box, kind == ControlKind::Option);
-    }
-    case ControlKind::Frame: {
-        const auto& frame = static_cast<const QGroupBox&>(control);
-        return frame.title().isEmpty() ? QString() : titleMisfit(frame);
-    }
-    case ControlKind::Label: {
-        const auto& label = static_cast<const QLabel&>(control);
-        return label.text().isEmpty() || deviceData.contains(label.objectName())
-            ? QString()
-            : labelMisfit(label);
-    }
+    case ControlKind::Option:
+        return switchMisfit(
+            static_cast<const QAbstractButton&>(control), kind == ControlKind::Option);
+    case ControlKind::Frame:
+        return titleMisfit(static_cast<const QGroupBox&>(control));
+    case ControlKind::Label:
+        return labelMisfit(static_cast<const QLabel&>(control));
     default:
         return {};
     }
@@ -132,15 +122,9 @@ sim::Device longestCaption(sim::Device device)
 
 std::vector<std::string> records()
 {
-    std::vector<std::string> all;
-    auto add = [&all](const sim::Device& device) {
-        const QByteArray text = sim::recordText(device);
-        all.emplace_back(text.constData(), static_cast<size_t>(text.size()));
-    };
-    for (const sim::Device& device : sim::allModelsFleet()) {
-        add(device);
-        add(longestCaption(device));
-    }
+    std::vector<std::string> all = fleetRecords();
+    for (const sim::Device& device : sim::allModelsFleet())
+        all.push_back(sim::recordText(longestCaption(device)).toStdString());
     return all;
 }
 

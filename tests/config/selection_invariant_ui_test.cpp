@@ -1,13 +1,13 @@
 // Whatever device was shown before, selecting a device shows exactly what it reported in the
 // fields a save sends back (host address, host port, option characters and login), and the
 // window looks the same: what is shown, enabled, ticked, where, and with which text.
+#include "config/device_record.h"
+#include "config/time_zone.h"
 #include "core/latin1.h"
-#include "sim/presets.h"
 #include "tests/config/view_fixture.h"
 #include "widgets/focus_line_edit.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <map>
 
 using namespace linknode;
@@ -16,61 +16,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::vector<std::string> fields(const std::string& record)
-{
-    std::vector<std::string> result;
-    size_t start = 0;
-    for (;;) {
-        const size_t comma = record.find(',', start);
-        std::string field = record.substr(start, comma - start);
-        field.erase(0, field.find_first_not_of(' '));
-        field.erase(field.find_last_not_of(' ') + 1);
-        result.push_back(field);
-        if (comma == std::string::npos)
-            break;
-        start = comma + 1;
-    }
-    result.resize(std::max<size_t>(result.size(), 16));
-    return result;
-}
-
-// The login box's form of field 15: control characters in caret notation, byte 234 as a
-// comma, the maker prefix dropped; three characters are an empty login.
-QString shownLogin(const std::string& raw)
-{
-    std::string caret;
-    for (const char c : raw) {
-        switch (static_cast<unsigned char>(c)) {
-        case 13:
-            caret += "^13^";
-            break;
-        case 10:
-            caret += "^10^";
-            break;
-        case 9:
-            caret += "^9^";
-            break;
-        case 234:
-            caret += ',';
-            break;
-        default:
-            caret += c;
-        }
-    }
-    if (caret.size() == 3)
-        caret.clear();
-    else if (caret.starts_with("Tav"))
-        caret.erase(0, 3);
-    return toText(caret);
-}
-
 std::vector<std::string> records()
 {
-    std::vector<std::string> all;
-    for (const sim::Device& device : sim::allModelsFleet()) {
-        const QByteArray text = sim::recordText(device);
-        all.emplace_back(text.constData(), static_cast<size_t>(text.size()));
-    }
+    std::vector<std::string> all = fleetRecords();
     const Record edges[] = {
         { .mac = "0-80-194-9-0-1", .options = "" },
         { .mac = "0-80-194-9-0-2",
@@ -128,10 +76,8 @@ std::map<QString, QString> windowState(QWidget& window)
         const QString name = control->objectName();
         if (name.isEmpty() || name.startsWith(u"qt_"))
             continue;
-        const QVariant entryEnabled = control->property("entryEnabled");
-        const bool enabled = entryEnabled.isValid() ? entryEnabled.toBool() : control->isEnabled();
         QString shown = control->isHidden() ? u"hidden"_s : u"shown"_s;
-        shown += enabled ? u" enabled"_s : u" disabled"_s;
+        shown += enabledForUser(*control) ? u" enabled"_s : u" disabled"_s;
         if (auto* button = qobject_cast<QAbstractButton*>(control))
             shown += button->isChecked() ? u" checked"_s : u" unchecked"_s;
         if (control->isVisible()) {
@@ -145,31 +91,11 @@ std::map<QString, QString> windowState(QWidget& window)
     return state;
 }
 
-QString differences(
-    const std::map<QString, QString>& expected, const std::map<QString, QString>& actual)
-{
-    QString report;
-    for (const auto& [name, state] : expected) {
-        const auto found = actual.find(name);
-        if (found == actual.end() || found->second != state)
-            report += u"%1: %2 / %3\n"_s.arg(
-                name, state, found == actual.end() ? u"missing"_s : found->second);
-    }
-    return report;
-}
-
 TEST_F(ConfigView, EverySelectionShowsTheDevicesOwnHostOptionsAndLogin)
 {
     const std::vector<std::string> all = records();
     for (const std::string& record : all)
         tool.receiveSocket.inject(Tool::reply(record));
-    auto& hostIp = tool[INP_HOST_IP];
-    auto& hostPort = tool[INP_HOST_PORT];
-    auto& options = tool[INP_NO];
-    auto& login = tool[INP_LOGIN];
-    auto& workstation = tool[INP_DEVNAME];
-    auto& zoneSign = tool[B_TIME_ZONE];
-    auto& zoneHours = tool[INP_TIMEZONE];
 
     // The window as the first selection of each record left it.
     std::map<std::string, std::map<QString, QString>> firstSeen;
@@ -177,24 +103,23 @@ TEST_F(ConfigView, EverySelectionShowsTheDevicesOwnHostOptionsAndLogin)
     for (const std::string& previous : all) {
         for (const std::string& record : all) {
             select(previous);
-            workstation.setText(QStringLiteral("WS-PREVIOUS"));
+            tool[INP_DEVNAME].setText(QStringLiteral("WS-PREVIOUS"));
             select(record);
-            const std::vector<std::string> f = fields(record);
+            const auto field = [&record](RecordField f) { return recordField(record, f); };
             SCOPED_TRACE("previous: " + previous + "\nshown: " + record);
             const auto state = windowState(tool.app.form);
             const auto& first = firstSeen.try_emplace(record, state).first->second;
-            ASSERT_EQ(differences(first, state), QString())
-                << "after another board, the window differs (first selection / now)";
-            ASSERT_EQ(hostIp.text(), toText(f[9]));
-            ASSERT_EQ(hostPort.text(), toText(f[10]));
-            ASSERT_EQ(options.text(), f[11].empty() ? QStringLiteral("0000") : toText(f[11]));
-            ASSERT_EQ(login.text(), shownLogin(f[15]));
-            ASSERT_EQ(workstation.text(), QString());
-            if (f[10].starts_with("00")) {
-                const QString port = toText(f[10]);
-                const bool minus = port.mid(2, 1) == QLatin1String("1");
-                ASSERT_EQ(zoneSign.text(), minus ? QStringLiteral("-") : QStringLiteral("+"));
-                ASSERT_EQ(zoneHours.text(), QString::number(port.mid(3).toInt()));
+            ASSERT_THAT(state, testing::ContainerEq(first))
+                << "after another board, the window differs from its first selection";
+            const std::string options = field(FLD_OPTIONS);
+            ASSERT_EQ(tool[INP_HOST_IP].text(), toText(field(FLD_HOST_IP)));
+            ASSERT_EQ(tool[INP_HOST_PORT].text(), toText(field(FLD_HOST_PORT)));
+            ASSERT_EQ(tool[INP_NO].text(), toText(options.empty() ? "0000" : options));
+            ASSERT_EQ(tool[INP_LOGIN].text(), toText(shownLogin(loginCaretForm(field(FLD_LOGIN)))));
+            ASSERT_EQ(tool[INP_DEVNAME].text(), QString());
+            if (const auto zone = timeZoneOf(field(FLD_HOST_PORT))) {
+                ASSERT_EQ(tool[B_TIME_ZONE].text(), toText(zone->sign));
+                ASSERT_EQ(tool[INP_TIMEZONE].text(), toText(zone->hours));
             }
         }
     }

@@ -2,6 +2,7 @@
 
 #include "core/latin1.h"
 #include "form/layout_table.h"
+#include "sim/presets.h"
 #include "widgets/ip_entry.h"
 #include "widgets/list_box.h"
 
@@ -30,15 +31,40 @@ QString shownText(QWidget& control)
     return control.property("text").toString();
 }
 
+bool enabledForUser(const QWidget& control)
+{
+    const QVariant entryEnabled = control.property("entryEnabled");
+    return entryEnabled.isValid() ? entryEnabled.toBool() : control.isEnabled();
+}
+
+bool isInput(const QWidget& control)
+{
+    static const QStringList inputs { QStringLiteral("button"), QStringLiteral("checkbox"),
+        QStringLiteral("option"), QStringLiteral("textbox"), QStringLiteral("combo"),
+        QStringLiteral("ipentry"), QStringLiteral("list") };
+    return inputs.contains(control.property("kind").toString());
+}
+
+QRect inWindow(const QWidget& control)
+{
+    return { control.mapTo(control.window(), QPoint(0, 0)), control.size() };
+}
+
+std::vector<std::string> fleetRecords()
+{
+    std::vector<std::string> all;
+    for (const sim::Device& device : sim::allModelsFleet())
+        all.push_back(sim::recordText(device).toStdString());
+    return all;
+}
+
 namespace {
     void check(Tool& tool, const Expect& e)
     {
         SCOPED_TRACE(e.control.name());
         auto& control = tool[e.control];
         const QString value = QString::fromLatin1(e.value ? e.value : "");
-        // An IP entry's own switch is its Enabled property.
-        const QVariant entryEnabled = control.property("entryEnabled");
-        const bool enabled = entryEnabled.isValid() ? entryEnabled.toBool() : control.isEnabled();
+        const bool enabled = enabledForUser(control);
         auto* button = qobject_cast<QAbstractButton*>(&control);
         switch (e.state) {
         case Is::Shown:

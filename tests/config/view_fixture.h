@@ -56,6 +56,18 @@ void expectView(Tool& tool, const std::vector<Expect>& table);
 // label's or button's caption.
 QString shownText(QWidget& control);
 
+// Whether a user can work the control: an IP entry's own switch is its Enabled property.
+bool enabledForUser(const QWidget& control);
+
+// Whether the control takes a user's input: a button, switch, text box, selector or list.
+bool isInput(const QWidget& control);
+
+// The control's place in its window.
+QRect inWindow(const QWidget& control);
+
+// One record for each device of the all-models fleet.
+std::vector<std::string> fleetRecords();
+
 // A user's edit of one control: tick or untick a box (select an option button), set a text
 // (a combo box's edit text), click a button, move the focus away, or press the mouse on it.
 enum class Do { Check, Uncheck, Set, Click, FocusOut, MouseClick };

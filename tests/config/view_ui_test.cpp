@@ -330,12 +330,4 @@ TEST_P(Selections, EachStepShowsItsDevice)
 INSTANTIATE_TEST_SUITE_P(ConfigView, Selections, testing::ValuesIn(scenarios),
     [](const testing::TestParamInfo<Scenario>& info) { return std::string(info.param.name); });
 
-TEST_F(ConfigView, WorkstationIdBelongsToTheDeviceShown)
-{
-    select(Record { .mac = "0-80-194-1-2-1" });
-    tool[INP_DEVNAME].setText(QStringLiteral("WS01"));
-    select(Record { .mac = "0-80-194-1-2-2" });
-    EXPECT_EQ(tool[INP_DEVNAME].text(), QString());
-}
-
 } // namespace

@@ -1,9 +1,9 @@
 // In every state the window takes, nothing is half-covered: two controls in sight overlap only
 // when one holds the other or one lies wholly behind an opaque control drawn above it; what a
 // user is offered lies inside the window at its design size; and whatever a frame holds lies
-// in the frame's contents, below its title.
+// in the frame's contents, below its title. On every model's view, in each socket mode and with
+// the AUX port either way, every control a technician can use in the view is in sight.
 #include "form/layout_table.h"
-#include "sim/presets.h"
 #include "tests/config/view_fixture.h"
 #include "tests/support/widget_stacking.h"
 
@@ -20,28 +20,9 @@ using namespace linknode::test;
 
 namespace {
 
-QRect inWindow(const QWidget& control)
-{
-    return { control.mapTo(control.window(), QPoint(0, 0)), control.size() };
-}
-
-bool isInput(const QWidget& control)
-{
-    static const QStringList inputs { QStringLiteral("button"), QStringLiteral("checkbox"),
-        QStringLiteral("option"), QStringLiteral("textbox"), QStringLiteral("combo"),
-        QStringLiteral("ipentry"), QStringLiteral("list") };
-    return inputs.contains(control.property("kind").toString());
-}
-
 bool opaque(const QWidget& control)
 {
     return control.autoFillBackground() || qobject_cast<const QAbstractScrollArea*>(&control);
-}
-
-// A frame's contents below its title, in the frame's own coordinates.
-QRect contentsOf(const QGroupBox& frame)
-{
-    return groupBoxPart(frame, QStyle::SC_GroupBoxContents);
 }
 
 // Kept below the window's bottom edge, seen only when the window is enlarged.
@@ -104,23 +85,63 @@ struct WindowStates : ConfigView {
                     << state << ": " << name << " outside the window";
             }
             if (auto* frame = qobject_cast<const QGroupBox*>(control->parentWidget())) {
-                EXPECT_TRUE(contentsOf(*frame).contains(control->geometry()))
+                EXPECT_TRUE(
+                    groupBoxPart(*frame, QStyle::SC_GroupBoxContents).contains(control->geometry()))
                     << state << ": " << name << " outside the contents of "
                     << frame->objectName().toStdString();
+            }
+        }
+        // The view is the configuration frame, or on the gateway the MQTT frame over it.
+        auto& mqtt = tool[FR_MQTT];
+        QWidget& view = mqtt.isVisible() ? static_cast<QWidget&>(mqtt) : tool[FR_CFG];
+        QList<QWidget*> offered = view.findChildren<QWidget*>();
+        offered << &tool[SW_LOGIN_ALL];
+        for (const QWidget* control : offered) {
+            const bool frame = control->property("kind").toString() == QLatin1String("frame");
+            if ((isInput(*control) || frame) && control->isVisible() && enabledForUser(*control)) {
+                EXPECT_TRUE(seen.contains(control))
+                    << state << ": " << control->objectName().toStdString() << " is covered";
             }
         }
     }
 };
 
+// Every model, and a Cloud board with the AUX port and a terminal number: the three frames of
+// one place.
+std::vector<std::string> records()
+{
+    std::vector<std::string> all = fleetRecords();
+    all.push_back(Record { .mac = "0-80-194-9-0-1",
+        .version = "COPYRIGHTxTAVREN KRT-40 CLOUD 2.4F",
+        .options = "07\2000",
+        .login = "TavTER:0042\r" }
+                      .text());
+    return all;
+}
+
 TEST_F(WindowStates, NothingIsHalfCoveredInAnyState)
 {
     expectNothingHalfCovered("start");
-    for (const sim::Device& device : sim::allModelsFleet()) {
-        const QByteArray record = sim::recordText(device);
-        select(record.toStdString());
-        expectNothingHalfCovered(record.left(record.indexOf(',')).toStdString() + " "
-            + tool[AFF_VER].text().toStdString());
+    for (const std::string& record : records()) {
+        for (const bool otherMode : { false, true }) {
+            for (const bool otherAux : { false, true }) {
+                select(record);
+                auto& other = tool[tool[SW_MODE(1)].isChecked() ? SW_MODE(0) : SW_MODE(1)];
+                auto& aux = tool[SW_AUXRS232];
+                if ((otherMode && !(other.isVisible() && enabledForUser(other)))
+                    || (otherAux && !(aux.isVisible() && aux.isEnabled())))
+                    continue;
+                if (otherMode)
+                    other.setChecked(true);
+                if (otherAux)
+                    aux.toggle();
+                expectNothingHalfCovered(record.substr(0, record.find(',')) + " "
+                    + tool[AFF_VER].text().toStdString() + (otherMode ? ", other mode" : "")
+                    + (otherAux ? ", AUX port toggled" : ""));
+            }
+        }
     }
+    select(fleetRecords().back());
     tool[SW_LOGIN_ALL].setChecked(true);
     expectNothingHalfCovered("broadcast switch ticked");
     tool[SW_LOGIN_ALL].setChecked(false);

@@ -1,8 +1,8 @@
 // The window as a desktop citizen: every choice of a list can be read, boxes belong to the
 // window, and the window keeps the size its layout was drawn for.
+#include "core/latin1.h"
 #include "form/dialogs.h"
 #include "form/layout_table.h"
-#include "sim/presets.h"
 #include "tests/config/view_fixture.h"
 
 #include <QAbstractItemView>
@@ -47,10 +47,9 @@ TEST_F(Window, EveryPopupIsAsWideAsItsWidestItemOnEveryModel)
 {
     QSet<QString> opened;
     expectReadablePopups(tool, u"start"_qs, opened);
-    for (const sim::Device& device : sim::allModelsFleet()) {
-        const QByteArray record = sim::recordText(device);
-        select(record.toStdString());
-        expectReadablePopups(tool, QString::fromLatin1(record).section(u',', 7, 7), opened);
+    for (const std::string& record : fleetRecords()) {
+        select(record);
+        expectReadablePopups(tool, toText(record).section(u',', 7, 7), opened);
     }
     QSet<QString> all;
     for (const QComboBox* combo : tool.app.form.findChildren<QComboBox*>())
@@ -58,22 +57,18 @@ TEST_F(Window, EveryPopupIsAsWideAsItsWidestItemOnEveryModel)
     EXPECT_EQ(opened, all) << "every combo box was opened once at least";
 }
 
-TEST_F(Window, TheDisplayModeListHoldsItsStartItemsBeforeAnyDeviceIsShown)
+// Before any device is shown, the display-mode list holds its start items; the window cannot be
+// made smaller than its design size and grows from the top left.
+TEST_F(Window, StartItemsOfTheDisplayModeListAndTheWindowsSize)
 {
     const auto& modes = tool[LST_PANORAMA_MODE];
     QStringList items;
     for (int row = 0; row < modes.count(); ++row)
         items << modes.itemText(row);
-    EXPECT_EQ(items,
-        QStringList({ QStringLiteral("Clock Mode (Red)"), QStringLiteral("Clock Mode (Green)"),
-            QStringLiteral("Clock Mode (Flash)"), QStringLiteral("String Mode"),
-            QStringLiteral("Temperature Mode "), QStringLiteral("Show Version Mode"),
-            QStringLiteral("Countdown on TTL IN") }));
+    EXPECT_EQ(items.join(u'|'),
+        u"Clock Mode (Red)|Clock Mode (Green)|Clock Mode (Flash)|String Mode|Temperature Mode |"
+        u"Show Version Mode|Countdown on TTL IN"_qs);
     EXPECT_EQ(modes.currentText(), QStringLiteral("QD-Panorama and QD-71R Startup Mode"));
-}
-
-TEST_F(Window, CannotBeMadeSmallerThanItsDesignSizeAndGrowsFromTheTopLeft)
-{
     const QSize design(windowWidth / twipsPerPixel, windowHeight / twipsPerPixel);
     auto& form = tool.app.form;
     EXPECT_EQ(form.size(), design);
@@ -94,16 +89,10 @@ TEST_F(Window, BoxesBelongToTheWindow)
     QtDialogs dialogs;
     dialogs.setParentWindow(&form);
     const std::pair<const char*, std::function<void()>> boxes[] = {
-        { "message",
-            [&] {
-                dialogs.message(
-                    QStringLiteral("text"), QStringLiteral("title"), MessageIcon::Information);
-            } },
+        { "message", [&] { dialogs.message(u"text"_qs, u"title"_qs, MessageIcon::Information); } },
         { "input",
             [&] {
-                EXPECT_EQ(dialogs.input(QStringLiteral("prompt"), QStringLiteral("title"),
-                              QStringLiteral("answer")),
-                    std::nullopt);
+                EXPECT_EQ(dialogs.input(u"prompt"_qs, u"title"_qs, u"answer"_qs), std::nullopt);
             } },
     };
     for (const auto& [kind, open] : boxes) {
