@@ -26,7 +26,7 @@ namespace {
         EXPECT_EQ(static_cast<unsigned char>(autoBootCharacter(false, true)), 128);
     }
 
-    TEST(SerialCodes, ParityWordsAndBases)
+    TEST(SerialCodes, ParityWordsBasesAndCodes)
     {
         const char* words[] = { "None", "Even", "Odd", "None", "Even", "Odd" };
         for (int code = 0; code <= 5; ++code)
@@ -37,11 +37,7 @@ namespace {
         EXPECT_EQ(parityBase("Mark"), std::nullopt);
         EXPECT_EQ(dataBitsText(1), "7");
         EXPECT_EQ(dataBitsText(2), "8");
-    }
-
-    // The codes both the window's selectors and the command line send.
-    TEST(SerialCodes, StopBitsAddThreeAndDataBitsHaveTwoCodes)
-    {
+        // The codes both the window's selectors and the command line send: two stop bits add 3.
         EXPECT_EQ(parityCode(0, false), 0);
         EXPECT_EQ(parityCode(2, false), 2);
         EXPECT_EQ(parityCode(1, true), 4);

@@ -71,22 +71,16 @@ namespace {
         }
     }
 
-    TEST(ModelIdentity, EncryptionMarkerIsCaseSensitive)
+    // The encryption mark is case sensitive; the gateway suffix comes from the third option
+    // character.
+    TEST(ModelIdentity, EncryptionGatewaySuffixAndOldFirmware)
     {
         EXPECT_TRUE(isEncrypted("COPYRIGHT!TAVRENk 2.4F"));
         EXPECT_FALSE(isEncrypted("COPYRIGHT!TAVRENK 2.4F"));
-    }
-
-    TEST(ModelIdentity, GatewaySuffixFromTheThirdOptionCharacter)
-    {
         EXPECT_EQ(gatewaySuffix("20N0"), " Zephyr-Pod");
         EXPECT_EQ(gatewaySuffix("20M0"), " Modbus Zephyr-Pod");
         EXPECT_EQ(gatewaySuffix("2N00"), "");
         EXPECT_EQ(gatewaySuffix("20N"), ""); // too short to carry options
-    }
-
-    TEST(ModelIdentity, OldFirmware)
-    {
         EXPECT_TRUE(oldFirmware("x", 12));
         EXPECT_TRUE(oldFirmware("x", 0)); // "INC."
         EXPECT_FALSE(oldFirmware("x", 13));
