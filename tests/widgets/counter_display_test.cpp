@@ -34,7 +34,7 @@ namespace {
         }
     }
 
-    TEST(CounterDisplayTest, ShowsTheNumberRightAlignedOrDashes)
+    TEST(CounterDisplayTest, ShowsTheNumberRightAlignedOrDashesAtItsOwnSize)
     {
         const struct {
             int number;
@@ -54,11 +54,7 @@ namespace {
                     << c.number << " at " << pos;
             }
         }
-    }
-
-    TEST(CounterDisplayTest, AlwaysKeepsItsSize)
-    {
-        CounterDisplay display;
+        // It always keeps its size.
         display.resize(200, 90);
         EXPECT_EQ(display.size(), QSize(64, 21));
         display.resize(10, 5);

@@ -53,33 +53,37 @@ namespace {
         EXPECT_EQ(QApplication::focusWidget(), entry_->box(3));
     }
 
-    TEST_F(IpEntryTest, EnterMovesOnExceptFromTheLastBox)
-    {
-        entry_->focusBox(2);
-        pressKey(Qt::Key_Return);
-        typeKeys("5");
-        pressKey(Qt::Key_Return);
-        pressKey(Qt::Key_Enter);
-        typeKeys(".");
-        EXPECT_EQ(QApplication::focusWidget(), entry_->box(3));
-        EXPECT_EQ(entry_->box(3)->text(), u"5"_s);
-    }
-
-    // The box gets the focus first, which selects its first three characters; "<" is the left
-    // arrow.
+    // The box gets the focus first, which selects its first three characters. Enter and
+    // Return move on except from the last box. `box` is the box read afterwards, and has the
+    // focus when it is not the box first focused; -1 reads all four once the focus has left.
     TEST_F(IpEntryTest, KeysTypedIntoABox)
     {
         const struct {
-            const char *before, *keys, *after;
-        } cases[] = { { "20", "7", "7" }, { "2", "12345", "123" }, { "2", "a Z-,+_x", "2" },
-            { "2", "<1a", "12" }, { "2", "25\b", "2" }, { "255", "\b", "" },
+            const char* before;
+            int focus;
+            const char* keys;
+            int box;
+            const char* after;
+        } cases[] = { { "1.20.3.4", 1, "7", 1, "7" }, { "1.2.3.4", 1, "12345", 1, "123" },
+            { "1.2.3.4", 1, "a Z-,+_x", 1, "2" }, { "1.2.3.4", 1, "<1a", 1, "12" },
+            { "1.2.3.4", 1, "25\b", 1, "2" }, { "1.255.3.4", 1, "\b", 1, "" },
             // The focus selects the first three characters only.
-            { "1234", "9", "94" } };
+            { "1.1234.3.4", 1, "9", 1, "94" }, { "0.0.0.999", 2, "\r5\r\n.", 3, "5" },
+            // Focus loss normalises the boxes.
+            { "007.1.1.1", 1, "\b", -1, "7|0|1|1" } };
         for (const auto& c : cases) {
-            entry_->setText(u"1.%1.3.4"_s.arg(QLatin1String(c.before)));
-            entry_->focusBox(1);
+            entry_->setText(QLatin1String(c.before));
+            entry_->focusBox(c.focus);
             typeKeys(c.keys);
-            EXPECT_EQ(entry_->box(1)->text(), QLatin1String(c.after)) << c.keys;
+            if (c.box < 0) {
+                elsewhere_->setFocus();
+                EXPECT_EQ(boxes(), QLatin1String(c.after)) << c.keys;
+                continue;
+            }
+            if (c.box != c.focus) {
+                EXPECT_EQ(QApplication::focusWidget(), entry_->box(c.box)) << c.keys;
+            }
+            EXPECT_EQ(entry_->box(c.box)->text(), QLatin1String(c.after)) << c.keys;
             elsewhere_->setFocus();
         }
     }
@@ -92,15 +96,6 @@ namespace {
         pressKey(Qt::Key_Tab);
         typeKeys("9");
         EXPECT_EQ(boxes(), u"10|7|9|40"_s);
-    }
-
-    TEST_F(IpEntryTest, FocusLossNormalisesTheBoxes)
-    {
-        entry_->setText(u"007.1.1.1"_s);
-        entry_->focusBox(1);
-        typeKeys("\b");
-        elsewhere_->setFocus();
-        EXPECT_EQ(boxes(), u"7|0|1|1"_s);
     }
 
     TEST_F(IpEntryTest, SetKeepsFieldsAndReadNormalises)

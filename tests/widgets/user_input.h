@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
+#include <utility>
 
 namespace linknode::testing_input {
 
@@ -16,15 +18,16 @@ inline void userDoubleClick(QWidget* widget, QPoint pos = {})
 }
 
 // Types `keys` one by one into whichever widget has the focus at each key; "\b" is
-// Backspace, "<" the left arrow.
+// Backspace, "<" the left arrow, "\r" Return and "\n" Enter.
 inline void typeKeys(const char* keys)
 {
     for (const char* key = keys; *key; ++key) {
         QWidget* target = QApplication::focusWidget();
-        if (*key == '\b')
-            QTest::keyClick(target, Qt::Key_Backspace);
-        else if (*key == '<')
-            QTest::keyClick(target, Qt::Key_Left);
+        const std::pair<char, Qt::Key> named[] = { { '\b', Qt::Key_Backspace },
+            { '<', Qt::Key_Left }, { '\r', Qt::Key_Return }, { '\n', Qt::Key_Enter } };
+        const auto* found = std::ranges::find(named, *key, &std::pair<char, Qt::Key>::first);
+        if (found != std::end(named))
+            QTest::keyClick(target, found->second);
         else
             QTest::keyClick(target, *key);
     }
