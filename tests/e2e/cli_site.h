@@ -4,7 +4,6 @@
 // private network, each run's output, messages and exit status kept in files.
 #include "tests/e2e/private_network.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -13,8 +13,6 @@ namespace {
 
 class LoadEndToEnd : public SiteTest {
 protected:
-    QJsonObject dump(const char* name) const { return site.dump(name); }
-
     // The list holds `count` lines, one per MAC, and the counter says so.
     static void expectEachDeviceOnce(const QJsonObject& dump, int count)
     {
@@ -28,7 +26,7 @@ protected:
 TEST_F(LoadEndToEnd, TenThousandDevicesAreAllListed)
 {
     runSite("waitfor B_ASK_CFG visible 60\n" + site.dumpStep("dump.json"), synthetic(10000));
-    const QJsonObject state = dump("dump.json");
+    const QJsonObject state = site.dump("dump.json");
     expectEachDeviceOnce(state, 10000);
     EXPECT_THAT(SimulatedSite::text(state, "AFF_SEL_DEV").toStdString(),
         testing::Not(testing::HasSubstr("LIST FULL")));
@@ -43,7 +41,7 @@ TEST_F(LoadEndToEnd, EthernetSwitchOverAThousandDevicesKeepsOneLinePerMac)
             "waitfor B_ASK_CFG visible 60\n"
             + site.dumpStep("dump.json"),
         synthetic(1000));
-    expectEachDeviceOnce(dump("dump.json"), 1000);
+    expectEachDeviceOnce(site.dump("dump.json"), 1000);
     const std::vector<QJsonObject> enquiries = site.journal("enquiry");
     ASSERT_EQ(enquiries.size(), 26u);
     for (const QJsonObject& enquiry : enquiries)
@@ -65,8 +63,8 @@ TEST_F(LoadEndToEnd, DeviceCountConvergesDespiteDropsAndJitter)
     ASSERT_EQ(enquiries.size(), 26u);
     const int lost = enquiries.front().value(QStringLiteral("dropped")).toInt();
     ASSERT_GT(lost, 0);
-    expectEachDeviceOnce(dump("first.json"), 200 - lost);
-    expectEachDeviceOnce(dump("repeated.json"), 200);
+    expectEachDeviceOnce(site.dump("first.json"), 200 - lost);
+    expectEachDeviceOnce(site.dump("repeated.json"), 200);
 }
 
 // The saved device takes the first configuration and is never heard of again: the save runs
@@ -85,7 +83,7 @@ TEST_F(LoadEndToEnd, DeviceFallingSilentDuringASaveGivesTheWindowBack)
               "waitfor B_ASK_CFG visible 20\n"
             + site.dumpStep("again.json"),
         synthetic(3, { QStringLiteral("--silent-on"), QStringLiteral("network-config") }));
-    const QString mac = SimulatedSite::text(dump("before.json"), "AFF_MAC").trimmed();
+    const QString mac = SimulatedSite::text(site.dump("before.json"), "AFF_MAC").trimmed();
     ASSERT_FALSE(mac.isEmpty());
 
     const std::vector<QJsonObject> configurations = site.journal("network-config");
@@ -99,7 +97,7 @@ TEST_F(LoadEndToEnd, DeviceFallingSilentDuringASaveGivesTheWindowBack)
         configurations.back().value(QStringLiteral("skipped")).toObject().value(mac).toString(),
         QStringLiteral("fell silent"));
 
-    const QJsonObject after = dump("after.json");
+    const QJsonObject after = site.dump("after.json");
     for (const char* name : { "B_UPDATE", "B_ASK_CFG", "LST_KRT", "B_SORT" }) {
         const QJsonObject control = SimulatedSite::control(after, name);
         EXPECT_TRUE(control.value(QStringLiteral("enabled")).toBool()) << name;
@@ -108,7 +106,7 @@ TEST_F(LoadEndToEnd, DeviceFallingSilentDuringASaveGivesTheWindowBack)
     EXPECT_FALSE(
         SimulatedSite::control(after, "FR_UPD_WAIT").value(QStringLiteral("shown")).toBool());
     // A new discovery lists the two devices still answering.
-    const QJsonObject again = dump("again.json");
+    const QJsonObject again = site.dump("again.json");
     expectEachDeviceOnce(again, 2);
     EXPECT_FALSE(SimulatedSite::macs(again).contains(mac));
 }
@@ -123,7 +121,7 @@ TEST_F(LoadEndToEnd, SimulatorRestartedDuringADiscoveryListsEachDeviceOnce)
             "waitfor B_ASK_CFG visible 30\n"
             + site.dumpStep("dump.json"),
         synthetic(50, { QStringLiteral("--jitter"), QStringLiteral("150") }), 8);
-    expectEachDeviceOnce(dump("dump.json"), 50);
+    expectEachDeviceOnce(site.dump("dump.json"), 50);
     EXPECT_EQ(site.journal("enquiry").size(), 8u);
     EXPECT_FALSE(site.journal("enquiry", "journal-2.jsonl").empty());
 }
@@ -144,11 +142,11 @@ TEST_F(LoadEndToEnd, ReplyFloodLeavesTheWindowResponsive)
     EXPECT_EQ(enquiries.back().value(QStringLiteral("flood")).toInt(), 50000);
     EXPECT_FALSE(site.journal("show-mac").empty());
 
-    const QJsonObject during = dump("during.json");
+    const QJsonObject during = site.dump("during.json");
     const QStringList macs = SimulatedSite::macs(during);
     ASSERT_FALSE(macs.isEmpty());
     EXPECT_EQ(SimulatedSite::text(during, "AFF_MAC").trimmed(), macs.front());
-    expectEachDeviceOnce(dump("after.json"), 20);
+    expectEachDeviceOnce(site.dump("after.json"), 20);
 }
 
 } // namespace
