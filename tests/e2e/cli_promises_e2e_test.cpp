@@ -52,7 +52,8 @@ TEST_F(CliPromises, EveryVerbsJsonKeepsToItsSchema)
         { "set", "set 0-80-194-10-0-11 --host-port 4000", 0, Shape::Result },
         { "diff", "inventory diff \"$D/site.json\"", 1, Shape::Result },
         { "nothing", "set 0-80-194-10-0-12", 2, Shape::Result },
-        { "plan", "readdress \"$D/plan.csv\"", 0, Shape::Result },
+        { "plan", "readdress \"$D/plan.csv\"", 0, Shape::Result,
+            "run order readdress \"$D/plan.csv\"" },
         { "apply", "readdress \"$D/plan.csv\" --apply", 0, Shape::Result },
         // The inventory as if the device at .13 had replaced one that no longer answers.
         { "replace", "replace 0-80-194-1-2-3 0-80-194-10-0-13 --inventory \"$D/old.json\"", 0,
@@ -102,14 +103,15 @@ TEST_F(CliPromises, EveryVerbsJsonKeepsToItsSchema)
     EXPECT_THAT(jsonOf("nothing")[QStringLiteral("error")].toString().toStdString(),
         HasSubstr("nothing to change"));
 
-    // What the verbs did: the diff names the set's change, the plan moved its device, the
-    // reset and the beep (with the count of the discovery made first) reached the devices.
+    // What the verbs did: the diff names the set's change, the plan (as a table too) moved its
+    // device, the reset and the beep (with the count of the discovery made first) arrived.
     const QJsonArray changed = jsonOf("diff")[QStringLiteral("devices")].toArray();
     ASSERT_EQ(changed.size(), 1);
     EXPECT_EQ(changed[0][QStringLiteral("changes")].toArray(),
         (QJsonArray { QJsonObject { { QStringLiteral("field"), QStringLiteral("hostPort") },
             { QStringLiteral("old"), QStringLiteral("2101") },
             { QStringLiteral("new"), QStringLiteral("4000") } } }));
+    EXPECT_EQ(out("order").toStdString(), "0-80-194-10-0-12  10.213.0.12 -> 10.213.0.112\n");
     EXPECT_THAT(err("apply"), HasSubstr("changed 1, unchanged 0, not confirmed 0, not tried 0"));
     const auto resets = journal("reset");
     ASSERT_EQ(resets.size(), 1u);
