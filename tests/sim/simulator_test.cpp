@@ -25,11 +25,8 @@ namespace {
 
     using namespace Qt::StringLiterals;
 
-    QByteArray enquiry()
-    {
-        return "\xFE\xFF\x01\xFF\x01"
-               "0.0.0.0\r0.0.0.0\r0.0.0.0\r\xFD\0\0\0\0\0\0"_ba;
-    }
+    const QByteArray enquiry
+        = "\xFE\xFF\x01\xFF\x01"_ba + "0.0.0.0\r0.0.0.0\r0.0.0.0\r\xFD\0\0\0\0\0\0"_ba;
 
     QByteArray configuration(const QByteArray& ip, const QByteArray& macBytes)
     {
@@ -77,18 +74,14 @@ namespace {
             ASSERT_TRUE(simulator->start(&error)) << error.toStdString();
         }
 
-        void send(const QByteArray& datagram, const QHostAddress& to = loopback)
-        {
-            ASSERT_TRUE(to.isLoopback());
-            ASSERT_EQ(tool.writeDatagram(datagram, to, simulator->localPort()), datagram.size());
-        }
-
         // Sends each datagram and waits until the simulator has taken them all.
         void sendAll(const std::vector<QByteArray>& datagrams, const QHostAddress& to = loopback)
         {
+            ASSERT_TRUE(to.isLoopback());
             const qint64 before = simulator->received();
             for (const QByteArray& datagram : datagrams)
-                send(datagram, to);
+                ASSERT_EQ(
+                    tool.writeDatagram(datagram, to, simulator->localPort()), datagram.size());
             ASSERT_TRUE(runUntil(
                 [&] {
                     return simulator->received() == before + static_cast<qint64>(datagrams.size());
@@ -128,11 +121,10 @@ namespace {
         const Device own = device("0-80-194-0-0-1", "127.0.0.1");
         start({ own, device("0-80-194-0-0-2", "127.0.0.2"),
             device("0-80-194-0-0-3", "127.0.0.1", true) });
-        send(enquiry());
         // A configuration for a device the datagram does not reach is for nobody.
-        send("\xFE\xFF\x01\xFF\x01"
-             "127.0.0.9\r255.0.0.0\r127.0.0.1\r\xFD\x00\x50\xC2\x00\x00\x02"_ba);
-        ASSERT_TRUE(runUntil([this] { return simulator->received() == 2; }, 5000));
+        sendAll({ enquiry,
+            "\xFE\xFF\x01\xFF\x01"_ba
+                + "127.0.0.9\r255.0.0.0\r127.0.0.1\r\xFD\x00\x50\xC2\x00\x00\x02"_ba });
         runUntil([] { return false; }, 300); // room for a wrong second reply
         ASSERT_EQ(replies.size(), 1u);
         EXPECT_EQ(replies[0].data(), "\xFE\xFF" + recordText(own));
@@ -144,7 +136,7 @@ namespace {
         EXPECT_EQ(lines[0].value(u"to").toString(), u"127.0.0.1"); // the destination is known
         EXPECT_EQ(lines[0].value(u"from").toString(),
             QStringLiteral("127.0.0.1:%1").arg(tool.localPort()));
-        EXPECT_EQ(lines[0].value(u"hex").toString(), QString::fromLatin1(enquiry().toHex()));
+        EXPECT_EQ(lines[0].value(u"hex").toString(), QString::fromLatin1(enquiry.toHex()));
         EXPECT_EQ(lines[0].value(u"devices").toArray(),
             (QJsonArray { QStringLiteral("0-80-194-0-0-1"), QStringLiteral("0-80-194-0-0-3") }));
         EXPECT_EQ(lines[0].value(u"replies").toInt(), 1);
@@ -160,7 +152,7 @@ namespace {
         SimulatorOptions options;
         options.jitterMs = 50;
         start(sharedAddressFleet(300, "127.0.0.1"), options);
-        send(enquiry());
+        sendAll({ enquiry });
         ASSERT_TRUE(runUntil([this] { return replies.size() >= 300; }, 10000)) << replies.size();
         QSet<QByteArray> distinct;
         for (const QNetworkDatagram& reply : replies) {
@@ -181,7 +173,7 @@ namespace {
         options.dropRate = 1.0;
         start({ device("0-80-194-0-0-1", "127.0.0.1"), device("0-80-194-0-0-2", "127.0.0.1") },
             options);
-        sendAll({ enquiry(), configuration("127.0.0.2", "\x00\x50\xC2\x00\x00\x01"_ba) });
+        sendAll({ enquiry, configuration("127.0.0.2", "\x00\x50\xC2\x00\x00\x01"_ba) });
         runUntil([] { return false; }, 200);
         EXPECT_TRUE(replies.empty());
         EXPECT_EQ(simulator->dropped(), 3);
@@ -200,7 +192,7 @@ namespace {
         options.floodSeconds = 0.2;
         start({ device("0-80-194-0-0-1", "127.0.0.1"), device("0-80-194-0-0-2", "127.0.0.1") },
             options);
-        sendAll({ enquiry(), enquiry() });
+        sendAll({ enquiry, enquiry });
         ASSERT_TRUE(runUntil([this] { return replies.size() >= 2 * 2002; }, 10000))
             << replies.size();
         runUntil([] { return false; }, 100); // room for a copy too many
@@ -213,42 +205,27 @@ namespace {
         EXPECT_EQ(journalLines().front().value(u"flood").toInt(), 2000);
     }
 
-    TEST_F(SimulatorTest, EnquiryLimitIsToldOnceRightAfterTheNthEnquiry)
-    {
-        SimulatorOptions options;
-        options.exitAfterEnquiries = 2;
-        start({ device("0-80-194-0-0-1", "127.0.0.1") }, options);
-        std::vector<qint64> toldAt;
-        QObject::connect(simulator.get(), &Simulator::enquiryLimitReached, simulator.get(),
-            [&] { toldAt.push_back(simulator->received()); });
-        // A command between the enquiries does not count.
-        sendAll({ enquiry(), "\xFE\xFF\x02"_ba, enquiry(), enquiry() });
-        EXPECT_EQ(toldAt, (std::vector<qint64> { 3 }));
-    }
-
-    // Remembers what it was asked to do, and does nothing.
+    // Notes what it was asked to do, and does nothing.
     struct RecordedAddresses final : LoopbackAddresses {
-        QString add(const QByteArray& address) override
+        QString add(const QByteArray& address) override { return note("add " + address); }
+        QString remove(const QByteArray& address) override { return note("remove " + address); }
+        QString note(const QByteArray& call)
         {
-            added.append(address);
+            calls.append(call);
             return {};
         }
-        QString remove(const QByteArray& address) override
-        {
-            removed.append(address);
-            return {};
-        }
-        QList<QByteArray> added;
-        QList<QByteArray> removed;
+        QList<QByteArray> calls;
     };
 
+    // Then a reset keeps it deaf for its own pause.
     TEST_F(SimulatorTest, ConfiguredDeviceAnswersAtItsNewAddressWithItsNewRecord)
     {
         RecordedAddresses addresses;
-        const Device before = device("0-80-194-0-0-1", "127.0.0.1");
         SimulatorOptions options;
         options.restartPause = 0.3;
-        start({ before }, options, &addresses, QHostAddress(QHostAddress::AnyIPv4));
+        options.resetPause = 0.2;
+        start({ device("0-80-194-0-0-1", "127.0.0.1") }, options, &addresses,
+            QHostAddress(QHostAddress::AnyIPv4));
         const QByteArray move = configuration("127.0.0.2", "\x00\x50\xC2\x00\x00\x01"_ba);
         const QHostAddress moved(QStringLiteral("127.0.0.2"));
         sendAll({ move });
@@ -256,35 +233,34 @@ namespace {
         sendAll({ move }, moved);
         runUntil([] { return false; }, 300);
         sendAll({ move, configuration("127.0.0.7", "\x00\x50\xC2\x00\x00\x09"_ba) }, moved);
-        sendAll({ enquiry() }, QHostAddress(QStringLiteral("127.0.0.1")));
-        sendAll({ enquiry() }, QHostAddress(QStringLiteral("127.0.0.2")));
+        sendAll({ enquiry }, QHostAddress(QStringLiteral("127.0.0.1")));
+        sendAll({ enquiry }, moved);
         ASSERT_TRUE(runUntil([this] { return !replies.empty(); }, 5000));
         runUntil([] { return false; }, 200); // room for a wrong second reply
-
-        Device after = before;
-        after.ip = "127.0.0.2";
-        after.gateway = "127.0.0.1";
-        after.bauds = "19200";
-        after.parity = "1";
-        after.mode = "0";
-        after.hostIp = "127.0.0.9";
-        after.hostPort = "4001";
-        after.options = "0780";
         ASSERT_EQ(replies.size(), 1u);
-        EXPECT_EQ(replies[0].data(), "\xFE\xFF" + recordText(after));
-        EXPECT_EQ(replies[0].senderAddress(), QHostAddress(QStringLiteral("127.0.0.2")));
-        EXPECT_EQ(addresses.added, QList<QByteArray> { "127.0.0.2" });
-        EXPECT_EQ(addresses.removed, QList<QByteArray> { "127.0.0.1" });
+        EXPECT_EQ(replies[0].data(),
+            "\xFE\xFF"_ba
+                + "0-80-194-0-0-1,127.0.0.2,255.0.0.0,127.0.0.1,19200,1,0,"
+                  "COPYRIGHT+TAVREN KRT-40 2.4F,0,127.0.0.9,4001,0780,5,16,10,Tav");
+        EXPECT_EQ(replies[0].senderAddress(), moved);
+        EXPECT_EQ(addresses.calls, (QList<QByteArray> { "add 127.0.0.2", "remove 127.0.0.1" }));
+
+        sendAll({ "\xFE\xFF\x06"_ba + "127.0.0.2", enquiry }, moved);
+        runUntil([] { return false; }, 250);
+        sendAll({ enquiry }, moved);
+        ASSERT_TRUE(runUntil([this] { return replies.size() == 2; }, 5000));
 
         const std::vector<QJsonObject> lines = journalLines();
-        ASSERT_EQ(lines.size(), 6u);
+        ASSERT_EQ(lines.size(), 9u);
         const QJsonObject applied = lines[0].value(u"applied").toObject();
         EXPECT_EQ(applied.value(u"ip").toString(), u"127.0.0.2");
         EXPECT_EQ(applied.value(u"silentFor").toDouble(), 0.3);
         EXPECT_EQ(applied.value(u"addressAdded").toString(), u"127.0.0.2");
         EXPECT_EQ(applied.value(u"addressRemoved").toString(), u"127.0.0.1");
-        EXPECT_EQ(lines[1].value(u"skipped").toObject().value(u"0-80-194-0-0-1").toString(),
-            u"restarting");
+        const auto skipped = [&lines](size_t line) {
+            return lines[line].value(u"skipped").toObject().value(u"0-80-194-0-0-1").toString();
+        };
+        EXPECT_EQ(skipped(1), u"restarting");
         // Once back, the repeated configuration moves nothing and restarts nothing.
         const QJsonObject repeated = lines[2].value(u"applied").toObject();
         EXPECT_EQ(repeated.value(u"ip").toString(), u"127.0.0.2");
@@ -293,6 +269,9 @@ namespace {
             lines[3].value(u"rejected").toString(), u"no simulated device has MAC 0-80-194-0-0-9");
         EXPECT_EQ(lines[4].value(u"replies").toInt(), 0);
         EXPECT_EQ(lines[5].value(u"replies").toInt(), 1);
+        EXPECT_EQ(lines[6].value(u"applied").toObject().value(u"silentFor").toDouble(), 0.2);
+        EXPECT_EQ(skipped(7), u"resetting");
+        EXPECT_EQ(lines[8].value(u"replies").toInt(), 1);
     }
 
     TEST_F(SimulatorTest, SharedAddressesStayAndOnlyTheFleetsSubnetsAreManaged)
@@ -303,15 +282,13 @@ namespace {
         start(fleet, {}, &addresses);
         // From 127.0.0.1, which the third device keeps, to 127.0.0.3, which the second has.
         sendAll({ configuration("127.0.0.3", "\x00\x50\xC2\x00\x00\x01"_ba) });
-        EXPECT_TRUE(addresses.added.isEmpty());
-        EXPECT_TRUE(addresses.removed.isEmpty());
+        EXPECT_TRUE(addresses.calls.isEmpty());
         EXPECT_EQ(simulator->fleet()[0].ip, "127.0.0.3");
         // The third device takes a host's address outside 127.0.0.0/8: it moves, lo does not
         // get the address, and the one it left, which no device holds now, goes.
         sendAll({ configuration("8.8.8.8", "\x00\x50\xC2\x00\x00\x03"_ba) });
         EXPECT_EQ(simulator->fleet()[2].ip, "8.8.8.8");
-        EXPECT_TRUE(addresses.added.isEmpty());
-        EXPECT_EQ(addresses.removed, QList<QByteArray> { "127.0.0.1" });
+        EXPECT_EQ(addresses.calls, QList<QByteArray> { "remove 127.0.0.1" });
         EXPECT_TRUE(journalLines()
                         .back()
                         .value(u"applied")
@@ -329,39 +306,24 @@ namespace {
         EXPECT_FALSE(applied.contains(u"addressRemoved"));
     }
 
-    TEST_F(SimulatorTest, ResetDeviceIsSilentForThePauseThenAnswersAgain)
-    {
-        SimulatorOptions options;
-        options.resetPause = 0.5;
-        start({ device("0-80-194-0-0-1", "127.0.0.1") }, options);
-        sendAll({ "\xFE\xFF\x06"
-                  "127.0.0.1"_ba,
-            enquiry() });
-        runUntil([] { return false; }, 100);
-        EXPECT_TRUE(replies.empty());
-        runUntil([] { return false; }, 500);
-        sendAll({ enquiry() });
-        ASSERT_TRUE(runUntil([this] { return replies.size() == 1; }, 5000));
-
-        const std::vector<QJsonObject> lines = journalLines();
-        ASSERT_EQ(lines.size(), 3u);
-        EXPECT_EQ(lines[0].value(u"applied").toObject().value(u"silentFor").toDouble(), 0.5);
-        EXPECT_EQ(lines[1].value(u"skipped").toObject().value(u"0-80-194-0-0-1").toString(),
-            u"resetting");
-        EXPECT_EQ(lines[2].value(u"replies").toInt(), 1);
-    }
-
-    // The prefix announces one frame; an enquiry between them does not spoil it.
+    // The prefix announces one frame; an enquiry between them does not spoil it. The enquiry
+    // limit is told once, right after the enquiry it names, whatever came between.
     TEST_F(SimulatorTest, TerminalFrameIsTakenOnlyRightAfterItsPrefix)
     {
-        start({ device("0-80-194-0-0-1", "127.0.0.1") });
+        SimulatorOptions options;
+        options.exitAfterEnquiries = 2;
+        start({ device("0-80-194-0-0-1", "127.0.0.1") }, options);
+        std::vector<qint64> toldAt;
+        QObject::connect(simulator.get(), &Simulator::enquiryLimitReached, simulator.get(),
+            [&] { toldAt.push_back(simulator->received()); });
         const QByteArray prefix = "\x01\xFF\xFF\x54"_ba;
-        const QByteArray led = "\x02\xB3\xB3\xB3\xC7"
-                               "36001DC\x03\x03"_ba;
-        sendAll({ prefix, enquiry(), led, led, prefix, "\x01\xFF\xFF\x41\xFA"_ba, led });
+        const QByteArray led = "\x02\xB3\xB3\xB3\xC7"_ba + "36001DC\x03\x03";
+        sendAll({ prefix, enquiry, led, led, prefix, "\x01\xFF\xFF\x41\xFA"_ba, led, enquiry,
+            enquiry });
+        EXPECT_EQ(toldAt, (std::vector<qint64> { 8 }));
         EXPECT_EQ(simulator->fleet()[0].state.ledFlashes, 1);
         const std::vector<QJsonObject> lines = journalLines();
-        ASSERT_EQ(lines.size(), 7u);
+        ASSERT_EQ(lines.size(), 9u);
         EXPECT_TRUE(lines[2].value(u"announced").toBool());
         EXPECT_EQ(lines[2].value(u"applied").toObject().value(u"locate").toString(), u"led-flash");
         for (const size_t unannounced : { 3u, 6u }) {
