@@ -42,16 +42,11 @@ namespace {
                 R"({"kind":"network-config","ip":"10.0.0.1","mask":"255.0.0.0",)"
                 R"("gateway":"0.0.0.0","mac":"0-80-194-1-2-3"})" },
             { "\xFE\xFF\x02"_ba, R"({"kind":"show-mac"})" },
-            { "\xFE\xFF\x03"
-              "192.168.5.1\r23\x0E\x01"_ba,
+            { "\xFE\xFF\x03"_ba + "192.168.5.1\r23\x0E\x01",
                 R"({"kind":"host-update","hostIp":"192.168.5.1","hostPort":"23","mode":1})" },
-            { "\xFE\xFF\x06"
-              "10.213.0.11"_ba,
-                R"({"kind":"reset","ip":"10.213.0.11"})" },
+            { "\xFE\xFF\x06"_ba + "10.213.0.11", R"({"kind":"reset","ip":"10.213.0.11"})" },
             { "\xFE\xF8\x08\x02><ER12345\x03"_ba, R"({"kind":"countdown","value":"12345"})" },
-            { "\xFE\xFF\x0B"
-              "AB\r\xEA"_ba,
-                R"({"kind":"login","text":"AB\r\u00ea"})" },
+            { "\xFE\xFF\x0B"_ba + "AB\r\xEA", R"({"kind":"login","text":"AB\r\u00ea"})" },
             // The Wiegand envelope followed by a workstation identifier.
             { "\xFE\xFF\x0B\x03\x04\x03\x06\x05\x10\x0A\x03\x04\x03\x02WS01\x03"_ba,
                 R"({"kind":"login","wiegand":[5,16,10],"workstation":"WS01",)"
@@ -62,16 +57,13 @@ namespace {
             { "\x01\xFF\xFF\x54"_ba, R"({"kind":"terminal-prefix"})" },
             { "\x02\x1B[2J\x03"_ba,
                 R"({"kind":"terminal-frame","purpose":"clear","body":"\u001b[2J"})" },
-            { "\x02\xB3\xB3\xB3\xC7"
-              "36005E0\x03\x03"_ba,
+            { "\x02\xB3\xB3\xB3\xC7"_ba + "36005E0\x03\x03",
                 R"({"kind":"terminal-frame","purpose":"led-flash","count":5,"checksumOk":true,)"
                 R"("body":"\u00b3\u00b3\u00b3\u00c736005E0"})" },
-            { "\x02\x07\x07\x07\xC7"
-              "36005DD\x03\x03"_ba,
+            { "\x02\x07\x07\x07\xC7"_ba + "36005DD\x03\x03",
                 R"({"kind":"terminal-frame","purpose":"beep","count":5,"checksumOk":false,)"
                 R"("body":"\u0007\u0007\u0007\u00c736005DD"})" },
-            { "\x02\xB3\xB3\xB3\xC7"
-              "3610000C\x03\x03"_ba,
+            { "\x02\xB3\xB3\xB3\xC7"_ba + "3610000C\x03\x03",
                 R"({"kind":"terminal-frame","purpose":"led-flash","count":1000,)"
                 R"("checksumOk":true,"body":"\u00b3\u00b3\u00b3\u00c73610000C"})" },
             { "\x02HELLO\x03"_ba, R"({"kind":"terminal-frame","purpose":"other","body":"HELLO"})" },
@@ -91,36 +83,29 @@ namespace {
         const struct {
             const char* name;
             QByteArray text;
-            QByteArray body;
+            std::optional<QByteArray> body; // none: the whole text
             std::optional<QByteArray> workstation;
             std::optional<Wiegand> wiegand;
             std::optional<quint8> displayMode;
         } cases[] = {
-            { "empty login", "", "", {}, {}, {} },
+            { "empty login", "", {}, {}, {}, {} },
             { "plain login with suffix", "TER:0007:\x02WS01\x03"_ba, "TER:0007:", "WS01", {}, {} },
             { "suffix alone", "\x02WS01\x03"_ba, "", "WS01", {}, {} },
-            { "empty identifier is no suffix", "AB\x02\x03"_ba, "AB\x02\x03"_ba, {}, {}, {} },
-            { "ETX inside is no suffix",
-                "A\x02"
-                "B\x03"
-                "C\x03"_ba,
-                "A\x02"
-                "B\x03"
-                "C\x03"_ba,
-                {}, {}, {} },
+            { "empty identifier is no suffix", "AB\x02\x03"_ba, {}, {}, {}, {} },
+            { "ETX inside is no suffix", "A\2B\3C\3"_ba, {}, {}, {}, {} },
             // w3 = 2 ends the envelope in 02 03 04 03: not a suffix.
-            { "Wiegand ending in byte 2", "\x03\x04\x03\x06\x61\x18\x02\x03\x04\x03"_ba,
-                "\x03\x04\x03\x06\x61\x18\x02\x03\x04\x03"_ba, {}, Wiegand { 0x61, 0x18, 2 }, {} },
-            { "Wiegand with trailing bytes", "\x03\x04\x03\x06\x05\x10\x0A\x03\x04\x03X"_ba,
-                "\x03\x04\x03\x06\x05\x10\x0A\x03\x04\x03X"_ba, {}, {}, {} },
+            { "Wiegand ending in byte 2", "\x03\x04\x03\x06\x61\x18\x02\x03\x04\x03"_ba, {}, {},
+                Wiegand { 0x61, 0x18, 2 }, {} },
+            { "Wiegand with trailing bytes", "\x03\x04\x03\x06\x05\x10\x0A\x03\x04\x03X"_ba, {}, {},
+                {}, {} },
             { "display mode with suffix", "\x07\x3C\x02WS\x03"_ba, "\x07\x3C"_ba, "WS", {}, 0x3C },
-            { "display mode with extra byte", "\x07\x3C\x3C"_ba, "\x07\x3C\x3C"_ba, {}, {}, {} },
+            { "display mode with extra byte", "\x07\x3C\x3C"_ba, {}, {}, {}, {} },
         };
         for (const auto& c : cases) {
             const Command command = decodeCommand("\xFE\xFF\x0B"_ba + c.text);
             ASSERT_EQ(command.kind, CommandKind::Login) << c.name;
             EXPECT_EQ(command.login->text, c.text) << c.name;
-            EXPECT_EQ(command.login->body, c.body) << c.name;
+            EXPECT_EQ(command.login->body, c.body.value_or(c.text)) << c.name;
             EXPECT_EQ(command.login->workstation, c.workstation) << c.name;
             EXPECT_EQ(command.login->wiegand, c.wiegand) << c.name;
             EXPECT_EQ(command.login->displayMode, c.displayMode) << c.name;
@@ -138,12 +123,10 @@ namespace {
             configB + '\0',
             head + "1\r2\r"_ba + macPart,
             "\xFE\xFF\x02\x00"_ba,
-            "\xFE\xFF\x03"
-            "10.0.0.1\r23\x0E"_ba,
+            "\xFE\xFF\x03"_ba + "10.0.0.1\r23\x0E",
             "\xFE\xF8\x08\x02><ER\x03"_ba,
             "\x01\xFF\xFF\x41\xFB"_ba,
-            "\xFE\xFF"
-            "0-80-194-1-2-3,10.0.0.1"_ba,
+            "\xFE\xFF"_ba + "0-80-194-1-2-3,10.0.0.1",
             "hello",
         };
         for (const QByteArray& datagram : unknown) {

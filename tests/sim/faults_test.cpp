@@ -24,6 +24,7 @@ namespace {
         EXPECT_EQ(
             std::set<int>(delays.begin(), delays.end()), (std::set<int> { 0, 1, 2, 3, 4, 5 }));
         EXPECT_EQ(draws(0.0, 0, 3), std::vector<int>(200, 0));
+        EXPECT_EQ(draws(0.0, -5, 3), std::vector<int>(200, 0)); // clamped to none
     }
 
     TEST(Faults, DropRateHoldsAndIsClamped)

@@ -34,20 +34,17 @@ namespace {
         QTemporaryDir dir;
     };
 
-    TEST_F(IpCommandAddressesTest, AddsAndRemovesSingleAddressesOnLoopback)
+    TEST_F(IpCommandAddressesTest, AddsAndRemovesSingleAddressesOnLoopbackAndReportsRefusals)
     {
         IpCommandAddresses addresses(program());
         EXPECT_EQ(addresses.add("10.213.0.50"), QString());
         EXPECT_EQ(addresses.remove("10.213.0.11"), QString());
+        const QString refused = addresses.add("10.213.0.12");
+        EXPECT_TRUE(refused.contains(QStringLiteral("File exists"))) << refused.toStdString();
         EXPECT_EQ(calls(),
             "addr add 10.213.0.50/32 dev lo\n"
-            "addr del 10.213.0.11/32 dev lo\n");
-    }
-
-    TEST_F(IpCommandAddressesTest, RefusalOrMissingProgramIsReported)
-    {
-        const QString refused = IpCommandAddresses(program()).add("10.213.0.12");
-        EXPECT_TRUE(refused.contains(QStringLiteral("File exists"))) << refused.toStdString();
+            "addr del 10.213.0.11/32 dev lo\n"
+            "addr add 10.213.0.12/32 dev lo\n");
         const QString missing
             = IpCommandAddresses(dir.filePath(QStringLiteral("absent"))).remove("10.213.0.11");
         EXPECT_FALSE(missing.isEmpty());

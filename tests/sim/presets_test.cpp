@@ -7,6 +7,8 @@
 namespace linknode::sim {
 namespace {
 
+    using namespace Qt::StringLiterals;
+
     // Model codes in the order the tool tests the signatures.
     const QByteArray codes = "&*></\\!mt#^+oxq";
 
@@ -21,49 +23,48 @@ namespace {
         return device.version.right(4);
     }
 
-    const Device& withSignature(const std::vector<Device>& fleet, char code)
+    // Distinct MACs and distinct addresses on 10.213.0.0/16, none a network or broadcast one.
+    void expectDistinctUsableAddresses(const std::vector<Device>& fleet)
     {
-        return *std::find_if(fleet.begin(), fleet.end(),
-            [code](const Device& d) { return recordText(d).contains(signature(code)); });
+        QSet<QByteArray> macs;
+        QSet<quint32> ips;
+        for (const Device& device : fleet) {
+            const auto ip = parseIpv4(device.ip);
+            ASSERT_TRUE(ip && parseMac(device.mac)) << device.mac.toStdString();
+            ASSERT_EQ(*ip >> 16, 0x0AD5u) << device.ip.toStdString();
+            ASSERT_NE(*ip & 255, 0u);
+            ASSERT_NE(*ip & 255, 255u);
+            macs.insert(device.mac);
+            ips.insert(*ip);
+        }
+        EXPECT_EQ(macs.size(), static_cast<qsizetype>(fleet.size()));
+        EXPECT_EQ(ips.size(), static_cast<qsizetype>(fleet.size()));
     }
 
-    TEST(AllModels, OneDeviceOfEachSignatureInTestOrder)
+    // One device of each signature in test order, then the special boards, each once; every
+    // record well formed at its own address.
+    TEST(AllModels, EachSignatureInTestOrderThenTheSpecialBoards)
     {
         const std::vector<Device> fleet = allModelsFleet();
         ASSERT_GE(fleet.size(), static_cast<size_t>(codes.size()));
-        for (qsizetype i = 0; i < codes.size(); ++i) {
-            const QByteArray record = recordText(fleet[static_cast<size_t>(i)]);
-            EXPECT_TRUE(record.contains(signature(codes[i]))) << codes[i];
-            // No other signature, in either case for the "X" test, may decide the model.
-            for (qsizetype j = 0; j < codes.size(); ++j) {
-                if (j != i) {
-                    EXPECT_FALSE(record.contains(signature(codes[j])))
-                        << codes[i] << " carries " << codes[j];
-                }
-            }
-            EXPECT_TRUE(codes[i] == 'x' || !record.toUpper().contains(signature('X'))) << codes[i];
-        }
-    }
-
-    TEST(AllModels, FeatureFirmwareFieldsAndSpecialBoards)
-    {
-        const std::vector<Device> fleet = allModelsFleet();
-        EXPECT_GE(versionOf(withSignature(fleet, '\\')), "2.3W");
-        EXPECT_EQ(withSignature(fleet, '\\').hostPort, "2101V");
-        EXPECT_GE(versionOf(withSignature(fleet, '#')), "2.4F");
-        EXPECT_EQ(withSignature(fleet, '#').hostPort, "00105");
-        EXPECT_GE(versionOf(withSignature(fleet, '^')), "2.4F");
-        EXPECT_GE(versionOf(withSignature(fleet, '+')), "2.3F");
-        EXPECT_TRUE(withSignature(fleet, 'x').login.contains("TER:0042"));
-        const Device& mqtt = withSignature(fleet, 'q');
-        EXPECT_EQ(mqtt.options.at(2), 'N');
-        EXPECT_TRUE(mqtt.login.startsWith("Tav") && mqtt.login.endsWith('\r'));
-        EXPECT_EQ(mqtt.login.count('\r'), 7);
-        EXPECT_TRUE(mqtt.login.contains(char(234))); // the commas of the JSON messages
-
+        expectDistinctUsableAddresses(fleet);
+        QByteArray all;
         int inc = 0, old = 0, encrypted = 0, zephyr = 0;
-        for (const Device& device : fleet) {
+        for (size_t i = 0; i < fleet.size(); ++i) {
+            const Device& device = fleet[i];
             const QByteArray record = recordText(device);
+            // No other signature, in either case for the "X" test, may decide the model.
+            if (i < size_t(codes.size())) {
+                for (qsizetype j = 0; j < codes.size(); ++j)
+                    EXPECT_EQ(record.contains(signature(codes[j])), j == qsizetype(i)) << codes[j];
+                EXPECT_EQ(record.toUpper().contains(signature('X')), codes[qsizetype(i)] == 'x');
+            }
+            const quint32 ip = parseIpv4(device.ip).value_or(0);
+            EXPECT_EQ(ip >> 8, 0x0AD500u) << device.ip.toStdString(); // 10.213.0.x
+            EXPECT_GT(ip & 255, 10u);
+            // A comma inside a field would shift every field after it.
+            EXPECT_EQ(record.count(','), device.fields - 1) << record.toStdString();
+            all += record;
             if (versionOf(device) == "INC.") {
                 ++inc;
                 EXPECT_EQ(record.count(','), 7);
@@ -73,35 +74,27 @@ namespace {
             zephyr += device.options.size() == 4 && device.options.at(2) == 'N'
                 && !record.contains(signature('q'));
         }
-        EXPECT_EQ(inc, 1);
-        EXPECT_EQ(old, 1);
-        EXPECT_EQ(encrypted, 1);
-        EXPECT_EQ(zephyr, 1);
-    }
-
-    TEST(AllModels, DistinctAddressesAndWellFormedRecords)
-    {
-        const std::vector<Device> fleet = allModelsFleet();
-        QSet<QByteArray> macs, ips;
-        QByteArray all;
-        for (const Device& device : fleet) {
-            macs.insert(device.mac);
-            ips.insert(device.ip);
-            ASSERT_TRUE(parseMac(device.mac)) << device.mac.toStdString();
-            const auto ip = parseIpv4(device.ip);
-            ASSERT_TRUE(ip) << device.ip.toStdString();
-            EXPECT_EQ(*ip >> 8, 0x0AD500u) << device.ip.toStdString(); // 10.213.0.x
-            EXPECT_GT(*ip & 255, 10u);
-            EXPECT_LT(*ip & 255, 255u);
-            const QByteArray record = recordText(device);
-            // A comma inside a field would shift every field after it.
-            EXPECT_EQ(record.count(','), device.fields - 1) << record.toStdString();
-            all += record;
-        }
-        EXPECT_EQ(macs.size(), static_cast<qsizetype>(fleet.size()));
-        EXPECT_EQ(ips.size(), static_cast<qsizetype>(fleet.size()));
+        EXPECT_EQ(std::vector<int>({ inc, old, encrypted, zephyr }), std::vector<int>(4, 1));
         for (const int byte : { 128, 184, 234, 13, 9, 10 })
             EXPECT_TRUE(all.contains(static_cast<char>(byte))) << byte;
+    }
+
+    TEST(AllModels, FeatureFirmwareFieldsAndTheSensorGateway)
+    {
+        const std::vector<Device> fleet = allModelsFleet();
+        const auto of = [&fleet](char code) { return fleet[size_t(codes.indexOf(code))]; };
+        EXPECT_GE(versionOf(of('\\')), "2.3W");
+        EXPECT_EQ(of('\\').hostPort, "2101V");
+        EXPECT_GE(versionOf(of('#')), "2.4F");
+        EXPECT_EQ(of('#').hostPort, "00105");
+        EXPECT_GE(versionOf(of('^')), "2.4F");
+        EXPECT_GE(versionOf(of('+')), "2.3F");
+        EXPECT_TRUE(of('x').login.contains("TER:0042"));
+        const QByteArray mqtt = of('q').login;
+        EXPECT_EQ(of('q').options.at(2), 'N');
+        EXPECT_TRUE(mqtt.startsWith("Tav") && mqtt.endsWith('\r'));
+        EXPECT_EQ(mqtt.count('\r'), 7);
+        EXPECT_TRUE(mqtt.contains(char(234))); // the commas of the JSON messages
     }
 
     TEST(Synthetic, DistinctUsableAddressesUpToTheLimit)
@@ -111,19 +104,7 @@ namespace {
         ASSERT_EQ(fleet.size(), static_cast<size_t>(syntheticLimit));
         EXPECT_EQ(fleet.front().ip, "10.213.0.11");
         EXPECT_TRUE(recordText(fleet.front()).contains(signature('+')));
-        QSet<QByteArray> macs;
-        QSet<quint32> ips;
-        for (const Device& device : fleet) {
-            macs.insert(device.mac);
-            const auto ip = parseIpv4(device.ip);
-            ASSERT_TRUE(ip && parseMac(device.mac)) << device.ip.toStdString();
-            ASSERT_EQ(*ip >> 16, 0x0AD5u);
-            ASSERT_NE(*ip & 255, 0u);
-            ASSERT_NE(*ip & 255, 255u);
-            ips.insert(*ip);
-        }
-        EXPECT_EQ(macs.size(), syntheticLimit);
-        EXPECT_EQ(ips.size(), syntheticLimit);
+        expectDistinctUsableAddresses(fleet);
     }
 
     TEST(Synthetic, SharedAddressIsAHostOfItsSubnetBehindTheFirstOtherHost)
@@ -150,13 +131,12 @@ namespace {
                 EXPECT_TRUE(refused->contains(QLatin1StringView(c.gateway))) << c.address;
                 continue;
             }
-            const std::vector<Device> fleet = sharedAddressFleet(3, c.address);
             QSet<QByteArray> macs;
-            for (const Device& device : fleet) {
+            for (const Device& device : sharedAddressFleet(3, c.address)) {
                 macs.insert(device.mac);
-                EXPECT_EQ(device.ip, c.ip);
-                EXPECT_EQ(device.mask, "255.255.0.0");
-                EXPECT_EQ(device.gateway, c.gateway);
+                EXPECT_EQ(
+                    device.ip + ' ' + device.mask + ' ' + device.gateway + ' ' + device.hostIp,
+                    c.ip + " 255.255.0.0 "_ba + c.gateway + ' ' + c.gateway);
             }
             EXPECT_EQ(macs.size(), 3);
         }
