@@ -6,9 +6,10 @@
 
 namespace linknode {
 
-// SIGINT and SIGTERM as a signal on the event loop, for the verbs that run until stopped:
-// the handler only writes a byte, the loop does the rest. One at a time; the handlers before
-// it are back once it is gone.
+// An interrupt (SIGINT and SIGTERM; on Windows Ctrl+C, Ctrl+Break and a closed console) as a
+// signal on the event loop, for the verbs that run until stopped: the handler only hands the
+// event on, the loop does the rest. One at a time; the handlers before it are back once it is
+// gone.
 class InterruptNotifier : public QObject {
     Q_OBJECT
 public:
