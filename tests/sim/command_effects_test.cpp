@@ -25,11 +25,7 @@ namespace {
         std::iota(all.begin(), all.end(), size_t { 0 });
         const Command command = decodeCommand(datagram);
         return applyCommand(fleet, addressedDevices(fleet, all, command), command,
-            EffectContext { .now = now,
-                .resetPause = 1.0,
-                .restartPause = 1.0,
-                .announced = announced,
-                .fallSilentOn = fallSilentOn });
+            EffectContext { now, 1.0, 1.0, announced, fallSilentOn }); // pauses of a second
     }
 
     QJsonObject json(const char* text)
