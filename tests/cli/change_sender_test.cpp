@@ -12,41 +12,34 @@ namespace {
 const std::string client = "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,9600,1,0,"
                            "COPYRIGHT+TAVREN 2.4F,1,10.0.0.2,2101,0780,5,16,10,TavAB";
 
-struct DryRunCase {
-    bool bypass;
-    bool reset;
-    bool login;
-    QStringList lines; // each line's start, in order
-};
-
-class DryRun : public testing::TestWithParam<DryRunCase> { };
-
-TEST_P(DryRun, ListsEachDatagramInTheOrderItWouldLeave)
+TEST(DryRun, ListsEachDatagramInTheOrderItWouldLeave)
 {
-    ConfigRequest request;
-    request.mac = { 0, 80, 194, 1, 2, 3 };
-    request.ip = "10.0.0.50";
-    if (GetParam().login)
-        request.login = "AB^13^";
-    const PlannedChange plan = planChange(client, request, {});
-    ASSERT_TRUE(plan.problem.empty()) << plan.problem;
-    const QStringList lines = dryRunText(plan,
-        SendSteps {
-            .repetitions = configurationRepetitions(GetParam().bypass), .reset = GetParam().reset })
-                                  .split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), GetParam().lines.size()) << lines.join(u'\n').toStdString();
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        EXPECT_TRUE(lines[i].startsWith(GetParam().lines[i])) << lines[i].toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, DryRun,
-    testing::Values(
-        DryRunCase { false, false, false,
-            { QStringLiteral(
-                "configuration x10 to 255.255.255.255: feff01ff0131302e302e302e3530") } },
-        DryRunCase { true, false, false, { u"configuration x50 to 255.255.255.255: "_s } },
-        DryRunCase { true, true, true,
+    const struct {
+        bool bypass, reset, login;
+        QStringList lines; // each line's start, in order
+    } cases[] = {
+        { false, false, false,
+            { u"configuration x10 to 255.255.255.255: feff01ff0131302e302e302e3530"_s } },
+        { true, false, false, { u"configuration x50 to 255.255.255.255: "_s } },
+        { true, true, true,
             { u"configuration x50 "_s, u"login to 10.0.0.50: feff0b41420d"_s,
-                u"reset to 10.0.0.50: feff06"_s } }));
+                u"reset to 10.0.0.50: feff06"_s } },
+    };
+    for (const auto& c : cases) {
+        ConfigRequest request;
+        request.mac = { 0, 80, 194, 1, 2, 3 };
+        request.ip = "10.0.0.50";
+        if (c.login)
+            request.login = "AB^13^";
+        const PlannedChange plan = planChange(client, request, {});
+        ASSERT_TRUE(plan.problem.empty()) << plan.problem;
+        const QStringList lines = dryRunText(
+            plan, SendSteps { .repetitions = configurationRepetitions(c.bypass), .reset = c.reset })
+                                      .split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), c.lines.size()) << lines.join(u'\n').toStdString();
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            EXPECT_TRUE(lines[i].startsWith(c.lines[i])) << lines[i].toStdString();
+    }
+}
 
 } // namespace

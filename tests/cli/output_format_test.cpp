@@ -62,43 +62,41 @@ const QString cut40 = QString(39, u'x') + QChar(0x2026);
 
 TEST(Cells, KeepEachRowOnOneLine)
 {
+    const auto csv = OutputFormat::Csv;
     const struct {
         const char* what;
         Row row;
-        OutputFormat format;
-        ListOptions options;
         QString text;
-    } cases[] = { { "control bytes in caret form", one("value", u"a\rb\n\t"_s + QChar(1)),
-                      OutputFormat::Table, {}, u"value\na^13^b^10^^9^^1^\n"_s },
+        OutputFormat format = OutputFormat::Table;
+        ListOptions options = {};
+    } cases[] = {
+        { "control bytes in caret form", one("value", u"a\rb\n\t"_s + QChar(1)),
+            u"value\na^13^b^10^^9^^1^\n"_s },
         { "delete, C1 controls too, Latin-1 kept",
-            one("value", QString(QChar(127)) + QChar(133) + QChar(184)), OutputFormat::Table, {},
+            one("value", QString(QChar(127)) + QChar(133) + QChar(184)),
             u"value\n^127^^133^"_s + QChar(184) + u'\n' },
         { "csv quotes what the caret form leaves", one("value", QStringLiteral("a,\n\"")),
-            OutputFormat::Csv, {}, QStringLiteral("value\r\n\"a,^10^\"\"\"\r\n") },
-        { "cut with an ellipsis", one("value", long41), OutputFormat::Table, {},
-            u"value\n"_s + cut40 + u'\n' },
-        { "the width itself is whole", one("value", QString(40, u'x')), OutputFormat::Table, {},
+            QStringLiteral("value\r\n\"a,^10^\"\"\"\r\n"), csv },
+        { "cut with an ellipsis", one("value", long41), u"value\n"_s + cut40 + u'\n' },
+        { "the width itself is whole", one("value", QString(40, u'x')),
             u"value\n"_s + QString(40, u'x') + u'\n' },
-        { "wide is never cut", one("value", long41), OutputFormat::Table, { {}, true },
-            u"value\n"_s + long41 + u'\n' },
-        { "model captions have room", one("model", QString(60, u'm') + u'M'), OutputFormat::Table,
-            {}, u"model\n"_s + QString(59, u'm') + QChar(0x2026) + u'\n' },
-        { "csv is never cut", one("value", long41), OutputFormat::Csv, {},
-            u"value\r\n"_s + long41 + u"\r\n"_s },
-        { "fields in their order", row("a", "1", { u"x"_s, u"y"_s }), OutputFormat::Table,
-            { { u"flags"_s, u"name"_s } }, u"flags  name\nx,y    a\n"_s },
+        { "wide is never cut", one("value", long41), u"value\n"_s + long41 + u'\n',
+            OutputFormat::Table, { {}, true } },
+        { "model captions have room", one("model", QString(60, u'm') + u'M'),
+            u"model\n"_s + QString(59, u'm') + QChar(0x2026) + u'\n' },
+        { "csv is never cut", one("value", long41), u"value\r\n"_s + long41 + u"\r\n"_s, csv },
+        { "fields in their order", row("a", "1", { u"x"_s, u"y"_s }), u"flags  name\nx,y    a\n"_s,
+            OutputFormat::Table, { { u"flags"_s, u"name"_s } } },
         { "the table leaves out the record unless asked",
-            { { u"value"_s, u"1"_s }, { u"record"_s, u"r"_s } }, OutputFormat::Table, {},
-            u"value\n1\n"_s },
-        { "csv fields", row("a", "1"), OutputFormat::Csv, { { u"value"_s, u"name"_s } },
-            u"value,name\r\n1,a\r\n"_s },
+            { { u"value"_s, u"1"_s }, { u"record"_s, u"r"_s } }, u"value\n1\n"_s },
+        { "csv fields", row("a", "1"), u"value,name\r\n1,a\r\n"_s, csv,
+            { { u"value"_s, u"name"_s } } },
         { "no csv cell is a formula",
             { { u"a"_s, u"=1+2"_s }, { u"b"_s, u"+x"_s }, { u"c"_s, u"-x"_s },
                 { u"d"_s, u"@SUM(A1),x"_s }, { u"e"_s, u"a=b"_s } },
-            OutputFormat::Csv, {},
-            QStringLiteral("a,b,c,d,e\r\n'=1+2,'+x,'-x,\"'@SUM(A1),x\",a=b\r\n") },
-        { "the table keeps a formula's text", one("value", u"=1+2"_s), OutputFormat::Table, {},
-            u"value\n=1+2\n"_s } };
+            QStringLiteral("a,b,c,d,e\r\n'=1+2,'+x,'-x,\"'@SUM(A1),x\",a=b\r\n"), csv },
+        { "the table keeps a formula's text", one("value", u"=1+2"_s), u"value\n=1+2\n"_s },
+    };
     for (const auto& c : cases)
         EXPECT_EQ(c.format == OutputFormat::Table ? tableText({ c.row }, c.options)
                                                   : csvText({ c.row }, c.options),
