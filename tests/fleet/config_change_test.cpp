@@ -62,59 +62,49 @@ TEST(Plan, KeepsEveryValueNotNamed)
     EXPECT_EQ(networkConfigDatagram(plan.config), std::string(layoutB, sizeof layoutB - 1));
 }
 
-TEST(Plan, ServerModeClearsTheHostAndTheOptionsAsTheSwitchDoes)
+TEST(Plan, ServerModeStopBitsAndAMissingModeFollowTheWindowsSwitches)
 {
     auto request = named();
-    request.mode = 0;
-    const PlannedChange plan = planChange(client, request, {});
-    ASSERT_TRUE(plan.config.host);
-    EXPECT_EQ(plan.config.host->socketMode, 0);
-    EXPECT_EQ(plan.config.host->ip, "0.0.0.0");
-    EXPECT_EQ(plan.config.host->options, "0000");
-}
-
-TEST(Plan, ADeviceWithoutModeGetsLayoutAAndNoHostValues)
-{
-    EXPECT_FALSE(planChange(noMode, named(), {}).config.host);
-    auto request = named();
-    request.hostIp = "10.0.0.9";
-    EXPECT_THAT(planChange(noMode, request, {}).problem, HasSubstr("no socket mode"));
-}
-
-TEST(Plan, StopBitsAndParityCombineIntoOneCode)
-{
-    auto request = named();
-    request.twoStopBits = true; // parity stays Even (1)
+    request.mode = 0; // clears the host and the options as the switch does
+    const PlannedChange server = planChange(client, request, {});
+    ASSERT_TRUE(server.config.host);
+    EXPECT_EQ(server.config.host->socketMode, 0);
+    EXPECT_EQ(server.config.host->ip, "0.0.0.0");
+    EXPECT_EQ(server.config.host->options, "0000");
+    // Stop bits and parity combine into one code; parity stays Even (1).
+    request = named();
+    request.twoStopBits = true;
     EXPECT_EQ(planChange(client, request, {}).config.serial->parity, 4);
     request.parityBase = 2;
     EXPECT_EQ(planChange(client, request, {}).config.serial->parity, 5);
+    // A device without mode gets layout A and no host values.
+    EXPECT_FALSE(planChange(noMode, named(), {}).config.host);
 }
 
-TEST(Plan, AnotherMacWithTheNewAddressIsADuplicate)
+TEST(Plan, ValuesNoDeviceCanTakeAreRefusedBeforeSending)
 {
     const std::vector<std::string> found { client, "0-80-194-9-9-9,10.0.0.50" };
-    auto request = named();
-    request.ip = "10.0.0.50";
-    EXPECT_THAT(planChange(client, request, found).problem, HasSubstr("DOUBLE IP"));
-    request.ip = "10.0.0.5"; // its own address is no duplicate
-    EXPECT_THAT(planChange(client, request, found).problem, IsEmpty());
-}
-
-TEST(Plan, ABadValueInTheRecordIsCaughtBeforeSending)
-{
-    const std::string badMask = "0-80-194-1-2-3,10.0.0.5,255.0.255.0,10.0.0.1,9600,0,0,X 2.4F,1";
-    EXPECT_THAT(planChange(badMask, named(), {}).problem, HasSubstr("mask"));
-}
-
-TEST(Plan, AddressesNoDeviceCanTakeUnderItsMaskAreRefused)
-{
-    for (const DeviceAddress& refused : refusedDeviceAddresses) {
+    struct Refusal {
+        std::string record;
+        std::string ip, mask, hostIp;
+        const char* problem; // "": accepted
+    };
+    std::vector<Refusal> cases = { { noMode, "", "", "10.0.0.9", "no socket mode" },
+        { client, "10.0.0.50", "", "", "DOUBLE IP" },
+        { client, "10.0.0.5", "", "", "" }, // its own address is no duplicate
+        { "0-80-194-1-2-3,10.0.0.5,255.0.255.0,10.0.0.1,9600,0,0,X 2.4F,1", "", "", "", "mask" } };
+    // Addresses no device can take under its mask.
+    for (const DeviceAddress& refused : refusedDeviceAddresses)
+        cases.push_back({ client, refused.address, refused.mask, "", "device address" });
+    for (const auto& c : cases) {
         auto request = named();
-        request.ip = refused.address;
-        if (*refused.mask)
-            request.mask = refused.mask;
-        EXPECT_THAT(planChange(client, request, {}).problem, HasSubstr("device address"))
-            << refused.address;
+        for (auto [value, text] : { std::pair { &request.ip, c.ip }, { &request.mask, c.mask },
+                 { &request.hostIp, c.hostIp } })
+            if (!text.empty())
+                *value = text;
+        const std::string problem = planChange(c.record, request, found).problem;
+        EXPECT_THAT(problem, HasSubstr(c.problem)) << c.ip << c.hostIp;
+        EXPECT_EQ(problem.empty(), !*c.problem) << c.ip << c.hostIp;
     }
 }
 
@@ -133,7 +123,7 @@ TEST(Plan, AWiegandItemNumberIsItsListEntryAndIsConfirmedInFields12To14)
         unconfirmedFields(client, plan.expected), testing::ElementsAre("wiegand3: 10, wanted 21"));
 }
 
-TEST(Plan, TheLoginIsConfirmedBehindTheMakersPrefixWithCommasAsByte234)
+TEST(Plan, TheLoginIsConfirmedBehindTheMakersPrefixAndEachFieldNotReportedIsNamed)
 {
     auto request = named();
     request.login = "A,B^13^";
@@ -144,15 +134,13 @@ TEST(Plan, TheLoginIsConfirmedBehindTheMakersPrefixWithCommasAsByte234)
         + ",TavA\xea"
           "B\r";
     EXPECT_THAT(unconfirmedFields(reported, plan.expected), IsEmpty());
-}
 
-TEST(Confirmation, NamesEachFieldTheDeviceDoesNotReport)
-{
-    auto request = named();
+    // Each field the device does not report is named.
+    request = named();
     request.ip = "10.0.0.50";
     request.hostPort = "4000";
-    const PlannedChange plan = planChange(client, request, {});
-    EXPECT_THAT(unconfirmedFields(client, plan.expected),
+    const PlannedChange moved = planChange(client, request, {});
+    EXPECT_THAT(unconfirmedFields(client, moved.expected),
         testing::ElementsAre("ip: 10.0.0.5, wanted 10.0.0.50", "hostPort: 2101, wanted 4000"));
 }
 

@@ -59,45 +59,38 @@ TEST(SiteFile, AnInventoryAppliedToItsOwnDevicesChangesNothing)
     }
 }
 
-struct Site {
-    QByteArray text;
-    std::string read; // the entries, or the refusal's words
-};
-
-class ReadSite : public testing::TestWithParam<Site> { };
-
-TEST_P(ReadSite, GivesEveryEntryOrNamesTheFault)
+// Every entry of an inventory or a plan, or the fault named.
+TEST(SiteFile, GivesEveryEntryOrNamesTheFault)
 {
-    EXPECT_THAT(entries(GetParam().text), HasSubstr(GetParam().read));
-}
-
-INSTANTIATE_TEST_SUITE_P(InventoriesAndPlans, ReadSite,
-    testing::Values(
-        Site { "\xEF\xBB\xBF\n  " + inventory(R"({"mac": "00:50:C2:01:02:03", "ip": "010.0.0.9",
+    const std::pair<QByteArray, std::string> sites[] = {
+        { "\xEF\xBB\xBF\n  " + inventory(R"({"mac": "00:50:C2:01:02:03", "ip": "010.0.0.9",
                                "mode": "", "model": "KRT", "flags": [], "record": "x"},
                                {"mac": "0-80-194-1-2-4", "hostPort": "4000", "mode": "server"})"),
             "1 0-80-194-1-2-3 ip=10.0.0.9\n2 0-80-194-1-2-4 hostPort=4000 mode=0\n" },
-        Site { "\xEF\xBB\xBFmac,ip,gateway\r\n0-80-194-1-2-3,10.0.0.7,10.0.0.254\r\n\r\n"
-               "0-80-194-1-2-4,10.0.0.8,\r\n",
+        { "\xEF\xBB\xBFmac,ip,gateway\r\n0-80-194-1-2-3,10.0.0.7,10.0.0.254\r\n\r\n"
+          "0-80-194-1-2-4,10.0.0.8,\r\n",
             "2 0-80-194-1-2-3 ip=10.0.0.7 gateway=10.0.0.254\n4 0-80-194-1-2-4 ip=10.0.0.8\n" },
-        Site { inventory(R"({"mac": "0-80-194-1-2-3", "hostip": "10.0.0.1"})"),
+        { inventory(R"({"mac": "0-80-194-1-2-3", "hostip": "10.0.0.1"})"),
             "device 1 (0-80-194-1-2-3): unknown key \"hostip\"; the keys to set are ip," },
-        Site { inventory(R"({"mac": "0-80-194-1-2-1"}, {"mac": "0-80-194-1-2-2"},
+        { inventory(R"({"mac": "0-80-194-1-2-1"}, {"mac": "0-80-194-1-2-2"},
                             {"mac": "0-80-194-1-2-3", "hostPort": "70000"})"),
             "device 3 (0-80-194-1-2-3): hostPort \"70000\" is refused" },
-        Site { inventory(R"({"mac": "0-80-194-1-2-3", "hostPort": 4000})"),
+        { inventory(R"({"mac": "0-80-194-1-2-3", "hostPort": 4000})"),
             "device 1 (0-80-194-1-2-3): hostPort is not a text" },
-        Site { inventory(R"({"mac": "0-80-194-1-2-3"}, {"mac": "000-080-194-001-002-003"})"),
+        { inventory(R"({"mac": "0-80-194-1-2-3"}, {"mac": "000-080-194-001-002-003"})"),
             "device 2 (0-80-194-1-2-3): the same MAC as device 1" },
-        Site { inventory(R"({"mac": "0-80-194-1-2-3", "ip": "10.0.0.5"},
+        { inventory(R"({"mac": "0-80-194-1-2-3", "ip": "10.0.0.5"},
                             {"mac": "0-80-194-1-2-4", "ip": "10.0.0.05"})"),
             "device 2 (0-80-194-1-2-4): the same new address 10.0.0.5 as device 1" },
-        Site { inventory(R"({"ip": "10.0.0.5"})"), "device 1: no mac" },
-        Site { inventory(""), "names no device" },
-        Site { R"({"format": "linknode-inventory", "version": 2, "devices": []})",
-            "not an inventory" },
-        Site { "{\"format\": ", "not valid JSON" },
-        Site { "0-80-194-1-2-3,10.0.0.5\n0-80-194-1-2-4,10.0.0.5\n",
-            "plan line 2: address 10.0.0.5 is in the plan twice" }));
+        { inventory(R"({"ip": "10.0.0.5"})"), "device 1: no mac" },
+        { inventory(""), "names no device" },
+        { R"({"format": "linknode-inventory", "version": 2, "devices": []})", "not an inventory" },
+        { "{\"format\": ", "not valid JSON" },
+        { "0-80-194-1-2-3,10.0.0.5\n0-80-194-1-2-4,10.0.0.5\n",
+            "plan line 2: address 10.0.0.5 is in the plan twice" }
+    };
+    for (const auto& [text, read] : sites)
+        EXPECT_THAT(entries(text), HasSubstr(read));
+}
 
 } // namespace

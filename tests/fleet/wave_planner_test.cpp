@@ -4,7 +4,6 @@
 
 #include <gmock/gmock.h>
 
-#include <algorithm>
 #include <sstream>
 
 using namespace linknode;
@@ -18,19 +17,12 @@ std::string address(const std::string& text)
     return text.find('.') == std::string::npos ? "10.0.0." + text : text;
 }
 
-std::vector<std::string> words(const std::string& text)
-{
-    std::vector<std::string> list;
-    std::istringstream stream(text);
-    for (std::string word; stream >> word;)
-        list.push_back(word);
-    return list;
-}
-
 std::vector<std::string> addresses(const std::string& texts)
 {
-    std::vector<std::string> list = words(texts);
-    std::transform(list.begin(), list.end(), list.begin(), address);
+    std::vector<std::string> list;
+    std::istringstream stream(texts);
+    for (std::string word; stream >> word;)
+        list.push_back(address(word));
     return list;
 }
 
@@ -38,7 +30,8 @@ std::vector<std::string> addresses(const std::string& texts)
 std::vector<Move> moves(const std::string& texts)
 {
     std::vector<Move> list;
-    for (const std::string& word : words(texts)) {
+    std::istringstream stream(texts);
+    for (std::string word; stream >> word;) {
         const size_t arrow = word.find('>');
         const auto last = static_cast<quint8>(list.size() + 1);
         list.push_back({ { 0, 80, 194, 1, 2, last }, address(word.substr(0, arrow)),
@@ -80,8 +73,7 @@ struct Case {
 
 TEST(WavePlan, EachAddressIsFreeWhenItsWaveStarts)
 {
-    const Case cases[] = {
-        { "free targets go at once", "5>6 7>8", "9", "", "a>6 b>8" },
+    const Case cases[] = { { "free targets go at once", "5>6 7>8", "9", "", "a>6 b>8" },
         { "keepers go first, a factory device among them", "5>5 100>100 100>11", "", "",
             "a>5 b>100 c>11" },
         { "a chain moves from its end", "5>6 6>7 7>8", "", "", "c>8 | b>7/c | a>6/b" },
@@ -114,8 +106,7 @@ TEST(WavePlan, EachAddressIsFreeWhenItsWaveStarts)
             "spare \"10.0.0.99\" is held by 0-80-194-1-2-3" },
         { "a spare held outside the run", "5>6 6>5", "99", "99",
             "spare \"10.0.0.99\" is held by a device not in the run" },
-        { "a spare not in plain form", "5>6", "", "10.0.0.99.1", "is not a plain dotted" },
-    };
+        { "a spare not in plain form", "5>6", "", "10.0.0.99.1", "is not a plain dotted" } };
     for (const Case& c : cases) {
         const WavePlan plan = planWaves(moves(c.moves), addresses(c.held), addresses(c.spares));
         if (plan.problem.isEmpty())
