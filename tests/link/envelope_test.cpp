@@ -12,22 +12,18 @@ namespace {
         const struct {
             std::string datagram;
             std::optional<std::string> record;
-        } cases[] = {
-            { "\xFE\xFF\x31\x2C\x32", std::nullopt },
-            { "\xFE\xFF\x31\x2C\x32\x33", "1,23" },
-            { "\xFD\xFF\x31\x2C\x32\x33", "1,23" },
-            { "\xFE\xFF\0\0\0\0"s, "\0\0\0\0"s },
-            { "\xFF\xFE\x31\x2C\x32\x33", std::nullopt },
+        } cases[] = { { "\xFE\xFF\x31\x2C\x32", std::nullopt },
+            { "\xFE\xFF\x31\x2C\x32\x33", "1,23" }, { "\xFD\xFF\x31\x2C\x32\x33", "1,23" },
+            { "\xFE\xFF\0\0\0\0"s, "\0\0\0\0"s }, { "\xFF\xFE\x31\x2C\x32\x33", std::nullopt },
             { "\xFE\xFE\x31\x2C\x32\x33", std::nullopt },
             { "\xFC\xFF\x31\x2C\x32\x33", std::nullopt },
             { "\xFE\xFF" + std::string(longestRecord, 'x'), std::string(longestRecord, 'x') },
-            { "\xFE\xFF" + std::string(longestRecord + 1, 'x'), std::nullopt },
-        };
+            { "\xFE\xFF" + std::string(longestRecord + 1, 'x'), std::nullopt } };
         for (const auto& c : cases)
             EXPECT_EQ(replyRecord(c.datagram), c.record) << testing::PrintToString(c.datagram);
     }
 
-    TEST(Enquiry, IsTheExact36BytesOfTheConfigurationCommandWithZeroAddresses)
+    TEST(NetworkConfigDatagram, EachLayoutWithTrimmedTextsTheEnquiryWithZeroAddresses)
     {
         const std::string enquiry = enquiryDatagram();
         ASSERT_EQ(enquiry.size(), 36u);
@@ -36,10 +32,8 @@ namespace {
             "0.0.0.0\r0.0.0.0\r0.0.0.0\r\xFD\0\0\0\0\0\0"s);
         const NetworkConfig zero { .ip = "0.0.0.0", .mask = "0.0.0.0", .gateway = "0.0.0.0" };
         EXPECT_EQ(enquiry, networkConfigDatagram(zero));
-    }
 
-    TEST(NetworkConfigDatagram, EachLayoutWithTrimmedTexts)
-    {
+        // Each layout, with trimmed texts.
         const std::string head = "\xFE\xFF\x01\xFF\x01"
                                  "192.168.5.10\r255.255.0.0\r192.168.5.1\r";
         const std::string macPart = "\xFD\x00\x50\xC2\x01\xFE\xFF"s;
@@ -67,14 +61,11 @@ namespace {
         const struct {
             const char* text;
             MacBytes expected;
-        } cases[] = {
-            { "0-80-194-1-2-3", { 0, 80, 194, 1, 2, 3 } },
+        } cases[] = { { "0-80-194-1-2-3", { 0, 80, 194, 1, 2, 3 } },
             { " 0- 80 -194-1-2-255 ", { 0, 80, 194, 1, 2, 255 } },
             { "0-80-194", { 0, 80, 194, 0, 0, 0 } },
             { "0-80-194-1-2-3-4", { 0, 80, 194, 1, 2, 3 } },
-            { "1--3-x-5a-6", { 1, 0, 3, 0, 5, 6 } },
-            { "256-300-1-2-3-4", { 0, 0, 1, 2, 3, 4 } },
-        };
+            { "1--3-x-5a-6", { 1, 0, 3, 0, 5, 6 } }, { "256-300-1-2-3-4", { 0, 0, 1, 2, 3, 4 } } };
         for (const auto& c : cases)
             EXPECT_EQ(macBytes(c.text), c.expected) << c.text;
     }

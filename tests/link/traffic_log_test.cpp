@@ -12,52 +12,47 @@ using namespace linknode;
 
 namespace {
 
-struct Opening {
-    const char* what;
-    const char* before; // nullptr: no file yet
-    mode_t modeBefore;
-    TrafficLog::Start start;
-    int lines;
-    mode_t mode;
-};
-
-class TrafficLogFile : public testing::TestWithParam<Opening> { };
-
-TEST_P(TrafficLogFile, AppendsOrStartsOverAndKeepsLoginsPrivate)
+TEST(TrafficLogFile, AppendsOrStartsOverAndKeepsLoginsPrivate)
 {
-    const Opening& opening = GetParam();
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("traffic.jsonl"));
-    const QByteArray file = path.toLocal8Bit();
-    if (opening.before) {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(opening.before);
-        old.close();
-        ASSERT_EQ(chmod(file.constData(), opening.modeBefore), 0);
+    const struct {
+        const char* what;
+        const char* before; // nullptr: no file yet
+        mode_t modeBefore;
+        TrafficLog::Start start;
+        int lines;
+        mode_t mode;
+    } openings[] = { { "a new log", nullptr, 0, TrafficLog::Start::Append, 2, 0600 },
+        { "appended to", "{\"t\":0}\n", 0640, TrafficLog::Start::Append, 3, 0640 },
+        { "started over", "{\"t\":0}\n", 0644, TrafficLog::Start::Empty, 2, 0644 } };
+    for (const auto& opening : openings) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("traffic.jsonl"));
+        const QByteArray file = path.toLocal8Bit();
+        if (opening.before) {
+            QFile old(path);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write(opening.before);
+            old.close();
+            ASSERT_EQ(chmod(file.constData(), opening.modeBefore), 0);
+        }
+        {
+            Clock clock;
+            TrafficLog log(clock);
+            ASSERT_TRUE(log.open(path, nullptr, opening.start));
+            log.record(TrafficLog::Direction::Out, QHostAddress(QStringLiteral("10.0.0.5")), 1024,
+                QByteArray("\xFE\xFF\x02", 3));
+            log.record(TrafficLog::Direction::In, QHostAddress(QStringLiteral("10.0.0.5")), 1024,
+                QByteArray(5000, 'x'));
+        }
+        QFile written(path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        EXPECT_TRUE(text.endsWith('\n')) << opening.what;
+        EXPECT_EQ(text.count('\n'), opening.lines) << opening.what;
+        struct stat status { };
+        ASSERT_EQ(stat(file.constData(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777, opening.mode) << opening.what;
     }
-    {
-        Clock clock;
-        TrafficLog log(clock);
-        ASSERT_TRUE(log.open(path, nullptr, opening.start));
-        log.record(TrafficLog::Direction::Out, QHostAddress(QStringLiteral("10.0.0.5")), 1024,
-            QByteArray("\xFE\xFF\x02", 3));
-        log.record(TrafficLog::Direction::In, QHostAddress(QStringLiteral("10.0.0.5")), 1024,
-            QByteArray(5000, 'x'));
-    }
-    QFile written(path);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QByteArray text = written.readAll();
-    EXPECT_TRUE(text.endsWith('\n')) << opening.what;
-    EXPECT_EQ(text.count('\n'), opening.lines) << opening.what;
-    struct stat status { };
-    ASSERT_EQ(stat(file.constData(), &status), 0);
-    EXPECT_EQ(status.st_mode & 07777, opening.mode) << opening.what;
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, TrafficLogFile,
-    testing::Values(Opening { "a new log", nullptr, 0, TrafficLog::Start::Append, 2, 0600 },
-        Opening { "appended to", "{\"t\":0}\n", 0640, TrafficLog::Start::Append, 3, 0640 },
-        Opening { "started over", "{\"t\":0}\n", 0644, TrafficLog::Start::Empty, 2, 0644 }));
 
 } // namespace
