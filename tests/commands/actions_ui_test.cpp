@@ -8,6 +8,7 @@
 
 using namespace linknode;
 using namespace linknode::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -20,7 +21,7 @@ struct Actions : Commands {
     void SetUp() override
     {
         Commands::SetUp();
-        tool[AFF_TOT_TERM].setText(QStringLiteral("5"));
+        tool[AFF_TOT_TERM].setText(u"5"_s);
     }
     void tick() { emit tool[TIM_LED_FLASH].timeout({}); }
 };
@@ -51,7 +52,7 @@ TEST_F(Actions, AutomaticLocateAlternatesAndStopsWithEitherSwitch)
     tick();
     tick();
     tick();
-    const QStringList frames = sent().filter(QStringLiteral(" 02 "));
+    const QStringList frames = sent().filter(u" 02 "_s);
     EXPECT_EQ(frames,
         QStringList({ line(broadcast, ledFive), line(broadcast, ledFive), line(broadcast, beepFive),
             line(broadcast, ledFive) }));
@@ -60,7 +61,7 @@ TEST_F(Actions, AutomaticLocateAlternatesAndStopsWithEitherSwitch)
     EXPECT_FALSE(timer.isActive());
     EXPECT_EQ(timer.interval(), 0);
     tick(); // a tick still queued: only the LED switch remains
-    EXPECT_EQ(sent().filter(QStringLiteral(" 02 ")), QStringList({ line(broadcast, ledFive) }));
+    EXPECT_EQ(sent().filter(u" 02 "_s), QStringList({ line(broadcast, ledFive) }));
 }
 
 TEST_F(Actions, ATickDuringALocateStartsNoSecondSequence)
@@ -70,71 +71,58 @@ TEST_F(Actions, ATickDuringALocateStartsNoSecondSequence)
     QTimer::singleShot(5, &tool.app.form, [this] { tick(); });
     tick();
     EXPECT_EQ(sent().size(), 2);
-}
-
-TEST_F(Actions, DoubleClickOnLabel1StartsTheAutomaticLocate)
-{
+    // A double click on Label1 starts it again.
+    tool[SW_LED_FLASH].setChecked(false);
     QMetaObject::invokeMethod(&tool[Label1(0)], "doubleClick");
     EXPECT_TRUE(tool[TIM_LED_FLASH].isActive());
     EXPECT_GT(tool[TIM_LED_FLASH].interval(), 0);
 }
 
-TEST_F(Actions, ResetOfTheShownDeviceIsBroadcastWithItsAddressInside)
+TEST_F(Actions, ResetOfTheShownDeviceIsBroadcastAndOfATypedAddressGoesThereOnceOrNowhere)
 {
     tool[B_RESET].click();
-    EXPECT_EQ(sent(),
-        QStringList({ line(broadcast,
-            "\xFE\xFF\x06"
-            "192.168.5.10") }));
-}
+    EXPECT_EQ(
+        sent(), QStringList({ line(broadcast, QByteArray("\xFE\xFF\x06") + "192.168.5.10") }));
 
-TEST_F(Actions, ResetByTypedAddressGoesThereOnceOrNowhere)
-{
     const struct {
         std::optional<QString> answer;
         bool told; // a message says the address is wrong
         QStringList expected;
-    } cases[] = {
-        { std::nullopt, false, {} },
-        { QString(), false, {} },
-        { QStringLiteral("   "), false, {} },
-        { QStringLiteral("10.1.2.300"), true, {} },
-        { QStringLiteral("abc"), true, {} },
-        { QStringLiteral(" 10.1.2.3 "), false,
+    } cases[] = { { std::nullopt, false, {} }, { QString(), false, {} }, { u"   "_s, false, {} },
+        { u"10.1.2.300"_s, true, {} }, { u"abc"_s, true, {} },
+        { u" 10.1.2.3 "_s, false,
             { line("10.1.2.3",
                 QByteArray("\xFE\xFF\x06"
-                           "10.1.2.3")) } },
-    };
+                           "10.1.2.3")) } } };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.answer.value_or(QStringLiteral("(cancel)")).toStdString());
+        SCOPED_TRACE(c.answer.value_or(u"(cancel)"_s).toStdString());
         const size_t messages = tool.dialogs.messages().size();
         tool.dialogs.queueAnswer(c.answer);
         tool[B_RESET_ONE].click();
         EXPECT_EQ(sent(), c.expected);
         EXPECT_EQ(tool.dialogs.messages().size() - messages, c.told ? 1u : 0u);
-        EXPECT_EQ(tool.dialogs.inputs().back().prompt, QStringLiteral("IP Address to reset"));
+        EXPECT_EQ(tool.dialogs.inputs().back().prompt, u"IP Address to reset"_s);
         // The next command goes where the field says, not to the typed address.
         expectSendAddress(QString::fromLatin1(broadcast));
     }
 }
 
-TEST_F(Actions, TerminalClearGoesToTheShownDeviceOnceAtATime)
+TEST_F(Actions, TerminalClearGoesToTheShownDeviceOnceAtATimeAndNowhereWithNoneShown)
 {
-    tool[INP_UDP_MASK].setText(QStringLiteral("192.168.5.255"));
+    tool[INP_UDP_MASK].setText(u"192.168.5.255"_s);
     QTimer::singleShot(5, &tool.app.form, [this] { tool.app.actions.B_VT100_CLR_Click(); });
     tool[B_VT100_CLR].click();
     EXPECT_EQ(sent(),
         QStringList({ line("192.168.5.10", prefix),
             line("192.168.5.10", QByteArray::fromHex("021b5b324a03")) }));
-    expectSendAddress(QStringLiteral("192.168.5.255"));
+    expectSendAddress(u"192.168.5.255"_s);
     EXPECT_TRUE(tool[B_VT100_CLR].isEnabled());
-}
 
-TEST_F(Actions, CommandsForTheShownDeviceSendNothingWithNoneShown)
-{
+    // Commands for the shown device send nothing with none shown.
+    tool[INP_UDP_MASK].setText(QString::fromLatin1(broadcast));
     tool.app.discovery.RESET_DEVICE_LIST();
     tool[FR_CFG].hide();
-    tool.dialogs.queueAnswer(QStringLiteral("25")); // a countdown, were it asked
+    tool.dialogs.queueAnswer(u"25"_s); // a countdown, were it asked
     for (const auto button : { B_VT100_CLR, Command2 }) {
         tool[button].click();
         EXPECT_TRUE(sent().isEmpty()) << button.name();
@@ -147,14 +135,14 @@ TEST_F(Actions, CountdownButtonAsksAndSendsTwiceOrNothing)
     const struct {
         std::optional<QString> answer;
         const char* digits; // nullptr: nothing sent
-    } cases[] = { { QStringLiteral("25"), "0025" }, { QStringLiteral("12345"), "12345" },
-        { QString(), "0000" }, { std::nullopt, nullptr } };
+    } cases[] = { { u"25"_s, "0025" }, { u"12345"_s, "12345" }, { QString(), "0000" },
+        { std::nullopt, nullptr } };
     for (const auto& c : cases) {
         tool.dialogs.queueAnswer(c.answer);
         tool[Command2].click();
         const auto& asked = tool.dialogs.inputs().back();
-        EXPECT_EQ(asked.prompt, QStringLiteral("Enter the reset countdown value in 4 digits"));
-        EXPECT_EQ(asked.title, QStringLiteral("Reset countdown value"));
+        EXPECT_EQ(asked.prompt, u"Enter the reset countdown value in 4 digits"_s);
+        EXPECT_EQ(asked.title, u"Reset countdown value"_s);
         EXPECT_EQ(asked.defaultAnswer, QString());
         QStringList expected;
         if (c.digits) {

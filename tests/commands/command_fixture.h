@@ -4,6 +4,7 @@
 // "destination hex" lines.
 #include "tests/config/view_fixture.h"
 
+#include <QComboBox>
 #include <QStringList>
 
 namespace linknode::test {
@@ -32,6 +33,27 @@ struct Commands : ConfigView {
     {
         EXPECT_EQ(tool[INP_UDP_MASK].text(), address);
         EXPECT_EQ(tool.app.link.destinationText(), address);
+    }
+
+    // Types `value` into a line edit, an IP entry or an editable combo box.
+    void type(Control<QWidget> control, const QString& value)
+    {
+        if (auto* combo = qobject_cast<QComboBox*>(&tool[control]))
+            combo->setEditText(value);
+        else
+            tool[control].setProperty("text", value);
+    }
+
+    // The focus is on `control` or on a part of it.
+    bool focusedOn(Control<QWidget> control)
+    {
+        const QWidget* focus = tool.app.form.focusWidget();
+        return focus == &tool[control] || tool[control].isAncestorOf(focus);
+    }
+
+    QString lastMessage() const
+    {
+        return tool.dialogs.messages().empty() ? QString() : tool.dialogs.messages().back().text;
     }
 
     static QString line(const char* destination, const QByteArray& bytes)

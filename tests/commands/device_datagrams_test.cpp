@@ -32,7 +32,7 @@ TEST(DeviceDatagrams, LocateFramesCarryTheCountAndATwoDigitChecksum)
         EXPECT_EQ(hex(locateDatagram(c.pattern, c.devices)), c.expected) << c.devices;
 }
 
-TEST(DeviceDatagrams, FixedCommands)
+TEST(DeviceDatagrams, FixedCommandsAndTheLongestLogin)
 {
     EXPECT_EQ(hex(terminalPrefixDatagram()), "01 ff ff 54");
     EXPECT_EQ(hex(terminalClearDatagram()), "02 1b 5b 32 4a 03");
@@ -42,33 +42,26 @@ TEST(DeviceDatagrams, FixedCommands)
     EXPECT_EQ(hex(loginDatagram("")), "fe ff 0b");
     EXPECT_EQ(
         hex(countdownDatagram(countdownDigits("90"))), "fe f8 08 02 3e 3c 45 52 30 30 39 30 03");
+    // 65507 bytes is all one IPv4 datagram carries, the three of the command header included:
+    // a login leaves only as one datagram.
+    const std::pair<size_t, bool> logins[]
+        = { { 0, true }, { 65504, true }, { 65505, false }, { 65541, false } };
+    for (const auto& [length, fits] : logins)
+        EXPECT_EQ(loginSizeProblem(std::string(length, 'A')).empty(), fits) << length;
+    EXPECT_THAT(loginSizeProblem(std::string(65505, 'A')), testing::HasSubstr("65508 bytes"));
 }
 
-TEST(DeviceDatagrams, CountdownDigitsPadToFourAndNeverCut)
+TEST(DeviceDatagrams, CountdownDigitsPadToFourAndNeverCutForTheCountdownModeOnly)
 {
     const std::pair<const char*, const char*> cases[]
         = { { "30", "0030" }, { "5", "0005" }, { "12345", "12345" }, { "", "0000" },
               { "abc", "0000" }, { "-5", "0000" }, { "25 s", "0025" } };
     for (const auto& [answer, digits] : cases)
         EXPECT_EQ(countdownDigits(answer), digits) << answer;
-}
-
-// 65507 bytes is all one IPv4 datagram carries, the three of the command header included.
-TEST(DeviceDatagrams, ALoginLeavesOnlyAsOneDatagram)
-{
-    const std::pair<size_t, bool> cases[]
-        = { { 0, true }, { 65504, true }, { 65505, false }, { 65541, false } };
-    for (const auto& [length, fits] : cases)
-        EXPECT_EQ(loginSizeProblem(std::string(length, 'A')).empty(), fits) << length;
-    EXPECT_THAT(loginSizeProblem(std::string(65505, 'A')), testing::HasSubstr("65508 bytes"));
-}
-
-TEST(DeviceDatagrams, OnlyTheCountdownModeAsksForTheCountdown)
-{
+    // Only the countdown mode asks for it.
     EXPECT_TRUE(startsCountdown("\x07<"));
-    EXPECT_FALSE(startsCountdown("\x07="));
-    EXPECT_FALSE(startsCountdown("<\x07"));
-    EXPECT_FALSE(startsCountdown(""));
+    for (const char* other : { "\x07=", "<\x07", "" })
+        EXPECT_FALSE(startsCountdown(other)) << other;
 }
 
 TEST(LoginText, CaretCommandsTakeFirstToLastCaretInTheEnvelope)
@@ -88,15 +81,12 @@ TEST(LoginText, CaretCommandsTakeFirstToLastCaretInTheEnvelope)
         EXPECT_EQ(caretCommand(c.text), c.command) << c.text;
 }
 
-TEST(LoginText, WorkstationIdentifierFollowsTheLoginWhenNotBlank)
+TEST(LoginText, TheWorkstationIdentifierFollowsTheTerminalNumberWhenNotBlank)
 {
     EXPECT_EQ(loginWithWorkstation("TER:0007:", " WS01 "), "TER:0007:^2^WS01^3^");
     EXPECT_EQ(loginWithWorkstation("AB", "   "), "AB");
     EXPECT_EQ(loginWithWorkstation("", ""), "");
-}
-
-TEST(LoginText, TerminalNumbersHaveFourCharacters)
-{
+    // Terminal numbers have four characters.
     const std::pair<const char*, const char*> cases[] = { { "7", "0007" }, { "12", "0012" },
         { "12345", "1234" }, { "", "0000" }, { "x9", "0000" }, { "-3", "0000" } };
     for (const auto& [typed, number] : cases)
@@ -109,18 +99,11 @@ TEST(LoginText, DisplayModesByTheirTrimmedName)
     const struct {
         const char* name;
         std::optional<std::string> code;
-    } cases[] = {
-        { "Clock Mode (Red)", "^7^^25^" },
-        { "Clock Mode (Green)", "^7^^35^" },
-        { "Clock Mode (Flash)", "^7^^34^" },
-        { "String Mode", "^7^^27^" },
-        { "Temperature Mode ", "^7^^50^" },
-        { "Show Version Mode", "^7^^99^" },
-        { "Countdown on TTL IN", "^7^^60^" },
-        { "Counter on TTL IN 1 Reset TTL IN 2", "^7^^61^" },
-        { "QD-Panorama Startup Mode", std::nullopt },
-        { "", std::nullopt },
-    };
+    } cases[] = { { "Clock Mode (Red)", "^7^^25^" }, { "Clock Mode (Green)", "^7^^35^" },
+        { "Clock Mode (Flash)", "^7^^34^" }, { "String Mode", "^7^^27^" },
+        { "Temperature Mode ", "^7^^50^" }, { "Show Version Mode", "^7^^99^" },
+        { "Countdown on TTL IN", "^7^^60^" }, { "Counter on TTL IN 1 Reset TTL IN 2", "^7^^61^" },
+        { "QD-Panorama Startup Mode", std::nullopt }, { "", std::nullopt } };
     for (const auto& c : cases)
         EXPECT_EQ(displayModeCode(c.name), c.code) << c.name;
 }
