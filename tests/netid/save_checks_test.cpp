@@ -24,15 +24,12 @@ TEST(SaveChecks, MasksNeedListedOctetsInOneRunOfOnes)
         EXPECT_EQ(maskAccepted(mask), accepted) << mask;
 }
 
-TEST(SaveChecks, AddressesAreFourNumbersUpTo255)
+TEST(SaveChecks, AddressesAreFourNumbersUpTo255AndMacsSixBytesNotAllZero)
 {
     EXPECT_TRUE(strictAddress(" 192.168.5.10 "));
     for (const char* bad : { "192.168.5.300", "192.168.5", "1.2.3.4.5", "a.b.c.d", "", "1..2.3" })
         EXPECT_FALSE(strictAddress(bad)) << bad;
-}
-
-TEST(SaveChecks, MacsAreSixBytesNotAllZero)
-{
+    // MACs are six bytes, not all zero.
     EXPECT_EQ(strictMac("0-80-194-1-2-3"), (MacBytes { 0, 80, 194, 1, 2, 3 }));
     for (const char* bad : { "0-0-0-0-0-0", "0-80-194-1-2", "0-80-194-1-2-3-4", "0-80-300-1-2-3",
              "0-80--1-2-3", "00-50-C2-01-02-03", "", "garbage" })
@@ -42,40 +39,27 @@ TEST(SaveChecks, MacsAreSixBytesNotAllZero)
 // The one table of addresses a device may not take, for every path that sets one.
 TEST(SaveChecks, HostAddressesExcludeWhatReachesManyDevicesOrNone)
 {
-    const std::tuple<const char*, const char*, bool> cases[] = {
-        { "10.213.0.5", "255.255.255.0", true },
-        { " 10.213.0.5 ", "", true },
-        { "10.213.0.255", "255.255.255.0", false },
-        { "10.213.0.0", "255.255.255.0", false },
-        { "10.30.255.255", "255.255.0.0", false },
-        { "10.30.0.255", "255.255.0.0", true },
-        { "10.213.0.127", "255.255.255.128", false },
-        { "10.213.0.1", "255.255.255.254", false },
-        { "10.213.0.255", "", true },
-        { "0.0.0.0", "", false },
-        { "0.1.2.3", "", false },
-        { "127.0.0.1", "", false },
-        { "224.0.0.1", "", false },
-        { "239.255.255.250", "", false },
-        { "255.255.255.255", "", false },
-        { "10.213.0.256", "", false },
-        { "", "", false },
-    };
+    const std::tuple<const char*, const char*, bool> cases[]
+        = { { "10.213.0.5", "255.255.255.0", true }, { " 10.213.0.5 ", "", true },
+              { "10.213.0.255", "255.255.255.0", false }, { "10.213.0.0", "255.255.255.0", false },
+              { "10.30.255.255", "255.255.0.0", false }, { "10.30.0.255", "255.255.0.0", true },
+              { "10.213.0.127", "255.255.255.128", false },
+              { "10.213.0.1", "255.255.255.254", false }, { "10.213.0.255", "", true },
+              { "0.0.0.0", "", false }, { "0.1.2.3", "", false }, { "127.0.0.1", "", false },
+              { "224.0.0.1", "", false }, { "239.255.255.250", "", false },
+              { "255.255.255.255", "", false }, { "10.213.0.256", "", false }, { "", "", false } };
     for (const auto& [address, mask, accepted] : cases)
         EXPECT_EQ(hostAddressProblem(address, mask).empty(), accepted) << address << " " << mask;
 }
 
-TEST(RenamePlan, NumbersDevicesFrom110InListOrder)
+TEST(RenamePlan, NumbersDevicesFrom110InListOrderOrRefusesWhole)
 {
     const RenamePlan plan = renamePlan("192.168.5.", "255.255.0.0", 3);
     EXPECT_EQ(plan.problem, "");
     EXPECT_EQ(plan.addresses,
         (std::vector<std::string> { "192.168.5.110", "192.168.5.111", "192.168.5.112" }));
     EXPECT_TRUE(renamePlan("192.168.5.", "255.255.0.0", 0).addresses.empty());
-}
-
-TEST(RenamePlan, RefusesWholeWhatWouldLeaveADeviceUnreachable)
-{
+    // Refused whole where a device would be left unreachable.
     const struct {
         const char* prefix;
         const char* mask;
