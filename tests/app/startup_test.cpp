@@ -15,52 +15,48 @@
 #include <gmock/gmock.h>
 
 using namespace linknode;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 const QByteArray enquiry = QByteArray::fromHex(
     "feff01ff01302e302e302e300d302e302e302e300d302e302e302e300dfd000000000000");
 
-TEST(StartUp, SendsTheEnquiryToBroadcastWithoutAnyClick)
+// The enquiry leaves without a click; with no device FIND DEVICES comes back 0.3 s after the
+// last activity on a monotonic clock, also for a cycle that starts a tenth of a second before
+// midnight of the wall clock.
+TEST(StartUp, SendsTheEnquiryAndFindDevicesComesBackEvenAcrossMidnight)
 {
-    Tool tool;
-    ASSERT_TRUE(tool.app.shell.Form_Load());
-    EXPECT_EQ(tool.receiveSocket.boundPort, 2024);
-    ASSERT_EQ(tool.sendSocket.sent.size(), 1u);
-    const auto& first = tool.sendSocket.sent.front();
-    EXPECT_EQ(first.datagram, enquiry);
-    EXPECT_EQ(first.datagram.size(), 36);
-    EXPECT_EQ(first.host, QHostAddress(QStringLiteral("255.255.255.255")));
-    EXPECT_EQ(first.port, 1024);
-    EXPECT_EQ(tool[INP_UDP_MASK].text(), QStringLiteral("255.255.255.255"));
-    EXPECT_TRUE(tool.dialogs.messages().empty());
-}
-
-TEST(StartUp, NoDeviceLeavesTheHelpShownAndFindDevicesComesBack)
-{
-    Tool tool;
-    ASSERT_TRUE(tool.app.shell.Form_Load());
-    EXPECT_TRUE(tool[B_ASK_CFG].isHidden()) << "a cycle runs";
-    EXPECT_TRUE(tool[LST_KRT].isHidden());
-    EXPECT_TRUE(tool[AFF_NO_DEV].isVisible());
-    EXPECT_TRUE(tool[Text1].isVisible());
-    const double sentAt = tool.sendSocket.sent.front().time;
-    const double back = tool.whenShown(B_ASK_CFG);
-    EXPECT_GE(back - tool.app.link.lastActivity(), 0.3);
-    EXPECT_LT(back - sentAt, 0.45);
-    EXPECT_EQ(tool[LST_KRT].toolTip(), QStringLiteral("IP DEVICES LIST"));
+    for (const double clockStart : { 0.0, 86399.9 }) {
+        Tool tool(clockStart);
+        ASSERT_TRUE(tool.app.shell.Form_Load());
+        EXPECT_EQ(tool.receiveSocket.boundPort, 2024);
+        ASSERT_EQ(tool.sendSocket.sent.size(), 1u);
+        const auto& first = tool.sendSocket.sent.front();
+        EXPECT_EQ(first.datagram, enquiry);
+        EXPECT_EQ(first.datagram.size(), 36);
+        EXPECT_EQ(first.host, QHostAddress(u"255.255.255.255"_s));
+        EXPECT_EQ(first.port, 1024);
+        EXPECT_EQ(tool[INP_UDP_MASK].text(), u"255.255.255.255"_s);
+        EXPECT_TRUE(tool.dialogs.messages().empty());
+        EXPECT_TRUE(tool[B_ASK_CFG].isHidden()) << "a cycle runs";
+        EXPECT_TRUE(tool[LST_KRT].isHidden());
+        EXPECT_TRUE(tool[AFF_NO_DEV].isVisible());
+        EXPECT_TRUE(tool[Text1].isVisible());
+        const double back = tool.whenShown(B_ASK_CFG);
+        EXPECT_GE(back - tool.app.link.lastActivity(), 0.3);
+        EXPECT_LT(back - tool.sendSocket.sent.front().time, 0.45);
+        EXPECT_EQ(tool[LST_KRT].toolTip(), u"IP DEVICES LIST"_s);
+    }
 }
 
 TEST(StartUp, SelectorsAreFilledWithNothingSelectedAndPanelsShareTheirPlaces)
 {
     Tool tool;
     ASSERT_TRUE(tool.app.shell.Form_Load());
-    const std::pair<Control<QComboBox>, const char*> selectors[] = {
-        { INP_BAUDS, "4800 9600 19200 38400 57600" },
-        { INP_PARITY, "None Even Odd" },
-        { INP_StopBit, "1 2" },
-        { INP_DATABITS, "7 8" },
-    };
+    const std::pair<Control<QComboBox>, const char*> selectors[]
+        = { { INP_BAUDS, "4800 9600 19200 38400 57600" }, { INP_PARITY, "None Even Odd" },
+              { INP_StopBit, "1 2" }, { INP_DATABITS, "7 8" } };
     for (const auto& [selector, items] : selectors) {
         const char* name = selector.name();
         auto& box = tool[selector];
@@ -83,7 +79,7 @@ TEST(StartUp, SelectorsAreFilledWithNothingSelectedAndPanelsShareTheirPlaces)
 TEST(StartUp, ReceivePortTakenEndsWithTheMessageAndTheSystemsReason)
 {
     Tool tool;
-    tool.receiveSocket.failBind = QStringLiteral("The bound address is already in use");
+    tool.receiveSocket.failBind = u"The bound address is already in use"_s;
     EXPECT_FALSE(tool.app.shell.Form_Load());
     EXPECT_EQ(tool.receiveSocket.bindCalls, 2) << "bound once more before giving up";
     ASSERT_EQ(tool.dialogs.messages().size(), 1u);
@@ -93,19 +89,7 @@ TEST(StartUp, ReceivePortTakenEndsWithTheMessageAndTheSystemsReason)
     EXPECT_TRUE(tool.sendSocket.sent.empty());
 }
 
-// The watchdog runs on a monotonic clock: a cycle that starts a tenth of a second before
-// midnight of the wall clock still ends 0.3 s after its last activity.
-TEST(Watchdog, CycleAcrossMidnightEnds300msAfterTheLastStamp)
-{
-    Tool tool(86399.9);
-    ASSERT_TRUE(tool.app.shell.Form_Load());
-    const double sentAt = tool.sendSocket.sent.front().time;
-    const double back = tool.whenShown(B_ASK_CFG);
-    EXPECT_GE(back - tool.app.link.lastActivity(), 0.3);
-    EXPECT_LT(back - sentAt, 0.45);
-}
-
-TEST(Watchdog, EveryListedReplyRestartsTheQuietPeriodButRejectedOnesDoNot)
+TEST(Link, ListedRepliesRestartTheQuietPeriodAndTheSendAddressIsTheDestination)
 {
     Tool tool;
     ASSERT_TRUE(tool.app.shell.Form_Load());
@@ -119,90 +103,68 @@ TEST(Watchdog, EveryListedReplyRestartsTheQuietPeriodButRejectedOnesDoNot)
     EXPECT_GE(back - replyAt, 0.3);
     EXPECT_LT(back - replyAt, 0.45);
     EXPECT_EQ(tool.app.link.rejectedCount(), 2);
-}
 
-TEST(Destination, FollowsTheSendAddressAndNeverWrapsAnInvalidOne)
-{
-    Tool tool;
-    ASSERT_TRUE(tool.app.shell.Form_Load());
+    // The destination follows the send address and never wraps an invalid one.
     auto& address = tool[INP_UDP_MASK];
     const struct {
         const char* text;
         const char* sentTo; // nullptr: nothing is sent
-    } cases[] = {
-        { "192.168.5.20 ", "192.168.5.20" },
-        { "192.168.1.300", nullptr },
-        { "10.0.0.7", "10.0.0.7" },
-        { "999.1.1.1", nullptr },
-    };
+    } cases[] = { { "192.168.5.20 ", "192.168.5.20" }, { "192.168.1.300", nullptr },
+        { "10.0.0.7", "10.0.0.7" }, { "999.1.1.1", nullptr } };
     for (const auto& c : cases) {
         address.setText(QString::fromLatin1(c.text));
         tool.sendSocket.sent.clear();
         tool.app.link.send("x");
-        if (!c.sentTo) {
-            EXPECT_TRUE(tool.sendSocket.sent.empty()) << c.text;
-            continue;
+        ASSERT_EQ(tool.sendSocket.sent.size(), c.sentTo ? 1u : 0u) << c.text;
+        if (c.sentTo) {
+            EXPECT_EQ(tool.sendSocket.sent[0].host, QHostAddress(QString::fromLatin1(c.sentTo)));
         }
-        ASSERT_EQ(tool.sendSocket.sent.size(), 1u) << c.text;
-        EXPECT_EQ(tool.sendSocket.sent.front().host, QHostAddress(QString::fromLatin1(c.sentTo)));
     }
     QMetaObject::invokeMethod(&tool[LABEL_UDP_TX_MASK(10)], "doubleClick");
-    EXPECT_EQ(address.text(), QStringLiteral("255.255.255.255"));
-    EXPECT_EQ(tool.app.link.destinationText(), QStringLiteral("255.255.255.255"));
+    EXPECT_EQ(address.text(), u"255.255.255.255"_s);
+    EXPECT_EQ(tool.app.link.destinationText(), u"255.255.255.255"_s);
 }
 
-TEST(LabelHandlers, MacCaptionEnablesSaveFromSixCharacters)
+TEST(LabelHandlers, MacCountLabel1AndTheSubnetWarning)
 {
     Tool tool;
+    // The MAC caption enables SAVE from six characters.
     auto& mac = tool[AFF_MAC];
-    mac.setText(QStringLiteral("0-1-2"));
-    EXPECT_FALSE(tool[B_UPDATE].isEnabled());
-    mac.setText(QStringLiteral("0-1-23"));
-    EXPECT_TRUE(tool[B_UPDATE].isEnabled());
-    mac.setText(QString());
-    EXPECT_FALSE(tool[B_UPDATE].isEnabled());
-}
-
-TEST(LabelHandlers, DeviceCountShowsOrHidesTheListAndDrivesTheCounter)
-{
-    Tool tool;
-    ASSERT_TRUE(tool.app.shell.Form_Load());
-    auto& count = tool[AFF_TOT_TERM];
-    auto& counter = tool[AFF_TOT_TERMb];
-    count.setText(QStringLiteral("3"));
-    EXPECT_TRUE(tool[LST_KRT].isVisible());
-    EXPECT_TRUE(tool[AFF_SEL_DEV].isVisible());
-    EXPECT_EQ(counter.shownText(), QStringLiteral("   3"));
-    count.setText(QStringLiteral("0"));
-    EXPECT_TRUE(tool[LST_KRT].isHidden());
-    EXPECT_TRUE(tool[AFF_SEL_DEV].isHidden());
-    EXPECT_EQ(tool[LST_KRT].toolTip(),
-        QStringLiteral("NO IP DEVICE FOUND --> PLEASE PUSH ON REFRESH BUTTON"));
-    EXPECT_EQ(counter.shownText(), QStringLiteral("   0"));
-}
-
-TEST(LabelHandlers, Label1ClickSetsTheMaskAndDoubleClickStartsTheAutomaticModes)
-{
-    Tool tool;
-    ASSERT_TRUE(tool.app.shell.Form_Load());
-    QMetaObject::invokeMethod(&tool[Label1(1)], "click");
-    EXPECT_EQ(tool[INP_MASK].text(), QStringLiteral("255.255.0.0"));
-    tool[INP_UDP_MASK].setText(QStringLiteral("10.1.1.1"));
-    QMetaObject::invokeMethod(&tool[Label1(0)], "doubleClick");
-    for (const auto automatic : { SW_AUTO_ASK, SW_AUTO_MAC, SW_LED_FLASH, SW_AUTO_TERM })
-        EXPECT_TRUE(tool[automatic].isChecked()) << automatic.name();
-    EXPECT_EQ(tool[INP_UDP_MASK].text(), QStringLiteral("255.255.255.255"));
-}
-
-TEST(LinkHandlers, SubnetWarningPictureExplainsItself)
-{
-    Tool tool;
+    for (const auto& [text, enabled] :
+        { std::pair { u"0-1-2"_s, false }, { u"0-1-23"_s, true }, { QString(), false } }) {
+        mac.setText(text);
+        EXPECT_EQ(tool[B_UPDATE].isEnabled(), enabled) << text.toStdString();
+    }
+    // The subnet warning picture explains itself.
     QMetaObject::invokeMethod(&tool[PIC_WARNING_SUBNET(1)], "click");
     ASSERT_EQ(tool.dialogs.messages().size(), 1u);
     const auto& box = tool.dialogs.messages().front();
-    EXPECT_EQ(box.title, QStringLiteral("Warning !"));
+    EXPECT_EQ(box.title, u"Warning !"_s);
     EXPECT_EQ(box.icon, MessageIcon::Critical);
-    EXPECT_TRUE(box.text.startsWith(QStringLiteral("Important: The IP address of the device")));
+    EXPECT_TRUE(box.text.startsWith(u"Important: The IP address of the device"_s));
+
+    // The device count shows or hides the list and drives the counter.
+    ASSERT_TRUE(tool.app.shell.Form_Load());
+    auto& count = tool[AFF_TOT_TERM];
+    auto& counter = tool[AFF_TOT_TERMb];
+    count.setText(u"3"_s);
+    EXPECT_TRUE(tool[LST_KRT].isVisible());
+    EXPECT_TRUE(tool[AFF_SEL_DEV].isVisible());
+    EXPECT_EQ(counter.shownText(), u"   3"_s);
+    count.setText(u"0"_s);
+    EXPECT_TRUE(tool[LST_KRT].isHidden());
+    EXPECT_TRUE(tool[AFF_SEL_DEV].isHidden());
+    EXPECT_EQ(tool[LST_KRT].toolTip(), u"NO IP DEVICE FOUND --> PLEASE PUSH ON REFRESH BUTTON"_s);
+    EXPECT_EQ(counter.shownText(), u"   0"_s);
+
+    // A click on Label1 sets the mask, a double click starts the automatic modes.
+    QMetaObject::invokeMethod(&tool[Label1(1)], "click");
+    EXPECT_EQ(tool[INP_MASK].text(), u"255.255.0.0"_s);
+    tool[INP_UDP_MASK].setText(u"10.1.1.1"_s);
+    QMetaObject::invokeMethod(&tool[Label1(0)], "doubleClick");
+    for (const auto automatic : { SW_AUTO_ASK, SW_AUTO_MAC, SW_LED_FLASH, SW_AUTO_TERM })
+        EXPECT_TRUE(tool[automatic].isChecked()) << automatic.name();
+    EXPECT_EQ(tool[INP_UDP_MASK].text(), u"255.255.255.255"_s);
 }
 
 TEST(Shutdown, ClosingEndsRunningWaitsAndClosesBothSockets)
@@ -222,17 +184,13 @@ TEST(Shutdown, ClosingEndsRunningWaitsAndClosesBothSockets)
     EXPECT_TRUE(tool.receiveSocket.closed);
 }
 
-} // namespace
-
-namespace {
-
 // The zone entry sits in a frame nobody sees; a script still reaches its focus handler.
 TEST(AutomationOnTheWindow, FocusStepsReachHiddenControls)
 {
     Tool tool;
     ASSERT_TRUE(tool.app.shell.Form_Load());
     QTemporaryDir dir;
-    QFile script(dir.filePath(QStringLiteral("s.txt")));
+    QFile script(dir.filePath(u"s.txt"_s));
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
     script.write("set INP_TIMEZONE 5abc\nfocus INP_TIMEZONE\nfocus INP_PW\n");
     script.close();
@@ -240,7 +198,7 @@ TEST(AutomationOnTheWindow, FocusStepsReachHiddenControls)
     QString error;
     ASSERT_TRUE(driver.load(script.fileName(), &error)) << error.toStdString();
     EXPECT_EQ(driver.run(), 0);
-    EXPECT_EQ(tool[INP_TIMEZONE].text(), QStringLiteral("5"));
+    EXPECT_EQ(tool[INP_TIMEZONE].text(), u"5"_s);
 }
 
 } // namespace
