@@ -16,6 +16,7 @@
 #include <gmock/gmock.h>
 
 using namespace linknode;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -42,7 +43,7 @@ struct Discovery : testing::Test {
     Tool tool;
 };
 
-TEST_F(Discovery, RepliesAreListedAlignedAndCountedOnTheCounter)
+TEST_F(Discovery, RepliesAreListedAlignedAndCountedAndANewCycleStartsEmpty)
 {
     tool.receiveSocket.injectBurst({ Tool::reply(device(3, "10.0.0.1")),
         Tool::reply(device(33, "10.0.0.2")), Tool::reply(device(3, "10.0.0.1")) });
@@ -50,25 +51,22 @@ TEST_F(Discovery, RepliesAreListedAlignedAndCountedOnTheCounter)
         QStringList(
             { QString::fromStdString("0-80-194-1-2-3 ,10.0.0.1,255.255.255.0,10.0.0.254,9600"),
                 QString::fromStdString(device(33, "10.0.0.2")) }));
-    EXPECT_EQ(tool[AFF_TOT_TERM].text(), QStringLiteral("2"));
-    EXPECT_EQ(tool[AFF_TOT_TERMb].shownText(), QStringLiteral("   2"));
+    EXPECT_EQ(tool[AFF_TOT_TERM].text(), u"2"_s);
+    EXPECT_EQ(tool[AFF_TOT_TERMb].shownText(), u"   2"_s);
     EXPECT_TRUE(tool[LST_KRT].isVisible());
     EXPECT_TRUE(tool[AFF_SEL_DEV].isVisible());
     EXPECT_FALSE(tool[AFF_NO_DEV].isVisible() && tool[LST_KRT].isHidden());
-}
 
-TEST_F(Discovery, PlainCycleSendsOneEnquiryAndStartsWithAnEmptyList)
-{
+    // A plain cycle sends one enquiry and starts with an empty list.
     endCycle();
-    tool.receiveSocket.inject(Tool::reply(device(1, "10.0.0.1")));
     tool.sendSocket.sent.clear();
     QMetaObject::invokeMethod(&tool[B_ASK_CFG], "click");
     EXPECT_EQ(enquiriesSent(), 1);
     EXPECT_TRUE(listed().isEmpty());
-    EXPECT_EQ(tool[AFF_TOT_TERM].text(), QStringLiteral("0"));
+    EXPECT_EQ(tool[AFF_TOT_TERM].text(), u"0"_s);
     EXPECT_TRUE(tool[LST_KRT].isHidden());
     EXPECT_TRUE(tool[FR_CFG].isHidden());
-    EXPECT_EQ(tool.sendSocket.sent.front().host, QHostAddress(QStringLiteral("255.255.255.255")));
+    EXPECT_EQ(tool.sendSocket.sent.front().host, QHostAddress(u"255.255.255.255"_s));
 }
 
 TEST_F(Discovery, EthernetSwitchSends25EnquiriesATenthApartAndKeepsTheList)
@@ -107,12 +105,10 @@ TEST(DiscoveryCycle, EndsWhateverKeepsArriving)
         const char* what;
         QByteArray datagram; // arrives every 0.2 s
         double earliest, latest; // FIND DEVICES is back this long after the click
-    } cases[] = {
-        { "FE FF junk", QByteArray("\xFE\xFFjunk", 6), 0.3, 1.0 },
+    } cases[] = { { "FE FF junk", QByteArray("\xFE\xFFjunk", 6), 0.3, 1.0 },
         { "a reply whose first field is no MAC", Tool::reply("1-2-3,10.0.0.1"), 0.3, 1.0 },
         { "one device answering again and again", Tool::reply(device(1, "10.0.0.1")), longest - 1.0,
-            longest + 1.0 },
-    };
+            longest + 1.0 } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Tool tool(0.0, 20.0);
@@ -141,11 +137,9 @@ TEST_F(Discovery, AutomaticModesRunOnlyWhenTheirButtonIsIdle)
         Control<QPushButton> button;
         QByteArray datagram;
         int sends;
-    } modes[] = {
-        { SW_AUTO_ASK, TIM_AUTO_ASK, 600, B_ASK_CFG, enquiry, 1 },
+    } modes[] = { { SW_AUTO_ASK, TIM_AUTO_ASK, 600, B_ASK_CFG, enquiry, 1 },
         { SW_AUTO_MAC, TIM_AUTO_MAC, 1000, B_SHOW_MAC, QByteArray::fromHex("feff02"), 10 },
-        { SW_AUTO_TERM, TIM_AUTO_TERM, 1000, B_GO_TERM, QByteArray::fromHex("01ffff41fa"), 10 },
-    };
+        { SW_AUTO_TERM, TIM_AUTO_TERM, 1000, B_GO_TERM, QByteArray::fromHex("01ffff41fa"), 10 } };
     for (const Mode& m : modes) {
         SCOPED_TRACE(m.box.name());
         auto& timer = tool[m.timer];
@@ -177,18 +171,18 @@ TEST_F(Discovery, FullListRefusesNewDevicesAndSaysSoOnceACycle)
         burst.push_back(Tool::reply(
             "1-1-1-1-" + std::to_string(i / 256) + "-" + std::to_string(i % 256) + ",10.1.0.1"));
     tool.receiveSocket.injectBurst(burst);
-    EXPECT_EQ(tool[AFF_TOT_TERM].text(), QStringLiteral("10000"));
-    EXPECT_EQ(tool[AFF_TOT_TERMb].shownText(), QStringLiteral("----"));
+    EXPECT_EQ(tool[AFF_TOT_TERM].text(), u"10000"_s);
+    EXPECT_EQ(tool[AFF_TOT_TERMb].shownText(), u"----"_s);
     tool.receiveSocket.inject(Tool::reply("9-9-9-9-9-9,10.1.0.2"));
     tool.receiveSocket.inject(Tool::reply("9-9-9-9-9-8,10.1.0.3"));
     EXPECT_EQ(listed().size(), 10000);
     EXPECT_THAT(tool[AFF_SEL_DEV].text().toStdString(), testing::HasSubstr("FULL"));
     EXPECT_TRUE(tool.dialogs.messages().empty()) << "no modal box in the middle of a discovery";
     QMetaObject::invokeMethod(&tool[B_ASK_CFG], "click");
-    EXPECT_EQ(tool[AFF_SEL_DEV].text(), QStringLiteral("SELECT AN IP DEVICE FROM LIST ABOVE"));
+    EXPECT_EQ(tool[AFF_SEL_DEV].text(), u"SELECT AN IP DEVICE FROM LIST ABOVE"_s);
 }
 
-TEST_F(Discovery, SortOrdersByTheOctetsAsNumbers)
+TEST_F(Discovery, SortOrdersByTheOctetsAsNumbersAndExportWritesTheList)
 {
     endCycle();
     tool.receiveSocket.injectBurst(
@@ -198,49 +192,35 @@ TEST_F(Discovery, SortOrdersByTheOctetsAsNumbers)
     QStringList ips;
     for (const QString& line : listed())
         ips << line.section(u',', 1, 1);
-    EXPECT_EQ(ips,
-        QStringList({ QString(), QStringLiteral("10.0.0.2"), QStringLiteral("10.0.0.10"),
-            QStringLiteral("10.0.1.1") }));
-    EXPECT_EQ(tool[AFF_TOT_TERM].text(), QStringLiteral("4"));
-}
+    EXPECT_EQ(ips, QStringList({ QString(), u"10.0.0.2"_s, u"10.0.0.10"_s, u"10.0.1.1"_s }));
+    EXPECT_EQ(tool[AFF_TOT_TERM].text(), u"4"_s);
 
-TEST_F(Discovery, ExportWritesTheListAndReportsAFailureByNameLeavingOldFilesAlone)
-{
-    endCycle();
-    tool.receiveSocket.injectBurst(
-        { Tool::reply(device(3, "10.0.0.1")), Tool::reply(device(33, "10.0.0.2")) });
+    // The export writes the list, a failure is told by name and leaves old files alone.
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("LST_MAC_.TXT"));
+    const QString file = dir.filePath(u"LST_MAC_.TXT"_s);
     tool[INP_SAVE].setText(file);
     QMetaObject::invokeMethod(&tool[B_SAVE], "click");
     QFile written(file);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll().split('\n').size(), 6) << "five CR LF lines";
+    EXPECT_EQ(written.readAll().split('\n').size(), 10) << "nine CR LF lines";
     EXPECT_TRUE(tool.dialogs.messages().empty());
 
     // The name of an existing folder cannot be written: told by name, nothing damaged.
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken")));
-    tool[INP_SAVE].setText(dir.filePath(QStringLiteral("taken")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"taken"_s));
+    tool[INP_SAVE].setText(dir.filePath(u"taken"_s));
     QMetaObject::invokeMethod(&tool[B_SAVE], "click");
     ASSERT_EQ(tool.dialogs.messages().size(), 1u);
     EXPECT_THAT(tool.dialogs.messages().front().text.toStdString(), testing::HasSubstr("taken"));
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("taken"))).isDir());
+    EXPECT_TRUE(QFileInfo(dir.filePath(u"taken"_s)).isDir());
     EXPECT_FALSE(tool[B_SAVE].isHidden());
 }
 
-TEST_F(Discovery, OptionCharactersArePaddedOnlyWhenTheyAreShortDigits)
+// The padding's rules are the list tools' own; here the field applies them when left.
+TEST_F(Discovery, OptionCharactersArePaddedWhenTheFieldIsLeft)
 {
     auto& options = tool[INP_NO];
-    const std::pair<QString, QString> cases[] = {
-        { QStringLiteral("7"), QStringLiteral("0007") },
-        { QString(), QStringLiteral("0000") },
-        { QStringLiteral("20N0"), QStringLiteral("20N0") },
-        { QString::fromLatin1("00\xB8"
-                              "0"),
-            QString::fromLatin1("00\xB8"
-                                "0") },
-    };
-    for (const auto& [typed, kept] : cases) {
+    for (const auto& [typed, kept] :
+        { std::pair { u"7"_s, u"0007"_s }, { u"20N0"_s, u"20N0"_s } }) {
         options.setText(typed);
         emit options.lostFocus();
         EXPECT_EQ(options.text(), kept) << typed.toStdString();
