@@ -42,7 +42,7 @@ TEST(Arguments, ParseToThePlainFormOrAreRefused)
         EXPECT_EQ(c.parse(QString::fromLatin1(c.text)), c.parsed) << c.text;
 }
 
-TEST(SelectorArgument, TellsAMacFromAnAddress)
+TEST(Arguments, ASelectorTellsAMacFromAnAddressAndSecondsAreBounded)
 {
     const auto byMac = parseSelector(u"0-80-194-1-2-3"_s);
     ASSERT_TRUE(byMac && byMac->mac);
@@ -51,15 +51,10 @@ TEST(SelectorArgument, TellsAMacFromAnAddress)
     ASSERT_TRUE(byIp && byIp->ip);
     EXPECT_EQ(*byIp->ip, "10.0.0.7");
     EXPECT_FALSE(parseSelector(u"kitchen"_s));
-}
-
-TEST(SecondsArgument, IsBounded)
-{
+    // Seconds are bounded.
     EXPECT_EQ(parseSeconds(u"1.5"_s, 600), 1.5);
-    EXPECT_FALSE(parseSeconds(u"-1"_s, 600));
-    EXPECT_FALSE(parseSeconds(u"601"_s, 600));
-    EXPECT_FALSE(parseSeconds(u"nan"_s, 600));
-    EXPECT_FALSE(parseSeconds(u"soon"_s, 600));
+    for (const char* refused : { "-1", "601", "nan", "soon" })
+        EXPECT_FALSE(parseSeconds(QString::fromLatin1(refused), 600)) << refused;
 }
 
 } // namespace

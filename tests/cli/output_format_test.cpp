@@ -43,15 +43,6 @@ QString csvText(const std::vector<Row>& rows, const ListOptions& options = {})
     return written(writeCsv, rows, options);
 }
 
-TEST(Table, ColumnsAlignOnTheWidestValueWithNoTrailingBlanks)
-{
-    const QString text = tableText({ row("a", "1", { u"x"_s, u"y"_s }), row("longer", "22") });
-    EXPECT_EQ(text,
-        QStringLiteral("name    value  flags\n"
-                       "a       1      x,y\n"
-                       "longer  22\n"));
-}
-
 Row one(const char* name, const QString& value)
 {
     return { { QString::fromLatin1(name), value } };
@@ -60,7 +51,7 @@ Row one(const char* name, const QString& value)
 const QString long41(41, u'x');
 const QString cut40 = QString(39, u'x') + QChar(0x2026);
 
-TEST(Cells, KeepEachRowOnOneLine)
+TEST(Cells, KeepEachRowOnOneLineInColumnsAlignedOnTheWidestValue)
 {
     const auto csv = OutputFormat::Csv;
     const struct {
@@ -102,6 +93,12 @@ TEST(Cells, KeepEachRowOnOneLine)
                                                   : csvText({ c.row }, c.options),
             c.text)
             << c.what;
+    // Columns align on the widest value, with no trailing blanks.
+    const QString text = tableText({ row("a", "1", { u"x"_s, u"y"_s }), row("longer", "22") });
+    EXPECT_EQ(text,
+        QStringLiteral("name    value  flags\n"
+                       "a       1      x,y\n"
+                       "longer  22\n"));
 }
 
 TEST(TerminalText, ShowsControlCharactersButTheClosingLineEndInCaretForm)
@@ -162,8 +159,30 @@ TEST(Json, WrittenObjectByObjectIsTheTextOfTheWholeArray)
     }
 }
 
-TEST(List, AnEmptyListIsAnEmptyArrayInJsonAHeaderInCsvAndNothingInTheTable)
+TEST(Csv, QuotesOnlyWhatNeedsItAndJoinsFlagsByBlanks)
 {
+    const std::pair<const char*, const char*> cases[]
+        = { { "plain", "plain" }, { "a,b", "\"a,b\"" }, { "say \"hi\"", "\"say \"\"hi\"\"\"" },
+              { "line\r\nend", "line^13^^10^end" }, { "", "" } };
+    for (const auto& [value, written] : cases)
+        EXPECT_EQ(csvText({ row("n", value) }),
+            u"name,value,flags\r\nn,"_s + QString::fromLatin1(written) + u",\r\n"_s);
+    EXPECT_EQ(csvText({ row("n", "v", { u"encrypted"_s, u"old-firmware"_s }) }),
+        u"name,value,flags\r\nn,v,encrypted old-firmware\r\n"_s);
+}
+
+TEST(Forms, OneDeviceIsNameAndValueLinesAndAnEmptyListOnlyWhatItsFormNeeds)
+{
+    const Row device { { u"mac"_s, u"0-80-194-1-2-3"_s }, { u"ip"_s, u"10.0.0.5"_s },
+        { u"login"_s, u"AB\r"_s + QString(40, u'x') }, { u"record"_s, u"raw"_s } };
+    const QString login = u"login  AB^13^"_s + QString(33, u'x') + QChar(0x2026);
+    EXPECT_EQ(oneText(device, OutputFormat::Table),
+        u"mac    0-80-194-1-2-3\nip     10.0.0.5\n"_s + login + u'\n');
+    EXPECT_EQ(oneText(device, OutputFormat::Table, { { u"ip"_s, u"mac"_s } }),
+        u"ip   10.0.0.5\nmac  0-80-194-1-2-3\n"_s);
+    EXPECT_EQ(oneText(device, OutputFormat::Csv, { { u"ip"_s } }), u"ip\r\n10.0.0.5\r\n"_s);
+
+    // An empty list is an empty array in JSON, a header in CSV and nothing in the table.
     const auto list = [](OutputFormat format, const ListOptions& options) {
         QString text;
         writeList(
@@ -177,30 +196,6 @@ TEST(List, AnEmptyListIsAnEmptyArrayInJsonAHeaderInCsvAndNothingInTheTable)
     EXPECT_EQ(list(OutputFormat::Csv, columns), u"mac,ip\r\n"_s);
     EXPECT_EQ(list(OutputFormat::Csv, fields), u"ip\r\n"_s);
     EXPECT_EQ(list(OutputFormat::Table, columns), QString());
-}
-
-TEST(Csv, QuotesOnlyWhatNeedsItAndJoinsFlagsByBlanks)
-{
-    const std::pair<const char*, const char*> cases[]
-        = { { "plain", "plain" }, { "a,b", "\"a,b\"" }, { "say \"hi\"", "\"say \"\"hi\"\"\"" },
-              { "line\r\nend", "line^13^^10^end" }, { "", "" } };
-    for (const auto& [value, written] : cases)
-        EXPECT_EQ(csvText({ row("n", value) }),
-            u"name,value,flags\r\nn,"_s + QString::fromLatin1(written) + u",\r\n"_s);
-    EXPECT_EQ(csvText({ row("n", "v", { u"encrypted"_s, u"old-firmware"_s }) }),
-        u"name,value,flags\r\nn,v,encrypted old-firmware\r\n"_s);
-}
-
-TEST(One, ShowsNameAndValueLinesWithoutTheRecord)
-{
-    const Row device { { u"mac"_s, u"0-80-194-1-2-3"_s }, { u"ip"_s, u"10.0.0.5"_s },
-        { u"login"_s, u"AB\r"_s + QString(40, u'x') }, { u"record"_s, u"raw"_s } };
-    const QString login = u"login  AB^13^"_s + QString(33, u'x') + QChar(0x2026);
-    EXPECT_EQ(oneText(device, OutputFormat::Table),
-        u"mac    0-80-194-1-2-3\nip     10.0.0.5\n"_s + login + u'\n');
-    EXPECT_EQ(oneText(device, OutputFormat::Table, { { u"ip"_s, u"mac"_s } }),
-        u"ip   10.0.0.5\nmac  0-80-194-1-2-3\n"_s);
-    EXPECT_EQ(oneText(device, OutputFormat::Csv, { { u"ip"_s } }), u"ip\r\n10.0.0.5\r\n"_s);
 }
 
 } // namespace

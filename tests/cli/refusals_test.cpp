@@ -119,7 +119,7 @@ std::vector<Refused> refusals()
 
 INSTANTIATE_TEST_SUITE_P(Cases, RefusedBeforeSending, testing::ValuesIn(refusals()));
 
-TEST_F(Refusals, ARefusalInJsonIsTheResultDocumentWithItsError)
+TEST_F(Refusals, InJsonARefusalIsTheResultDocumentAndFilesThisToolCannotUseAreRefused)
 {
     EXPECT_EQ(run({ u"set"_s, u"0-80-194-1-2-3"_s, u"--format"_s, u"json"_s }), ExitUsage);
     const QJsonObject result = QJsonDocument::fromJson(console.output.toUtf8()).object();
@@ -127,10 +127,7 @@ TEST_F(Refusals, ARefusalInJsonIsTheResultDocumentWithItsError)
     EXPECT_EQ(result.value(u"exitStatus"_s).toInt(), ExitUsage);
     EXPECT_THAT(result.value(u"error"_s).toString().toStdString(), HasSubstr("nothing to change"));
     EXPECT_TRUE(result.value(u"devices"_s).isArray());
-}
 
-TEST_F(Refusals, FilesThisToolCannotUseAreRefusedBeforeTheNetworkOpens)
-{
     QTemporaryDir dir;
     const struct {
         const char* name;
@@ -155,7 +152,7 @@ TEST_F(Refusals, FilesThisToolCannotUseAreRefusedBeforeTheNetworkOpens)
     EXPECT_EQ(opened, 0);
 }
 
-TEST_F(Refusals, HelpOfTheToolAndOfEachVerbGoesToStandardOutput)
+TEST_F(Refusals, HelpGoesToStandardOutputAndValidArgumentsGoOnToTheNetwork)
 {
     EXPECT_EQ(run({ u"--help"_s }), ExitSuccess);
     EXPECT_THAT(console.output.toStdString(), HasSubstr("discover"));
@@ -168,10 +165,7 @@ TEST_F(Refusals, HelpOfTheToolAndOfEachVerbGoesToStandardOutput)
             << console.output.toStdString();
     }
     EXPECT_EQ(opened, 0);
-}
-
-TEST_F(Refusals, ValidArgumentsGoOnToTheNetworkAndFailWhenItCannotOpen)
-{
+    // Valid arguments go on to the network and fail when it cannot open.
     EXPECT_EQ(run({ u"set"_s, u"0-80-194-1-2-3"_s, u"--ip"_s, u"10.0.0.5"_s, u"--mask"_s,
                   u"255.255.0.0"_s }),
         ExitFailure);
