@@ -300,7 +300,7 @@ namespace {
         }
     };
 
-    TEST_F(Driver, TypeAndFocusGoThroughKeyFiltersAndMoveTheFocus)
+    TEST_F(Driver, TypeGoesThroughKeyFiltersFocusMovesItAndWaitforWaitsForTheState)
     {
         FocusOuts lost;
         find("INP_A")->installEventFilter(&lost);
@@ -314,10 +314,8 @@ namespace {
         // previous control loses it.
         EXPECT_EQ(run(u"focus INP_A\nfocus AFF_IN\ntype PIC_P 1\n"_s), 0) << errors.toStdString();
         EXPECT_EQ(lost.count, 3);
-    }
 
-    TEST_F(Driver, WaitforSucceedsWhenTheStateComes)
-    {
+        // A waitfor step goes on when the state comes.
         QTimer::singleShot(30, go, &QWidget::hide);
         EXPECT_EQ(run(u"waitfor B_GO visible 0\nwaitfor B_GO hidden 60\nclick SW_X\n"_s), 0)
             << errors.toStdString();

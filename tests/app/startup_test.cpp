@@ -25,7 +25,7 @@ const QByteArray enquiry = QByteArray::fromHex(
 // The enquiry leaves without a click; with no device FIND DEVICES comes back 0.3 s after the
 // last activity on a monotonic clock, also for a cycle that starts a tenth of a second before
 // midnight of the wall clock.
-TEST(StartUp, SendsTheEnquiryAndFindDevicesComesBackEvenAcrossMidnight)
+TEST(StartUp, SendsTheEnquiryFillsTheSelectorsAndFindDevicesComesBackEvenAcrossMidnight)
 {
     for (const double clockStart : { 0.0, 86399.9 }) {
         Tool tool(clockStart);
@@ -47,33 +47,28 @@ TEST(StartUp, SendsTheEnquiryAndFindDevicesComesBackEvenAcrossMidnight)
         EXPECT_GE(back - tool.app.link.lastActivity(), 0.3);
         EXPECT_LT(back - tool.sendSocket.sent.front().time, 0.45);
         EXPECT_EQ(tool[LST_KRT].toolTip(), u"IP DEVICES LIST"_s);
+        // The selectors are filled with nothing selected; panels share their places.
+        const std::pair<Control<QComboBox>, const char*> selectors[]
+            = { { INP_BAUDS, "4800 9600 19200 38400 57600" }, { INP_PARITY, "None Even Odd" },
+                  { INP_StopBit, "1 2" }, { INP_DATABITS, "7 8" } };
+        for (const auto& [selector, items] : selectors) {
+            const char* name = selector.name();
+            auto& box = tool[selector];
+            QStringList shown;
+            for (int i = 0; i < box.count(); ++i)
+                shown << box.itemText(i);
+            EXPECT_EQ(shown.join(u' '), QString::fromLatin1(items)) << name;
+            EXPECT_EQ(box.currentIndex(), -1) << name;
+        }
+        EXPECT_EQ(tool[FR_PANORAMA_MODE].pos(), tool[FR_WIEGAND].pos());
+        EXPECT_EQ(tool[FR_TERM_NO].geometry(), tool[FR_LOGIN].geometry());
+        const QWidget& aux = tool[SW_AUXRS232];
+        const QWidget& tenBaseT = tool[SW_10BASET];
+        EXPECT_EQ(tenBaseT.x(), aux.x());
+        EXPECT_GT(tenBaseT.y(), aux.y() + tenBaseT.height());
+        EXPECT_TRUE(tool[INP_MASK].maskType());
+        EXPECT_FALSE(tool[INP_UDP_MASK].maskType());
     }
-}
-
-TEST(StartUp, SelectorsAreFilledWithNothingSelectedAndPanelsShareTheirPlaces)
-{
-    Tool tool;
-    ASSERT_TRUE(tool.app.shell.Form_Load());
-    const std::pair<Control<QComboBox>, const char*> selectors[]
-        = { { INP_BAUDS, "4800 9600 19200 38400 57600" }, { INP_PARITY, "None Even Odd" },
-              { INP_StopBit, "1 2" }, { INP_DATABITS, "7 8" } };
-    for (const auto& [selector, items] : selectors) {
-        const char* name = selector.name();
-        auto& box = tool[selector];
-        QStringList shown;
-        for (int i = 0; i < box.count(); ++i)
-            shown << box.itemText(i);
-        EXPECT_EQ(shown.join(u' '), QString::fromLatin1(items)) << name;
-        EXPECT_EQ(box.currentIndex(), -1) << name;
-    }
-    EXPECT_EQ(tool[FR_PANORAMA_MODE].pos(), tool[FR_WIEGAND].pos());
-    EXPECT_EQ(tool[FR_TERM_NO].geometry(), tool[FR_LOGIN].geometry());
-    const QWidget& aux = tool[SW_AUXRS232];
-    const QWidget& tenBaseT = tool[SW_10BASET];
-    EXPECT_EQ(tenBaseT.x(), aux.x());
-    EXPECT_GT(tenBaseT.y(), aux.y() + tenBaseT.height());
-    EXPECT_TRUE(tool[INP_MASK].maskType());
-    EXPECT_FALSE(tool[INP_UDP_MASK].maskType());
 }
 
 TEST(StartUp, ReceivePortTakenEndsWithTheMessageAndTheSystemsReason)
@@ -167,10 +162,22 @@ TEST(LabelHandlers, MacCountLabel1AndTheSubnetWarning)
     EXPECT_EQ(tool[INP_UDP_MASK].text(), u"255.255.255.255"_s);
 }
 
-TEST(Shutdown, ClosingEndsRunningWaitsAndClosesBothSockets)
+TEST(Shutdown, AScriptReachesHiddenControlsAndClosingEndsWaitsAndClosesBothSockets)
 {
     Tool tool;
     ASSERT_TRUE(tool.app.shell.Form_Load());
+    // The zone entry sits in a frame nobody sees; a script still reaches its focus handler.
+    QTemporaryDir dir;
+    QFile script(dir.filePath(u"s.txt"_s));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("set INP_TIMEZONE 5abc\nfocus INP_TIMEZONE\nfocus INP_PW\n");
+    script.close();
+    AutomationDriver driver(tool.app.form, tool.dialogs, tool.clock, {});
+    QString error;
+    ASSERT_TRUE(driver.load(script.fileName(), &error)) << error.toStdString();
+    EXPECT_EQ(driver.run(), 0);
+    EXPECT_EQ(tool[INP_TIMEZONE].text(), u"5"_s);
+
     bool ended = false;
     QObject::connect(
         &tool.app.shell, &ShellController::ended, &tool.app.form, [&] { ended = true; });
@@ -182,23 +189,6 @@ TEST(Shutdown, ClosingEndsRunningWaitsAndClosesBothSockets)
     EXPECT_TRUE(ended);
     EXPECT_TRUE(tool.sendSocket.closed);
     EXPECT_TRUE(tool.receiveSocket.closed);
-}
-
-// The zone entry sits in a frame nobody sees; a script still reaches its focus handler.
-TEST(AutomationOnTheWindow, FocusStepsReachHiddenControls)
-{
-    Tool tool;
-    ASSERT_TRUE(tool.app.shell.Form_Load());
-    QTemporaryDir dir;
-    QFile script(dir.filePath(u"s.txt"_s));
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("set INP_TIMEZONE 5abc\nfocus INP_TIMEZONE\nfocus INP_PW\n");
-    script.close();
-    AutomationDriver driver(tool.app.form, tool.dialogs, tool.clock, {});
-    QString error;
-    ASSERT_TRUE(driver.load(script.fileName(), &error)) << error.toStdString();
-    EXPECT_EQ(driver.run(), 0);
-    EXPECT_EQ(tool[INP_TIMEZONE].text(), u"5"_s);
 }
 
 } // namespace
