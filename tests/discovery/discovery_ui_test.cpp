@@ -35,15 +35,14 @@ struct Discovery : testing::Test {
     int enquiriesSent() const
     {
         return static_cast<int>(
-            std::count_if(tool.sendSocket.sent.begin(), tool.sendSocket.sent.end(),
-                [](const FakeSocket::Sent& s) { return s.datagram == enquiry; }));
+            std::ranges::count(tool.sendSocket.sent, enquiry, &FakeSocket::Sent::datagram));
     }
     QStringList listed() { return tool[LST_KRT].items(); }
 
     Tool tool;
 };
 
-TEST_F(Discovery, RepliesAreListedAlignedAndCountedAndANewCycleStartsEmpty)
+TEST_F(Discovery, RepliesAreListedACycleStartsEmptyAndTheSwitchSends25EnquiriesKeepingIt)
 {
     tool.receiveSocket.injectBurst({ Tool::reply(device(3, "10.0.0.1")),
         Tool::reply(device(33, "10.0.0.2")), Tool::reply(device(3, "10.0.0.1")) });
@@ -67,10 +66,8 @@ TEST_F(Discovery, RepliesAreListedAlignedAndCountedAndANewCycleStartsEmpty)
     EXPECT_TRUE(tool[LST_KRT].isHidden());
     EXPECT_TRUE(tool[FR_CFG].isHidden());
     EXPECT_EQ(tool.sendSocket.sent.front().host, QHostAddress(u"255.255.255.255"_s));
-}
 
-TEST_F(Discovery, EthernetSwitchSends25EnquiriesATenthApartAndKeepsTheList)
-{
+    // With the Ethernet switch, 25 enquiries a tenth apart, and the list is kept.
     endCycle();
     tool.receiveSocket.inject(Tool::reply(device(1, "10.0.0.1")));
     tool[SW_SWITCH].setChecked(true);
