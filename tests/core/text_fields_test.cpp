@@ -86,7 +86,7 @@ namespace {
             EXPECT_EQ(VERSION_CODE(c.version), c.expected) << c.version;
     }
 
-    TEST(ExpandCarets, ReplacesEachPairByItsByte)
+    TEST(ExpandCarets, ReplacesEachPairByItsByteAndNamesThePairsThatAreNoByte)
     {
         const struct {
             std::string text, expected;
@@ -100,17 +100,14 @@ namespace {
             { "\xE9^10^\xFF", "\xE9\n\xFF" } };
         for (const auto& c : cases)
             EXPECT_EQ(EXPAND_CARETS(c.text), c.expected) << c.text;
-    }
-
-    TEST(BadCaretCode, NamesTheFirstPairThatIsNoByte)
-    {
+        // The first pair that names no byte.
         const struct {
             std::string text;
             std::optional<std::string> bad;
-        } cases[] = { { "ABC^13^", std::nullopt }, { "^256^", "^256^" }, { "A^-1^B^300^", "^-1^" },
+        } bad[] = { { "ABC^13^", std::nullopt }, { "^256^", "^256^" }, { "A^-1^B^300^", "^-1^" },
             { "^13^^999^", "^999^" }, { "12^34", std::nullopt }, { "^^", std::nullopt },
             { "^255.5^", "^255.5^" }, { "", std::nullopt } };
-        for (const auto& c : cases)
+        for (const auto& c : bad)
             EXPECT_EQ(badCaretCode(c.text), c.bad) << c.text;
     }
 
