@@ -13,7 +13,7 @@ using namespace linknode;
 
 namespace {
 
-TEST(SaveChecks, MasksNeedListedOctetsInOneRunOfOnes)
+TEST(SaveChecks, MasksAddressesAndMacsAreStrict)
 {
     const std::pair<const char*, bool> cases[]
         = { { "255.255.255.0", true }, { "255.255.0.0", true }, { "255.255.255.252", true },
@@ -22,10 +22,7 @@ TEST(SaveChecks, MasksNeedListedOctetsInOneRunOfOnes)
               { "255.255.255.00", false }, { "255.255.255.0.0", false }, { "", false } };
     for (const auto& [mask, accepted] : cases)
         EXPECT_EQ(maskAccepted(mask), accepted) << mask;
-}
-
-TEST(SaveChecks, AddressesAreFourNumbersUpTo255AndMacsSixBytesNotAllZero)
-{
+    // Addresses are four numbers up to 255.
     EXPECT_TRUE(strictAddress(" 192.168.5.10 "));
     for (const char* bad : { "192.168.5.300", "192.168.5", "1.2.3.4.5", "a.b.c.d", "", "1..2.3" })
         EXPECT_FALSE(strictAddress(bad)) << bad;
