@@ -1,6 +1,7 @@
 #include "sim/gateway_settings.h"
 #include "sim/mqtt_payload.h"
 
+#include <QByteArrayList>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -38,16 +39,18 @@ namespace {
     TEST(GatewaySettings, ReadFromTheRecordAsTheGatewayStoresThem)
     {
         const QByteArray login = "Tavt/%M\rm\352%3\r\rbob\rpw\rc/t\rup\r";
+        // Client id, user, password, topic, message, connect topic and message.
+        const QByteArray items = "|gateway-0050C20A001A|bob|pw|t/%M|m,%3|c/t|up";
         const struct {
             QByteArray hostIp, hostPort, login;
-            QByteArray clientId, message, connectMessage;
+            QByteArray settings; // broker|port|items
             bool reachable;
         } cases[] = {
-            { "127.0.0.1", "1883", login, "gateway-0050C20A001A", "m,%3", "up", true },
-            { "127.0.0.1", "1883V", "TavT\rM\rGW-7\r", "GW-7", "M", "", true },
-            { "10.213.0.1", "1883", login, "gateway-0050C20A001A", "m,%3", "up", false },
-            { "127.0.0.1", "00105", login, "gateway-0050C20A001A", "m,%3", "up", false },
-            { "0.0.0.0", "1883", login, "gateway-0050C20A001A", "m,%3", "up", false },
+            { "127.0.0.1", "1883", login, "127.0.0.1|1883" + items, true },
+            { "127.0.0.1", "1883V", "TavT\rM\rGW-7\r", "127.0.0.1|1883|GW-7|||T|M||", true },
+            { "10.213.0.1", "1883", login, "10.213.0.1|1883" + items, false },
+            { "127.0.0.1", "00105", login, "127.0.0.1|0" + items, false }, // a time zone
+            { "0.0.0.0", "1883", login, "0.0.0.0|1883" + items, false },
         };
         for (const auto& c : cases) {
             Device device;
@@ -55,13 +58,14 @@ namespace {
             device.version = "COPYRIGHTqTAVREN CONDUIT-IP MQTT 2.4F";
             std::tie(device.hostIp, device.hostPort, device.login)
                 = std::tie(c.hostIp, c.hostPort, c.login);
-            const auto settings = gatewaySettings(device, true);
-            ASSERT_TRUE(settings) << c.hostIp.data();
-            EXPECT_EQ(settings->clientId, c.clientId) << c.hostPort.data();
-            EXPECT_EQ(settings->message, c.message) << c.hostPort.data();
-            EXPECT_EQ(settings->connectMessage, c.connectMessage) << c.hostPort.data();
-            EXPECT_EQ(settings->problem.isEmpty(), c.reachable)
-                << c.hostIp.data() << c.hostPort.data();
+            const auto s = gatewaySettings(device, true);
+            ASSERT_TRUE(s) << c.hostIp.data();
+            EXPECT_EQ(QByteArrayList({ s->broker, QByteArray::number(s->port), s->clientId, s->user,
+                                         s->password, s->topic, s->message, s->connectTopic,
+                                         s->connectMessage })
+                          .join('|'),
+                c.settings);
+            EXPECT_EQ(s->problem.isEmpty(), c.reachable) << c.hostIp.data() << c.hostPort.data();
         }
     }
 
