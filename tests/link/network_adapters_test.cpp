@@ -93,7 +93,7 @@ TEST_F(LinkOverAdapters, BroadcastGoesOnceThroughEachAdapterUnicastOnce)
 
 // A device on a second segment may sit outside every subnet of the PC, where the default
 // route leads elsewhere: a unicast to it leaves through the adapter it answered on.
-TEST_F(LinkOverAdapters, AUnicastLeavesThroughTheAdapterTheDeviceAnsweredOn)
+TEST_F(LinkOverAdapters, AUnicastLeavesThroughTheAdapterTheDeviceAnsweredOnAndAFilterLimitsAll)
 {
     const QByteArray reply("\xFE\xFF"
                            "0-80-194-1-2-3,10.99.0.5",
@@ -115,10 +115,10 @@ TEST_F(LinkOverAdapters, AUnicastLeavesThroughTheAdapterTheDeviceAnsweredOn)
     sendSocket.failSend = QStringLiteral("Network unreachable");
     EXPECT_FALSE(link.send("\xFE\xFF\x06"));
     EXPECT_THAT(link.lastSendError().toStdString(), testing::HasSubstr("Network unreachable"));
-}
 
-TEST_F(LinkOverAdapters, AnAdapterFilterLimitsBroadcastsAndReplies)
-{
+    // An adapter filter limits broadcasts and replies.
+    sendSocket.failSend.clear();
+    sendSocket.sent.clear();
     sendSocket.adapters
         = { adapter(2, "eth0", ip(192, 168, 5, 2), 24), adapter(3, "lo", ip(10, 0, 0, 1), 8) };
     int replies = 0;
@@ -128,9 +128,6 @@ TEST_F(LinkOverAdapters, AnAdapterFilterLimitsBroadcastsAndReplies)
     EXPECT_TRUE(link.send("\xFE\xFF\x02"));
     ASSERT_EQ(sendSocket.sent.size(), 1u);
     EXPECT_EQ(sendSocket.sent[0].interfaceIndex, 3);
-    const QByteArray reply("\xFE\xFF"
-                           "0-80-194-1-2-3,10.0.0.5",
-        25);
     receiveSocket.inject(reply, QStringLiteral("10.0.0.5"), 1024, 0); // not known to come by lo
     receiveSocket.inject(reply, QStringLiteral("10.0.0.5"), 1024, 1); // lo
     EXPECT_EQ(replies, 1);
