@@ -41,7 +41,7 @@ TEST_F(Actions, LedFlashAndBeepSendThePrefixThenTheFrame)
     EXPECT_FALSE(tool[B_SEND_BIP].isHidden());
 }
 
-TEST_F(Actions, AutomaticLocateAlternatesAndStopsWithEitherSwitch)
+TEST_F(Actions, AutomaticLocateAlternatesStopsWithEitherSwitchAndNeverOverlaps)
 {
     auto& timer = tool[TIM_LED_FLASH];
     tool[SW_LED_FLASH].setChecked(true);
@@ -62,12 +62,8 @@ TEST_F(Actions, AutomaticLocateAlternatesAndStopsWithEitherSwitch)
     EXPECT_EQ(timer.interval(), 0);
     tick(); // a tick still queued: only the LED switch remains
     EXPECT_EQ(sent().filter(u" 02 "_s), QStringList({ line(broadcast, ledFive) }));
-}
 
-TEST_F(Actions, ATickDuringALocateStartsNoSecondSequence)
-{
-    tool[SW_LED_FLASH].setChecked(true);
-    tool[TIM_LED_FLASH].stop();
+    // A tick during a locate starts no second sequence.
     QTimer::singleShot(5, &tool.app.form, [this] { tick(); });
     tick();
     EXPECT_EQ(sent().size(), 2);
