@@ -349,7 +349,7 @@ TEST_F(Save, HostUpdateGoesToThePeripheralAndTheFieldRulesAfter)
     }
 }
 
-TEST_F(Save, MqttTemplatesFillTheTopicsAndTheLogin)
+TEST_F(Save, MqttTemplatesFillTheBoxesAndWhatADeviceCannotKeepIsRefusedNotCut)
 {
     auto& templates = tool[SW_MQTT_CFG_TEMPLATE];
     tool[INP_MQTT_USER].setText(u"u"_s);
@@ -371,10 +371,7 @@ TEST_F(Save, MqttTemplatesFillTheTopicsAndTheLogin)
     templates.setCurrentIndex(2);
     emit templates.activated(2);
     EXPECT_TRUE(tool[INP_MQTT_MSG_CONNECT].text().contains(u"ZephyrPodTempSensorForSOTIConnect"_s));
-}
 
-TEST_F(Save, MqttBoxesADeviceCannotKeepAreRefusedNotCut)
-{
     const Record gateway { .version = "COPYRIGHTqTAVREN CONDUIT-IP MQTT 2.4F",
         .hostIp = "10.0.0.50",
         .hostPort = "1883",
