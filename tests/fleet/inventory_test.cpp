@@ -9,6 +9,7 @@
 #include <gmock/gmock.h>
 
 using namespace linknode;
+using namespace Qt::StringLiterals;
 using testing::ElementsAre;
 using testing::HasSubstr;
 
@@ -58,18 +59,14 @@ TEST(Diff, NamesNewMissingAndChangedDevicesFieldByField)
     changed.interface = QStringLiteral("eth1"); // not a change of the device
     const auto live = devices(
         { entry("0-80-194-1-2-3", "10.0.0.5"), changed, entry("0-80-194-1-2-9", "10.0.0.9") });
-    const std::vector<DeviceResult> diff = diffInventory(saved, live);
-    ASSERT_EQ(diff.size(), 3u);
-    EXPECT_EQ(diff[0].mac, QStringLiteral("0-80-194-1-2-9"));
-    EXPECT_EQ(diff[0].status, DeviceStatus::New);
-    EXPECT_EQ(diff[1].mac, QStringLiteral("0-80-194-1-2-5"));
-    EXPECT_EQ(diff[1].status, DeviceStatus::Missing);
-    EXPECT_EQ(diff[2].mac, QStringLiteral("0-80-194-1-2-4"));
-    EXPECT_EQ(diff[2].status, DeviceStatus::Changed);
-    ASSERT_EQ(diff[2].changes.size(), 1u);
-    EXPECT_EQ(diff[2].changes[0].field, QStringLiteral("hostPort"));
-    EXPECT_EQ(diff[2].changes[0].before, QStringLiteral("2101"));
-    EXPECT_EQ(diff[2].changes[0].after, QStringLiteral("4000"));
+    QStringList diff;
+    for (const DeviceResult& device : diffInventory(saved, live)) {
+        diff << device.mac + u' ' + statusName(device.status);
+        for (const FieldChange& change : device.changes)
+            diff << change.field + u' ' + change.before + u'>' + change.after;
+    }
+    EXPECT_EQ(diff.join(u", "_s),
+        u"0-80-194-1-2-9 new, 0-80-194-1-2-5 missing, 0-80-194-1-2-4 changed, hostPort 2101>4000"_s);
     // The same site differs in nothing, however its MACs are written.
     EXPECT_TRUE(diffInventory(saved, saved).empty());
     const auto one = devices({ entry("0-80-194-1-2-3", "10.0.0.5") });

@@ -107,11 +107,10 @@ TEST(Order, EachNewAddressIsFreeWhenItsTurnComes)
         std::vector<int> order; // the MACs' last bytes
         const char* problem;
         QStringList silent = {};
-    } cases[] = {
-        { "a device moves only after the holder of its new address has left",
-            { row(1, "10.0.0.2"), row(2, "10.0.0.3"), row(3, "10.0.0.9") },
-            { device(1, "10.0.0.1"), device(2, "10.0.0.2"), device(3, "10.0.0.3") }, { 3, 2, 1 },
-            "" },
+    } cases[] = { { "a device moves only after the holder of its new address has left",
+                      { row(1, "10.0.0.2"), row(2, "10.0.0.3"), row(3, "10.0.0.9") },
+                      { device(1, "10.0.0.1"), device(2, "10.0.0.2"), device(3, "10.0.0.3") },
+                      { 3, 2, 1 }, "" },
         { "independent rows keep the file order", { row(2, "10.0.0.20"), row(1, "10.0.0.10") },
             { device(1, "10.0.0.1"), device(2, "10.0.0.2") }, { 2, 1 }, "" },
         { "keeping one's own address is no conflict", { keep }, { device(1, "10.0.0.1") }, { 1 },
@@ -122,8 +121,7 @@ TEST(Order, EachNewAddressIsFreeWhenItsTurnComes)
             { device(1, "10.0.0.1"), device(7, "10.0.0.7") }, {},
             "10.0.0.7 is held by 0-80-194-1-2-7" },
         { "every MAC must answer", { row(1, "10.0.0.5"), row(4, "10.0.0.6") },
-            { device(1, "10.0.0.1") }, {}, "no answer", { u"0-80-194-1-2-4"_s } },
-    };
+            { device(1, "10.0.0.1") }, {}, "no answer", { u"0-80-194-1-2-4"_s } } };
     for (const auto& c : cases) {
         const auto plan = orderPlan(c.rows, c.found);
         std::vector<int> order;
