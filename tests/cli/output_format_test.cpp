@@ -60,9 +60,8 @@ TEST(Cells, KeepEachRowOnOneLineInColumnsAlignedOnTheWidestValue)
         QString text;
         OutputFormat format = OutputFormat::Table;
         ListOptions options = {};
-    } cases[] = {
-        { "control bytes in caret form", one("value", u"a\rb\n\t"_s + QChar(1)),
-            u"value\na^13^b^10^^9^^1^\n"_s },
+    } cases[] = { { "control bytes in caret form", one("value", u"a\rb\n\t"_s + QChar(1)),
+                      u"value\na^13^b^10^^9^^1^\n"_s },
         { "delete, C1 controls too, Latin-1 kept",
             one("value", QString(QChar(127)) + QChar(133) + QChar(184)),
             u"value\n^127^^133^"_s + QChar(184) + u'\n' },
@@ -86,8 +85,7 @@ TEST(Cells, KeepEachRowOnOneLineInColumnsAlignedOnTheWidestValue)
             { { u"a"_s, u"=1+2"_s }, { u"b"_s, u"+x"_s }, { u"c"_s, u"-x"_s },
                 { u"d"_s, u"@SUM(A1),x"_s }, { u"e"_s, u"a=b"_s } },
             QStringLiteral("a,b,c,d,e\r\n'=1+2,'+x,'-x,\"'@SUM(A1),x\",a=b\r\n"), csv },
-        { "the table keeps a formula's text", one("value", u"=1+2"_s), u"value\n=1+2\n"_s },
-    };
+        { "the table keeps a formula's text", one("value", u"=1+2"_s), u"value\n=1+2\n"_s } };
     for (const auto& c : cases)
         EXPECT_EQ(c.format == OutputFormat::Table ? tableText({ c.row }, c.options)
                                                   : csvText({ c.row }, c.options),
@@ -103,14 +101,13 @@ TEST(Cells, KeepEachRowOnOneLineInColumnsAlignedOnTheWidestValue)
 
 TEST(TerminalText, ShowsControlCharactersButTheClosingLineEndInCaretForm)
 {
-    const std::pair<QString, QString> cases[] = {
-        { u"linknode: plain\n"_s, u"linknode: plain\n"_s },
-        { u"a\x1b]0;owned\x07\n"_s, u"a^27^]0;owned^7^\n"_s },
-        { u"forged\nline\r\n"_s, u"forged^10^line^13^\n"_s },
-        { u"del"_s + QChar(127) + QChar(0x9b) + u"2J"_s + QChar(184),
-            u"del^127^^155^2J"_s + QChar(184) },
-        { QString(), QString() },
-    };
+    const std::pair<QString, QString> cases[]
+        = { { u"linknode: plain\n"_s, u"linknode: plain\n"_s },
+              { u"a\x1b]0;owned\x07\n"_s, u"a^27^]0;owned^7^\n"_s },
+              { u"forged\nline\r\n"_s, u"forged^10^line^13^\n"_s },
+              { u"del"_s + QChar(127) + QChar(0x9b) + u"2J"_s + QChar(184),
+                  u"del^127^^155^2J"_s + QChar(184) },
+              { QString(), QString() } };
     for (const auto& [text, shown] : cases)
         EXPECT_EQ(terminalText(text), shown);
 }
@@ -121,12 +118,10 @@ TEST(Fields, AreKnownNamesInTheOrderGiven)
         const char* text;
         std::optional<QStringList> fields;
         const char* problem;
-    } cases[] = {
-        { "ip,mac", QStringList { u"ip"_s, u"mac"_s }, "" },
+    } cases[] = { { "ip,mac", QStringList { u"ip"_s, u"mac"_s }, "" },
         { " HOSTIP , ip", QStringList { u"hostIp"_s, u"ip"_s }, "" },
         { "ip,model", std::nullopt, "unknown field \"model\"; the fields are mac, ip, hostIp" },
-        { "ip,", std::nullopt, "unknown field \"\"; the fields are mac, ip, hostIp" },
-    };
+        { "ip,", std::nullopt, "unknown field \"\"; the fields are mac, ip, hostIp" } };
     for (const auto& c : cases) {
         QString problem;
         EXPECT_EQ(

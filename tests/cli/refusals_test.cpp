@@ -134,12 +134,10 @@ TEST_F(Refusals, InJsonARefusalIsTheResultDocumentAndFilesThisToolCannotUseAreRe
         QByteArray content;
         QStringList arguments; // FILE stands for the file's path
         const char* message;
-    } cases[] = {
-        { "other.json", R"({"devices": []})", { u"inventory"_s, u"diff"_s, u"FILE"_s },
-            "not an inventory file" },
+    } cases[] = { { "other.json", R"({"devices": []})", { u"inventory"_s, u"diff"_s, u"FILE"_s },
+                      "not an inventory file" },
         { "plan.csv", "0-80-194-1-2-3,10.0.0.5\n0-80-194-1-2-4,10.0.0.6\n0-80-194-1-2-3,10.0.0.7\n",
-            { u"readdress"_s, u"FILE"_s, u"--apply"_s }, "line 3" },
-    };
+            { u"readdress"_s, u"FILE"_s, u"--apply"_s }, "line 3" } };
     for (const auto& c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         QFile file(path);
