@@ -1,6 +1,7 @@
 #include "app/automation/automation_driver.h"
 #include "app/automation/script.h"
 #include "core/clock.h"
+#include "core/file_writer.h"
 #include "form/scripted_dialogs.h"
 #include "widgets/change_label.h"
 #include "widgets/ip_entry.h"
@@ -165,10 +166,7 @@ namespace {
         int run(const QString& script)
         {
             const QString path = dir.filePath(u"script.txt"_s);
-            QFile file(path);
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(script.toUtf8());
-            file.close();
+            EXPECT_TRUE(writeWholeFile(path, script.toUtf8(), nullptr));
             AutomationDriver driver(window, dialogs, clock, { &tcp });
             loadError.clear();
             driver.load(path, &loadError);

@@ -1,6 +1,7 @@
 // Start-up, the end-of-cycle watchdog, shutdown and the small window handlers, over a fake
 // link, scripted dialogs and a clock that runs five times faster than the wall.
 #include "app/automation/automation_driver.h"
+#include "core/file_writer.h"
 #include "tests/support/tool_fixture.h"
 #include "widgets/change_label.h"
 #include "widgets/counter_display.h"
@@ -168,13 +169,12 @@ TEST(Shutdown, AScriptReachesHiddenControlsAndClosingEndsWaitsAndClosesBothSocke
     ASSERT_TRUE(tool.app.shell.Form_Load());
     // The zone entry sits in a frame nobody sees; a script still reaches its focus handler.
     QTemporaryDir dir;
-    QFile script(dir.filePath(u"s.txt"_s));
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("set INP_TIMEZONE 5abc\nfocus INP_TIMEZONE\nfocus INP_PW\n");
-    script.close();
+    const QString script = dir.filePath(u"s.txt"_s);
+    ASSERT_TRUE(writeWholeFile(
+        script, "set INP_TIMEZONE 5abc\nfocus INP_TIMEZONE\nfocus INP_PW\n", nullptr));
     AutomationDriver driver(tool.app.form, tool.dialogs, tool.clock, {});
     QString error;
-    ASSERT_TRUE(driver.load(script.fileName(), &error)) << error.toStdString();
+    ASSERT_TRUE(driver.load(script, &error)) << error.toStdString();
     EXPECT_EQ(driver.run(), 0);
     EXPECT_EQ(tool[INP_TIMEZONE].text(), u"5"_s);
 

@@ -1,5 +1,6 @@
 // Bad usage is refused with status 2 and a message before the network is even opened.
 #include "cli/verbs/verbs.h"
+#include "core/file_writer.h"
 #include "tests/support/refused_values.h"
 
 #include <QFile>
@@ -140,10 +141,7 @@ TEST_F(Refusals, InJsonARefusalIsTheResultDocumentAndFilesThisToolCannotUseAreRe
             { u"readdress"_s, u"FILE"_s, u"--apply"_s }, "line 3" } };
     for (const auto& c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.content);
-        file.close();
+        ASSERT_TRUE(writeWholeFile(path, c.content, nullptr));
         EXPECT_EQ(run(QStringList(c.arguments).replaceInStrings(u"FILE"_s, path)), ExitUsage);
         EXPECT_THAT(console.errors.toStdString(), HasSubstr(c.message));
     }

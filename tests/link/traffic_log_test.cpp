@@ -1,6 +1,7 @@
 // The traffic log keeps what it was given: appended to by default, started over on request,
 // a new file its owner's alone, every line written whole by the time it closes.
 #include "core/clock.h"
+#include "core/file_writer.h"
 #include "link/traffic_log.h"
 
 #include <QFile>
@@ -29,10 +30,7 @@ TEST(TrafficLogFile, AppendsOrStartsOverAndKeepsLoginsPrivate)
         const QString path = dir.filePath(QStringLiteral("traffic.jsonl"));
         const QByteArray file = path.toLocal8Bit();
         if (opening.before) {
-            QFile old(path);
-            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-            old.write(opening.before);
-            old.close();
+            ASSERT_TRUE(writeWholeFile(path, opening.before, nullptr));
             ASSERT_EQ(chmod(file.constData(), opening.modeBefore), 0);
         }
         {
