@@ -17,14 +17,12 @@ TEST(DryRun, ListsEachDatagramInTheOrderItWouldLeave)
     const struct {
         bool bypass, reset, login;
         QStringList lines; // each line's start, in order
-    } cases[] = {
-        { false, false, false,
-            { u"configuration x10 to 255.255.255.255: feff01ff0131302e302e302e3530"_s } },
+    } cases[] = { { false, false, false,
+                      { u"configuration x10 to 255.255.255.255: feff01ff0131302e302e302e3530"_s } },
         { true, false, false, { u"configuration x50 to 255.255.255.255: "_s } },
         { true, true, true,
             { u"configuration x50 "_s, u"login to 10.0.0.50: feff0b41420d"_s,
-                u"reset to 10.0.0.50: feff06"_s } },
-    };
+                u"reset to 10.0.0.50: feff06"_s } } };
     for (const auto& c : cases) {
         ConfigRequest request;
         request.mac = { 0, 80, 194, 1, 2, 3 };

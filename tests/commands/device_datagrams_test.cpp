@@ -21,13 +21,11 @@ TEST(DeviceDatagrams, LocateFramesCarryTheCountAndATwoDigitChecksum)
         Locate pattern;
         int devices;
         const char* expected;
-    } cases[] = {
-        { Locate::LedFlash, 5, "02 b3 b3 b3 c7 33 36 30 30 35 45 30 03 03" },
+    } cases[] = { { Locate::LedFlash, 5, "02 b3 b3 b3 c7 33 36 30 30 35 45 30 03 03" },
         { Locate::Beep, 5, "02 07 07 07 c7 33 36 30 30 35 44 43 03 03" },
         // An empty list still carries three digits; a thousand devices carry four.
         { Locate::LedFlash, 0, "02 b3 b3 b3 c7 33 36 30 30 30 44 42 03 03" },
-        { Locate::Beep, 1000, "02 07 07 07 c7 33 36 31 30 30 30 30 38 03 03" },
-    };
+        { Locate::Beep, 1000, "02 07 07 07 c7 33 36 31 30 30 30 30 38 03 03" } };
     for (const auto& c : cases)
         EXPECT_EQ(hex(locateDatagram(c.pattern, c.devices)), c.expected) << c.devices;
 }
@@ -69,14 +67,11 @@ TEST(LoginText, CaretCommandsTakeFirstToLastCaretInTheEnvelope)
     const struct {
         const char* text;
         std::optional<std::string> command;
-    } cases[] = {
-        { "^6^^5^^16^^10^ Standard 26 Bits without facility code",
-            "^3^^4^^3^^6^^5^^16^^10^^3^^4^^3^" },
-        { "x^7^y", "^3^^4^^3^^7^^3^^4^^3^" },
-        { "no caret", std::nullopt },
+    } cases[] = { { "^6^^5^^16^^10^ Standard 26 Bits without facility code",
+                      "^3^^4^^3^^6^^5^^16^^10^^3^^4^^3^" },
+        { "x^7^y", "^3^^4^^3^^7^^3^^4^^3^" }, { "no caret", std::nullopt },
         // A lone caret closes no code.
-        { "only ^ one", std::nullopt },
-    };
+        { "only ^ one", std::nullopt } };
     for (const auto& c : cases)
         EXPECT_EQ(caretCommand(c.text), c.command) << c.text;
 }

@@ -26,7 +26,6 @@ namespace {
     TEST(NetworkConfigDatagram, EachLayoutWithTrimmedTextsTheEnquiryWithZeroAddresses)
     {
         const std::string enquiry = enquiryDatagram();
-        ASSERT_EQ(enquiry.size(), 36u);
         EXPECT_EQ(enquiry,
             "\xFE\xFF\x01\xFF\x01"
             "0.0.0.0\r0.0.0.0\r0.0.0.0\r\xFD\0\0\0\0\0\0"s);

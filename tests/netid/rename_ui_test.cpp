@@ -73,11 +73,10 @@ TEST_F(Rename, NumbersTheDevicesInListOrderByTheirMac)
         QTest::mouseClick(tool[LST_KRT].viewport(), Qt::LeftButton);
     });
     rename();
-    const QByteArray expected[] = {
-        configuration("192.168.5.110", "192.168.5.1", "0050c2010203", "57600"),
-        configuration("192.168.5.111", "192.168.9.4", "0050c2010204", "9600"),
-        configuration("192.168.5.112", "192.168.9.5", "0050c2010205", "9600"),
-    };
+    const QByteArray expected[]
+        = { configuration("192.168.5.110", "192.168.5.1", "0050c2010203", "57600"),
+              configuration("192.168.5.111", "192.168.9.4", "0050c2010204", "9600"),
+              configuration("192.168.5.112", "192.168.9.5", "0050c2010205", "9600") };
     const auto& sent = tool.sendSocket.sent;
     ASSERT_GE(sent.size(), 15u);
     for (size_t i = 0; i < 15; ++i) {
