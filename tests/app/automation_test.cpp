@@ -192,10 +192,9 @@ namespace {
 
         static QByteArray control(const QJsonObject& state, const QString& name)
         {
-            for (const QJsonValue& value : state[u"controls"].toArray()) {
+            for (const QJsonValue& value : state[u"controls"].toArray())
                 if (value[u"name"].toString() == name)
                     return compact(value);
-            }
             return {};
         }
 

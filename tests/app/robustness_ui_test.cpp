@@ -10,11 +10,7 @@ using namespace linknode::test;
 
 namespace {
 
-struct Robustness : Commands {
-    Robustness()
-        : Commands(50.0)
-    {
-    }
+struct Robustness : LongCommands {
 
     // Datagrams of every awkward size, then random ones.
     static std::vector<QByteArray> strays()

@@ -64,4 +64,12 @@ struct Commands : ConfigView {
     const QString device = QStringLiteral("192.168.5.10"); // the shown record's address
 };
 
+// Long sequences (a save, a rename) on a clock fifty times faster than the wall.
+struct LongCommands : Commands {
+    LongCommands()
+        : Commands(50.0)
+    {
+    }
+};
+
 } // namespace linknode::test

@@ -12,15 +12,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Rename : Commands {
-    Rename()
-        : Commands(50.0)
-    {
-    }
+struct Rename : LongCommands {
 
     void SetUp() override
     {
-        Commands::SetUp();
+        LongCommands::SetUp();
         // Three boards: a V6 terminal and a Conduit take 9600 bauds, the V5 terminal 57600.
         const std::pair<const char*, const char*> boards[]
             = { { "0-80-194-1-2-4", "COPYRIGHToTAVREN KRT-40 V6 2.4F" },

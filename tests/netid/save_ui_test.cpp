@@ -20,11 +20,7 @@ QString hex(const QByteArray& bytes)
     return QString::fromLatin1(bytes.toHex(' '));
 }
 
-struct Save : Commands {
-    Save()
-        : Commands(50.0)
-    {
-    }
+struct Save : LongCommands {
 
     // What kind of datagram, by its first bytes.
     static QString kind(const QByteArray& d)
