@@ -40,27 +40,10 @@ protected:
                         } };
 };
 
-struct Refused {
-    std::vector<const char*> arguments;
-    const char* message;
-};
-
-class RefusedBeforeSending : public Refusals, public testing::WithParamInterface<Refused> { };
-
-TEST_P(RefusedBeforeSending, ExitsTwoWithAMessage)
+TEST_F(Refusals, BadUsageExitsTwoWithAMessageBeforeTheNetworkOpens)
 {
-    QStringList arguments;
-    for (const char* argument : GetParam().arguments)
-        arguments << QString::fromUtf8(argument);
-    EXPECT_EQ(run(arguments), ExitUsage);
-    EXPECT_EQ(opened, 0);
-    EXPECT_THAT(console.errors.toStdString(), HasSubstr(GetParam().message));
-    EXPECT_TRUE(console.output.isEmpty());
-}
-
-std::vector<Refused> refusals()
-{
-    std::vector<Refused> all = { { {}, "no verb given" }, { { "explode" }, "unknown verb" },
+    std::vector<std::pair<std::vector<const char*>, const char*>> all = {
+        { {}, "no verb given" }, { { "explode" }, "unknown verb" },
         { { "discover", "--colour" }, "Unknown option 'colour'" },
         { { "discover", "--to", "10.0.0.300" }, "not an address" },
         { { "discover", "--format", "xml" }, "unknown format" },
@@ -108,17 +91,25 @@ std::vector<Refused> refusals()
         { { "replace", "0-80-194-1-2-3", "0-80-194-1-2-3", "--inventory", "x.json" },
             "are the same" },
         { { "replace", "0-80-194-1-2-3", "0-80-194-1-2-4" }, "--inventory FILE" },
-        { { "replace", "0-80-194-1-2-3", "bad", "--inventory", "x.json" },
-            "\"bad\" is not a MAC" } };
+        { { "replace", "0-80-194-1-2-3", "bad", "--inventory", "x.json" }, "\"bad\" is not a MAC" }
+    };
     for (const DeviceAddress& refused : refusedDeviceAddresses)
         if (!*refused.mask) // refused under its mask only: the plan's tests hold those
             all.push_back({ { "set", "0-80-194-1-2-3", "--ip", refused.address }, "--ip" });
     for (const char* text : unstorableTexts)
         all.push_back({ { "set", "0-80-194-1-2-3", "--login", text }, "cannot store" });
-    return all;
+    for (const auto& [words, message] : all) {
+        QStringList arguments;
+        for (const char* word : words)
+            arguments << QString::fromUtf8(word);
+        console.output.clear();
+        console.errors.clear();
+        EXPECT_EQ(run(arguments), ExitUsage) << arguments.join(u' ').toStdString();
+        EXPECT_THAT(console.errors.toStdString(), HasSubstr(message));
+        EXPECT_TRUE(console.output.isEmpty());
+    }
+    EXPECT_EQ(opened, 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, RefusedBeforeSending, testing::ValuesIn(refusals()));
 
 TEST_F(Refusals, InJsonARefusalIsTheResultDocumentAndFilesThisToolCannotUseAreRefused)
 {

@@ -54,46 +54,41 @@ struct Sockets : testing::Test {
     FakeSocket receiveSocket;
 };
 
-struct Listing {
-    const char* what;
-    std::vector<std::string> replies;
-    size_t mostDevices;
-    std::vector<std::string> listed;
-    bool limitReached;
-    size_t mostRecordBytes = 1000;
-};
-
-class Discovery : public Sockets, public testing::WithParamInterface<Listing> { };
-
-TEST_P(Discovery, ListsOneEntryPerMacAndNoMoreThanTheLimit)
+TEST_F(Sockets, DiscoveryListsOneEntryPerMacAndNoMoreThanTheLimit)
 {
-    Session session(sendSocket, receiveSocket,
-        { .interfaces = {},
-            .mostDevices = GetParam().mostDevices,
-            .mostRecordBytes = GetParam().mostRecordBytes });
-    answerWith(GetParam().replies);
-    EXPECT_THAT(listed(session.discover({}, 0)), ElementsAreArray(GetParam().listed))
-        << GetParam().what;
-    EXPECT_EQ(session.deviceLimitReached(), GetParam().limitReached) << GetParam().what;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, Discovery,
-    testing::Values(Listing { "one MAC in other digits is one device, first text shown",
-                        { "0-80-194-1-2-3,10.0.0.5", "000-080-194-001-002-003,10.0.0.6",
-                            "0-80-194-1-2-4,10.0.0.7" },
-                        10, { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.7" }, false },
-        Listing { "a later reply as written replaces the record",
+    const struct {
+        const char* what;
+        std::vector<std::string> replies;
+        size_t mostDevices;
+        std::vector<std::string> listed;
+        bool limitReached;
+        size_t mostRecordBytes = 1000;
+    } cases[] = { { "one MAC in other digits is one device, first text shown",
+                      { "0-80-194-1-2-3,10.0.0.5", "000-080-194-001-002-003,10.0.0.6",
+                          "0-80-194-1-2-4,10.0.0.7" },
+                      10, { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.7" }, false },
+        { "a later reply as written replaces the record",
             { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-3,10.0.0.8" }, 10,
             { "0-80-194-1-2-3,10.0.0.8" }, false },
-        Listing { "replies past the limit are dropped, known devices still update",
+        { "replies past the limit are dropped, known devices still update",
             { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.6", "0-80-194-1-2-5,10.0.0.7",
                 "0-80-194-1-2-3,10.0.0.9" },
             2, { "0-80-194-1-2-3,10.0.0.9", "0-80-194-1-2-4,10.0.0.6" }, true },
-        Listing { "records past the bytes a list holds are dropped, a longer refresh too",
+        { "records past the bytes a list holds are dropped, a longer refresh too",
             { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.66", "0-80-194-1-2-3,10.0.0.555" },
             10, { "0-80-194-1-2-3,10.0.0.5" }, true, 24 },
-        Listing { "no MAC, no device", { "0-80-194-1-2,10.0.0.5", "0-0-0-0-0-0,10.0.0.6" }, 10, {},
-            false }));
+        { "no MAC, no device", { "0-80-194-1-2,10.0.0.5", "0-0-0-0-0-0,10.0.0.6" }, 10, {},
+            false } };
+    for (const auto& c : cases) {
+        Session session(sendSocket, receiveSocket,
+            { .interfaces = {},
+                .mostDevices = c.mostDevices,
+                .mostRecordBytes = c.mostRecordBytes });
+        answerWith(c.replies);
+        EXPECT_THAT(listed(session.discover({}, 0)), ElementsAreArray(c.listed)) << c.what;
+        EXPECT_EQ(session.deviceLimitReached(), c.limitReached) << c.what;
+    }
+}
 
 TEST_F(Sockets, JunkNeverHoldsTheDiscoveryOpen)
 {
