@@ -30,7 +30,7 @@ using namespace Qt::StringLiterals;
 namespace linknode {
 namespace {
 
-    TEST(ParseScript, ReadsVerbNameAndText)
+    TEST(ParseScript, ReadsVerbNameAndTextAndTypedKeys)
     {
         using V = Step::Verb;
         const struct {
@@ -50,6 +50,19 @@ namespace {
             EXPECT_EQ(parsed.steps[0].name, QString::fromUtf8(c.name)) << c.line;
             EXPECT_EQ(parsed.steps[0].text, QString::fromUtf8(c.text)) << c.line;
         }
+
+        // Typed keys: special keys, carets and Latin-1.
+        std::vector<int> codes;
+        QString text;
+        for (const TypedKey& key : typedKeys(u"a{Enter}^13^^233^{Backspace}^2^{X}"_s)) {
+            codes.push_back(key.key);
+            text += key.text;
+        }
+        EXPECT_EQ(codes,
+            (std::vector<int> { Qt::Key_A, Qt::Key_Return, Qt::Key_Return, Qt::Key_Eacute,
+                Qt::Key_Backspace, Qt::Key_unknown, Qt::Key_BraceLeft, Qt::Key_X,
+                Qt::Key_BraceRight }));
+        EXPECT_EQ(text, u"a\r\r\u00e9\b\u0002{X}"_s);
     }
 
     TEST(ParseScript, ReadsArgumentsAndSkipsCommentsAndBlankLines)
@@ -86,21 +99,6 @@ namespace {
             EXPECT_TRUE(parsed.error.startsWith(u"line 4: "_s) && parsed.error.endsWith(line))
                 << parsed.error.toStdString();
         }
-    }
-
-    TEST(TypedKeys, SpecialKeysCaretsAndLatin1)
-    {
-        std::vector<int> codes;
-        QString text;
-        for (const TypedKey& key : typedKeys(u"a{Enter}^13^^233^{Backspace}^2^{X}"_s)) {
-            codes.push_back(key.key);
-            text += key.text;
-        }
-        EXPECT_EQ(codes,
-            (std::vector<int> { Qt::Key_A, Qt::Key_Return, Qt::Key_Return, Qt::Key_Eacute,
-                Qt::Key_Backspace, Qt::Key_unknown, Qt::Key_BraceLeft, Qt::Key_X,
-                Qt::Key_BraceRight }));
-        EXPECT_EQ(text, u"a\r\r\u00e9\b\u0002{X}"_s);
     }
 
     // A window with one control of each kind; B_ASK sits in a hidden frame.

@@ -109,7 +109,7 @@ TEST(Rows, DecodeTheFieldsAsTheWindowShowsThem)
     EXPECT_EQ(rowText(early, u"model"_s), u"1.0A"_s);
 }
 
-TEST(Filter, KeepsTheDevicesEveryNamedConditionHolds)
+TEST(Filter, KeepsTheDevicesEveryConditionHoldsAndOneIsNamedByMacOrAddress)
 {
     const DeviceEntry keyra { record("0-80-194-1-2-3", "10.1.0.5"), {}, { u"encrypted"_s } };
     const DeviceEntry other { record("0-80-194-1-2-4", "10.2.0.5"), {}, {} };
@@ -129,10 +129,8 @@ TEST(Filter, KeepsTheDevicesEveryNamedConditionHolds)
         EXPECT_EQ(matches(*filter, keyra), c.keyra) << c.model << c.subnet;
         EXPECT_EQ(matches(*filter, other), c.other) << c.model << c.subnet;
     }
-}
 
-TEST(FindOne, AMacOrAnAddressNamesOneDeviceAndTwoHoldersOfAnAddressNameNone)
-{
+    // A MAC or an address names one device; two holders of an address name none.
     const std::vector<DeviceEntry> found = { { record("0-80-194-1-2-3", "10.0.0.5"), {}, {} },
         { record("0-80-194-1-2-4", "10.0.0.6"), {}, {} },
         { record("0-80-194-1-2-5", "10.0.0.6"), {}, {} } };
@@ -140,10 +138,10 @@ TEST(FindOne, AMacOrAnAddressNamesOneDeviceAndTwoHoldersOfAnAddressNameNone)
         const char* named;
         const char* mac; // the device found, "" for none
         int status;
-    } cases[] = { { "0-80-194-1-2-4", "0-80-194-1-2-4", ExitSuccess },
+    } named[] = { { "0-80-194-1-2-4", "0-80-194-1-2-4", ExitSuccess },
         { "10.0.0.5", "0-80-194-1-2-3", ExitSuccess }, { "10.0.0.6", "", ExitUsage },
         { "0-80-194-1-2-9", "", ExitFailure }, { "10.0.0.9", "", ExitFailure } };
-    for (const auto& c : cases) {
+    for (const auto& c : named) {
         const QString named = QString::fromLatin1(c.named);
         const FoundDevice one = findOne(found, *parseSelector(named), named);
         EXPECT_EQ(one.device ? recordField(one.device->record, FLD_MAC) : "", c.mac) << c.named;

@@ -48,7 +48,7 @@ namespace {
                 << c.line << " field " << c.pos << " write " << c.write;
     }
 
-    TEST(Padl, PadsOrCutsTheCallersText)
+    TEST(Padl, PadsOrCutsTheCallersTextAndValidKeyAcceptsDigitsPointAndControlCodes)
     {
         const struct {
             std::string line;
@@ -62,11 +62,8 @@ namespace {
             EXPECT_EQ(PADL(line, c.length, "0"), c.padded) << c.line << " to " << c.length;
             EXPECT_EQ(line, c.lineAfter);
         }
-    }
 
-    // Each edge of the accepted ranges, both sides.
-    TEST(ValidKey, AcceptsDigitsPointAndControlCodes)
-    {
+        // Each edge of the accepted key ranges, both sides.
         for (const int key : std::initializer_list<int> { 0, 8, 13, 31, '.', '0', '5', '9' })
             EXPECT_EQ(VALID_KEY(key), key) << "key " << key;
         for (const int key :
@@ -74,7 +71,7 @@ namespace {
             EXPECT_EQ(VALID_KEY(key), 0) << "key " << key;
     }
 
-    TEST(VersionCode, TwoDigitsThenTheLastCharacterCode)
+    TEST(Numbers, VersionCodesByteCodesAndBlanksTrimmed)
     {
         const struct {
             std::string version;
@@ -84,6 +81,17 @@ namespace {
             { "3.1\xFF", 31255 }, { "24F", 2470 }, { "2.4\x05", 2405 }, { "4F", 4 }, { "", 0 } };
         for (const auto& c : cases)
             EXPECT_EQ(VERSION_CODE(c.version), c.expected) << c.version;
+
+        // Byte codes read long numbers without garbage.
+        EXPECT_EQ(byteCode(std::string(400, '9')), std::nullopt);
+        EXPECT_EQ(byteCode("0." + std::string(400, '0') + "1"), 0);
+        EXPECT_EQ(byteCode(std::string(400, '0') + "7"), 7);
+        EXPECT_EQ(byteCode("255.5"), std::nullopt);
+        EXPECT_EQ(byteCode("-0.4"), 0);
+        // Only blanks are trimmed.
+        EXPECT_EQ(trimBlanks("  a b  "), "a b");
+        EXPECT_EQ(trimBlanks("   "), "");
+        EXPECT_EQ(trimBlanks("\ta\xA0"), "\ta\xA0");
     }
 
     TEST(ExpandCarets, ReplacesEachPairByItsByteAndNamesThePairsThatAreNoByte)
@@ -109,19 +117,6 @@ namespace {
             { "^255.5^", "^255.5^" }, { "", std::nullopt } };
         for (const auto& c : bad)
             EXPECT_EQ(badCaretCode(c.text), c.bad) << c.text;
-    }
-
-    TEST(ByteCode, ReadsLongNumbersWithoutGarbageFromTextTrimmedOfBlanksOnly)
-    {
-        EXPECT_EQ(byteCode(std::string(400, '9')), std::nullopt);
-        EXPECT_EQ(byteCode("0." + std::string(400, '0') + "1"), 0);
-        EXPECT_EQ(byteCode(std::string(400, '0') + "7"), 7);
-        EXPECT_EQ(byteCode("255.5"), std::nullopt);
-        EXPECT_EQ(byteCode("-0.4"), 0);
-        // Only blanks are trimmed.
-        EXPECT_EQ(trimBlanks("  a b  "), "a b");
-        EXPECT_EQ(trimBlanks("   "), "");
-        EXPECT_EQ(trimBlanks("\ta\xA0"), "\ta\xA0");
     }
 
 } // namespace

@@ -35,7 +35,7 @@ TEST(OrderByIp, ComparesTheFourOctetsAsNumbersThenTheWholeLine)
     EXPECT_THAT(orderByIp(ips, lines), testing::ElementsAre(2, 1, 0));
 }
 
-TEST(ExportText, TwoLinesADeviceShortLinesKeepingTheirFirstFieldWithAnEmptyAddress)
+TEST(ExportText, TwoLinesADeviceAndOptionCharactersPaddedOnlyWhenShortDigits)
 {
     const std::string blanks16(16, ' ');
     const std::string tail = " = _______________________________\r\n\r\n";
@@ -50,20 +50,18 @@ TEST(ExportText, TwoLinesADeviceShortLinesKeepingTheirFirstFieldWithAnEmptyAddre
     for (const auto& c : cases)
         EXPECT_EQ(exportText({ c.line }), "\r\n" + c.exported) << c.line;
     EXPECT_EQ(exportText({}), "\r\n");
-}
 
-TEST(PadOptionCharacters, PadsOnlyShortDigitTexts)
-{
+    // Option characters are padded only when they are short digits.
     const struct {
         std::string in, out;
-    } cases[] = { { "7", "0007" }, { "", "0000" }, { "123", "0123" }, { "2780", "2780" },
+    } options[] = { { "7", "0007" }, { "", "0000" }, { "123", "0123" }, { "2780", "2780" },
         { "12345", "12345" }, { "20N0", "20N0" },
         { std::string("00\xB8"
                       "0"),
             std::string("00\xB8"
                         "0") },
         { "2N", "2N" }, { " 7", " 7" } };
-    for (const auto& c : cases)
+    for (const auto& c : options)
         EXPECT_EQ(padOptionCharacters(c.in), c.out) << c.in;
 }
 

@@ -7,7 +7,7 @@ using namespace std::literals;
 namespace linknode {
 namespace {
 
-    TEST(ReplyRecord, NeedsSixBytesStartingFeFfOrFdFfAndNoMoreThanARecordCanHold)
+    TEST(ReplyRecord, NeedsSixBytesStartingFeFfOrFdFfAndMacBytesGiveZeroForWhatIsNoByte)
     {
         const struct {
             std::string datagram;
@@ -21,6 +21,18 @@ namespace {
             { "\xFE\xFF" + std::string(longestRecord + 1, 'x'), std::nullopt } };
         for (const auto& c : cases)
             EXPECT_EQ(replyRecord(c.datagram), c.record) << testing::PrintToString(c.datagram);
+
+        // MAC bytes: six numbers, zero for what is no byte.
+        const struct {
+            const char* text;
+            MacBytes expected;
+        } macs[] = { { "0-80-194-1-2-3", { 0, 80, 194, 1, 2, 3 } },
+            { " 0- 80 -194-1-2-255 ", { 0, 80, 194, 1, 2, 255 } },
+            { "0-80-194", { 0, 80, 194, 0, 0, 0 } },
+            { "0-80-194-1-2-3-4", { 0, 80, 194, 1, 2, 3 } },
+            { "1--3-x-5a-6", { 1, 0, 3, 0, 5, 6 } }, { "256-300-1-2-3-4", { 0, 0, 1, 2, 3, 4 } } };
+        for (const auto& c : macs)
+            EXPECT_EQ(macBytes(c.text), c.expected) << c.text;
     }
 
     TEST(NetworkConfigDatagram, EachLayoutWithTrimmedTextsTheEnquiryWithZeroAddresses)
@@ -53,20 +65,6 @@ namespace {
             head + "10.0.0.2\r5001\r\xE9\x80 1\r" + macPart + "\x00"s);
         EXPECT_EQ(networkConfigDatagram(withBoth),
             head + "10.0.0.2\r5001\r\xE9\x80 1\r" + macPart + "9600\xFC\x02\x03\x01");
-    }
-
-    TEST(MacBytes, ReadsSixNumbersAndGivesZeroForWhatIsNoByte)
-    {
-        const struct {
-            const char* text;
-            MacBytes expected;
-        } cases[] = { { "0-80-194-1-2-3", { 0, 80, 194, 1, 2, 3 } },
-            { " 0- 80 -194-1-2-255 ", { 0, 80, 194, 1, 2, 255 } },
-            { "0-80-194", { 0, 80, 194, 0, 0, 0 } },
-            { "0-80-194-1-2-3-4", { 0, 80, 194, 1, 2, 3 } },
-            { "1--3-x-5a-6", { 1, 0, 3, 0, 5, 6 } }, { "256-300-1-2-3-4", { 0, 0, 1, 2, 3, 4 } } };
-        for (const auto& c : cases)
-            EXPECT_EQ(macBytes(c.text), c.expected) << c.text;
     }
 
 } // namespace

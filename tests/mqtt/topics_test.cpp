@@ -6,7 +6,7 @@
 namespace linknode {
 namespace {
 
-    TEST(MqttTopics, SubscriptionMatchesEveryTopicATemplateGives)
+    TEST(MqttTopics, SubscriptionMatchesEveryTopicATemplateGivesAndPayloadsGiveTheirFields)
     {
         const struct {
             const char* topicTemplate;
@@ -23,24 +23,22 @@ namespace {
                 subscriptionOf(QString::fromLatin1(c.topicTemplate)).toStdString(), c.subscription)
                 << c.topicTemplate;
         }
-    }
 
-    TEST(MqttTopics, PayloadFieldsOfEachTemplate)
-    {
+        // The fields of each template's payload.
         const struct {
             const char* what;
             const char* payload;
             const char* fields;
-        } cases[] = { { "Domoticz",
-                          R"({"idx":700,"nvalue":0,"svalue":"-3.5","Battery":87,"RSSI":6})",
-                          R"({"battery":87,"rssi":6,"sensor":700,"temperature":-3.5})" },
+        } payloads[] = { { "Domoticz",
+                             R"({"idx":700,"nvalue":0,"svalue":"-3.5","Battery":87,"RSSI":6})",
+                             R"({"battery":87,"rssi":6,"sensor":700,"temperature":-3.5})" },
             { "SOTI",
                 R"({"MessageID": "SensorInfo","From": "0080C201020307","Resource": {"SensorNum": 7,)"
                 R"("Temperature": 21.25, "BatteryVolt": 3.1,"StateOfCharge": 90,"RSSI": -71}})",
                 R"({"battery":90,"rssi":-71,"sensor":7,"temperature":21.25})" },
             { "a reading that is no number", R"({"idx":3,"svalue":"n/a"})", R"({"sensor":3})" },
             { "not JSON", "temperature=21.5", "{}" }, { "a JSON array", "[1,2]", "{}" } };
-        for (const auto& c : cases) {
+        for (const auto& c : payloads) {
             const QJsonObject fields = payloadFields(QByteArray(c.payload));
             EXPECT_EQ(QJsonDocument(fields).toJson(QJsonDocument::Compact).toStdString(), c.fields)
                 << c.what;
