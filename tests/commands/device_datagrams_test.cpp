@@ -15,22 +15,7 @@ QByteArray hex(const std::string& bytes)
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())).toHex(' ');
 }
 
-TEST(DeviceDatagrams, LocateFramesCarryTheCountAndATwoDigitChecksum)
-{
-    const struct {
-        Locate pattern;
-        int devices;
-        const char* expected;
-    } cases[] = { { Locate::LedFlash, 5, "02 b3 b3 b3 c7 33 36 30 30 35 45 30 03 03" },
-        { Locate::Beep, 5, "02 07 07 07 c7 33 36 30 30 35 44 43 03 03" },
-        // An empty list still carries three digits; a thousand devices carry four.
-        { Locate::LedFlash, 0, "02 b3 b3 b3 c7 33 36 30 30 30 44 42 03 03" },
-        { Locate::Beep, 1000, "02 07 07 07 c7 33 36 31 30 30 30 30 38 03 03" } };
-    for (const auto& c : cases)
-        EXPECT_EQ(hex(locateDatagram(c.pattern, c.devices)), c.expected) << c.devices;
-}
-
-TEST(DeviceDatagrams, FixedCommandsAndTheLongestLogin)
+TEST(DeviceDatagrams, FixedCommandsTheLongestLoginAndLocateFramesWithTheirChecksum)
 {
     EXPECT_EQ(hex(terminalPrefixDatagram()), "01 ff ff 54");
     EXPECT_EQ(hex(terminalClearDatagram()), "02 1b 5b 32 4a 03");
@@ -47,6 +32,19 @@ TEST(DeviceDatagrams, FixedCommandsAndTheLongestLogin)
     for (const auto& [length, fits] : logins)
         EXPECT_EQ(loginSizeProblem(std::string(length, 'A')).empty(), fits) << length;
     EXPECT_THAT(loginSizeProblem(std::string(65505, 'A')), testing::HasSubstr("65508 bytes"));
+
+    // Locate frames carry the count and a two-digit checksum.
+    const struct {
+        Locate pattern;
+        int devices;
+        const char* expected;
+    } frames[] = { { Locate::LedFlash, 5, "02 b3 b3 b3 c7 33 36 30 30 35 45 30 03 03" },
+        { Locate::Beep, 5, "02 07 07 07 c7 33 36 30 30 35 44 43 03 03" },
+        // An empty list still carries three digits; a thousand devices carry four.
+        { Locate::LedFlash, 0, "02 b3 b3 b3 c7 33 36 30 30 30 44 42 03 03" },
+        { Locate::Beep, 1000, "02 07 07 07 c7 33 36 31 30 30 30 30 38 03 03" } };
+    for (const auto& c : frames)
+        EXPECT_EQ(hex(locateDatagram(c.pattern, c.devices)), c.expected) << c.devices;
 }
 
 TEST(DeviceDatagrams, CountdownDigitsPadToFourAndNeverCutForTheCountdownModeOnly)
@@ -62,7 +60,7 @@ TEST(DeviceDatagrams, CountdownDigitsPadToFourAndNeverCutForTheCountdownModeOnly
         EXPECT_FALSE(startsCountdown(other)) << other;
 }
 
-TEST(LoginText, CaretCommandsTakeFirstToLastCaretInTheEnvelope)
+TEST(LoginText, CaretCommandsTakeFirstToLastCaretInTheEnvelopeAndModesTheirCode)
 {
     const struct {
         const char* text;
@@ -74,6 +72,18 @@ TEST(LoginText, CaretCommandsTakeFirstToLastCaretInTheEnvelope)
         { "only ^ one", std::nullopt } };
     for (const auto& c : cases)
         EXPECT_EQ(caretCommand(c.text), c.command) << c.text;
+
+    // Display modes by their trimmed name.
+    const struct {
+        const char* name;
+        std::optional<std::string> code;
+    } modes[] = { { "Clock Mode (Red)", "^7^^25^" }, { "Clock Mode (Green)", "^7^^35^" },
+        { "Clock Mode (Flash)", "^7^^34^" }, { "String Mode", "^7^^27^" },
+        { "Temperature Mode ", "^7^^50^" }, { "Show Version Mode", "^7^^99^" },
+        { "Countdown on TTL IN", "^7^^60^" }, { "Counter on TTL IN 1 Reset TTL IN 2", "^7^^61^" },
+        { "QD-Panorama Startup Mode", std::nullopt }, { "", std::nullopt } };
+    for (const auto& c : modes)
+        EXPECT_EQ(displayModeCode(c.name), c.code) << c.name;
 }
 
 TEST(LoginText, TheWorkstationIdentifierFollowsTheTerminalNumberWhenNotBlank)
@@ -87,20 +97,6 @@ TEST(LoginText, TheWorkstationIdentifierFollowsTheTerminalNumberWhenNotBlank)
     for (const auto& [typed, number] : cases)
         EXPECT_EQ(terminalNumber(typed), number) << typed;
     EXPECT_EQ(terminalNumberLogin("0007"), "TER:0007:");
-}
-
-TEST(LoginText, DisplayModesByTheirTrimmedName)
-{
-    const struct {
-        const char* name;
-        std::optional<std::string> code;
-    } cases[] = { { "Clock Mode (Red)", "^7^^25^" }, { "Clock Mode (Green)", "^7^^35^" },
-        { "Clock Mode (Flash)", "^7^^34^" }, { "String Mode", "^7^^27^" },
-        { "Temperature Mode ", "^7^^50^" }, { "Show Version Mode", "^7^^99^" },
-        { "Countdown on TTL IN", "^7^^60^" }, { "Counter on TTL IN 1 Reset TTL IN 2", "^7^^61^" },
-        { "QD-Panorama Startup Mode", std::nullopt }, { "", std::nullopt } };
-    for (const auto& c : cases)
-        EXPECT_EQ(displayModeCode(c.name), c.code) << c.name;
 }
 
 } // namespace

@@ -101,7 +101,7 @@ TEST(Plan, ValuesNoDeviceCanTakeAreRefusedBeforeSending)
     }
 }
 
-TEST(Plan, AWiegandItemNumberIsItsListEntryAndIsConfirmedInFields12To14)
+TEST(Plan, WiegandAndLoginAreConfirmedAsTheDeviceReportsThemAndMissingFieldsNamed)
 {
     auto request = named();
     request.wiegand = parseWiegand(QStringLiteral("6")); // HID 38 Bits: 06 05 10 15
@@ -114,19 +114,15 @@ TEST(Plan, AWiegandItemNumberIsItsListEntryAndIsConfirmedInFields12To14)
     EXPECT_THAT(unconfirmedFields(reported, plan.expected), IsEmpty());
     EXPECT_THAT(
         unconfirmedFields(client, plan.expected), testing::ElementsAre("wiegand3: 10, wanted 21"));
-}
 
-TEST(Plan, TheLoginIsConfirmedBehindTheMakersPrefixAndEachFieldNotReportedIsNamed)
-{
-    auto request = named();
+    // The login is confirmed behind the maker's prefix, commas as byte 234.
+    request = named();
     request.login = "A,B^13^";
-    const PlannedChange plan = planChange(client, request, {});
-    ASSERT_TRUE(plan.loginDatagram);
-    EXPECT_EQ(*plan.loginDatagram, loginDatagram("A,B\r"));
-    const std::string reported = client.substr(0, client.rfind(','))
-        + ",TavA\xea"
-          "B\r";
-    EXPECT_THAT(unconfirmedFields(reported, plan.expected), IsEmpty());
+    const PlannedChange login = planChange(client, request, {});
+    ASSERT_TRUE(login.loginDatagram);
+    EXPECT_EQ(*login.loginDatagram, loginDatagram("A,B\r"));
+    const std::string withLogin = client.substr(0, client.rfind(',')) + ",TavA\xea" + "B\r";
+    EXPECT_THAT(unconfirmedFields(withLogin, login.expected), IsEmpty());
 
     // Each field the device does not report is named.
     request = named();

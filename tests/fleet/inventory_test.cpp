@@ -31,7 +31,7 @@ std::vector<QJsonObject> devices(const std::vector<DeviceEntry>& entries)
     return parsed.value_or(std::vector<QJsonObject> {});
 }
 
-TEST(Inventory, ReadsBackWhatItWroteAndNothingElse)
+TEST(Inventory, ReadsBackWhatItWroteAndNothingElseAndDiffsFieldByField)
 {
     const auto read = devices({ entry("0-80-194-1-2-3", "10.0.0.5") });
     ASSERT_EQ(read.size(), 1u);
@@ -49,10 +49,8 @@ TEST(Inventory, ReadsBackWhatItWroteAndNothingElse)
         EXPECT_FALSE(parseInventory(QByteArray(other), &problem)) << other;
         EXPECT_FALSE(problem.isEmpty()) << other;
     }
-}
 
-TEST(Diff, NamesNewMissingAndChangedDevicesFieldByField)
-{
+    // The diff names new, missing and changed devices, field by field.
     const auto saved = devices({ entry("0-80-194-1-2-3", "10.0.0.5"),
         entry("0-80-194-1-2-4", "10.0.0.6"), entry("0-80-194-1-2-5", "10.0.0.7") });
     auto changed = entry("0-80-194-1-2-4", "10.0.0.6", "4000");
