@@ -54,6 +54,13 @@ namespace {
         EXPECT_EQ(messages.first().at(0).toString(), QStringLiteral("sensors/7/temperature"));
         EXPECT_EQ(messages.first().at(1).toByteArray(), reading);
 
+        // A session the caller ends is over at once, and another can follow it.
+        client.disconnectFrom();
+        EXPECT_FALSE(client.isConnected());
+        EXPECT_FALSE(client.publish(QStringLiteral("sensors/7/temperature"), reading));
+        ASSERT_TRUE(client.connectTo(settingsFor(broker.port()), nullptr));
+        ASSERT_TRUE(up.wait(answerMs));
+
         broker.stop();
         ASSERT_TRUE(down.wait(answerMs));
         EXPECT_FALSE(client.isConnected());
