@@ -97,6 +97,14 @@ namespace {
         EXPECT_GE(ticksDuringBacklog, 3);
     }
 
+    // A device at one of this PC's own addresses is reached by the system's route, not an adapter.
+    TEST_F(UdpSocketTest, TellsThisPcsOwnAddressesFromOthers)
+    {
+        EXPECT_TRUE(receiver.isOwnAddress(loopback));
+        // From the range kept for documentation: no adapter carries it.
+        EXPECT_FALSE(receiver.isOwnAddress(QHostAddress(QStringLiteral("192.0.2.1"))));
+    }
+
     TEST_F(UdpSocketTest, PortTakenFailsWithReasonAlsoWhenHeldWithAddressReuse)
     {
         // Another program may hold the port with SO_REUSEADDR; we must not share it.
