@@ -104,6 +104,9 @@ TEST(DeviceList, HostileSpellingsListEachDeviceOnceInANarrowColumn)
         { "plain MAC after the zero-filled one",
             { "000-080-194-001-002-003,10.0.0.1", " 0-80-194-1-2-3,10.0.0.1", "0-80-194-1-2-3" },
             { "000-080-194-001-002-003" } },
+        // The MAC column narrows and widens again; only that line changes each time.
+        { "reply without fields between two with",
+            { "0-80-194-1-2-3,a", "0-80-194-1-2-3", "0-80-194-1-2-3,a" }, { "0-80-194-1-2-3,a" } },
         { "record longer than a device's",
             { "0-1-2-3-4-5,a", std::string(60000, ' ') + "9-9-9-9-9-9,b" }, { "0-1-2-3-4-5,a" } },
         { "width oscillating", oscillating, { "0-80-194-1-2-3,a", "9-9-9-9-9-9   ,10.0.0.999" } } };
