@@ -179,6 +179,8 @@ TEST_F(Save, LayoutBCarriesHostOptionsAndModeLayoutANot)
     EXPECT_EQ(first.host.toString(), QString::fromLatin1(broadcast));
     const auto& second = tool.sendSocket.sent[1];
     EXPECT_GE(second.time - first.time, 0.2 - 1e-6);
+    // The device gets a second more to take the configuration in before the next step.
+    EXPECT_GE(tool.sendSocket.sent[10].time - tool.sendSocket.sent[9].time, 1.2 - 1e-6);
 
     Record noMode { .mac = "0-80-194-1-2-4", .ip = "192.168.5.11", .mode = "" };
     select(noMode);
