@@ -141,6 +141,9 @@ TEST_F(Commands, TextsADeviceCannotTakeSendNothing)
 TEST_F(Commands, DisplayModesAndTheCountdownTheyAskFor)
 {
     auto& modes = tool[LST_PANORAMA_MODE];
+    // Under the start-up placeholder no mode is chosen: the arrow key starts at the first.
+    QTest::keyClick(&modes, Qt::Key_Down);
+    EXPECT_EQ(modes.currentText(), u"Clock Mode (Red)"_s);
     // A placeholder sends nothing and asks for a choice.
     modes.setEditText(u"QD-Panorama Startup Mode"_s);
     tool[B_PANORAMA_SAVE_MODE].click();

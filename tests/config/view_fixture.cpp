@@ -87,6 +87,15 @@ namespace {
         case Is::Text:
             EXPECT_EQ(shownText(control), value);
             break;
+        case Is::Items: {
+            auto* combo = qobject_cast<QComboBox*>(&control);
+            ASSERT_TRUE(combo);
+            QStringList items;
+            for (int row = 0; row < combo->count(); ++row)
+                items << combo->itemText(row);
+            EXPECT_EQ(items.join(u'|'), value);
+            break;
+        }
         case Is::Tag:
             EXPECT_EQ(control.property("tag").toString(), value);
             break;

@@ -159,6 +159,9 @@ const Scenario scenarios[] = {
                   .hostPort = "00002" },
                 { { AFF_VER, Is::Text, "QD-71R V5 2.4F" },
                     { LST_PANORAMA_MODE, Is::Text, "QD-71R V4 Startup Mode" },
+                    { LST_PANORAMA_MODE, Is::Items,
+                        "Clock Mode (Red)|String Mode|Temperature Mode|Show Version Mode|"
+                        "Countdown on TTL IN|Counter on TTL IN 1 Reset TTL IN 2" },
                     { INP_HOST_PORT, Is::Text, "00002" }, { SW_NTP, Is::Checked },
                     { SW_MODE(0), Is::Disabled }, { SW_MODE(1), Is::Disabled },
                     { B_TIME_ZONE, Is::Text, "+" }, { INP_TIMEZONE, Is::Text, "2" },
