@@ -1,8 +1,10 @@
 // The command line's discovery over fake sockets, against what any host on the segment can
 // send: one entry per MAC, however it is written; a bounded list; junk that never holds the
-// discovery open; a device reporting no usable address gets no command.
+// discovery open; a reset only to the address a device reports; a site device asked again.
 #include "cli/run/session.h"
+#include "cli/verbs/fleet_run.h"
 #include "cli/verbs/verbs.h"
+#include "commands/device_datagrams.h"
 #include "config/device_record.h"
 #include "link/envelope.h"
 #include "tests/support/fake_socket.h"
@@ -74,9 +76,10 @@ TEST_F(Sockets, DiscoveryListsOneEntryPerMacAndNoMoreThanTheLimit)
             { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.6", "0-80-194-1-2-5,10.0.0.7",
                 "0-80-194-1-2-3,10.0.0.9" },
             2, { "0-80-194-1-2-3,10.0.0.9", "0-80-194-1-2-4,10.0.0.6" }, true },
-        { "records past the bytes a list holds are dropped, a longer refresh too",
-            { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.66", "0-80-194-1-2-3,10.0.0.555" },
-            10, { "0-80-194-1-2-3,10.0.0.5" }, true, 24 },
+        { "records past the bytes a list holds are dropped, a refresh filling them is not",
+            { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.66", "0-80-194-1-2-3,10.0.0.55",
+                "0-80-194-1-2-3,10.0.0.555" },
+            10, { "0-80-194-1-2-3,10.0.0.55" }, true, 24 },
         { "no MAC, no device", { "0-80-194-1-2,10.0.0.5", "0-0-0-0-0-0,10.0.0.6" }, 10, {},
             false } };
     for (const auto& c : cases) {
@@ -111,18 +114,56 @@ TEST_F(Sockets, JunkNeverHoldsTheDiscoveryOpen)
     EXPECT_LT(sent, 100) << "the discovery ended while junk still arrived";
 }
 
-TEST_F(Sockets, ResetOfADeviceWithoutAUsableAddressSendsNothing)
+TEST_F(Sockets, ResetGoesToTheAddressTheDeviceReportsAndNowhereWithoutOne)
 {
     RecordingConsole console;
     CliContext context { console, [this](Console&, const SessionOptions& options) {
                             return std::make_unique<Session>(sendSocket, receiveSocket, options);
                         } };
-    answerWith({ "0-80-194-1-2-3,10.0.0.x,255.255.255.0" });
-    EXPECT_EQ(runCli({ u"linknode"_s, u"reset"_s, u"0-80-194-1-2-3"_s }, context), ExitFailure);
-    EXPECT_THAT(console.errors.toStdString(),
-        HasSubstr("reports no address a command can go to (10.0.0.x is not an address"));
-    ASSERT_EQ(sendSocket.sent.size(), 1u) << "the enquiry only";
-    EXPECT_EQ(sendSocket.sent[0].datagram, QByteArray::fromStdString(enquiryDatagram()));
+    const struct {
+        const char* record;
+        int status;
+        std::vector<std::pair<std::string, std::string>> sent; // destination, datagram
+        const char* error;
+    } cases[] = {
+        { "0-80-194-1-2-3,10.0.0.5,255.255.255.0", ExitSuccess,
+            { { "255.255.255.255", enquiryDatagram() }, { "10.0.0.5", resetDatagram("10.0.0.5") } },
+            "" },
+        { "0-80-194-1-2-3,10.0.0.x,255.255.255.0", ExitFailure,
+            { { "255.255.255.255", enquiryDatagram() } },
+            "reports no address a command can go to (10.0.0.x is not an address" }
+    };
+    for (const auto& c : cases) {
+        sendSocket.sent.clear();
+        console.errors.clear();
+        answerWith({ c.record });
+        EXPECT_EQ(runCli({ u"linknode"_s, u"reset"_s, u"0-80-194-1-2-3"_s }, context), c.status);
+        EXPECT_THAT(console.errors.toStdString(), HasSubstr(c.error));
+        std::vector<std::pair<std::string, std::string>> sent;
+        for (const FakeSocket::Sent& one : sendSocket.sent)
+            sent.emplace_back(one.host.toString().toStdString(), one.datagram.toStdString());
+        EXPECT_THAT(sent, ElementsAreArray(c.sent)) << c.record;
+    }
+}
+
+TEST_F(Sockets, ASiteDeviceMissingFromTheFirstDiscoveryIsFoundWhenAskedAgain)
+{
+    Session session(sendSocket, receiveSocket);
+    answerWith({ "0-80-194-1-2-3,10.0.0.5" });
+    // The second device answers the second enquiry only.
+    QTimer late;
+    QObject::connect(&late, &QTimer::timeout, &receiveSocket, [&] {
+        if (sendSocket.sent.size() == 2 && late.isActive()) {
+            late.stop();
+            receiveSocket.inject(reply("0-80-194-1-2-4,10.0.0.6"));
+        }
+    });
+    late.start(50);
+    std::vector<SiteEntry> entries(2);
+    entries[0].request.mac = { 0, 80, 194, 1, 2, 3 };
+    entries[1].request.mac = { 0, 80, 194, 1, 2, 4 };
+    EXPECT_THAT(listed(discoverSite(session, entries)),
+        ElementsAreArray({ "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.6" }));
 }
 
 } // namespace
