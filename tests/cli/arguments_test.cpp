@@ -1,5 +1,8 @@
 // Values typed on the command line: what passes and in which plain form.
 #include "cli/run/arguments.h"
+#include "cli/verbs/mqtt_options.h"
+
+#include <QCoreApplication>
 
 #include <gmock/gmock.h>
 
@@ -55,6 +58,10 @@ TEST(Arguments, ASelectorTellsAMacFromAnAddressAndSecondsAreBounded)
     EXPECT_EQ(parseSeconds(u"1.5"_s, 600), 1.5);
     for (const char* refused : { "-1", "601", "nan", "soon" })
         EXPECT_FALSE(parseSeconds(QString::fromLatin1(refused), 600)) << refused;
+    // A broker sees one client id per connection: the first plain, the next numbered from 2.
+    const QString id = u"linknode-watch-%1"_s.arg(QCoreApplication::applicationPid());
+    EXPECT_EQ(mqttClientId("watch", 0), id);
+    EXPECT_EQ(mqttClientId("watch", 1), id + u"-2"_s);
 }
 
 } // namespace

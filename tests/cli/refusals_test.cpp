@@ -156,7 +156,9 @@ TEST_F(Refusals, HelpGoesToStandardOutputAndValidArgumentsGoOnToTheNetwork)
     EXPECT_EQ(run({ u"set"_s, u"0-80-194-1-2-3"_s, u"--ip"_s, u"10.0.0.5"_s, u"--mask"_s,
                   u"255.255.0.0"_s }),
         ExitFailure);
-    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(run({ u"mqtt"_s, u"check"_s, u"0-80-194-1-2-3"_s, u"--broker"_s, u"[::1]:1883"_s }),
+        ExitFailure);
+    EXPECT_EQ(opened, 2);
 }
 
 } // namespace
