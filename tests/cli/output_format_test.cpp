@@ -152,6 +152,20 @@ TEST(Json, WrittenObjectByObjectIsTheTextOfTheWholeArray)
             jsonText(rows), QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)))
             << rows.size() << " rows";
     }
+    // A listing longer than one piece of the buffer reaches standard output once, whole.
+    struct Recorded final : Console {
+        void out(const QString& text) override { all += text; }
+        void err(const QString&) override { }
+        void progress(const QString&) override { }
+        QString all;
+    } console;
+    const QString half(40 * 1024, u'x');
+    {
+        BufferedOutput output(console);
+        output.write(half);
+        output.write(half);
+    }
+    EXPECT_EQ(console.all, half + half);
 }
 
 TEST(Csv, QuotesOnlyWhatNeedsItAndJoinsFlagsByBlanks)
