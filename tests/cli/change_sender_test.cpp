@@ -1,7 +1,11 @@
 // A dry run lists exactly what a set would send: the configuration with its repetitions (50
-// with the bypass, as the window's save with Bypass AutoBoot), then the unicast steps.
+// with the bypass, as the window's save with Bypass AutoBoot), then the unicast steps. Sent
+// for real, the reset leaves only when asked for.
 #include "cli/verbs/change_sender.h"
+#include "commands/device_datagrams.h"
+#include "tests/support/fake_socket.h"
 
+#include <QTimer>
 #include <gmock/gmock.h>
 
 using namespace linknode;
@@ -37,6 +41,38 @@ TEST(DryRun, ListsEachDatagramInTheOrderItWouldLeave)
         ASSERT_EQ(lines.size(), c.lines.size()) << lines.join(u'\n').toStdString();
         for (qsizetype i = 0; i < lines.size(); ++i)
             EXPECT_TRUE(lines[i].startsWith(c.lines[i])) << lines[i].toStdString();
+    }
+}
+
+TEST(Send, ResetsTheDeviceOnlyWhenAsked)
+{
+    ConfigRequest request;
+    request.mac = { 0, 80, 194, 1, 2, 3 };
+    request.ip = "10.0.0.50";
+    const PlannedChange plan = planChange(client, request, {});
+    std::string changed = client;
+    changed.replace(changed.find("10.0.0.5,"), 9, "10.0.0.50,");
+    for (const bool reset : { false, true }) {
+        FakeSocket sendSocket, receiveSocket;
+        Session session(sendSocket, receiveSocket);
+        // The device reports its new values to every enquiry.
+        QTimer device;
+        size_t seen = 0;
+        QObject::connect(&device, &QTimer::timeout, &receiveSocket, [&] {
+            for (; seen < sendSocket.sent.size(); ++seen)
+                if (sendSocket.sent[seen].datagram.toStdString() == enquiryDatagram())
+                    receiveSocket.inject(
+                        QByteArray("\xFE\xFF", 2) + QByteArray::fromStdString(changed));
+        });
+        device.start(20);
+        const SendOutcome outcome
+            = sendChange(session, request, plan, SendSteps { .repetitions = 1, .reset = reset });
+        EXPECT_TRUE(outcome.confirmed) << reset;
+        const auto resets = std::count_if(
+            sendSocket.sent.begin(), sendSocket.sent.end(), [](const FakeSocket::Sent& one) {
+                return one.datagram.toStdString() == resetDatagram("10.0.0.50");
+            });
+        EXPECT_EQ(resets, reset ? 1 : 0);
     }
 }
 
