@@ -1,14 +1,17 @@
 // The command line's discovery over fake sockets, against what any host on the segment can
 // send: one entry per MAC, however it is written; a bounded list; junk that never holds the
-// discovery open; a reset only to the address a device reports; a site device asked again.
+// discovery open; a reset only to the address a device reports; a site device asked again; a
+// replacing device that already holds the old one's serial settings left unchanged.
 #include "cli/run/session.h"
 #include "cli/verbs/fleet_run.h"
 #include "cli/verbs/verbs.h"
 #include "commands/device_datagrams.h"
 #include "config/device_record.h"
+#include "core/file_writer.h"
 #include "link/envelope.h"
 #include "tests/support/fake_socket.h"
 
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gmock/gmock.h>
 
@@ -144,6 +147,31 @@ TEST_F(Sockets, ResetGoesToTheAddressTheDeviceReportsAndNowhereWithoutOne)
             sent.emplace_back(one.host.toString().toStdString(), one.datagram.toStdString());
         EXPECT_THAT(sent, ElementsAreArray(c.sent)) << c.record;
     }
+}
+
+TEST_F(Sockets, AReplacingDeviceHoldingTheOldOnesSettingsIsLeftUnchanged)
+{
+    RecordingConsole console;
+    CliContext context { console, [this](Console&, const SessionOptions& options) {
+                            return std::make_unique<Session>(sendSocket, receiveSocket, options);
+                        } };
+    // Parity code 3 is no parity with two stop bits; data bits code 1 is 7 bits.
+    const std::string settings = ",10.0.0.5,255.255.255.0,10.0.0.1,9600,3,1,COPYRIGHT+TAVREN "
+                                 "2.4F,1,10.0.0.2,2101,0780,5,16,10,TavAB";
+    QTemporaryDir dir;
+    const QString inventory = dir.filePath(u"inventory.json"_s);
+    ASSERT_TRUE(writeWholeFile(inventory,
+        QByteArray(R"({"format": "linknode-inventory", "version": 1, "devices": [{"mac": )"
+                   R"("0-80-194-1-2-3", "record": "0-80-194-1-2-3)")
+            + QByteArray::fromStdString(settings) + "\"}]}",
+        nullptr));
+    answerWith({ "0-80-194-1-2-4" + settings });
+    EXPECT_EQ(runCli({ u"linknode"_s, u"replace"_s, u"0-80-194-1-2-3"_s, u"0-80-194-1-2-4"_s,
+                         u"--inventory"_s, inventory },
+                  context),
+        ExitSuccess)
+        << console.errors.toStdString();
+    EXPECT_EQ(sendSocket.sent.size(), 1u) << "the enquiry only";
 }
 
 TEST_F(Sockets, ASiteDeviceMissingFromTheFirstDiscoveryIsFoundWhenAskedAgain)
