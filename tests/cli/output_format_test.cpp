@@ -1,7 +1,8 @@
 // The three output forms: aligned columns, one JSON array, RFC 4180 CSV; what table and CSV
-// show of awkward device bytes, long values and chosen fields.
+// show of awkward device bytes, long values and chosen fields; the MQTT watch held to --count.
 #include "cli/output/console.h"
 #include "cli/output/output_format.h"
+#include "cli/verbs/mqtt_watch.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -166,6 +167,30 @@ TEST(Json, WrittenObjectByObjectIsTheTextOfTheWholeArray)
         output.write(half);
     }
     EXPECT_EQ(console.all, half + half);
+}
+
+TEST(Watch, WritesNoMoreThanCountMessagesWhenMoreArriveAtOnce)
+{
+    struct Recorded final : Console {
+        void out(const QString& text) override { lines += text.count(u'\n'); }
+        void err(const QString&) override { }
+        void progress(const QString&) override { }
+        qsizetype lines = 0;
+    } console;
+    // A broker on a closed loopback port: never reached, as no event loop runs.
+    MqttSettings broker;
+    broker.host = u"127.0.0.1"_s;
+    broker.port = 1;
+    MqttWatch watch({ { broker, { u"t/#"_s } } }, WatchOutput { .count = 2 }, console);
+    int finished = 0;
+    QObject::connect(&watch, &MqttWatch::finished, &watch, [&] { ++finished; });
+    watch.start();
+    MqttClient* client = watch.findChild<MqttClient*>();
+    ASSERT_TRUE(client);
+    for (int i = 0; i < 3; ++i)
+        emit client->messageReceived(u"t/1"_s, "{}");
+    EXPECT_EQ(console.lines, 2);
+    EXPECT_EQ(finished, 1);
 }
 
 TEST(Csv, QuotesOnlyWhatNeedsItAndJoinsFlagsByBlanks)
