@@ -1,7 +1,8 @@
 // The command line's discovery over fake sockets, against what any host on the segment can
 // send: one entry per MAC, however it is written; a bounded list; junk that never holds the
 // discovery open; a reset only to the address a device reports; a site device asked again; a
-// replacing device that already holds the old one's serial settings left unchanged.
+// replacing device that already holds the old one's serial settings left unchanged; an MQTT
+// watch that ends after its seconds.
 #include "cli/run/session.h"
 #include "cli/verbs/fleet_run.h"
 #include "cli/verbs/verbs.h"
@@ -11,6 +12,8 @@
 #include "link/envelope.h"
 #include "tests/support/fake_socket.h"
 
+#include <QElapsedTimer>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gmock/gmock.h>
@@ -57,6 +60,10 @@ struct Sockets : testing::Test {
 
     FakeSocket sendSocket;
     FakeSocket receiveSocket;
+    RecordingConsole console;
+    CliContext context { console, [this](Console&, const SessionOptions& options) {
+                            return std::make_unique<Session>(sendSocket, receiveSocket, options);
+                        } };
 };
 
 TEST_F(Sockets, DiscoveryListsOneEntryPerMacAndNoMoreThanTheLimit)
@@ -119,10 +126,6 @@ TEST_F(Sockets, JunkNeverHoldsTheDiscoveryOpen)
 
 TEST_F(Sockets, ResetGoesToTheAddressTheDeviceReportsAndNowhereWithoutOne)
 {
-    RecordingConsole console;
-    CliContext context { console, [this](Console&, const SessionOptions& options) {
-                            return std::make_unique<Session>(sendSocket, receiveSocket, options);
-                        } };
     const struct {
         const char* record;
         int status;
@@ -151,10 +154,6 @@ TEST_F(Sockets, ResetGoesToTheAddressTheDeviceReportsAndNowhereWithoutOne)
 
 TEST_F(Sockets, AReplacingDeviceHoldingTheOldOnesSettingsIsLeftUnchanged)
 {
-    RecordingConsole console;
-    CliContext context { console, [this](Console&, const SessionOptions& options) {
-                            return std::make_unique<Session>(sendSocket, receiveSocket, options);
-                        } };
     // Parity code 3 is no parity with two stop bits; data bits code 1 is 7 bits.
     const std::string settings = ",10.0.0.5,255.255.255.0,10.0.0.1,9600,3,1,COPYRIGHT+TAVREN "
                                  "2.4F,1,10.0.0.2,2101,0780,5,16,10,TavAB";
@@ -172,6 +171,23 @@ TEST_F(Sockets, AReplacingDeviceHoldingTheOldOnesSettingsIsLeftUnchanged)
         ExitSuccess)
         << console.errors.toStdString();
     EXPECT_EQ(sendSocket.sent.size(), 1u) << "the enquiry only";
+}
+
+TEST_F(Sockets, AnMqttWatchEndsAfterItsSeconds)
+{
+    // A broker on loopback that takes the connection and never answers.
+    QTcpServer broker;
+    ASSERT_TRUE(broker.listen(QHostAddress::LocalHost));
+    answerWith({ "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,9600,1,0,COPYRIGHTqTAVREN 2.4F,1,"
+                 "10.0.0.2,1883,0780,5,16,10,TavAB" });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    EXPECT_EQ(runCli({ u"linknode"_s, u"mqtt"_s, u"watch"_s, u"0-80-194-1-2-3"_s, u"--seconds"_s,
+                         u"0.3"_s, u"--broker"_s, u"127.0.0.1:%1"_s.arg(broker.serverPort()) },
+                  context),
+        ExitSuccess)
+        << console.errors.toStdString();
+    EXPECT_LT(elapsed.elapsed(), 3000);
 }
 
 TEST_F(Sockets, ASiteDeviceMissingFromTheFirstDiscoveryIsFoundWhenAskedAgain)
