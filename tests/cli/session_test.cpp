@@ -2,7 +2,7 @@
 // send: one entry per MAC, however it is written; a bounded list; junk that never holds the
 // discovery open; a reset only to the address a device reports; a site device asked again; a
 // replacing device that already holds the old one's serial settings left unchanged; an MQTT
-// watch that ends after its seconds.
+// watch that ends after its seconds; an apply told its discovery was cut short.
 #include "cli/run/session.h"
 #include "cli/verbs/fleet_run.h"
 #include "cli/verbs/verbs.h"
@@ -208,6 +208,23 @@ TEST_F(Sockets, ASiteDeviceMissingFromTheFirstDiscoveryIsFoundWhenAskedAgain)
     entries[1].request.mac = { 0, 80, 194, 1, 2, 4 };
     EXPECT_THAT(listed(discoverSite(session, entries)),
         ElementsAreArray({ "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.6" }));
+}
+
+TEST_F(Sockets, AnApplyWhoseDiscoveryWasCutShortSaysSo)
+{
+    QTemporaryDir dir;
+    const QString plan = dir.filePath(u"plan.csv"_s);
+    ASSERT_TRUE(writeWholeFile(plan, "0-80-194-1-2-3,10.0.0.9\n", nullptr));
+    // The device answers again and again, past --max-wait.
+    QTimer again;
+    int sent = 0;
+    QObject::connect(&again, &QTimer::timeout, &receiveSocket, [&] {
+        if (++sent < 200)
+            receiveSocket.inject(reply("0-80-194-1-2-3,10.0.0.5"));
+    });
+    again.start(20);
+    runCli({ u"linknode"_s, u"apply"_s, plan, u"--check"_s, u"--max-wait"_s, u"0.2"_s }, context);
+    EXPECT_THAT(console.errors.toStdString(), HasSubstr("the list may be incomplete"));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "discovery/list_alignment.h"
 #include "link/envelope.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <gmock/gmock.h>
 
@@ -18,6 +19,9 @@ struct Fixture {
     DeviceStore store;
     DeviceListModel model;
     DeviceList list { store, model };
+    // Any signal that breaks the model's contract with its views ends the test.
+    QAbstractItemModelTester tester { &model,
+        QAbstractItemModelTester::FailureReportingMode::Fatal };
 
     // The list as the view shows it at the end of a run of replies.
     std::vector<std::string> lines()
@@ -66,6 +70,11 @@ TEST(DeviceList, ChangedFieldReplacesTheLineInPlace)
 
 TEST(DeviceList, ShorterMacsArePaddedSoTheFirstCommasAlignAndNoMacIsNoDevice)
 {
+    Fixture first; // both lines arrive before the view has seen any
+    first.list.take("0-80-194-1-2-3,10.0.0.1,x");
+    first.list.take("0-80-194-1-2-33,10.0.0.2,y");
+    EXPECT_THAT(first.lines(),
+        testing::ElementsAre("0-80-194-1-2-3 ,10.0.0.1,x", "0-80-194-1-2-33,10.0.0.2,y"));
     Fixture f;
     f.list.take("0-80-194-1-2-3,10.0.0.1,x");
     EXPECT_THAT(f.lines(), testing::ElementsAre("0-80-194-1-2-3,10.0.0.1,x"));
