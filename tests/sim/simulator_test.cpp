@@ -9,7 +9,6 @@
 #include <QJsonDocument>
 #include <QMap>
 #include <QNetworkDatagram>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QUdpSocket>
 #include <functional>
@@ -163,25 +162,6 @@ namespace {
         EXPECT_EQ(
             line.value(u"from").toString(), QStringLiteral("127.0.0.1:%1").arg(tool.localPort()));
         EXPECT_EQ(line.value(u"hex").toString(), QString::fromLatin1(enquiry.toHex()));
-    }
-
-    TEST_F(SimulatorTest, EveryReplyOfAJitteredBurstArrives)
-    {
-        // A factory-fresh fleet: every device at one address, each answering from it.
-        SimulatorOptions options;
-        options.jitterMs = 50;
-        start(sharedAddressFleet(300, "127.0.0.1"), options);
-        sendAll({ enquiry });
-        ASSERT_TRUE(runUntil([this] { return replies.size() >= 300; }, 10000)) << replies.size();
-        QSet<QByteArray> distinct;
-        for (const QNetworkDatagram& reply : replies) {
-            distinct.insert(reply.data());
-            EXPECT_EQ(reply.senderAddress(), loopback);
-        }
-        EXPECT_EQ(distinct.size(), 300);
-        simulator->finish();
-        expectJournal({ R"({"kind":"enquiry","replies":300})",
-            R"({"event":"stop","sent":300,"sendFailures":0})" });
     }
 
     TEST_F(SimulatorTest, DroppedRepliesAndConfigurationsAreCountedNotSentOrTaken)
