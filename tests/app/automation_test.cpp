@@ -268,21 +268,18 @@ namespace {
         ASSERT_EQ(inputs.size(), 4);
         EXPECT_EQ(compact(inputs[0]),
             R"({"answer":" Bob ","default":"x","prompt":"Name?","title":"Ask"})");
-        EXPECT_TRUE(inputs[1][u"answer"].isNull());
-        EXPECT_TRUE(inputs[2][u"answer"].isNull());
+        EXPECT_TRUE(inputs[1][u"answer"].isNull() && inputs[2][u"answer"].isNull());
         EXPECT_EQ(inputs[3][u"answer"], u""_s);
         EXPECT_EQ(goClicks, 1);
-        EXPECT_TRUE(find<QRadioButton>("SW_MODE(1)")->isChecked());
-        EXPECT_FALSE(find<QRadioButton>("SW_MODE(0)")->isChecked());
-        EXPECT_FALSE(find<QCheckBox>("SW_X")->isChecked());
         EXPECT_EQ(labelClicks, 11);
-        EXPECT_EQ(find<ListBox>("LST_K")->currentRow(), 2);
-        EXPECT_EQ(find<QLineEdit>("INP_A")->text(), u" a b"_s);
-        EXPECT_EQ(find<ChangeLabel>("AFF_L")->text(), u"caption"_s);
-        EXPECT_EQ(find<IpEntry>("INP_IP")->text(), u"10.1.2.3"_s);
-        EXPECT_EQ(find<QComboBox>("INP_C")->currentIndex(), 2);
-        EXPECT_EQ(find<QComboBox>("INP_E")->currentText(), u"free"_s);
-        EXPECT_EQ(find<QGroupBox>("FR_MAIN")->title(), u"Title"_s);
+        const std::tuple<const char*, const char*, QVariant> after[]
+            = { { "SW_MODE(1)", "checked", true }, { "SW_MODE(0)", "checked", false },
+                  { "SW_X", "checked", false }, { "LST_K", "text", u"c"_s },
+                  { "INP_A", "text", u" a b"_s }, { "AFF_L", "text", u"caption"_s },
+                  { "INP_IP", "text", u"10.1.2.3"_s }, { "INP_C", "currentIndex", 2 },
+                  { "INP_E", "currentText", u"free"_s }, { "FR_MAIN", "title", u"Title"_s } };
+        for (const auto& [name, property, value] : after)
+            EXPECT_EQ(find(name)->property(property), value) << name << " " << property;
     }
 
     // Counts the focus-out events a widget receives, real or sent by the driver.
@@ -341,7 +338,6 @@ namespace {
             EXPECT_TRUE((errors + loadError).contains(c.error))
                 << (errors + loadError).toStdString();
         }
-        EXPECT_EQ(goClicks, 1);
 
         // The window closing under the script ends the program as the shell does (status 0 at
         // that moment); the script's 2 is what the program returns.
@@ -357,7 +353,7 @@ namespace {
         EXPECT_EQ(status, 2);
         EXPECT_TRUE(errors.contains(u"line 1: the window closed during this step"_s))
             << errors.toStdString();
-        EXPECT_EQ(goClicks, 1);
+        EXPECT_EQ(goClicks, 1) << "no step runs after a failing one";
     }
 
     TEST_F(Driver, ScreenshotThenQuitWhichClosesTheWindowAndEndsTheScript)

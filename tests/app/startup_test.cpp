@@ -41,8 +41,7 @@ TEST(StartUp, SendsTheEnquiryFillsTheSelectorsAndFindDevicesComesBackEvenAcrossM
         EXPECT_TRUE(tool.dialogs.messages().empty());
         EXPECT_TRUE(tool[B_ASK_CFG].isHidden()) << "a cycle runs";
         EXPECT_TRUE(tool[LST_KRT].isHidden());
-        EXPECT_TRUE(tool[AFF_NO_DEV].isVisible());
-        EXPECT_TRUE(tool[Text1].isVisible());
+        EXPECT_TRUE(tool[AFF_NO_DEV].isVisible() && tool[Text1].isVisible());
         const double back = tool.whenShown(B_ASK_CFG);
         EXPECT_GE(back - tool.app.link.lastActivity(), 0.3);
         EXPECT_LT(back - tool.sendSocket.sent.front().time, 0.45);
@@ -52,20 +51,17 @@ TEST(StartUp, SendsTheEnquiryFillsTheSelectorsAndFindDevicesComesBackEvenAcrossM
             = { { INP_BAUDS, "4800 9600 19200 38400 57600" }, { INP_PARITY, "None Even Odd" },
                   { INP_StopBit, "1 2" }, { INP_DATABITS, "7 8" } };
         for (const auto& [selector, items] : selectors) {
-            const char* name = selector.name();
             auto& box = tool[selector];
             QStringList shown;
             for (int i = 0; i < box.count(); ++i)
                 shown << box.itemText(i);
-            EXPECT_EQ(shown.join(u' '), QString::fromLatin1(items)) << name;
-            EXPECT_EQ(box.currentIndex(), -1) << name;
+            EXPECT_EQ(shown.join(u' '), QString::fromLatin1(items)) << selector.name();
+            EXPECT_EQ(box.currentIndex(), -1) << selector.name();
         }
         EXPECT_EQ(tool[FR_PANORAMA_MODE].pos(), tool[FR_WIEGAND].pos());
         EXPECT_EQ(tool[FR_TERM_NO].geometry(), tool[FR_LOGIN].geometry());
-        const QWidget& aux = tool[SW_AUXRS232];
-        const QWidget& tenBaseT = tool[SW_10BASET];
-        EXPECT_EQ(tenBaseT.x(), aux.x());
-        EXPECT_GT(tenBaseT.y(), aux.y() + tenBaseT.height());
+        EXPECT_EQ(tool[SW_10BASET].x(), tool[SW_AUXRS232].x());
+        EXPECT_GT(tool[SW_10BASET].y(), tool[SW_AUXRS232].y() + tool[SW_10BASET].height());
         EXPECT_TRUE(tool[INP_MASK].maskType());
         EXPECT_FALSE(tool[INP_UDP_MASK].maskType());
     }
@@ -100,14 +96,13 @@ TEST(Link, ListedRepliesRestartTheQuietPeriodAndTheSendAddressIsTheDestination)
     EXPECT_EQ(tool.app.link.rejectedCount(), 2);
 
     // The destination follows the send address and never wraps an invalid one.
-    auto& address = tool[INP_UDP_MASK];
     const struct {
         const char* text;
         const char* sentTo; // nullptr: nothing is sent
     } cases[] = { { "192.168.5.20 ", "192.168.5.20" }, { "192.168.1.300", nullptr },
         { "10.0.0.7", "10.0.0.7" }, { "999.1.1.1", nullptr } };
     for (const auto& c : cases) {
-        address.setText(QString::fromLatin1(c.text));
+        tool[INP_UDP_MASK].setText(QString::fromLatin1(c.text));
         tool.sendSocket.sent.clear();
         tool.app.link.send("x");
         ASSERT_EQ(tool.sendSocket.sent.size(), c.sentTo ? 1u : 0u) << c.text;
@@ -116,7 +111,7 @@ TEST(Link, ListedRepliesRestartTheQuietPeriodAndTheSendAddressIsTheDestination)
         }
     }
     QMetaObject::invokeMethod(&tool[LABEL_UDP_TX_MASK(10)], "doubleClick");
-    EXPECT_EQ(address.text(), u"255.255.255.255"_s);
+    EXPECT_EQ(tool[INP_UDP_MASK].text(), u"255.255.255.255"_s);
     EXPECT_EQ(tool.app.link.destinationText(), u"255.255.255.255"_s);
 }
 
@@ -124,10 +119,9 @@ TEST(LabelHandlers, MacCountLabel1AndTheSubnetWarning)
 {
     Tool tool;
     // The MAC caption enables SAVE from six characters.
-    auto& mac = tool[AFF_MAC];
     for (const auto& [text, enabled] :
         { std::pair { u"0-1-2"_s, false }, { u"0-1-23"_s, true }, { QString(), false } }) {
-        mac.setText(text);
+        tool[AFF_MAC].setText(text);
         EXPECT_EQ(tool[B_UPDATE].isEnabled(), enabled) << text.toStdString();
     }
     // The subnet warning picture explains itself.
@@ -140,17 +134,14 @@ TEST(LabelHandlers, MacCountLabel1AndTheSubnetWarning)
 
     // The device count shows or hides the list and drives the counter.
     ASSERT_TRUE(tool.app.shell.Form_Load());
-    auto& count = tool[AFF_TOT_TERM];
-    auto& counter = tool[AFF_TOT_TERMb];
-    count.setText(u"3"_s);
-    EXPECT_TRUE(tool[LST_KRT].isVisible());
-    EXPECT_TRUE(tool[AFF_SEL_DEV].isVisible());
-    EXPECT_EQ(counter.shownText(), u"   3"_s);
-    count.setText(u"0"_s);
-    EXPECT_TRUE(tool[LST_KRT].isHidden());
-    EXPECT_TRUE(tool[AFF_SEL_DEV].isHidden());
+    for (const auto& [count, shown] : { std::pair { u"3"_s, true }, { u"0"_s, false } }) {
+        tool[AFF_TOT_TERM].setText(count);
+        EXPECT_EQ(tool[LST_KRT].isVisible(), shown) << count.toStdString();
+        EXPECT_EQ(tool[AFF_SEL_DEV].isVisible(), shown) << count.toStdString();
+        EXPECT_EQ(tool[AFF_TOT_TERMb].shownText(), u"   "_s + count);
+    }
+    EXPECT_TRUE(tool[LST_KRT].isHidden() && tool[AFF_SEL_DEV].isHidden());
     EXPECT_EQ(tool[LST_KRT].toolTip(), u"NO IP DEVICE FOUND --> PLEASE PUSH ON REFRESH BUTTON"_s);
-    EXPECT_EQ(counter.shownText(), u"   0"_s);
 
     // A click on Label1 sets the mask, a double click starts the automatic modes.
     QMetaObject::invokeMethod(&tool[Label1(1)], "click");

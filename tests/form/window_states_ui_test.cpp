@@ -50,9 +50,8 @@ struct WindowStates : ConfigView {
     {
         QList<const QWidget*> shown;
         for (const QWidget* control : tool.app.form.findChildren<QWidget*>()) {
-            if (!control->property("kind").isValid() || !control->isVisible())
-                continue;
-            shown << control;
+            if (control->property("kind").isValid() && control->isVisible())
+                shown << control;
         }
         QList<const QWidget*> seen;
         for (const QWidget* control : shown) {
