@@ -135,10 +135,7 @@ namespace {
             add<ListBox>(&window, "LST_K", "list")->setItems({ u"a"_s, u"b"_s, u"c"_s });
             add<QComboBox>(&window, "INP_C", "combo")->addItems({ u"N"_s, u"E"_s, u"O"_s });
             add<QComboBox>(&window, "INP_E", "combo")->setEditable(true);
-            auto* timer = new QTimer(&window);
-            timer->setObjectName(u"TIM_T"_s);
-            timer->setProperty("kind", u"timer"_s);
-            timer->setInterval(300);
+            add<QTimer>(&window, "TIM_T", "timer")->setInterval(300);
             tcp.setObjectName(u"TCP"_s);
             tcp.setProperty("kind", u"socket"_s);
             tcp.setProperty("text", u"255.255.255.255"_s);
@@ -152,7 +149,8 @@ namespace {
             auto* control = new T(parent);
             control->setObjectName(QString::fromLatin1(name));
             control->setProperty("kind", QString::fromLatin1(kind));
-            control->setGeometry(pixels);
+            if constexpr (std::is_base_of_v<QWidget, T>)
+                control->setGeometry(pixels);
             return control;
         }
 
