@@ -1,8 +1,11 @@
-// SAVE CONFIGURATION, the host update and the MQTT boxes on the window: the datagrams in
-// their order and destinations, and every check that keeps a bad value from leaving.
+// SAVE CONFIGURATION, the host update, the MQTT boxes and RENAME IP on the window: the
+// datagrams in their order and destinations, and every check that keeps a bad value from
+// leaving. RENAME IP gives every listed device its address by MAC in list order, from a
+// snapshot taken at the start, and a plan that would leave a device unreachable sends nothing.
 #include "tests/commands/command_fixture.h"
 #include "tests/support/refused_values.h"
 
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
@@ -13,25 +16,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const char* const broadcast = "255.255.255.255";
-
-QString hex(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' '));
-}
+const QString broadcast = u"255.255.255.255"_s;
 
 struct Save : LongCommands {
 
-    // What kind of datagram, by its first bytes.
+    // What kind of datagram, by its first bytes; the first match names it.
     static QString kind(const QByteArray& d)
     {
-        if (d.startsWith("\xFE\xFF\x01\xFF\x01"
-                         "0.0.0.0"))
-            return u"enquiry"_s;
-        const std::pair<const char*, const char*> kinds[] = { { "\xFE\xFF\x01", "config" },
-            { "\xFE\xFF\x0B\x03\x04\x03", "wiegand" }, { "\xFE\xFF\x0B", "login" },
-            { "\xFE\xFF\x06", "reset" }, { "\xFE\xF8", "countdown" },
-            { "\x01\xFF\xFF\x41\xFA", "term" }, { "\x01\xFF\xFF\x41\x02", "boot" } };
+        // \x30 is the "0" of the enquiry's 0.0.0.0
+        const std::pair<const char*, const char*> kinds[]
+            = { { "\xFE\xFF\x01\xFF\x01\x30.0.0.0", "enquiry" }, { "\xFE\xFF\x01", "config" },
+                  { "\xFE\xFF\x0B\x03\x04\x03", "wiegand" }, { "\xFE\xFF\x0B", "login" },
+                  { "\xFE\xFF\x06", "reset" }, { "\xFE\xF8", "countdown" },
+                  { "\x01\xFF\xFF\x41\xFA", "term" }, { "\x01\xFF\xFF\x41\x02", "boot" } };
         for (const auto& [start, name] : kinds)
             if (d.startsWith(start))
                 return QString::fromLatin1(name);
@@ -44,20 +41,14 @@ struct Save : LongCommands {
         QStringList folded;
         QString last;
         int count = 0;
-        auto flush = [&] {
-            if (count)
-                folded << last + u" x%1"_s.arg(count);
-        };
         for (const auto& s : tool.sendSocket.sent) {
             const QString step = kind(s.datagram) + u' ' + s.host.toString();
-            if (step != last) {
-                flush();
-                last = step;
-                count = 0;
-            }
-            ++count;
+            count = step == last ? count + 1 : 1;
+            if (count == 1)
+                folded << QString();
+            folded.back() = step + u" x%1"_s.arg(count);
+            last = step;
         }
-        flush();
         tool.sendSocket.sent.clear();
         return folded;
     }
@@ -80,7 +71,12 @@ struct Save : LongCommands {
         answering.start(1);
     }
 
-    void save() { tool.app.save.B_UPDATE_Click(); }
+    // A save, with only its own datagrams in the record.
+    void save()
+    {
+        tool.sendSocket.sent.clear();
+        tool.app.save.B_UPDATE_Click();
+    }
     QTimer answering;
 };
 
@@ -116,7 +112,6 @@ TEST_F(Save, StepsGoInOrderToTheirDestinationsAndAFailureIsTold)
         tool.sendSocket.failSend = c.failSend;
         tool[INP_IP].setText(u"192.168.5.20"_s);
         tool[INP_UDP_MASK].setText(u"192.168.5.255"_s);
-        tool.sendSocket.sent.clear();
         const size_t messages = tool.dialogs.messages().size();
         // While it runs: nothing clickable, no button blinking, the wait text legible, the bar
         // only going on.
@@ -175,26 +170,22 @@ TEST_F(Save, LayoutBCarriesHostOptionsAndModeLayoutANot)
                                           "192.168.5.2\r2101\r0000\r")
         + QByteArray::fromHex("fd0050c2010203") + "9600" + QByteArray::fromHex("fc000001");
     const auto& first = tool.sendSocket.sent.front();
-    EXPECT_EQ(hex(first.datagram), hex(layoutB));
-    EXPECT_EQ(first.host.toString(), QString::fromLatin1(broadcast));
-    const auto& second = tool.sendSocket.sent[1];
-    EXPECT_GE(second.time - first.time, 0.2 - 1e-6);
+    EXPECT_EQ(first.datagram.toHex(' '), layoutB.toHex(' '));
+    EXPECT_GE(tool.sendSocket.sent[1].time - first.time, 0.2 - 1e-6);
     // The device gets a second more to take the configuration in before the next step.
     EXPECT_GE(tool.sendSocket.sent[10].time - tool.sendSocket.sent[9].time, 1.2 - 1e-6);
 
     Record noMode { .mac = "0-80-194-1-2-4", .ip = "192.168.5.11", .mode = "" };
     select(noMode);
     ASSERT_FALSE(tool[TXT_MODE_NOT_AVAILABLE].isHidden());
-    tool.sendSocket.sent.clear();
     save();
     const QByteArray layoutA = QByteArray("\xFE\xFF\x01\xFF\x01"
                                           "192.168.5.11\r255.255.255.0\r192.168.5.1\r")
         + QByteArray::fromHex("fd0050c2010204") + "9600" + QByteArray::fromHex("fc0000");
-    EXPECT_EQ(hex(tool.sendSocket.sent.front().datagram), hex(layoutA));
+    EXPECT_EQ(tool.sendSocket.sent.front().datagram.toHex(' '), layoutA.toHex(' '));
 
     // Bypass AutoBoot repeats the configuration fifty times.
     tool[SW_BYPASSAUTOBOOT].setChecked(true);
-    tool.sendSocket.sent.clear();
     save();
     EXPECT_EQ(steps().first(), u"config 255.255.255.255 x50"_s);
 }
@@ -238,7 +229,6 @@ TEST_F(Save, BadValuesAreRefusedBeforeAnythingLeaves)
         const auto at = c.edits.front().first;
         SCOPED_TRACE(std::string(at.name()) + " " + c.edits.front().second.left(20).toStdString());
         select(Record {});
-        tool.sendSocket.sent.clear();
         for (const auto& [control, value] : c.edits)
             type(control, value);
         save();
@@ -274,7 +264,6 @@ TEST_F(Save, TheLoginStepClearsOnlyALoadedLoginAndAsksACountdownOnce)
         c.prepare();
         tool.dialogs.queueAnswer(u"25"_s);
         const size_t prompts = tool.dialogs.inputs().size();
-        tool.sendSocket.sent.clear();
         save();
         EXPECT_EQ(sentOf(u"login"_s), c.logins);
         EXPECT_EQ(sentOf(u"countdown"_s), c.countdowns);
@@ -291,7 +280,8 @@ TEST_F(Save, NothingOfAnotherDeviceIsSaved)
     select(bare);
     const std::string datagram
         = networkConfigDatagram(tool.app.save.formConfig({ 0, 80, 194, 1, 2, 3 }));
-    EXPECT_EQ(hex(QByteArray::fromStdString(datagram.substr(datagram.size() - 3))), u"00 00 01"_s)
+    EXPECT_EQ(
+        QByteArray::fromStdString(datagram.substr(datagram.size() - 3)).toHex(' '), "00 00 01")
         << "parity and data-bits codes of the start-up state, client mode";
 
     // With no device shown an option switch changes nothing a save could send.
@@ -311,12 +301,12 @@ TEST_F(Save, HostUpdateGoesToThePeripheralAndTheFieldRulesAfter)
     tool[Command1].click();
     const auto sent = tool.sendSocket.sent;
     ASSERT_EQ(sent.size(), 10u);
-    EXPECT_EQ(
-        hex(sent.front().datagram), u"fe ff 03 31 39 32 2e 31 36 38 2e 35 2e 31 0d 32 33 0e 01"_s);
+    EXPECT_EQ(sent.front().datagram.toHex(' '),
+        "fe ff 03 31 39 32 2e 31 36 38 2e 35 2e 31 0d 32 33 0e 01");
     EXPECT_EQ(sent.front().host.toString(), u"192.168.5.110"_s);
     EXPECT_GE(sent[1].time - sent[0].time, 0.1 - 1e-6);
     EXPECT_EQ(tool.dialogs.inputs()[2].defaultAnswer, u"23"_s);
-    expectSendAddress(QString::fromLatin1(broadcast));
+    expectSendAddress(broadcast);
 
     // A cancelled or empty answer sends nothing, an invalid one is told and sends nothing; the
     // 10Base-T mark and an NTP zone are port texts the device takes.
@@ -343,7 +333,7 @@ TEST_F(Save, HostUpdateGoesToThePeripheralAndTheFieldRulesAfter)
         tool[Command1].click();
         EXPECT_EQ(static_cast<int>(tool.sendSocket.sent.size()), std::max(sent, 0));
         EXPECT_EQ(tool.dialogs.messages().size(), messages + (sent == told ? 1 : 0));
-        expectSendAddress(QString::fromLatin1(broadcast));
+        expectSendAddress(broadcast);
     }
 }
 
@@ -356,15 +346,10 @@ TEST_F(Save, MqttTemplatesFillTheBoxesAndWhatADeviceCannotKeepIsRefusedNotCut)
     EXPECT_EQ(tool[INP_MQTT_TOPIC].text(), u"domoticz/in"_s);
     EXPECT_EQ(tool[INP_MQTT_TOPIC_CONNECT].text(), u"domoticz/in"_s);
     EXPECT_EQ(tool[INP_MQTT_USER].text(), u"u"_s);
-    const QString message = tool[INP_MQTT_MSG].text();
-    const QString connect = tool[INP_MQTT_MSG_CONNECT].text();
-    const QString deviceId = tool[INP_MQTT_DEVICEID].text();
-    const QString password = tool[INP_MQTT_PSW].text();
-    EXPECT_EQ(tool[INP_LOGIN].text(),
-        QStringList(
-            { u"domoticz/in"_s, message, deviceId, u"u"_s, password, u"domoticz/in"_s, connect })
-                .join(u"^13^"_s)
-            + u"^13^"_s);
+    const QStringList items
+        = { u"domoticz/in"_s, tool[INP_MQTT_MSG].text(), tool[INP_MQTT_DEVICEID].text(), u"u"_s,
+              tool[INP_MQTT_PSW].text(), u"domoticz/in"_s, tool[INP_MQTT_MSG_CONNECT].text() };
+    EXPECT_EQ(tool[INP_LOGIN].text(), items.join(u"^13^"_s) + u"^13^"_s);
 
     templates.setCurrentIndex(2);
     emit templates.activated(2);
@@ -401,6 +386,114 @@ TEST_F(Save, MqttTemplatesFillTheBoxesAndWhatADeviceCannotKeepIsRefusedNotCut)
         else // every item kept with its separator: the login box was not cut
             EXPECT_EQ(tool[INP_LOGIN].text().count(u"^13^"_s), 7);
     }
+}
+
+struct Rename : LongCommands {
+
+    void SetUp() override
+    {
+        LongCommands::SetUp();
+        // Three boards: a V6 terminal and a Conduit take 9600 bauds, the V5 terminal 57600.
+        const std::pair<const char*, const char*> boards[]
+            = { { "0-80-194-1-2-4", "COPYRIGHToTAVREN KRT-40 V6 2.4F" },
+                  { "0-80-194-1-2-5", "COPYRIGHT!TAVREN CONDUIT V4 2.4F" } };
+        for (const auto& [mac, version] : boards) {
+            Record board { .mac = mac,
+                .gate = std::string("192.168.009.") + mac[13],
+                .version = version,
+                .options = "0000" };
+            tool.receiveSocket.inject(Tool::reply(board.text()));
+        }
+        Record shown { .version = "COPYRIGHT+TAVREN KRT-40 2.3F", .options = "0780" };
+        select(shown);
+        tool.sendSocket.sent.clear();
+    }
+
+    void rename() { tool.app.rename.B_RENAME_IP_Click(); }
+
+    static QByteArray configuration(
+        const char* ip, const char* gate, const char* mac, const QByteArray& baud)
+    {
+        return QByteArray("\xFE\xFF\x01\xFF\x01") + ip + "\r255.255.0.0\r" + gate
+            + "\r0.0.0.0\r23\r0780\r\xFD" + QByteArray::fromHex(mac) + baud
+            + QByteArray("\xFC\x00\x00\x00", 4);
+    }
+};
+
+TEST_F(Rename, NumbersTheDevicesInListOrderByTheirMac)
+{
+    // Broadcast whatever the send address, each address written as plain numbers.
+    tool[INP_UDP_MASK].setText(u"192.168.5.10"_s);
+    tool[INP_AUTO_IP].setText(u"192.168.005."_s);
+    QString progress;
+    bool barBeside = false;
+    QTimer::singleShot(30, &tool.app.form, [&] {
+        progress = tool[AFF_SEL_DEV].text();
+        const QRect count = tool[AFF_SEL_DEV].geometry();
+        const QRect bar = tool[PRG_UPD_WAIT].geometry();
+        barBeside = tool[PRG_UPD_WAIT].isVisibleTo(&tool.app.form) && bar.left() >= count.right()
+            && bar.top() >= count.top() && bar.bottom() <= count.bottom()
+            && tool[PRG_UPD_WAIT].maximum() == 3
+            && tool[AFF_SEL_DEV].fontMetrics().horizontalAdvance(u"RENAME IP: device 20 of 20"_s)
+                <= count.width();
+        // Replies, ticks and clicks during the pass change nothing of it.
+        Record late { .mac = "0-80-194-7-7-7" };
+        tool.receiveSocket.inject(Tool::reply(late.text()));
+        tool.app.discovery.B_ASK_CFG_Click();
+        tool.app.listTools.B_SORT_Click();
+        emit tool[TIM_AUTO_ASK].timeout({});
+        QTest::mouseClick(tool[LST_KRT].viewport(), Qt::LeftButton);
+    });
+    rename();
+    const QByteArray expected[]
+        = { configuration("192.168.5.110", "192.168.5.1", "0050c2010203", "57600"),
+              configuration("192.168.5.111", "192.168.9.4", "0050c2010204", "9600"),
+              configuration("192.168.5.112", "192.168.9.5", "0050c2010205", "9600") };
+    const auto& sent = tool.sendSocket.sent;
+    ASSERT_GE(sent.size(), 15u);
+    for (size_t i = 0; i < 15; ++i) {
+        EXPECT_EQ(sent[i].datagram.toHex(' '), expected[i / 5].toHex(' ')) << i;
+        EXPECT_EQ(sent[i].host.toString(), broadcast);
+    }
+    EXPECT_GE(sent[5].time - sent[4].time, 2.0 - 1e-6);
+    EXPECT_EQ(Save::kind(sent[15].datagram), u"enquiry"_s) << "asks again";
+    EXPECT_THAT(progress.toStdString(), testing::MatchesRegex("RENAME IP: device [123] of 3"));
+    EXPECT_TRUE(barBeside);
+    EXPECT_EQ(tool[PRG_UPD_WAIT].parentWidget(), &tool[FR_UPD_WAIT]) << "given back";
+    EXPECT_FALSE(tool[B_RENAME_IP].isHidden());
+    expectSendAddress(u"192.168.5.10"_s);
+}
+
+TEST_F(Rename, APlanThatLeavesADeviceUnreachableOrAGatewayNoDeviceCanKeepSendsNothing)
+{
+    std::vector<std::pair<QString, QString>> refused = {
+        { u"192.168.5"_s, u"255.255.0.0"_s }, { u"192.168.500."_s, u"255.255.0.0"_s },
+        { u"192.168.5."_s, u"255.0.255.0"_s },
+        { u"10.0.0."_s, u"255.255.255.240"_s }, // .111 is the broadcast address of .96/28
+    };
+    // Where no address of a prefix is a device's whatever the mask (0.0.0., 127.0.0., ...).
+    for (const auto& [address, mask] : refusedDeviceAddresses) {
+        const QString text = QString::fromLatin1(address);
+        if (!*mask)
+            refused.push_back({ text.left(text.lastIndexOf(u'.') + 1), u"255.255.0.0"_s });
+    }
+    // The last plan is good, but a device listed just before it has a gateway no device can
+    // keep: refused too, that device named.
+    refused.push_back({ u"192.168.5."_s, u"255.255.0.0"_s });
+    for (const auto& [prefix, mask] : refused) {
+        SCOPED_TRACE((prefix + u' ' + mask).toStdString());
+        if (&prefix == &refused.back().first) {
+            Record broken { .mac = "0-80-194-1-2-7", .gate = "192.168.9.300" };
+            tool.receiveSocket.inject(Tool::reply(broken.text()));
+        }
+        tool[INP_AUTO_IP].setText(prefix);
+        tool[INP_AUTO_MASK].setText(mask);
+        const size_t messages = tool.dialogs.messages().size();
+        rename();
+        EXPECT_TRUE(tool.sendSocket.sent.empty());
+        EXPECT_EQ(tool.dialogs.messages().size(), messages + 1);
+    }
+    EXPECT_TRUE(tool.dialogs.messages().back().text.contains(u"0-80-194-1-2-7"_s));
 }
 
 } // namespace
