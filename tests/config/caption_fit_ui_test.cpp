@@ -9,15 +9,12 @@
 #include "tests/support/widget_stacking.h"
 #include "widgets/window_font.h"
 
-#include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionGroupBox>
 
 using namespace linknode;
 using namespace Qt::Literals::StringLiterals;
@@ -32,76 +29,53 @@ QString misfit(QSize need, QSize room)
 {
     if (need.width() <= room.width() && need.height() <= room.height())
         return {};
-    return u"needs %1 x %2, has %3 x %4"_s.arg(need.width())
-        .arg(need.height())
-        .arg(room.width())
-        .arg(room.height());
+    return QString::asprintf(
+        "needs %d x %d, has %d x %d", need.width(), need.height(), room.width(), room.height());
 }
 
-// Across, the text and the style's margin must lie within the button's contents (the width a
-// button's size hint adds, without the style's least button width); up and down, its line.
-QString buttonMisfit(const QPushButton& button)
-{
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    option.text = button.text();
-    const QStyle& style = *button.style();
-    const QSize text = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
-    const QSize need
-        = text + QSize(style.pixelMetric(QStyle::PM_ButtonMargin, &option, &button), 0);
-    return misfit(
-        need, style.subElementRect(QStyle::SE_PushButtonContents, &option, &button).size());
-}
-
-// A check box or option button: across, the indicator, its spacing, the text and its margins;
-// up and down, the text's line within the contents beside the indicator.
-QString switchMisfit(const QAbstractButton& control, bool option)
-{
-    QStyleOptionButton style;
-    style.initFrom(&control);
-    style.text = control.text();
-    const QSize text = control.fontMetrics().size(Qt::TextShowMnemonic, control.text());
-    const auto type = option ? QStyle::CT_RadioButton : QStyle::CT_CheckBox;
-    const auto contents = option ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents;
-    const int across = control.style()->sizeFromContents(type, &style, text, &control).width();
-    const int room = control.style()->subElementRect(contents, &style, &control).height();
-    return misfit(QSize(across, text.height()), QSize(control.width(), room));
-}
-
-// A frame's title where the style draws it; the frame's height belongs to what it holds.
-QString titleMisfit(const QGroupBox& frame)
-{
-    const QRect title = groupBoxPart(frame, QStyle::SC_GroupBoxLabel);
-    return misfit(QSize(title.right() + 1, 0), QSize(frame.width(), 0));
-}
-
-// Every line of the label within its contents.
-QString labelMisfit(const QLabel& label)
-{
-    const QSize need = label.fontMetrics().size(Qt::TextShowMnemonic, label.text());
-    const int margin = label.margin();
-    return misfit(
-        need, label.contentsRect().marginsRemoved({ margin, margin, margin, margin }).size());
-}
-
-// Why the control's caption does not fit; empty when it fits or shows no caption.
+// Why the control's caption does not fit; empty when it fits or shows no caption. Up and down,
+// the text's line must fit; across, what each kind of control puts around it.
 QString captionMisfit(const QWidget& control, ControlKind kind)
 {
     const QString caption
         = control.property(kind == ControlKind::Frame ? "title" : "text").toString();
     if (caption.isEmpty() || deviceData.contains(control.objectName()))
         return {};
+    const QSize text = control.fontMetrics().size(Qt::TextShowMnemonic, caption);
+    const QStyle& style = *control.style();
+    QStyleOptionButton option;
+    option.initFrom(&control);
+    option.text = caption;
+    const bool radio = kind == ControlKind::Option;
     switch (kind) {
+    // The text and the style's margin within the button's contents (the width a button's size
+    // hint adds, without the style's least button width).
     case ControlKind::Button:
-        return buttonMisfit(static_cast<const QPushButton&>(control));
+        return misfit(
+            text + QSize(style.pixelMetric(QStyle::PM_ButtonMargin, &option, &control), 0),
+            style.subElementRect(QStyle::SE_PushButtonContents, &option, &control).size());
+    // A check box or option button: the indicator, its spacing, the text and its margins; the
+    // line within the contents beside the indicator.
     case ControlKind::CheckBox:
-    case ControlKind::Option:
-        return switchMisfit(
-            static_cast<const QAbstractButton&>(control), kind == ControlKind::Option);
-    case ControlKind::Frame:
-        return titleMisfit(static_cast<const QGroupBox&>(control));
-    case ControlKind::Label:
-        return labelMisfit(static_cast<const QLabel&>(control));
+    case ControlKind::Option: {
+        const auto type = radio ? QStyle::CT_RadioButton : QStyle::CT_CheckBox;
+        const auto contents = radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents;
+        const int across = style.sizeFromContents(type, &option, text, &control).width();
+        const int room = style.subElementRect(contents, &option, &control).height();
+        return misfit(QSize(across, text.height()), QSize(control.width(), room));
+    }
+    // A frame's title where the style draws it; the frame's height belongs to what it holds.
+    case ControlKind::Frame: {
+        const auto& frame = static_cast<const QGroupBox&>(control);
+        const QRect title = groupBoxPart(frame, QStyle::SC_GroupBoxLabel);
+        return misfit(QSize(title.right() + 1, 0), QSize(frame.width(), 0));
+    }
+    // Every line of the label within its contents.
+    case ControlKind::Label: {
+        const int margin = static_cast<const QLabel&>(control).margin();
+        return misfit(
+            text, control.contentsRect().marginsRemoved({ margin, margin, margin, margin }).size());
+    }
     default:
         return {};
     }
@@ -118,14 +92,6 @@ sim::Device longestCaption(sim::Device device)
         device.options[2] = 'M';
     device.mac.replace("-10-0-", "-10-1-");
     return device;
-}
-
-std::vector<std::string> records()
-{
-    std::vector<std::string> all = fleetRecords();
-    for (const sim::Device& device : sim::allModelsFleet())
-        all.push_back(sim::recordText(longestCaption(device)).toStdString());
-    return all;
 }
 
 struct CaptionFit : ConfigView {
@@ -180,7 +146,10 @@ TEST(WindowFont, FallsBackToTheFontsOfTheSameMetrics)
 TEST_F(CaptionFit, EveryCaptionFitsItsControlOnEveryModelsView)
 {
     expectCaptionsFit("after start-up");
-    for (const std::string& record : records()) {
+    std::vector<std::string> records = fleetRecords();
+    for (const sim::Device& device : sim::allModelsFleet())
+        records.push_back(sim::recordText(longestCaption(device)).toStdString());
+    for (const std::string& record : records) {
         select(record);
         expectCaptionsFit(
             record.substr(0, record.find(',')) + " " + tool[AFF_VER].text().toStdString());

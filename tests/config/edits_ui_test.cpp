@@ -188,6 +188,7 @@ const EditScenario scenarios[] = {
         } },
 };
 
+// The scenario's name, not its bytes, in the listed test names.
 void PrintTo(const EditScenario& scenario, std::ostream* os)
 {
     *os << scenario.name;

@@ -32,10 +32,9 @@ struct Discovery : testing::Test {
     void SetUp() override { ASSERT_TRUE(tool.app.shell.Form_Load()); }
 
     void endCycle() { tool.whenShown(B_ASK_CFG); }
-    int enquiriesSent() const
+    auto enquiriesSent() const
     {
-        return static_cast<int>(
-            std::ranges::count(tool.sendSocket.sent, enquiry, &FakeSocket::Sent::datagram));
+        return std::ranges::count(tool.sendSocket.sent, enquiry, &FakeSocket::Sent::datagram);
     }
     QStringList listed() { return tool[LST_KRT].items(); }
 
@@ -47,9 +46,8 @@ TEST_F(Discovery, RepliesAreListedACycleStartsEmptyAndTheSwitchSends25EnquiriesK
     tool.receiveSocket.injectBurst({ Tool::reply(device(3, "10.0.0.1")),
         Tool::reply(device(33, "10.0.0.2")), Tool::reply(device(3, "10.0.0.1")) });
     EXPECT_EQ(listed(),
-        QStringList(
-            { QString::fromStdString("0-80-194-1-2-3 ,10.0.0.1,255.255.255.0,10.0.0.254,9600"),
-                QString::fromStdString(device(33, "10.0.0.2")) }));
+        QStringList({ u"0-80-194-1-2-3 ,10.0.0.1,255.255.255.0,10.0.0.254,9600"_s,
+            QString::fromStdString(device(33, "10.0.0.2")) }));
     EXPECT_EQ(tool[AFF_TOT_TERM].text(), u"2"_s);
     EXPECT_EQ(tool[AFF_TOT_TERMb].shownText(), u"   2"_s);
     EXPECT_TRUE(tool[LST_KRT].isVisible());
