@@ -190,7 +190,7 @@ TEST_F(Save, LayoutBCarriesHostOptionsAndModeLayoutANot)
     EXPECT_EQ(steps().first(), u"config 255.255.255.255 x50"_s);
 }
 
-TEST_F(Save, BadValuesAreRefusedBeforeAnythingLeaves)
+TEST_F(Save, BadValuesAndWhatAnMqttGatewayCannotKeepAreRefusedNotCutBeforeAnythingLeaves)
 {
     Record other { .mac = "0-80-194-9-9-9", .ip = "192.168.5.30" };
     tool.receiveSocket.inject(Tool::reply(other.text()));
@@ -198,6 +198,7 @@ TEST_F(Save, BadValuesAreRefusedBeforeAnythingLeaves)
         std::vector<std::pair<Control<QWidget>, QString>> edits; // the first one is at fault
         QString told; // part of the message
         bool focused = true; // the focus lands on the control at fault
+        bool mqtt = false; // the MQTT boxes' SAVE on a gateway, not SAVE CONFIGURATION
     };
     std::vector<Refusal> cases
         = { { { { INP_MASK, u"255.255.0.255"_s } }, u"the ones must be contiguous"_s },
@@ -225,18 +226,41 @@ TEST_F(Save, BadValuesAreRefusedBeforeAnythingLeaves)
         cases.push_back(
             { { { INP_WIEGAND_CFG, u"^6^"_s + unstorable + u"^5^"_s } }, u"cannot store"_s });
     }
+    size_t next = 0;
+    for (const auto box :
+        { INP_MQTT_SERVER, INP_MQTT_PORT, INP_MQTT_TOPIC, INP_MQTT_MSG, INP_MQTT_DEVICEID,
+            INP_MQTT_USER, INP_MQTT_PSW, INP_MQTT_TOPIC_CONNECT, INP_MQTT_MSG_CONNECT })
+        cases.push_back(
+            { { { box, QString::fromUtf8(unstorableTexts[next++ % std::size(unstorableTexts)]) } },
+                {}, true, true });
+    // Together longer than the login box holds.
+    cases.push_back({ { { INP_MQTT_MSG, QString(20000, u'm') },
+                          { INP_MQTT_MSG_CONNECT, QString(20000, u'c') } },
+        {}, false, true });
+    const Record gateway { .version = "COPYRIGHTqTAVREN CONDUIT-IP MQTT 2.4F",
+        .hostIp = "10.0.0.50",
+        .hostPort = "1883",
+        .login = "TavT\rM\rD\rU\rP\rTC\rMC\r" };
     for (const auto& c : cases) {
         const auto at = c.edits.front().first;
         SCOPED_TRACE(std::string(at.name()) + " " + c.edits.front().second.left(20).toStdString());
-        select(Record {});
+        select(c.mqtt ? gateway : Record {});
         for (const auto& [control, value] : c.edits)
             type(control, value);
-        save();
+        const size_t messages = tool.dialogs.messages().size();
+        tool.sendSocket.sent.clear();
+        c.mqtt ? tool[B_SAVE_CFG_MQTT].click() : save();
         EXPECT_EQ(tool.sendSocket.sent.size(), 0u);
+        EXPECT_EQ(tool.dialogs.messages().size(), messages + 1);
         EXPECT_TRUE(lastMessage().contains(c.told)) << lastMessage().left(200).toStdString();
         EXPECT_FALSE(tool[B_UPDATE].isHidden());
+        EXPECT_TRUE(tool[B_SAVE_CFG_MQTT].isEnabled());
         EXPECT_TRUE(tool.app.form.isEnabled());
         EXPECT_TRUE(!c.focused || focusedOn(at));
+        // Every item kept with its separator: the login box was not cut.
+        if (c.mqtt && !c.focused) {
+            EXPECT_EQ(tool[INP_LOGIN].text().count(u"^13^"_s), 7);
+        }
     }
     EXPECT_EQ(tool.dialogs.messages().front().title, u"Invalid Mask value"_s);
     EXPECT_EQ(tool.dialogs.beeps(), 1);
@@ -337,7 +361,7 @@ TEST_F(Save, HostUpdateGoesToThePeripheralAndTheFieldRulesAfter)
     }
 }
 
-TEST_F(Save, MqttTemplatesFillTheBoxesAndWhatADeviceCannotKeepIsRefusedNotCut)
+TEST_F(Save, MqttTemplatesFillTheBoxesAndTheLoginBoxInItsOrder)
 {
     auto& templates = tool[SW_MQTT_CFG_TEMPLATE];
     tool[INP_MQTT_USER].setText(u"u"_s);
@@ -354,38 +378,6 @@ TEST_F(Save, MqttTemplatesFillTheBoxesAndWhatADeviceCannotKeepIsRefusedNotCut)
     templates.setCurrentIndex(2);
     emit templates.activated(2);
     EXPECT_TRUE(tool[INP_MQTT_MSG_CONNECT].text().contains(u"ZephyrPodTempSensorForSOTIConnect"_s));
-
-    const Record gateway { .version = "COPYRIGHTqTAVREN CONDUIT-IP MQTT 2.4F",
-        .hostIp = "10.0.0.50",
-        .hostPort = "1883",
-        .login = "TavT\rM\rD\rU\rP\rTC\rMC\r" };
-    const Control<FocusLineEdit> boxes[]
-        = { INP_MQTT_SERVER, INP_MQTT_PORT, INP_MQTT_TOPIC, INP_MQTT_MSG, INP_MQTT_DEVICEID,
-              INP_MQTT_USER, INP_MQTT_PSW, INP_MQTT_TOPIC_CONNECT, INP_MQTT_MSG_CONNECT };
-    std::vector<std::vector<std::pair<Control<FocusLineEdit>, QString>>> cases;
-    size_t next = 0;
-    for (const auto box : boxes)
-        cases.push_back(
-            { { box, QString::fromUtf8(unstorableTexts[next++ % std::size(unstorableTexts)]) } });
-    // Together longer than the login box holds.
-    cases.push_back(
-        { { INP_MQTT_MSG, QString(20000, u'm') }, { INP_MQTT_MSG_CONNECT, QString(20000, u'c') } });
-    for (const auto& edits : cases) {
-        SCOPED_TRACE(edits.front().first.name());
-        select(gateway);
-        for (const auto& [box, text] : edits)
-            tool[box].setText(text);
-        const size_t messages = tool.dialogs.messages().size();
-        tool.sendSocket.sent.clear();
-        tool[B_SAVE_CFG_MQTT].click();
-        EXPECT_TRUE(tool.sendSocket.sent.empty());
-        EXPECT_EQ(tool.dialogs.messages().size(), messages + 1);
-        EXPECT_TRUE(tool[B_SAVE_CFG_MQTT].isEnabled());
-        if (edits.size() == 1)
-            EXPECT_EQ(tool.app.form.focusWidget(), &tool[edits.front().first]);
-        else // every item kept with its separator: the login box was not cut
-            EXPECT_EQ(tool[INP_LOGIN].text().count(u"^13^"_s), 7);
-    }
 }
 
 struct Rename : LongCommands {
