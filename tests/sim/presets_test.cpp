@@ -79,24 +79,6 @@ namespace {
             EXPECT_TRUE(all.contains(static_cast<char>(byte))) << byte;
     }
 
-    TEST(AllModels, FeatureFirmwareFieldsAndTheSensorGateway)
-    {
-        const std::vector<Device> fleet = allModelsFleet();
-        const auto of = [&fleet](char code) { return fleet[size_t(codes.indexOf(code))]; };
-        EXPECT_GE(versionOf(of('\\')), "2.3W");
-        EXPECT_EQ(of('\\').hostPort, "2101V");
-        EXPECT_GE(versionOf(of('#')), "2.4F");
-        EXPECT_EQ(of('#').hostPort, "00105");
-        EXPECT_GE(versionOf(of('^')), "2.4F");
-        EXPECT_GE(versionOf(of('+')), "2.3F");
-        EXPECT_TRUE(of('x').login.contains("TER:0042"));
-        const QByteArray mqtt = of('q').login;
-        EXPECT_EQ(of('q').options.at(2), 'N');
-        EXPECT_TRUE(mqtt.startsWith("Tav") && mqtt.endsWith('\r'));
-        EXPECT_EQ(mqtt.count('\r'), 7);
-        EXPECT_TRUE(mqtt.contains(char(234))); // the commas of the JSON messages
-    }
-
     TEST(Synthetic, DistinctUsableAddressesUpToTheLimit)
     {
         EXPECT_TRUE(syntheticFleet(-3).empty());
