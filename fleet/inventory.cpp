@@ -2,7 +2,6 @@
 
 #include "core/latin1.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <map>
@@ -71,16 +70,6 @@ std::optional<std::vector<QJsonObject>> parseInventory(const QByteArray& text, Q
         devices.push_back(device);
     }
     return devices;
-}
-
-std::optional<std::vector<QJsonObject>> readInventory(const QString& path, QString* problem)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *problem = file.errorString();
-        return std::nullopt;
-    }
-    return parseInventory(file.readAll(), problem);
 }
 
 std::vector<FieldChange> fieldChanges(const QJsonObject& before, const QJsonObject& after)

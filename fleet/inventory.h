@@ -19,7 +19,6 @@ QByteArray inventoryJson(const std::vector<DeviceEntry>& entries);
 // The devices of an inventory file; none, with the reason, when the text is not one this
 // tool wrote (not JSON, another format or version, a device without a MAC or record).
 std::optional<std::vector<QJsonObject>> parseInventory(const QByteArray& text, QString* problem);
-std::optional<std::vector<QJsonObject>> readInventory(const QString& path, QString* problem);
 
 // The fields of two devices' detail objects that differ, in the order of `after`'s fields;
 // the MAC (the devices are one by it), the adapter, the flags and the whole record are not
