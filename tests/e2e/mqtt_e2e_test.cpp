@@ -20,6 +20,12 @@ const SavedTemplate templates[] = {
     { "Soti", 2, "SOTICONNECT/clients/observations/json/" },
 };
 
+// Named in the test list by its template, not by its bytes.
+void PrintTo(const SavedTemplate& saved, std::ostream* out)
+{
+    *out << saved.name;
+}
+
 // The broker answers on 10.213.0.1 (the namespace's own address): plain on 1884, where the
 // window sends the gateway, TLS on 8884. Only known users; the gateway's may use its own
 // topics alone.
