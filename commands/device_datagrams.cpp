@@ -9,8 +9,6 @@ namespace linknode {
 
 namespace {
     constexpr std::string_view loginHeader("\xFE\xFF\x0B", 3);
-    // What one UDP datagram over IPv4 carries: 65535 less the IP and UDP headers.
-    constexpr size_t datagramPayloadLimit = 65507;
 
     // At least `width` digits, zeros in front.
     std::string zeroPadded(long long value, int width)
@@ -68,15 +66,6 @@ std::string countdownDatagram(std::string_view digits)
 std::string loginDatagram(std::string_view expandedLogin)
 {
     return std::string(loginHeader) + std::string(expandedLogin);
-}
-
-std::string loginSizeProblem(std::string_view expandedLogin)
-{
-    const size_t size = loginHeader.size() + expandedLogin.size();
-    if (size <= datagramPayloadLimit)
-        return {};
-    return "the login command takes " + std::to_string(size) + " bytes, more than the "
-        + std::to_string(datagramPayloadLimit) + " one datagram carries";
 }
 
 bool startsCountdown(std::string_view expandedLogin)

@@ -32,9 +32,6 @@ std::string countdownDatagram(std::string_view digits);
 // FE FF 0B + the expanded login text.
 std::string loginDatagram(std::string_view expandedLogin);
 
-// Why the login command for this expanded login cannot leave as one datagram ("" when it can).
-std::string loginSizeProblem(std::string_view expandedLogin);
-
 // A login that starts the countdown display mode (07 "<") asks for the countdown after it.
 bool startsCountdown(std::string_view expandedLogin);
 

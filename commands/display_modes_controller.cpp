@@ -49,11 +49,8 @@ void DisplayModesController::B_PANORAMA_SAVE_MODE_Click()
             QStringLiteral("Display mode"), MessageIcon::Exclamation);
         return;
     }
-    auto& loginBox = form_[INP_LOGIN];
-    const QString saved = loginBox.text();
-    loginBox.setText(toText(*code));
+    LoginTextScope command(form_, toText(*code));
     login_.SEND_LOGIN_STRING();
-    loginBox.setText(saved);
 }
 
 void DisplayModesController::B_SAVE_ALL_PANORAMA_Click()

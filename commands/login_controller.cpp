@@ -4,6 +4,8 @@
 #include "commands/device_datagrams.h"
 #include "commands/login_text.h"
 #include "commands/sender_scope.h"
+#include "config/device_settings.h"
+#include "config/view_state.h"
 #include "core/clock.h"
 #include "core/latin1.h"
 #include "core/logging.h"
@@ -56,6 +58,8 @@ LoginController::LoginController(MainForm& form, Link& link, Dialogs& dialogs, c
     };
     for (const auto& [button, handler] : buttons)
         connect(&form[button], &QPushButton::clicked, this, handler);
+    connect(&form[INP_LOGIN], &QLineEdit::textChanged, this, &C::loginChanged);
+    connect(&form[INP_DEVNAME], &QLineEdit::textChanged, this, &C::loginChanged);
     connect(&form[SW_LOGIN_ALL], &QCheckBox::toggled, this, &C::SW_LOGIN_ALL_Click);
 }
 
@@ -117,6 +121,20 @@ bool LoginController::caretsAreBytes(const QString& text, QWidget& box)
             box);
 }
 
+std::string LoginController::shownRecord() const
+{
+    const DeviceList& devices = discovery_.devices();
+    const auto line = devices.lineOf(toBytes(trimmedBlanks(form_[AFF_MAC].text())));
+    return line ? devices.record(*line) : std::string();
+}
+
+void LoginController::loginChanged()
+{
+    // The user's own text is the shown device's login to send, whatever the box held before.
+    if (!viewBeingFilled(form_))
+        setLoginOwner(form_, trimmedBlanks(form_[AFF_MAC].text()));
+}
+
 std::optional<std::string> LoginController::expandedLogin(const QString& login)
 {
     // The workstation identifier follows the login only where the device has one: its frame
@@ -134,12 +152,20 @@ std::optional<std::string> LoginController::expandedLogin(const QString& login)
     if (!caretsAreBytes(toText(text), form_[INP_LOGIN]))
         return std::nullopt;
     std::string expanded = EXPAND_CARETS(text);
-    if (const std::string tooLong = loginSizeProblem(expanded); !tooLong.empty()) {
+    if (const std::string tooLong = loginLimitProblem(shownRecord(), expanded); !tooLong.empty()) {
         refuse(QStringLiteral("The login string is too long: %1.").arg(toText(tooLong)),
             form_[INP_LOGIN]);
         return std::nullopt;
     }
     return expanded;
+}
+
+std::optional<std::string> LoginController::storedText()
+{
+    const QString login = form_[INP_LOGIN].text();
+    if (!expandedLogin(login))
+        return std::nullopt;
+    return EXPAND_CARETS(toBytes(login));
 }
 
 bool LoginController::loginSendable(const QString& login)
@@ -193,12 +219,8 @@ bool LoginController::SEND_CARET_COMMAND(const QString& text)
     const auto command = caretCommand(toBytes(text));
     if (!command)
         return false;
-    auto& login = form_[INP_LOGIN];
-    const QString saved = login.text();
-    login.setText(toText(*command));
-    const bool sent = SEND_LOGIN_STRING();
-    login.setText(saved);
-    return sent;
+    LoginTextScope login(form_, toText(*command));
+    return SEND_LOGIN_STRING();
 }
 
 void LoginController::SW_LOGIN_ALL_Click()

@@ -48,9 +48,16 @@ public:
     bool loginSendable(const QString& login);
     bool wiegandSendable(const QString& wiegand);
 
+    // The login the box holds, expanded as the device keeps it (without the workstation
+    // identifier, which the device keeps apart); none when it cannot be sent.
+    std::optional<std::string> storedText();
+
 private:
     void append(const QString& text);
     bool saveWiegand();
+    // The record of the device shown, from the list ("" for one prepared by its MAC alone).
+    std::string shownRecord() const;
+    void loginChanged();
     // The login as sent, expanded: with the workstation identifier where the device has one.
     std::optional<std::string> expandedLogin(const QString& login);
     bool caretsAreBytes(const QString& text, QWidget& box);

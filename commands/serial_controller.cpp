@@ -1,5 +1,7 @@
 #include "commands/serial_controller.h"
 
+#include "config/view_state.h"
+
 #include "commands/serial_codes.h"
 #include "config/device_record.h"
 #include "core/latin1.h"
@@ -100,6 +102,8 @@ void SerialController::INP_UNLOCK_255_Change()
     form_[INP_PARITY].setEditText(QStringLiteral("0"));
     form_[INP_DATABITS].setEditText(QStringLiteral("0"));
     form_[AFF_VER].setText(QStringLiteral("1.6E"));
+    // The login box still holds the device shown before: nothing of this one to send.
+    setLoginOwner(form_, QString());
 }
 
 void SerialController::INP_PW_Change()

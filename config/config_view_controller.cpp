@@ -1,6 +1,7 @@
 #include "config/config_view_controller.h"
 
 #include "config/device_record.h"
+#include "config/device_settings.h"
 #include "config/model_identity.h"
 #include "config/mqtt_login.h"
 #include "config/time_zone.h"
@@ -81,8 +82,7 @@ void ConfigViewController::LST_KRT_Click()
 
     // The login box always shows this device's login, even an empty or short one.
     const FirmwareVersion version = firmwareVersion(record);
-    const std::string login = loginCaretForm(recordField(record, FLD_LOGIN));
-    form_[INP_LOGIN].setText(text(shownLogin(login)));
+    form_[INP_LOGIN].setText(text(loginCaretForm(loginOf(record))));
 
     auto& wiegand = form_[INP_WIEGAND_CFG];
     wiegand.setEditText(QString());
@@ -110,6 +110,7 @@ void ConfigViewController::LST_KRT_Click()
             form_[PIC_PROD(0)].hide();
     }
     form_[FR_CFG].show();
+    setLoginOwner(form_, mac.text());
     list.setProperty("tag", QStringLiteral("0"));
 }
 

@@ -31,10 +31,11 @@ std::string mqttLoginProblem(const MqttItems& items, size_t room)
 
 MqttItems mqttItems(std::string_view caretLogin)
 {
-    // The topic is part 0 like every other item, so a topic holding a lone "^" stays whole.
+    // Untrimmed: the gateway uses a blank at either end of an item (a password "secret ") as
+    // it stands, so the boxes show it and the next save sends it back.
     MqttItems items;
     for (size_t i = 0; i < items.size(); ++i)
-        items[i] = GET_PAR(caretLogin, static_cast<int>(i), itemEnd);
+        items[i] = RW_PAR(caretLogin, itemEnd, static_cast<int>(i) + 1);
     return items;
 }
 

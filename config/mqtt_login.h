@@ -18,8 +18,8 @@ std::string mqttLogin(const MqttItems& items);
 // ("" when it does): cut there, it would lose items and separators.
 std::string mqttLoginProblem(const MqttItems& items, size_t room);
 
-// The items of a caret-form login: parts 0..6 of the text split at "^13^", each trimmed,
-// "" when missing.
+// The items of a caret-form login: parts 0..6 of the text split at "^13^", blanks kept, ""
+// when missing.
 MqttItems mqttItems(std::string_view caretLogin);
 
 } // namespace linknode

@@ -1,6 +1,7 @@
 #include "fleet/change_request.h"
 
 #include "commands/serial_codes.h"
+#include "config/device_settings.h"
 #include "config/wiegand.h"
 #include "core/latin1.h"
 #include "core/shown_text.h"
@@ -67,6 +68,28 @@ namespace {
         return {};
     }
 
+    // `value` into `field`, or the refusal saying what is `accepted`.
+    QString taken(std::optional<std::string>& field, std::optional<std::string> value,
+        const QString& name, const QString& text, const char* accepted)
+    {
+        field = std::move(value);
+        return field ? QString() : choices(name, text, accepted);
+    }
+
+    // A device takes its host (the MQTT gateway its broker) as four numbers, never a name.
+    QString readHostIp(const QString& text, const QString& name, ConfigRequest& request)
+    {
+        return taken(request.hostIp, parseAddress(text), name, text,
+            "an address of four numbers 0 to 255; a device takes no host name");
+    }
+
+    // As devices spell it: "00105" (a time zone) and "2101V" (10Base-T) stay so.
+    QString readHostPort(const QString& text, const QString& name, ConfigRequest& request)
+    {
+        return taken(request.hostPort, parseHostPort(toBytes(text)), name, text,
+            "a port 1 to 65535 or a time zone 00shh, then U or V for 10Base-T");
+    }
+
     QString readParity(const QString& text, const QString& name, ConfigRequest& request)
     {
         request.parityBase = parityBase(toBytes(text));
@@ -118,8 +141,8 @@ namespace {
             { QStringLiteral("ip"), parsed<parseDeviceAddress, &ConfigRequest::ip> },
             { QStringLiteral("mask"), parsed<parseMask, &ConfigRequest::mask> },
             { QStringLiteral("gateway"), parsed<parseAddress, &ConfigRequest::gateway> },
-            { QStringLiteral("hostIp"), parsed<parseAddress, &ConfigRequest::hostIp> },
-            { QStringLiteral("hostPort"), parsed<parsePort, &ConfigRequest::hostPort> },
+            { QStringLiteral("hostIp"), readHostIp },
+            { QStringLiteral("hostPort"), readHostPort },
             { QStringLiteral("mode"), readMode },
             { QStringLiteral("options"), readOptions },
             { QStringLiteral("bauds"), parsed<baudRate, &ConfigRequest::bauds> },

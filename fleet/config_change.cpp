@@ -1,38 +1,39 @@
 #include "fleet/config_change.h"
 
-#include "commands/serial_codes.h"
 #include "core/latin1.h"
-#include "core/text_fields.h"
 
 namespace linknode {
 
 namespace {
-    const char* const fieldNames[]
-        = { "mac", "ip", "mask", "gateway", "bauds", "parity", "dataBits", "version", "mode",
-              "hostIp", "hostPort", "options", "wiegand1", "wiegand2", "wiegand3", "login" };
-
+    std::vector<FieldChange> fields(
+        const std::string& record, const std::vector<ReportedField>& expected, bool every)
+    {
+        std::vector<FieldChange> listed;
+        for (const auto& [field, wanted] : expected) {
+            const std::string reported = reportedValue(record, field);
+            if (reported == wanted && !every)
+                continue;
+            // A login is shown as the user writes it: caret form, without the maker's prefix.
+            const auto shown = [&](const std::string& value) {
+                return toText(field == FLD_LOGIN ? shownLogin(loginCaretForm(value)) : value);
+            };
+            listed.push_back(
+                { QString::fromLatin1(fieldName(field)), shown(reported), shown(wanted) });
+        }
+        return listed;
+    }
 }
 
 std::vector<FieldChange> differingFields(
-    const std::string& record, const std::vector<std::pair<RecordField, std::string>>& expected)
+    const std::string& record, const std::vector<ReportedField>& expected)
 {
-    std::vector<FieldChange> differing;
-    for (const auto& [field, wanted] : expected) {
-        std::string reported = recordField(record, field);
-        if (field == FLD_MODE)
-            reported = std::to_string(socketMode(reported) == 0 ? 0 : 1);
-        if (field == FLD_PARITY || field == FLD_DATABITS)
-            reported = std::to_string(leadingNumber(reported));
-        if (reported == wanted)
-            continue;
-        // A login is shown as the user writes it: caret form, without the maker's prefix.
-        const auto shown = [&](const std::string& value) {
-            return toText(field == FLD_LOGIN ? shownLogin(loginCaretForm(value)) : value);
-        };
-        differing.push_back(
-            { QString::fromLatin1(fieldNames[field]), shown(reported), shown(wanted) });
-    }
-    return differing;
+    return fields(record, expected, false);
+}
+
+std::vector<FieldChange> sentFields(
+    const std::string& record, const std::vector<ReportedField>& expected)
+{
+    return fields(record, expected, true);
 }
 
 } // namespace linknode

@@ -2,6 +2,7 @@
 
 #include "commands/serial_codes.h"
 #include "config/device_record.h"
+#include "config/device_settings.h"
 #include "config/model_identity.h"
 #include "core/latin1.h"
 #include "fleet/device_values.h"
@@ -202,8 +203,7 @@ Row detailRow(const DeviceEntry& entry)
                     ? QString()
                     : toText(dataBitsText(static_cast<int>(leadingNumber(dataBits)))) },
             { QStringLiteral("wiegand"), toText(wiegandCode(entry.record)) },
-            { QStringLiteral("login"),
-                toText(shownLogin(loginCaretForm(recordField(entry.record, FLD_LOGIN)))) },
+            { QStringLiteral("login"), toText(loginCaretForm(loginOf(entry.record))) },
         });
     return row;
 }

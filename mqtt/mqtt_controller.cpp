@@ -1,10 +1,12 @@
 #include "mqtt/mqtt_controller.h"
 
+#include "config/device_settings.h"
 #include "config/mqtt_login.h"
 #include "config/view_state.h"
 #include "core/latin1.h"
 #include "form/main_form.h"
 #include "mqtt/mqtt_templates.h"
+#include "netid/save_checks.h"
 #include "netid/save_controller.h"
 #include "widgets/focus_line_edit.h"
 
@@ -93,6 +95,21 @@ bool MqttController::savable()
                     + QStringLiteral(". Nothing was sent."),
                 &form_[box]);
     }
+    if (const auto item = mqttItemsProblem(items())) {
+        QString text = toText(item->text);
+        text[0] = text[0].toUpper();
+        return save_.refuse(
+            text + QStringLiteral(". Nothing was sent."), &form_[mqttItemBoxes[item->item]]);
+    }
+    // The gateway takes its broker as an address: a name would be sent as it is and never
+    // reached.
+    const QString server = trimmedBlanks(form_[INP_MQTT_SERVER].text());
+    if (!strictAddress(toBytes(server)))
+        return save_.refuse(QStringLiteral("The MQTT server \"%1\" is not an address of four "
+                                           "numbers 0 to 255: the gateway takes no host name. "
+                                           "Nothing was sent.")
+                                .arg(server),
+            &form_[INP_MQTT_SERVER]);
     const std::string problem = mqttLoginProblem(items(), loginRoom());
     return problem.empty()
         || save_.refuse(QStringLiteral("The MQTT settings are too long: %1. Nothing was sent.")

@@ -3,6 +3,7 @@
 #include "commands/device_datagrams.h"
 #include "commands/login_text.h"
 #include "commands/serial_codes.h"
+#include "config/device_settings.h"
 #include "config/option_text.h"
 #include "config/wiegand.h"
 #include "core/latin1.h"
@@ -12,14 +13,11 @@
 namespace linknode {
 
 namespace {
-    // What a login field reads as when the device stores `expanded` behind its prefix.
-    std::string storedLogin(const std::string& expanded)
+    // A value the record reports that this device has no way to be sent: kept as it is, or the
+    // change is refused.
+    bool differs(const std::optional<std::string>& wanted, const std::string& reported)
     {
-        std::string stored = expanded;
-        for (char& c : stored)
-            if (c == ',')
-                c = static_cast<char>(234);
-        return stored;
+        return wanted && *wanted != reported;
     }
 }
 
@@ -27,47 +25,46 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
     const std::vector<std::string>& otherRecords)
 {
     PlannedChange plan;
-    auto current = [&](RecordField f) { return recordField(record, f); };
-    const bool hasMode = !current(FLD_MODE).empty();
-    if (!hasMode && (request.mode || request.hostIp || request.hostPort || request.options)) {
-        plan.problem = "this device has no socket mode: --mode, --host-ip and --host-port do "
-                       "not apply";
-        return plan;
-    }
-    NetworkConfig& config = plan.config;
-    config.ip = request.ip.value_or(current(FLD_IP));
-    config.mask = request.mask.value_or(current(FLD_MASK));
-    config.gateway = request.gateway.value_or(current(FLD_GATE));
+    const DeviceSettings current = readSettings(record);
+    NetworkConfig& config = plan.config = current.config;
     config.mac = request.mac;
+    config.ip = request.ip.value_or(config.ip);
+    config.mask = request.mask.value_or(config.mask);
+    config.gateway = request.gateway.value_or(config.gateway);
 
-    const int parity = static_cast<int>(leadingNumber(current(FLD_PARITY)));
-    const int parityCodeSent = parityCode(
-        request.parityBase.value_or(parity % 3), request.twoStopBits.value_or(parity >= 3));
-    config.serial = SerialSettings { .baud = request.bauds.value_or(current(FLD_BAUDS)),
-        .parity = static_cast<quint8>(parityCodeSent),
-        .dataBits = static_cast<quint8>(request.dataBitsCode.value_or(
-            static_cast<int>(leadingNumber(current(FLD_DATABITS))))) };
+    SerialSettings& serial = *config.serial;
+    serial.baud = request.bauds.value_or(serial.baud);
+    // The code is rebuilt only when parity or stop bits are named: a code the words do not
+    // cover stays as the device reports it.
+    if (request.parityBase || request.twoStopBits)
+        serial.parity
+            = static_cast<quint8>(parityCode(request.parityBase.value_or(serial.parity % 3),
+                request.twoStopBits.value_or(serial.parity >= 3)));
+    if (request.dataBitsCode)
+        serial.dataBits = static_cast<quint8>(*request.dataBitsCode);
 
-    if (hasMode) {
-        HostSettings host { .ip = current(FLD_HOST_IP),
-            .port = current(FLD_HOST_PORT),
-            .options = current(FLD_OPTIONS).empty() ? "0000" : current(FLD_OPTIONS),
-            .socketMode = static_cast<quint8>(socketMode(current(FLD_MODE)) == 0 ? 0 : 1) };
-        if (request.options)
-            host.options = *request.options;
-        if (request.mode) {
-            host.socketMode = static_cast<quint8>(*request.mode);
-            // As the mode switch does: a server has no host and no option on.
-            if (*request.mode == 0) {
-                host.ip = serverModeHostIp;
-                host.options = serverModeOptions;
-            }
+    if (!config.host) {
+        const std::string options = recordField(record, FLD_OPTIONS);
+        if (request.mode || differs(request.hostIp, recordField(record, FLD_HOST_IP))
+            || differs(request.hostPort, recordField(record, FLD_HOST_PORT))
+            || differs(request.options, options.empty() ? "0000" : options)) {
+            plan.problem = "this device has no socket mode: its mode, host and options cannot "
+                           "be changed";
+            return plan;
         }
-        if (request.hostIp)
-            host.ip = *request.hostIp;
-        if (request.hostPort)
-            host.port = *request.hostPort;
-        config.host = host;
+    } else {
+        HostSettings& host = *config.host;
+        // As the mode switch does when it turns to server: no host and no option on, unless
+        // the same change names them.
+        if (request.mode && *request.mode == 0 && host.socketMode != 0) {
+            host.ip = serverModeHostIp;
+            host.options = serverModeOptions;
+        }
+        if (request.mode)
+            host.socketMode = static_cast<quint8>(*request.mode);
+        host.ip = request.hostIp.value_or(host.ip);
+        host.port = request.hostPort.value_or(host.port);
+        host.options = request.options.value_or(host.options);
     }
 
     // The checks of SAVE CONFIGURATION, on the values that would be sent.
@@ -92,16 +89,7 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
         }
     }
 
-    plan.expected = { { FLD_IP, config.ip }, { FLD_MASK, config.mask },
-        { FLD_GATE, config.gateway }, { FLD_BAUDS, config.serial->baud },
-        { FLD_PARITY, std::to_string(config.serial->parity) },
-        { FLD_DATABITS, std::to_string(config.serial->dataBits) } };
-    if (config.host) {
-        plan.expected.insert(plan.expected.end(),
-            { { FLD_MODE, std::to_string(config.host->socketMode) },
-                { FLD_HOST_IP, config.host->ip }, { FLD_HOST_PORT, config.host->port },
-                { FLD_OPTIONS, config.host->options } });
-    }
+    plan.expected = reportedFields(config);
     if (request.wiegand) {
         const auto command = caretCommand(*request.wiegand);
         if (!command) {
@@ -112,23 +100,23 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
         }
         const std::string expanded = EXPAND_CARETS(*command);
         plan.wiegandDatagram = loginDatagram(expanded);
-        // 03 04 03, 06 w1 w2 w3, 03 04 03: the device reports w1 to w3 in fields 12 to 14.
-        if (expanded.size() == 10 && expanded[3] == 6) {
-            for (int i = 0; i < 3; ++i)
-                plan.expected.push_back({ static_cast<RecordField>(FLD_WIEGAND1 + i),
-                    std::to_string(
-                        static_cast<unsigned char>(expanded[4 + static_cast<size_t>(i)])) });
-        }
+        if (const auto parameters = wiegandParameters(expanded))
+            addReported(plan.expected, *parameters);
     }
     if (request.login) {
         const std::string expanded = EXPAND_CARETS(*request.login);
-        if (const std::string size = loginSizeProblem(expanded); !size.empty()) {
-            plan.problem = size;
+        if (std::string limit = loginLimitProblem(record, expanded); !limit.empty()) {
+            plan.problem = std::move(limit);
             return plan;
         }
+        if (isMqttGateway(record)) {
+            if (const std::string items = gatewayLoginProblem(*request.login); !items.empty()) {
+                plan.problem = items;
+                return plan;
+            }
+        }
         plan.loginDatagram = loginDatagram(expanded);
-        plan.expected.push_back(
-            { FLD_LOGIN, std::string(trimBlanks("Tav" + storedLogin(expanded))) });
+        addReportedLogin(plan.expected, expanded);
     }
     return plan;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/device_record.h"
+#include "config/device_settings.h"
 #include "link/envelope.h"
 
 #include <optional>
@@ -30,7 +31,7 @@ struct PlannedChange {
     std::optional<std::string> wiegandDatagram; // login-string command with the caret envelope
     std::optional<std::string> loginDatagram;
     // Record fields the device must report afterwards.
-    std::vector<std::pair<RecordField, std::string>> expected;
+    std::vector<ReportedField> expected;
 };
 
 // `record` is the device's current record; `otherRecords` those of the devices found with

@@ -3,10 +3,14 @@
 #include "boot/boot_controller.h"
 #include "commands/device_datagrams.h"
 #include "commands/login_controller.h"
+#include "commands/login_text.h"
 #include "config/device_record.h"
+#include "config/device_settings.h"
+#include "config/view_state.h"
 #include "core/clock.h"
 #include "core/latin1.h"
 #include "core/logging.h"
+#include "core/shown_text.h"
 #include "core/text_fields.h"
 #include "core/wait.h"
 #include "discovery/discovery_controller.h"
@@ -20,6 +24,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace linknode {
 
@@ -45,6 +50,35 @@ namespace {
             }
             w->setPalette(palette);
         }
+    }
+
+    // The view's own words for a field the device reports, by its number.
+    QString caption(RecordField field)
+    {
+        static constexpr const char* captions[] = { "the MAC", "IP", "MASK", "GATEWAY",
+            "the baud rate", "the parity and stop bits", "the data bits", "the version",
+            "SERVER / CLIENT", "HOST IP", "HOST PORT", "the option characters", "WIEGAND CONFIG",
+            "WIEGAND CONFIG", "WIEGAND CONFIG", "the login string" };
+        return QString::fromLatin1(captions[field]);
+    }
+
+    // "The device ... did not take HOST PORT (it reports 2101, the save sent 4000)...".
+    QString notTakenText(const QString& mac, const std::vector<RecordField>& fields,
+        const std::vector<ReportedField>& expected)
+    {
+        const auto shown = [](RecordField field, const std::string& value) {
+            return caretForm(toText(field == FLD_LOGIN ? loginCaretForm(value) : value));
+        };
+        QStringList values;
+        for (const RecordField field : fields) {
+            const auto sent = std::find_if(expected.begin(), expected.end(),
+                [&](const ReportedField& f) { return f.first == field; });
+            values << QStringLiteral("%1 (the save sent \"%2\")")
+                          .arg(caption(field), shown(field, sent->second));
+        }
+        return QStringLiteral("The device %1 did not take %2. The view shows what it reports now. "
+                              "Check the device and save again.")
+            .arg(mac, values.join(QStringLiteral(", ")));
     }
 
     quint8 codeOf(const QWidget& selector)
@@ -191,22 +225,27 @@ void SaveController::leaveWaiting(const QString& sendAddress)
     form_[FR_LST_KRT].show();
 }
 
-void SaveController::sendLogin(bool recordLoaded)
+std::optional<std::string> SaveController::sendLogin(bool loginOwned)
 {
+    // The login box is sent only to the device whose login it holds, or for which the user
+    // changed it: a device prepared by its MAC alone keeps its own login.
+    if (!loginOwned)
+        return std::nullopt;
     auto& login = services_.login;
     if (!trimmedBlanks(form_[INP_LOGIN].text()).isEmpty()
         || !trimmedBlanks(form_[INP_DEVNAME].text()).isEmpty()) {
+        const auto stored = login.storedText();
         login.sendLoginRepeatedly(10);
-        return;
+        return stored;
     }
-    // An empty login is cleared on the device once per loaded record; a configuration
-    // prepared by MAC knows nothing of the device's login and leaves it.
+    // An empty login is cleared on the device once per loaded record.
     auto& server = form_[SW_MODE(0)];
-    if (recordLoaded && leadingNumber(toBytes(server.property("tag").toString())) == 0) {
-        login.B_CLEAR_LOGIN_Click();
-        DELAIS_EVT(clock_, 0.5);
-        server.setProperty("tag", QStringLiteral("1"));
-    }
+    if (leadingNumber(toBytes(server.property("tag").toString())) != 0)
+        return std::nullopt;
+    login.B_CLEAR_LOGIN_Click();
+    DELAIS_EVT(clock_, 0.5);
+    server.setProperty("tag", QStringLiteral("1"));
+    return std::string();
 }
 
 void SaveController::waitForDiscovery()
@@ -216,23 +255,20 @@ void SaveController::waitForDiscovery()
         DELAIS_EVT(clock_, 0.05);
 }
 
-bool SaveController::refresh(const std::string& ip, const MacBytes& mac)
+std::optional<std::vector<RecordField>> SaveController::refresh(
+    const std::string& ip, const MacBytes& mac, const std::vector<ReportedField>& expected)
 {
-    // Reported back: a reply of this MAC during the refresh with the address, mask and
-    // gateway saved.
-    const auto sameAddress = [](const std::string& reported, const QString& saved) {
-        const auto octets = strictAddress(reported);
-        return octets && octets == strictAddress(toBytes(saved));
-    };
-    const QString savedMask = form_[INP_MASK].text();
-    const QString savedGateway = form_[INP_GATE].text();
-    bool reported = false;
+    // The fields of the last reply of this MAC that do not hold what the save wrote; a field
+    // the device does not report at all is one it has not.
+    std::optional<std::vector<RecordField>> notTaken;
     const auto heard = connect(&link_, &Link::recordReceived, this, [&](const std::string& record) {
         if (strictMac(recordField(record, FLD_MAC)) != mac)
             return;
-        reported = sameAddress(recordField(record, FLD_IP), toText(ip))
-            && sameAddress(recordField(record, FLD_MASK), savedMask)
-            && sameAddress(recordField(record, FLD_GATE), savedGateway);
+        const auto fields = static_cast<int>(std::count(record.begin(), record.end(), ',')) + 1;
+        notTaken.emplace();
+        for (const RecordField field : unreportedFields(record, expected))
+            if (field < fields)
+                notTaken->push_back(field);
     });
     auto& discovery = services_.discovery;
     auto& sendAddress = form_[INP_UDP_MASK];
@@ -244,7 +280,7 @@ bool SaveController::refresh(const std::string& ip, const MacBytes& mac)
     discovery.B_ASK_CFG_Click();
     waitForDiscovery();
     disconnect(heard);
-    return reported;
+    return notTaken;
 }
 
 void SaveController::restart(const std::string& ip)
@@ -287,7 +323,7 @@ void SaveController::B_UPDATE_Click()
         return;
     }
     const std::string& ip = checked->ip;
-    const bool recordLoaded = services_.discovery.devices().lineOf(checked->macText).has_value();
+    const bool loginOwned = loginOwner(form_) == toText(checked->macText);
     sends_ = 0;
     refused_ = 0;
     enterWaiting();
@@ -302,8 +338,11 @@ void SaveController::B_UPDATE_Click()
     const int repetitions = configurationRepetitions(form_[SW_BYPASSAUTOBOOT].isChecked());
     form_[INP_UDP_MASK].setText(broadcast);
     link_.setDestination(toBytes(broadcast));
+    std::vector<ReportedField> expected;
     for (int i = 0; i < repetitions && !clock_.waitsAborted(); ++i) {
-        countSend(networkConfigDatagram(formConfig(checked->mac)));
+        const NetworkConfig config = formConfig(checked->mac);
+        expected = reportedFields(config);
+        countSend(networkConfigDatagram(config));
         stepDone();
         QCoreApplication::processEvents();
         DELAIS_EVT(clock_, configurationSpacing);
@@ -312,14 +351,19 @@ void SaveController::B_UPDATE_Click()
     DELAIS_EVT(clock_, 1.0);
 
     if (form_[INP_WIEGAND_CFG].currentText().contains(u'^')) {
-        services_.login.SEND_CARET_COMMAND(wiegand);
+        if (services_.login.SEND_CARET_COMMAND(wiegand)) {
+            const auto command = caretCommand(toBytes(wiegand));
+            if (const auto parameters = wiegandParameters(EXPAND_CARETS(command.value_or(""))))
+                addReported(expected, *parameters);
+        }
         DELAIS_EVT(clock_, 4.0);
     }
     stepDone();
-    sendLogin(recordLoaded);
+    if (const auto login = sendLogin(loginOwned))
+        addReportedLogin(expected, *login);
     stepDone();
 
-    const bool reported = refresh(ip, checked->mac);
+    const auto notTaken = refresh(ip, checked->mac, expected);
     stepDone();
     ethernetSwitch.setChecked(savedSwitch);
     // The view shows the saved device again, found by its MAC, whatever line is selected.
@@ -337,11 +381,14 @@ void SaveController::B_UPDATE_Click()
                                         "every datagram (%1). The device was not changed.")
                              .arg(link_.lastSendError()),
             QCoreApplication::applicationName(), MessageIcon::Exclamation);
-    } else if (!reported) {
+    } else if (!notTaken) {
         dialogs_.message(QStringLiteral("The device %1 did not report the saved values when asked "
                                         "again: the view shows what it reported last. Check the "
                                         "device and save again.")
                              .arg(toText(checked->macText)),
+            QCoreApplication::applicationName(), MessageIcon::Exclamation);
+    } else if (!notTaken->empty()) {
+        dialogs_.message(notTakenText(toText(checked->macText), *notTaken, expected),
             QCoreApplication::applicationName(), MessageIcon::Exclamation);
     }
     endChange();

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "config/device_settings.h"
 #include "link/envelope.h"
 
 #include <QObject>
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace linknode {
 
@@ -54,9 +56,12 @@ private:
     std::optional<Checked> check();
     void enterWaiting();
     void leaveWaiting(const QString& sendAddress);
-    void sendLogin(bool recordLoaded);
-    // Asks again; true when the device reported the saved address, mask and gateway.
-    bool refresh(const std::string& ip, const MacBytes& mac);
+    // Sends the login where the box is the device's; what the device then keeps, if sent.
+    std::optional<std::string> sendLogin(bool loginOwned);
+    // Asks again; the fields of `expected` the device's last reply does not hold, none when
+    // it did not answer.
+    std::optional<std::vector<RecordField>> refresh(
+        const std::string& ip, const MacBytes& mac, const std::vector<ReportedField>& expected);
     // The save's own sends, counted to tell a save that never reached the network.
     void countSend(const std::string& datagram);
     // Moves the progress bar of the wait one step on.

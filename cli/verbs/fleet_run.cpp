@@ -113,7 +113,8 @@ FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
         moves.push_back({ entry.request.mac, recordField(device->record, FLD_IP), plan.config.ip });
         moving.insert(macKey(recordField(device->record, FLD_MAC)));
         resultOfChange.push_back(result.devices.size());
-        result.devices.push_back({ mac, DeviceStatus::Planned, differing, {} });
+        result.devices.push_back({ mac, DeviceStatus::Planned,
+            options.everyField ? sentFields(device->record, plan.expected) : differing, {} });
         changes.push_back({ entry.request.mac, std::move(plan), std::move(differing) });
     }
     if (options.strict && !silent.isEmpty())
@@ -165,8 +166,11 @@ FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
     for (size_t i = 0; i < changes.size(); ++i) {
         DeviceResult& device = result.devices[resultOfChange[i]];
         const int wave = device.wave;
+        std::vector<FieldChange> sent = std::move(device.changes);
         device = engine.results()[i];
         device.wave = device.wave ? device.wave : wave;
+        if (options.everyField)
+            device.changes = std::move(sent);
     }
     result.datagrams = engine.configurationsSent();
     const auto count = [&](DeviceStatus status) { return countOf(result.devices, status); };

@@ -13,6 +13,7 @@ struct FleetRunOptions {
     QString verb = QStringLiteral("apply"); // the verb whose result this is
     bool check = false; // plan only, send nothing
     bool strict = false; // a device of the file that does not answer refuses the whole run
+    bool everyField = false; // a device's result lists every value sent, not only the changed
     std::vector<std::string> spares;
     EngineOptions engine;
 };

@@ -1,6 +1,7 @@
 #include "cli/verbs/mqtt_gateway.h"
 
 #include "config/device_record.h"
+#include "config/device_settings.h"
 #include "config/model_identity.h"
 #include "config/mqtt_login.h"
 #include "core/latin1.h"
@@ -64,7 +65,7 @@ bool isMqttGateway(const DeviceEntry& entry)
 MqttGateway mqttGateway(const DeviceEntry& entry)
 {
     const std::string& record = entry.record;
-    const MqttItems items = mqttItems(shownLogin(loginCaretForm(recordField(record, FLD_LOGIN))));
+    const MqttItems items = mqttItems(loginCaretForm(loginOf(record)));
     return MqttGateway { .mac = toText(recordField(record, FLD_MAC)),
         .host = toText(recordField(record, FLD_HOST_IP)),
         .port = toText(recordField(record, FLD_HOST_PORT)),

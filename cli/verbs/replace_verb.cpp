@@ -1,8 +1,8 @@
 #include "cli/run/input_file.h"
 #include "cli/verbs/fleet_run.h"
 #include "cli/verbs/verbs.h"
-#include "commands/serial_codes.h"
 #include "config/device_record.h"
+#include "config/device_settings.h"
 #include "core/latin1.h"
 #include "fleet/inventory.h"
 
@@ -11,30 +11,32 @@
 namespace linknode {
 
 namespace {
-    // The saved configuration of the old device, for the device with `newMac`.
+    // The saved configuration of the old device, every value of it, for the device with
+    // `newMac`.
     ConfigRequest takeOver(const std::string& old, const MacBytes& newMac, bool newHasMode)
     {
-        auto field = [&](RecordField f) { return recordField(old, f); };
+        const DeviceSettings saved = readSettings(old);
+        const NetworkConfig& config = saved.config;
         ConfigRequest request;
         request.mac = newMac;
-        request.ip = field(FLD_IP);
-        request.mask = field(FLD_MASK);
-        request.gateway = field(FLD_GATE);
-        request.bauds = field(FLD_BAUDS);
-        const int parity = static_cast<int>(leadingNumber(field(FLD_PARITY)));
-        request.parityBase = parity % 3;
-        request.twoStopBits = parity >= 3;
-        request.dataBitsCode = static_cast<int>(leadingNumber(field(FLD_DATABITS))) == 1 ? 1 : 0;
-        if (newHasMode && !field(FLD_MODE).empty()) {
-            request.mode = socketMode(field(FLD_MODE)) == 0 ? 0 : 1;
-            request.hostIp = field(FLD_HOST_IP);
-            request.hostPort = field(FLD_HOST_PORT);
-            request.options = field(FLD_OPTIONS).empty() ? "0000" : field(FLD_OPTIONS);
+        request.ip = config.ip;
+        request.mask = config.mask;
+        request.gateway = config.gateway;
+        request.bauds = config.serial->baud;
+        request.parityBase = config.serial->parity % 3;
+        request.twoStopBits = config.serial->parity >= 3;
+        request.dataBitsCode = config.serial->dataBits;
+        if (newHasMode && config.host) {
+            request.mode = config.host->socketMode;
+            request.hostIp = config.host->ip;
+            request.hostPort = config.host->port;
+            request.options = config.host->options;
         }
         if (const std::string code = wiegandCode(old); !code.empty())
             request.wiegand = code;
-        if (!field(FLD_LOGIN).empty())
-            request.login = shownLogin(loginCaretForm(field(FLD_LOGIN)));
+        // An empty login too: the new device must not keep a login of its own.
+        if (!recordField(old, FLD_LOGIN).empty())
+            request.login = loginCaretForm(saved.login);
         return request;
     }
 }
@@ -44,7 +46,8 @@ int replaceVerb(const QStringList& arguments, CliContext& context)
     VerbRun run(context, QStringLiteral("replace"),
         QStringLiteral("A device swapped on site takes over the saved configuration of the one it "
                        "replaces: addresses, host, serial settings, mode and options, then its "
-                       "Wiegand format and login string; then confirmed. The old device must be "
+                       "Wiegand format and login string; then confirmed. Its result lists every "
+                       "value sent. The old device must be "
                        "gone from the network."));
     QCommandLineParser& parser = run.parser();
     parser.addPositionalArgument(
@@ -98,6 +101,7 @@ int replaceVerb(const QStringList& arguments, CliContext& context)
         = takeOver(*oldRecord, *newMac, !recordField(device.device->record, FLD_MODE).empty());
     FleetRunOptions options;
     options.verb = QStringLiteral("replace");
+    options.everyField = true;
     return run.finish(runFleet(run, found, { { 1, request } }, options).result);
 }
 

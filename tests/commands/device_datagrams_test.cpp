@@ -25,14 +25,6 @@ TEST(DeviceDatagrams, FixedCommandsTheLongestLoginAndLocateFramesWithTheirChecks
     EXPECT_EQ(hex(loginDatagram("")), "fe ff 0b");
     EXPECT_EQ(
         hex(countdownDatagram(countdownDigits("90"))), "fe f8 08 02 3e 3c 45 52 30 30 39 30 03");
-    // 65507 bytes is all one IPv4 datagram carries, the three of the command header included:
-    // a login leaves only as one datagram.
-    const std::pair<size_t, bool> logins[]
-        = { { 0, true }, { 65504, true }, { 65505, false }, { 65541, false } };
-    for (const auto& [length, fits] : logins)
-        EXPECT_EQ(loginSizeProblem(std::string(length, 'A')).empty(), fits) << length;
-    EXPECT_THAT(loginSizeProblem(std::string(65505, 'A')), testing::HasSubstr("65508 bytes"));
-
     // Locate frames carry the count and a two-digit checksum.
     const struct {
         Locate pattern;

@@ -5,7 +5,7 @@
 namespace linknode {
 namespace {
 
-    TEST(MqttLogin, ItemsReadBackTrimmedWithTheirCaretsAndMissingOnesEmpty)
+    TEST(MqttLogin, ItemsReadBackWithTheirBlanksAndCaretsAndMissingOnesEmpty)
     {
         const MqttItems items { "domoticz/in",
             R"({"idx":%S00,"nvalue":0,"svalue":"%3","Battery":%B,"RSSI":%R})", "gw 1", "user",
@@ -13,7 +13,8 @@ namespace {
         EXPECT_EQ(mqttItems(mqttLogin(items)), items);
         EXPECT_EQ(mqttLogin({ "t", "m", "d", "u", "p", "ct", "cm" }),
             "t^13^m^13^d^13^u^13^p^13^ct^13^cm^13^");
-        EXPECT_EQ(mqttItems(" a^b^13^ msg "), (MqttItems { "a^b", "msg", "", "", "", "", "" }));
+        // The gateway uses an item as it stands: a blank at either end is part of it.
+        EXPECT_EQ(mqttItems(" a^b^13^ msg "), (MqttItems { " a^b", " msg ", "", "", "", "", "" }));
         EXPECT_EQ(mqttItems(""), MqttItems {});
     }
 

@@ -40,6 +40,8 @@ struct Reading {
 };
 
 const std::string optionsRefusal = ": 1 to 4 characters, no comma and no control character";
+const std::string portRefusal
+    = ": a port 1 to 65535 or a time zone 00shh, then U or V for 10Base-T";
 
 const Reading readings[] = { { "ip", "010.0.0.051", "ip=10.0.0.51" },
     { "ip", "127.0.0.1", "ip \"127.0.0.1\" is refused" },
@@ -47,9 +49,15 @@ const Reading readings[] = { { "ip", "010.0.0.051", "ip=10.0.0.51" },
     { "mask", "255.0.255.0", "mask \"255.0.255.0\" is refused" },
     { "gateway", "10.0.0.254", "gateway=10.0.0.254" },
     { "gateway", "10.0.0", "gateway \"10.0.0\" is refused" },
-    { "hostIp", "10.0.0.9", "hostIp=10.0.0.9" }, { "hostIp", "host", "hostIp \"host\" is refused" },
+    { "hostIp", "10.0.0.9", "hostIp=10.0.0.9" },
+    { "hostIp", "host",
+        "hostIp \"host\": an address of four numbers 0 to 255; a device "
+        "takes no host name" },
     { "hostPort", "4000", "hostPort=4000" },
-    { "hostPort", "70000", "hostPort \"70000\" is refused" },
+    { "hostPort", "70000", "hostPort \"70000\"" + portRefusal },
+    // Spelt as devices report them: a time zone and a 10Base-T mark stay.
+    { "hostPort", "00105", "hostPort=00105" }, { "hostPort", "2101V", "hostPort=2101V" },
+    { "hostPort", "00205", "hostPort \"00205\"" + portRefusal },
     { "mode", "server", "mode=0 hostIp=0.0.0.0 options=0000" },
     { "mode", "Server", "mode \"Server\": server or client" },
     { "options", " 2780 ", "options=2780" },

@@ -2,6 +2,10 @@
 // must report every planned value afterwards.
 #include "fleet/config_change.h"
 #include "fleet/device_values.h"
+#include "fleet/inventory.h"
+#include "fleet/site_file.h"
+#include "sim/device.h"
+#include "sim/presets.h"
 
 #include "commands/device_datagrams.h"
 #include "link/envelope.h"
@@ -64,6 +68,17 @@ TEST(Plan, ServerModeStopBitsAndAMissingModeFollowTheWindowsSwitches)
     EXPECT_EQ(server.config.host->socketMode, 0);
     EXPECT_EQ(server.config.host->ip, "0.0.0.0");
     EXPECT_EQ(server.config.host->options, "0000");
+    // Only when the mode changes, and never over values the same change names.
+    request.options = "0800";
+    request.hostIp = "10.0.0.9";
+    EXPECT_EQ(planChange(client, request, {}).config.host->options, "0800");
+    EXPECT_EQ(planChange(client, request, {}).config.host->ip, "10.0.0.9");
+    const std::string server0800 = "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,9600,1,0,"
+                                   "COPYRIGHT*TAVREN 2.2F,0,10.0.0.2,23,0800";
+    request = named();
+    request.mode = 0;
+    EXPECT_THAT(
+        differingFields(server0800, planChange(server0800, request, {}).expected), IsEmpty());
     // Stop bits and parity combine into one code; parity stays Even (1).
     request = named();
     request.twoStopBits = true;
@@ -83,6 +98,8 @@ TEST(Plan, ValuesNoDeviceCanTakeAreRefusedBeforeSending)
         const char* problem; // "": accepted
     };
     std::vector<Refusal> cases = { { noMode, "", "", "10.0.0.9", "no socket mode" },
+        // What the record of a device without the mode reports is kept, not refused.
+        { noMode + ",,10.0.0.9,23", "", "", "10.0.0.9", "" },
         { client, "10.0.0.50", "", "", "DOUBLE IP" },
         { client, "10.0.0.5", "", "", "" }, // its own address is no duplicate
         { "0-80-194-1-2-3,10.0.0.5,255.0.255.0,10.0.0.1,9600,0,0,X 2.4F,1", "", "", "", "mask" } };
@@ -131,6 +148,23 @@ TEST(Plan, WiegandAndLoginAreConfirmedAsTheDeviceReportsThemAndMissingFieldsName
     const PlannedChange moved = planChange(client, request, {});
     EXPECT_THAT(unconfirmedFields(client, moved.expected),
         testing::ElementsAre("ip: 10.0.0.5, wanted 10.0.0.50", "hostPort: 2101, wanted 4000"));
+}
+
+TEST(Plan, AnInventoryOfEveryModelPutBackChangesNothing)
+{
+    std::vector<DeviceEntry> entries;
+    for (const sim::Device& device : sim::allModelsFleet())
+        entries.push_back({ sim::recordText(device).toStdString(), {}, {} });
+    QString problem;
+    const auto site = parseSite(inventoryJson(entries), &problem);
+    ASSERT_TRUE(site) << problem.toStdString();
+    ASSERT_EQ(site->size(), entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const PlannedChange plan = planChange(entries[i].record, (*site)[i].request, {});
+        EXPECT_THAT(plan.problem, IsEmpty()) << entries[i].record;
+        EXPECT_THAT(unconfirmedFields(entries[i].record, plan.expected), IsEmpty())
+            << entries[i].record;
+    }
 }
 
 } // namespace

@@ -52,7 +52,7 @@ TEST(SiteFile, GivesEveryEntryOrNamesTheFaultAndItsOwnInventoryChangesNothing)
             "device 1 (0-80-194-1-2-3): unknown key \"hostip\"; the keys to set are ip," },
         { inventory(R"({"mac": "0-80-194-1-2-1"}, {"mac": "0-80-194-1-2-2"},
                             {"mac": "0-80-194-1-2-3", "hostPort": "70000"})"),
-            "device 3 (0-80-194-1-2-3): hostPort \"70000\" is refused" },
+            "device 3 (0-80-194-1-2-3): hostPort \"70000\": a port 1 to 65535" },
         { inventory(R"({"mac": "0-80-194-1-2-3", "hostPort": 4000})"),
             "device 1 (0-80-194-1-2-3): hostPort is not a text" },
         { inventory(R"({"mac": "0-80-194-1-2-3"}, {"mac": "000-080-194-001-002-003"})"),

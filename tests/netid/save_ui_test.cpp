@@ -100,9 +100,13 @@ TEST_F(Save, StepsGoInOrderToTheirDestinationsAndAFailureIsTold)
         QString failSend;
         QStringList restart;
         QString told; // empty: no message
+        QString hostPort = u"2101"_s; // typed before the save
     } cases[] = { { "reported", moved, {}, restartAt(u"192.168.5.20"_s), {} },
         { "silent", std::nullopt, {}, restartAt(u"192.168.5.10"_s), u"did not report"_s },
-        { "mask not taken", maskKept, {}, restartAt(u"192.168.5.20"_s), u"did not report"_s },
+        { "mask not taken", maskKept, {}, restartAt(u"192.168.5.20"_s), u"did not take MASK"_s },
+        // A device that ignores the configuration is caught on any value, not only addresses.
+        { "host port not taken", moved, {}, restartAt(u"192.168.5.20"_s),
+            u"did not take HOST PORT (the save sent \"4000\")"_s, u"4000"_s },
         { "no network", moved, u"Network is unreachable"_s, {}, u"Network is unreachable"_s } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -111,6 +115,7 @@ TEST_F(Save, StepsGoInOrderToTheirDestinationsAndAFailureIsTold)
             answerEnquiries(*c.answer);
         tool.sendSocket.failSend = c.failSend;
         tool[INP_IP].setText(u"192.168.5.20"_s);
+        tool[INP_HOST_PORT].setText(c.hostPort);
         tool[INP_UDP_MASK].setText(u"192.168.5.255"_s);
         const size_t messages = tool.dialogs.messages().size();
         // While it runs: nothing clickable, no button blinking, the wait text legible, the bar
@@ -280,6 +285,20 @@ TEST_F(Save, TheLoginStepClearsOnlyALoadedLoginAndAsksACountdownOnce)
                 tool[INP_IP].setText(u"192.168.5.77"_s);
             },
             0, 0, 0 },
+        // The box sends only the login of the device it came from, or what the user typed.
+        { "prepared by MAC of a listed device, the box holding another's login",
+            [this] {
+                tool[INP_LOGIN].setText(u"OLD"_s);
+                tool[INP_UNLOCK_255].setText(u"0-80-194-1-2-3"_s);
+            },
+            0, 0, 0 },
+        { "prepared by MAC, then a login typed",
+            [this] {
+                tool[INP_UNLOCK_255].setText(u"0-80-194-7-7-7"_s);
+                tool[INP_IP].setText(u"192.168.5.77"_s);
+                tool[INP_LOGIN].setText(u"NEW"_s);
+            },
+            10, 0, 0 },
         { "countdown login", [this] { tool[INP_LOGIN].setText(u"^7^<"_s); }, 10, 20, 1 } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
