@@ -130,7 +130,7 @@ TEST(DeviceList, HostileSpellingsListEachDeviceOnceInANarrowColumn)
         for (const std::string& record : c.records) {
             const std::string datagram = "\xFE\xFF" + record;
             if (const auto taken = replyRecord(datagram))
-                f.list.take(std::string(*taken));
+                f.list.take(std::string(taken->record));
             f.lines();
         }
         EXPECT_THAT(f.lines(), testing::ElementsAreArray(c.lines));
