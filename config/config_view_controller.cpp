@@ -16,6 +16,7 @@
 #include "widgets/ip_entry.h"
 #include "widgets/list_box.h"
 
+#include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -94,7 +95,9 @@ void ConfigViewController::LST_KRT_Click()
     const ModelIdentity model = identify(record, version);
     applyFeatures(record, version);
     loadModeAndHost(record);
-    list.setToolTip(line);
+    // The line's own tip where it has one: a record cut short says so.
+    const QString lineTip = list.model()->index(row, 0).data(Qt::ToolTipRole).toString();
+    list.setToolTip(lineTip.isEmpty() ? line : lineTip);
     auto& options = form_[INP_NO];
     if (options.text().isEmpty())
         options.setText(QStringLiteral("0000"));

@@ -31,7 +31,7 @@ const QString& DeviceList::shownLine(int line) const
     return model_.line(line);
 }
 
-DeviceList::Intake DeviceList::take(std::string record)
+DeviceList::Intake DeviceList::take(std::string record, bool cut)
 {
     // A stray datagram whose first field names no device is not listed.
     const auto mac = strictMac(macField(record));
@@ -45,7 +45,12 @@ DeviceList::Intake DeviceList::take(std::string record)
         const std::string& listed = store_.at(line);
         // "000-080-194-..." and "0-80-194-..." are one device: its line keeps the first.
         record.replace(0, macField(record).size(), macField(listed));
-        if (record == listed)
+        // A longer spelling must not take the record past what any reply may keep.
+        if (record.size() > longestRecord) {
+            record.resize(longestRecord);
+            cut = true;
+        }
+        if (record == listed && cut == model_.isCut(line))
             return Intake::Unchanged;
         countComma(alignedCommaPosition(listed), -1);
         result = Intake::Replaced;
@@ -60,6 +65,7 @@ DeviceList::Intake DeviceList::take(std::string record)
     countComma(alignedCommaPosition(record), +1);
     store_.set(line, std::move(record));
     setLine(line, store_.at(line));
+    model_.setCut(line, cut);
     return result;
 }
 
@@ -88,9 +94,13 @@ void DeviceList::reorder(const std::vector<int>& order)
     alignIfWidthChanged();
     model_.commit();
     std::vector<QString> lines;
+    std::vector<int> cutLines;
     lines.reserve(order.size());
-    for (int from : order)
+    for (int from : order) {
+        if (model_.isCut(from))
+            cutLines.push_back(static_cast<int>(lines.size()));
         lines.push_back(model_.line(from));
+    }
     lineOfMac_.clear();
     commaPositions_.clear();
     for (int line = 0; line < count_; ++line) {
@@ -101,6 +111,8 @@ void DeviceList::reorder(const std::vector<int>& order)
         store_.set(line, std::move(shown));
     }
     model_.setLines(std::move(lines));
+    for (const int line : cutLines)
+        model_.setCut(line, true);
 }
 
 void DeviceList::ALIGN_LIST()

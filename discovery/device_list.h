@@ -25,8 +25,8 @@ public:
 
     DeviceList(DeviceStore& store, DeviceListModel& model);
 
-    // One reply record (header removed).
-    Intake take(std::string record);
+    // One reply record (header removed); `cut` when the reply was longer than longestRecord.
+    Intake take(std::string record, bool cut = false);
     void clear();
     int count() const { return count_; }
     const std::string& record(int line) const;

@@ -1,5 +1,7 @@
 #include "discovery/device_list_model.h"
 
+#include "link/envelope.h"
+
 namespace linknode {
 
 int DeviceListModel::rowCount(const QModelIndex& parent) const
@@ -9,9 +11,13 @@ int DeviceListModel::rowCount(const QModelIndex& parent) const
 
 QVariant DeviceListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= committed_ || role != Qt::DisplayRole)
+    if (!index.isValid() || index.row() >= committed_)
         return {};
-    return line(index.row());
+    if (role == Qt::DisplayRole)
+        return line(index.row());
+    if (role == Qt::ToolTipRole && isCut(index.row()))
+        return line(index.row()) + QStringLiteral(" (record cut at %1 bytes)").arg(longestRecord);
+    return {};
 }
 
 void DeviceListModel::setLine(int row, QString text)
@@ -33,6 +39,7 @@ void DeviceListModel::setLines(std::vector<QString> lines)
     beginResetModel();
     lines_ = std::move(lines);
     committed_ = lineCount();
+    cutRows_.clear();
     endResetModel();
 }
 
@@ -41,7 +48,20 @@ void DeviceListModel::clear()
     beginResetModel();
     lines_.clear();
     committed_ = 0;
+    cutRows_.clear();
     endResetModel();
+}
+
+void DeviceListModel::setCut(int row, bool cut)
+{
+    if (isCut(row) == cut)
+        return;
+    if (cut)
+        cutRows_.insert(row);
+    else
+        cutRows_.erase(row);
+    if (row < committed_)
+        emit dataChanged(index(row), index(row), { Qt::ToolTipRole });
 }
 
 void DeviceListModel::commit()

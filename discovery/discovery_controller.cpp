@@ -100,9 +100,9 @@ void DiscoveryController::RESET_DEVICE_LIST()
     form_[FR_CFG].hide();
 }
 
-void DiscoveryController::takeReply(const std::string& record)
+void DiscoveryController::takeReply(const std::string& record, const QString&, bool cut)
 {
-    const DeviceList::Intake intake = devices_.take(record);
+    const DeviceList::Intake intake = devices_.take(record, cut);
     heardDevice_ = heardDevice_ || intake == DeviceList::Intake::Added
         || intake == DeviceList::Intake::Replaced || intake == DeviceList::Intake::Unchanged;
     if (intake == DeviceList::Intake::NotAMac)

@@ -41,7 +41,7 @@ public:
     void showReplies();
 
 private:
-    void takeReply(const std::string& record);
+    void takeReply(const std::string& record, const QString& interface, bool cut);
 
     MainForm& form_;
     Link& link_;

@@ -123,6 +123,8 @@ std::vector<DeviceEntry> flaggedEntries(
             flags[i] << QStringLiteral("encrypted");
         if (oldFirmware(reply.record, firmwareVersion(reply.record).number))
             flags[i] << QStringLiteral("old-firmware");
+        if (reply.cut)
+            flags[i] << QStringLiteral("record-cut");
     }
     std::vector<DeviceEntry> entries;
     entries.reserve(replies.size());

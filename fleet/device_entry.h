@@ -17,12 +17,13 @@ namespace linknode {
 struct Reply {
     std::string record;
     QString interface;
+    bool cut = false; // the reply was longer: the record is its first longestRecord bytes
 };
 
 struct DeviceEntry {
     std::string record;
     QString interface;
-    QStringList flags; // duplicate-ip, off-subnet, encrypted, old-firmware
+    QStringList flags; // duplicate-ip, off-subnet, encrypted, old-firmware, record-cut
 };
 
 // What tells devices apart: the six bytes of a MAC in one spelling ("000-080-194-001-002-003"
@@ -31,7 +32,8 @@ std::string macKey(std::string_view text);
 
 // The flags of every reply, in the order given: another MAC reporting the same address, an
 // address outside every subnet of the adapter the reply came in on (an unknown adapter
-// raises nothing), the encryption marker, firmware older than the login and auto boot need.
+// raises nothing), the encryption marker, firmware older than the login and auto boot need,
+// a record cut short.
 std::vector<DeviceEntry> flaggedEntries(
     std::vector<Reply> replies, const std::vector<NetworkAdapter>& adapters);
 

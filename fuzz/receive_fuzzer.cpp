@@ -64,6 +64,8 @@ void checkList(Window& w, int replies)
         FUZZ_CHECK(strictMac(mac).has_value());
         FUZZ_CHECK(macs.insert(mac).second);
         FUZZ_CHECK(devices.lineOf(recordField(devices.record(line), FLD_MAC)) == line);
+        // However long the replies, no record kept is longer than a reply may keep.
+        FUZZ_CHECK(devices.record(line).size() <= longestRecord);
     }
 }
 

@@ -34,13 +34,14 @@ namespace {
 
 } // namespace
 
-std::optional<std::string_view> replyRecord(std::string_view datagram)
+std::optional<ReplyRecord> replyRecord(std::string_view datagram)
 {
-    if (datagram.size() < 6 || datagram.size() > 2 + longestRecord)
+    if (datagram.size() < 6)
         return std::nullopt;
     if (datagram.substr(0, 2) != "\xFE\xFF" && datagram.substr(0, 2) != "\xFD\xFF")
         return std::nullopt;
-    return datagram.substr(2);
+    const std::string_view record = datagram.substr(2);
+    return ReplyRecord { record.substr(0, longestRecord), record.size() > longestRecord };
 }
 
 std::string networkConfigDatagram(const NetworkConfig& config)

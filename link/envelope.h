@@ -11,14 +11,21 @@ namespace linknode {
 
 using MacBytes = std::array<std::uint8_t, 6>;
 
-// The longest record a reply may carry. A real one is about 150 bytes, a gateway's MQTT login
-// a few hundred more; anything longer is no device's and would only cost memory.
+// The longest record kept from a reply. A real one is about 150 bytes, a gateway's MQTT login
+// a few hundred more; a longer one is kept only this far, so no reply costs more memory.
 constexpr std::size_t longestRecord = 4096;
 
-// The device record a reply carries: at least 6 bytes that start FE FF or FD FF, and at most
-// longestRecord after them; the record is everything after those two bytes. Anything else is
-// not a reply.
-std::optional<std::string_view> replyRecord(std::string_view datagram);
+// The record a reply carries, and whether it was cut at longestRecord.
+struct ReplyRecord {
+    std::string_view record;
+    bool cut = false;
+    bool operator==(const ReplyRecord&) const = default;
+};
+
+// A reply is at least 6 bytes that start FE FF or FD FF, of any length: a device whose login
+// grew too long still answers and must stay reachable by its MAC. The record is what follows
+// those two bytes, at most longestRecord of it. Anything else is not a reply.
+std::optional<ReplyRecord> replyRecord(std::string_view datagram);
 
 // Host server part of the configuration, sent only to devices with the socket-mode option.
 struct HostSettings {

@@ -151,6 +151,9 @@ void Link::onReceived(
     }
     if (!adapterFilter_.isEmpty() && !adapterFilter_.contains(interface))
         return;
+    if (record->cut)
+        qCInfo(linkLog) << "reply of" << datagram.size() << "bytes from" << from.toString()
+                        << "taken with its record cut at" << longestRecord << "bytes";
     if (interfaceIndex > 0 && from.protocol() == QAbstractSocket::IPv4Protocol) {
         // Bounded: a host forging source addresses cannot grow it without end.
         constexpr qsizetype mostAddresses = 1 << 16;
@@ -158,7 +161,7 @@ void Link::onReceived(
             heardOn_.clear();
         heardOn_.insert(from.toIPv4Address(), interfaceIndex);
     }
-    emit recordReceived(std::string(*record), interface);
+    emit recordReceived(std::string(record->record), interface, record->cut);
 }
 
 } // namespace linknode

@@ -67,8 +67,9 @@ public:
 signals:
     void stamped();
     void destinationChanged();
-    // A reply's record, with the name of the adapter it arrived on ("" where unknown).
-    void recordReceived(const std::string& record, const QString& interface);
+    // A reply's record, with the name of the adapter it arrived on ("" where unknown); `cut`
+    // when the reply was longer and its record is only the first longestRecord bytes.
+    void recordReceived(const std::string& record, const QString& interface, bool cut);
     // The records of one run of arrivals have all been handed on.
     void receiveDrained();
 

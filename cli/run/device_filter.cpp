@@ -24,7 +24,7 @@ std::optional<DeviceFilter> parseFilter(
         filter.subnet = std::pair { network.toIPv4Address() & mask, mask };
     }
     static const QStringList known { QStringLiteral("duplicate-ip"), QStringLiteral("off-subnet"),
-        QStringLiteral("encrypted"), QStringLiteral("old-firmware") };
+        QStringLiteral("encrypted"), QStringLiteral("old-firmware"), QStringLiteral("record-cut") };
     for (const QString& flag : flags) {
         if (!known.contains(flag)) {
             *problem = QStringLiteral("--flag \"%1\" is not one of %2")

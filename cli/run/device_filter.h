@@ -17,7 +17,7 @@ struct DeviceFilter {
 };
 
 // The filter the options name; none, with the reason, for a subnet that is no CIDR or a flag
-// that is not one of duplicate-ip, off-subnet, encrypted, old-firmware.
+// that is not one of duplicate-ip, off-subnet, encrypted, old-firmware, record-cut.
 std::optional<DeviceFilter> parseFilter(
     const QString& model, const QString& subnet, const QStringList& flags, QString* problem);
 

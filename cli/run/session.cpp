@@ -71,7 +71,7 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
     // Only a reply that is listed counts as one: junk from any host on the segment must not
     // hold the discovery open.
     const auto connection = QObject::connect(&link_, &Link::recordReceived, &link_,
-        [&](const std::string& record, const QString& interface) {
+        [&](const std::string& record, const QString& interface, bool cut) {
             const std::string mac = recordField(record, FLD_MAC);
             const auto bytes = strictMac(mac);
             if (!bytes) {
@@ -87,7 +87,7 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
                     return;
                 }
                 indexOfMac.emplace(std::move(key), replies.size());
-                replies.push_back({ record, interface });
+                replies.push_back({ record, interface, cut });
                 heldBytes += record.size();
             } else if (recordField(replies[known->second].record, FLD_MAC) == mac) {
                 Reply& held = replies[known->second];
@@ -96,7 +96,7 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
                     return;
                 }
                 heldBytes = heldBytes - held.record.size() + record.size();
-                held = { record, interface };
+                held = { record, interface, cut };
             } else {
                 qCInfo(discoveryLog, "a reply writing a listed MAC otherwise is not listed");
                 return;

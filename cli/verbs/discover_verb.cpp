@@ -27,7 +27,7 @@ int discoverVerb(const QStringList& arguments, CliContext& context)
         QStringLiteral("CIDR"));
     const QCommandLineOption flag(QStringLiteral("flag"),
         QStringLiteral("Only devices with this flag: duplicate-ip, off-subnet, encrypted, "
-                       "old-firmware (repeatable: all of them)."),
+                       "old-firmware, record-cut (repeatable: all of them)."),
         QStringLiteral("NAME"));
     const QCommandLineOption watch(QStringLiteral("watch"),
         QStringLiteral("Ask again and again and write one JSON line per device that appears "

@@ -2,7 +2,8 @@
 // send: one entry per MAC, however it is written; a bounded list; junk that never holds the
 // discovery open; a reset only to the address a device reports; a site device asked again; a
 // replacing device that already holds the old one's serial settings left unchanged; an MQTT
-// watch that ends after its seconds; an apply told its discovery was cut short.
+// watch that ends after its seconds; an apply told its discovery was cut short; a reply too
+// long for a record listed, cut and flagged.
 #include "cli/run/session.h"
 #include "cli/verbs/fleet_run.h"
 #include "cli/verbs/verbs.h"
@@ -101,6 +102,24 @@ TEST_F(Sockets, DiscoveryListsOneEntryPerMacAndNoMoreThanTheLimit)
         EXPECT_THAT(listed(session.discover({}, 0)), ElementsAreArray(c.listed)) << c.what;
         EXPECT_EQ(session.deviceLimitReached(), c.limitReached) << c.what;
     }
+}
+
+TEST_F(Sockets, AReplyLongerThanARecordListsItsDeviceCutAndFlagged)
+{
+    // A gateway whose login grew too long: a 5000-byte reply.
+    std::string record = "0-80-194-1-2-4,10.0.0.6,255.255.255.0,10.0.0.1,9600,1,0,"
+                         "COPYRIGHTqTAVREN 2.4F,1,10.0.0.2,1883,0780,5,16,10,Tav";
+    record.resize(4998, 'L');
+    answerWith({ "0-80-194-1-2-3,10.0.0.5", record });
+    EXPECT_EQ(
+        runCli({ u"linknode"_s, u"discover"_s, u"--wait"_s, u"0"_s, u"--flag"_s, u"record-cut"_s,
+                   u"--fields"_s, u"mac,flags,record"_s, u"--format"_s, u"csv"_s },
+            context),
+        ExitSuccess)
+        << console.errors.toStdString();
+    EXPECT_EQ(console.output.toStdString(),
+        "mac,flags,record\r\n0-80-194-1-2-4,record-cut,\"" + record.substr(0, longestRecord)
+            + "\"\r\n");
 }
 
 TEST_F(Sockets, JunkNeverHoldsTheDiscoveryOpen)

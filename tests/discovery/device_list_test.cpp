@@ -116,7 +116,7 @@ TEST(DeviceList, HostileSpellingsListEachDeviceOnceInANarrowColumn)
         // The MAC column narrows and widens again; only that line changes each time.
         { "reply without fields between two with",
             { "0-80-194-1-2-3,a", "0-80-194-1-2-3", "0-80-194-1-2-3,a" }, { "0-80-194-1-2-3,a" } },
-        { "record longer than a device's",
+        { "MAC past where a long record is cut",
             { "0-1-2-3-4-5,a", std::string(60000, ' ') + "9-9-9-9-9-9,b" }, { "0-1-2-3-4-5,a" } },
         { "width oscillating", oscillating, { "0-80-194-1-2-3,a", "9-9-9-9-9-9   ,10.0.0.999" } } };
     for (const auto& c : cases) {
@@ -130,7 +130,7 @@ TEST(DeviceList, HostileSpellingsListEachDeviceOnceInANarrowColumn)
         for (const std::string& record : c.records) {
             const std::string datagram = "\xFE\xFF" + record;
             if (const auto taken = replyRecord(datagram))
-                f.list.take(std::string(*taken));
+                f.list.take(std::string(taken->record), taken->cut);
             f.lines();
         }
         EXPECT_THAT(f.lines(), testing::ElementsAreArray(c.lines));
@@ -138,6 +138,41 @@ TEST(DeviceList, HostileSpellingsListEachDeviceOnceInANarrowColumn)
         EXPECT_LE(rewrittenLines, static_cast<int>(c.records.size()))
             << "a reply rewrites its own line, not the list";
     }
+}
+
+TEST(DeviceList, ACutRecordIsListedAndItsTipSaysSoUntilAWholeOneComes)
+{
+    const std::string mac = "0-80-194-1-2-3,";
+    const std::string full = mac + std::string(longestRecord - mac.size(), 'x');
+    const struct {
+        const char* what;
+        std::vector<std::pair<std::string, bool>> replies;
+        bool cut;
+    } cases[] = { { "cut", { { full, true } }, true },
+        { "whole after cut", { { full, true }, { mac + "a", false } }, false },
+        { "same bytes, now cut", { { full, false }, { full, true } }, true },
+        { "the listed spelling is longer",
+            { { "000-080-194-001-002-003,a", false }, { full, false } }, true } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Fixture f;
+        for (const auto& [record, cut] : c.replies)
+            f.list.take(record, cut);
+        f.lines();
+        ASSERT_EQ(f.list.count(), 1);
+        EXPECT_LE(f.list.record(0).size(), longestRecord);
+        EXPECT_EQ(f.model.index(0).data(Qt::ToolTipRole).toString(),
+            c.cut ? f.model.line(0) + QStringLiteral(" (record cut at 4096 bytes)") : QString());
+    }
+
+    // A new order keeps the mark with its line.
+    Fixture f;
+    f.list.take("0-0-0-0-0-1,a");
+    f.list.take(full, true);
+    f.lines();
+    f.list.reorder({ 1, 0 });
+    EXPECT_TRUE(f.model.isCut(0));
+    EXPECT_FALSE(f.model.isCut(1));
 }
 
 TEST(DeviceList, TenThousandLinesReachTheViewInOneInsertionThenANewMacIsRefused)

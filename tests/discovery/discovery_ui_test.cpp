@@ -1,5 +1,6 @@
 // Discovery cycles, the reply intake on the window, the automatic modes and the list tools,
 // over the fake link.
+#include "link/envelope.h"
 #include "tests/support/tool_fixture.h"
 #include "widgets/busy_button.h"
 #include "widgets/change_label.h"
@@ -87,6 +88,19 @@ TEST_F(Discovery, RepliesAreListedACycleStartsEmptyAndTheSwitchSends25EnquiriesK
     EXPECT_FALSE(shownDuringBurst) << "FIND DEVICES came back in the middle of the burst";
     EXPECT_GE(back - sent.back().time, 0.29);
     EXPECT_EQ(listed().size(), 1) << "the list is kept";
+}
+
+TEST_F(Discovery, ADeviceWhoseReplyIsTooLongIsListedAndItsTipSaysItWasCut)
+{
+    // A gateway whose login grew too long.
+    std::string record
+        = device(7, "10.0.0.7") + ",1,0,COPYRIGHTqTAVREN 2.4F,1,10.0.0.2,1883,0780,5,16,10,Tav";
+    record.resize(5000, 'L');
+    tool.receiveSocket.inject(Tool::reply(record));
+    ASSERT_EQ(listed(), QStringList { QString::fromStdString(record.substr(0, longestRecord)) });
+    ASSERT_TRUE(tool[LST_KRT].selectRow(0));
+    EXPECT_EQ(tool[AFF_MAC].text(), u"0-80-194-1-2-7"_s);
+    EXPECT_EQ(tool[LST_KRT].toolTip(), listed()[0] + u" (record cut at 4096 bytes)"_s);
 }
 
 // FIND DEVICES comes back 0.3 s after the last listed reply, and after the longest cycle

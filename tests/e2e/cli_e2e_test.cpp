@@ -111,6 +111,28 @@ TEST_F(CliEndToEnd, ASetIsConfirmedOnlyWhenTheDeviceReportsItNext)
     EXPECT_THAT(err("ignored"), HasSubstr("hostPort"));
 }
 
+// A device whose record grew longer than a reply keeps is still listed, flagged, and a set of
+// its login repairs it.
+TEST_F(CliEndToEnd, ADeviceWithATooLongRecordIsListedAndASetRepairsIt)
+{
+    const QByteArray device = R"({"devices": [{"mac": "0-80-194-7-7-8", "ip": "10.213.0.60",
+        "mask": "255.255.255.0", "gateway": "10.213.0.1", "bauds": "9600", "parity": "0",
+        "databits": "0", "version": "COPYRIGHT+TAVREN KRT 2.4F", "mode": "1",
+        "hostIp": "10.213.0.1", "hostPort": "3001", "options": "0780",
+        "wiegand": ["5", "16", "21"], "login": "Tav)"
+        + QByteArray(4071, 'L') + R"("}]})";
+    runSteps(QStringLiteral("run cut discover --flag record-cut --format json\n"
+                            "run set set 0-80-194-7-7-8 --login AB\n"
+                            "run show show 0-80-194-7-7-8 --format json"),
+        { QStringLiteral("--fleet"), write("long.json", device) });
+    const QJsonArray cut = QJsonDocument::fromJson(out("cut").toUtf8()).array();
+    ASSERT_EQ(cut.size(), 1) << err("cut");
+    EXPECT_EQ(cut[0][QStringLiteral("record")].toString().size(), 4096);
+    ASSERT_EQ(status("set"), 0) << err("set");
+    EXPECT_EQ(jsonOf("show")[QStringLiteral("login")].toString(), QStringLiteral("AB"));
+    EXPECT_EQ(jsonOf("show")[QStringLiteral("flags")].toArray(), QJsonArray {});
+}
+
 TEST_F(CliEndToEnd, AReplacementTakesOverTheSavedConfiguration)
 {
     const QByteArray factory = R"({"mac": "0-80-194-7-7-7", "ip": "10.213.0.50",

@@ -9,18 +9,28 @@ namespace {
 
     TEST(ReplyRecord, NeedsSixBytesStartingFeFfOrFdFfAndMacBytesGiveZeroForWhatIsNoByte)
     {
+        const std::string longest(longestRecord, 'x');
         const struct {
             std::string datagram;
             std::optional<std::string> record;
+            bool cut = false;
         } cases[] = { { "\xFE\xFF\x31\x2C\x32", std::nullopt },
             { "\xFE\xFF\x31\x2C\x32\x33", "1,23" }, { "\xFD\xFF\x31\x2C\x32\x33", "1,23" },
             { "\xFE\xFF\0\0\0\0"s, "\0\0\0\0"s }, { "\xFF\xFE\x31\x2C\x32\x33", std::nullopt },
             { "\xFE\xFE\x31\x2C\x32\x33", std::nullopt },
-            { "\xFC\xFF\x31\x2C\x32\x33", std::nullopt },
-            { "\xFE\xFF" + std::string(longestRecord, 'x'), std::string(longestRecord, 'x') },
-            { "\xFE\xFF" + std::string(longestRecord + 1, 'x'), std::nullopt } };
-        for (const auto& c : cases)
-            EXPECT_EQ(replyRecord(c.datagram), c.record) << testing::PrintToString(c.datagram);
+            { "\xFC\xFF\x31\x2C\x32\x33", std::nullopt }, { "\xFE\xFF" + longest, longest },
+            { "\xFD\xFF" + longest + "y", longest, true },
+            { "\xFE\xFF" + longest + std::string(70000 - longestRecord, 'y'), longest, true },
+            { "\xFF\xFF" + longest + "y", std::nullopt } };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.datagram.size());
+            const auto reply = replyRecord(c.datagram);
+            ASSERT_EQ(reply.has_value(), c.record.has_value());
+            if (reply) {
+                EXPECT_EQ(reply->record, *c.record);
+                EXPECT_EQ(reply->cut, c.cut);
+            }
+        }
 
         // MAC bytes: six numbers, zero for what is no byte.
         const struct {
