@@ -1,4 +1,5 @@
 #include "config/device_record.h"
+#include "config/device_settings.h"
 #include "config/model_identity.h"
 #include "config/mqtt_login.h"
 #include "config/wiegand.h"
@@ -43,6 +44,12 @@ void checkFields(const std::string& record)
     const std::string code = wiegandCode(record);
     FUZZ_CHECK(code.empty() || code.starts_with("^6^^"));
     (void)wiegandSelectorText(code);
+    // What is read can be written: a record's own login fits it again (the maker's prefix the
+    // device adds aside).
+    const DeviceSettings settings = readSettings(record);
+    FUZZ_CHECK(networkConfigDatagram(settings.config).starts_with("\xFE\xFF\x01"));
+    FUZZ_CHECK(
+        record.size() + 3 > longestRecord || loginLimitProblem(record, settings.login).empty());
 }
 
 void checkModel(const std::string& record)
