@@ -238,6 +238,15 @@ TEST_F(Save, BadValuesAndWhatAnMqttGatewayCannotKeepAreRefusedNotCutBeforeAnythi
         cases.push_back(
             { { { box, QString::fromUtf8(unstorableTexts[next++ % std::size(unstorableTexts)]) } },
                 {}, true, true });
+    // What the gateway cannot take: an item that would end early, a topic no broker takes, a
+    // broker by name.
+    const std::pair<Control<QWidget>, QString> gatewayRefusals[]
+        = { { INP_MQTT_PSW, u"se^13^cret"_s }, { INP_MQTT_TOPIC, u"ha/+/s"_s },
+              { INP_MQTT_TOPIC_CONNECT, QString() }, { INP_MQTT_SERVER, u"broker.lan"_s } };
+    const QString gatewayTold[] = { u"The MQTT password holds a carriage return"_s, u"wildcard"_s,
+        u"The connect topic is empty"_s, u"takes no host name"_s };
+    for (size_t i = 0; i < std::size(gatewayRefusals); ++i)
+        cases.push_back({ { gatewayRefusals[i] }, gatewayTold[i], true, true });
     // Together longer than the login box holds.
     cases.push_back({ { { INP_MQTT_MSG, QString(20000, u'm') },
                           { INP_MQTT_MSG_CONNECT, QString(20000, u'c') } },
