@@ -80,11 +80,13 @@ TEST_F(Discovery, RepliesAreListedACycleStartsEmptyAndTheSwitchSends25EnquiriesK
     const double back = tool.whenShown(B_ASK_CFG);
     probe.stop();
     ASSERT_EQ(enquiriesSent(), 25);
+    // A loaded machine may hold one timer back; a tenth apart on the whole, never a second.
     const auto& sent = tool.sendSocket.sent;
     for (size_t i = 1; i < sent.size(); ++i) {
         EXPECT_GE(sent[i].time - sent[i - 1].time, 0.1) << i;
-        EXPECT_LT(sent[i].time - sent[i - 1].time, 0.25) << i;
+        EXPECT_LT(sent[i].time - sent[i - 1].time, 0.6) << i;
     }
+    EXPECT_LT(sent.back().time - sent.front().time, 24 * 0.2);
     EXPECT_FALSE(shownDuringBurst) << "FIND DEVICES came back in the middle of the burst";
     EXPECT_GE(back - sent.back().time, 0.29);
     EXPECT_EQ(listed().size(), 1) << "the list is kept";
