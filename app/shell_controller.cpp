@@ -1,5 +1,6 @@
 #include "app/shell_controller.h"
 
+#include "commands/serial_codes.h"
 #include "core/latin1.h"
 #include "core/text_fields.h"
 #include "core/wait.h"
@@ -8,6 +9,7 @@
 #include "form/dialogs.h"
 #include "form/layout_table.h"
 #include "form/main_form.h"
+#include "link/envelope.h"
 #include "link/link.h"
 #include "widgets/busy_button.h"
 #include "widgets/change_label.h"
@@ -22,13 +24,14 @@
 #include <QTimer>
 #include <algorithm>
 #include <climits>
+#include <span>
 
 namespace linknode {
 
 namespace {
     constexpr double cycleQuiet = 0.3; // seconds without activity that end a discovery cycle
 
-    void fill(QComboBox& box, std::initializer_list<const char*> items)
+    void fill(QComboBox& box, std::span<const char* const> items)
     {
         box.clear();
         for (const char* item : items)
@@ -75,10 +78,10 @@ bool ShellController::Form_Load()
     sendAddress.setBackColor(QApplication::palette().color(QPalette::Active, QPalette::Mid));
     form_[INP_MASK].setMaskType(true);
 
-    fill(form_[INP_BAUDS], { "4800", "9600", "19200", "38400", "57600" });
-    fill(form_[INP_PARITY], { "None", "Even", "Odd" });
-    fill(form_[INP_StopBit], { "1", "2" });
-    fill(form_[INP_DATABITS], { "7", "8" });
+    fill(form_[INP_BAUDS], baudRates);
+    fill(form_[INP_PARITY], std::array { "None", "Even", "Odd" });
+    fill(form_[INP_StopBit], std::array { "1", "2" });
+    fill(form_[INP_DATABITS], std::array { "7", "8" });
 
     for (int slot = 0; slot < DeviceStore::capacity; ++slot)
         store_.set(slot, "0");
@@ -96,7 +99,7 @@ bool ShellController::Form_Load()
     }
 
     form_[FR_TERM_NO].setGeometry(form_[FR_LOGIN].geometry());
-    sendAddress.setText(QStringLiteral("255.255.255.255"));
+    sendAddress.setText(QLatin1StringView(broadcastAddress));
     QCoreApplication::processEvents();
     discovery_.B_ASK_CFG_Click();
     return true;
@@ -156,7 +159,7 @@ void ShellController::Label1_DblClick()
     for (const auto automatic :
         ControlList<QCheckBox> { SW_AUTO_ASK, SW_AUTO_MAC, SW_LED_FLASH, SW_AUTO_TERM })
         form_[automatic].setChecked(true);
-    form_[INP_UDP_MASK].setText(QStringLiteral("255.255.255.255"));
+    form_[INP_UDP_MASK].setText(QLatin1StringView(broadcastAddress));
 }
 
 } // namespace linknode

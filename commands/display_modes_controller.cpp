@@ -6,6 +6,7 @@
 #include "core/latin1.h"
 #include "form/dialogs.h"
 #include "form/main_form.h"
+#include "link/envelope.h"
 
 #include <QLineEdit>
 
@@ -60,7 +61,7 @@ void DisplayModesController::B_SAVE_ALL_PANORAMA_Click()
         return;
     auto& address = form_[INP_IP];
     const QString saved = address.text();
-    address.setText(QStringLiteral("255.255.255.255"));
+    address.setText(QLatin1StringView(broadcastAddress));
     B_PANORAMA_SAVE_MODE_Click();
     address.setText(saved);
 }

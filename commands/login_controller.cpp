@@ -14,6 +14,7 @@
 #include "discovery/discovery_controller.h"
 #include "form/dialogs.h"
 #include "form/main_form.h"
+#include "link/envelope.h"
 #include "link/link.h"
 #include "widgets/busy_button.h"
 
@@ -22,7 +23,7 @@
 namespace linknode {
 
 namespace {
-    const QString broadcast = QStringLiteral("255.255.255.255");
+    const QString broadcast = QLatin1StringView(broadcastAddress);
 
     void setBackColor(QWidget& control, const QColor& color)
     {

@@ -1,6 +1,7 @@
 #include "commands/option_switches_controller.h"
 
 #include "boot/boot_controller.h"
+#include "config/device_settings.h"
 #include "config/option_text.h"
 #include "config/view_state.h"
 #include "core/latin1.h"
@@ -186,7 +187,7 @@ void OptionSwitchesController::SW_10BASET_Click()
     const QString number = QString::number(leadingNumber(toBytes(port)));
     if (!checked(SW_10BASET))
         setTextOfShownDevice(INP_HOST_PORT, number);
-    else if (!port.endsWith(u'U') && !port.endsWith(u'V'))
+    else if (!hasTenBaseTMark(toBytes(port)))
         setTextOfShownDevice(INP_HOST_PORT, number + u'V');
     if (!box.property("tag").toString().isEmpty()) {
         dialogs_.message(

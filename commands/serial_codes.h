@@ -1,11 +1,15 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
 // Serial parity and data bits as the device codes them.
 namespace linknode {
+
+// The baud rates a device's serial port takes, as the window's list offers them.
+inline constexpr std::array<const char*, 5> baudRates { "4800", "9600", "19200", "38400", "57600" };
 
 // Parity code 0..5: base (None 0, Even 1, Odd 2) plus 3 with two stop bits.
 // The word shown for a code: "None", "Even", "Odd"; codes 6..9 have none.

@@ -168,10 +168,15 @@ std::string loginLimitProblem(std::string_view record, std::string_view expanded
         + " a reply may carry, and the device would vanish from every list";
 }
 
+bool hasTenBaseTMark(std::string_view port)
+{
+    return port.ends_with('U') || port.ends_with('V');
+}
+
 std::optional<std::string> parseHostPort(std::string_view text)
 {
     std::string_view digits = text;
-    if (digits.ends_with('U') || digits.ends_with('V'))
+    if (hasTenBaseTMark(digits))
         digits.remove_suffix(1);
     if (!allDigits(digits) || digits.size() > 5)
         return std::nullopt;

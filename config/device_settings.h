@@ -68,6 +68,9 @@ const char* fieldName(RecordField field);
 // would vanish from every list (a login that fits it fits one datagram too).
 std::string loginLimitProblem(std::string_view record, std::string_view expanded);
 
+// A "U" or "V" after a host port marks an Ethernet port limited to 10Base-T.
+bool hasTenBaseTMark(std::string_view port);
+
 // A host port as devices spell it: a port 1 to 65535 in up to five digits, or the NTP time
 // zone "00", sign, hours ("00105"); then "U" or "V" for an Ethernet port limited to 10Base-T.
 // The spelling is kept as given; none when it is not one.

@@ -39,9 +39,9 @@ namespace {
 
     std::optional<std::string> baudRate(const QString& text)
     {
-        static const QStringList rates { QStringLiteral("4800"), QStringLiteral("9600"),
-            QStringLiteral("19200"), QStringLiteral("38400"), QStringLiteral("57600") };
-        return rates.contains(text) ? std::optional(toBytes(text)) : std::nullopt;
+        const std::string rate = toBytes(text);
+        return std::ranges::find(baudRates, rate) != baudRates.end() ? std::optional(rate)
+                                                                     : std::nullopt;
     }
 
     QString readMode(const QString& text, const QString& name, ConfigRequest& request)

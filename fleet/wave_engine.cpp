@@ -3,6 +3,7 @@
 #include "config/device_record.h"
 #include "core/latin1.h"
 #include "fleet/device_values.h"
+#include "link/envelope.h"
 #include "netid/config_repetition.h"
 
 #include <algorithm>
@@ -10,8 +11,7 @@
 namespace linknode {
 
 namespace {
-    const std::string broadcast = "255.255.255.255";
-    constexpr int unicastRepeats = 3; // a login or Wiegand datagram has no repetition of its own
+    const std::string broadcast(broadcastAddress);
     constexpr double settleSeconds = 1.0; // after the configurations, as the window's save waits
     constexpr double askSpacing = 0.5; // between the enquiries that confirm a wave
     constexpr double pumpSeconds = 0.005;

@@ -11,6 +11,9 @@ namespace linknode {
 
 using MacBytes = std::array<std::uint8_t, 6>;
 
+// The limited broadcast: every device of the segment hears it, whatever its address.
+inline constexpr std::string_view broadcastAddress = "255.255.255.255";
+
 // The longest record kept from a reply. A real one is about 150 bytes, a gateway's MQTT login
 // a few hundred more; a longer one is kept only this far, so no reply costs more memory.
 constexpr std::size_t longestRecord = 4096;

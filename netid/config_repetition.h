@@ -7,6 +7,9 @@ namespace linknode {
 
 inline constexpr double configurationSpacing = 0.2;
 
+// A login or Wiegand datagram to one device has no repetition of its own: it goes this often.
+inline constexpr int unicastRepeats = 3;
+
 constexpr int configurationRepetitions(bool bypass)
 {
     return bypass ? 50 : 10;

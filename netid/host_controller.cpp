@@ -2,8 +2,10 @@
 
 #include "commands/device_actions_controller.h"
 #include "commands/sender_scope.h"
+#include "config/device_settings.h"
 #include "core/clock.h"
 #include "core/latin1.h"
+#include "core/text_fields.h"
 #include "core/wait.h"
 #include "form/dialogs.h"
 #include "form/main_form.h"
@@ -43,9 +45,7 @@ void HostController::INP_HOST_IP_LostFocus()
 
 void HostController::INP_HOST_PORT_Change()
 {
-    // A trailing "U" or "V" (upper case only) marks a port limited to 10Base-T.
-    const QString port = form_[INP_HOST_PORT].text();
-    form_[SW_10BASET].setChecked(port.endsWith(u'U') || port.endsWith(u'V'));
+    form_[SW_10BASET].setChecked(hasTenBaseTMark(toBytes(form_[INP_HOST_PORT].text())));
 }
 
 void HostController::Command1_Click()
@@ -81,7 +81,7 @@ void HostController::Command1_Click()
     const auto port = ask("Server Port:", QStringLiteral("23"));
     if (!port)
         return;
-    if (!hostPortAccepted(toBytes(*port))) {
+    if (!parseHostPort(trimBlanks(toBytes(*port)))) {
         refuse(QStringLiteral("The server port \"%1\" is not a number 1 to 65535.").arg(*port));
         return;
     }

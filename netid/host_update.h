@@ -10,8 +10,4 @@ namespace linknode {
 // texts without blanks around them.
 std::string hostUpdateDatagram(std::string_view serverIp, std::string_view port, std::uint8_t mode);
 
-// A host port a device can take, blanks around it allowed: a number 1 to 65535, the 10Base-T
-// mark "U" or "V" after it, or with NTP on the time zone the field then carries ("00105").
-bool hostPortAccepted(std::string_view port);
-
 } // namespace linknode

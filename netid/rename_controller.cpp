@@ -23,7 +23,7 @@
 namespace linknode {
 
 namespace {
-    const QString broadcast = QStringLiteral("255.255.255.255");
+    const QString broadcast = QLatin1StringView(broadcastAddress);
 
     // What the pass needs of each listed device, taken once before the first datagram.
     struct Target {

@@ -16,6 +16,7 @@
 #include "discovery/discovery_controller.h"
 #include "form/dialogs.h"
 #include "form/main_form.h"
+#include "link/envelope.h"
 #include "link/link.h"
 #include "netid/config_repetition.h"
 #include "netid/device_change.h"
@@ -29,7 +30,7 @@
 namespace linknode {
 
 namespace {
-    const QString broadcast = QStringLiteral("255.255.255.255");
+    const QString broadcast = QLatin1StringView(broadcastAddress);
     constexpr double discoveryLimit = 10.0; // seconds the refresh waits for its discovery
 
     std::string trimmedText(const QString& text)

@@ -3,6 +3,7 @@
 #include "core/latin1.h"
 #include "form/dialogs.h"
 #include "form/main_form.h"
+#include "link/envelope.h"
 #include "link/link.h"
 #include "widgets/change_label.h"
 #include "widgets/ip_entry.h"
@@ -32,7 +33,7 @@ void SendAddressController::INP_UDP_MASK_Change()
 
 void SendAddressController::LABEL_UDP_TX_MASK_DblClick()
 {
-    form_[INP_UDP_MASK].setText(QStringLiteral("255.255.255.255"));
+    form_[INP_UDP_MASK].setText(QLatin1StringView(broadcastAddress));
 }
 
 void SendAddressController::PIC_WARNING_SUBNET_Click()

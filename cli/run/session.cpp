@@ -15,7 +15,7 @@ namespace {
     constexpr quint16 devicePort = 1024;
     constexpr quint16 replyPort = 2024;
     constexpr double quietAfterLastReply = 0.3;
-    const std::string broadcast = "255.255.255.255";
+    const std::string broadcast(broadcastAddress);
 }
 
 Session::Session(std::unique_ptr<SystemSockets> owned, DatagramSocket& sendSocket,

@@ -2,11 +2,12 @@
 #include "commands/device_datagrams.h"
 #include "config/device_record.h"
 #include "core/latin1.h"
+#include "link/envelope.h"
 
 namespace linknode {
 
 namespace {
-    const std::string broadcast = "255.255.255.255";
+    const std::string broadcast(broadcastAddress);
 
     DeviceResult sentTo(const DeviceEntry& device)
     {

@@ -4,12 +4,12 @@
 #include "cli/run/verb_support.h"
 #include "commands/device_datagrams.h"
 #include "core/latin1.h"
+#include "link/envelope.h"
 
 namespace linknode {
 
 namespace {
-    const std::string broadcast = "255.255.255.255";
-    constexpr int unicastRepeats = 3;
+    const std::string broadcast(broadcastAddress);
 }
 
 SendOutcome sendChange(

@@ -52,7 +52,7 @@ namespace {
     // Field 10 may carry the 10Base-T mark after the port.
     QString withoutSpeedMark(const QString& port)
     {
-        return port.endsWith(u'U') || port.endsWith(u'V') ? port.chopped(1) : port;
+        return hasTenBaseTMark(toBytes(port)) ? port.chopped(1) : port;
     }
 }
 
