@@ -9,6 +9,7 @@
 #include "commands/option_switches_controller.h"
 #include "commands/serial_controller.h"
 #include "config/config_view_controller.h"
+#include "config/device_draft.h"
 #include "discovery/auto_repeat_controller.h"
 #include "discovery/device_store.h"
 #include "discovery/discovery_controller.h"
@@ -36,6 +37,7 @@ struct Application {
     MainForm form;
     Link link;
     DeviceStore store;
+    DeviceDraft draft; // the device the view shows
     SendAddressController sendAddress;
     DiscoveryController discovery;
     BootController boot;

@@ -1,5 +1,6 @@
 #include "commands/ntp_controller.h"
 
+#include "config/option_text.h"
 #include "config/time_zone.h"
 #include "config/view_state.h"
 #include "core/latin1.h"
@@ -33,7 +34,7 @@ void NtpController::SW_NTP_Click()
         form_[SW_MODE(1)].setEnabled(true);
         showNtpEntries(form_, false);
         if (!viewBeingFilled(form_))
-            form_[INP_HOST_PORT].setText(QStringLiteral("23"));
+            form_[INP_HOST_PORT].setText(QLatin1StringView(plainHostPort));
         return;
     }
     // A clock that uses NTP stays in server mode.

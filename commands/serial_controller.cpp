@@ -1,9 +1,9 @@
 #include "commands/serial_controller.h"
 
-#include "config/view_state.h"
-
 #include "commands/serial_codes.h"
+#include "config/device_draft.h"
 #include "config/device_record.h"
+#include "config/view_state.h"
 #include "core/latin1.h"
 #include "form/main_form.h"
 #include "widgets/change_label.h"
@@ -18,9 +18,10 @@ namespace {
     const QString accessCode = QStringLiteral("MARBLE KEY");
 }
 
-SerialController::SerialController(MainForm& form)
+SerialController::SerialController(MainForm& form, DeviceDraft& draft)
     : QObject(&form)
     , form_(form)
+    , draft_(draft)
 {
     // An item chosen from the list changes the shown text too: one handler covers both.
     connect(
@@ -91,17 +92,19 @@ void SerialController::INP_DATABITS_Change()
 void SerialController::INP_UNLOCK_255_Change()
 {
     const QString mac = trimmedBlanks(form_[INP_UNLOCK_255].text());
+    draft_.prepare(toBytes(mac));
+    const auto field = [&](RecordField f) { return toText(recordField(draft_.record(), f)); };
     form_[AFF_MAC].setText(mac);
     // The hexadecimal form shows the same device, not the one selected before.
     form_[AFF_MAC_HEX].setText(toText(macHex(toBytes(mac))));
     form_[FR_CFG].show();
-    form_[INP_IP].setText(QStringLiteral("0.0.0.0"));
-    form_[INP_MASK].setText(QStringLiteral("255.255.0.0"));
-    form_[INP_GATE].setText(QStringLiteral("0.0.0.0"));
-    form_[INP_BAUDS].setEditText(QStringLiteral("57600"));
-    form_[INP_PARITY].setEditText(QStringLiteral("0"));
-    form_[INP_DATABITS].setEditText(QStringLiteral("0"));
-    form_[AFF_VER].setText(QStringLiteral("1.6E"));
+    form_[INP_IP].setText(field(FLD_IP));
+    form_[INP_MASK].setText(field(FLD_MASK));
+    form_[INP_GATE].setText(field(FLD_GATE));
+    form_[INP_BAUDS].setEditText(field(FLD_BAUDS));
+    form_[INP_PARITY].setEditText(field(FLD_PARITY));
+    form_[INP_DATABITS].setEditText(field(FLD_DATABITS));
+    form_[AFF_VER].setText(field(FLD_VERSION));
     // The login box still holds the device shown before: nothing of this one to send.
     setLoginOwner(form_, QString());
 }

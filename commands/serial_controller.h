@@ -4,6 +4,7 @@
 
 namespace linknode {
 
+class DeviceDraft;
 class MainForm;
 
 // The serial selectors show words; the device's parity and data-bits codes live in their
@@ -12,7 +13,7 @@ class MainForm;
 class SerialController : public QObject {
     Q_OBJECT
 public:
-    explicit SerialController(MainForm& form);
+    SerialController(MainForm& form, DeviceDraft& draft);
 
     void INP_PARITY_Change();
     void INP_StopBit_Change();
@@ -26,6 +27,7 @@ private:
     bool twoStopBits() const;
 
     MainForm& form_;
+    DeviceDraft& draft_;
 };
 
 } // namespace linknode

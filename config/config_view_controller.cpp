@@ -1,5 +1,6 @@
 #include "config/config_view_controller.h"
 
+#include "config/device_draft.h"
 #include "config/device_record.h"
 #include "config/device_settings.h"
 #include "config/model_identity.h"
@@ -43,9 +44,10 @@ namespace {
     const QPoint auxPictureOnV6 = twips(130, 2580);
 }
 
-ConfigViewController::ConfigViewController(MainForm& form)
+ConfigViewController::ConfigViewController(MainForm& form, DeviceDraft& draft)
     : QObject(&form)
     , form_(form)
+    , draft_(draft)
 {
     connect(&form[LST_KRT], &ListBox::rowClicked, this, &ConfigViewController::LST_KRT_Click);
     auto& wiegand = form[INP_WIEGAND_CFG];
@@ -63,6 +65,7 @@ void ConfigViewController::LST_KRT_Click()
     list.setProperty("tag", QStringLiteral("1"));
     const QString line = list.items().value(row);
     const std::string record = toBytes(line);
+    draft_.load(record);
 
     auto& mac = form_[AFF_MAC];
     mac.setText(text(recordField(record, FLD_MAC)));

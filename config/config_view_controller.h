@@ -5,6 +5,7 @@
 
 namespace linknode {
 
+class DeviceDraft;
 struct FirmwareVersion;
 struct ModelIdentity;
 class MainForm;
@@ -14,7 +15,7 @@ class MainForm;
 class ConfigViewController : public QObject {
     Q_OBJECT
 public:
-    explicit ConfigViewController(MainForm& form);
+    ConfigViewController(MainForm& form, DeviceDraft& draft);
 
     void LST_KRT_Click();
 
@@ -37,6 +38,7 @@ private:
     void showTerminalNumber();
 
     MainForm& form_;
+    DeviceDraft& draft_;
 };
 
 } // namespace linknode

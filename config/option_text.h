@@ -9,6 +9,8 @@ namespace linknode {
 // Server mode: the device opens no connection, so it has no host and no option on.
 inline constexpr std::string_view serverModeHostIp = "0.0.0.0";
 inline constexpr std::string_view serverModeOptions = "0000";
+// The host port the tool writes where no other is given: NTP turned off, RENAME IP.
+inline constexpr std::string_view plainHostPort = "23";
 
 // Character `position` (1..4) replaced by `c`; a text shorter than four characters becomes
 // a fresh one with "0" everywhere else ("" with position 1 and '2' gives "2000"). Other

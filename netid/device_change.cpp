@@ -5,6 +5,7 @@
 #include "commands/serial_codes.h"
 #include "config/device_settings.h"
 #include "config/option_text.h"
+#include "config/time_zone.h"
 #include "config/wiegand.h"
 #include "core/latin1.h"
 #include "core/text_fields.h"
@@ -36,7 +37,9 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
     serial.baud = request.bauds.value_or(serial.baud);
     // The code is rebuilt only when parity or stop bits are named: a code the words do not
     // cover stays as the device reports it.
-    if (request.parityBase || request.twoStopBits)
+    if (request.parityCode)
+        serial.parity = static_cast<quint8>(*request.parityCode);
+    else if (request.parityBase || request.twoStopBits)
         serial.parity
             = static_cast<quint8>(parityCode(request.parityBase.value_or(serial.parity % 3),
                 request.twoStopBits.value_or(serial.parity >= 3)));
@@ -48,12 +51,13 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
         if (request.mode || differs(request.hostIp, recordField(record, FLD_HOST_IP))
             || differs(request.hostPort, recordField(record, FLD_HOST_PORT))
             || differs(request.options, options.empty() ? "0000" : options)) {
-            plan.problem = "this device has no socket mode: its mode, host and options cannot "
-                           "be changed";
+            plan.problem = { Refusal::Value::Mode,
+                "this device has no socket mode: its mode, host and options cannot be changed" };
             return plan;
         }
     } else {
         HostSettings& host = *config.host;
+        const bool usesNtp = timeZoneOf(trimBlanks(host.port)).has_value();
         // As the mode switch does when it turns to server: no host and no option on, unless
         // the same change names them.
         if (request.mode && *request.mode == 0 && host.socketMode != 0) {
@@ -65,26 +69,37 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
         host.ip = request.hostIp.value_or(host.ip);
         host.port = request.hostPort.value_or(host.port);
         host.options = request.options.value_or(host.options);
+        // A clock that uses NTP (its port the time zone) is in server mode, as the view shows
+        // it; a change naming client mode ends NTP, unless it names the zone too.
+        if (usesNtp) {
+            if (!request.mode)
+                host.socketMode = 0;
+            else if (*request.mode == 1 && !request.hostPort)
+                host.port = plainHostPort;
+        }
     }
 
     // The checks of SAVE CONFIGURATION, on the values that would be sent.
-    if (const ChangeProblem problem = networkProblem(config); problem) {
-        using Value = ChangeProblem::Value;
-        plan.problem = problem.value == Value::Mask
-            ? "the mask " + config.mask + ": " + problem.text
-            : problem.value == Value::Address ? "the device address " + problem.text
-                                              : problem.text;
+    if ((plan.problem = networkProblem(config))) {
+        using Value = Refusal::Value;
+        if (plan.problem.value == Value::Mask)
+            plan.problem.text = "the mask " + config.mask + ": " + plan.problem.text;
+        else if (plan.problem.value == Value::Address)
+            plan.problem.text = "the device address " + plan.problem.text;
         return plan;
     }
-    if (const auto holder = doubleIpHolder(config.ip, request.mac, otherRecords)) {
-        plan.problem = "ERROR DOUBLE IP: " + config.ip + " (" + *holder + " has it)";
+    const std::string ip(trimBlanks(config.ip));
+    if (const auto holder = doubleIpHolder(ip, request.mac, otherRecords)) {
+        plan.problem = { Refusal::Value::DoubleAddress,
+            "ERROR DOUBLE IP: " + ip + " (" + *holder + " has it)" };
         return plan;
     }
-    for (const auto& text : { request.login, request.wiegand }) {
-        if (!text)
+    for (const auto& [text, value] : { std::pair { &request.login, Refusal::Value::Login },
+             std::pair { &request.wiegand, Refusal::Value::Wiegand } }) {
+        if (!*text)
             continue;
-        if (const auto bad = badCaretCode(*text)) {
-            plan.problem = "the caret code " + *bad + " names no byte";
+        if (const auto bad = badCaretCode(**text)) {
+            plan.problem = { value, "the caret code " + *bad + " names no byte" };
             return plan;
         }
     }
@@ -93,9 +108,9 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
     if (request.wiegand) {
         const auto command = caretCommand(*request.wiegand);
         if (!command) {
-            plan.problem = "the Wiegand format \"" + *request.wiegand
-                + "\" holds no caret codes (give 1 to " + std::to_string(wiegandItems().size())
-                + " or ^6^^w1^^w2^^w3^)";
+            plan.problem = { Refusal::Value::Wiegand,
+                "the Wiegand format \"" + *request.wiegand + "\" holds no caret codes (give 1 to "
+                    + std::to_string(wiegandItems().size()) + " or ^6^^w1^^w2^^w3^)" };
             return plan;
         }
         const std::string expanded = EXPAND_CARETS(*command);
@@ -106,12 +121,12 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
     if (request.login) {
         const std::string expanded = EXPAND_CARETS(*request.login);
         if (std::string limit = loginLimitProblem(record, expanded); !limit.empty()) {
-            plan.problem = std::move(limit);
+            plan.problem = { Refusal::Value::Login, std::move(limit) };
             return plan;
         }
         if (isMqttGateway(record)) {
             if (const std::string items = gatewayLoginProblem(*request.login); !items.empty()) {
-                plan.problem = items;
+                plan.problem = { Refusal::Value::Login, items };
                 return plan;
             }
         }
@@ -121,9 +136,9 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
     return plan;
 }
 
-ChangeProblem networkProblem(const NetworkConfig& config)
+Refusal networkProblem(const NetworkConfig& config)
 {
-    using Value = ChangeProblem::Value;
+    using Value = Refusal::Value;
     if (const std::string mask = maskProblem(config.mask); !mask.empty())
         return { Value::Mask, mask };
     if (const std::string address = hostAddressProblem(config.ip, config.mask); !address.empty())

@@ -2,6 +2,7 @@
 
 #include "config/device_record.h"
 #include "config/device_settings.h"
+#include "core/refusal.h"
 #include "link/envelope.h"
 
 #include <optional>
@@ -20,13 +21,14 @@ struct ConfigRequest {
     std::optional<int> mode; // 0 server, 1 client
     std::optional<int> parityBase; // 0 none, 1 even, 2 odd
     std::optional<bool> twoStopBits;
+    std::optional<int> parityCode; // the code itself, as the window's selector keeps it
     std::optional<int> dataBitsCode;
     std::optional<std::string> login; // caret notation
     std::optional<std::string> wiegand; // caret codes, as parseWiegand gives them
 };
 
 struct PlannedChange {
-    std::string problem; // empty: may be sent
+    Refusal problem; // none: may be sent
     NetworkConfig config;
     std::optional<std::string> wiegandDatagram; // login-string command with the caret envelope
     std::optional<std::string> loginDatagram;
@@ -39,16 +41,9 @@ struct PlannedChange {
 PlannedChange planChange(const std::string& record, const ConfigRequest& request,
     const std::vector<std::string>& otherRecords);
 
-// What refuses the values a configuration would send, and which value it is about.
-struct ChangeProblem {
-    enum class Value { None, Mask, Address, Gateway, HostAddress };
-    Value value = Value::None;
-    std::string text;
-    explicit operator bool() const { return value != Value::None; }
-};
-// The mask (the rule it breaks), the device's address under it (why no device can take it),
-// the gateway, the host address.
-ChangeProblem networkProblem(const NetworkConfig& config);
+// What refuses the values a configuration would send: the mask (the rule it breaks), the
+// device's address under it (why no device can take it), the gateway, the host address.
+Refusal networkProblem(const NetworkConfig& config);
 
 // The MAC of another device (by its bytes) among `records` that reports `ip`, if any.
 std::optional<std::string> doubleIpHolder(

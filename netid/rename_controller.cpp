@@ -3,6 +3,7 @@
 #include "commands/sender_scope.h"
 #include "config/device_record.h"
 #include "config/model_identity.h"
+#include "config/option_text.h"
 #include "core/clock.h"
 #include "core/latin1.h"
 #include "core/logging.h"
@@ -157,11 +158,13 @@ void RenameController::B_RENAME_IP_Click()
             .ip = plan.addresses[static_cast<size_t>(i)],
             .mask = plainNumbers(mask),
             .gateway = target.gateway,
-            .host = HostSettings { .ip = "0.0.0.0", .port = "23", .options = options },
+            .host = HostSettings { .ip = std::string(serverModeHostIp),
+                .port = std::string(plainHostPort),
+                .options = options },
             .mac = target.macBytes,
             .serial = SerialSettings { .baud = target.baud },
         });
-        if (const ChangeProblem problem = networkProblem(configs.back())) {
+        if (const Refusal problem = networkProblem(configs.back())) {
             dialogs_.message(QStringLiteral("The device %1 cannot be given this configuration: "
                                             "%2. Nothing was sent.")
                                  .arg(toText(target.mac), toText(problem.text)),

@@ -4,6 +4,7 @@
 #include "commands/device_datagrams.h"
 #include "commands/login_controller.h"
 #include "commands/login_text.h"
+#include "config/device_draft.h"
 #include "config/device_record.h"
 #include "config/device_settings.h"
 #include "config/view_state.h"
@@ -120,8 +121,11 @@ std::optional<SaveController::Checked> SaveController::check()
 {
     // The rules every change of one device passes, on the values this save would send.
     const std::string ip = trimmedText(form_[INP_IP].text());
-    using Value = ChangeProblem::Value;
-    switch (const ChangeProblem problem = networkProblem(formConfig({})); problem.value) {
+    const QString macText = trimmedBlanks(form_[AFF_MAC].text());
+    const auto mac = strictMac(toBytes(macText));
+    PlannedChange plan = plannedChange(mac.value_or(MacBytes {}));
+    using Value = Refusal::Value;
+    switch (const Refusal problem = networkProblem(plan.config); problem.value) {
     case Value::None:
         break;
     case Value::Mask:
@@ -148,9 +152,9 @@ std::optional<SaveController::Checked> SaveController::check()
                    .arg(trimmedBlanks(form_[INP_HOST_IP].text())),
             &form_[INP_HOST_IP]);
         return std::nullopt;
+    default:
+        break;
     }
-    const QString macText = trimmedBlanks(form_[AFF_MAC].text());
-    const auto mac = strictMac(toBytes(macText));
     if (!mac) {
         refuse(QStringLiteral("The MAC address \"%1\" is not six numbers 0 to 255 joined by "
                               "\"-\". Nothing was sent.")
@@ -164,38 +168,42 @@ std::optional<SaveController::Checked> SaveController::check()
         || !login.loginSendable(form_[INP_LOGIN].text()))
         return std::nullopt;
 
-    const DeviceList& devices = services_.discovery.devices();
-    std::vector<std::string> records;
-    for (int line = 0; line < devices.count(); ++line)
-        records.push_back(devices.record(line));
-    if (doubleIpHolder(ip, *mac, records)) {
+    if (plan.problem.value == Value::DoubleAddress) {
         dialogs_.beep();
         dialogs_.message(QStringLiteral("ERROR DOUBLE IP: ") + toText(ip),
             QCoreApplication::applicationName(), MessageIcon::None);
         return std::nullopt;
     }
-    return Checked { ip, toBytes(macText), *mac };
+    if (plan.problem) {
+        refuse(toText(plan.problem.text) + QStringLiteral(". Nothing was sent."), nullptr);
+        return std::nullopt;
+    }
+    return Checked { ip, toBytes(macText), *mac, std::move(plan) };
 }
 
-NetworkConfig SaveController::formConfig(const MacBytes& mac)
+PlannedChange SaveController::plannedChange(const MacBytes& mac) const
 {
-    NetworkConfig config {
-        .ip = toBytes(form_[INP_IP].text()),
-        .mask = toBytes(form_[INP_MASK].text()),
-        .gateway = toBytes(form_[INP_GATE].text()),
-        .mac = mac,
-        .serial = SerialSettings { .baud = toBytes(form_[INP_BAUDS].currentText()),
-            .parity = codeOf(form_[INP_PARITY]),
-            .dataBits = codeOf(form_[INP_DATABITS]) },
-    };
-    // The note's own flag: a model may hide the frame around it.
-    if (form_[TXT_MODE_NOT_AVAILABLE].isHidden()) {
-        config.host = HostSettings { .ip = toBytes(form_[INP_HOST_IP].text()),
-            .port = toBytes(form_[INP_HOST_PORT].text()),
-            .options = toBytes(form_[INP_NO].text()),
-            .socketMode = static_cast<quint8>(form_[SW_MODE(0)].isChecked() ? 0 : 1) };
+    const auto text = [&](auto control) { return toBytes(form_[control].text()); };
+    ConfigRequest request;
+    request.mac = mac;
+    request.ip = text(INP_IP);
+    request.mask = text(INP_MASK);
+    request.gateway = text(INP_GATE);
+    request.bauds = toBytes(form_[INP_BAUDS].currentText());
+    request.parityCode = codeOf(form_[INP_PARITY]);
+    request.dataBitsCode = codeOf(form_[INP_DATABITS]);
+    const std::string& record = services_.draft.record();
+    if (readSettings(record).config.host) {
+        request.hostIp = text(INP_HOST_IP);
+        request.hostPort = text(INP_HOST_PORT);
+        request.options = text(INP_NO);
+        request.mode = form_[SW_MODE(0)].isChecked() ? 0 : 1;
     }
-    return config;
+    const DeviceList& devices = services_.discovery.devices();
+    std::vector<std::string> records;
+    for (int line = 0; line < devices.count(); ++line)
+        records.push_back(devices.record(line));
+    return planChange(record, request, records);
 }
 
 void SaveController::enterWaiting()
@@ -339,11 +347,10 @@ void SaveController::B_UPDATE_Click()
     const int repetitions = configurationRepetitions(form_[SW_BYPASSAUTOBOOT].isChecked());
     form_[INP_UDP_MASK].setText(broadcast);
     link_.setDestination(toBytes(broadcast));
-    std::vector<ReportedField> expected;
+    std::vector<ReportedField> expected = checked->plan.expected;
+    const std::string configuration = networkConfigDatagram(checked->plan.config);
     for (int i = 0; i < repetitions && !clock_.waitsAborted(); ++i) {
-        const NetworkConfig config = formConfig(checked->mac);
-        expected = reportedFields(config);
-        countSend(networkConfigDatagram(config));
+        countSend(configuration);
         stepDone();
         QCoreApplication::processEvents();
         DELAIS_EVT(clock_, configurationSpacing);

@@ -2,6 +2,7 @@
 
 #include "config/device_settings.h"
 #include "link/envelope.h"
+#include "netid/device_change.h"
 
 #include <QObject>
 #include <QString>
@@ -12,6 +13,7 @@ namespace linknode {
 
 class BootController;
 class Clock;
+class DeviceDraft;
 class Dialogs;
 class DiscoveryController;
 class Link;
@@ -28,6 +30,7 @@ public:
         DiscoveryController& discovery;
         LoginController& login;
         BootController& boot;
+        const DeviceDraft& draft;
     };
     SaveController(
         MainForm& form, Link& link, Dialogs& dialogs, const Clock& clock, const Services& services);
@@ -39,9 +42,10 @@ public:
     bool beginChange();
     void endChange() { changing_ = false; }
 
-    // The configuration the view shows: layout A for a device without the mode option
-    // (TXT_MODE_NOT_AVAILABLE up), layout B otherwise.
-    NetworkConfig formConfig(const MacBytes& mac);
+    // The change the view holds for the device it shows, planned as every change of one
+    // device is: each value the view shows, the host group where the device has the mode
+    // option (layout B), not where it has none (layout A).
+    PlannedChange plannedChange(const MacBytes& mac) const;
 
     // Tells the user why a save does not start, the focus on the control at fault (if any);
     // always false.
@@ -52,6 +56,7 @@ private:
         std::string ip;
         std::string macText;
         MacBytes mac;
+        PlannedChange plan;
     };
     std::optional<Checked> check();
     void enterWaiting();

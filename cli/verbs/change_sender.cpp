@@ -52,10 +52,10 @@ VerbResult changeOne(Session& session, Console& console, const std::string& reco
     const ConfigRequest& request, const PlannedChange& plan, SendSteps steps)
 {
     const QString mac = toText(macText(request.mac));
-    if (!plan.problem.empty()) {
-        VerbResult refused
-            = failed({}, ExitUsage, toText(plan.problem) + QStringLiteral("; nothing was sent"));
-        refused.devices.push_back({ mac, DeviceStatus::Refused, {}, toText(plan.problem) });
+    if (plan.problem) {
+        VerbResult refused = failed(
+            {}, ExitUsage, toText(plan.problem.text) + QStringLiteral("; nothing was sent"));
+        refused.devices.push_back({ mac, DeviceStatus::Refused, {}, toText(plan.problem.text) });
         return refused;
     }
     const std::vector<FieldChange> changed = differingFields(record, plan.expected);

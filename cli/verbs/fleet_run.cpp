@@ -103,8 +103,8 @@ FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
         }
         // Addresses other devices hold are the wave planner's to judge, not a refusal here.
         PlannedChange plan = planChange(device->record, entry.request, {});
-        if (!plan.problem.empty())
-            return { refusedEntry(verb, entry, toText(plan.problem)) };
+        if (plan.problem)
+            return { refusedEntry(verb, entry, toText(plan.problem.text)) };
         std::vector<FieldChange> differing = differingFields(device->record, plan.expected);
         if (differing.empty()) {
             result.devices.push_back({ mac, DeviceStatus::Unchanged, {}, {} });

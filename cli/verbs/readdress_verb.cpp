@@ -81,12 +81,13 @@ int readdressVerb(const QStringList& arguments, CliContext& context)
     for (const PlanStep& step : plan.steps) {
         const PlannedChange change = planChange(step.device.record, requestOf(step.row), {});
         const QString mac = toText(macText(step.row.mac));
-        if (!change.problem.empty()) {
+        if (change.problem) {
             VerbResult refused = failed({}, ExitUsage,
                 QStringLiteral("plan line %1: %2; nothing was sent")
                     .arg(step.row.line)
-                    .arg(toText(change.problem)));
-            refused.devices.push_back({ mac, DeviceStatus::Refused, {}, toText(change.problem) });
+                    .arg(toText(change.problem.text)));
+            refused.devices.push_back(
+                { mac, DeviceStatus::Refused, {}, toText(change.problem.text) });
             return run.finish(refused);
         }
         std::vector<FieldChange> changes = differingFields(step.device.record, change.expected);

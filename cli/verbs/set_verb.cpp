@@ -109,7 +109,7 @@ int setVerb(const QStringList& arguments, CliContext& context)
     const SendSteps steps { .repetitions
         = configurationRepetitions(parser.isSet(QStringLiteral("bypass"))),
         .reset = parser.isSet(QStringLiteral("reset")) };
-    if (plan.problem.empty() && parser.isSet(QStringLiteral("dry-run"))) {
+    if (!plan.problem && parser.isSet(QStringLiteral("dry-run"))) {
         run.console().out(dryRunText(plan, steps));
         return ExitSuccess;
     }

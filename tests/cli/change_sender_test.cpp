@@ -34,7 +34,7 @@ TEST(DryRun, ListsEachDatagramInTheOrderItWouldLeave)
         if (c.login)
             request.login = "AB^13^";
         const PlannedChange plan = planChange(client, request, {});
-        ASSERT_TRUE(plan.problem.empty()) << plan.problem;
+        ASSERT_TRUE(plan.problem.text.empty()) << plan.problem.text;
         const QStringList lines = dryRunText(
             plan, SendSteps { .repetitions = configurationRepetitions(c.bypass), .reset = c.reset })
                                       .split(u'\n', Qt::SkipEmptyParts);

@@ -30,7 +30,7 @@ std::string outcome(const QString& key, const QString& text)
     QStringList changes;
     for (const FieldChange& change : differingFields(client, plan.expected))
         changes << change.field + u'=' + change.after;
-    return plan.problem + changes.join(u' ').toStdString();
+    return plan.problem.text + changes.join(u' ').toStdString();
 }
 
 struct Reading {

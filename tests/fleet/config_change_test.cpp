@@ -49,7 +49,7 @@ TEST(Plan, KeepsEveryValueNotNamed)
     auto request = named();
     request.ip = "10.0.0.50";
     const PlannedChange plan = planChange(client, request, {});
-    ASSERT_THAT(plan.problem, IsEmpty());
+    ASSERT_THAT(plan.problem.text, IsEmpty());
     // The window's layout B with the record's values but the address: mask, gateway, host,
     // port, options, bauds, parity (1), data bits (0) and the client mode (1).
     constexpr char layoutB[] = "\xfe\xff\x01\xff\x01"
@@ -87,6 +87,27 @@ TEST(Plan, ServerModeStopBitsAndAMissingModeFollowTheWindowsSwitches)
     EXPECT_EQ(planChange(client, request, {}).config.serial->parity, 5);
     // A device without mode gets layout A and no host values.
     EXPECT_FALSE(planChange(noMode, named(), {}).config.host);
+
+    // A clock using NTP (its port the zone) is in server mode, its NTP server kept; naming
+    // client mode ends NTP unless the zone is named too.
+    const std::string ntpClock = "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,9600,0,0,"
+                                 "COPYRIGHT#TAVREN QD PANORAMA 2.4F,1,10.0.0.2,00105,0000";
+    const struct {
+        std::optional<int> mode;
+        std::optional<std::string> port;
+        int sentMode;
+        const char* sentPort;
+    } clocks[] = { { {}, {}, 0, "00105" }, { 1, {}, 1, "23" }, { 1, "00105", 1, "00105" },
+        { {}, "00002", 0, "00002" } };
+    for (const auto& c : clocks) {
+        request = named();
+        request.mode = c.mode;
+        request.hostPort = c.port;
+        const auto host = planChange(ntpClock, request, {}).config.host;
+        EXPECT_EQ(host->socketMode, c.sentMode) << c.sentPort;
+        EXPECT_EQ(host->port, c.sentPort);
+        EXPECT_EQ(host->ip, "10.0.0.2");
+    }
 }
 
 TEST(Plan, ValuesNoDeviceCanTakeAreRefusedBeforeSending)
@@ -112,7 +133,7 @@ TEST(Plan, ValuesNoDeviceCanTakeAreRefusedBeforeSending)
                  { &request.hostIp, c.hostIp } })
             if (!text.empty())
                 *value = text;
-        const std::string problem = planChange(c.record, request, found).problem;
+        const std::string problem = planChange(c.record, request, found).problem.text;
         EXPECT_THAT(problem, HasSubstr(c.problem)) << c.ip << c.hostIp;
         EXPECT_EQ(problem.empty(), !*c.problem) << c.ip << c.hostIp;
     }
@@ -161,7 +182,7 @@ TEST(Plan, AnInventoryOfEveryModelPutBackChangesNothing)
     ASSERT_EQ(site->size(), entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         const PlannedChange plan = planChange(entries[i].record, (*site)[i].request, {});
-        EXPECT_THAT(plan.problem, IsEmpty()) << entries[i].record;
+        EXPECT_THAT(plan.problem.text, IsEmpty()) << entries[i].record;
         EXPECT_THAT(unconfirmedFields(entries[i].record, plan.expected), IsEmpty())
             << entries[i].record;
     }

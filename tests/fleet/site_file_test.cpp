@@ -86,7 +86,7 @@ TEST(SiteFile, GivesEveryEntryOrNamesTheFaultAndItsOwnInventoryChangesNothing)
     for (size_t i = 0; i < devices.size(); ++i) {
         const PlannedChange plan
             = planChange(devices[i].record, (*site)[i].request, recordsOf(devices));
-        EXPECT_THAT(plan.problem, IsEmpty()) << i;
+        EXPECT_THAT(plan.problem.text, IsEmpty()) << i;
         EXPECT_THAT(differingFields(devices[i].record, plan.expected), IsEmpty()) << i;
     }
 }

@@ -2,6 +2,7 @@
 // datagrams in their order and destinations, and every check that keeps a bad value from
 // leaving. RENAME IP gives every listed device its address by MAC in list order, from a
 // snapshot taken at the start, and a plan that would leave a device unreachable sends nothing.
+#include "fleet/change_request.h"
 #include "tests/commands/command_fixture.h"
 #include "tests/support/refused_values.h"
 
@@ -195,6 +196,42 @@ TEST_F(Save, LayoutBCarriesHostOptionsAndModeLayoutANot)
     EXPECT_EQ(steps().first(), u"config 255.255.255.255 x50"_s);
 }
 
+// The window and the command line plan one change alike: SAVE CONFIGURATION of edited values
+// sends, for every model, the datagram `linknode set` sends for the same values.
+TEST_F(Save, TheWindowAndSetSendTheSameConfigurationForEveryModel)
+{
+    const std::pair<const char*, const char*> edits[] = { { "ip", "10.213.0.201" },
+        { "mask", "255.255.0.0" }, { "gateway", "10.213.0.254" }, { "bauds", "19200" },
+        { "parity", "Even" }, { "stopBits", "2" }, { "dataBits", "7" } };
+    const Control<QWidget> boxes[]
+        = { INP_IP, INP_MASK, INP_GATE, INP_BAUDS, INP_PARITY, INP_StopBit, INP_DATABITS };
+    for (const std::string& record : fleetRecords()) {
+        SCOPED_TRACE(record);
+        select(record);
+        for (size_t i = 0; i < std::size(edits); ++i)
+            type(boxes[i], QString::fromLatin1(edits[i].second));
+        save();
+        const auto config = std::ranges::find(
+            tool.sendSocket.sent, u"config"_s, [](const auto& s) { return kind(s.datagram); });
+        ASSERT_NE(config, tool.sendSocket.sent.end());
+
+        QString problem;
+        const auto request = readRequest(
+            *strictMac(recordField(record, FLD_MAC)),
+            [&](const QString& key) -> std::optional<QString> {
+                for (const auto& [name, value] : edits)
+                    if (key == QLatin1String(name))
+                        return QString::fromLatin1(value);
+                return std::nullopt;
+            },
+            [](const QString& key) { return key; }, &problem);
+        ASSERT_TRUE(request) << problem.toStdString();
+        const PlannedChange plan = planChange(record, *request, {});
+        ASSERT_FALSE(plan.problem) << plan.problem.text;
+        EXPECT_EQ(config->datagram.toStdString(), networkConfigDatagram(plan.config));
+    }
+}
+
 TEST_F(Save, BadValuesAndWhatAnMqttGatewayCannotKeepAreRefusedNotCutBeforeAnythingLeaves)
 {
     Record other { .mac = "0-80-194-9-9-9", .ip = "192.168.5.30" };
@@ -331,7 +368,7 @@ TEST_F(Save, NothingOfAnotherDeviceIsSaved)
     Record bare { .parity = "", .databits = "" };
     select(bare);
     const std::string datagram
-        = networkConfigDatagram(tool.app.save.formConfig({ 0, 80, 194, 1, 2, 3 }));
+        = networkConfigDatagram(tool.app.save.plannedChange({ 0, 80, 194, 1, 2, 3 }).config);
     EXPECT_EQ(
         QByteArray::fromStdString(datagram.substr(datagram.size() - 3)).toHex(' '), "00 00 01")
         << "parity and data-bits codes of the start-up state, client mode";

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace linknode {
+
+// The device the configuration view shows, as a record: the one the view was filled from, or
+// for a device prepared by its MAC alone (DIRECT MAC) the values the view starts it with. A
+// save plans its change against this record, so what the device has (a socket mode, a host)
+// is read from a record, never from which controls are up.
+class DeviceDraft {
+public:
+    const std::string& record() const { return record_; }
+    void load(std::string record) { record_ = std::move(record); }
+    // The start values for `mac`: no address, 255.255.0.0, 57600 bauds, firmware 1.6E. The
+    // socket-mode group of the device shown before stays, as the view keeps its layout.
+    void prepare(std::string_view mac);
+
+private:
+    std::string record_;
+};
+
+} // namespace linknode
