@@ -50,13 +50,13 @@ int applyVerb(const QStringList& arguments, CliContext& context)
 
     FleetRunOptions options;
     options.check = parser.isSet(check);
-    options.strict = parser.isSet(strict);
+    options.plan.strict = parser.isSet(strict);
     for (const QString& address : parser.values(spare)) {
         const auto parsed = parseDeviceAddress(address);
         if (!parsed)
             return run.refuse(
                 QStringLiteral("--spare \"%1\" is no address a device can take").arg(address));
-        options.spares.push_back(*parsed);
+        options.plan.spares.push_back(*parsed);
     }
     bool ok = false;
     options.engine.retries = parser.value(retries).toInt(&ok);

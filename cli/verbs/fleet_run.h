@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/run/verb_support.h"
+#include "fleet/fleet_plan.h"
 #include "fleet/site_file.h"
 #include "fleet/wave_engine.h"
 
@@ -12,9 +13,7 @@ namespace linknode {
 struct FleetRunOptions {
     QString verb = QStringLiteral("apply"); // the verb whose result this is
     bool check = false; // plan only, send nothing
-    bool strict = false; // a device of the file that does not answer refuses the whole run
-    bool everyField = false; // a device's result lists every value sent, not only the changed
-    std::vector<std::string> spares;
+    FleetPlanOptions plan;
     EngineOptions engine;
 };
 

@@ -101,7 +101,7 @@ int replaceVerb(const QStringList& arguments, CliContext& context)
         = takeOver(*oldRecord, *newMac, !recordField(device.device->record, FLD_MODE).empty());
     FleetRunOptions options;
     options.verb = QStringLiteral("replace");
-    options.everyField = true;
+    options.plan.everyField = true;
     return run.finish(runFleet(run, found, { { 1, request } }, options).result);
 }
 
