@@ -9,7 +9,7 @@ static void BM_DELAIS_EVT_2s(benchmark::State& state)
 {
     const Clock clock;
     for (auto _ : state)
-        DELAIS_EVT(clock, 2.0);
+        waitWhileEventsRun(clock, 2.0);
 }
 BENCHMARK(BM_DELAIS_EVT_2s)->Iterations(3)->Unit(benchmark::kMillisecond);
 
@@ -18,6 +18,6 @@ static void BM_DELAIS_EVT_100ms(benchmark::State& state)
 {
     const Clock clock;
     for (auto _ : state)
-        DELAIS_EVT(clock, 0.1);
+        waitWhileEventsRun(clock, 0.1);
 }
 BENCHMARK(BM_DELAIS_EVT_100ms)->Iterations(10)->Unit(benchmark::kMillisecond);

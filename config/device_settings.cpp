@@ -194,7 +194,7 @@ std::optional<std::string> parseHostPort(std::string_view text)
 std::optional<ItemProblem> mqttItemsProblem(const MqttItems& items)
 {
     for (size_t i = 0; i < items.size(); ++i) {
-        const std::string expanded = EXPAND_CARETS(items[i]);
+        const std::string expanded = expandCarets(items[i]);
         if (expanded.find('\r') != std::string::npos)
             return ItemProblem { i,
                 std::string(mqttItemNames[i])
@@ -221,7 +221,7 @@ bool isMqttGateway(std::string_view record)
 
 std::string gatewayLoginProblem(std::string_view caretLogin)
 {
-    const std::string expanded = EXPAND_CARETS(caretLogin);
+    const std::string expanded = expandCarets(caretLogin);
     const auto ends = static_cast<size_t>(std::count(expanded.begin(), expanded.end(), '\r'));
     MqttItems items;
     if (ends != items.size() || !expanded.ends_with('\r'))

@@ -8,7 +8,7 @@ class QEventLoop;
 namespace linknode {
 
 class Clock;
-void DELAIS_EVT(const Clock& clock, double seconds);
+void waitWhileEventsRun(const Clock& clock, double seconds);
 
 // Monotonic seconds for waits and the activity stamp. A clock never runs backwards, so a
 // cycle across midnight ends like any other. Tests run it faster (speed > 1) so long
@@ -28,7 +28,7 @@ public:
     bool waitsAborted() const { return aborted_; }
 
 private:
-    friend void DELAIS_EVT(const Clock& clock, double seconds);
+    friend void waitWhileEventsRun(const Clock& clock, double seconds);
 
     QElapsedTimer elapsed_;
     double speed_;

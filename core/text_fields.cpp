@@ -192,7 +192,7 @@ namespace {
     }
 }
 
-std::string EXPAND_CARETS(std::string_view text)
+std::string expandCarets(std::string_view text)
 {
     std::string result;
     result.reserve(text.size());

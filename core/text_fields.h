@@ -29,7 +29,13 @@ int VERSION_CODE(std::string_view version);
 
 // "^13^" -> CR and so on; "~" and all other characters pass unchanged. A pair whose number
 // is not a byte code ("^300^", "^-1^") is kept as written.
-std::string EXPAND_CARETS(std::string_view text);
+std::string expandCarets(std::string_view text);
+
+// The same under the name the window's handlers know it by.
+inline std::string EXPAND_CARETS(std::string_view text)
+{
+    return expandCarets(text);
+}
 
 // The first caret pair whose number names no byte ("^300^", "^-1^"), as written; none when
 // every pair is a byte. Senders check this first and send nothing rather than the pair.

@@ -5,7 +5,7 @@
 
 namespace linknode {
 
-void DELAIS_EVT(const Clock& clock, double seconds)
+void waitWhileEventsRun(const Clock& clock, double seconds)
 {
     const double t0 = clock.now();
     for (;;) {

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
 
-    const std::string expanded = EXPAND_CARETS(text);
+    const std::string expanded = expandCarets(text);
     const auto bad = badCaretCode(text);
     if (bad) {
         // The pair as written: kept in the expansion, never turned into a made-up byte.
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (text.find('^') == std::string::npos)
         FUZZ_CHECK(expanded == text && !bad);
 
-    FUZZ_CHECK(EXPAND_CARETS(caretCodes(text)) == text);
+    FUZZ_CHECK(expandCarets(caretCodes(text)) == text);
     FUZZ_CHECK(!badCaretCode(caretCodes(text)));
 
     // The login as the view shows it expands back to what the device holds (byte 234 is the
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (char& c : device)
             if (static_cast<unsigned char>(c) == 234)
                 c = ',';
-        FUZZ_CHECK(EXPAND_CARETS(loginCaretForm(text)) == device);
+        FUZZ_CHECK(expandCarets(loginCaretForm(text)) == device);
     }
 
     if (const auto command = caretCommand(text)) {

@@ -113,13 +113,13 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
                     + std::to_string(wiegandItems().size()) + " or ^6^^w1^^w2^^w3^)" };
             return plan;
         }
-        const std::string expanded = EXPAND_CARETS(*command);
+        const std::string expanded = expandCarets(*command);
         plan.wiegandDatagram = loginDatagram(expanded);
         if (const auto parameters = wiegandParameters(expanded))
             addReported(plan.expected, *parameters);
     }
     if (request.login) {
-        const std::string expanded = EXPAND_CARETS(*request.login);
+        const std::string expanded = expandCarets(*request.login);
         if (std::string limit = loginLimitProblem(record, expanded); !limit.empty()) {
             plan.problem = { Refusal::Value::Login, std::move(limit) };
             return plan;

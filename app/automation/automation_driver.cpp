@@ -116,7 +116,7 @@ QString AutomationDriver::execute(const Step& step)
         dialogs_.queueAnswer(step.cancel ? std::nullopt : std::optional(step.text));
         return {};
     case Verb::Wait:
-        DELAIS_EVT(clock_, step.seconds);
+        waitWhileEventsRun(clock_, step.seconds);
         return {};
     case Verb::Dump:
         return dump(step.text);
@@ -171,7 +171,7 @@ QString AutomationDriver::waitFor(const Step& step, QObject& control)
                 .arg(step.seconds);
         if (clock_.waitsAborted())
             return QStringLiteral("the window closed while waiting");
-        DELAIS_EVT(clock_, std::min(poll, left));
+        waitWhileEventsRun(clock_, std::min(poll, left));
     }
 }
 

@@ -14,7 +14,7 @@ namespace {
     // Caret codes (^13^) stand for bytes that cannot be typed into a script.
     QString expandCarets(const QString& text)
     {
-        return toText(EXPAND_CARETS(toBytes(text)));
+        return toText(linknode::expandCarets(toBytes(text)));
     }
 
     using Verb = Step::Verb;

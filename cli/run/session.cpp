@@ -118,7 +118,7 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
         return clock_.now() < start + seconds || clock_.now() < lastReply_ + quietAfterLastReply;
     };
     while (clock_.now() < latest && waiting())
-        DELAIS_EVT(clock_, 0.02);
+        waitWhileEventsRun(clock_, 0.02);
     floodCut_ = waiting();
     QObject::disconnect(connection);
     indexOfMac = {};
@@ -135,14 +135,14 @@ bool Session::send(
             noteRefusal();
             allSent = false;
         }
-        DELAIS_EVT(clock_, spacing);
+        waitWhileEventsRun(clock_, spacing);
     }
     return allSent;
 }
 
 void Session::wait(double seconds)
 {
-    DELAIS_EVT(clock_, seconds);
+    waitWhileEventsRun(clock_, seconds);
 }
 
 } // namespace linknode

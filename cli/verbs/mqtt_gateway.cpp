@@ -17,7 +17,7 @@ namespace {
     // The gateway stores what the login box held with its caret codes made bytes.
     QString item(const MqttItems& items, size_t index)
     {
-        return toText(EXPAND_CARETS(items[index]));
+        return toText(expandCarets(items[index]));
     }
 
     // A placeholder as it stands in a template: "%S" carries two digits after it.
