@@ -45,7 +45,7 @@ FleetPlan planFleet(const std::vector<DeviceEntry>& found, const std::vector<Sit
             return fleet;
         }
         std::vector<FieldChange> differing = differingFields(device->record, plan.expected);
-        if (differing.empty()) {
+        if (differing.empty() && !options.sendUnchanged) {
             fleet.devices.push_back({ mac, DeviceStatus::Unchanged, {}, {} });
             continue;
         }

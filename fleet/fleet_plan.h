@@ -19,6 +19,7 @@ namespace linknode {
 struct FleetPlanOptions {
     bool strict = false; // a device of the file that does not answer refuses the whole run
     bool everyField = false; // a device's result lists every value sent, not only the changed
+    bool sendUnchanged = false; // a device already as written is sent its values all the same
     std::vector<std::string> spares {};
 };
 

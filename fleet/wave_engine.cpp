@@ -1,5 +1,6 @@
 #include "fleet/wave_engine.h"
 
+#include "commands/device_datagrams.h"
 #include "config/device_record.h"
 #include "core/latin1.h"
 #include "fleet/device_values.h"
@@ -63,6 +64,8 @@ WaveEngine::Active WaveEngine::activeOf(const WaveStep& step) const
         for (const auto& datagram : { plan.wiegandDatagram, plan.loginDatagram })
             if (datagram)
                 active.unicasts.emplace_back(plan.config.ip, *datagram);
+        if (options_.reset)
+            active.reset = resetDatagram(plan.config.ip);
         return active;
     }
     // Parked on a spare on the way: only the address changes now, the rest when it goes on.
@@ -138,7 +141,7 @@ void WaveEngine::afterRounds()
     // The pause lets a restarted device hear its Wiegand format and login; a wave with none
     // (a chain of new addresses) asks at once.
     const bool unicasts = std::any_of(active_.begin(), active_.end(),
-        [](const Active& a) { return !a.confirmed && !a.unicasts.empty(); });
+        [](const Active& a) { return !a.confirmed && (!a.unicasts.empty() || a.reset); });
     phase_ = Phase::Settle;
     later(unicasts ? settleSeconds : 0.0, &WaveEngine::sendUnicasts);
 }
@@ -146,11 +149,16 @@ void WaveEngine::afterRounds()
 void WaveEngine::sendUnicasts()
 {
     phase_ = Phase::Unicasts;
-    for (const Active& active : active_)
-        if (!active.confirmed)
-            for (const auto& [address, datagram] : active.unicasts)
-                for (int i = 0; i < unicastRepeats; ++i)
-                    queue(address, datagram);
+    for (const Active& active : active_) {
+        if (active.confirmed)
+            continue;
+        for (const auto& [address, datagram] : active.unicasts)
+            for (int i = 0; i < unicastRepeats; ++i)
+                queue(address, datagram);
+        // Once, last: a device restarting would miss anything after it.
+        if (active.reset)
+            queue(changes_[plan_.waves[wave_][active.step].move].plan.config.ip, *active.reset);
+    }
     afterDrain_ = &WaveEngine::startConfirm;
     whenDrained();
 }

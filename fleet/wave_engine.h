@@ -31,6 +31,7 @@ struct EngineOptions {
     int retries = 2; // a wave again for the devices that did not confirm it
     int rate = 5000; // datagrams a second at most: 4 to 5 Mbit/s, a few % of 100 Mbit/s
     double confirmSeconds = 10; // how long a wave's devices have to report the written values
+    bool reset = false; // each device reset at its address once its values are sent
 };
 
 class WaveEngine : public QObject {
@@ -59,6 +60,7 @@ private:
         size_t step; // into the wave
         std::string config; // the configuration datagram
         std::vector<std::pair<std::string, std::string>> unicasts; // address, datagram
+        std::optional<std::string> reset; // to the device's address after the unicasts
         std::vector<std::pair<RecordField, std::string>> expected;
         bool confirmed = false;
         std::vector<FieldChange> differing; // as last reported

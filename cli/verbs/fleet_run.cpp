@@ -83,10 +83,16 @@ FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
     if (!engine.refusal().isEmpty()) {
         result.exitStatus = ExitFailure;
         result.error = engine.refusal();
-    } else if (count(DeviceStatus::NotConfirmed) + count(DeviceStatus::NotTried) > 0) {
+    } else if (const int failing
+               = count(DeviceStatus::NotConfirmed) + count(DeviceStatus::NotTried);
+               failing > 0) {
         result.exitStatus = ExitUnconfirmed;
-        result.error = QStringLiteral("%1 devices not confirmed")
-                           .arg(count(DeviceStatus::NotConfirmed) + count(DeviceStatus::NotTried));
+        // One device's reason says more than a count.
+        const auto first = std::find_if(result.devices.begin(), result.devices.end(),
+            [](const DeviceResult& d) { return !d.error.isEmpty(); });
+        result.error = failing == 1 && first != result.devices.end()
+            ? first->mac + u' ' + first->error
+            : QStringLiteral("%1 devices not confirmed").arg(failing);
     }
     return { result, engine.retriesUsed() };
 }

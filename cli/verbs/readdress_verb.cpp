@@ -1,5 +1,4 @@
 #include "cli/run/input_file.h"
-#include "cli/verbs/change_sender.h"
 #include "cli/verbs/fleet_run.h"
 #include "cli/verbs/verbs.h"
 #include "config/device_record.h"

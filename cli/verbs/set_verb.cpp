@@ -1,7 +1,10 @@
-#include "cli/verbs/change_sender.h"
+#include "cli/verbs/fleet_run.h"
 #include "cli/verbs/verbs.h"
+#include "commands/device_datagrams.h"
+#include "core/latin1.h"
 #include "fleet/change_request.h"
 #include "fleet/config_change.h"
+#include "netid/config_repetition.h"
 
 #include <algorithm>
 
@@ -61,6 +64,28 @@ namespace {
             = [](const QString& key) { return QStringLiteral("--") + optionOf(key).value_or(key); };
         return readRequest(mac, named, spelling, problem);
     }
+
+    // What the change would send, one line per datagram in hexadecimal
+    // ("configuration x10 to 255.255.255.255: feff01...").
+    QString dryRunText(const PlannedChange& plan, int repetitions, bool reset)
+    {
+        const auto hex = [](const std::string& datagram) {
+            return QString::fromLatin1(toDatagram(datagram).toHex());
+        };
+        const QString address = toText(plan.config.ip);
+        QString text = QStringLiteral("configuration x%1 to %2: %3\n")
+                           .arg(repetitions)
+                           .arg(QLatin1StringView(broadcastAddress),
+                               hex(networkConfigDatagram(plan.config)));
+        if (plan.wiegandDatagram)
+            text += QStringLiteral("wiegand to %1: %2\n").arg(address, hex(*plan.wiegandDatagram));
+        if (plan.loginDatagram)
+            text += QStringLiteral("login to %1: %2\n").arg(address, hex(*plan.loginDatagram));
+        if (reset)
+            text += QStringLiteral("reset to %1: %2\n")
+                        .arg(address, hex(resetDatagram(plan.config.ip)));
+        return text;
+    }
 }
 
 int setVerb(const QStringList& arguments, CliContext& context)
@@ -105,16 +130,22 @@ int setVerb(const QStringList& arguments, CliContext& context)
         = findOne(found, DeviceSelector { .mac = mac, .ip = std::nullopt }, macArgument);
     if (!device.device)
         return run.finish(failed({}, device.exitStatus, device.problem));
-    const PlannedChange plan = planChange(device.device->record, *wanted, recordsOf(found));
-    const SendSteps steps { .repetitions
-        = configurationRepetitions(parser.isSet(QStringLiteral("bypass"))),
-        .reset = parser.isSet(QStringLiteral("reset")) };
-    if (!plan.problem && parser.isSet(QStringLiteral("dry-run"))) {
-        run.console().out(dryRunText(plan, steps));
-        return ExitSuccess;
+    // A run of one device, sent and confirmed as a fleet's devices are.
+    FleetRunOptions oneDevice;
+    oneDevice.verb = QStringLiteral("set");
+    oneDevice.engine.repetitions = configurationRepetitions(parser.isSet(QStringLiteral("bypass")));
+    oneDevice.engine.reset = parser.isSet(QStringLiteral("reset"));
+    oneDevice.engine.retries = 0; // as the window's save: told at once, sent again by hand
+    oneDevice.plan.sendUnchanged = oneDevice.engine.reset;
+    if (parser.isSet(QStringLiteral("dry-run"))) {
+        const PlannedChange plan = planChange(device.device->record, *wanted, recordsOf(found));
+        if (!plan.problem) {
+            run.console().out(
+                dryRunText(plan, oneDevice.engine.repetitions, oneDevice.engine.reset));
+            return ExitSuccess;
+        }
     }
-    return run.finish(
-        changeOne(*session, run.console(), device.device->record, *wanted, plan, steps));
+    return run.finish(runFleet(run, found, { { 1, *wanted } }, oneDevice).result);
 }
 
 } // namespace linknode

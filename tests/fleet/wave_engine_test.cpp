@@ -4,6 +4,7 @@
 // address, the rate holds, and a refused broadcast ends the run.
 #include "fleet/wave_engine.h"
 
+#include "commands/device_datagrams.h"
 #include "config/device_record.h"
 #include "tests/support/fake_socket.h"
 
@@ -161,6 +162,29 @@ TEST(WaveEngine, NoSecondHoldsMoreDatagramsThanTheRate)
     const auto& sent = site.sendSocket.sent;
     for (size_t i = 0; i + 210 < sent.size(); i += 50)
         EXPECT_GE(sent[i + 210].time - sent[i].time, 1.0) << "from datagram " << i;
+}
+
+// A reset asked for goes once to each device's new address, after its login; never otherwise.
+TEST(WaveEngine, AResetGoesOnceLastAndOnlyWhenAsked)
+{
+    for (const bool reset : { false, true }) {
+        Site site;
+        site.add(1, "10.0.0.5", "10.0.0.50");
+        const auto engine = site.run(wavesOf({ { { 0, "10.0.0.50", {} } } }),
+            { .repetitions = 2, .retries = 0, .rate = 5000, .confirmSeconds = 2, .reset = reset });
+        EXPECT_THAT(statuses(*engine), testing::ElementsAre("confirmed/1"));
+        std::vector<std::string> unicasts; // "kind address", in order
+        for (const auto& sent : site.sendSocket.sent)
+            if (sent.host.toString() == u"10.0.0.50")
+                unicasts.push_back(
+                    (sent.datagram.toStdString() == resetDatagram("10.0.0.50") ? "reset "
+                                                                               : "login ")
+                    + sent.host.toString().toStdString());
+        std::vector<std::string> wanted(3, "login 10.0.0.50");
+        if (reset)
+            wanted.push_back("reset 10.0.0.50");
+        EXPECT_EQ(unicasts, wanted) << reset;
+    }
 }
 
 TEST(WaveEngine, ARefusedBroadcastEndsTheRun)
