@@ -9,6 +9,10 @@
 
 namespace linknode {
 
+// Seconds without a listed reply after which a discovery has heard its devices: the window's
+// cycle and the command line's wait both end then (and longestDiscovery at the latest).
+constexpr double replyQuietTime = 0.3;
+
 // What became of a reply. Full: listing it would pass a limit. NotAMac: its first field
 // names no device.
 enum class Intake { Unchanged, Replaced, Added, Full, NotAMac };

@@ -11,7 +11,6 @@ namespace linknode {
 namespace {
     constexpr quint16 devicePort = 1024;
     constexpr quint16 replyPort = 2024;
-    constexpr double quietAfterLastReply = 0.3;
     const std::string broadcast(broadcastAddress);
 }
 
@@ -99,7 +98,7 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
     const double start = clock_.now();
     const double latest = start + seconds + options_.longestFlood;
     auto waiting = [&] {
-        return clock_.now() < start + seconds || clock_.now() < lastReply_ + quietAfterLastReply;
+        return clock_.now() < start + seconds || clock_.now() < lastReply_ + replyQuietTime;
     };
     while (clock_.now() < latest && waiting())
         DELAIS_EVT(clock_, 0.02);
