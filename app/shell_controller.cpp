@@ -6,6 +6,7 @@
 #include "core/wait.h"
 #include "discovery/device_store.h"
 #include "discovery/discovery_controller.h"
+#include "discovery/reply_intake.h"
 #include "form/dialogs.h"
 #include "form/layout_table.h"
 #include "form/main_form.h"
@@ -29,8 +30,6 @@
 namespace linknode {
 
 namespace {
-    constexpr double cycleQuiet = 0.3; // seconds without activity that end a discovery cycle
-
     void fill(QComboBox& box, std::span<const char* const> items)
     {
         box.clear();
@@ -118,14 +117,14 @@ void ShellController::Form_Unload()
 
 void ShellController::armWatchdog()
 {
-    form_[TIM_TST].start(clock_.timerMs(cycleQuiet));
+    form_[TIM_TST].start(clock_.timerMs(replyQuietTime));
 }
 
 void ShellController::TIM_TST_Timer()
 {
     const double elapsed = clock_.now() - link_.lastActivity();
-    if (elapsed < cycleQuiet) {
-        form_[TIM_TST].start(clock_.timerMs(cycleQuiet - elapsed));
+    if (elapsed < replyQuietTime) {
+        form_[TIM_TST].start(clock_.timerMs(replyQuietTime - elapsed));
         return;
     }
     setBusy(form_[B_ASK_CFG], false);

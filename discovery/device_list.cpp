@@ -7,17 +7,12 @@
 
 namespace linknode {
 
-namespace {
-    // Field 0 as written, blanks included: everything before the first comma.
-    std::string_view macField(std::string_view record)
-    {
-        return record.substr(0, record.find(','));
-    }
-}
-
 DeviceList::DeviceList(DeviceStore& store, DeviceListModel& model)
     : store_(store)
     , model_(model)
+    , intake_({ DeviceStore::capacity }, [this](size_t line) {
+        return ReplyRecord { record(static_cast<int>(line)), model_.isCut(static_cast<int>(line)) };
+    })
 {
 }
 
@@ -33,58 +28,32 @@ const QString& DeviceList::shownLine(int line) const
 
 DeviceList::Intake DeviceList::take(std::string record, bool cut)
 {
-    // A stray datagram whose first field names no device is not listed.
-    const auto mac = strictMac(macField(record));
-    if (!mac)
-        return Intake::NotAMac;
-    const auto found = lineOfMac_.find(*mac);
-    Intake result;
-    int line;
-    if (found != lineOfMac_.end()) {
-        line = found->second;
-        const std::string& listed = store_.at(line);
-        // "000-080-194-..." and "0-80-194-..." are one device: its line keeps the first.
-        record.replace(0, macField(record).size(), macField(listed));
-        // A longer spelling must not take the record past what any reply may keep.
-        if (record.size() > longestRecord) {
-            record.resize(longestRecord);
-            cut = true;
-        }
-        if (record == listed && cut == model_.isCut(line))
-            return Intake::Unchanged;
-        countComma(alignedCommaPosition(listed), -1);
-        result = Intake::Replaced;
-    } else {
-        if (count_ == DeviceStore::capacity)
-            return Intake::Full;
-        line = count_++;
-        lineOfMac_.emplace(*mac, line);
+    const auto [intake, index] = intake_.take(record, cut);
+    if (intake != Intake::Added && intake != Intake::Replaced)
+        return intake;
+    const int line = static_cast<int>(index);
+    if (intake == Intake::Added)
         model_.append(QString());
-        result = Intake::Added;
-    }
+    else
+        countComma(alignedCommaPosition(store_.at(line)), -1);
     countComma(alignedCommaPosition(record), +1);
     store_.set(line, std::move(record));
     setLine(line, store_.at(line));
     model_.setCut(line, cut);
-    return result;
+    return intake;
 }
 
 std::optional<int> DeviceList::lineOf(std::string_view mac) const
 {
     const auto bytes = strictMac(mac);
-    if (!bytes)
-        return std::nullopt;
-    const auto found = lineOfMac_.find(*bytes);
-    if (found == lineOfMac_.end())
-        return std::nullopt;
-    return found->second;
+    const auto line = bytes ? intake_.indexOf(*bytes) : std::nullopt;
+    return line ? std::optional(static_cast<int>(*line)) : std::nullopt;
 }
 
 void DeviceList::clear()
 {
-    count_ = 0;
     alignedWidth_ = 0;
-    lineOfMac_.clear();
+    intake_.clear();
     commaPositions_.clear();
     model_.clear();
 }
@@ -101,12 +70,12 @@ void DeviceList::reorder(const std::vector<int>& order)
             cutLines.push_back(static_cast<int>(lines.size()));
         lines.push_back(model_.line(from));
     }
-    lineOfMac_.clear();
+    // Each line is taken again as a new device, so its number is its new line.
+    intake_.clear();
     commaPositions_.clear();
-    for (int line = 0; line < count_; ++line) {
+    for (int line = 0; line < static_cast<int>(lines.size()); ++line) {
         std::string shown = toBytes(lines[static_cast<size_t>(line)]);
-        if (const auto mac = strictMac(macField(shown)))
-            lineOfMac_.emplace(*mac, line);
+        intake_.take(shown);
         countComma(alignedCommaPosition(shown), +1);
         store_.set(line, std::move(shown));
     }
@@ -119,9 +88,9 @@ void DeviceList::ALIGN_LIST()
 {
     alignedWidth_ = width();
     std::vector<QString> lines;
-    lines.reserve(static_cast<size_t>(count_));
+    lines.reserve(intake_.count());
     bool changed = false;
-    for (int line = 0; line < count_; ++line) {
+    for (int line = 0; line < count(); ++line) {
         lines.push_back(toText(alignedLine(store_.at(line), alignedWidth_)));
         changed = changed || lines.back() != model_.line(line);
     }

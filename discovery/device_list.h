@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/envelope.h"
+#include "discovery/reply_intake.h"
 
 #include <QString>
 #include <map>
@@ -15,20 +15,20 @@ class DeviceListModel;
 class DeviceStore;
 
 // The device list and the store kept in step: line i of the list shows slot i of the store,
-// one line per device. A device is known by its six MAC bytes, however a reply spells them,
-// and its line keeps the spelling it was first listed with. The MAC column is measured on
-// the MAC without its blanks, and the lines are re-padded at most once per run of replies,
-// so a reply costs the same with 10 lines or 10000.
+// one line per device, taken in as ReplyIntake says: its line shows the latest reply of the
+// device as written. The MAC column is measured on the MAC without its blanks, and the lines
+// are re-padded at most once per run of replies, so a reply costs the same with 10 lines or
+// 10000.
 class DeviceList {
 public:
-    enum class Intake { Unchanged, Replaced, Added, Full, NotAMac };
+    using Intake = linknode::Intake;
 
     DeviceList(DeviceStore& store, DeviceListModel& model);
 
     // One reply record (header removed); `cut` when the reply was longer than longestRecord.
     Intake take(std::string record, bool cut = false);
     void clear();
-    int count() const { return count_; }
+    int count() const { return static_cast<int>(intake_.count()); }
     const std::string& record(int line) const;
     // The line of the device with this MAC (six numbers joined by "-"), if listed.
     std::optional<int> lineOf(std::string_view mac) const;
@@ -50,9 +50,8 @@ private:
 
     DeviceStore& store_;
     DeviceListModel& model_;
-    int count_ = 0;
     int alignedWidth_ = 0; // the width every line was last padded to
-    std::map<MacBytes, int> lineOfMac_;
+    ReplyIntake intake_;
     std::map<int, int> commaPositions_; // aligned first-comma position -> lines having it
 };
 

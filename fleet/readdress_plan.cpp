@@ -178,7 +178,7 @@ OrderedPlan orderPlan(const std::vector<PlanRow>& rows, const std::vector<Device
     std::map<MacBytes, DeviceEntry> byMac;
     std::map<std::string, std::vector<MacBytes>> holders; // address -> devices having it now
     for (const DeviceEntry& entry : found) {
-        if (const auto mac = strictMac(recordField(entry.record, FLD_MAC))) {
+        if (const auto mac = recordMac(entry.record)) {
             byMac[*mac] = entry;
             holders[recordField(entry.record, FLD_IP)].push_back(*mac);
         }

@@ -187,7 +187,7 @@ void WaveEngine::onRecord(const std::string& record)
 {
     if (phase_ != Phase::Confirm)
         return;
-    const auto mac = strictMac(recordField(record, FLD_MAC));
+    const auto mac = recordMac(record);
     if (!mac)
         return;
     const auto found = activeByMac_.find(keyOf(*mac));

@@ -131,4 +131,9 @@ std::optional<MacBytes> strictMac(std::string_view text)
     return mac;
 }
 
+std::optional<MacBytes> recordMac(std::string_view record)
+{
+    return strictMac(record.substr(0, record.find(',')));
+}
+
 } // namespace linknode

@@ -74,6 +74,10 @@ std::string bootModeDatagram();
 // otherwise. Only such a text names a device.
 std::optional<MacBytes> strictMac(std::string_view text);
 
+// The device a record names: its first field (everything before the first comma) read by
+// strictMac.
+std::optional<MacBytes> recordMac(std::string_view record);
+
 // "0-80-194-1-2-3" -> its six bytes. A missing field, or one whose value is no byte, gives 0.
 MacBytes macBytes(std::string_view macText);
 

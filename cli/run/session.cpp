@@ -1,20 +1,16 @@
 #include "cli/run/session.h"
 
 #include "cli/run/arguments.h"
-#include "config/device_record.h"
 #include "core/logging.h"
 #include "core/wait.h"
+#include "discovery/reply_intake.h"
 #include "link/envelope.h"
-
-#include <algorithm>
-#include <unordered_map>
 
 namespace linknode {
 
 namespace {
     constexpr quint16 devicePort = 1024;
     constexpr quint16 replyPort = 2024;
-    constexpr double quietAfterLastReply = 0.3;
     const std::string broadcast(broadcastAddress);
 }
 
@@ -63,8 +59,9 @@ void Session::noteRefusal()
 std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targets, double seconds)
 {
     std::vector<Reply> replies;
-    std::unordered_map<std::string, size_t> indexOfMac;
-    size_t heldBytes = 0;
+    ReplyIntake intake({ options_.mostDevices, options_.mostRecordBytes }, [&](size_t index) {
+        return ReplyRecord { replies[index].record, replies[index].cut };
+    });
     lastReply_ = 0;
     floodCut_ = false;
     deviceLimitReached_ = false;
@@ -72,35 +69,21 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
     // hold the discovery open.
     const auto connection = QObject::connect(&link_, &Link::recordReceived, &link_,
         [&](const std::string& record, const QString& interface, bool cut) {
-            const std::string mac = recordField(record, FLD_MAC);
-            const auto bytes = strictMac(mac);
-            if (!bytes) {
+            const auto [taken, index] = intake.take(record, cut);
+            if (taken == Intake::NotAMac) {
                 qCInfo(discoveryLog, "a reply without a MAC is not listed");
                 return;
             }
-            std::string key = macText(*bytes);
-            const auto known = indexOfMac.find(key);
-            if (known == indexOfMac.end()) {
-                if (replies.size() >= options_.mostDevices
-                    || heldBytes + record.size() > options_.mostRecordBytes) {
-                    deviceLimitReached_ = true;
-                    return;
-                }
-                indexOfMac.emplace(std::move(key), replies.size());
-                replies.push_back({ record, interface, cut });
-                heldBytes += record.size();
-            } else if (recordField(replies[known->second].record, FLD_MAC) == mac) {
-                Reply& held = replies[known->second];
-                if (heldBytes - held.record.size() + record.size() > options_.mostRecordBytes) {
-                    deviceLimitReached_ = true;
-                    return;
-                }
-                heldBytes = heldBytes - held.record.size() + record.size();
-                held = { record, interface, cut };
-            } else {
-                qCInfo(discoveryLog, "a reply writing a listed MAC otherwise is not listed");
+            if (taken == Intake::Full) {
+                deviceLimitReached_ = true;
                 return;
             }
+            // An unchanged record may still have come in on another adapter.
+            Reply reply { record, interface, cut };
+            if (taken == Intake::Added)
+                replies.push_back(std::move(reply));
+            else
+                replies[index] = std::move(reply);
             lastReply_ = clock_.now();
         });
     const std::vector<std::string> destinations
@@ -115,13 +98,13 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
     const double start = clock_.now();
     const double latest = start + seconds + options_.longestFlood;
     auto waiting = [&] {
-        return clock_.now() < start + seconds || clock_.now() < lastReply_ + quietAfterLastReply;
+        return clock_.now() < start + seconds || clock_.now() < lastReply_ + replyQuietTime;
     };
     while (clock_.now() < latest && waiting())
         waitWhileEventsRun(clock_, 0.02);
     floodCut_ = waiting();
     QObject::disconnect(connection);
-    indexOfMac = {};
+    intake.clear();
     return flaggedEntries(std::move(replies), adapters);
 }
 

@@ -36,12 +36,11 @@ public:
     Session(DatagramSocket& sendSocket, DatagramSocket& receiveSocket,
         const SessionOptions& options = {});
 
-    // The enquiry to every target (255.255.255.255 when none), then the replies until 0.3 s
-    // after the last one listed and `seconds` at least: one entry per MAC, flagged. MACs are
-    // told apart by their six bytes ("0-80-194-1-2-3" and "000-080-194-001-002-003" are one
-    // device, shown as first written). A reply whose first field is no MAC names no device,
-    // and one past mostDevices or mostRecordBytes is dropped: neither is listed nor makes the
-    // wait longer.
+    // The enquiry to every target (255.255.255.255 when none), then the replies until
+    // replyQuietTime after the last one listed and `seconds` at least: one entry per MAC, its
+    // latest reply as written, flagged (ReplyIntake). A reply whose first field is no MAC
+    // names no device, and one past mostDevices or mostRecordBytes is dropped: neither is
+    // listed nor makes the wait longer.
     std::vector<DeviceEntry> discover(const std::vector<std::string>& targets, double seconds);
 
     // `times` sends to `destination`, each followed by `spacing` seconds of wait. False when the

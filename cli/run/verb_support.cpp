@@ -165,9 +165,8 @@ FoundDevice findOne(
     FoundDevice found;
     QStringList macs;
     for (const DeviceEntry& entry : entries) {
-        const bool matches = selector.mac
-            ? strictMac(recordField(entry.record, FLD_MAC)) == selector.mac
-            : recordField(entry.record, FLD_IP) == selector.ip;
+        const bool matches = selector.mac ? recordMac(entry.record) == selector.mac
+                                          : recordField(entry.record, FLD_IP) == selector.ip;
         if (!matches)
             continue;
         macs << toText(recordField(entry.record, FLD_MAC));
@@ -203,7 +202,7 @@ std::optional<DeviceEntry> findDevice(
     const std::vector<DeviceEntry>& entries, const DeviceSelector& selector)
 {
     for (const DeviceEntry& entry : entries) {
-        if (selector.mac && strictMac(recordField(entry.record, FLD_MAC)) == selector.mac)
+        if (selector.mac && recordMac(entry.record) == selector.mac)
             return entry;
         if (selector.ip && recordField(entry.record, FLD_IP) == *selector.ip)
             return entry;

@@ -68,6 +68,26 @@ TEST(DeviceList, ChangedFieldReplacesTheLineInPlace)
             "0-80-194-1-2-3,10.0.0.1,a", "0-80-194-1-2-4,10.0.0.9,b", "0-80-194-1-2-5,10.0.0.3,c"));
 }
 
+// A forged reply that spelled the MAC first must not stand in for the device: the line shows
+// the latest reply, the zero-filled spelling and back, and the column follows it.
+TEST(DeviceList, AnotherSpellingOfAListedMacReplacesItsLineInPlace)
+{
+    Fixture f;
+    f.list.take("0-80-194-1-2-3,10.0.0.1,a");
+    f.list.take("0-80-194-1-2-4,10.0.0.2,b");
+    f.list.take("0-80-194-1-2-5,10.0.0.3,c");
+    EXPECT_EQ(f.list.take("000-080-194-001-002-004,10.0.0.2,b"), Intake::Replaced);
+    EXPECT_EQ(f.list.lineOf("0-80-194-1-2-4"), 1);
+    EXPECT_EQ(f.store.at(1), "000-080-194-001-002-004,10.0.0.2,b");
+    EXPECT_THAT(f.lines(),
+        testing::ElementsAre("0-80-194-1-2-3         ,10.0.0.1,a",
+            "000-080-194-001-002-004,10.0.0.2,b", "0-80-194-1-2-5         ,10.0.0.3,c"));
+    EXPECT_EQ(f.list.take("0-80-194-1-2-4,10.0.0.2,b"), Intake::Replaced);
+    EXPECT_THAT(f.lines(),
+        testing::ElementsAre(
+            "0-80-194-1-2-3,10.0.0.1,a", "0-80-194-1-2-4,10.0.0.2,b", "0-80-194-1-2-5,10.0.0.3,c"));
+}
+
 TEST(DeviceList, ShorterMacsArePaddedSoTheFirstCommasAlignAndNoMacIsNoDevice)
 {
     Fixture first; // both lines arrive before the view has seen any
@@ -97,28 +117,17 @@ TEST(DeviceList, ShorterMacsArePaddedSoTheFirstCommasAlignAndNoMacIsNoDevice)
 TEST(DeviceList, HostileSpellingsListEachDeviceOnceInANarrowColumn)
 {
     const std::string blanks(2000, ' ');
-    std::vector<std::string> oscillating { "0-80-194-1-2-3,a" };
-    for (int i = 0; i < 1000; ++i)
-        oscillating.push_back(std::string(1000 + i % 2, ' ')
-            + (i % 2 ? "009-009-009-009-009-009" : "9-9-9-9-9-9") + ",10.0.0." + std::to_string(i));
     const struct {
         const char* what;
         std::vector<std::string> records;
         std::vector<std::string> lines;
     } cases[] = { { "padded MAC", { "0-80-194-1-2-3,a", blanks + "9-9-9-9-9-9" + blanks + ",b" },
                       { "0-80-194-1-2-3,a", "9-9-9-9-9-9   ,b" } },
-        { "zero-filled MAC after the plain one",
-            { "0-80-194-1-2-3,10.0.0.1", "000-080-194-001-002-003,10.0.0.2" },
-            { "0-80-194-1-2-3,10.0.0.2" } },
-        { "plain MAC after the zero-filled one",
-            { "000-080-194-001-002-003,10.0.0.1", " 0-80-194-1-2-3,10.0.0.1", "0-80-194-1-2-3" },
-            { "000-080-194-001-002-003" } },
         // The MAC column narrows and widens again; only that line changes each time.
         { "reply without fields between two with",
             { "0-80-194-1-2-3,a", "0-80-194-1-2-3", "0-80-194-1-2-3,a" }, { "0-80-194-1-2-3,a" } },
         { "MAC past where a long record is cut",
-            { "0-1-2-3-4-5,a", std::string(60000, ' ') + "9-9-9-9-9-9,b" }, { "0-1-2-3-4-5,a" } },
-        { "width oscillating", oscillating, { "0-80-194-1-2-3,a", "9-9-9-9-9-9   ,10.0.0.999" } } };
+            { "0-1-2-3-4-5,a", std::string(60000, ' ') + "9-9-9-9-9-9,b" }, { "0-1-2-3-4-5,a" } } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Fixture f;
@@ -150,9 +159,7 @@ TEST(DeviceList, ACutRecordIsListedAndItsTipSaysSoUntilAWholeOneComes)
         bool cut;
     } cases[] = { { "cut", { { full, true } }, true },
         { "whole after cut", { { full, true }, { mac + "a", false } }, false },
-        { "same bytes, now cut", { { full, false }, { full, true } }, true },
-        { "the listed spelling is longer",
-            { { "000-080-194-001-002-003,a", false }, { full, false } }, true } };
+        { "same bytes, now cut", { { full, false }, { full, true } }, true } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Fixture f;
