@@ -98,6 +98,12 @@ void DeviceList::ALIGN_LIST()
         model_.rewriteLines(std::move(lines));
 }
 
+void DeviceList::alignIfWider()
+{
+    if (width() > alignedWidth_)
+        ALIGN_LIST();
+}
+
 void DeviceList::alignIfWidthChanged()
 {
     if (width() != alignedWidth_)

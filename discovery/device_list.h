@@ -40,7 +40,11 @@ public:
 
     // Re-pads every line to the widest MAC column (ALIGN_LIST).
     void ALIGN_LIST();
-    // After a run of replies: ALIGN_LIST once if the widest MAC column changed during it.
+    // After a run of replies: ALIGN_LIST once if the widest MAC column grew during it. A
+    // column that narrows waits for alignIfWidthChanged at the end of the cycle: a host that
+    // spells one listed MAC short and long by turns would re-pad the whole list every run.
+    void alignIfWider();
+    // At the end of a cycle and before a sort: ALIGN_LIST once if the column width changed.
     void alignIfWidthChanged();
 
 private:

@@ -117,9 +117,15 @@ void DiscoveryController::takeReply(const std::string& record, const QString&, b
     }
 }
 
-void DiscoveryController::showReplies()
+void DiscoveryController::cycleEnded()
 {
     devices_.alignIfWidthChanged();
+    model_.commit();
+}
+
+void DiscoveryController::showReplies()
+{
+    devices_.alignIfWider();
     model_.commit();
     form_[AFF_TOT_TERM].setText(QString::number(devices_.count()));
     // Junk, or one device answering without end, cannot keep FIND DEVICES hidden for ever.

@@ -39,6 +39,8 @@ public:
     // Shows what the replies taken in so far changed (new lines, the MAC column, the device
     // count) and stamps the activity if they listed or refreshed a device.
     void showReplies();
+    // The cycle is over: the MAC column fits the lines as they now stand.
+    void cycleEnded();
 
 private:
     void takeReply(const std::string& record, const QString& interface, bool cut);

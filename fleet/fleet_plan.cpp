@@ -14,7 +14,7 @@ namespace {
     const DeviceEntry* entryOf(const std::vector<DeviceEntry>& found, const MacBytes& mac)
     {
         const auto entry = std::find_if(found.begin(), found.end(),
-            [&](const DeviceEntry& e) { return strictMac(recordField(e.record, FLD_MAC)) == mac; });
+            [&](const DeviceEntry& e) { return recordMac(e.record) == mac; });
         return entry == found.end() ? nullptr : &*entry;
     }
 }

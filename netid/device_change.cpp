@@ -155,7 +155,7 @@ std::optional<std::string> doubleIpHolder(
 {
     // By the MAC's bytes: "000-080-..." is the device itself, not another one.
     for (const std::string& record : records)
-        if (recordField(record, FLD_IP) == ip && strictMac(recordField(record, FLD_MAC)) != mac)
+        if (recordField(record, FLD_IP) == ip && recordMac(record) != mac)
             return recordField(record, FLD_MAC);
     return std::nullopt;
 }

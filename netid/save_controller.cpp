@@ -271,7 +271,7 @@ std::optional<std::vector<RecordField>> SaveController::refresh(
     // the device does not report at all is one it has not.
     std::optional<std::vector<RecordField>> notTaken;
     const auto heard = connect(&link_, &Link::recordReceived, this, [&](const std::string& record) {
-        if (strictMac(recordField(record, FLD_MAC)) != mac)
+        if (recordMac(record) != mac)
             return;
         const auto fields = static_cast<int>(std::count(record.begin(), record.end(), ',')) + 1;
         notTaken.emplace();

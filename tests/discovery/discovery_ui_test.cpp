@@ -92,6 +92,28 @@ TEST_F(Discovery, RepliesAreListedACycleStartsEmptyAndTheSwitchSends25EnquiriesK
     EXPECT_EQ(listed().size(), 1) << "the list is kept";
 }
 
+// A later reply of a listed device under another spelling of its MAC replaces the line; the
+// column widens at once and narrows when the cycle ends.
+TEST_F(Discovery, AnotherSpellingOfAListedMacTakesTheLineAndTheColumnFollowsByTheCycleEnd)
+{
+    endCycle();
+    QMetaObject::invokeMethod(&tool[B_ASK_CFG], "click");
+    tool.receiveSocket.injectBurst(
+        { Tool::reply(device(3, "10.0.0.1")), Tool::reply(device(33, "10.0.0.2")) });
+    tool.receiveSocket.inject(Tool::reply("000-080-194-001-002-003,10.0.0.9"));
+    EXPECT_EQ(listed(),
+        QStringList({ u"000-080-194-001-002-003,10.0.0.9"_s,
+            u"0-80-194-1-2-33        ,10.0.0.2,255.255.255.0,10.0.0.254,9600"_s }));
+    tool.receiveSocket.inject(Tool::reply(device(3, "10.0.0.1")));
+    EXPECT_EQ(listed().front(), u"0-80-194-1-2-3         ,10.0.0.1,255.255.255.0,10.0.0.254,9600"_s)
+        << "no narrower column while replies come";
+    endCycle();
+    EXPECT_EQ(listed(),
+        QStringList({ u"0-80-194-1-2-3 ,10.0.0.1,255.255.255.0,10.0.0.254,9600"_s,
+            QString::fromStdString(device(33, "10.0.0.2")) }));
+    EXPECT_EQ(tool[AFF_TOT_TERM].text(), u"2"_s);
+}
+
 TEST_F(Discovery, ADeviceWhoseReplyIsTooLongIsListedAndItsTipSaysItWasCut)
 {
     // A gateway whose login grew too long.

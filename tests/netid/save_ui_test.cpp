@@ -217,7 +217,7 @@ TEST_F(Save, TheWindowAndSetSendTheSameConfigurationForEveryModel)
 
         QString problem;
         const auto request = readRequest(
-            *strictMac(recordField(record, FLD_MAC)),
+            *recordMac(record),
             [&](const QString& key) -> std::optional<QString> {
                 for (const auto& [name, value] : edits)
                     if (key == QLatin1String(name))
