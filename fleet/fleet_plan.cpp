@@ -37,9 +37,8 @@ FleetPlan planFleet(const std::vector<DeviceEntry>& found, const std::vector<Sit
         // Addresses other devices hold are the wave planner's to judge, not a refusal here.
         PlannedChange plan = planChange(device->record, entry.request, {});
         if (plan.problem) {
-            fleet.problem = { plan.problem.value,
-                "device " + std::to_string(entry.line) + " (" + macText(entry.request.mac)
-                    + "): " + plan.problem.text };
+            fleet.problem = plan.problem;
+            fleet.refusedLine = entry.line;
             fleet.refusedDevice
                 = DeviceResult { mac, DeviceStatus::Refused, {}, toText(plan.problem.text) };
             return fleet;

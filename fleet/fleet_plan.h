@@ -26,6 +26,7 @@ struct FleetPlanOptions {
 struct FleetPlan {
     Refusal problem; // none: the run may start
     std::optional<DeviceResult> refusedDevice; // the device whose change is refused, if one
+    int refusedLine = 0; // and its place in the file
     std::vector<DeviceResult> devices; // one per device of the file, in its order
     std::vector<FleetChange> changes; // the devices to change, in the order of the moves
     std::vector<size_t> resultOfChange; // the entry in `devices` of each change

@@ -37,8 +37,13 @@ FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
     const QString& verb = options.verb;
     FleetPlan plan = planFleet(found, entries, options.plan);
     if (plan.problem) {
-        VerbResult refused = failed(
-            verb, ExitUsage, toText(plan.problem.text) + QStringLiteral("; nothing was sent"));
+        QString text = toText(plan.problem.text) + QStringLiteral("; nothing was sent");
+        if (plan.refusedDevice && options.nameRefusedEntry)
+            text = QStringLiteral("device %1 (%2): ")
+                       .arg(plan.refusedLine)
+                       .arg(plan.refusedDevice->mac)
+                + text;
+        VerbResult refused = failed(verb, ExitUsage, text);
         if (plan.refusedDevice)
             refused.devices.push_back(*plan.refusedDevice);
         return { refused };

@@ -13,6 +13,7 @@ namespace linknode {
 struct FleetRunOptions {
     QString verb = QStringLiteral("apply"); // the verb whose result this is
     bool check = false; // plan only, send nothing
+    bool nameRefusedEntry = true; // a refusal names the entry of the file it is about
     FleetPlanOptions plan;
     EngineOptions engine;
 };

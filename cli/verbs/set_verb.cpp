@@ -133,6 +133,7 @@ int setVerb(const QStringList& arguments, CliContext& context)
     // A run of one device, sent and confirmed as a fleet's devices are.
     FleetRunOptions oneDevice;
     oneDevice.verb = QStringLiteral("set");
+    oneDevice.nameRefusedEntry = false; // the one device named on the command line
     oneDevice.engine.repetitions = configurationRepetitions(parser.isSet(QStringLiteral("bypass")));
     oneDevice.engine.reset = parser.isSet(QStringLiteral("reset"));
     oneDevice.engine.retries = 0; // as the window's save: told at once, sent again by hand
