@@ -67,10 +67,8 @@ FleetPlan planFleet(const std::vector<DeviceEntry>& found, const std::vector<Sit
         if (!moving.contains(macKey(recordField(device.record, FLD_MAC))))
             held.push_back(recordField(device.record, FLD_IP));
     fleet.waves = planWaves(moves, held, options.spares);
-    if (!fleet.waves.problem.isEmpty()) {
-        fleet.problem = { Refusal::Value::Request, toBytes(fleet.waves.problem) };
+    if ((fleet.problem = fleet.waves.problem))
         return fleet;
-    }
     for (size_t wave = 0; wave < fleet.waves.waves.size(); ++wave)
         for (const WaveStep& step : fleet.waves.waves[wave])
             fleet.devices[fleet.resultOfChange[step.move]].wave = static_cast<int>(wave) + 1;

@@ -190,8 +190,8 @@ OrderedPlan orderPlan(const std::vector<PlanRow>& rows, const std::vector<Device
             plan.silent << toText(macText(row.mac));
     }
     if (!plan.silent.isEmpty()) {
-        plan.problem
-            = QStringLiteral("no answer from %1").arg(plan.silent.join(QStringLiteral(", ")));
+        plan.problem = { Refusal::Value::Request,
+            "no answer from " + toBytes(plan.silent.join(QStringLiteral(", "))) };
         return plan;
     }
     // Who must move before whom: the devices now holding a row's new address.
@@ -202,8 +202,8 @@ OrderedPlan orderPlan(const std::vector<PlanRow>& rows, const std::vector<Device
                 continue;
             const auto moving = rowOf.find(holder);
             if (moving == rowOf.end() || moving->second->ip == row.ip) {
-                plan.problem = QStringLiteral("%1 is held by %2, which the plan leaves there")
-                                   .arg(toText(row.ip), toText(macText(holder)));
+                plan.problem = { Refusal::Value::Address,
+                    row.ip + " is held by " + macText(holder) + ", which the plan leaves there" };
                 return plan;
             }
             waitsFor[row.mac].push_back(holder);
@@ -231,10 +231,10 @@ OrderedPlan orderPlan(const std::vector<PlanRow>& rows, const std::vector<Device
                 if (!done.contains(row.mac))
                     ring << toText(macText(row.mac));
             plan.steps.clear();
-            plan.problem
-                = QStringLiteral("devices %1 would exchange addresses: no order frees each "
-                                 "new address in time; move one to a spare address first")
-                      .arg(ring.join(QStringLiteral(", ")));
+            plan.problem = { Refusal::Value::Address,
+                "devices " + toBytes(ring.join(QStringLiteral(", ")))
+                    + " would exchange addresses: no order frees each new address in time; move "
+                      "one to a spare address first" };
             return plan;
         }
     }

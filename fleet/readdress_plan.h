@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/refusal.h"
 #include "fleet/device_entry.h"
 #include "link/envelope.h"
 
@@ -35,7 +36,7 @@ struct PlanStep {
 struct OrderedPlan {
     std::vector<PlanStep> steps; // in the order they may be applied
     QStringList silent; // MACs of the plan that did not answer
-    QString problem; // the plan cannot be applied as it stands
+    Refusal problem; // the plan cannot be applied as it stands
 };
 
 // Checks the plan against the devices found: every MAC answering, no new address held by a

@@ -209,23 +209,27 @@ WavePlan planWaves(const std::vector<Move>& moves, const std::vector<std::string
         at.from.push_back(plainForm(moves[i].from));
         at.holders[at.from.back()].push_back(i);
     }
-    plan.problem = targetProblem(moves, at);
-    if (plan.problem.isEmpty())
-        plan.problem = spareProblem(moves, at, spares);
-    if (!plan.problem.isEmpty())
+    QString problem = targetProblem(moves, at);
+    if (problem.isEmpty())
+        problem = spareProblem(moves, at, spares);
+    if (!problem.isEmpty()) {
+        plan.problem = { Refusal::Value::Address, toBytes(problem) };
         return plan;
+    }
 
     Schedule schedule(moves, at);
     const std::vector<size_t> cycles = schedule.cycles();
     if (!cycles.empty() && spares.empty()) {
-        plan.problem = cycles.size() == 1
-            ? QStringLiteral("1 exchange or cycle of addresses (through %1) has no order; "
-                             "--spare ADDRESS, a free address, breaks it")
-                  .arg(macOf(moves[cycles.front()]))
-            : QStringLiteral("%1 exchanges or cycles of addresses (the first through %2) have no "
-                             "order; --spare ADDRESS, a free address, breaks them")
-                  .arg(cycles.size())
-                  .arg(macOf(moves[cycles.front()]));
+        plan.problem = { Refusal::Value::Address,
+            toBytes(cycles.size() == 1
+                    ? QStringLiteral("1 exchange or cycle of addresses (through %1) has no "
+                                     "order; --spare ADDRESS, a free address, breaks it")
+                          .arg(macOf(moves[cycles.front()]))
+                    : QStringLiteral("%1 exchanges or cycles of addresses (the first through "
+                                     "%2) have no order; --spare ADDRESS, a free address, breaks "
+                                     "them")
+                          .arg(cycles.size())
+                          .arg(macOf(moves[cycles.front()]))) };
         return plan;
     }
     // Each cycle takes the spare that is free first; a spare is free again in the wave after

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/refusal.h"
 #include "link/envelope.h"
 
 #include <QString>
@@ -27,7 +28,7 @@ struct WaveStep {
 
 struct WavePlan {
     std::vector<std::vector<WaveStep>> waves;
-    QString problem; // empty: the plan may run
+    Refusal problem; // none: the plan may run
 };
 
 // `held` are the addresses of the devices found that are not among the moves: no move may

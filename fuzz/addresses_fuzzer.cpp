@@ -75,7 +75,7 @@ void checkAddress(const std::string& text)
 void checkRenamePlan(const std::string& prefix, const std::string& mask, int devices)
 {
     const RenamePlan plan = renamePlan(prefix, mask, devices);
-    if (!plan.problem.empty()) {
+    if (plan.problem) {
         FUZZ_CHECK(plan.addresses.empty());
         return;
     }

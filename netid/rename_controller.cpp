@@ -133,9 +133,10 @@ void RenameController::B_RENAME_IP_Click()
     const std::string mask = toBytes(trimmedBlanks(form_[INP_AUTO_MASK].text()));
     const RenamePlan plan
         = renamePlan(plainPrefix(toBytes(form_[INP_AUTO_IP].text())), mask, count);
-    if (!plan.problem.empty()) {
-        qCInfo(saveLog) << "RENAME IP refused:" << toText(plan.problem);
-        dialogs_.message(toText(plan.problem), QStringLiteral("RENAME IP"), MessageIcon::Critical);
+    if (plan.problem) {
+        qCInfo(saveLog) << "RENAME IP refused:" << toText(plan.problem.text);
+        dialogs_.message(
+            toText(plan.problem.text), QStringLiteral("RENAME IP"), MessageIcon::Critical);
         save_.endChange();
         return;
     }

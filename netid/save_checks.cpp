@@ -72,21 +72,25 @@ RenamePlan renamePlan(std::string_view prefix, std::string_view mask, int device
     RenamePlan plan;
     const auto network = strictAddress(std::string(prefix) + "0");
     if (!prefix.ends_with('.') || !network) {
-        plan.problem = "The address prefix must be three numbers 0 to 255, each followed by "
-                       "\".\" (for example 192.168.5.).";
+        plan.problem = { Refusal::Value::Address,
+            "The address prefix must be three numbers 0 to 255, each followed by \".\" (for "
+            "example 192.168.5.)." };
         return plan;
     }
-    if (plan.problem = maskProblem(mask); !plan.problem.empty())
+    if (std::string problem = maskProblem(mask); !problem.empty()) {
+        plan.problem = { Refusal::Value::Mask, std::move(problem) };
         return plan;
+    }
     for (int i = 0; i < devices; ++i) {
         const std::string address = std::string(prefix) + std::to_string(110 + i);
         const std::string problem = hostAddressProblem(address, mask);
         if (!problem.empty()) {
             plan.addresses.clear();
-            plan.problem = "The " + std::to_string(devices) + " listed devices would get "
-                + std::string(prefix) + "110 to " + std::string(prefix)
-                + std::to_string(110 + devices - 1) + ", but " + problem + " under the mask "
-                + std::string(trimBlanks(mask)) + ". Nothing was sent.";
+            plan.problem = { Refusal::Value::Address,
+                "The " + std::to_string(devices) + " listed devices would get "
+                    + std::string(prefix) + "110 to " + std::string(prefix)
+                    + std::to_string(110 + devices - 1) + ", but " + problem + " under the mask "
+                    + std::string(trimBlanks(mask)) + ". Nothing was sent." };
             return plan;
         }
         plan.addresses.push_back(address);

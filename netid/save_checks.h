@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/refusal.h"
 #include "link/envelope.h"
 #include "link/ipv4_octets.h"
 
@@ -33,7 +34,7 @@ std::string hostAddressProblem(std::string_view address, std::string_view mask =
 // that fails the mask check, or more devices than host addresses from .110 on.
 struct RenamePlan {
     std::vector<std::string> addresses;
-    std::string problem; // empty: go ahead
+    Refusal problem; // none: go ahead
 };
 RenamePlan renamePlan(std::string_view prefix, std::string_view mask, int devices);
 

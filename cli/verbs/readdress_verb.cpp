@@ -71,9 +71,9 @@ int readdressVerb(const QStringList& arguments, CliContext& context)
     if (!session->sendFailure().isEmpty())
         return run.fail(session->sendFailure() + QStringLiteral("; nothing was sent"));
     const OrderedPlan plan = orderPlan(*rows, devices);
-    if (!plan.problem.isEmpty())
+    if (plan.problem)
         return run.finish(failed({}, plan.silent.isEmpty() ? ExitUsage : ExitFailure,
-            plan.problem + QStringLiteral("; nothing was sent")));
+            toText(plan.problem.text) + QStringLiteral("; nothing was sent")));
     // Every row must pass the save's checks too, before the first device changes; a row
     // that changes nothing is left alone.
     VerbResult result;

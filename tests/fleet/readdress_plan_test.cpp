@@ -127,8 +127,8 @@ TEST(Order, EachNewAddressIsFreeWhenItsTurnComes)
         std::vector<int> order;
         for (const PlanStep& step : plan.steps)
             order.push_back(step.row.mac[5]);
-        EXPECT_THAT(plan.problem.toStdString(), HasSubstr(c.problem)) << c.what;
-        EXPECT_EQ(plan.problem.isEmpty(), !*c.problem) << c.what;
+        EXPECT_THAT(plan.problem.text, HasSubstr(c.problem)) << c.what;
+        EXPECT_EQ(!plan.problem, !*c.problem) << c.what;
         EXPECT_EQ(order, c.order) << c.what;
         EXPECT_EQ(plan.silent, c.silent) << c.what;
     }

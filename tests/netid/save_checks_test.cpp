@@ -52,7 +52,7 @@ TEST(SaveChecks, HostAddressesExcludeWhatReachesManyDevicesOrNone)
 TEST(RenamePlan, NumbersDevicesFrom110InListOrderOrRefusesWhole)
 {
     const RenamePlan plan = renamePlan("192.168.5.", "255.255.0.0", 3);
-    EXPECT_EQ(plan.problem, "");
+    EXPECT_FALSE(plan.problem) << plan.problem.text;
     EXPECT_EQ(plan.addresses,
         (std::vector<std::string> { "192.168.5.110", "192.168.5.111", "192.168.5.112" }));
     EXPECT_TRUE(renamePlan("192.168.5.", "255.255.0.0", 0).addresses.empty());
@@ -71,7 +71,7 @@ TEST(RenamePlan, NumbersDevicesFrom110InListOrderOrRefusesWhole)
     };
     for (const auto& c : refused) {
         const RenamePlan plan = renamePlan(c.prefix, c.mask, c.devices);
-        EXPECT_NE(plan.problem, "") << c.prefix << " " << c.mask << " " << c.devices;
+        EXPECT_TRUE(plan.problem) << c.prefix << " " << c.mask << " " << c.devices;
         EXPECT_TRUE(plan.addresses.empty());
     }
     EXPECT_EQ(renamePlan("10.0.0.", "255.255.255.0", 145).addresses.back(), "10.0.0.254");
