@@ -51,6 +51,7 @@ struct Site {
     std::vector<FleetChange> changes;
     size_t seen = 0;
     QTimer answering;
+    QStringList progress; // the engine's progress lines
 
     Site()
     {
@@ -93,6 +94,8 @@ struct Site {
     std::unique_ptr<WaveEngine> run(const WavePlan& plan, EngineOptions options = {})
     {
         auto engine = std::make_unique<WaveEngine>(link, clock, options);
+        QObject::connect(engine.get(), &WaveEngine::progress, engine.get(),
+            [this](const QString& line) { progress << line.trimmed(); });
         QEventLoop loop;
         QObject::connect(engine.get(), &WaveEngine::finished, &loop, &QEventLoop::quit);
         QTimer::singleShot(0, engine.get(), [&] { engine->start(changes, plan); });
@@ -134,6 +137,10 @@ TEST(WaveEngine, WavesConfirmRetriesBringLateDevicesAndAFailureStopsOnlyWhatNeed
     EXPECT_THAT(engine->results()[2].error.toStdString(), testing::HasSubstr("no reply"));
     EXPECT_THAT(engine->results()[3].error.toStdString(), testing::HasSubstr("0-80-194-0-0-3"));
     EXPECT_EQ(engine->retriesUsed(), 1);
+    EXPECT_EQ(site.progress,
+        QStringList({ QStringLiteral("wave 1 of 2: 2 devices"),
+            QStringLiteral("wave 1: 2 devices again (retry 1 of 1)"),
+            QStringLiteral("wave 2 of 2: 1 devices") }));
     // Wave 1 twice (the retry only for the two unconfirmed), wave 2 once for its one device.
     EXPECT_EQ(engine->configurationsSent(), 20 + 20 + 10);
     // The login goes to the new address, never before the configurations of its wave.
