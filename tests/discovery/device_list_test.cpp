@@ -54,38 +54,34 @@ TEST(DeviceList, SameTextTwiceGivesOneLineAndNoUpdate)
     EXPECT_EQ(f.list.count(), 3);
 }
 
-TEST(DeviceList, ChangedFieldReplacesTheLineInPlace)
+// A later reply of a listed MAC replaces its line in place: a changed field, or another
+// spelling of the MAC (a forged reply that spelled it first must not stand in for the
+// device), the column following it there and back.
+TEST(DeviceList, ALaterReplyOfAListedMacReplacesItsLineInPlace)
 {
+    const struct {
+        const char* reply;
+        std::vector<std::string> lines;
+    } replies[] = { { "0-80-194-1-2-4,10.0.0.9,b",
+                        { "0-80-194-1-2-3,10.0.0.1,a", "0-80-194-1-2-4,10.0.0.9,b",
+                            "0-80-194-1-2-5,10.0.0.3,c" } },
+        { "000-080-194-001-002-004,10.0.0.2,b",
+            { "0-80-194-1-2-3         ,10.0.0.1,a", "000-080-194-001-002-004,10.0.0.2,b",
+                "0-80-194-1-2-5         ,10.0.0.3,c" } },
+        { "0-80-194-1-2-4,10.0.0.2,b",
+            { "0-80-194-1-2-3,10.0.0.1,a", "0-80-194-1-2-4,10.0.0.2,b",
+                "0-80-194-1-2-5,10.0.0.3,c" } } };
     Fixture f;
     f.list.take("0-80-194-1-2-3,10.0.0.1,a");
     f.list.take("0-80-194-1-2-4,10.0.0.2,b");
     f.list.take("0-80-194-1-2-5,10.0.0.3,c");
-    EXPECT_EQ(f.list.take("0-80-194-1-2-4,10.0.0.9,b"), Intake::Replaced);
-    EXPECT_EQ(f.list.count(), 3);
-    EXPECT_EQ(f.store.at(1), "0-80-194-1-2-4,10.0.0.9,b");
-    EXPECT_THAT(f.lines(),
-        testing::ElementsAre(
-            "0-80-194-1-2-3,10.0.0.1,a", "0-80-194-1-2-4,10.0.0.9,b", "0-80-194-1-2-5,10.0.0.3,c"));
-}
-
-// A forged reply that spelled the MAC first must not stand in for the device: the line shows
-// the latest reply, the zero-filled spelling and back, and the column follows it.
-TEST(DeviceList, AnotherSpellingOfAListedMacReplacesItsLineInPlace)
-{
-    Fixture f;
-    f.list.take("0-80-194-1-2-3,10.0.0.1,a");
-    f.list.take("0-80-194-1-2-4,10.0.0.2,b");
-    f.list.take("0-80-194-1-2-5,10.0.0.3,c");
-    EXPECT_EQ(f.list.take("000-080-194-001-002-004,10.0.0.2,b"), Intake::Replaced);
-    EXPECT_EQ(f.list.lineOf("0-80-194-1-2-4"), 1);
-    EXPECT_EQ(f.store.at(1), "000-080-194-001-002-004,10.0.0.2,b");
-    EXPECT_THAT(f.lines(),
-        testing::ElementsAre("0-80-194-1-2-3         ,10.0.0.1,a",
-            "000-080-194-001-002-004,10.0.0.2,b", "0-80-194-1-2-5         ,10.0.0.3,c"));
-    EXPECT_EQ(f.list.take("0-80-194-1-2-4,10.0.0.2,b"), Intake::Replaced);
-    EXPECT_THAT(f.lines(),
-        testing::ElementsAre(
-            "0-80-194-1-2-3,10.0.0.1,a", "0-80-194-1-2-4,10.0.0.2,b", "0-80-194-1-2-5,10.0.0.3,c"));
+    for (const auto& r : replies) {
+        EXPECT_EQ(f.list.take(r.reply), Intake::Replaced) << r.reply;
+        EXPECT_EQ(f.list.count(), 3);
+        EXPECT_EQ(f.list.lineOf("0-80-194-1-2-4"), 1);
+        EXPECT_EQ(f.store.at(1), r.reply);
+        EXPECT_EQ(f.lines(), r.lines) << r.reply;
+    }
 }
 
 TEST(DeviceList, ShorterMacsArePaddedSoTheFirstCommasAlignAndNoMacIsNoDevice)
