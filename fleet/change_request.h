@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fleet/config_change.h"
+#include "netid/change_comparison.h"
 
 #include <QString>
 #include <functional>

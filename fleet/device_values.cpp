@@ -34,17 +34,6 @@ std::optional<MacBytes> parseMac(const QString& text)
     return mac;
 }
 
-std::string macText(const MacBytes& mac)
-{
-    std::string text;
-    for (const quint8 byte : mac) {
-        if (!text.empty())
-            text += '-';
-        text += std::to_string(byte);
-    }
-    return text;
-}
-
 std::optional<std::string> parseAddress(const QString& text)
 {
     const auto octets = strictAddress(toBytes(text));

@@ -13,8 +13,6 @@ namespace linknode {
 // A MAC as the devices write it ("0-80-194-1-2-3") or in hexadecimal ("00:50:C2:01:02:03");
 // none when malformed or all zero.
 std::optional<MacBytes> parseMac(const QString& text);
-// The devices' own form: six decimal numbers joined by "-".
-std::string macText(const MacBytes& mac);
 
 // A dotted IPv4 address of four numbers 0 to 255, in its plain form ("010.0.0.1" -> "10.0.0.1").
 std::optional<std::string> parseAddress(const QString& text);

@@ -4,6 +4,7 @@
 #include "core/latin1.h"
 #include "core/shown_text.h"
 #include "fleet/device_values.h"
+#include "fleet/wave_planner.h"
 
 #include <algorithm>
 #include <set>

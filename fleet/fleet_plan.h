@@ -2,9 +2,9 @@
 
 #include "core/refusal.h"
 #include "fleet/device_entry.h"
-#include "fleet/device_result.h"
 #include "fleet/site_file.h"
-#include "fleet/wave_engine.h"
+#include "netid/device_result.h"
+#include "netid/wave_engine.h"
 
 #include <QStringList>
 #include <optional>

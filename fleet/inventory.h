@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fleet/device_entry.h"
-#include "fleet/device_result.h"
+#include "netid/device_result.h"
 
 #include <QByteArray>
 #include <QJsonObject>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/refusal.h"
 #include "link/envelope.h"
+#include "netid/wave_plan.h"
 
 #include <QString>
 #include <string>
@@ -16,19 +16,6 @@ struct Move {
     MacBytes mac {};
     std::string from; // the address it holds now
     std::string to; // the address it should hold (== from when it keeps it)
-};
-
-struct WaveStep {
-    size_t move = 0; // index into the moves
-    std::string address; // where it goes in this wave: its target or a spare
-    // Moves that must have left their address first (their wave confirmed): when one of them
-    // fails, this step cannot run.
-    std::vector<size_t> after;
-};
-
-struct WavePlan {
-    std::vector<std::vector<WaveStep>> waves;
-    Refusal problem; // none: the plan may run
 };
 
 // `held` are the addresses of the devices found that are not among the moves: no move may

@@ -74,6 +74,17 @@ std::string enquiryDatagram()
     return networkConfigDatagram({ .ip = "0.0.0.0", .mask = "0.0.0.0", .gateway = "0.0.0.0" });
 }
 
+std::string macText(const MacBytes& mac)
+{
+    std::string text;
+    for (const auto byte : mac) {
+        if (!text.empty())
+            text += '-';
+        text += std::to_string(byte);
+    }
+    return text;
+}
+
 MacBytes macBytes(std::string_view macText)
 {
     MacBytes mac {};

@@ -78,6 +78,9 @@ std::optional<MacBytes> strictMac(std::string_view text);
 // strictMac.
 std::optional<MacBytes> recordMac(std::string_view record);
 
+// The devices' own form: six decimal numbers joined by "-".
+std::string macText(const MacBytes& mac);
+
 // "0-80-194-1-2-3" -> its six bytes. A missing field, or one whose value is no byte, gives 0.
 MacBytes macBytes(std::string_view macText);
 

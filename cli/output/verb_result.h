@@ -3,7 +3,7 @@
 #include "cli/output/console.h"
 #include "cli/run/arguments.h"
 #include "cli/run/exit_codes.h"
-#include "fleet/device_result.h"
+#include "netid/device_result.h"
 
 #include <QByteArray>
 #include <QString>

@@ -3,7 +3,7 @@
 #include "cli/run/verb_support.h"
 #include "fleet/fleet_plan.h"
 #include "fleet/site_file.h"
-#include "fleet/wave_engine.h"
+#include "netid/wave_engine.h"
 
 #include <string>
 #include <vector>

@@ -3,7 +3,7 @@
 #include "commands/device_datagrams.h"
 #include "core/latin1.h"
 #include "fleet/change_request.h"
-#include "fleet/config_change.h"
+#include "netid/change_comparison.h"
 #include "netid/config_repetition.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 // A set: only the named values change, the window's rules and checks apply, and the device
 // must report every planned value afterwards.
-#include "fleet/config_change.h"
 #include "fleet/device_values.h"
 #include "fleet/inventory.h"
 #include "fleet/site_file.h"
+#include "netid/change_comparison.h"
 #include "sim/device.h"
 #include "sim/presets.h"
 

@@ -1,4 +1,4 @@
-#include "fleet/device_result.h"
+#include "netid/device_result.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "config/device_record.h"
-#include "fleet/device_result.h"
 #include "netid/device_change.h"
+#include "netid/device_result.h"
 
 #include <string>
 #include <utility>

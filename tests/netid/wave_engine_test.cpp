@@ -2,7 +2,7 @@
 // datagram reaches them and answer enquiries with their record. Waves confirm, retries bring
 // a device that missed a wave, a device that never confirms stops only those that need its
 // address, the rate holds, and a refused broadcast ends the run.
-#include "fleet/wave_engine.h"
+#include "netid/wave_engine.h"
 
 #include "commands/device_datagrams.h"
 #include "config/device_record.h"

@@ -1,4 +1,4 @@
-#include "fleet/config_change.h"
+#include "netid/change_comparison.h"
 
 #include "core/latin1.h"
 

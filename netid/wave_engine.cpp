@@ -1,9 +1,8 @@
-#include "fleet/wave_engine.h"
+#include "netid/wave_engine.h"
 
 #include "commands/device_datagrams.h"
 #include "config/device_record.h"
 #include "core/latin1.h"
-#include "fleet/device_values.h"
 #include "link/envelope.h"
 #include "netid/config_repetition.h"
 

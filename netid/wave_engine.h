@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/clock.h"
-#include "fleet/config_change.h"
-#include "fleet/device_result.h"
-#include "fleet/wave_planner.h"
 #include "link/link.h"
+#include "netid/change_comparison.h"
+#include "netid/device_result.h"
+#include "netid/wave_plan.h"
 
 #include <QObject>
 #include <QTimer>
