@@ -136,16 +136,6 @@ std::string reportedValue(std::string_view record, RecordField field)
     return reported;
 }
 
-std::vector<RecordField> unreportedFields(
-    std::string_view record, const std::vector<ReportedField>& expected)
-{
-    std::vector<RecordField> fields;
-    for (const auto& [field, wanted] : expected)
-        if (reportedValue(record, field) != wanted)
-            fields.push_back(field);
-    return fields;
-}
-
 const char* fieldName(RecordField field)
 {
     static constexpr const char* names[]

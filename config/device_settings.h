@@ -53,11 +53,8 @@ std::vector<ReportedField> reportedFields(const NetworkConfig& config);
 void addReported(std::vector<ReportedField>& fields, const WiegandParameters& wiegand);
 void addReportedLogin(std::vector<ReportedField>& fields, std::string_view expandedLogin);
 
-// The fields of `record` that do not hold what `expected` says, in its order: the mode by
-// what it selects, the serial codes by their number.
-std::vector<RecordField> unreportedFields(
-    std::string_view record, const std::vector<ReportedField>& expected);
-// What `record` reports in `field`, as unreportedFields compares it.
+// What `record` reports in `field`, as `expected` holds it: the mode by what it selects, the
+// serial codes by their number.
 std::string reportedValue(std::string_view record, RecordField field);
 
 // The name of a field in inventories and results ("hostPort").

@@ -22,6 +22,7 @@
 #include "netid/config_repetition.h"
 #include "netid/device_change.h"
 #include "netid/save_checks.h"
+#include "netid/wave_engine.h"
 #include "widgets/busy_button.h"
 
 #include <QApplication>
@@ -54,30 +55,26 @@ namespace {
         }
     }
 
-    // The view's own words for a field the device reports, by its number.
-    QString caption(RecordField field)
+    // The view's own words for a field the device reports, by the name a change gives it.
+    QString caption(const QString& name)
     {
         static constexpr const char* captions[] = { "the MAC", "IP", "MASK", "GATEWAY",
             "the baud rate", "the parity and stop bits", "the data bits", "the version",
             "SERVER / CLIENT", "HOST IP", "HOST PORT", "the option characters", "WIEGAND CONFIG",
             "WIEGAND CONFIG", "WIEGAND CONFIG", "the login string" };
+        int field = FLD_MAC;
+        while (field < FLD_LOGIN && name != QLatin1StringView(fieldName(RecordField(field))))
+            ++field;
         return QString::fromLatin1(captions[field]);
     }
 
-    // "The device ... did not take HOST PORT (it reports 2101, the save sent 4000)...".
-    QString notTakenText(const QString& mac, const std::vector<RecordField>& fields,
-        const std::vector<ReportedField>& expected)
+    // "The device ... did not take HOST PORT (the save sent "4000")...".
+    QString notTakenText(const QString& mac, const std::vector<FieldChange>& fields)
     {
-        const auto shown = [](RecordField field, const std::string& value) {
-            return caretForm(toText(field == FLD_LOGIN ? loginCaretForm(value) : value));
-        };
         QStringList values;
-        for (const RecordField field : fields) {
-            const auto sent = std::find_if(expected.begin(), expected.end(),
-                [&](const ReportedField& f) { return f.first == field; });
+        for (const FieldChange& field : fields)
             values << QStringLiteral("%1 (the save sent \"%2\")")
-                          .arg(caption(field), shown(field, sent->second));
-        }
+                          .arg(caption(field.field), caretForm(field.after));
         return QStringLiteral("The device %1 did not take %2. The view shows what it reports now. "
                               "Check the device and save again.")
             .arg(mac, values.join(QStringLiteral(", ")));
@@ -234,27 +231,50 @@ void SaveController::leaveWaiting(const QString& sendAddress)
     form_[FR_LST_KRT].show();
 }
 
-std::optional<std::string> SaveController::sendLogin(bool loginOwned)
+SaveController::LoginStep SaveController::loginStep(bool loginOwned) const
 {
     // The login box is sent only to the device whose login it holds, or for which the user
     // changed it: a device prepared by its MAC alone keeps its own login.
     if (!loginOwned)
-        return std::nullopt;
-    auto& login = services_.login;
+        return LoginStep::None;
     if (!trimmedBlanks(form_[INP_LOGIN].text()).isEmpty()
-        || !trimmedBlanks(form_[INP_DEVNAME].text()).isEmpty()) {
-        const auto stored = login.storedText();
-        login.sendLoginRepeatedly(10);
-        return stored;
-    }
+        || !trimmedBlanks(form_[INP_DEVNAME].text()).isEmpty())
+        return LoginStep::Send;
     // An empty login is cleared on the device once per loaded record.
-    auto& server = form_[SW_MODE(0)];
-    if (leadingNumber(toBytes(server.property("tag").toString())) != 0)
-        return std::nullopt;
-    login.B_CLEAR_LOGIN_Click();
-    DELAIS_EVT(clock_, 0.5);
-    server.setProperty("tag", QStringLiteral("1"));
-    return std::string();
+    const auto loadedMode = leadingNumber(toBytes(form_[SW_MODE(0)].property("tag").toString()));
+    return loadedMode == 0 ? LoginStep::Clear : LoginStep::None;
+}
+
+void SaveController::expectWiegandAndLogin(std::vector<ReportedField>& expected, LoginStep step)
+{
+    const QString wiegand = form_[INP_WIEGAND_CFG].currentText();
+    if (wiegand.contains(u'^')) {
+        const auto command = caretCommand(toBytes(wiegand));
+        if (const auto parameters = wiegandParameters(EXPAND_CARETS(command.value_or(""))))
+            addReported(expected, *parameters);
+    }
+    if (step == LoginStep::Send)
+        addReportedLogin(expected, services_.login.storedText().value_or(""));
+    else if (step == LoginStep::Clear)
+        addReportedLogin(expected, {});
+}
+
+void SaveController::sendWiegandAndLogin(const QString& wiegand, LoginStep step)
+{
+    auto& login = services_.login;
+    if (form_[INP_WIEGAND_CFG].currentText().contains(u'^')) {
+        login.SEND_CARET_COMMAND(wiegand);
+        DELAIS_EVT(clock_, 4.0);
+    }
+    stepDone();
+    if (step == LoginStep::Send) {
+        login.sendLoginRepeatedly(10);
+    } else if (step == LoginStep::Clear) {
+        login.B_CLEAR_LOGIN_Click();
+        DELAIS_EVT(clock_, 0.5);
+        form_[SW_MODE(0)].setProperty("tag", QStringLiteral("1"));
+    }
+    stepDone();
 }
 
 void SaveController::waitForDiscovery()
@@ -264,21 +284,8 @@ void SaveController::waitForDiscovery()
         DELAIS_EVT(clock_, 0.05);
 }
 
-std::optional<std::vector<RecordField>> SaveController::refresh(
-    const std::string& ip, const MacBytes& mac, const std::vector<ReportedField>& expected)
+void SaveController::refresh(const std::string& ip)
 {
-    // The fields of the last reply of this MAC that do not hold what the save wrote; a field
-    // the device does not report at all is one it has not.
-    std::optional<std::vector<RecordField>> notTaken;
-    const auto heard = connect(&link_, &Link::recordReceived, this, [&](const std::string& record) {
-        if (recordMac(record) != mac)
-            return;
-        const auto fields = static_cast<int>(std::count(record.begin(), record.end(), ',')) + 1;
-        notTaken.emplace();
-        for (const RecordField field : unreportedFields(record, expected))
-            if (field < fields)
-                notTaken->push_back(field);
-    });
     auto& discovery = services_.discovery;
     auto& sendAddress = form_[INP_UDP_MASK];
     link_.setDestination(toBytes(broadcast));
@@ -288,8 +295,7 @@ std::optional<std::vector<RecordField>> SaveController::refresh(
     sendAddress.setText(toText(ip));
     discovery.B_ASK_CFG_Click();
     waitForDiscovery();
-    disconnect(heard);
-    return notTaken;
+    stepDone();
 }
 
 void SaveController::restart(const std::string& ip)
@@ -300,9 +306,9 @@ void SaveController::restart(const std::string& ip)
     boot.B_GO_TERM_Click();
     DELAIS_EVT(clock_, 1.0);
     boot.B_GO_BOOT_Click();
-    countSend(reset);
+    link_.send(reset);
     link_.setDestination(toBytes(broadcast));
-    countSend(reset);
+    link_.send(reset);
     DELAIS_EVT(clock_, 1.0);
     link_.setDestination(ip);
     boot.B_GO_TERM_Click();
@@ -312,13 +318,6 @@ void SaveController::stepDone()
 {
     auto& progress = form_[PRG_UPD_WAIT];
     progress.setValue(progress.value() + 1);
-}
-
-void SaveController::countSend(const std::string& datagram)
-{
-    ++sends_;
-    if (!link_.send(datagram))
-        ++refused_;
 }
 
 void SaveController::B_UPDATE_Click()
@@ -332,9 +331,9 @@ void SaveController::B_UPDATE_Click()
         return;
     }
     const std::string& ip = checked->ip;
-    const bool loginOwned = loginOwner(form_) == toText(checked->macText);
-    sends_ = 0;
-    refused_ = 0;
+    const LoginStep login = loginStep(loginOwner(form_) == toText(checked->macText));
+    PlannedChange plan = checked->plan;
+    expectWiegandAndLogin(plan.expected, login);
     enterWaiting();
     const QString wiegand = form_[INP_WIEGAND_CFG].currentText();
     QCoreApplication::processEvents();
@@ -342,64 +341,67 @@ void SaveController::B_UPDATE_Click()
     auto& ethernetSwitch = form_[SW_SWITCH];
     const bool savedSwitch = ethernetSwitch.isChecked();
     ethernetSwitch.setChecked(true);
-
-    // To every device, addressed by MAC inside: also one whose address is changing.
-    const int repetitions = configurationRepetitions(form_[SW_BYPASSAUTOBOOT].isChecked());
     form_[INP_UDP_MASK].setText(broadcast);
-    link_.setDestination(toBytes(broadcast));
-    std::vector<ReportedField> expected = checked->plan.expected;
-    const std::string configuration = networkConfigDatagram(checked->plan.config);
-    for (int i = 0; i < repetitions && !clock_.waitsAborted(); ++i) {
-        countSend(configuration);
-        stepDone();
-        QCoreApplication::processEvents();
-        DELAIS_EVT(clock_, configurationSpacing);
-    }
-    QCoreApplication::processEvents();
-    DELAIS_EVT(clock_, 1.0);
 
-    if (form_[INP_WIEGAND_CFG].currentText().contains(u'^')) {
-        if (services_.login.SEND_CARET_COMMAND(wiegand)) {
-            const auto command = caretCommand(toBytes(wiegand));
-            if (const auto parameters = wiegandParameters(EXPAND_CARETS(command.value_or(""))))
-                addReported(expected, *parameters);
-        }
-        DELAIS_EVT(clock_, 4.0);
-    }
-    stepDone();
-    if (const auto login = sendLogin(loginOwned))
-        addReportedLogin(expected, *login);
-    stepDone();
-
-    const auto notTaken = refresh(ip, checked->mac, expected);
-    stepDone();
+    // The engine sends the configuration, to every device by MAC inside (also one whose
+    // address is changing), and judges the device's next report; the window's own steps
+    // come between, in their order.
+    using Kind = EngineStep::Kind;
+    EngineOptions options;
+    options.repetitions = configurationRepetitions(form_[SW_BYPASSAUTOBOOT].isChecked());
+    options.retries = 0;
+    options.steps = {
+        { Kind::Configurations, 0, {} },
+        // The last configuration's spacing, then a second.
+        { Kind::Pause, configurationSpacing + 1.0, {} },
+        { Kind::Call, 0, [&] { sendWiegandAndLogin(wiegand, login); } },
+        { Kind::Confirm, 0, [&] { refresh(ip); } },
+        { Kind::Call, 0,
+            [&] {
+                ethernetSwitch.setChecked(savedSwitch);
+                // The view shows the saved device again, found by its MAC, whatever line
+                // is selected; it restarts at the address the view now shows.
+                services_.discovery.selectDevice(checked->macText);
+                const std::string shown = trimmedText(form_[INP_IP].text());
+                restart(strictAddress(shown) ? shown : ip);
+                stepDone();
+            } },
+    };
+    WaveEngine engine(link_, clock_, options);
+    connect(&engine, &WaveEngine::roundSent, this, &SaveController::stepDone);
+    const std::string address = plan.config.ip;
+    engine.start({ { checked->mac, std::move(plan), {} } }, { { { { 0, address, {} } } }, {} });
+    while (engine.running() && !clock_.waitsAborted())
+        DELAIS_EVT(clock_, 0.05);
+    engine.stop();
     ethernetSwitch.setChecked(savedSwitch);
-    // The view shows the saved device again, found by its MAC, whatever line is selected.
-    services_.discovery.selectDevice(checked->macText);
-
-    // The device is restarted at the address the view now shows.
-    const std::string shown = trimmedText(form_[INP_IP].text());
-    restart(strictAddress(shown) ? shown : ip);
-    stepDone();
     leaveWaiting(savedSendAddress);
-    if (clock_.waitsAborted()) {
-        qCInfo(saveLog) << "save of" << toText(checked->macText) << "cut short: the window closed";
-    } else if (refused_ == sends_) {
-        dialogs_.message(QStringLiteral("The save did not reach the network: the system refused "
-                                        "every datagram (%1). The device was not changed.")
-                             .arg(link_.lastSendError()),
-            QCoreApplication::applicationName(), MessageIcon::Exclamation);
-    } else if (!notTaken) {
-        dialogs_.message(QStringLiteral("The device %1 did not report the saved values when asked "
-                                        "again: the view shows what it reported last. Check the "
-                                        "device and save again.")
-                             .arg(toText(checked->macText)),
-            QCoreApplication::applicationName(), MessageIcon::Exclamation);
-    } else if (!notTaken->empty()) {
-        dialogs_.message(notTakenText(toText(checked->macText), *notTaken, expected),
-            QCoreApplication::applicationName(), MessageIcon::Exclamation);
-    }
+    tellOutcome(engine, toText(checked->macText));
     endChange();
+}
+
+void SaveController::tellOutcome(const WaveEngine& engine, const QString& mac)
+{
+    const auto tell = [&](const QString& text) {
+        dialogs_.message(text, QCoreApplication::applicationName(), MessageIcon::Exclamation);
+    };
+    const WaveEngine::Report& report = engine.report(0);
+    if (clock_.waitsAborted()) {
+        qCInfo(saveLog) << "save of" << mac << "cut short: the window closed";
+    } else if (!engine.refusal().isEmpty() && engine.datagramsSent() == 0) {
+        tell(QStringLiteral("The save did not reach the network: %1. The device was not changed.")
+                 .arg(engine.refusal()));
+    } else if (!engine.refusal().isEmpty()) {
+        tell(QStringLiteral("The save stopped: %1. The device may have taken part of it: check "
+                            "the device and save again.")
+                 .arg(engine.refusal()));
+    } else if (!report.heard) {
+        tell(QStringLiteral("The device %1 did not report the saved values when asked again: the "
+                            "view shows what it reported last. Check the device and save again.")
+                 .arg(mac));
+    } else if (!report.differing.empty()) {
+        tell(notTakenText(mac, report.differing));
+    }
 }
 
 } // namespace linknode

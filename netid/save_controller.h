@@ -19,6 +19,7 @@ class DiscoveryController;
 class Link;
 class LoginController;
 class MainForm;
+class WaveEngine;
 
 // SAVE CONFIGURATION: sends the edited configuration of the shown device back to it by MAC,
 // then its Wiegand format and login, asks again so the view shows what the device now
@@ -59,20 +60,22 @@ private:
         PlannedChange plan;
     };
     std::optional<Checked> check();
+    // What the save does with the login box: sends it, clears the device's login, or nothing.
+    enum class LoginStep { None, Send, Clear };
+    LoginStep loginStep(bool loginOwned) const;
+    // Adds what the device reports once it took the Wiegand format and login the save sends.
+    void expectWiegandAndLogin(std::vector<ReportedField>& expected, LoginStep step);
     void enterWaiting();
     void leaveWaiting(const QString& sendAddress);
-    // Sends the login where the box is the device's; what the device then keeps, if sent.
-    std::optional<std::string> sendLogin(bool loginOwned);
-    // Asks again; the fields of `expected` the device's last reply does not hold, none when
-    // it did not answer.
-    std::optional<std::vector<RecordField>> refresh(
-        const std::string& ip, const MacBytes& mac, const std::vector<ReportedField>& expected);
-    // The save's own sends, counted to tell a save that never reached the network.
-    void countSend(const std::string& datagram);
+    void sendWiegandAndLogin(const QString& wiegand, LoginStep step);
+    // Asks again, so the list and the view show what the device now reports.
+    void refresh(const std::string& ip);
     // Moves the progress bar of the wait one step on.
     void stepDone();
     void restart(const std::string& ip);
     void waitForDiscovery();
+    // Tells the user what became of the save, if it did not go as planned.
+    void tellOutcome(const WaveEngine& engine, const QString& mac);
 
     MainForm& form_;
     Link& link_;
@@ -80,8 +83,6 @@ private:
     const Clock& clock_;
     Services services_;
     bool changing_ = false;
-    int sends_ = 0;
-    int refused_ = 0;
 };
 
 } // namespace linknode

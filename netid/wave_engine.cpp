@@ -23,6 +23,13 @@ namespace {
     }
 }
 
+std::vector<EngineStep> commandLineSteps()
+{
+    using Kind = EngineStep::Kind;
+    return { { Kind::Configurations, 0, {} }, { Kind::Settle, 0, {} }, { Kind::Unicasts, 0, {} },
+        { Kind::Confirm, 0, {} } };
+}
+
 WaveEngine::WaveEngine(Link& link, const Clock& clock, EngineOptions options, QObject* parent)
     : QObject(parent)
     , link_(link)
@@ -30,6 +37,7 @@ WaveEngine::WaveEngine(Link& link, const Clock& clock, EngineOptions options, QO
     , options_(options)
 {
     pumpTimer_.setTimerType(Qt::PreciseTimer);
+    stepTimer_.setTimerType(Qt::PreciseTimer); // a coarse one may fire 5 % early
     stepTimer_.setSingleShot(true);
     connect(&pumpTimer_, &QTimer::timeout, this, &WaveEngine::pump);
     connect(&stepTimer_, &QTimer::timeout, this, [this] {
@@ -49,8 +57,21 @@ void WaveEngine::start(std::vector<FleetChange> changes, WavePlan plan)
         results_.push_back(
             { toText(macText(change.mac)), DeviceStatus::NotTried, change.changes, {}, 0 });
     failed_.assign(changes_.size(), false);
+    reports_.assign(changes_.size(), {});
     wave_ = 0;
+    running_ = true;
     startWave();
+}
+
+void WaveEngine::stop()
+{
+    running_ = false;
+    confirming_ = false;
+    queue_.clear();
+    afterDrain_ = nullptr;
+    nextStep_ = nullptr;
+    pumpTimer_.stop();
+    stepTimer_.stop();
 }
 
 WaveEngine::Active WaveEngine::activeOf(const WaveStep& step) const
@@ -98,6 +119,7 @@ void WaveEngine::startWave()
             continue;
         }
         result.wave = static_cast<int>(wave_) + 1;
+        reports_[step.move] = {};
         Active active = activeOf(step);
         active.step = i;
         activeByMac_[keyOf(changes_[step.move].mac)] = active_.size();
@@ -117,9 +139,47 @@ void WaveEngine::startWave()
 
 void WaveEngine::startAttempt()
 {
-    round_ = 0;
-    phase_ = Phase::Rounds;
-    sendRound();
+    step_ = 0;
+    runStep();
+}
+
+void WaveEngine::runStep()
+{
+    if (step_ >= options_.steps.size()) {
+        endAttempt();
+        return;
+    }
+    const EngineStep& step = options_.steps[step_];
+    switch (step.kind) {
+    case EngineStep::Kind::Configurations:
+        round_ = 0;
+        sendRound();
+        return;
+    case EngineStep::Kind::Settle:
+        settle();
+        return;
+    case EngineStep::Kind::Unicasts:
+        sendUnicasts();
+        return;
+    case EngineStep::Kind::Confirm:
+        startConfirm();
+        return;
+    case EngineStep::Kind::Pause:
+        later(step.seconds, &WaveEngine::stepEnded);
+        return;
+    case EngineStep::Kind::Call:
+        step.call();
+        if (running_)
+            stepEnded();
+        return;
+    }
+}
+
+void WaveEngine::stepEnded()
+{
+    ++step_;
+    // Through the event loop: a caller waiting for the run sees each step end.
+    later(0, &WaveEngine::runStep);
 }
 
 void WaveEngine::sendRound()
@@ -131,23 +191,22 @@ void WaveEngine::sendRound()
             ++configurationsSent_;
         }
     ++round_;
-    afterDrain_ = round_ < options_.repetitions ? &WaveEngine::sendRound : &WaveEngine::afterRounds;
+    afterDrain_ = round_ < options_.repetitions ? &WaveEngine::sendRound : &WaveEngine::stepEnded;
     whenDrained();
+    emit roundSent();
 }
 
-void WaveEngine::afterRounds()
+void WaveEngine::settle()
 {
     // The pause lets a restarted device hear its Wiegand format and login; a wave with none
     // (a chain of new addresses) asks at once.
     const bool unicasts = std::any_of(active_.begin(), active_.end(),
         [](const Active& a) { return !a.confirmed && (!a.unicasts.empty() || a.reset); });
-    phase_ = Phase::Settle;
-    later(unicasts ? settleSeconds : 0.0, &WaveEngine::sendUnicasts);
+    later(unicasts ? settleSeconds : 0.0, &WaveEngine::stepEnded);
 }
 
 void WaveEngine::sendUnicasts()
 {
-    phase_ = Phase::Unicasts;
     for (const Active& active : active_) {
         if (active.confirmed)
             continue;
@@ -158,13 +217,20 @@ void WaveEngine::sendUnicasts()
         if (active.reset)
             queue(changes_[plan_.waves[wave_][active.step].move].plan.config.ip, *active.reset);
     }
-    afterDrain_ = &WaveEngine::startConfirm;
+    afterDrain_ = &WaveEngine::stepEnded;
     whenDrained();
 }
 
 void WaveEngine::startConfirm()
 {
-    phase_ = Phase::Confirm;
+    confirming_ = true;
+    if (const auto& ask = options_.steps[step_].call) {
+        ask();
+        confirming_ = false;
+        if (running_)
+            stepEnded();
+        return;
+    }
     confirmEnd_ = clock_.now() + options_.confirmSeconds;
     askAgain();
 }
@@ -173,7 +239,8 @@ void WaveEngine::askAgain()
 {
     if (std::all_of(active_.begin(), active_.end(), [](const Active& a) { return a.confirmed; })
         || clock_.now() >= confirmEnd_) {
-        endAttempt();
+        confirming_ = false;
+        stepEnded();
         return;
     }
     queue(broadcast, enquiryDatagram());
@@ -184,7 +251,7 @@ void WaveEngine::askAgain()
 
 void WaveEngine::onRecord(const std::string& record)
 {
-    if (phase_ != Phase::Confirm)
+    if (!confirming_)
         return;
     const auto mac = recordMac(record);
     if (!mac)
@@ -195,21 +262,29 @@ void WaveEngine::onRecord(const std::string& record)
     Active& active = active_[found->second];
     if (active.confirmed)
         return;
-    active.heard = true;
-    active.differing = differingFields(record, active.expected);
-    active.confirmed = active.differing.empty();
-    if (active.confirmed && std::all_of(active_.begin(), active_.end(), [](const Active& a) {
-            return a.confirmed;
-        })) {
+    // A field the device does not report at all is one it has not: nothing to hold against it.
+    const auto fields = static_cast<size_t>(std::count(record.begin(), record.end(), ',')) + 1;
+    std::vector<ReportedField> reported;
+    for (const ReportedField& field : active.expected)
+        if (static_cast<size_t>(field.first) < fields)
+            reported.push_back(field);
+    Report& report = reports_[plan_.waves[wave_][active.step].move];
+    report.heard = true;
+    report.differing = differingFields(record, reported);
+    active.confirmed = report.differing.empty();
+    // Asked by the caller, the step ends when the caller's asking does.
+    if (active.confirmed && !options_.steps[step_].call
+        && std::all_of(
+            active_.begin(), active_.end(), [](const Active& a) { return a.confirmed; })) {
         stepTimer_.stop();
         nextStep_ = nullptr;
-        endAttempt();
+        confirming_ = false;
+        stepEnded();
     }
 }
 
 void WaveEngine::endAttempt()
 {
-    phase_ = Phase::Idle;
     const std::vector<WaveStep>& steps = plan_.waves[wave_];
     const auto unconfirmed = std::count_if(
         active_.begin(), active_.end(), [](const Active& a) { return !a.confirmed; });
@@ -236,11 +311,12 @@ void WaveEngine::endAttempt()
         }
         failed_[step.move] = true;
         result.status = DeviceStatus::NotConfirmed;
+        const Report& report = reports_[step.move];
         QStringList differing;
-        for (const FieldChange& field : active.differing)
+        for (const FieldChange& field : report.differing)
             differing << QStringLiteral("%1 is %2, wanted %3")
                              .arg(field.field, field.before, field.after);
-        if (!active.heard)
+        if (!report.heard)
             differing << QStringLiteral("no reply");
         if (!unicastRefusal_.isEmpty() && !active.unicasts.empty())
             differing << QStringLiteral("a send refused: ") + unicastRefusal_;
@@ -260,9 +336,7 @@ void WaveEngine::nextWave()
 
 void WaveEngine::finish()
 {
-    phase_ = Phase::Idle;
-    pumpTimer_.stop();
-    stepTimer_.stop();
+    stop();
     emit finished();
 }
 
@@ -334,7 +408,7 @@ void WaveEngine::pump()
 
 void WaveEngine::later(double seconds, void (WaveEngine::*step)())
 {
-    if (!refusal_.isEmpty())
+    if (!running_)
         return;
     nextStep_ = step;
     stepTimer_.start(clock_.timerMs(seconds));

@@ -143,9 +143,12 @@ TEST_F(Save, StepsGoInOrderToTheirDestinationsAndAFailureIsTold)
         EXPECT_FALSE(clickable);
         EXPECT_FALSE(blinked);
         EXPECT_TRUE(legible);
-        EXPECT_GT(progress.size(), 3);
         EXPECT_TRUE(std::ranges::is_sorted(progress));
-        EXPECT_EQ(tool[PRG_UPD_WAIT].value(), tool[PRG_UPD_WAIT].maximum());
+        // A save the system refuses stops at once; one that runs fills the bar.
+        if (c.failSend.isEmpty()) {
+            EXPECT_GT(progress.size(), 3);
+            EXPECT_EQ(tool[PRG_UPD_WAIT].value(), tool[PRG_UPD_WAIT].maximum());
+        }
         answering.disconnect();
         answering.stop();
         tool.sendSocket.failSend.clear();
