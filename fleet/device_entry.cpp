@@ -153,15 +153,6 @@ void sortByAddress(std::vector<DeviceEntry>& entries)
     entries = std::move(sorted);
 }
 
-std::vector<std::string> recordsOf(const std::vector<DeviceEntry>& entries)
-{
-    std::vector<std::string> records;
-    records.reserve(entries.size());
-    for (const DeviceEntry& entry : entries)
-        records.push_back(entry.record);
-    return records;
-}
-
 Row summaryRow(const DeviceEntry& entry)
 {
     const FirmwareVersion version = firmwareVersion(entry.record);

@@ -40,9 +40,6 @@ std::vector<DeviceEntry> flaggedEntries(
 // Sorted by address as numbers; a record without a valid address goes last.
 void sortByAddress(std::vector<DeviceEntry>& entries);
 
-// The records alone, in the same order.
-std::vector<std::string> recordsOf(const std::vector<DeviceEntry>& entries);
-
 // Named values in a fixed order; "flags" is an array, every other value a string. Texts of
 // the record are Latin-1 code points, the same as the simulator's fleet files.
 using Row = std::vector<std::pair<QString, QJsonValue>>;

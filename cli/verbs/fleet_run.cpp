@@ -31,23 +31,25 @@ std::vector<DeviceEntry> discoverSite(Session& session, const std::vector<SiteEn
     return found;
 }
 
+VerbResult refusedRun(const FleetPlan& plan, const FleetRunOptions& options)
+{
+    QString text = toText(plan.problem.text) + QStringLiteral("; nothing was sent");
+    if (plan.refusedDevice && options.nameRefusedEntry)
+        text = QStringLiteral("device %1 (%2): ").arg(plan.refusedLine).arg(plan.refusedDevice->mac)
+            + text;
+    VerbResult refused = failed(options.verb, ExitUsage, text);
+    if (plan.refusedDevice)
+        refused.devices.push_back(*plan.refusedDevice);
+    return refused;
+}
+
 FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
     const std::vector<SiteEntry>& entries, const FleetRunOptions& options)
 {
     const QString& verb = options.verb;
     FleetPlan plan = planFleet(found, entries, options.plan);
-    if (plan.problem) {
-        QString text = toText(plan.problem.text) + QStringLiteral("; nothing was sent");
-        if (plan.refusedDevice && options.nameRefusedEntry)
-            text = QStringLiteral("device %1 (%2): ")
-                       .arg(plan.refusedLine)
-                       .arg(plan.refusedDevice->mac)
-                + text;
-        VerbResult refused = failed(verb, ExitUsage, text);
-        if (plan.refusedDevice)
-            refused.devices.push_back(*plan.refusedDevice);
-        return { refused };
-    }
+    if (plan.problem)
+        return { refusedRun(plan, options) };
     VerbResult result;
     result.verb = verb;
     if (options.check) {

@@ -28,6 +28,9 @@ struct FleetOutcome {
     int retries = 0; // waves sent again
 };
 
+// A run whose plan is refused: its reason, and the device it is about where there is one.
+VerbResult refusedRun(const FleetPlan& plan, const FleetRunOptions& options);
+
 // Brings the devices of `entries` to their written values, `found` being the devices as one
 // discovery found them: the comparison field by field, every change checked and the waves
 // planned before the first datagram, then the waves run and confirmed. Devices already as

@@ -138,15 +138,20 @@ int setVerb(const QStringList& arguments, CliContext& context)
     oneDevice.engine.reset = parser.isSet(QStringLiteral("reset"));
     oneDevice.engine.retries = 0; // as the window's save: told at once, sent again by hand
     oneDevice.plan.sendUnchanged = oneDevice.engine.reset;
+    const std::vector<SiteEntry> entries { { 1, *wanted } };
     if (parser.isSet(QStringLiteral("dry-run"))) {
-        const PlannedChange plan = planChange(device.device->record, *wanted, recordsOf(found));
-        if (!plan.problem) {
+        // Planned as the run would be, refused as it would be; nothing leaves.
+        const FleetPlan plan = planFleet(found, entries, oneDevice.plan);
+        if (plan.problem)
+            return run.finish(refusedRun(plan, oneDevice));
+        if (plan.changes.empty())
+            run.console().err(QStringLiteral("nothing to send: the device holds these values\n"));
+        for (const FleetChange& change : plan.changes)
             run.console().out(
-                dryRunText(plan, oneDevice.engine.repetitions, oneDevice.engine.reset));
-            return ExitSuccess;
-        }
+                dryRunText(change.plan, oneDevice.engine.repetitions, oneDevice.engine.reset));
+        return ExitSuccess;
     }
-    return run.finish(runFleet(run, found, { { 1, *wanted } }, oneDevice).result);
+    return run.finish(runFleet(run, found, entries, oneDevice).result);
 }
 
 } // namespace linknode

@@ -58,9 +58,9 @@ TEST_F(CliEndToEnd, DiscoverListsTheAllModelsFleetInEveryFormat)
     EXPECT_THAT(err("busy"), HasSubstr("port 2024 is in use, is the window open?"));
 }
 
-// A set is confirmed and asked again sends nothing; a dry run and a set on an unknown MAC send
-// nothing; a device that hears each of the 50 commands of the bypass but keeps its old port is
-// not confirmed.
+// A set is confirmed and asked again sends nothing; a dry run, refused or not, and a set on an
+// unknown MAC send nothing; a device that hears each of the 50 commands of the bypass but keeps its
+// old port is not confirmed.
 TEST_F(CliEndToEnd, ASetIsConfirmedOnlyWhenTheDeviceReportsItNext)
 {
     runSteps(QStringLiteral("run set set 0-80-194-10-0-11 --ip 10.213.0.111 --host-port 4000 "
@@ -68,6 +68,7 @@ TEST_F(CliEndToEnd, ASetIsConfirmedOnlyWhenTheDeviceReportsItNext)
                             "run show show 10.213.0.111 --format json\n"
                             "run again set 0-80-194-10-0-11 --host-port 4000 --format json\n"
                             "run dry set 0-80-194-10-0-12 --ip 10.213.0.112 --reset --dry-run\n"
+                            "run dryheld set 0-80-194-10-0-12 --ip 10.213.0.111 --dry-run\n"
                             "run unknown set 0-80-194-9-9-9 --ip 10.213.0.113\n"
                             "run ignored set 0-80-194-10-0-13 --host-port 4000 --bypass"),
         allModels
@@ -104,6 +105,9 @@ TEST_F(CliEndToEnd, ASetIsConfirmedOnlyWhenTheDeviceReportsItNext)
         out("dry").toStdString(), HasSubstr("configuration x10 to 255.255.255.255: feff01ff01"));
     EXPECT_THAT(out("dry").toStdString(), HasSubstr("reset to 10.213.0.112: feff06"));
     EXPECT_TRUE(journal("reset").empty());
+    // Refused as the run would refuse it.
+    EXPECT_EQ(status("dryheld"), 2);
+    EXPECT_THAT(err("dryheld"), HasSubstr("10.213.0.111 is held by"));
     EXPECT_EQ(status("unknown"), 1);
     EXPECT_THAT(err("unknown"), HasSubstr("no device answers"));
     EXPECT_EQ(status("ignored"), 3) << err("ignored");
