@@ -50,8 +50,7 @@ void DisplayModesController::B_PANORAMA_SAVE_MODE_Click()
             QStringLiteral("Display mode"), MessageIcon::Exclamation);
         return;
     }
-    LoginTextScope command(form_, toText(*code));
-    login_.SEND_LOGIN_STRING();
+    login_.sendCommand(toText(*code));
 }
 
 void DisplayModesController::B_SAVE_ALL_PANORAMA_Click()

@@ -4,6 +4,7 @@
 #include "commands/device_datagrams.h"
 #include "commands/login_text.h"
 #include "commands/sender_scope.h"
+#include "config/device_draft.h"
 #include "config/device_settings.h"
 #include "config/view_state.h"
 #include "core/clock.h"
@@ -36,7 +37,7 @@ namespace {
 }
 
 LoginController::LoginController(MainForm& form, Link& link, Dialogs& dialogs, const Clock& clock,
-    DeviceActionsController& actions, DiscoveryController& discovery)
+    DeviceActionsController& actions, DiscoveryController& discovery, DeviceDraft& draft)
     : QObject(&form)
     , form_(form)
     , link_(link)
@@ -44,6 +45,7 @@ LoginController::LoginController(MainForm& form, Link& link, Dialogs& dialogs, c
     , clock_(clock)
     , actions_(actions)
     , discovery_(discovery)
+    , draft_(draft)
 {
     using C = LoginController;
     const std::pair<Control<QPushButton>, void (C::*)()> buttons[] = {
@@ -133,7 +135,7 @@ void LoginController::loginChanged()
 {
     // The user's own text is the shown device's login to send, whatever the box held before.
     if (!viewBeingFilled(form_))
-        setLoginOwner(form_, trimmedBlanks(form_[AFF_MAC].text()));
+        draft_.setLoginOwner(toBytes(trimmedBlanks(form_[AFF_MAC].text())));
 }
 
 std::optional<std::string> LoginController::expandedLogin(const QString& login)
@@ -220,8 +222,19 @@ bool LoginController::SEND_CARET_COMMAND(const QString& text)
     const auto command = caretCommand(toBytes(text));
     if (!command)
         return false;
-    LoginTextScope login(form_, toText(*command));
-    return SEND_LOGIN_STRING();
+    return sendCommand(toText(*command));
+}
+
+bool LoginController::sendCommand(const QString& command)
+{
+    auto& box = form_[INP_LOGIN];
+    const QString text = box.text();
+    const std::string owner = draft_.loginOwner();
+    box.setText(command);
+    const bool sent = SEND_LOGIN_STRING();
+    box.setText(text);
+    draft_.setLoginOwner(owner);
+    return sent;
 }
 
 void LoginController::SW_LOGIN_ALL_Click()

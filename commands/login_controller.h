@@ -11,6 +11,7 @@ namespace linknode {
 
 class Clock;
 class DeviceActionsController;
+class DeviceDraft;
 class Dialogs;
 class DiscoveryController;
 class Link;
@@ -23,7 +24,7 @@ class LoginController : public QObject {
     Q_OBJECT
 public:
     LoginController(MainForm& form, Link& link, Dialogs& dialogs, const Clock& clock,
-        DeviceActionsController& actions, DiscoveryController& discovery);
+        DeviceActionsController& actions, DiscoveryController& discovery, DeviceDraft& draft);
 
     void B_ADD_ENTER_Click();
     void B_ADD_TAB_Click();
@@ -41,6 +42,9 @@ public:
     // Sends the caret codes of the Wiegand text `text` in the command envelope; false when
     // nothing was sent.
     bool SEND_CARET_COMMAND(const QString& text);
+    // Sends `command` through the login path as if it were the login box; the box and whose
+    // login it holds stay as they were: a command is no login the user typed.
+    bool sendCommand(const QString& command);
 
     // Whether SEND_LOGIN_STRING can send `login`, and SEND_CARET_COMMAND the Wiegand text
     // `wiegand`: every character one a device stores, every caret code a byte, the command
@@ -70,6 +74,7 @@ private:
     const Clock& clock_;
     DeviceActionsController& actions_;
     DiscoveryController& discovery_;
+    DeviceDraft& draft_;
     bool savingWiegand_ = false;
     bool savingAllWiegand_ = false;
 };

@@ -1,6 +1,7 @@
 #include "commands/option_switches_controller.h"
 
 #include "boot/boot_controller.h"
+#include "config/device_draft.h"
 #include "config/device_settings.h"
 #include "config/option_text.h"
 #include "config/view_state.h"
@@ -16,11 +17,12 @@
 namespace linknode {
 
 OptionSwitchesController::OptionSwitchesController(
-    MainForm& form, Dialogs& dialogs, BootController& boot)
+    MainForm& form, Dialogs& dialogs, BootController& boot, const DeviceDraft& draft)
     : QObject(&form)
     , form_(form)
     , dialogs_(dialogs)
     , boot_(boot)
+    , draft_(draft)
 {
     using C = OptionSwitchesController;
     const std::pair<Control<QCheckBox>, void (C::*)()> boxes[] = {
@@ -207,7 +209,7 @@ void OptionSwitchesController::SW_MODE_Click()
         setTextOfShownDevice(INP_HOST_IP, toText(serverModeHostIp));
         setTextOfShownDevice(INP_NO, toText(serverModeOptions));
     }
-    showSocketMode(form_, client);
+    showSocketMode(form_, client, draft_.loginAvailable());
 }
 
 } // namespace linknode

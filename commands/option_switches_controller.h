@@ -7,6 +7,7 @@
 namespace linknode {
 
 class BootController;
+class DeviceDraft;
 class Dialogs;
 class MainForm;
 
@@ -17,7 +18,8 @@ class MainForm;
 class OptionSwitchesController : public QObject {
     Q_OBJECT
 public:
-    OptionSwitchesController(MainForm& form, Dialogs& dialogs, BootController& boot);
+    OptionSwitchesController(
+        MainForm& form, Dialogs& dialogs, BootController& boot, const DeviceDraft& draft);
 
     void SW_CONDUIT_Click();
     void SW_BIOSCRYPT_Click();
@@ -39,6 +41,7 @@ private:
     MainForm& form_;
     Dialogs& dialogs_;
     BootController& boot_;
+    const DeviceDraft& draft_;
 };
 
 } // namespace linknode

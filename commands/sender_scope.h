@@ -1,6 +1,5 @@
 #pragma once
 
-#include "config/view_state.h"
 #include "form/main_form.h"
 
 namespace linknode {
@@ -24,32 +23,6 @@ public:
 private:
     IpEntry& field_;
     QString saved_;
-};
-
-// Puts a command into the login box while it goes out through the login path, then the box's
-// text and owner back: a command is no login the user typed.
-class LoginTextScope {
-public:
-    LoginTextScope(MainForm& form, const QString& command)
-        : form_(form)
-        , savedText_(form[INP_LOGIN].text())
-        , savedOwner_(loginOwner(form))
-    {
-        form_[INP_LOGIN].setText(command);
-    }
-    ~LoginTextScope()
-    {
-        form_[INP_LOGIN].setText(savedText_);
-        setLoginOwner(form_, savedOwner_);
-    }
-
-    LoginTextScope(const LoginTextScope&) = delete;
-    LoginTextScope& operator=(const LoginTextScope&) = delete;
-
-private:
-    MainForm& form_;
-    QString savedText_;
-    QString savedOwner_;
 };
 
 // Marks a sender as running for as long as it lives, with its button disabled meanwhile, so

@@ -106,7 +106,7 @@ void SerialController::INP_UNLOCK_255_Change()
     form_[INP_DATABITS].setEditText(field(FLD_DATABITS));
     form_[AFF_VER].setText(field(FLD_VERSION));
     // The login box still holds the device shown before: nothing of this one to send.
-    setLoginOwner(form_, QString());
+    draft_.setLoginOwner({});
 }
 
 void SerialController::INP_PW_Change()

@@ -116,7 +116,7 @@ void ConfigViewController::LST_KRT_Click()
             form_[PIC_PROD(0)].hide();
     }
     form_[FR_CFG].show();
-    setLoginOwner(form_, mac.text());
+    draft_.setLoginOwner(toBytes(mac.text()));
     list.setProperty("tag", QStringLiteral("0"));
 }
 
@@ -284,7 +284,7 @@ void ConfigViewController::applyFeatures(const std::string& record, const Firmwa
     const bool old = oldFirmware(record, version.number);
     const VersionFeatures has
         = old ? VersionFeatures {} : versionFeatures(version.number, version.letter);
-    setLoginAvailable(form_, !old);
+    draft_.setLoginAvailable(!old);
     form_[SW_AUTO_BOOT].setVisible(!old);
     // Its three switches are all hidden then: no empty box beside the mode note.
     if (old)
@@ -349,7 +349,7 @@ void ConfigViewController::showModeAndNtp(bool modeOption)
     // Applied from the end state, as a change handler does not run when the board before had
     // the same mode or NTP mark.
     const bool ntp = form_[SW_NTP].isChecked();
-    showSocketMode(form_, form_[SW_MODE(1)].isChecked());
+    showSocketMode(form_, form_[SW_MODE(1)].isChecked(), draft_.loginAvailable());
     showNtpEntries(form_, ntp);
     // A clock that uses NTP stays in server mode.
     for (const auto mode : ControlList<QWidget> { SW_MODE(0), SW_MODE(1) })

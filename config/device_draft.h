@@ -17,8 +17,20 @@ public:
     // socket-mode group of the device shown before stays, as the view keeps its layout.
     void prepare(std::string_view mac);
 
+    // Whose login the login box holds: the MAC of the record the view filled it from, the MAC
+    // shown when the box changed since, or "" while a device prepared by its MAC is shown
+    // with a box that holds nothing of it. A save sends the box only to its owner.
+    const std::string& loginOwner() const { return loginOwner_; }
+    void setLoginOwner(std::string mac) { loginOwner_ = std::move(mac); }
+    // Whether the firmware of the device shown has the login string: the login frame follows
+    // the socket mode only where it has.
+    bool loginAvailable() const { return loginAvailable_; }
+    void setLoginAvailable(bool available) { loginAvailable_ = available; }
+
 private:
     std::string record_;
+    std::string loginOwner_;
+    bool loginAvailable_ = true;
 };
 
 } // namespace linknode

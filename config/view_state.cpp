@@ -5,7 +5,7 @@
 
 namespace linknode {
 
-void showSocketMode(MainForm& form, bool client)
+void showSocketMode(MainForm& form, bool client, bool loginAvailable)
 {
     form[B_CLEAR_LOGIN].setVisible(client);
     form[SW_NTP].setEnabled(!client);
@@ -21,7 +21,7 @@ void showSocketMode(MainForm& form, bool client)
         form[control].setEnabled(client);
     for (const auto control : ControlList<QWidget> { INP_NO, INP_HOST_IP, INP_HOST_PORT })
         form[control].setVisible(client);
-    form[FR_LOGIN].setVisible(client && loginAvailable(form));
+    form[FR_LOGIN].setVisible(client && loginAvailable);
     // The connector lines would cross the MQTT frame.
     const bool lines = client && form[FR_MQTT].isHidden();
     for (const auto line : ControlList<QWidget> { Line1(0), Line1(1), Line2(0), Line2(1) })

@@ -16,35 +16,11 @@ inline bool deviceShown(const MainForm& form)
     return !form[FR_CFG].isHidden();
 }
 
-// Whether the firmware of the device shown has the login string; the view marks it on the
-// login frame's tag, so that the frame follows the socket mode only where there is a login.
-inline void setLoginAvailable(MainForm& form, bool available)
-{
-    form[FR_LOGIN].setProperty("tag", available ? QStringLiteral("1") : QStringLiteral("0"));
-}
-
-inline bool loginAvailable(const MainForm& form)
-{
-    return form[FR_LOGIN].property("tag").toString() != QLatin1String("0");
-}
-
-// Whose login the login box holds: the MAC of the record the view filled it from, the MAC
-// shown when the box changed since, or "" while a device prepared by its MAC (DIRECT MAC) is
-// shown with a box that holds nothing of it. A save sends the box only to its owner.
-inline void setLoginOwner(MainForm& form, const QString& mac)
-{
-    form[INP_LOGIN].setProperty("owner", mac);
-}
-
-inline QString loginOwner(const MainForm& form)
-{
-    return form[INP_LOGIN].property("owner").toString();
-}
-
 // What the socket mode shows, hides, enables and colours: the login frame and its buttons,
 // the host entries and their labels, the NTP switch. The mode handler and the view filling
-// both apply it, so the result does not hang on whether a change was raised.
-void showSocketMode(MainForm& form, bool client);
+// both apply it, so the result does not hang on whether a change was raised. The login frame
+// shows only where the firmware has a login.
+void showSocketMode(MainForm& form, bool client, bool loginAvailable);
 
 // The NTP entries are shown while NTP is on.
 void showNtpEntries(MainForm& form, bool on);

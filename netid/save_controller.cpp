@@ -331,7 +331,7 @@ void SaveController::B_UPDATE_Click()
         return;
     }
     const std::string& ip = checked->ip;
-    const LoginStep login = loginStep(loginOwner(form_) == toText(checked->macText));
+    const LoginStep login = loginStep(services_.draft.loginOwner() == checked->macText);
     PlannedChange plan = checked->plan;
     expectWiegandAndLogin(plan.expected, login);
     enterWaiting();
