@@ -140,10 +140,9 @@ void LoginController::loginChanged()
 
 std::optional<std::string> LoginController::expandedLogin(const QString& login)
 {
-    // The workstation identifier follows the login only where the device has one: its frame
-    // is shown for the firmware that knows it.
+    // The workstation identifier follows the login only where the device's firmware has one.
     auto& workstation = form_[INP_DEVNAME];
-    const bool hasWorkstation = !form_[FR_DEVNAME].isHidden() && !workstation.isHidden();
+    const bool hasWorkstation = draft_.workstationAvailable();
     if (!storable(login, QStringLiteral("The login"), form_[INP_LOGIN])
         || (hasWorkstation
             && !storable(

@@ -293,6 +293,7 @@ void ConfigViewController::applyFeatures(const std::string& record, const Firmwa
     form_[SW_CONDUIT(0)].setVisible(has.conduit);
     form_[FR_NTP].setVisible(has.ntp);
     form_[FR_DEVNAME].setVisible(has.devName);
+    draft_.setWorkstationAvailable(has.devName);
     form_[SW_CONDUIT(1)].setVisible(has.conduit400);
     form_[SW_BIOSCRYPT].setVisible(has.bioscrypt);
     auto& auxPort = form_[SW_AUXRS232];

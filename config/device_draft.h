@@ -26,11 +26,15 @@ public:
     // the socket mode only where it has.
     bool loginAvailable() const { return loginAvailable_; }
     void setLoginAvailable(bool available) { loginAvailable_ = available; }
+    // Whether its firmware keeps a workstation identifier, which then follows the login.
+    bool workstationAvailable() const { return workstationAvailable_; }
+    void setWorkstationAvailable(bool available) { workstationAvailable_ = available; }
 
 private:
     std::string record_;
     std::string loginOwner_;
     bool loginAvailable_ = true;
+    bool workstationAvailable_ = true;
 };
 
 } // namespace linknode
