@@ -16,6 +16,7 @@
 #include "netid/device_change.h"
 #include "netid/save_checks.h"
 #include "netid/save_controller.h"
+#include "netid/wave_engine.h"
 #include "widgets/busy_button.h"
 
 #include <QCoreApplication>
@@ -151,21 +152,23 @@ void RenameController::B_RENAME_IP_Click()
         }
     }
     // Every configuration passes the rules of a change of one device before the first leaves.
-    const std::string options = toBytes(form_[INP_NO].text());
-    std::vector<NetworkConfig> configs;
-    for (int i = 0; i < count; ++i) {
-        const Target& target = targets[static_cast<size_t>(i)];
-        configs.push_back({
-            .ip = plan.addresses[static_cast<size_t>(i)],
+    const std::string optionCharacters = toBytes(form_[INP_NO].text());
+    std::vector<FleetChange> changes;
+    WavePlan waves;
+    for (size_t i = 0; i < targets.size(); ++i) {
+        const Target& target = targets[i];
+        PlannedChange change;
+        change.config = {
+            .ip = plan.addresses[i],
             .mask = plainNumbers(mask),
             .gateway = target.gateway,
             .host = HostSettings { .ip = std::string(serverModeHostIp),
                 .port = std::string(plainHostPort),
-                .options = options },
+                .options = optionCharacters },
             .mac = target.macBytes,
             .serial = SerialSettings { .baud = target.baud },
-        });
-        if (const Refusal problem = networkProblem(configs.back())) {
+        };
+        if (const Refusal problem = networkProblem(change.config)) {
             dialogs_.message(QStringLiteral("The device %1 cannot be given this configuration: "
                                             "%2. Nothing was sent.")
                                  .arg(toText(target.mac), toText(problem.text)),
@@ -173,33 +176,43 @@ void RenameController::B_RENAME_IP_Click()
             save_.endChange();
             return;
         }
+        changes.push_back({ target.macBytes, std::move(change), {} });
+        // A wave a device, in list order.
+        waves.waves.push_back({ { i, plan.addresses[i], {} } });
     }
 
     auto& button = form_[B_RENAME_IP];
     setBusy(button, true);
     discovery_.hold(true);
     auto& progress = form_[AFF_SEL_DEV];
-    // Every device by its MAC through the limited broadcast, whatever the send address:
-    // one aimed at a single device would keep the others from hearing their new address.
     SendAddressScope everyDevice(form_, broadcast);
     LentProgressBar bar(form_, count);
-    for (int i = 0; i < count && !clock_.waitsAborted(); ++i) {
-        const Target& target = targets[static_cast<size_t>(i)];
-        const std::string& address = plan.addresses[static_cast<size_t>(i)];
+    // Each device shown in turn, then five configurations in a row by its MAC through the
+    // limited broadcast (one aimed at a single device would keep the others from hearing
+    // their new address), then two seconds.
+    const WaveEngine* running = nullptr;
+    const auto show = [&] {
+        const size_t i = running->wave();
         // Shown as it goes; the datagram comes from the snapshot, not from controls read back.
-        discovery_.selectDevice(target.mac);
+        discovery_.selectDevice(targets[i].mac);
         progress.setText(QStringLiteral("RENAME IP: device %1 of %2").arg(i + 1).arg(count));
         progress.show();
-        form_[INP_IP].setText(toText(address));
+        form_[INP_IP].setText(toText(plan.addresses[i]));
         form_[INP_MASK].setText(toText(mask));
-        const std::string datagram = networkConfigDatagram(configs[static_cast<size_t>(i)]);
         QCoreApplication::processEvents();
-        for (int send = 0; send < 5; ++send)
-            link_.send(datagram);
-        QCoreApplication::processEvents();
-        DELAIS_EVT(clock_, 2.0);
-        bar.setDone(i + 1);
-    }
+    };
+    using Kind = EngineStep::Kind;
+    EngineOptions pass;
+    pass.repetitions = 5;
+    pass.roundSpacing = 0;
+    pass.retries = 0;
+    pass.steps
+        = { { Kind::Call, 0, show }, { Kind::Configurations, 0, {} }, { Kind::Pause, 2.0, {} },
+              { Kind::Call, 0, [&] { bar.setDone(static_cast<int>(running->wave()) + 1); } } };
+    WaveEngine engine(link_, clock_, pass);
+    running = &engine;
+    engine.start(std::move(changes), std::move(waves));
+    waitForRun(engine, clock_);
     if (clock_.waitsAborted())
         qCInfo(saveLog) << "RENAME IP cut short: the window closed";
     discovery_.hold(false);

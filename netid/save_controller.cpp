@@ -371,9 +371,7 @@ void SaveController::B_UPDATE_Click()
     connect(&engine, &WaveEngine::roundSent, this, &SaveController::stepDone);
     const std::string address = plan.config.ip;
     engine.start({ { checked->mac, std::move(plan), {} } }, { { { { 0, address, {} } } }, {} });
-    while (engine.running() && !clock_.waitsAborted())
-        DELAIS_EVT(clock_, 0.05);
-    engine.stop();
+    waitForRun(engine, clock_);
     ethernetSwitch.setChecked(savedSwitch);
     leaveWaiting(savedSendAddress);
     tellOutcome(engine, toText(checked->macText));

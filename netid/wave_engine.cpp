@@ -3,8 +3,8 @@
 #include "commands/device_datagrams.h"
 #include "config/device_record.h"
 #include "core/latin1.h"
+#include "core/wait.h"
 #include "link/envelope.h"
-#include "netid/config_repetition.h"
 
 #include <algorithm>
 
@@ -400,7 +400,7 @@ void WaveEngine::pump()
     if (const auto step = std::exchange(afterDrain_, nullptr)) {
         // Rounds keep their spacing even when a round is sent faster than that.
         const double spacing = step == &WaveEngine::sendRound
-            ? std::max(0.0, roundStart_ + configurationSpacing - clock_.now())
+            ? std::max(0.0, roundStart_ + options_.roundSpacing - clock_.now())
             : 0.0;
         later(spacing, step);
     }
@@ -412,6 +412,13 @@ void WaveEngine::later(double seconds, void (WaveEngine::*step)())
         return;
     nextStep_ = step;
     stepTimer_.start(clock_.timerMs(seconds));
+}
+
+void waitForRun(WaveEngine& engine, const Clock& clock)
+{
+    while (engine.running() && !clock.waitsAborted())
+        waitWhileEventsRun(clock, 0.05);
+    engine.stop();
 }
 
 } // namespace linknode

@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "link/link.h"
 #include "netid/change_comparison.h"
+#include "netid/config_repetition.h"
 #include "netid/device_result.h"
 #include "netid/wave_plan.h"
 
@@ -48,7 +49,8 @@ struct EngineStep {
 std::vector<EngineStep> commandLineSteps();
 
 struct EngineOptions {
-    int repetitions = 10; // rounds of configurations, 0.2 s apart at least
+    int repetitions = 10; // rounds of configurations
+    double roundSpacing = configurationSpacing; // seconds from one round to the next at least
     int retries = 2; // a wave again for the devices that did not confirm it
     int rate = 5000; // datagrams a second at most: 4 to 5 Mbit/s, a few % of 100 Mbit/s
     double confirmSeconds = 10; // how long a wave's devices have to report the written values
@@ -66,6 +68,8 @@ public:
     // Ends the run where it is: nothing more is sent, finished() is not emitted.
     void stop();
     bool running() const { return running_; }
+    // The wave running now, from 0.
+    size_t wave() const { return wave_; }
 
     // What a device last reported while its wave was confirmed.
     struct Report {
@@ -149,5 +153,9 @@ private:
     QString refusal_;
     QString unicastRefusal_; // the last send to one device's address the system refused
 };
+
+// For the window, whose handlers wait in nested loops: waits with events running until the
+// run ends or the window closes, and stops what is left of it.
+void waitForRun(WaveEngine& engine, const Clock& clock);
 
 } // namespace linknode
