@@ -154,8 +154,8 @@ std::optional<std::string> LoginController::expandedLogin(const QString& login)
     if (!caretsAreBytes(toText(text), form_[INP_LOGIN]))
         return std::nullopt;
     std::string expanded = EXPAND_CARETS(text);
-    if (const std::string tooLong = loginLimitProblem(shownRecord(), expanded); !tooLong.empty()) {
-        refuse(QStringLiteral("The login string is too long: %1.").arg(toText(tooLong)),
+    if (const Refusal tooLong = loginLimitProblem(shownRecord(), expanded)) {
+        refuse(QStringLiteral("The login string is too long: %1.").arg(toText(tooLong.text)),
             form_[INP_LOGIN]);
         return std::nullopt;
     }

@@ -144,7 +144,7 @@ const char* fieldName(RecordField field)
     return names[field];
 }
 
-std::string loginLimitProblem(std::string_view record, std::string_view expanded)
+Refusal loginLimitProblem(std::string_view record, std::string_view expanded)
 {
     // Field 15 is replaced; the rest of the record stays as it is.
     const size_t kept = RW_PAR(record, ",", FLD_LOGIN + 1).size();
@@ -152,10 +152,11 @@ std::string loginLimitProblem(std::string_view record, std::string_view expanded
         = record.size() - std::min(kept, record.size()) + storedLogin(expanded).size();
     if (after <= longestRecord)
         return {};
-    return "the login takes " + std::to_string(expanded.size())
-        + " bytes: the device's record would grow to " + std::to_string(after) + " bytes, past the "
-        + std::to_string(longestRecord)
-        + " a reply may carry, and the device would vanish from every list";
+    return { Refusal::Value::Login,
+        "the login takes " + std::to_string(expanded.size())
+            + " bytes: the device's record would grow to " + std::to_string(after)
+            + " bytes, past the " + std::to_string(longestRecord)
+            + " a reply may carry, and the device would vanish from every list" };
 }
 
 bool hasTenBaseTMark(std::string_view port)
@@ -181,27 +182,28 @@ std::optional<std::string> parseHostPort(std::string_view text)
     return std::string(text);
 }
 
-std::optional<ItemProblem> mqttItemsProblem(const MqttItems& items)
+Refusal mqttItemsProblem(const MqttItems& items)
 {
+    const auto refused = [](size_t item, const std::string& why) {
+        return Refusal { Refusal::Value::MqttItem, std::string(mqttItemNames[item]) + why, item };
+    };
     for (size_t i = 0; i < items.size(); ++i) {
         const std::string expanded = expandCarets(items[i]);
         if (expanded.find('\r') != std::string::npos)
-            return ItemProblem { i,
-                std::string(mqttItemNames[i])
-                    + " holds a carriage return (^13^), which ends an item on the gateway: "
-                      "every item after it would shift" };
+            return refused(i,
+                " holds a carriage return (^13^), which ends an item on the gateway: every item "
+                "after it would shift");
     }
     for (const size_t topic : { size_t { 0 }, size_t { 5 } }) {
         const std::string& text = items[topic];
         if (text.empty())
-            return ItemProblem { topic, std::string(mqttItemNames[topic]) + " is empty" };
+            return refused(topic, " is empty");
         if (text.find_first_of("+#") != std::string::npos)
-            return ItemProblem { topic,
-                std::string(mqttItemNames[topic]) + " \"" + text
-                    + "\" holds a wildcard (+ or #), which a broker takes in no published "
-                      "topic" };
+            return refused(topic,
+                " \"" + text
+                    + "\" holds a wildcard (+ or #), which a broker takes in no published topic");
     }
-    return std::nullopt;
+    return {};
 }
 
 bool isMqttGateway(std::string_view record)
@@ -209,20 +211,19 @@ bool isMqttGateway(std::string_view record)
     return identifyModel(record, firmwareVersion(record).code).rules & RuleMqttFill;
 }
 
-std::string gatewayLoginProblem(std::string_view caretLogin)
+Refusal gatewayLoginProblem(std::string_view caretLogin)
 {
     const std::string expanded = expandCarets(caretLogin);
     const auto ends = static_cast<size_t>(std::count(expanded.begin(), expanded.end(), '\r'));
     MqttItems items;
     if (ends != items.size() || !expanded.ends_with('\r'))
-        return "the MQTT gateway's login is seven items, each ended by ^13^; this one has "
-            + std::to_string(ends) + " ends of item"
-            + (ends == items.size() ? ", and text after the last" : "");
+        return { Refusal::Value::Login,
+            "the MQTT gateway's login is seven items, each ended by ^13^; this one has "
+                + std::to_string(ends) + " ends of item"
+                + (ends == items.size() ? ", and text after the last" : "") };
     for (size_t i = 0; i < items.size(); ++i)
         items[i] = RW_PAR(expanded, "\r", static_cast<int>(i) + 1);
-    if (const auto problem = mqttItemsProblem(items))
-        return problem->text;
-    return {};
+    return mqttItemsProblem(items);
 }
 
 } // namespace linknode

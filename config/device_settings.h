@@ -63,7 +63,7 @@ const char* fieldName(RecordField field);
 // Why a device holding `record` cannot keep `expanded` as its login ("" when it can): the
 // record it then reports must stay within the longest reply the tool takes, or the device
 // would vanish from every list (a login that fits it fits one datagram too).
-std::string loginLimitProblem(std::string_view record, std::string_view expanded);
+Refusal loginLimitProblem(std::string_view record, std::string_view expanded);
 
 // A "U" or "V" after a host port marks an Ethernet port limited to 10Base-T.
 bool hasTenBaseTMark(std::string_view port);
@@ -76,16 +76,12 @@ std::optional<std::string> parseHostPort(std::string_view text);
 // Why the MQTT gateway cannot take these items, and which item it is about: an item holding
 // the byte that ends an item (CR, "^13^" in caret form), a topic that is empty or holds a
 // wildcard ("+", "#": a broker takes none in a topic it is sent to). Items are in caret form.
-struct ItemProblem {
-    size_t item = 0;
-    std::string text;
-};
-std::optional<ItemProblem> mqttItemsProblem(const MqttItems& items);
+Refusal mqttItemsProblem(const MqttItems& items);
 
 // Whether `record` is the MQTT sensor gateway's: its login holds the seven MQTT items.
 bool isMqttGateway(std::string_view record);
 // Why a login in caret form is not seven MQTT items, each ended by "^13^", that the gateway
 // can take ("" when it is): the checks of mqttItemsProblem on the items it holds.
-std::string gatewayLoginProblem(std::string_view caretLogin);
+Refusal gatewayLoginProblem(std::string_view caretLogin);
 
 } // namespace linknode

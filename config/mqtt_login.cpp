@@ -20,13 +20,14 @@ std::string mqttLogin(const MqttItems& items)
     return login;
 }
 
-std::string mqttLoginProblem(const MqttItems& items, size_t room)
+Refusal mqttLoginProblem(const MqttItems& items, size_t room)
 {
     const size_t length = mqttLogin(items).size();
     if (length <= room)
         return {};
-    return "the MQTT settings take " + std::to_string(length)
-        + " characters in the login string, which holds " + std::to_string(room);
+    return { Refusal::Value::Login,
+        "the MQTT settings take " + std::to_string(length)
+            + " characters in the login string, which holds " + std::to_string(room) };
 }
 
 MqttItems mqttItems(std::string_view caretLogin)

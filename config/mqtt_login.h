@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/refusal.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -14,9 +16,9 @@ using MqttItems = std::array<std::string, 7>;
 // Each item followed by "^13^".
 std::string mqttLogin(const MqttItems& items);
 
-// Why the login of these items does not fit a login string of at most `room` characters
-// ("" when it does): cut there, it would lose items and separators.
-std::string mqttLoginProblem(const MqttItems& items, size_t room);
+// Why the login of these items does not fit a login string of at most `room` characters:
+// cut there, it would lose items and separators.
+Refusal mqttLoginProblem(const MqttItems& items, size_t room);
 
 // The items of a caret-form login: parts 0..6 of the text split at "^13^", blanks kept, ""
 // when missing.

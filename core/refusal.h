@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace linknode {
@@ -19,9 +20,11 @@ struct Refusal {
         DoubleAddress, // another device reports the address
         Wiegand,
         Login,
+        MqttItem, // one of the MQTT gateway's login items: `item`
     };
     Value value = Value::None;
     std::string text;
+    size_t item = 0; // which one, where the value is one of several
 
     explicit operator bool() const { return value != Value::None; }
 };

@@ -45,7 +45,7 @@ std::optional<std::string> parseAddress(const QString& text)
 std::optional<std::string> parseDeviceAddress(const QString& text)
 {
     const auto address = parseAddress(text);
-    if (!address || !hostAddressProblem(*address).empty())
+    if (!address || hostAddressProblem(*address))
         return std::nullopt;
     return address;
 }

@@ -61,7 +61,7 @@ void MqttController::rebuildLogin()
     // Cut to the box's length it would lose items and separators: the box keeps its text and
     // the save refuses.
     const MqttItems boxes = items();
-    if (mqttLoginProblem(boxes, loginRoom()).empty())
+    if (!mqttLoginProblem(boxes, loginRoom()))
         form_[INP_LOGIN].setText(toText(mqttLogin(boxes)));
 }
 
@@ -95,11 +95,11 @@ bool MqttController::savable()
                     + QStringLiteral(". Nothing was sent."),
                 &form_[box]);
     }
-    if (const auto item = mqttItemsProblem(items())) {
-        QString text = toText(item->text);
+    if (const Refusal item = mqttItemsProblem(items())) {
+        QString text = toText(item.text);
         text[0] = text[0].toUpper();
         return save_.refuse(
-            text + QStringLiteral(". Nothing was sent."), &form_[mqttItemBoxes[item->item]]);
+            text + QStringLiteral(". Nothing was sent."), &form_[mqttItemBoxes[item.item]]);
     }
     // The gateway takes its broker as an address: a name would be sent as it is and never
     // reached.
@@ -110,10 +110,10 @@ bool MqttController::savable()
                                            "Nothing was sent.")
                                 .arg(server),
             &form_[INP_MQTT_SERVER]);
-    const std::string problem = mqttLoginProblem(items(), loginRoom());
-    return problem.empty()
+    const Refusal problem = mqttLoginProblem(items(), loginRoom());
+    return !problem
         || save_.refuse(QStringLiteral("The MQTT settings are too long: %1. Nothing was sent.")
-                            .arg(toText(problem)),
+                            .arg(toText(problem.text)),
             nullptr);
 }
 

@@ -120,16 +120,9 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
     }
     if (request.login) {
         const std::string expanded = expandCarets(*request.login);
-        if (std::string limit = loginLimitProblem(record, expanded); !limit.empty()) {
-            plan.problem = { Refusal::Value::Login, std::move(limit) };
+        if ((plan.problem = loginLimitProblem(record, expanded))
+            || (isMqttGateway(record) && (plan.problem = gatewayLoginProblem(*request.login))))
             return plan;
-        }
-        if (isMqttGateway(record)) {
-            if (const std::string items = gatewayLoginProblem(*request.login); !items.empty()) {
-                plan.problem = { Refusal::Value::Login, items };
-                return plan;
-            }
-        }
         plan.loginDatagram = loginDatagram(expanded);
         addReportedLogin(plan.expected, expanded);
     }
@@ -139,10 +132,10 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
 Refusal networkProblem(const NetworkConfig& config)
 {
     using Value = Refusal::Value;
-    if (const std::string mask = maskProblem(config.mask); !mask.empty())
-        return { Value::Mask, mask };
-    if (const std::string address = hostAddressProblem(config.ip, config.mask); !address.empty())
-        return { Value::Address, address };
+    if (Refusal mask = maskProblem(config.mask))
+        return mask;
+    if (Refusal address = hostAddressProblem(config.ip, config.mask))
+        return address;
     if (!strictAddress(config.gateway))
         return { Value::Gateway, "the gateway " + config.gateway + " is not an address" };
     if (config.host && !strictAddress(config.host->ip))

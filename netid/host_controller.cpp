@@ -66,8 +66,8 @@ void HostController::Command1_Click()
     const auto peripheral = ask("Tavren Peripheral IP:", QString());
     if (!peripheral)
         return;
-    if (const std::string problem = hostAddressProblem(toBytes(*peripheral)); !problem.empty()) {
-        refuse(QStringLiteral("The host update goes to one device: %1.").arg(toText(problem)));
+    if (const Refusal problem = hostAddressProblem(toBytes(*peripheral))) {
+        refuse(QStringLiteral("The host update goes to one device: %1.").arg(toText(problem.text)));
         return;
     }
     const auto server = ask("Server IP:", QString());

@@ -16,12 +16,13 @@ namespace {
 
 bool maskAccepted(std::string_view mask)
 {
-    return maskProblem(mask).empty();
+    return !maskProblem(mask);
 }
 
-std::string maskProblem(std::string_view mask)
+Refusal maskProblem(std::string_view mask)
 {
-    const std::string octetRule = "Invalid mask, must be 0,128,192,224,240,248,252,254 or 255";
+    const Refusal octetRule { Refusal::Value::Mask,
+        "Invalid mask, must be 0,128,192,224,240,248,252,254 or 255" };
     for (int k = 0; k < 4; ++k) {
         const std::string part = GET_PAR(mask, k, ".");
         if (std::string_view(",0,128,192,224,240,248,252,254,255,").find("," + part + ",")
@@ -35,8 +36,10 @@ std::string maskProblem(std::string_view mask)
     // Contiguous ones: the zeros after the last one, plus one, is a power of two.
     const std::uint32_t hostPart = ~bits;
     if ((hostPart & (hostPart + 1)) != 0)
-        return "Invalid mask " + std::string(trimBlanks(mask))
-            + ": the ones must be contiguous, from the left (255.255.255.0, not 255.255.0.255)";
+        return { Refusal::Value::Mask,
+            "Invalid mask " + std::string(trimBlanks(mask))
+                + ": the ones must be contiguous, from the left (255.255.255.0, not "
+                  "255.255.0.255)" };
     return {};
 }
 
@@ -45,25 +48,27 @@ std::optional<IPv4Octets> strictAddress(std::string_view text)
     return parseIPv4(trimBlanks(text));
 }
 
-std::string hostAddressProblem(std::string_view address, std::string_view mask)
+Refusal hostAddressProblem(std::string_view address, std::string_view mask)
 {
-    const std::string shown(trimBlanks(address));
+    const auto refused = [shown = std::string(trimBlanks(address))](const char* why) {
+        return Refusal { Refusal::Value::Address, shown + why };
+    };
     const auto octets = strictAddress(address);
     if (!octets)
-        return shown + " is not an address of four numbers 0 to 255";
+        return refused(" is not an address of four numbers 0 to 255");
     const std::uint32_t bits = value(*octets);
     if (octets->front() == 0 || octets->front() == 127)
-        return shown + " is a reserved address (0.x.x.x, 127.x.x.x)";
+        return refused(" is a reserved address (0.x.x.x, 127.x.x.x)");
     if (octets->front() >= 224)
-        return shown + " is a multicast or broadcast address";
+        return refused(" is a multicast or broadcast address");
     const auto maskOctets = strictAddress(mask);
     if (!maskOctets || !maskAccepted(mask))
         return {};
     const std::uint32_t maskBits = value(*maskOctets);
     if ((bits & ~maskBits) == 0)
-        return shown + " is the network address of its subnet";
+        return refused(" is the network address of its subnet");
     if ((bits | maskBits) == ~std::uint32_t {})
-        return shown + " is the broadcast address of its subnet";
+        return refused(" is the broadcast address of its subnet");
     return {};
 }
 
@@ -77,20 +82,17 @@ RenamePlan renamePlan(std::string_view prefix, std::string_view mask, int device
             "example 192.168.5.)." };
         return plan;
     }
-    if (std::string problem = maskProblem(mask); !problem.empty()) {
-        plan.problem = { Refusal::Value::Mask, std::move(problem) };
+    if ((plan.problem = maskProblem(mask)))
         return plan;
-    }
     for (int i = 0; i < devices; ++i) {
         const std::string address = std::string(prefix) + std::to_string(110 + i);
-        const std::string problem = hostAddressProblem(address, mask);
-        if (!problem.empty()) {
+        if (const Refusal problem = hostAddressProblem(address, mask)) {
             plan.addresses.clear();
             plan.problem = { Refusal::Value::Address,
                 "The " + std::to_string(devices) + " listed devices would get "
                     + std::string(prefix) + "110 to " + std::string(prefix)
-                    + std::to_string(110 + devices - 1) + ", but " + problem + " under the mask "
-                    + std::string(trimBlanks(mask)) + ". Nothing was sent." };
+                    + std::to_string(110 + devices - 1) + ", but " + problem.text
+                    + " under the mask " + std::string(trimBlanks(mask)) + ". Nothing was sent." };
             return plan;
         }
         plan.addresses.push_back(address);

@@ -16,18 +16,18 @@ namespace linknode {
 // Each octet, trimmed, one of 0, 128, 192, 224, 240, 248, 252, 254, 255 as written, and the
 // ones of the mask contiguous (255.255.0.255 names no subnet).
 bool maskAccepted(std::string_view mask);
-// Why `mask` fails that check, naming the rule broken ("" when it passes).
-std::string maskProblem(std::string_view mask);
+// Why `mask` fails that check, naming the rule broken.
+Refusal maskProblem(std::string_view mask);
 
 // Four numbers 0 to 255 joined by "." (blanks around the whole allowed); none otherwise.
 std::optional<IPv4Octets> strictAddress(std::string_view text);
 
-// Why a device cannot take `address` as its own under `mask` ("" when it can): not four
+// Why a device cannot take `address` as its own under `mask`: not four
 // numbers 0 to 255, in 0.0.0.0/8, 127.0.0.0/8 or multicast 224.0.0.0/4, 255.255.255.255, or
 // the network or broadcast address of its subnet (under a /31 or /32 mask every address is
 // one: such a mask leaves a device no host address). A mask that is not one checks no subnet.
 // Commands sent to such an address reach every device of the subnet, or none.
-std::string hostAddressProblem(std::string_view address, std::string_view mask = {});
+Refusal hostAddressProblem(std::string_view address, std::string_view mask = {});
 
 // The addresses RENAME IP gives the listed devices in order (prefix + 110, + 111, ...), or
 // why it must not start: a prefix that is not three numbers each followed by ".", a mask

@@ -190,12 +190,12 @@ FoundDevice findOne(
 CommandAddress commandAddress(const DeviceEntry& device)
 {
     const std::string address = recordField(device.record, FLD_IP);
-    const std::string problem = hostAddressProblem(address, recordField(device.record, FLD_MASK));
-    if (problem.empty())
+    const Refusal problem = hostAddressProblem(address, recordField(device.record, FLD_MASK));
+    if (!problem)
         return { address, {} };
     return { std::nullopt,
         QStringLiteral("%1 reports no address a command can go to (%2); nothing was sent")
-            .arg(toText(recordField(device.record, FLD_MAC)), toText(problem)) };
+            .arg(toText(recordField(device.record, FLD_MAC)), toText(problem.text)) };
 }
 
 std::optional<DeviceEntry> findDevice(

@@ -174,9 +174,9 @@ TEST(DeviceSettings, ValuesADeviceCannotKeepAreRefused)
           "COPYRIGHTqTAVREN CONDUIT-IP MQTT 2.4F,1,10.0.0.2,1883,00N0,1,1,1,Tav";
     // The record may grow to the reply limit and no further.
     const size_t room = longestRecord - (gateway.size() - 3) - 3;
-    EXPECT_EQ(loginLimitProblem(gateway, std::string(room, 'x')), "");
-    EXPECT_THAT(loginLimitProblem(gateway, std::string(room + 1, 'x')), HasSubstr("vanish"));
-    EXPECT_THAT(loginLimitProblem(gateway, std::string(70000, 'x')), HasSubstr("vanish"));
+    EXPECT_FALSE(loginLimitProblem(gateway, std::string(room, 'x')));
+    EXPECT_THAT(loginLimitProblem(gateway, std::string(room + 1, 'x')).text, HasSubstr("vanish"));
+    EXPECT_THAT(loginLimitProblem(gateway, std::string(70000, 'x')).text, HasSubstr("vanish"));
 
     const std::string items = "t^13^m^13^id^13^u^13^p^13^c^13^cm^13^";
     const struct {
@@ -192,15 +192,15 @@ TEST(DeviceSettings, ValuesADeviceCannotKeepAreRefused)
         { "t^13^m^13^id^13^u^13^p^13^c/#^13^cm^13^", "the connect topic" },
     };
     for (const auto& c : logins) {
-        const std::string problem = gatewayLoginProblem(c.login);
-        EXPECT_THAT(problem, HasSubstr(c.problem)) << c.login;
-        EXPECT_EQ(problem.empty(), !*c.problem) << c.login;
+        const Refusal problem = gatewayLoginProblem(c.login);
+        EXPECT_THAT(problem.text, HasSubstr(c.problem)) << c.login;
+        EXPECT_EQ(!problem, !*c.problem) << c.login;
     }
     MqttItems boxes { "t", "m", "id", "u", "pa^13^ss", "c", "cm" };
     const auto inPassword = mqttItemsProblem(boxes);
     ASSERT_TRUE(inPassword);
-    EXPECT_EQ(inPassword->item, 4u);
-    EXPECT_THAT(inPassword->text, HasSubstr("the MQTT password holds a carriage return"));
+    EXPECT_EQ(inPassword.item, 4u);
+    EXPECT_THAT(inPassword.text, HasSubstr("the MQTT password holds a carriage return"));
 }
 
 TEST(DeviceSettings, HostPortsKeepTheirSpelling)

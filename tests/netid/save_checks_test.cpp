@@ -46,7 +46,7 @@ TEST(SaveChecks, HostAddressesExcludeWhatReachesManyDevicesOrNone)
               { "224.0.0.1", "", false }, { "239.255.255.250", "", false },
               { "255.255.255.255", "", false }, { "10.213.0.256", "", false }, { "", "", false } };
     for (const auto& [address, mask, accepted] : cases)
-        EXPECT_EQ(hostAddressProblem(address, mask).empty(), accepted) << address << " " << mask;
+        EXPECT_EQ(!hostAddressProblem(address, mask), accepted) << address << " " << mask;
 }
 
 TEST(RenamePlan, NumbersDevicesFrom110InListOrderOrRefusesWhole)
