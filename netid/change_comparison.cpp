@@ -14,8 +14,8 @@ namespace {
             if (reported == wanted && !every)
                 continue;
             // A login is shown as the user writes it: caret form, without the maker's prefix.
-            const auto shown = [&](const std::string& value) {
-                return toText(field == FLD_LOGIN ? shownLogin(loginCaretForm(value)) : value);
+            const auto shown = [login = field == FLD_LOGIN](const std::string& value) {
+                return toText(login ? shownLogin(loginCaretForm(value)) : value);
             };
             listed.push_back(
                 { QString::fromLatin1(fieldName(field)), shown(reported), shown(wanted) });

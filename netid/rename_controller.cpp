@@ -7,7 +7,6 @@
 #include "core/clock.h"
 #include "core/latin1.h"
 #include "core/logging.h"
-#include "core/wait.h"
 #include "discovery/discovery_controller.h"
 #include "form/dialogs.h"
 #include "form/main_form.h"

@@ -25,9 +25,7 @@
 #include "netid/wave_engine.h"
 #include "widgets/busy_button.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <algorithm>
 
 namespace linknode {
 

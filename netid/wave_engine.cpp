@@ -378,7 +378,6 @@ void WaveEngine::pump()
             unicastRefusal_ = link_.lastSendError();
         } else if (!sent) {
             refusal_ = QStringLiteral("the system refused to send to ") + link_.lastSendError();
-            queue_.clear();
             for (const Active& active : active_) {
                 const size_t move = plan_.waves[wave_][active.step].move;
                 results_[move].status = DeviceStatus::NotConfirmed;
