@@ -189,6 +189,12 @@ TEST_F(Commands, LoginTextsExpandTheirCaretsAndTheDeviceResets)
     tool[B_CLEAR_LOGIN].click();
     EXPECT_EQ(tool[INP_LOGIN].text(), QString());
     EXPECT_EQ(sent(), QStringList({ line("192.168.5.10", login({})) }));
+    // ENTER, TAB and PAUSE write their codes into the box.
+    tool[INP_LOGIN].setText(u"A"_s);
+    tool.app.login.B_ADD_ENTER_Click();
+    tool.app.login.B_ADD_TAB_Click();
+    tool.app.login.B_ADD_PAUSE_Click();
+    EXPECT_EQ(tool[INP_LOGIN].text(), u"A^13^^9^~"_s);
 }
 
 TEST_F(Commands, TerminalNumberTravelsWithTheWorkstationIdentifierWhereTheFirmwareHasOne)

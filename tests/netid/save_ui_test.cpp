@@ -125,6 +125,7 @@ TEST_F(Save, StepsGoInOrderToTheirDestinationsAndAFailureIsTold)
         bool clickable = false;
         bool blinked = false;
         bool legible = true;
+        QPoint waitPlace;
         QTimer watching;
         QObject::connect(&watching, &QTimer::timeout, &tool.app.form, [&] {
             const QPalette colours = tool[Label3].palette();
@@ -132,6 +133,8 @@ TEST_F(Save, StepsGoInOrderToTheirDestinationsAndAFailureIsTold)
                 && colours.color(QPalette::Disabled, QPalette::WindowText)
                     == colours.color(QPalette::Active, QPalette::WindowText);
             clickable = clickable || tool.app.form.isEnabled();
+            if (!tool[FR_UPD_WAIT].isHidden())
+                waitPlace = tool[FR_UPD_WAIT].pos();
             for (const auto button : { B_ASK_CFG, B_GO_TERM, B_GO_BOOT, B_SEND_LOGIN })
                 blinked = blinked || tool[button].isHidden();
             if (progress.isEmpty() || progress.back() != tool[PRG_UPD_WAIT].value())
@@ -143,6 +146,7 @@ TEST_F(Save, StepsGoInOrderToTheirDestinationsAndAFailureIsTold)
         EXPECT_FALSE(clickable);
         EXPECT_FALSE(blinked);
         EXPECT_TRUE(legible);
+        EXPECT_EQ(waitPlace, QPoint(1725 / twipsPerPixel, 480 / twipsPerPixel));
         EXPECT_TRUE(std::ranges::is_sorted(progress));
         // A save the system refuses stops at once; one that runs fills the bar.
         if (c.failSend.isEmpty()) {
