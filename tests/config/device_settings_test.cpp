@@ -187,6 +187,7 @@ TEST(DeviceSettings, ValuesADeviceCannotKeepAreRefused)
         { "t^13^m^13^id^13^u^13^ pass ^13^c^13^cm^13^", "" }, // blanks are the gateway's
         { "t^13^m^13^id^13^u^13^p^13^p2^13^c^13^cm^13^", "8 ends of item" }, // ^13^ in an item
         { "t^13^m^13^id^13^u^13^p^13^c^13^cm", "6 ends of item" },
+        { "t^13^m^13^id^13^u^13^p^13^c^13^cm^13^x", "7 ends of item, and text after the last" },
         { "^13^m^13^id^13^u^13^p^13^c^13^cm^13^", "the topic is empty" },
         { "a/+/b^13^m^13^id^13^u^13^p^13^c^13^cm^13^", "wildcard" },
         { "t^13^m^13^id^13^u^13^p^13^c/#^13^cm^13^", "the connect topic" },
