@@ -370,6 +370,7 @@ void SaveController::B_UPDATE_Click()
     const std::string address = plan.config.ip;
     engine.start({ { checked->mac, std::move(plan), {} } }, { { { { 0, address, {} } } }, {} });
     waitForRun(engine, clock_);
+    // Also when the run stopped before its last step (a refused send, the window closing).
     ethernetSwitch.setChecked(savedSwitch);
     leaveWaiting(savedSendAddress);
     tellOutcome(engine, toText(checked->macText));
