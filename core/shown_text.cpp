@@ -29,4 +29,9 @@ QString cutText(const QString& text, qsizetype width)
     return text.left(width - 1) + QChar(0x2026);
 }
 
+QString counted(qsizetype count, const QString& one, const QString& many)
+{
+    return QString::number(count) + u' ' + (count == 1 ? one : many);
+}
+
 } // namespace linknode

@@ -9,5 +9,7 @@ namespace linknode {
 QString caretForm(const QString& text);
 // `text` cut to `width` characters, the last of them "…" when anything was cut.
 QString cutText(const QString& text, qsizetype width);
+// "1 device", "2 devices".
+QString counted(qsizetype count, const QString& one, const QString& many);
 
 } // namespace linknode

@@ -5,6 +5,7 @@
 #include "core/shown_text.h"
 #include "fleet/device_values.h"
 #include "fleet/wave_planner.h"
+#include "netid/device_change.h"
 
 #include <algorithm>
 #include <set>
@@ -12,6 +13,14 @@
 namespace linknode {
 
 namespace {
+    // A value as a site file writes it: the mode by its name.
+    QString shownValue(const QString& field, const QString& value)
+    {
+        if (field == QLatin1String("mode") && (value == u"0" || value == u"1"))
+            return value == u"0" ? QStringLiteral("server") : QStringLiteral("client");
+        return caretForm(value);
+    }
+
     const DeviceEntry* entryOf(const std::vector<DeviceEntry>& found, const MacBytes& mac)
     {
         const auto entry = std::find_if(found.begin(), found.end(),
@@ -63,13 +72,28 @@ FleetPlan planFleet(const std::vector<DeviceEntry>& found, const std::vector<Sit
         return fleet;
     }
 
-    std::vector<std::string> held;
+    std::vector<HeldAddress> held;
     for (const DeviceEntry& device : found)
         if (!moving.contains(macKey(recordField(device.record, FLD_MAC))))
-            held.push_back(recordField(device.record, FLD_IP));
+            held.push_back(
+                { recordField(device.record, FLD_IP), recordField(device.record, FLD_MAC) });
     fleet.waves = planWaves(moves, held, options.spares);
     if ((fleet.problem = fleet.waves.problem))
         return fleet;
+    // A device parks with the rest of its new configuration: the spare must be an address it
+    // could hold under that mask, beside that gateway.
+    for (const auto& wave : fleet.waves.waves)
+        for (const WaveStep& step : wave) {
+            NetworkConfig parked = fleet.changes[step.move].plan.config;
+            if (step.address == parked.ip)
+                continue;
+            parked.ip = step.address;
+            if (const Refusal problem = networkProblem(parked)) {
+                fleet.problem = { Refusal::Value::Address,
+                    "spare " + step.address + " for " + macText(parked.mac) + ": " + problem.text };
+                return fleet;
+            }
+        }
     for (size_t wave = 0; wave < fleet.waves.waves.size(); ++wave)
         for (const WaveStep& step : fleet.waves.waves[wave])
             fleet.devices[fleet.resultOfChange[step.move]].wave = static_cast<int>(wave) + 1;
@@ -88,8 +112,8 @@ QStringList planLines(const FleetPlan& plan)
             else
                 for (const FieldChange& field : change.changes)
                     fields << QStringLiteral("%1 %2 -> %3")
-                                  .arg(
-                                      field.field, caretForm(field.before), caretForm(field.after));
+                                  .arg(field.field, shownValue(field.field, field.before),
+                                      shownValue(field.field, field.after));
             lines << QStringLiteral("wave %1  %2  %3")
                          .arg(wave + 1)
                          .arg(toText(macText(change.mac)), fields.join(QStringLiteral("  ")));

@@ -9,7 +9,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cctype>
 #include <map>
+#include <set>
 
 namespace linknode {
 
@@ -30,7 +32,7 @@ namespace {
     {
         for (const char c : text) {
             if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
-                return c == '{';
+                return c == '{' || c == '[';
         }
         return false;
     }
@@ -50,6 +52,8 @@ namespace {
                 .arg(quoted(key), requestKeys().join(QStringLiteral(", ")));
         if (!value.isString())
             return QStringLiteral("%1 is not a text in quotes").arg(key);
+        if (value.toString().contains(QChar(0)))
+            return QStringLiteral("%1 holds a NUL character, which no device keeps").arg(key);
         return {};
     }
 
@@ -87,6 +91,34 @@ namespace {
         return SiteEntry { position, *request };
     }
 
+    // The first key an object of `json` (valid JSON) names twice, as written: a parser keeps
+    // only the last of them, and the file meant one.
+    std::optional<QByteArray> repeatedKey(const QByteArray& json)
+    {
+        std::vector<std::optional<std::set<QByteArray>>> open; // keys of each object, arrays none
+        for (qsizetype i = 0; i < json.size(); ++i) {
+            const char c = json[i];
+            if (c == '{' || c == '[') {
+                open.push_back(c == '{' ? std::optional(std::set<QByteArray> {}) : std::nullopt);
+            } else if (c == '}' || c == ']') {
+                open.pop_back();
+            } else if (c == '"') {
+                qsizetype end = i + 1;
+                while (end < json.size() && json[end] != '"')
+                    end += json[end] == '\\' ? 2 : 1;
+                qsizetype next = end + 1;
+                while (next < json.size() && std::isspace(static_cast<unsigned char>(json[next])))
+                    ++next;
+                const QByteArray key = json.mid(i + 1, end - i - 1);
+                if (next < json.size() && json[next] == ':' && open.back()
+                    && !open.back()->insert(key).second)
+                    return key;
+                i = end;
+            }
+        }
+        return std::nullopt;
+    }
+
     std::optional<std::vector<SiteEntry>> inventorySite(const QByteArray& text, QString* problem)
     {
         QJsonParseError error;
@@ -95,6 +127,17 @@ namespace {
             *problem = QStringLiteral("the site file is not valid JSON: %1 at byte %2")
                            .arg(error.errorString())
                            .arg(error.offset);
+            return std::nullopt;
+        }
+        if (document.isArray()) {
+            *problem = QStringLiteral("a JSON array, not a site file: its devices go in an "
+                                      "object {\"format\": \"linknode-inventory\", "
+                                      "\"version\": 1, \"devices\": [...]}");
+            return std::nullopt;
+        }
+        if (const auto key = repeatedKey(text)) {
+            *problem = QStringLiteral("the key %1 stands twice in one object")
+                           .arg(quoted(QString::fromUtf8(*key)));
             return std::nullopt;
         }
         const QJsonObject root = document.object();

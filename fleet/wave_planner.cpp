@@ -8,7 +8,6 @@
 #include <deque>
 #include <limits>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 
 namespace linknode {
@@ -43,7 +42,7 @@ namespace {
         std::vector<std::string> from; // each move's address now, in plain form
         std::unordered_map<std::string, std::vector<size_t>> holders; // address -> moves there
         std::unordered_map<std::string, size_t> targetOf; // address -> the move going there
-        std::unordered_set<std::string> held; // by devices outside the run
+        std::unordered_map<std::string, std::string> held; // by devices outside the run: MAC
     };
 
     bool keeps(const std::vector<Move>& moves, const Addresses& at, size_t move)
@@ -58,9 +57,10 @@ namespace {
             if (!isPlain(to))
                 return QStringLiteral("%1: the new address %2 is not a plain dotted address")
                     .arg(macOf(moves[i]), quoted(to));
-            if (at.held.contains(to))
-                return QStringLiteral("%1: the new address %2 is held by a device not in the run")
-                    .arg(macOf(moves[i]), toText(to));
+            if (const auto holder = at.held.find(to); holder != at.held.end())
+                return QStringLiteral("%1: the new address %2 is held by %3, a device not in the "
+                                      "run")
+                    .arg(macOf(moves[i]), toText(to), toText(holder->second));
             const auto [first, added] = at.targetOf.try_emplace(to, i);
             if (!added)
                 return QStringLiteral("%1 and %2 would both take %3")
@@ -78,8 +78,9 @@ namespace {
             };
             if (!isPlain(spare))
                 return refused(QStringLiteral("is not a plain dotted address"));
-            if (at.held.contains(spare))
-                return refused(QStringLiteral("is held by a device not in the run"));
+            if (const auto holder = at.held.find(spare); holder != at.held.end())
+                return refused(QStringLiteral("is held by %1, a device not in the run")
+                                   .arg(toText(holder->second)));
             if (const auto holder = at.holders.find(spare); holder != at.holders.end())
                 return refused(
                     QStringLiteral("is held by %1").arg(macOf(moves[holder->second[0]])));
@@ -198,13 +199,13 @@ namespace {
     }
 }
 
-WavePlan planWaves(const std::vector<Move>& moves, const std::vector<std::string>& held,
+WavePlan planWaves(const std::vector<Move>& moves, const std::vector<HeldAddress>& held,
     const std::vector<std::string>& spares)
 {
     WavePlan plan;
     Addresses at;
-    for (const std::string& address : held)
-        at.held.insert(plainForm(address));
+    for (const HeldAddress& device : held)
+        at.held.emplace(plainForm(device.address), device.mac);
     for (size_t i = 0; i < moves.size(); ++i) {
         at.from.push_back(plainForm(moves[i].from));
         at.holders[at.from.back()].push_back(i);

@@ -131,15 +131,14 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
 
 Refusal networkProblem(const NetworkConfig& config)
 {
-    using Value = Refusal::Value;
     if (Refusal mask = maskProblem(config.mask))
         return mask;
     if (Refusal address = hostAddressProblem(config.ip, config.mask))
         return address;
-    if (!strictAddress(config.gateway))
-        return { Value::Gateway, "the gateway " + config.gateway + " is not an address" };
-    if (config.host && !strictAddress(config.host->ip))
-        return { Value::HostAddress, "the host address " + config.host->ip + " is not an address" };
+    if (Refusal gateway = gatewayProblem(config.gateway, config.ip, config.mask))
+        return gateway;
+    if (config.host)
+        return peerAddressProblem(config.host->ip);
     return {};
 }
 

@@ -29,6 +29,8 @@ QString statusName(DeviceStatus status)
         return QStringLiteral("saved");
     case DeviceStatus::Planned:
         return QStringLiteral("planned");
+    case DeviceStatus::Parked:
+        return QStringLiteral("parked");
     }
     return {};
 }

@@ -18,6 +18,7 @@ enum class DeviceStatus {
     Changed, // inventory: found with other values than saved
     Saved, // inventory: written to the file
     Planned, // a check of a run: would be changed, nothing sent
+    Parked, // left on a spare address on the way to its own: `address` holds it
 };
 QString statusName(DeviceStatus status);
 
@@ -31,6 +32,7 @@ struct DeviceResult {
     std::vector<FieldChange> changes;
     QString error;
     int wave = 0; // the wave of a run of many devices it changed in, from 1; 0: none
+    QString address = {}; // parked: the spare it holds
 };
 
 // How many of `devices` have `status`.

@@ -35,6 +35,9 @@ Refusal maskProblem(std::string_view mask)
     const std::uint32_t bits = value(*octets);
     // Contiguous ones: the zeros after the last one, plus one, is a power of two.
     const std::uint32_t hostPart = ~bits;
+    if (bits == 0)
+        return { Refusal::Value::Mask,
+            "Invalid mask 0.0.0.0: it leaves the device no subnet (255.255.255.0, say)" };
     if ((hostPart & (hostPart + 1)) != 0)
         return { Refusal::Value::Mask,
             "Invalid mask " + std::string(trimBlanks(mask))
@@ -69,6 +72,39 @@ Refusal hostAddressProblem(std::string_view address, std::string_view mask)
         return refused(" is the network address of its subnet");
     if ((bits | maskBits) == ~std::uint32_t {})
         return refused(" is the broadcast address of its subnet");
+    return {};
+}
+
+Refusal gatewayProblem(std::string_view gateway, std::string_view address, std::string_view mask)
+{
+    const std::string shown = "the gateway " + std::string(trimBlanks(gateway));
+    const auto octets = strictAddress(gateway);
+    if (!octets)
+        return { Refusal::Value::Gateway, shown + " is not an address of four numbers 0 to 255" };
+    if (value(*octets) == 0)
+        return {};
+    if (const Refusal unusable = hostAddressProblem(gateway, mask))
+        return { Refusal::Value::Gateway, "the gateway " + unusable.text };
+    const auto own = strictAddress(address);
+    const auto maskOctets = strictAddress(mask);
+    if (own && value(*octets) == value(*own))
+        return { Refusal::Value::Gateway, shown + " is the device's own address" };
+    if (own && maskOctets && ((value(*octets) ^ value(*own)) & value(*maskOctets)) != 0)
+        return { Refusal::Value::Gateway,
+            shown + " is outside the device's subnet (" + std::string(trimBlanks(address))
+                + " under the mask " + std::string(trimBlanks(mask)) + ")" };
+    return {};
+}
+
+Refusal peerAddressProblem(std::string_view address)
+{
+    const std::string shown = "the host address " + std::string(trimBlanks(address));
+    const auto octets = strictAddress(address);
+    if (!octets)
+        return { Refusal::Value::HostAddress,
+            shown + " is not an address of four numbers 0 to 255" };
+    if (octets->front() >= 224 && octets->front() < 240)
+        return { Refusal::Value::HostAddress, shown + " is a multicast address" };
     return {};
 }
 

@@ -29,6 +29,15 @@ std::optional<IPv4Octets> strictAddress(std::string_view text);
 // Commands sent to such an address reach every device of the subnet, or none.
 Refusal hostAddressProblem(std::string_view address, std::string_view mask = {});
 
+// Why a device with `address` under `mask` (both passed the checks above) cannot route
+// through `gateway`: one no host can have, the device's own address, or one outside its
+// subnet. 0.0.0.0 means no gateway and passes.
+Refusal gatewayProblem(std::string_view gateway, std::string_view address, std::string_view mask);
+
+// Why a device cannot keep `address` as the host it talks to: not an address, or a multicast
+// one. 0.0.0.0, a server's, passes.
+Refusal peerAddressProblem(std::string_view address);
+
 // The addresses RENAME IP gives the listed devices in order (prefix + 110, + 111, ...), or
 // why it must not start: a prefix that is not three numbers each followed by ".", a mask
 // that fails the mask check, or more devices than host addresses from .110 on.

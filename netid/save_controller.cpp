@@ -136,17 +136,14 @@ std::optional<SaveController::Checked> SaveController::check()
             &form_[INP_IP]);
         return std::nullopt;
     case Value::Gateway:
-        refuse(QStringLiteral("The gateway \"%1\" is not an address of four numbers 0 to 255. "
-                              "Nothing was sent.")
-                   .arg(trimmedBlanks(form_[INP_GATE].text())),
-            &form_[INP_GATE]);
+    case Value::HostAddress: {
+        QString text = toText(problem.text);
+        text[0] = text[0].toUpper();
+        refuse(text + QStringLiteral(". Nothing was sent."),
+            problem.value == Value::Gateway ? static_cast<QWidget*>(&form_[INP_GATE])
+                                            : &form_[INP_HOST_IP]);
         return std::nullopt;
-    case Value::HostAddress:
-        refuse(QStringLiteral("The host address \"%1\" is not an address of four numbers 0 to "
-                              "255. Nothing was sent.")
-                   .arg(trimmedBlanks(form_[INP_HOST_IP].text())),
-            &form_[INP_HOST_IP]);
-        return std::nullopt;
+    }
     default:
         break;
     }

@@ -3,6 +3,7 @@
 #include "commands/device_datagrams.h"
 #include "config/device_record.h"
 #include "core/latin1.h"
+#include "core/shown_text.h"
 #include "core/wait.h"
 #include "link/envelope.h"
 
@@ -60,6 +61,7 @@ void WaveEngine::start(std::vector<FleetChange> changes, WavePlan plan)
     reports_.assign(changes_.size(), {});
     wave_ = 0;
     running_ = true;
+    interrupted_ = false;
     startWave();
 }
 
@@ -104,6 +106,7 @@ void WaveEngine::startWave()
     }
     active_.clear();
     activeByMac_.clear();
+    round_ = 0;
     const std::vector<WaveStep>& steps = plan_.waves[wave_];
     for (size_t i = 0; i < steps.size(); ++i) {
         const WaveStep& step = steps[i];
@@ -111,11 +114,16 @@ void WaveEngine::startWave()
         const auto blocker = std::find_if(
             step.after.begin(), step.after.end(), [&](size_t move) { return failed_[move]; });
         if (blocker != step.after.end()) {
-            // Its new address is still held by a device that did not move.
+            // Its new address is still held by a device that did not move; one parked on the
+            // way stays where it is.
             failed_[step.move] = true;
-            result.status = DeviceStatus::NotTried;
-            result.error = QStringLiteral("not tried: %1 did not leave the address %2")
-                               .arg(results_[*blocker].mac, toText(step.address));
+            const bool parked = result.status == DeviceStatus::Parked;
+            if (!parked)
+                result.status = DeviceStatus::NotTried;
+            result.error = QStringLiteral("%1: %2 did not leave the address %3")
+                               .arg(parked ? QStringLiteral("parked at ") + result.address
+                                           : QStringLiteral("not tried"),
+                                   results_[*blocker].mac, toText(step.address));
             continue;
         }
         result.wave = static_cast<int>(wave_) + 1;
@@ -130,10 +138,11 @@ void WaveEngine::startWave()
         nextWave();
         return;
     }
-    emit progress(QStringLiteral("wave %1 of %2: %3 devices\n")
+    emit progress(QStringLiteral("wave %1 of %2: %3\n")
                       .arg(wave_ + 1)
                       .arg(plan_.waves.size())
-                      .arg(active_.size()));
+                      .arg(counted(static_cast<qsizetype>(active_.size()), QStringLiteral("device"),
+                          QStringLiteral("devices"))));
     startAttempt();
 }
 
@@ -291,22 +300,20 @@ void WaveEngine::endAttempt()
     if (unconfirmed > 0 && attempt_ < options_.retries) {
         ++attempt_;
         ++retriesUsed_;
-        emit progress(QStringLiteral("wave %1: %2 devices again (retry %3 of %4)\n")
-                          .arg(wave_ + 1)
-                          .arg(unconfirmed)
-                          .arg(attempt_)
-                          .arg(options_.retries));
+        emit progress(
+            QStringLiteral("wave %1: %2 again (retry %3 of %4)\n")
+                .arg(wave_ + 1)
+                .arg(counted(unconfirmed, QStringLiteral("device"), QStringLiteral("devices")))
+                .arg(attempt_)
+                .arg(options_.retries));
         startAttempt();
         return;
     }
     for (const Active& active : active_) {
         const WaveStep& step = steps[active.step];
         DeviceResult& result = results_[step.move];
-        const bool parked = step.address != changes_[step.move].plan.config.ip;
         if (active.confirmed) {
-            // Parked on a spare, it is confirmed only once it reaches its own address.
-            if (!parked)
-                result.status = DeviceStatus::Confirmed;
+            takeConfirmed(active);
             continue;
         }
         failed_[step.move] = true;
@@ -326,6 +333,43 @@ void WaveEngine::endAttempt()
                            .arg(differing.join(QStringLiteral("; ")));
     }
     nextWave();
+}
+
+void WaveEngine::takeConfirmed(const Active& active)
+{
+    const WaveStep& step = plan_.waves[wave_][active.step];
+    DeviceResult& result = results_[step.move];
+    // Parked on a spare, it is confirmed only once it reaches its own address.
+    const bool parked = step.address != changes_[step.move].plan.config.ip;
+    result.status = parked ? DeviceStatus::Parked : DeviceStatus::Confirmed;
+    result.address = parked ? toText(step.address) : QString();
+    result.error = parked ? QStringLiteral("parked at ") + result.address : QString();
+}
+
+void WaveEngine::interrupt()
+{
+    if (!running_)
+        return;
+    interrupted_ = true;
+    if (queue_.empty())
+        endInterrupted();
+}
+
+void WaveEngine::endInterrupted()
+{
+    for (const Active& active : active_) {
+        DeviceResult& result = results_[plan_.waves[wave_][active.step].move];
+        if (active.confirmed) {
+            takeConfirmed(active);
+        } else if (round_ > 0) {
+            result.status = DeviceStatus::Sent;
+            result.error = QStringLiteral("interrupted before it confirmed");
+        }
+    }
+    for (DeviceResult& result : results_)
+        if (result.status == DeviceStatus::NotTried && result.error.isEmpty())
+            result.error = QStringLiteral("not tried: interrupted");
+    finish();
 }
 
 void WaveEngine::nextWave()
@@ -396,6 +440,10 @@ void WaveEngine::pump()
         return;
     }
     pumpTimer_.stop();
+    if (interrupted_) {
+        endInterrupted();
+        return;
+    }
     if (const auto step = std::exchange(afterDrain_, nullptr)) {
         // Rounds keep their spacing even when a round is sent faster than that.
         const double spacing = step == &WaveEngine::sendRound

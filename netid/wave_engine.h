@@ -67,6 +67,11 @@ public:
     void start(std::vector<FleetChange> changes, WavePlan plan);
     // Ends the run where it is: nothing more is sent, finished() is not emitted.
     void stop();
+    // Ends the run once the datagrams already queued are out (a round is never cut), then
+    // finished(): the devices of the wave in flight that were sent their values are `sent`,
+    // those after it `not-tried`.
+    void interrupt();
+    bool interrupted() const { return interrupted_; }
     bool running() const { return running_; }
     // The wave running now, from 0.
     size_t wave() const { return wave_; }
@@ -101,7 +106,9 @@ private:
         std::vector<std::pair<RecordField, std::string>> expected;
         bool confirmed = false;
     };
-
+    // The result of the device of `active`, sent its values: confirmed, or parked on the way.
+    void takeConfirmed(const Active& active);
+    void endInterrupted();
     void startWave();
     void startAttempt();
     void runStep();
@@ -139,6 +146,7 @@ private:
     double confirmEnd_ = 0;
     bool confirming_ = false; // replies are compared with what was written
     bool running_ = false;
+    bool interrupted_ = false;
     std::deque<std::pair<std::string, std::string>> queue_;
     double lastPump_ = 0;
     std::optional<double> busySince_; // when the system's send buffer was first found full

@@ -39,6 +39,8 @@ QByteArray resultJson(const VerbResult& result)
             { QStringLiteral("changes"), changes }, { QStringLiteral("error"), device.error } };
         if (device.wave > 0)
             entry.insert(QStringLiteral("wave"), device.wave);
+        if (!device.address.isEmpty())
+            entry.insert(QStringLiteral("address"), device.address);
         devices.append(entry);
     }
     QJsonObject root { { QStringLiteral("verb"), result.verb },

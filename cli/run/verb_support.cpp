@@ -105,18 +105,21 @@ Session* VerbRun::session()
     return session_.get();
 }
 
-void VerbRun::warnIfIncomplete()
+bool VerbRun::warnIfIncomplete()
 {
-    if (session_ && session_->floodCut())
+    if (!session_)
+        return false;
+    if (session_->floodCut())
         console().err(QStringLiteral(
             "linknode: replies kept arriving; the discovery stopped at its --max-wait and the "
             "list may be incomplete\n"));
-    if (session_ && session_->deviceLimitReached())
+    if (session_->deviceLimitReached())
         console().err(QStringLiteral("linknode: more devices answered than a list holds (%1, or "
                                      "%2 MiB of records); the replies past them were dropped "
                                      "and the list is incomplete\n")
                           .arg(sessionOptions_.mostDevices)
                           .arg(sessionOptions_.mostRecordBytes / (1024 * 1024)));
+    return session_->floodCut() || session_->deviceLimitReached();
 }
 
 int VerbRun::finish(VerbResult result)

@@ -47,8 +47,8 @@ public:
     // The session, opened on first use; none when it cannot be (the reason is told).
     Session* session();
     // Warns on standard error when the last discovery may have missed devices: replies kept
-    // arriving past --max-wait, or more devices answered than one discovery lists.
-    void warnIfIncomplete();
+    // arriving past --max-wait, or more devices answered than one discovery lists. True then.
+    bool warnIfIncomplete();
 
     // Ends the run with `result`. A send the system refused makes it a failure naming that
     // send: nothing may be reported as done that did not leave.

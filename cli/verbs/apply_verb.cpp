@@ -34,7 +34,8 @@ int applyVerb(const QStringList& arguments, CliContext& context)
                        "on (repeatable)."),
         QStringLiteral("ADDRESS"));
     const QCommandLineOption retries(QStringLiteral("retries"),
-        QStringLiteral("How often a wave is sent again to its devices that did not confirm it "
+        QStringLiteral("How often the discovery asks again for devices of the file it did not "
+                       "find, and a wave is sent again to its devices that did not confirm it "
                        "(0 to 10, default 2)."),
         QStringLiteral("N"), QStringLiteral("2"));
     const QCommandLineOption rate(QStringLiteral("rate"),
@@ -78,7 +79,8 @@ int applyVerb(const QStringList& arguments, CliContext& context)
     Session* session = run.session();
     if (!session)
         return ExitFailure;
-    const std::vector<DeviceEntry> found = discoverSite(*session, *entries);
+    const std::vector<DeviceEntry> found
+        = discoverSite(*session, *entries, options.engine.retries + 1);
     run.warnIfIncomplete();
     if (!session->sendFailure().isEmpty())
         return run.fail(session->sendFailure() + QStringLiteral("; nothing was sent"));
@@ -86,11 +88,13 @@ int applyVerb(const QStringList& arguments, CliContext& context)
     const auto count = [&](DeviceStatus status) { return countOf(outcome.result.devices, status); };
     if (!options.check && outcome.result.datagrams)
         run.console().err(QStringLiteral("confirmed %1, unchanged %2, not confirmed %3, not "
-                                         "tried %4; %5 configuration datagrams, %6 retries\n")
+                                         "tried %4, parked %5; %6 configuration datagrams, %7 "
+                                         "retries\n")
                               .arg(count(DeviceStatus::Confirmed))
                               .arg(count(DeviceStatus::Unchanged))
                               .arg(count(DeviceStatus::NotConfirmed))
                               .arg(count(DeviceStatus::NotTried))
+                              .arg(count(DeviceStatus::Parked))
                               .arg(*outcome.result.datagrams)
                               .arg(outcome.retries));
     return run.finish(std::move(outcome.result));

@@ -1,5 +1,6 @@
 #include "cli/verbs/fleet_run.h"
 
+#include "cli/verbs/interrupt_notifier.h"
 #include "config/device_record.h"
 #include "core/latin1.h"
 #include "core/shown_text.h"
@@ -10,9 +11,29 @@
 #include <algorithm>
 #include <set>
 
+using namespace Qt::StringLiterals;
+
 namespace linknode {
 
-std::vector<DeviceEntry> discoverSite(Session& session, const std::vector<SiteEntry>& entries)
+namespace {
+    // The devices of a run that did not end as asked, each with its reason.
+    QString failingDevices(const std::vector<DeviceResult>& devices)
+    {
+        // Each device with its reason, up to a screenful.
+        constexpr qsizetype named = 10;
+        QStringList lines;
+        for (const DeviceResult& device : devices)
+            if (!device.error.isEmpty() && device.status != DeviceStatus::Confirmed)
+                lines << device.mac + u' ' + device.error;
+        const qsizetype more = lines.size() - named;
+        if (more > 0)
+            lines = lines.mid(0, named) << QStringLiteral("and %1 more").arg(more);
+        return lines.join(QStringLiteral("; "));
+    }
+}
+
+std::vector<DeviceEntry> discoverSite(
+    Session& session, const std::vector<SiteEntry>& entries, int rounds)
 {
     std::vector<DeviceEntry> found = session.discover({}, lookupSeconds);
     std::set<std::string> known;
@@ -23,7 +44,7 @@ std::vector<DeviceEntry> discoverSite(Session& session, const std::vector<SiteEn
             return !known.contains(macKey(macText(entry.request.mac)));
         });
     };
-    for (int again = 0; again < 2 && missing() && session.sendFailure().isEmpty(); ++again) {
+    for (int again = 1; again < rounds && missing() && session.sendFailure().isEmpty(); ++again) {
         for (DeviceEntry& device : session.discover({}, lookupSeconds))
             if (known.insert(macKey(recordField(device.record, FLD_MAC))).second)
                 found.push_back(std::move(device));
@@ -58,16 +79,18 @@ FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
         if (run.format() == OutputFormat::Table) {
             for (const QString& line : planLines(plan))
                 run.console().out(terminalText(line) + u'\n');
-            run.console().err(QStringLiteral("%1 waves, %2 devices to change, %3 unchanged, "
-                                             "%4 configuration datagrams\n")
-                                  .arg(plan.waves.waves.size())
-                                  .arg(plan.changes.size())
+            run.console().err(QStringLiteral("%1, %2 to change, %3 unchanged, %4\n")
+                                  .arg(counted(plan.waves.waves.size(), u"wave"_s, u"waves"_s),
+                                      counted(plan.changes.size(), u"device"_s, u"devices"_s))
                                   .arg(countOf(result.devices, DeviceStatus::Unchanged))
-                                  .arg(*result.datagrams));
+                                  .arg(counted(*result.datagrams, u"configuration datagram"_s,
+                                      u"configuration datagrams"_s)));
         }
         if (!plan.silent.isEmpty()) {
             result.exitStatus = ExitUnconfirmed;
-            result.error = QStringLiteral("%1 of the file did not answer").arg(plan.silent.size());
+            result.error = QStringLiteral("%1 of the file did not answer: %2")
+                               .arg(plan.silent.size())
+                               .arg(plan.silent.join(QStringLiteral(", ")));
         }
         return { result };
     }
@@ -78,6 +101,12 @@ FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
         [&](const QString& line) { run.console().progress(line); });
     QEventLoop loop;
     QObject::connect(&engine, &WaveEngine::finished, &loop, &QEventLoop::quit);
+    // Ctrl+C lets the round in flight out, then the devices are told as far as they came.
+    InterruptNotifier interrupt;
+    QObject::connect(&interrupt, &InterruptNotifier::interrupted, &engine, [&] {
+        run.console().progress(QStringLiteral("interrupted: ending after the round in flight\n"));
+        engine.interrupt();
+    });
     // Started from the loop, so a run that ends at once still ends it.
     const bool anyChange = !plan.changes.empty();
     QTimer::singleShot(0, &engine, [&] { engine.start(plan.changes, plan.waves); });
@@ -90,16 +119,17 @@ FleetOutcome runFleet(VerbRun& run, const std::vector<DeviceEntry>& found,
     if (!engine.refusal().isEmpty()) {
         result.exitStatus = ExitFailure;
         result.error = engine.refusal();
-    } else if (const int failing
-               = count(DeviceStatus::NotConfirmed) + count(DeviceStatus::NotTried);
+    } else if (engine.interrupted()) {
+        result.exitStatus = ExitInterrupted;
+        result.error = QStringLiteral("interrupted: %1 confirmed, %2 sent, %3 not tried")
+                           .arg(count(DeviceStatus::Confirmed))
+                           .arg(count(DeviceStatus::Sent))
+                           .arg(count(DeviceStatus::NotTried));
+    } else if (const int failing = count(DeviceStatus::NotConfirmed) + count(DeviceStatus::NotTried)
+                   + count(DeviceStatus::Parked);
                failing > 0) {
         result.exitStatus = ExitUnconfirmed;
-        // One device's reason says more than a count.
-        const auto first = std::find_if(result.devices.begin(), result.devices.end(),
-            [](const DeviceResult& d) { return !d.error.isEmpty(); });
-        result.error = failing == 1 && first != result.devices.end()
-            ? first->mac + u' ' + first->error
-            : QStringLiteral("%1 devices not confirmed").arg(failing);
+        result.error = failingDevices(result.devices);
     }
     return { result, engine.retriesUsed() };
 }

@@ -18,10 +18,11 @@ struct FleetRunOptions {
     EngineOptions engine;
 };
 
-// The devices as a discovery finds them, asked again (twice at most) while devices of
+// The devices as a discovery finds them, asked again (up to `rounds` in all) while devices of
 // `entries` are missing: a reply lost on the way would leave its device out of the run and its
 // address looking free.
-std::vector<DeviceEntry> discoverSite(Session& session, const std::vector<SiteEntry>& entries);
+std::vector<DeviceEntry> discoverSite(
+    Session& session, const std::vector<SiteEntry>& entries, int rounds);
 
 struct FleetOutcome {
     VerbResult result;

@@ -4,9 +4,12 @@
 #include "config/device_record.h"
 #include "core/file_writer.h"
 #include "core/latin1.h"
+#include "core/shown_text.h"
 #include "fleet/inventory.h"
 
 #include <QFileInfo>
+
+using namespace Qt::StringLiterals;
 
 namespace linknode {
 
@@ -38,7 +41,9 @@ int inventoryVerb(const QStringList& arguments, CliContext& context)
     VerbRun run(context, QStringLiteral("inventory"),
         QStringLiteral("save FILE: writes every device found to FILE (JSON; - for standard "
                        "output). An existing file is replaced only once the new one is wholly "
-                       "written, never by an empty discovery unless --allow-empty.\n"
+                       "written, never by an empty discovery unless --allow-empty, never by one "
+                       "cut short (replies past --max-wait or the list's limits) unless "
+                       "--allow-incomplete (exit 1 and the file kept).\n"
                        "diff FILE: compares FILE (- for standard input) with the devices found "
                        "now: new, missing and changed devices; exit 0 when nothing differs, 1 "
                        "when something does, 2 on error."));
@@ -54,7 +59,9 @@ int inventoryVerb(const QStringList& arguments, CliContext& context)
         QStringLiteral("save: only devices with an address in CIDR."), QStringLiteral("CIDR"));
     const QCommandLineOption flag(QStringLiteral("flag"),
         QStringLiteral("save: only devices with this flag (repeatable)."), QStringLiteral("NAME"));
-    parser.addOptions({ allowEmpty, model, subnet, flag });
+    const QCommandLineOption allowIncomplete(QStringLiteral("allow-incomplete"),
+        QStringLiteral("save: write what a discovery cut short found."));
+    parser.addOptions({ allowEmpty, allowIncomplete, model, subnet, flag });
     if (const auto status = run.parse(arguments, 2))
         return *status;
     const QString action = parser.positionalArguments()[0];
@@ -81,13 +88,22 @@ int inventoryVerb(const QStringList& arguments, CliContext& context)
         return action == QLatin1String("diff") ? ExitUsage : ExitFailure;
     run.console().progress(QStringLiteral("asking the devices...\n"));
     std::vector<DeviceEntry> entries = session->discover({}, lookupSeconds);
+    const bool anyReply = !entries.empty();
     std::erase_if(entries, [&](const DeviceEntry& entry) { return !matches(*filter, entry); });
     sortByAddress(entries);
     if (!session->sendFailure().isEmpty())
         return run.fail(session->sendFailure() + QStringLiteral("; nothing was written"));
-    run.warnIfIncomplete();
+    if (run.warnIfIncomplete() && action == QLatin1String("save") && !parser.isSet(allowIncomplete))
+        return run.fail(
+            QStringLiteral("the discovery was cut short: %1 (--allow-incomplete "
+                           "writes what was found)")
+                .arg(path == QLatin1String("-") ? QStringLiteral("nothing was written")
+                                                : path + QStringLiteral(" is kept as it was")));
 
     if (action == QLatin1String("diff")) {
+        if (!anyReply)
+            return run.fail(
+                QStringLiteral("no device answered: nothing to compare %1 with").arg(path));
         VerbResult result;
         result.devices = diffInventory(*saved, liveDevices(entries));
         result.exitStatus = result.devices.empty() ? ExitSuccess : ExitFailure;
@@ -106,7 +122,8 @@ int inventoryVerb(const QStringList& arguments, CliContext& context)
     for (const DeviceEntry& entry : entries)
         result.devices.push_back(
             { toText(recordField(entry.record, FLD_MAC)), DeviceStatus::Saved, {}, {} });
-    run.console().err(QStringLiteral("%1 device(s) saved to %2\n").arg(entries.size()).arg(path));
+    run.console().err(QStringLiteral("%1 saved to %2\n")
+                          .arg(counted(entries.size(), u"device"_s, u"devices"_s), path));
     return run.finish(result);
 }
 

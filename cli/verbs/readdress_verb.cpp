@@ -67,12 +67,12 @@ int readdressVerb(const QStringList& arguments, CliContext& context)
     std::vector<SiteEntry> named;
     for (const PlanRow& row : *rows)
         named.push_back({ row.line, requestOf(row) });
-    const std::vector<DeviceEntry> devices = discoverSite(*session, named);
+    const std::vector<DeviceEntry> devices = discoverSite(*session, named, 3);
     if (!session->sendFailure().isEmpty())
         return run.fail(session->sendFailure() + QStringLiteral("; nothing was sent"));
     const OrderedPlan plan = orderPlan(*rows, devices);
     if (plan.problem)
-        return run.finish(failed({}, plan.silent.isEmpty() ? ExitUsage : ExitFailure,
+        return run.finish(failed({}, plan.silent.isEmpty() ? ExitUsage : ExitUnconfirmed,
             toText(plan.problem.text) + QStringLiteral("; nothing was sent")));
     // Every row must pass the save's checks too, before the first device changes; a row
     // that changes nothing is left alone.

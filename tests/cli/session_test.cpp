@@ -208,24 +208,31 @@ TEST_F(Sockets, AnMqttWatchEndsAfterItsSeconds)
     EXPECT_LT(elapsed.elapsed(), 3000);
 }
 
-TEST_F(Sockets, ASiteDeviceMissingFromTheFirstDiscoveryIsFoundWhenAskedAgain)
+TEST_F(Sockets, ASiteDeviceMissingIsAskedForAgainUpToTheRoundsGiven)
 {
-    Session session(sendSocket, receiveSocket);
-    answerWith({ "0-80-194-1-2-3,10.0.0.5" });
-    // The second device answers the second enquiry only.
-    QTimer late;
-    QObject::connect(&late, &QTimer::timeout, &receiveSocket, [&] {
-        if (sendSocket.sent.size() == 2 && late.isActive()) {
-            late.stop();
-            receiveSocket.inject(reply("0-80-194-1-2-4,10.0.0.6"));
-        }
-    });
-    late.start(50);
-    std::vector<SiteEntry> entries(2);
-    entries[0].request.mac = { 0, 80, 194, 1, 2, 3 };
-    entries[1].request.mac = { 0, 80, 194, 1, 2, 4 };
-    EXPECT_THAT(listed(discoverSite(session, entries)),
-        ElementsAreArray({ "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.6" }));
+    // The second device answers the second enquiry only; the third never answers.
+    const struct {
+        int rounds;
+        size_t listed, enquiries;
+    } cases[] = { { 1, 1, 1 }, { 2, 2, 2 }, { 3, 2, 3 } };
+    for (const auto& c : cases) {
+        sendSocket.sent.clear();
+        Session session(sendSocket, receiveSocket);
+        answerWith({ "0-80-194-1-2-3,10.0.0.5" });
+        QTimer late;
+        QObject::connect(&late, &QTimer::timeout, &receiveSocket, [&] {
+            if (sendSocket.sent.size() == 2 && late.isActive()) {
+                late.stop();
+                receiveSocket.inject(reply("0-80-194-1-2-4,10.0.0.6"));
+            }
+        });
+        late.start(50);
+        std::vector<SiteEntry> entries(3);
+        for (quint8 i = 0; i < 3; ++i)
+            entries[i].request.mac = { 0, 80, 194, 1, 2, static_cast<quint8>(3 + i) };
+        EXPECT_EQ(discoverSite(session, entries, c.rounds).size(), c.listed) << c.rounds;
+        EXPECT_EQ(sendSocket.sent.size(), c.enquiries) << c.rounds;
+    }
 }
 
 TEST_F(Sockets, AnApplyWhoseDiscoveryWasCutShortSaysSo)

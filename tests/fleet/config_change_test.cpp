@@ -117,6 +117,7 @@ TEST(Plan, ValuesNoDeviceCanTakeAreRefusedBeforeSending)
         std::string record;
         std::string ip, mask, hostIp;
         const char* problem; // "": accepted
+        std::string gateway = {};
     };
     std::vector<Refusal> cases = { { noMode, "", "", "10.0.0.9", "no socket mode" },
         // What the record of a device without the mode reports is kept, not refused.
@@ -127,10 +128,15 @@ TEST(Plan, ValuesNoDeviceCanTakeAreRefusedBeforeSending)
     // Addresses no device can take under its mask.
     for (const DeviceAddress& refused : refusedDeviceAddresses)
         cases.push_back({ client, refused.address, refused.mask, "", "device address" });
+    for (const NetworkValues& refused : refusedNetworkValues)
+        cases.push_back(
+            { client, refused.ip, refused.mask, refused.hostIp, refused.told, refused.gateway });
+    // No gateway at all is one a device may have.
+    cases.push_back({ client, "192.168.5.10", "255.255.255.0", "", "", "0.0.0.0" });
     for (const auto& c : cases) {
         auto request = named();
         for (auto [value, text] : { std::pair { &request.ip, c.ip }, { &request.mask, c.mask },
-                 { &request.hostIp, c.hostIp } })
+                 { &request.hostIp, c.hostIp }, { &request.gateway, c.gateway } })
             if (!text.empty())
                 *value = text;
         const std::string problem = planChange(c.record, request, found).problem.text;

@@ -58,6 +58,7 @@ TEST(FleetPlan, EachDeviceOfTheFileIsUnchangedPlannedOrSilent)
 TEST(FleetPlan, RefusalsStopTheWholeRun)
 {
     const std::vector<DeviceEntry> site { found(1, "10.0.0.11"), found(2, "10.0.0.12") };
+    const std::vector<SiteEntry> swap { wanted(1, "10.0.0.12"), wanted(2, "10.0.0.11") };
     const struct {
         const char* what;
         std::vector<SiteEntry> entries;
@@ -69,6 +70,13 @@ TEST(FleetPlan, RefusalsStopTheWholeRun)
         { "an address another device keeps", { wanted(2, "10.0.0.11") }, {}, "10.0.0.11", false },
         { "a silent device under --strict", { wanted(3, "10.0.0.13") }, { .strict = true },
             "--strict: 1 of the file", false },
+        // A spare is an address the parked device could hold under its new configuration.
+        { "a spare that is the subnet's broadcast", swap, { .spares = { "10.0.0.255" } },
+            "spare 10.0.0.255 for 0-80-194-1-2-1: 10.0.0.255 is the broadcast address", false },
+        { "a spare that is the subnet's network", swap, { .spares = { "10.0.0.0" } },
+            "network address", false },
+        { "a spare beyond the gateway", swap, { .spares = { "10.0.1.5" } },
+            "outside the device's subnet", false },
     };
     for (const auto& c : cases) {
         const FleetPlan plan = planFleet(site, c.entries, c.options);

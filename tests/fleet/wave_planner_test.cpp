@@ -26,6 +26,15 @@ std::vector<std::string> addresses(const std::string& texts)
     return list;
 }
 
+// The addresses as held by a device outside the run.
+std::vector<HeldAddress> held(const std::string& texts)
+{
+    std::vector<HeldAddress> list;
+    for (const std::string& text : addresses(texts))
+        list.push_back({ text, "0-80-194-9-9-9" });
+    return list;
+}
+
 // "5>6 6>7": move a (MAC ...-1) from 10.0.0.5 to 10.0.0.6, move b from 10.0.0.6 to 10.0.0.7.
 std::vector<Move> moves(const std::string& texts)
 {
@@ -93,7 +102,8 @@ TEST(WavePlan, EachAddressIsFreeWhenItsWaveStarts)
         { "two cycles without a spare", "5>6 6>5 7>8 8>9 9>7", "", "",
             "2 exchanges or cycles of addresses (the first through 0-80-194-1-2-1) have" },
         { "a target held outside the run", "5>6 7>8", "8", "",
-            "0-80-194-1-2-2: the new address 10.0.0.8 is held by a device not in the run" },
+            "0-80-194-1-2-2: the new address 10.0.0.8 is held by 0-80-194-9-9-9, a device not in "
+            "the run" },
         { "a keeper whose address another device has", "5.0.0.5>5.0.0.5", "005.0.0.5", "",
             "0-80-194-1-2-1: the new address 5.0.0.5 is held" },
         { "two moves with one target", "5>7 6>6 8>6", "", "",
@@ -105,10 +115,10 @@ TEST(WavePlan, EachAddressIsFreeWhenItsWaveStarts)
         { "a spare a device of the run holds", "5>6 6>5 99>7", "", "99",
             "spare \"10.0.0.99\" is held by 0-80-194-1-2-3" },
         { "a spare held outside the run", "5>6 6>5", "99", "99",
-            "spare \"10.0.0.99\" is held by a device not in the run" },
+            "spare \"10.0.0.99\" is held by 0-80-194-9-9-9, a device not in the run" },
         { "a spare not in plain form", "5>6", "", "10.0.0.99.1", "is not a plain dotted" } };
     for (const Case& c : cases) {
-        const WavePlan plan = planWaves(moves(c.moves), addresses(c.held), addresses(c.spares));
+        const WavePlan plan = planWaves(moves(c.moves), held(c.held), addresses(c.spares));
         if (!plan.problem)
             EXPECT_EQ(shown(plan), c.expected) << c.what;
         else {

@@ -17,7 +17,7 @@ TEST(SaveChecks, MasksAddressesAndMacsAreStrict)
 {
     const std::pair<const char*, bool> cases[]
         = { { "255.255.255.0", true }, { "255.255.0.0", true }, { "255.255.255.252", true },
-              { "0.0.0.0", true }, { " 255.255.254.0 ", true }, { "255.255.0.255", false },
+              { "0.0.0.0", false }, { " 255.255.254.0 ", true }, { "255.255.0.255", false },
               { "255.0.255.0", false }, { "255.255.255.1", false }, { "255.255.255", false },
               { "255.255.255.00", false }, { "255.255.255.0.0", false }, { "", false } };
     for (const auto& [mask, accepted] : cases)

@@ -268,6 +268,15 @@ TEST_F(Save, BadValuesAndWhatAnMqttGatewayCannotKeepAreRefusedNotCutBeforeAnythi
             refusal.edits.push_back({ INP_MASK, QString::fromLatin1(mask) });
         cases.push_back(refusal);
     }
+    for (const NetworkValues& refused : refusedNetworkValues) {
+        Refusal refusal { {}, QString::fromLatin1(refused.told) };
+        const std::pair<Control<QWidget>, const char*> edits[] = { { INP_GATE, refused.gateway },
+            { INP_MASK, refused.mask }, { INP_HOST_IP, refused.hostIp }, { INP_IP, refused.ip } };
+        for (const auto& [control, value] : edits)
+            if (*value)
+                refusal.edits.push_back({ control, QString::fromLatin1(value) });
+        cases.push_back(refusal);
+    }
     for (const char* text : unstorableTexts) {
         const QString unstorable = QString::fromUtf8(text);
         for (const auto box : { INP_LOGIN, INP_DEVNAME })

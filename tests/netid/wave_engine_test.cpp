@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <functional>
 #include <gmock/gmock.h>
 #include <map>
 #include <memory>
@@ -54,6 +55,7 @@ struct Site {
     size_t seen = 0;
     QTimer answering;
     QStringList progress; // the engine's progress lines
+    std::vector<std::string> spares; // addresses a device may park on
 
     Site()
     {
@@ -70,6 +72,13 @@ struct Site {
                     if (datagram == networkConfigDatagram(changes[i].plan.config)
                         && device.missedConfigurations-- <= 0)
                         device.record = taken(device.record, changes[i].plan);
+                    for (const std::string& spare : spares) {
+                        PlannedChange parked = changes[i].plan;
+                        parked.config.ip = spare;
+                        parked.expected = { { FLD_IP, spare } };
+                        if (datagram == networkConfigDatagram(parked.config))
+                            device.record = taken(device.record, parked);
+                    }
                 }
                 if (datagram == enquiryDatagram())
                     for (const Device& device : devices)
@@ -93,9 +102,12 @@ struct Site {
         devices.push_back(device);
     }
 
-    std::unique_ptr<WaveEngine> run(const WavePlan& plan, EngineOptions options = {})
+    std::unique_ptr<WaveEngine> run(const WavePlan& plan, EngineOptions options = {},
+        const std::function<void(WaveEngine&)>& prepare = {})
     {
         auto engine = std::make_unique<WaveEngine>(link, clock, options);
+        if (prepare)
+            prepare(*engine);
         QObject::connect(engine.get(), &WaveEngine::progress, engine.get(),
             [this](const QString& line) { progress << line.trimmed(); });
         QEventLoop loop;
@@ -142,7 +154,7 @@ TEST(WaveEngine, WavesConfirmRetriesBringLateDevicesAndAFailureStopsOnlyWhatNeed
     EXPECT_EQ(site.progress,
         QStringList({ QStringLiteral("wave 1 of 2: 2 devices"),
             QStringLiteral("wave 1: 2 devices again (retry 1 of 1)"),
-            QStringLiteral("wave 2 of 2: 1 devices") }));
+            QStringLiteral("wave 2 of 2: 1 device") }));
     // Wave 1 twice (the retry only for the two unconfirmed), wave 2 once for its one device.
     EXPECT_EQ(engine->configurationsSent(), 20 + 20 + 10);
     // The login goes to the new address, never before the configurations of its wave.
@@ -156,6 +168,44 @@ TEST(WaveEngine, WavesConfirmRetriesBringLateDevicesAndAFailureStopsOnlyWhatNeed
                   sent.begin(), firstLogin, [&](const auto& s) { return s.datagram == enquiry; }),
         0)
         << "no enquiry before the wave's configurations and logins are out";
+}
+
+// An exchange through a spare whose partner never moves: the parked device is told parked,
+// with the spare it holds, not as one never tried.
+TEST(WaveEngine, ADeviceLeftOnASpareIsParkedThere)
+{
+    Site site;
+    site.spares = { "10.0.0.99" };
+    site.add(1, "10.0.0.5", "10.0.0.6");
+    site.add(
+        2, "10.0.0.6", "10.0.0.5", { .record = {}, .missedConfigurations = 0, .silent = true });
+    const WavePlan plan = wavesOf(
+        { { { 0, "10.0.0.99", {} } }, { { 1, "10.0.0.5", { 0 } } }, { { 0, "10.0.0.6", { 1 } } } });
+    const auto engine
+        = site.run(plan, { .repetitions = 2, .retries = 0, .rate = 5000, .confirmSeconds = 1 });
+    EXPECT_THAT(statuses(*engine), testing::ElementsAre("parked/1", "not-confirmed/2"));
+    const DeviceResult& parked = engine->results()[0];
+    EXPECT_EQ(parked.address, QStringLiteral("10.0.0.99"));
+    EXPECT_THAT(parked.error.toStdString(),
+        testing::HasSubstr("parked at 10.0.0.99: 0-80-194-0-0-2 did not leave"));
+}
+
+// Interrupted, the round in flight goes out whole, then the run ends telling each device.
+TEST(WaveEngine, AnInterruptEndsAfterTheRoundInFlight)
+{
+    Site site;
+    site.add(1, "10.0.0.5", "10.0.0.50");
+    site.add(2, "10.0.0.6", "10.0.0.60");
+    const auto engine
+        = site.run(wavesOf({ { { 0, "10.0.0.50", {} } }, { { 1, "10.0.0.60", {} } } }),
+            { .repetitions = 10 }, [](WaveEngine& engine) {
+                QObject::connect(
+                    &engine, &WaveEngine::roundSent, &engine, [&engine] { engine.interrupt(); });
+            });
+    EXPECT_TRUE(engine->interrupted());
+    EXPECT_THAT(statuses(*engine), testing::ElementsAre("sent/1", "not-tried/0"));
+    EXPECT_EQ(engine->configurationsSent(), 1);
+    EXPECT_EQ(engine->results()[1].error, QStringLiteral("not tried: interrupted"));
 }
 
 TEST(WaveEngine, NoSecondHoldsMoreDatagramsThanTheRate)

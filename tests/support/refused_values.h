@@ -21,6 +21,23 @@ inline constexpr DeviceAddress refusedDeviceAddresses[] = {
     { "255.255.255.255", "" },
 };
 
+// Configurations a device could not route or talk by: the value at fault is named first.
+struct NetworkValues {
+    const char* gateway; // "" keeps the device's
+    const char* ip;
+    const char* mask;
+    const char* hostIp;
+    const char* told; // part of the refusal
+};
+inline constexpr NetworkValues refusedNetworkValues[] = {
+    { "192.168.6.1", "192.168.5.10", "255.255.255.0", "", "outside the device's subnet" },
+    { "192.168.5.10", "192.168.5.10", "255.255.255.0", "", "own address" },
+    { "255.255.255.255", "192.168.5.10", "255.255.255.0", "", "broadcast" },
+    { "192.168.5.255", "192.168.5.10", "255.255.255.0", "", "broadcast address of its subnet" },
+    { "", "192.168.5.10", "0.0.0.0", "", "no subnet" },
+    { "", "", "", "224.0.0.5", "multicast" },
+};
+
 // Texts with a character outside Latin-1, which a device storing a byte per character cannot
 // keep ("ü" alone it can). UTF-8.
 inline constexpr const char* unstorableTexts[] = { "€", "Ł", "Tür-Ł^13^", "\xF0\x9F\x94\x91" };
