@@ -14,6 +14,7 @@
 #include "tests/support/fake_socket.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -250,6 +251,47 @@ TEST_F(Sockets, AnApplyWhoseDiscoveryWasCutShortSaysSo)
     again.start(20);
     runCli({ u"linknode"_s, u"apply"_s, plan, u"--check"_s, u"--max-wait"_s, u"0.2"_s }, context);
     EXPECT_THAT(console.errors.toStdString(), HasSubstr("the list may be incomplete"));
+}
+
+// A discovery cut short never replaces a good inventory, unless asked to; a diff that no
+// device answers says so instead of listing every device missing.
+TEST_F(Sockets, AnInventoryStaysWhenTheDiscoveryWasCutShortOrSilent)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"site.json"_s);
+    const QByteArray good = R"({"format": "linknode-inventory", "version": 1,
+        "devices": [{"mac": "0-80-194-1-2-3", "record": "0-80-194-1-2-3,10.0.0.5"}]})";
+    const struct {
+        QStringList arguments;
+        int status;
+        bool flood, kept;
+        const char* told;
+    } cases[] = {
+        { { u"save"_s, file }, ExitFailure, true, true, "cut short" },
+        { { u"save"_s, file, u"--allow-incomplete"_s }, ExitSuccess, true, false, "saved" },
+        { { u"diff"_s, file }, ExitFailure, false, true, "no device answered" },
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(writeWholeFile(file, good, nullptr));
+        console.errors.clear();
+        QTimer again;
+        int sent = 0;
+        QObject::connect(&again, &QTimer::timeout, &receiveSocket, [&] {
+            if (++sent < 200)
+                receiveSocket.inject(reply("0-80-194-1-2-3,10.0.0.5"));
+        });
+        if (c.flood)
+            again.start(20);
+        EXPECT_EQ(runCli(QStringList { u"linknode"_s, u"inventory"_s } + c.arguments
+                          + QStringList { u"--max-wait"_s, u"0.2"_s },
+                      context),
+            c.status)
+            << console.errors.toStdString();
+        EXPECT_THAT(console.errors.toStdString(), HasSubstr(c.told));
+        QFile saved(file);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(saved.readAll() == good, c.kept) << c.arguments.join(u' ').toStdString();
+    }
 }
 
 } // namespace

@@ -90,6 +90,49 @@ TEST_F(ApplyEndToEnd, AFactoryFleetIsCommissionedOnceAndASecondRunSendsNothing)
     }
 }
 
+// Ctrl+C in the middle of a run: the round in flight goes out, every device is told as far as
+// it came (exit 130), and a second run brings the site to its file.
+TEST_F(ApplyEndToEnd, AnInterruptedRunTellsEveryDeviceAndASecondRunConverges)
+{
+    const int count = 20;
+    QJsonArray devices;
+    for (int i = 1; i <= count; ++i)
+        devices.append(QJsonObject { { QStringLiteral("mac"), macOf(i) },
+            { QStringLiteral("ip"), QStringLiteral("192.168.2.%1").arg(i) },
+            { QStringLiteral("login"), QStringLiteral("SITE%1").arg(i) } });
+    write("site.json",
+        QJsonDocument(
+            QJsonObject { { QStringLiteral("format"), QStringLiteral("linknode-inventory") },
+                { QStringLiteral("version"), 1 }, { QStringLiteral("devices"), devices } })
+            .toJson());
+    runSteps(QStringLiteral(
+                 "\"$L\" apply \"$D/site.json\" --format json --rate 100 >\"$D/cut.out\" "
+                 "2>\"$D/cut.err\" & cut=$!\n"
+                 "for i in $(seq 100); do grep -q network-config \"$D/journal.jsonl\" && break; "
+                 "sleep 0.1; done\n"
+                 "kill -INT $cut; wait $cut; echo $? >\"$D/cut.status\"\n"
+                 "run again apply \"$D/site.json\" --format json\n"
+                 "run found discover --format json"),
+        synthetic(count, { QStringLiteral("--same-address"), QStringLiteral("192.168.1.100") }));
+
+    ASSERT_EQ(status("cut"), 130) << err("cut");
+    EXPECT_EQ(schemaViolationOf("cut").toStdString(), "");
+    const QJsonArray cut = jsonOf("cut")[QStringLiteral("devices")].toArray();
+    EXPECT_EQ(cut.size(), count) << out("cut").toStdString();
+    const QStringList told { QStringLiteral("confirmed"), QStringLiteral("sent"),
+        QStringLiteral("not-tried") };
+    for (const QJsonValue& device : cut)
+        EXPECT_TRUE(told.contains(device[QStringLiteral("status")].toString()))
+            << device[QStringLiteral("status")].toString().toStdString();
+    EXPECT_THAT(err("cut"), testing::HasSubstr("interrupted"));
+
+    EXPECT_EQ(status("again"), 0) << err("again");
+    const QJsonArray found = QJsonDocument::fromJson(out("found").toUtf8()).array();
+    ASSERT_EQ(found.size(), count) << err("found");
+    for (const QJsonValue& device : found)
+        EXPECT_TRUE(device[QStringLiteral("ip")].toString().startsWith(u"192.168.2."));
+}
+
 struct ApplyCase {
     const char* step;
     const char* site; // CSV rows; five synthetic devices at 10.213.0.11 to .15
@@ -117,6 +160,10 @@ TEST_F(ApplyEndToEnd, EachSiteEndsAsPlannedAndRefusalsSendNothing)
         { "chain", chain, "", 0, "confirmed@3 confirmed@2 confirmed@1" },
         { "exchange", exchange, "", 2, "" },
         { "spare", exchange, "--spare 10.213.0.90", 0, "confirmed@3 confirmed@2" },
+        // A spare is an address the parked device could hold: not the subnet's broadcast or
+        // network address.
+        { "spare-broadcast", exchange, "--spare 10.213.255.255", 2, "" },
+        { "spare-network", exchange, "--spare 10.213.0.0", 2, "" },
         { "drops",
             "0-80-194-0-0-1,10.213.1.1\n0-80-194-0-0-2,10.213.1.2\n0-80-194-0-0-3,10.213.1.3\n"
             "0-80-194-0-0-4,10.213.1.4\n0-80-194-0-0-5,10.213.1.5\n",
