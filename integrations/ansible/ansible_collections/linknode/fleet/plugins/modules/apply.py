@@ -17,17 +17,28 @@ description:
   - Every device of the site file, named by its MAC, is given the fields the file holds;
     a device already so is left alone and gets no datagram. Changes go out in waves so no
     address is taken twice, and each wave is confirmed by a discovery.
+  - A site file is an inventory in JSON, the format of C(linknode inventory save) (format
+    C(linknode-inventory), version 1, a list of devices, each holding C(mac) and the fields
+    to set), or a readdress plan in CSV, rows C(mac,ip[,mask[,gateway]]) with an optional
+    header line naming those columns. A text that starts with C({) is read as JSON, any
+    other as CSV.
   - In check mode C(linknode apply --check) plans the changes and sends no configuration.
   - "In diff mode each device that changes shows its fields as C(field: value) lines, before
     and after."
 options:
   site:
     description:
-      - The site file on the managed host, in the inventory format of C(linknode) (format
-        C(linknode-inventory), version 1, a list of devices); each entry holds C(mac) and
-        the fields to set.
+      - The site file's content, so it need not be on the managed host first. A text is
+        written as it is (JSON or CSV); a mapping, such as a site written in YAML in the
+        playbook, is written as JSON.
+      - The module writes it to a temporary file only its owner may read, passes that, and
+        removes it afterwards.
+      - Exactly one of I(site) and I(path) is given.
+    type: raw
+  path:
+    description:
+      - The site file on the managed host.
     type: path
-    required: true
   spare:
     description:
       - Free addresses the devices may pass through when two of them exchange addresses.
@@ -50,11 +61,6 @@ options:
         their boot loader.
     type: bool
     default: false
-  interface:
-    description:
-      - Broadcasts through these network adapters only and takes replies from them only.
-    type: list
-    elements: str
   strict:
     description:
       - Passed as C(--strict); a device of the site file that does not answer refuses the
@@ -62,13 +68,9 @@ options:
         are reported not confirmed.
     type: bool
     default: false
-  linknode:
-    description:
-      - The C(linknode) program, a name looked up in the PATH or a path.
-    type: path
-    default: linknode
 extends_documentation_fragment:
   - ansible.builtin.action_common_attributes
+  - linknode.fleet.linknode
 attributes:
   check_mode:
     support: full
@@ -76,11 +78,9 @@ attributes:
     support: full
   platform:
     platforms: posix
-requirements:
-  - C(linknode) 1.3 or later on the managed host.
 notes:
-  - C(linknode) listens on UDP port 2024, so the window program must not run on the managed
-    host at the same time.
+  - The task fails when C(linknode apply) does not exit 0, or when a device is left parked
+    on a spare address, naming each device that did not reach its values and why.
   - The changes and the diff show the login strings as the devices hold them; a gateway's
     MQTT user and password travel there. Use C(no_log) on the task where that matters.
 author:
@@ -88,19 +88,36 @@ author:
 """
 
 EXAMPLES = r"""
-- name: Bring the devices of this segment to the site file
+- name: Bring the devices of this segment to the site file kept on the host
   linknode.fleet.apply:
-    site: /etc/linknode/site.json
+    path: /etc/linknode/site.json
 
-- name: Show what would change, sending nothing
+- name: Show what would change, sending nothing, the site file read on the controller
   linknode.fleet.apply:
-    site: "/srv/linknode/sites/{{ inventory_hostname }}.json"
+    site: "{{ lookup('ansible.builtin.file', 'sites/' ~ inventory_hostname ~ '.json') }}"
   check_mode: true
   diff: true
 
+- name: New addresses from a readdress plan in CSV
+  linknode.fleet.apply:
+    site: |
+      mac,ip,mask
+      0-80-194-10-0-11,10.40.7.111,255.255.255.0
+      0-80-194-10-0-12,10.40.7.112,255.255.255.0
+
+- name: A site written in the playbook, a gateway's login among its values
+  linknode.fleet.apply:
+    site:
+      format: linknode-inventory
+      version: 1
+      devices:
+        - { mac: 0-80-194-10-0-11, ip: 10.40.7.111, login: GATE-NORTH }
+        - { mac: 0-80-194-10-0-12, hostPort: "4000" }
+  no_log: true
+
 - name: Devices behind the second adapter, slowly, with a spare address for swaps
   linknode.fleet.apply:
-    site: /srv/site-b.json
+    path: /srv/site-b.json
     interface: [eth1]
     spare: [10.40.7.250]
     retries: 3
@@ -110,7 +127,8 @@ EXAMPLES = r"""
 
 RETURN = r"""
 changed:
-  description: Whether any device was confirmed with new values (in check mode, planned).
+  description: Whether any device was sent a change, confirmed or not (in check mode, would
+    be).
   returned: always
   type: bool
 devices:
@@ -133,12 +151,18 @@ devices:
       description: The device.
       type: str
     status:
-      description: C(confirmed), C(not-confirmed), C(unchanged), C(refused), C(not-tried)
-        or, in check mode, C(planned).
+      description: C(confirmed), C(not-confirmed), C(unchanged), C(refused), C(not-tried),
+        C(sent), C(parked) (left on a spare address during an exchange of addresses) or, in
+        check mode, C(planned).
       type: str
     wave:
-      description: The wave the device changed in, from 1; absent for an unchanged device.
+      description: The wave the device was sent its change in, from 1; absent for a device
+        sent nothing.
       type: int
+    address:
+      description: The spare address a parked device holds.
+      type: str
+      returned: when the device is parked
     changes:
       description: Each field that changes, with C(field), C(old) and C(new).
       type: list
@@ -158,47 +182,113 @@ exit_status:
   returned: always
   type: int
   sample: 0
+rc:
+  description: The exit status of linknode, as I(exit_status).
+  returned: always
+  type: int
+  sample: 3
+cmd:
+  description: The command run; a site given as content shows as its temporary file.
+  returned: always
+  type: list
+  elements: str
+  sample: [/usr/bin/linknode, apply, /etc/linknode/site.json, --format, json]
+stdout:
+  description: What linknode printed, its result in JSON.
+  returned: always
+  type: str
+stderr:
+  description: What linknode said on standard error.
+  returned: always
+  type: str
 """
 
+import contextlib
 import json
 import os
+import tempfile
 
 from ansible.module_utils.basic import AnsibleModule
+from ansible.module_utils.common.text.converters import to_bytes
+from ansible_collections.linknode.fleet.plugins.module_utils.linknode import (
+    COMMON_OPTIONS,
+    file_argument,
+    run_linknode,
+    verb_result,
+)
 
-# A device counts as changed once it took its new values, or would take them in check mode.
-CHANGING = ("confirmed", "planned")
+# Sent a change (a not-confirmed device too, when it has a wave), or in check mode would be.
+SENT = ("sent", "confirmed", "parked", "planned")
+# Shown in the diff: the device holds its new values, or would.
+HOLDING = ("confirmed", "planned")
+# Left short of the site file.
+FAILING = ("not-confirmed", "not-tried", "refused", "parked")
+# A failure names this many devices, then counts the rest.
+NAMED = 5
 
 
-def apply_command(binary, params, check_mode):
-    site = params["site"]
-    # A path that starts with "-" would read as an option, or as standard input.
-    if site.startswith("-"):
-        site = os.path.join(".", site)
-    command = [binary, "apply", site, "--format", "json"]
+@contextlib.contextmanager
+def site_path(module):
+    """The site file for linknode: the one named, or a private copy of the content given."""
+    if module.params["path"] is not None:
+        yield file_argument(module.params["path"])
+        return
+    content = module.params["site"]
+    if isinstance(content, (dict, list)):
+        content = json.dumps(content, indent=4)
+    # The logins it holds may carry passwords: readable by its owner only, and gone after.
+    handle, path = tempfile.mkstemp(prefix="linknode-site-", dir=module.tmpdir)
+    try:
+        with os.fdopen(handle, "wb") as site:
+            site.write(to_bytes(content))
+        yield path
+    finally:
+        os.remove(path)
+
+
+def apply_arguments(site, params, check_mode):
+    arguments = ["apply", site, "--format", "json"]
     if check_mode:
-        command.append("--check")
+        arguments.append("--check")
     if params["strict"]:
-        command.append("--strict")
+        arguments.append("--strict")
     if params["bypass"]:
-        command.append("--bypass")
+        arguments.append("--bypass")
     for address in params["spare"] or []:
-        command += ["--spare", address]
-    for name in params["interface"] or []:
-        command += ["--interface", name]
+        arguments += ["--spare", address]
     for option in ("retries", "rate"):
         if params[option] is not None:
-            command += ["--" + option, str(params[option])]
-    return command
+            arguments += ["--" + option, str(params[option])]
+    return arguments
 
 
-def read_result(stdout):
-    try:
-        result = json.loads(stdout)
-    except ValueError:
-        return None
-    if not isinstance(result, dict) or result.get("verb") != "apply":
-        return None
-    return result
+def took_change(device):
+    status = device.get("status")
+    # A device not confirmed may never have been sent anything, such as one that was silent.
+    return status in SENT or (status == "not-confirmed" and "wave" in device)
+
+
+def device_failure(device):
+    words = device["status"].replace("-", " ")
+    if device["status"] == "parked":
+        words += " on " + device.get("address", "a spare address")
+    error = device.get("error", "")
+    # linknode's reason may start with the status already ("not tried: ...").
+    if error.startswith(words):
+        return "%s %s" % (device["mac"], error)
+    return "%s %s: %s" % (device["mac"], words, error) if error else device["mac"] + " " + words
+
+
+def failure_message(result, rc, failing):
+    # A refused file or option sent nothing; linknode's own words name the entry.
+    if rc == 2 or not failing:
+        return result.get("error") or "linknode apply exited with status %d" % rc
+    named = [device_failure(device) for device in failing[:NAMED]]
+    if len(failing) == 1:
+        return named[0]
+    if len(failing) > NAMED:
+        named.append("and %d more" % (len(failing) - NAMED))
+    return "%d devices failed: %s" % (len(failing), "; ".join(named))
 
 
 def field_lines(changes, side):
@@ -214,50 +304,50 @@ def device_diffs(devices):
             "after": field_lines(device["changes"], "new"),
         }
         for device in devices
-        if device.get("status") in CHANGING and device.get("changes")
+        if device.get("status") in HOLDING and device.get("changes")
     ]
 
 
 def main():
     module = AnsibleModule(
         argument_spec=dict(
-            site=dict(type="path", required=True),
+            site=dict(type="raw"),
+            path=dict(type="path"),
             spare=dict(type="list", elements="str"),
             retries=dict(type="int"),
             rate=dict(type="int"),
             bypass=dict(type="bool", default=False),
-            interface=dict(type="list", elements="str"),
             strict=dict(type="bool", default=False),
-            linknode=dict(type="path", default="linknode"),
+            **COMMON_OPTIONS
         ),
+        mutually_exclusive=[("site", "path")],
+        required_one_of=[("site", "path")],
         supports_check_mode=True,
     )
-    binary = module.params["linknode"]
-    if os.sep not in binary:
-        binary = module.get_bin_path(binary, required=True)
-
-    command = apply_command(binary, module.params, module.check_mode)
-    status, stdout, stderr = module.run_command(command)
-    result = read_result(stdout)
+    with site_path(module) as site:
+        run = run_linknode(module, apply_arguments(site, module.params, module.check_mode))
+    result = verb_result(run["stdout"], "apply")
     if result is None:
         module.fail_json(
-            msg="linknode apply gave no result (exit status %d): %s" % (status, stderr.strip()),
-            exit_status=status,
+            msg="linknode apply gave no result (exit status %d): %s"
+            % (run["rc"], run["stderr"].strip()),
+            exit_status=run["rc"],
+            **run
         )
 
     devices = result.get("devices", [])
     outcome = dict(
-        changed=any(device.get("status") in CHANGING for device in devices),
+        changed=any(took_change(device) for device in devices),
         devices=devices,
         datagrams=result.get("datagrams", 0),
-        exit_status=status,
+        exit_status=run["rc"],
+        **run
     )
     if module._diff:
         outcome["diff"] = device_diffs(devices)
-    if status != 0:
-        module.fail_json(
-            msg=result.get("error") or "linknode apply exited with status %d" % status, **outcome
-        )
+    failing = [device for device in devices if device.get("status") in FAILING]
+    if run["rc"] != 0 or failing:
+        module.fail_json(msg=failure_message(result, run["rc"], failing), **outcome)
     module.exit_json(**outcome)
 
 
