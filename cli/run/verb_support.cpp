@@ -24,14 +24,27 @@ namespace {
     {
         if (named.isEmpty())
             return named;
-        QStringList known;
-        for (const NetworkAdapter& adapter : systemAdapters())
+        QStringList known, broadcasting;
+        for (const NetworkAdapter& adapter : systemAdapters()) {
             if (!known.contains(adapter.name))
                 known << adapter.name;
+            if (adapter.up && adapter.hasBroadcast && !broadcasting.contains(adapter.name))
+                broadcasting << adapter.name;
+        }
         for (const QString& name : named) {
             if (!known.contains(name)) {
                 *problem = QStringLiteral("no network adapter is named \"%1\" (there are: %2)")
                                .arg(name, known.join(QStringLiteral(", ")));
+                return std::nullopt;
+            }
+            // The enquiry is a broadcast: an adapter that cannot send one finds nothing.
+            if (!broadcasting.contains(name)) {
+                *problem
+                    = QStringLiteral("the network adapter \"%1\" cannot broadcast (down, "
+                                     "or without a broadcast address); these can: %2")
+                          .arg(name,
+                              broadcasting.isEmpty() ? QStringLiteral("none")
+                                                     : broadcasting.join(QStringLiteral(", ")));
                 return std::nullopt;
             }
         }

@@ -85,6 +85,12 @@ int applyVerb(const QStringList& arguments, CliContext& context)
     if (!session->sendFailure().isEmpty())
         return run.fail(session->sendFailure() + QStringLiteral("; nothing was sent"));
     FleetOutcome outcome = runFleet(run, found, *entries, options);
+    if (options.check && run.format() == OutputFormat::Table) {
+        // The plan printed is the check's table: the result's rows would only say it again.
+        if (!outcome.result.error.isEmpty())
+            run.console().err(QStringLiteral("linknode: ") + outcome.result.error + u'\n');
+        return outcome.result.exitStatus;
+    }
     const auto count = [&](DeviceStatus status) { return countOf(outcome.result.devices, status); };
     if (!options.check && outcome.result.datagrams)
         run.console().err(QStringLiteral("confirmed %1, unchanged %2, not confirmed %3, not "
