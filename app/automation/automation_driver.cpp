@@ -5,6 +5,7 @@
 #include "core/clock.h"
 #include "core/file_reader.h"
 #include "core/file_writer.h"
+#include "core/json_text.h"
 #include "core/wait.h"
 #include "form/scripted_dialogs.h"
 
@@ -182,7 +183,9 @@ QString AutomationDriver::dump(const QString& path) const
 {
     // The dump holds the login box: the file writer makes a new file the owner's alone.
     QString error;
-    if (writeWholeFile(path, QJsonDocument(stateDump(controls_, dialogs_)).toJson(), &error))
+    if (writeWholeFile(path,
+            jsonText(QJsonDocument(stateDump(controls_, dialogs_)), QJsonDocument::Indented),
+            &error))
         return {};
     return QStringLiteral("cannot write %1: %2").arg(path, error);
 }
