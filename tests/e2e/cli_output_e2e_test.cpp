@@ -16,7 +16,9 @@ struct Outcome {
 TEST_F(CliEndToEnd, OutputThatCannotBeWrittenFailsAndAClosedPipeEndsQuietly)
 {
     // A 64 KiB file system in a private mount namespace takes the first part of a list many
-    // times larger; /dev/full takes nothing; head reads one line and goes away.
+    // times larger; /dev/full takes nothing; a closed standard output takes nothing either
+    // (the results do not land in whatever the tool opens next); head reads one line and goes
+    // away.
     runSteps(QStringLiteral("export LC_ALL=C\n"
                             "mkdir \"$D/full\"\n"
                             "unshare -m sh -c 'mount -t tmpfs -o size=64k tmpfs \"$1\" || exit\n"
@@ -24,12 +26,15 @@ TEST_F(CliEndToEnd, OutputThatCannotBeWrittenFailsAndAClosedPipeEndsQuietly)
                             "  echo $? >\"$3/full.status\"' sh \"$D/full\" \"$L\" \"$D\"\n"
                             "\"$L\" show 10.213.0.11 >/dev/full 2>\"$D/devfull.err\"\n"
                             "echo $? >\"$D/devfull.status\"\n"
+                            "\"$L\" show 10.213.0.11 >&- 2>\"$D/closed.err\"\n"
+                            "echo $? >\"$D/closed.status\"\n"
                             "{ \"$L\" discover 2>\"$D/pipe.err\"; echo $? >\"$D/pipe.status\"; }"
                             " | head -1 >\"$D/pipe.out\""),
         synthetic(1000));
     const char* noSpace = "linknode: cannot write the output: No space left on device\n";
     const Outcome outcomes[] = {
         { "full", 1, noSpace, 0 }, { "devfull", 1, noSpace, 0 },
+        { "closed", 1, "linknode: cannot write the output: Bad file descriptor\n", 0 },
         { "pipe", 128 + 13, "", 1 }, // ended by SIGPIPE, as the shell reports it
     };
     for (const Outcome& outcome : outcomes) {
