@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/automation/automation_driver.h"
 #include "core/clock.h"
+#include "core/standard_descriptors.h"
 #include "form/dialogs.h"
 #include "form/scripted_dialogs.h"
 #include "link/traffic_log.h"
@@ -53,6 +54,7 @@ bool asksOnlyForInformation(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    fillClosedStandardDescriptors();
     QCommandLineParser options;
     describe(options);
     if (asksOnlyForInformation(argc, argv)) {

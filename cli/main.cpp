@@ -1,11 +1,13 @@
 #include "cli/output/console.h"
 #include "cli/run/exit_codes.h"
 #include "cli/verbs/verbs.h"
+#include "core/standard_descriptors.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char* argv[])
 {
+    linknode::fillClosedStandardDescriptors();
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("linknode"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LINKNODE_VERSION));

@@ -1,5 +1,7 @@
 #include "core/file_writer.h"
 
+#include "core/planted_link.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -8,6 +10,11 @@ namespace linknode {
 
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error)
 {
+    if (const QString problem = plantedLinkProblem(path); !problem.isEmpty()) {
+        if (error)
+            *error = problem;
+        return false;
+    }
     QSaveFile file(path);
     // QSaveFile gives an existing file's mode to its replacement; a new one would get the
     // umask's, readable by everyone.

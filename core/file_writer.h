@@ -10,7 +10,8 @@ namespace linknode {
 // failure `error` says why. (Qt 6.4's QSaveFile::commit() reports success on a full disk
 // while data still sits in its buffer, and renames an empty file over the old one.) A new
 // file is its owner's alone (0600), as it may hold a device's login, a gateway's password
-// among them; an existing file keeps its mode.
+// among them; an existing file keeps its mode. Another user's link in a shared folder is not
+// followed (plantedLinkProblem).
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error);
 
 // Where a file the technician named is written: a name with a folder as it stands; a bare name

@@ -1,5 +1,6 @@
 #include "fleet/inventory.h"
 
+#include "core/json_text.h"
 #include "core/latin1.h"
 
 #include <QJsonArray>
@@ -44,7 +45,7 @@ QByteArray inventoryJson(const std::vector<DeviceEntry>& entries)
     }
     const QJsonObject root { { QStringLiteral("format"), formatName },
         { QStringLiteral("version"), formatVersion }, { QStringLiteral("devices"), devices } };
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return jsonText(QJsonDocument(root), QJsonDocument::Indented);
 }
 
 std::optional<std::vector<QJsonObject>> parseInventory(const QByteArray& text, QString* problem)

@@ -1,3 +1,4 @@
+#include "core/json_text.h"
 #include "fuzz/fuzz_check.h"
 #include "sim/address.h"
 #include "sim/command.h"
@@ -24,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const QJsonObject line = describeCommand(command);
     FUZZ_CHECK(line.value(u"kind").toString() == kindName(command.kind));
-    const QByteArray json = QJsonDocument(line).toJson(QJsonDocument::Compact);
+    const QByteArray json = linknode::jsonText(QJsonDocument(line), QJsonDocument::Compact);
     FUZZ_CHECK(QJsonDocument::fromJson(json).object() == line);
 
     std::vector<Device> devices = fleet;

@@ -1,6 +1,7 @@
 #include "link/traffic_log.h"
 
 #include "core/clock.h"
+#include "core/json_text.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -57,7 +58,7 @@ void TrafficLog::record(Direction direction, const QHostAddress& peer, quint16 p
         line.insert(QStringLiteral("interface"), interface);
     if (direction == Direction::Fail)
         line.insert(QStringLiteral("error"), error);
-    pending_ += QJsonDocument(line).toJson(QJsonDocument::Compact);
+    pending_ += jsonText(QJsonDocument(line), QJsonDocument::Compact);
     pending_ += '\n';
     if (pending_.size() >= mostPending)
         flush();

@@ -1,5 +1,6 @@
 #include "sim/fleet_file.h"
 
+#include "core/file_reader.h"
 #include "sim/address.h"
 
 #include <QFile>
@@ -129,11 +130,12 @@ std::optional<std::vector<Device>> parseFleet(const QByteArray& json, QString* e
 std::optional<std::vector<Device>> readFleetFile(const QString& path, QString* error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = path + QStringLiteral(": ") + file.errorString();
+    const auto text = readWholeFile(file, error);
+    if (!text) {
+        *error = path + QStringLiteral(": ") + *error;
         return std::nullopt;
     }
-    auto fleet = parseFleet(file.readAll(), error);
+    auto fleet = parseFleet(*text, error);
     if (!fleet)
         *error = path + QStringLiteral(": ") + *error;
     return fleet;

@@ -1,6 +1,7 @@
 #include "sim/journal.h"
 
-#include <QJsonDocument>
+#include "core/json_text.h"
+
 #include <cstdio>
 
 namespace linknode::sim {
@@ -20,7 +21,7 @@ void Journal::write(const QJsonObject& line)
 {
     if (!file_.isOpen())
         return;
-    file_.write(QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n');
+    file_.write(jsonText(QJsonDocument(line), QJsonDocument::Compact) + '\n');
     file_.flush();
 }
 

@@ -1,3 +1,4 @@
+#include "core/standard_descriptors.h"
 #include "sim/command.h"
 #include "sim/fleet_file.h"
 #include "sim/journal.h"
@@ -247,6 +248,7 @@ void printAddresses(const std::vector<Device>& fleet)
 
 int main(int argc, char** argv)
 {
+    linknode::fillClosedStandardDescriptors();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("linknode-sim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LINKNODE_VERSION));

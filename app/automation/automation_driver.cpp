@@ -3,7 +3,9 @@
 #include "app/automation/control_actions.h"
 #include "app/automation/state_dump.h"
 #include "core/clock.h"
+#include "core/file_reader.h"
 #include "core/file_writer.h"
+#include "core/json_text.h"
 #include "core/wait.h"
 #include "form/scripted_dialogs.h"
 
@@ -59,11 +61,13 @@ bool AutomationDriver::load(const QString& path, QString* error)
     loaded_ = false;
     steps_.clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    QString problem;
+    const auto text = readWholeFile(file, &problem);
+    if (!text) {
+        *error = QStringLiteral("cannot read %1: %2").arg(path, problem);
         return false;
     }
-    ParsedScript parsed = parseScript(QString::fromUtf8(file.readAll()));
+    ParsedScript parsed = parseScript(QString::fromUtf8(*text));
     if (!parsed.ok()) {
         *error = parsed.error;
         return false;
@@ -179,7 +183,9 @@ QString AutomationDriver::dump(const QString& path) const
 {
     // The dump holds the login box: the file writer makes a new file the owner's alone.
     QString error;
-    if (writeWholeFile(path, QJsonDocument(stateDump(controls_, dialogs_)).toJson(), &error))
+    if (writeWholeFile(path,
+            jsonText(QJsonDocument(stateDump(controls_, dialogs_)), QJsonDocument::Indented),
+            &error))
         return {};
     return QStringLiteral("cannot write %1: %2").arg(path, error);
 }

@@ -1,5 +1,7 @@
 #include "cli/output/output_format.h"
 
+#include "core/json_text.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -92,43 +94,7 @@ namespace {
         return line;
     }
 
-    void appendJsonString(QString& out, const QString& text)
-    {
-        out += u'"';
-        for (const QChar c : text) {
-            switch (c.unicode()) {
-            case u'"':
-                out += QLatin1String("\\\"");
-                break;
-            case u'\\':
-                out += QLatin1String("\\\\");
-                break;
-            case u'\b':
-                out += QLatin1String("\\b");
-                break;
-            case u'\f':
-                out += QLatin1String("\\f");
-                break;
-            case u'\n':
-                out += QLatin1String("\\n");
-                break;
-            case u'\r':
-                out += QLatin1String("\\r");
-                break;
-            case u'\t':
-                out += QLatin1String("\\t");
-                break;
-            default:
-                if (c.unicode() < 0x20)
-                    out += QStringLiteral("\\u00%1").arg(c.unicode(), 2, 16, QChar(u'0'));
-                else
-                    out += c;
-            }
-        }
-        out += u'"';
-    }
-
-    // One object of the array, as QJsonDocument would indent it there: keys sorted, four
+    // One object of the array, as jsonText would indent it there: keys sorted, four
     // blanks a level. Written directly, it costs a fraction of building the JSON values.
     QString jsonObjectText(const Row& row)
     {
@@ -264,7 +230,7 @@ QString oneText(const Row& row, OutputFormat format, const ListOptions& options)
 {
     switch (format) {
     case OutputFormat::Json:
-        return QString::fromUtf8(QJsonDocument(object(row)).toJson(QJsonDocument::Indented));
+        return QString::fromUtf8(jsonText(QJsonDocument(object(row)), QJsonDocument::Indented));
     case OutputFormat::Csv: {
         QString text;
         writeCsv(

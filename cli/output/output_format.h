@@ -52,7 +52,7 @@ std::optional<QStringList> parseFields(
 // write it. Nothing when empty: the verbs tell that on standard error.
 void writeTable(
     size_t count, const RowSource& rowAt, const TextSink& write, const ListOptions& options = {});
-// One JSON array of objects, the text QJsonDocument gives (keys sorted, indented); "[\n]\n"
+// One JSON array of objects, the text jsonText gives (keys sorted, indented); "[\n]\n"
 // when empty. Values are strings or arrays of strings, as in every Row.
 void writeJson(size_t count, const RowSource& rowAt, const TextSink& write);
 // RFC 4180: a header line, also when empty, and CRLF line ends; a value with a comma or a

@@ -1,6 +1,7 @@
 #include "cli/output/verb_result.h"
 
 #include "cli/output/output_format.h"
+#include "core/json_text.h"
 #include "fleet/device_entry.h"
 
 #include <QJsonArray>
@@ -48,7 +49,7 @@ QByteArray resultJson(const VerbResult& result)
         { QStringLiteral("error"), result.error }, { QStringLiteral("devices"), devices } };
     if (result.datagrams)
         root.insert(QStringLiteral("datagrams"), *result.datagrams);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return jsonText(QJsonDocument(root), QJsonDocument::Indented);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "cli/output/output_format.h"
 #include "cli/verbs/mqtt_gateway.h"
+#include "core/json_text.h"
 #include "mqtt/mqtt_topics.h"
 
 #include <QDateTime>
@@ -80,17 +81,14 @@ void MqttWatch::write(const QString& topic, const QByteArray& payload)
     const QString time = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
     const QString text = QString::fromLatin1(payload);
     switch (output_.format) {
-    case OutputFormat::Json:
-        console_.out(QString::fromUtf8(
-                         QJsonDocument(QJsonObject {
-                                           { QStringLiteral("time"), time },
-                                           { QStringLiteral("topic"), topic },
-                                           { QStringLiteral("payload"), text },
-                                           { QStringLiteral("fields"), payloadFields(payload) },
-                                       })
-                             .toJson(QJsonDocument::Compact))
-            + u'\n');
+    case OutputFormat::Json: {
+        const QJsonObject line { { QStringLiteral("time"), time },
+            { QStringLiteral("topic"), topic }, { QStringLiteral("payload"), text },
+            { QStringLiteral("fields"), payloadFields(payload) } };
+        console_.out(
+            QString::fromUtf8(jsonText(QJsonDocument(line), QJsonDocument::Compact)) + u'\n');
         break;
+    }
     case OutputFormat::Csv:
         console_.out(csvRow(messageRow(time, topic, text)));
         break;

@@ -1,6 +1,7 @@
 #include "cli/verbs/watch.h"
 
 #include "config/device_record.h"
+#include "core/json_text.h"
 #include "fleet/inventory.h"
 
 #include <QDateTime>
@@ -42,7 +43,8 @@ namespace {
         body.insert(
             QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
         body.insert(QStringLiteral("mac"), mac);
-        console.out(QString::fromUtf8(QJsonDocument(body).toJson(QJsonDocument::Compact)) + u'\n');
+        console.out(
+            QString::fromUtf8(jsonText(QJsonDocument(body), QJsonDocument::Compact)) + u'\n');
     }
 
     QString macOf(const QJsonObject& device)

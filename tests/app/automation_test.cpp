@@ -336,6 +336,11 @@ namespace {
             EXPECT_TRUE((errors + loadError).contains(c.error))
                 << (errors + loadError).toStdString();
         }
+        // A script that never ends (/dev/zero) is read no further than one byte past 64 MiB.
+        AutomationDriver endless(window, dialogs, clock, {});
+        EXPECT_FALSE(endless.load(u"/dev/zero"_s, &loadError));
+        EXPECT_EQ(loadError, u"cannot read /dev/zero: larger than 64 MiB"_s);
+        EXPECT_EQ(endless.run(), 2);
 
         // The window closing under the script ends the program as the shell does (status 0 at
         // that moment); the script's 2 is what the program returns.

@@ -3,6 +3,7 @@
 #include "cli/output/console.h"
 #include "cli/output/output_format.h"
 #include "cli/verbs/mqtt_watch.h"
+#include "core/json_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -35,7 +36,7 @@ QString tableText(const std::vector<Row>& rows, const ListOptions& options = {})
 {
     return written(writeTable, rows, options);
 }
-QString jsonText(const std::vector<Row>& rows)
+QString jsonListText(const std::vector<Row>& rows)
 {
     return written(writeJson, rows);
 }
@@ -134,9 +135,10 @@ TEST(Fields, AreKnownNamesInTheOrderGiven)
 
 TEST(Json, WrittenObjectByObjectIsTheTextOfTheWholeArray)
 {
-    // Escapes as Qt writes them, bytes above 127 as their code points, keys in Qt's order.
+    // Escapes as jsonText writes them, bytes above 127 as their code points, keys in Qt's order.
     const QString awkward = QStringLiteral("\"\\\b\f\n\r\t/") + QChar(1) + QChar(0x1f) + QChar(0x7f)
-        + QChar(184) + QChar(234) + QChar(0x20ac);
+        + QChar(0x80) + QChar(0x9b) + QChar(0x9f) + QChar(0xa0) + QChar(184) + QChar(234)
+        + QChar(0x20ac);
     const Row mixedKeys { { u"zeta"_s, u"z"_s }, { u"Alpha"_s, awkward }, { u"hostPort"_s, u"1"_s },
         { u"hostIp"_s, QJsonArray { awkward } } };
     const std::vector<std::vector<Row>> lists { {}, { row("a", "1") }, { Row() },
@@ -149,8 +151,8 @@ TEST(Json, WrittenObjectByObjectIsTheTextOfTheWholeArray)
                 object.insert(name, value);
             array.append(object);
         }
-        EXPECT_EQ(
-            jsonText(rows), QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)))
+        EXPECT_EQ(jsonListText(rows),
+            QString::fromUtf8(jsonText(QJsonDocument(array), QJsonDocument::Indented)))
             << rows.size() << " rows";
     }
     // A listing longer than one piece of the buffer reaches standard output once, whole.

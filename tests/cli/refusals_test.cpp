@@ -7,7 +7,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gmock/gmock.h>
+#include <unistd.h>
 
 using namespace linknode;
 using namespace Qt::StringLiterals;
@@ -68,7 +70,8 @@ TEST_F(Refusals, BadUsageExitsTwoWithAMessageBeforeTheNetworkOpens)
         { { "mqtt", "check", "0-80-1" }, "neither a MAC nor an address" },
         { { "mqtt", "check", "0-80-194-1-2-3", "--broker", "x" }, "not HOST:PORT" },
         { { "mqtt", "check", "0-80-194-1-2-3", "--tls" }, "go together" },
-        { { "apply", "/nonexistent/site.json" }, "site.json" },
+        { { "apply", "/nonexistent/site.json" },
+            "linknode: /nonexistent/site.json: No such file or directory\n" },
         { { "apply", "-", "--rate", "0" }, "--rate" },
         { { "apply", "-", "--spare", "255.255.255.255" }, "--spare" },
         { { "discover", "--subnet", "10.0.0.0/33" }, "--subnet" },
@@ -112,6 +115,27 @@ TEST_F(Refusals, BadUsageExitsTwoWithAMessageBeforeTheNetworkOpens)
         EXPECT_THAT(console.errors.toStdString(), HasSubstr(message));
         EXPECT_TRUE(console.output.isEmpty());
     }
+    EXPECT_EQ(opened, 0);
+}
+
+// Named or on standard input, an endless input is read no further than one byte past 64 MiB.
+TEST_F(Refusals, AnInputLargerThan64MiBIsRefusedBeforeTheNetworkOpens)
+{
+    const int zero = open("/dev/zero", O_RDONLY);
+    const int saved = dup(STDIN_FILENO);
+    ASSERT_EQ(dup2(zero, STDIN_FILENO), STDIN_FILENO);
+    const QStringList runs[] = { { u"apply"_s, u"/dev/zero"_s }, { u"apply"_s, u"-"_s },
+        { u"readdress"_s, u"-"_s }, { u"inventory"_s, u"diff"_s, u"/dev/zero"_s },
+        { u"replace"_s, u"0-80-194-1-2-3"_s, u"0-80-194-1-2-4"_s, u"--inventory"_s, u"-"_s } };
+    for (const QStringList& arguments : runs) {
+        console.errors.clear();
+        EXPECT_EQ(run(arguments), ExitUsage) << arguments.join(u' ').toStdString();
+        EXPECT_THAT(console.errors.toStdString(),
+            HasSubstr(arguments.last().toStdString() + ": larger than 64 MiB"));
+    }
+    dup2(saved, STDIN_FILENO);
+    close(saved);
+    close(zero);
     EXPECT_EQ(opened, 0);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <sched.h>
@@ -82,16 +83,21 @@ TEST(FileWriter, ABareNameGoesToTheWorkingFolderWhereItCanBeWrittenElseToTheFall
             << c.name.toStdString() << " in " << c.workingFolder.toStdString();
 }
 
-// A small file system of its own, in a private mount namespace (root only).
+// Mounts a small file system of its own on `folder`, in a private mount namespace (root only).
+void mountPrivately(const QString& folder, const char* options)
+{
+    ASSERT_EQ(unshare(CLONE_NEWNS), 0);
+    ASSERT_EQ(mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr), 0);
+    ASSERT_EQ(mount("tmpfs", folder.toLocal8Bit().constData(), "tmpfs", 0, options), 0);
+}
+
 TEST(FileWriter, AFullDiskLeavesTheOldFileUntouched)
 {
     if (geteuid() != 0)
         GTEST_SKIP() << "mounting a small file system needs root";
     QTemporaryDir dir;
     const QByteArray mountPoint = dir.path().toLocal8Bit();
-    ASSERT_EQ(unshare(CLONE_NEWNS), 0);
-    ASSERT_EQ(mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr), 0);
-    ASSERT_EQ(mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k"), 0);
+    ASSERT_NO_FATAL_FAILURE(mountPrivately(dir.path(), "size=64k"));
 
     const QString path = dir.filePath(QStringLiteral("LST_MAC_.TXT"));
     ASSERT_TRUE(writeWholeFile(path, "0-80-194-1-2-3   = front door\n", nullptr));
@@ -108,6 +114,61 @@ TEST(FileWriter, AFullDiskLeavesTheOldFileUntouched)
         EXPECT_EQ(contentOf(path), "0-80-194-1-2-3   = front door\n") << size;
     }
     umount(mountPoint.constData());
+}
+
+// Root's save to /tmp/shared/site.json, where another user made it a link to a file of root's,
+// would replace that file: such a link is not followed, as the system follows none for
+// open(). The writer's own link, the folder owner's, or one in a folder not both sticky and
+// writable by everyone is.
+TEST(FileWriter, AnotherUsersLinkInASharedFolderIsNotFollowed)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "links of another user need root";
+    QTemporaryDir dir;
+    ASSERT_NO_FATAL_FAILURE(mountPrivately(dir.path(), "mode=0755"));
+    constexpr uid_t other = 65534;
+    const struct {
+        mode_t folderMode;
+        uid_t folderOwner, linkOwner;
+        bool throughOwnLink; // written through a link of root's outside that leads to it
+        bool followed;
+    } cases[] = {
+        { 01777, 0, other, false, false },
+        { 01777, 0, other, true, false },
+        { 01777, 0, 0, false, true },
+        { 01777, other, other, false, true },
+        { 0777, 0, other, false, true },
+        { 01775, 0, other, false, true },
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        const QString folder = dir.filePath(u"shared%1"_s.arg(i));
+        const QString secret = dir.filePath(u"secret%1"_s.arg(i));
+        const QString link = folder + u"/site.json"_s;
+        ASSERT_TRUE(QDir().mkdir(folder));
+        ASSERT_EQ(chmod(folder.toLocal8Bit().constData(), c.folderMode), 0);
+        ASSERT_EQ(chown(folder.toLocal8Bit().constData(), c.folderOwner, 0), 0);
+        ASSERT_TRUE(writeWholeFile(secret, "secret\n", nullptr));
+        ASSERT_TRUE(QFile::link(secret, link));
+        ASSERT_EQ(lchown(link.toLocal8Bit().constData(), c.linkOwner, 0), 0);
+        QString written = link;
+        if (c.throughOwnLink) {
+            written = dir.filePath(u"own%1"_s.arg(i));
+            ASSERT_TRUE(QFile::link(link, written));
+        }
+
+        QString reason;
+        EXPECT_EQ(writeWholeFile(written, "inventory\n", &reason), c.followed) << i;
+        EXPECT_EQ(contentOf(secret), QByteArray(c.followed ? "inventory\n" : "secret\n")) << i;
+        EXPECT_TRUE(QFileInfo(link).isSymLink()) << i;
+        if (!c.followed) {
+            EXPECT_THAT(reason.toStdString(),
+                testing::HasSubstr(c.throughOwnLink ? "leads through " + link.toStdString()
+                                                    : "another user's link"))
+                << i;
+        }
+    }
+    umount(dir.path().toLocal8Bit().constData());
 }
 
 } // namespace

@@ -66,5 +66,13 @@ namespace {
         }
     }
 
+    // An endless file is read no further than one byte past 64 MiB.
+    TEST(FleetFile, RefusesAFileLargerThan64MiB)
+    {
+        QString error;
+        EXPECT_FALSE(readFleetFile(QStringLiteral("/dev/zero"), &error));
+        EXPECT_EQ(error, QStringLiteral("/dev/zero: larger than 64 MiB"));
+    }
+
 } // namespace
 } // namespace linknode::sim
