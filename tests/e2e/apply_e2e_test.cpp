@@ -30,6 +30,9 @@ protected:
                     + line[QStringLiteral("ip")].toString();
         return taken;
     }
+
+    // site.json: `count` devices each at 192.168.2.N with its login (and a host address).
+    QJsonArray writeSite(int count, bool withHost) const;
 };
 
 QString macOf(int device)
@@ -37,20 +40,29 @@ QString macOf(int device)
     return QStringLiteral("0-80-194-0-0-%1").arg(device);
 }
 
-TEST_F(ApplyEndToEnd, AFactoryFleetIsCommissionedOnceAndASecondRunSendsNothing)
+QJsonArray ApplyEndToEnd::writeSite(int count, bool withHost) const
 {
-    const int count = 50;
     QJsonArray devices;
-    for (int i = 1; i <= count; ++i)
-        devices.append(QJsonObject { { QStringLiteral("mac"), macOf(i) },
+    for (int i = 1; i <= count; ++i) {
+        QJsonObject device { { QStringLiteral("mac"), macOf(i) },
             { QStringLiteral("ip"), QStringLiteral("192.168.2.%1").arg(i) },
-            { QStringLiteral("hostIp"), QStringLiteral("192.168.1.5") },
-            { QStringLiteral("login"), QStringLiteral("SITE%1").arg(i) } });
+            { QStringLiteral("login"), QStringLiteral("SITE%1").arg(i) } };
+        if (withHost)
+            device.insert(QStringLiteral("hostIp"), QStringLiteral("192.168.1.5"));
+        devices.append(device);
+    }
     write("site.json",
         QJsonDocument(
             QJsonObject { { QStringLiteral("format"), QStringLiteral("linknode-inventory") },
                 { QStringLiteral("version"), 1 }, { QStringLiteral("devices"), devices } })
             .toJson());
+    return devices;
+}
+
+TEST_F(ApplyEndToEnd, AFactoryFleetIsCommissionedOnceAndASecondRunSendsNothing)
+{
+    const int count = 50;
+    const QJsonArray devices = writeSite(count, true);
     runSteps(QStringLiteral("run first apply \"$D/site.json\" --format json\n"
                             "grep -c network-config \"$D/journal.jsonl\" >\"$D/after-first\"\n"
                             "run second apply \"$D/site.json\" --format json\n"
@@ -95,16 +107,7 @@ TEST_F(ApplyEndToEnd, AFactoryFleetIsCommissionedOnceAndASecondRunSendsNothing)
 TEST_F(ApplyEndToEnd, AnInterruptedRunTellsEveryDeviceAndASecondRunConverges)
 {
     const int count = 20;
-    QJsonArray devices;
-    for (int i = 1; i <= count; ++i)
-        devices.append(QJsonObject { { QStringLiteral("mac"), macOf(i) },
-            { QStringLiteral("ip"), QStringLiteral("192.168.2.%1").arg(i) },
-            { QStringLiteral("login"), QStringLiteral("SITE%1").arg(i) } });
-    write("site.json",
-        QJsonDocument(
-            QJsonObject { { QStringLiteral("format"), QStringLiteral("linknode-inventory") },
-                { QStringLiteral("version"), 1 }, { QStringLiteral("devices"), devices } })
-            .toJson());
+    writeSite(count, false);
     runSteps(QStringLiteral(
                  "\"$L\" apply \"$D/site.json\" --format json --rate 100 >\"$D/cut.out\" "
                  "2>\"$D/cut.err\" & cut=$!\n"
