@@ -10,6 +10,13 @@ namespace linknode {
 
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error)
 {
+    return writeWholeFile(
+        path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); }, error);
+}
+
+bool writeWholeFile(
+    const QString& path, const std::function<bool(QIODevice&)>& produce, QString* error)
+{
     if (const QString problem = plantedLinkProblem(path); !problem.isEmpty()) {
         if (error)
             *error = problem;
@@ -21,8 +28,7 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error
     const bool created = !QFileInfo::exists(path);
     const bool written = file.open(QIODevice::WriteOnly)
         && (!created || file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        && file.write(bytes) == bytes.size() && file.flush()
-        && file.error() == QFileDevice::NoError;
+        && produce(file) && file.flush() && file.error() == QFileDevice::NoError;
     if (written && file.commit())
         return true;
     if (error)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
+#include <functional>
 
 namespace linknode {
 
@@ -13,6 +15,10 @@ namespace linknode {
 // among them; an existing file keeps its mode. Another user's link in a shared folder is not
 // followed (plantedLinkProblem).
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error);
+// The same with the content written piece by piece by `produce`, so that a large text never
+// stands in memory whole; false from it leaves the old file untouched.
+bool writeWholeFile(
+    const QString& path, const std::function<bool(QIODevice&)>& produce, QString* error);
 
 // Where a file the technician named is written: a name with a folder as it stands; a bare name
 // in the working folder where that folder can be written, else in `fallbackFolder` (a program

@@ -70,4 +70,60 @@ void appendJsonString(QString& out, QStringView text)
     out += u'"';
 }
 
+namespace {
+    // `text`'s lines between its first and last, each `indent` deeper.
+    QByteArray innerLines(const QByteArray& text, const QByteArray& indent)
+    {
+        QList<QByteArray> lines = text.trimmed().split('\n');
+        QByteArray inner;
+        for (qsizetype i = 1; i + 1 < lines.size(); ++i)
+            inner += indent + lines[i] + '\n';
+        return inner;
+    }
+
+    // Ends the last line of `text` with a comma.
+    QByteArray withComma(QByteArray text)
+    {
+        text.insert(text.size() - 1, ',');
+        return text;
+    }
+}
+
+bool writeIndentedJson(const QJsonObject& members, const QString& arrayKey, size_t count,
+    const std::function<QJsonObject(size_t)>& element,
+    const std::function<bool(const QByteArray&)>& write)
+{
+    // Keys in QJsonObject's order; each member as the whole document would hold it.
+    QStringList keys = members.keys();
+    keys.insert(std::lower_bound(keys.begin(), keys.end(), arrayKey), arrayKey);
+    if (!write(QByteArrayLiteral("{\n")))
+        return false;
+    for (qsizetype k = 0; k < keys.size(); ++k) {
+        const bool last = k + 1 == keys.size();
+        if (keys[k] != arrayKey) {
+            const QJsonObject member { { keys[k], members.value(keys[k]) } };
+            const QByteArray text
+                = innerLines(jsonText(QJsonDocument(member), QJsonDocument::Indented), {});
+            if (!write(last ? text : withComma(text)))
+                return false;
+            continue;
+        }
+        QString name;
+        appendJsonString(name, arrayKey);
+        if (!write("    " + name.toUtf8() + ": [\n"))
+            return false;
+        for (size_t i = 0; i < count; ++i) {
+            const QByteArray text = "        {\n"
+                + innerLines(
+                    jsonText(QJsonDocument(element(i)), QJsonDocument::Indented), "        ")
+                + "        }\n";
+            if (!write(i + 1 < count ? withComma(text) : text))
+                return false;
+        }
+        if (!write(last ? QByteArrayLiteral("    ]\n") : QByteArrayLiteral("    ],\n")))
+            return false;
+    }
+    return write(QByteArrayLiteral("}\n"));
+}
+
 } // namespace linknode

@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
 #include <QStringView>
+#include <functional>
 
 namespace linknode {
 
@@ -16,5 +18,12 @@ QByteArray jsonText(const QJsonDocument& document, QJsonDocument::JsonFormat for
 // `text` as a JSON string, quotes included, escaped as jsonText escapes it: for writers that
 // put a large document together piece by piece.
 void appendJsonString(QString& out, QStringView text);
+
+// `members` and the array `arrayKey` of `count` objects, the `element(i)`, as jsonText writes the
+// whole object indented, handed to `write` an element at a time: a list of any length never
+// stands in memory as one document. False as soon as `write` returns false.
+bool writeIndentedJson(const QJsonObject& members, const QString& arrayKey, size_t count,
+    const std::function<QJsonObject(size_t)>& element,
+    const std::function<bool(const QByteArray&)>& write);
 
 } // namespace linknode

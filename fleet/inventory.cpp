@@ -1,10 +1,12 @@
 #include "fleet/inventory.h"
 
+#include "config/device_record.h"
 #include "core/json_text.h"
 #include "core/latin1.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <algorithm>
 #include <map>
 
 namespace linknode {
@@ -20,32 +22,27 @@ namespace {
             && field != QLatin1String("flags") && field != QLatin1String("record");
     }
 
-    std::map<std::string, QJsonObject> byMac(const std::vector<QJsonObject>& devices)
+    QString macOf(const QJsonObject& device)
     {
-        std::map<std::string, QJsonObject> map;
-        for (const QJsonObject& device : devices)
-            map[macKey(toBytes(device.value(macField).toString()))] = device;
-        return map;
-    }
-
-    DeviceResult result(const QJsonObject& device, DeviceStatus status)
-    {
-        return { device.value(macField).toString(), status, {}, {} };
+        return device.value(macField).toString();
     }
 }
 
-QByteArray inventoryJson(const std::vector<DeviceEntry>& entries)
+QJsonObject inventoryDevice(const DeviceEntry& entry)
 {
-    QJsonArray devices;
-    for (const DeviceEntry& entry : entries) {
-        QJsonObject device;
-        for (const auto& [name, value] : detailRow(entry))
-            device.insert(name, value);
-        devices.append(device);
-    }
-    const QJsonObject root { { QStringLiteral("format"), formatName },
-        { QStringLiteral("version"), formatVersion }, { QStringLiteral("devices"), devices } };
-    return jsonText(QJsonDocument(root), QJsonDocument::Indented);
+    QJsonObject device;
+    for (const auto& [name, value] : detailRow(entry))
+        device.insert(name, value);
+    return device;
+}
+
+bool writeInventory(
+    const std::vector<DeviceEntry>& entries, const std::function<bool(const QByteArray&)>& write)
+{
+    return writeIndentedJson(
+        { { QStringLiteral("format"), formatName }, { QStringLiteral("version"), formatVersion } },
+        QStringLiteral("devices"), entries.size(),
+        [&](size_t i) { return inventoryDevice(entries[i]); }, write);
 }
 
 std::optional<std::vector<QJsonObject>> parseInventory(const QByteArray& text, QString* problem)
@@ -90,23 +87,35 @@ std::vector<FieldChange> fieldChanges(const QJsonObject& before, const QJsonObje
 }
 
 std::vector<DeviceResult> diffInventory(
-    const std::vector<QJsonObject>& saved, const std::vector<QJsonObject>& live)
+    const std::vector<QJsonObject>& saved, const std::vector<DeviceEntry>& live)
 {
+    std::map<std::string, const QJsonObject*> before;
+    for (const QJsonObject& device : saved)
+        before[macKey(toBytes(macOf(device)))] = &device;
+    // Maps only as large as the saved file: the live list may be a flood's.
+    std::map<std::string, const DeviceEntry*> kept;
+    std::vector<std::pair<std::string, const DeviceEntry*>> added;
+    added.reserve(live.size());
+    for (const DeviceEntry& entry : live) {
+        std::string mac = macKey(recordField(entry.record, FLD_MAC));
+        if (before.contains(mac))
+            kept[std::move(mac)] = &entry;
+        else
+            added.emplace_back(std::move(mac), &entry);
+    }
+    std::sort(added.begin(), added.end());
     std::vector<DeviceResult> results;
-    const auto before = byMac(saved);
-    const auto now = byMac(live);
-    for (const auto& [mac, device] : now)
-        if (!before.contains(mac))
-            results.push_back(result(device, DeviceStatus::New));
+    results.reserve(added.size() + before.size());
+    for (const auto& [mac, entry] : added)
+        results.push_back(
+            { toText(recordField(entry->record, FLD_MAC)), DeviceStatus::New, {}, {} });
     for (const auto& [mac, old] : before)
-        if (!now.contains(mac))
-            results.push_back(result(old, DeviceStatus::Missing));
-    for (const auto& [mac, old] : before) {
-        const auto found = now.find(mac);
-        if (found == now.end())
-            continue;
-        DeviceResult changed = result(found->second, DeviceStatus::Changed);
-        changed.changes = fieldChanges(old, found->second);
+        if (!kept.contains(mac))
+            results.push_back({ macOf(*old), DeviceStatus::Missing, {}, {} });
+    for (const auto& [mac, entry] : kept) {
+        const QJsonObject device = inventoryDevice(*entry);
+        DeviceResult changed { macOf(device), DeviceStatus::Changed, {}, {} };
+        changed.changes = fieldChanges(*before[mac], device);
         if (!changed.changes.empty())
             results.push_back(std::move(changed));
     }

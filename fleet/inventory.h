@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -13,8 +14,14 @@
 // them, to compare with the site later or to hand a replaced device its old configuration.
 namespace linknode {
 
-// {"format": "linknode-inventory", "version": 1, "devices": [ detail rows ]}
-QByteArray inventoryJson(const std::vector<DeviceEntry>& entries);
+// {"format": "linknode-inventory", "version": 1, "devices": [ detail rows ]}, handed to
+// `write` a device at a time: a list of any length never stands in memory as one document.
+// False as soon as `write` returns false.
+bool writeInventory(
+    const std::vector<DeviceEntry>& entries, const std::function<bool(const QByteArray&)>& write);
+
+// One device as the inventory holds it: its detail row.
+QJsonObject inventoryDevice(const DeviceEntry& entry);
 
 // The devices of an inventory file; none, with the reason, when the text is not one this
 // tool wrote (not JSON, another format or version, a device without a MAC or record).
@@ -27,7 +34,8 @@ std::vector<FieldChange> fieldChanges(const QJsonObject& before, const QJsonObje
 
 // Compares by MAC bytes (see macKey) and field by field: devices new, missing and changed, in
 // that order, each group by MAC.
+// The live devices' objects are made only for those `saved` holds too.
 std::vector<DeviceResult> diffInventory(
-    const std::vector<QJsonObject>& saved, const std::vector<QJsonObject>& live);
+    const std::vector<QJsonObject>& saved, const std::vector<DeviceEntry>& live);
 
 } // namespace linknode

@@ -175,11 +175,11 @@ std::optional<std::vector<PlanRow>> parsePlan(const QByteArray& text, QString* p
 OrderedPlan orderPlan(const std::vector<PlanRow>& rows, const std::vector<DeviceEntry>& found)
 {
     OrderedPlan plan;
-    std::map<MacBytes, DeviceEntry> byMac;
+    std::map<MacBytes, const DeviceEntry*> byMac; // not copies: a list may hold 32 MB
     std::map<std::string, std::vector<MacBytes>> holders; // address -> devices having it now
     for (const DeviceEntry& entry : found) {
         if (const auto mac = recordMac(entry.record)) {
-            byMac[*mac] = entry;
+            byMac[*mac] = &entry;
             holders[recordField(entry.record, FLD_IP)].push_back(*mac);
         }
     }
@@ -221,7 +221,7 @@ OrderedPlan orderPlan(const std::vector<PlanRow>& rows, const std::vector<Device
                 ready = ready && done.contains(before);
             if (!ready)
                 continue;
-            plan.steps.push_back({ row, byMac[row.mac] });
+            plan.steps.push_back({ row, *byMac[row.mac] });
             done.insert(row.mac);
             progressed = true;
         }

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace linknode {
 
@@ -26,10 +27,9 @@ VerbResult failed(const QString& verb, int exitStatus, const QString& error)
     };
 }
 
-QByteArray resultJson(const VerbResult& result)
-{
-    QJsonArray devices;
-    for (const DeviceResult& device : result.devices) {
+namespace {
+    QJsonObject deviceObject(const DeviceResult& device)
+    {
         QJsonArray changes;
         for (const FieldChange& change : device.changes)
             changes.append(QJsonObject { { QStringLiteral("field"), change.field },
@@ -42,17 +42,25 @@ QByteArray resultJson(const VerbResult& result)
             entry.insert(QStringLiteral("wave"), device.wave);
         if (!device.address.isEmpty())
             entry.insert(QStringLiteral("address"), device.address);
-        devices.append(entry);
+        return entry;
     }
-    QJsonObject root { { QStringLiteral("verb"), result.verb },
-        { QStringLiteral("exitStatus"), result.exitStatus },
-        { QStringLiteral("error"), result.error }, { QStringLiteral("devices"), devices } };
-    if (result.datagrams)
-        root.insert(QStringLiteral("datagrams"), *result.datagrams);
-    return jsonText(QJsonDocument(root), QJsonDocument::Indented);
-}
 
-namespace {
+    void writeJson(const VerbResult& result, BufferedOutput& output)
+    {
+        QJsonObject members { { QStringLiteral("verb"), result.verb },
+            { QStringLiteral("exitStatus"), result.exitStatus },
+            { QStringLiteral("error"), result.error } };
+        if (result.datagrams)
+            members.insert(QStringLiteral("datagrams"), *result.datagrams);
+        writeIndentedJson(
+            members, QStringLiteral("devices"), result.devices.size(),
+            [&](size_t i) { return deviceObject(result.devices[i]); },
+            [&](const QByteArray& text) {
+                output.write(QString::fromUtf8(text));
+                return true;
+            });
+    }
+
     Row resultRow(const DeviceResult& device, const FieldChange& change)
     {
         return Row { { QStringLiteral("mac"), device.mac },
@@ -61,34 +69,37 @@ namespace {
             { QStringLiteral("new"), change.after }, { QStringLiteral("error"), device.error } };
     }
 
-    // One row per changed field, or one for a device without any.
-    std::vector<Row> resultRows(const VerbResult& result)
+    // One row per changed field, or one for a device without any, each made when written.
+    void writeRows(const VerbResult& result, OutputFormat format, bool wide, BufferedOutput& output)
     {
-        std::vector<Row> rows;
-        for (const DeviceResult& device : result.devices) {
-            if (device.changes.empty())
-                rows.push_back(resultRow(device, {}));
-            for (const FieldChange& change : device.changes)
-                rows.push_back(resultRow(device, change));
+        std::vector<std::pair<size_t, size_t>> rows; // device, change
+        for (size_t d = 0; d < result.devices.size(); ++d) {
+            const size_t changes = result.devices[d].changes.size();
+            for (size_t c = 0; c < std::max<size_t>(changes, 1); ++c)
+                rows.emplace_back(d, c);
         }
-        return rows;
+        const ListOptions options {
+            .fields = {}, .wide = wide, .columns = columnNames(resultRow({}, {}))
+        };
+        writeList(
+            rows.size(),
+            [&](size_t i) {
+                const DeviceResult& device = result.devices[rows[i].first];
+                return resultRow(device,
+                    device.changes.empty() ? FieldChange {} : device.changes[rows[i].second]);
+            },
+            format, [&](const QString& piece) { output.write(piece); }, options);
     }
 }
 
 int finish(const VerbResult& result, OutputFormat format, bool wide, Console& console)
 {
-    if (format == OutputFormat::Json) {
-        console.out(QString::fromUtf8(resultJson(result)));
-    } else {
-        const std::vector<Row> rows = resultRows(result);
-        QString text;
-        const ListOptions options {
-            .fields = {}, .wide = wide, .columns = columnNames(resultRow({}, {}))
-        };
-        writeList(
-            rows.size(), [&](size_t i) { return rows[i]; }, format,
-            [&](const QString& piece) { text += piece; }, options);
-        console.out(text);
+    {
+        BufferedOutput output(console);
+        if (format == OutputFormat::Json)
+            writeJson(result, output);
+        else
+            writeRows(result, format, wide, output);
     }
     if (!result.error.isEmpty())
         console.err(QStringLiteral("linknode: ") + result.error + u'\n');

@@ -5,7 +5,6 @@
 #include "cli/run/exit_codes.h"
 #include "netid/device_result.h"
 
-#include <QByteArray>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -27,13 +26,10 @@ VerbResult resultOf(std::vector<DeviceResult> devices);
 // A failed result: the status and its reason.
 VerbResult failed(const QString& verb, int exitStatus, const QString& error);
 
-// {"verb", "exitStatus", "error", "devices": [{"mac", "status", "changes": [{"field", "old",
-// "new"}], "error"}]}, indented.
-QByteArray resultJson(const VerbResult& result);
-
 // Writes the result in `format` on standard output (table and CSV: one line per changed
-// field, or per device without one), the reason on standard error; gives the exit status.
-// `wide`: table cells whole.
+// field, or per device without one; JSON: {"verb", "exitStatus", "error", "devices": [{"mac",
+// "status", "changes": [{"field", "old", "new"}], "error"}]}, indented), a device at a time,
+// the reason on standard error; gives the exit status. `wide`: table cells whole.
 int finish(const VerbResult& result, OutputFormat format, bool wide, Console& console);
 
 } // namespace linknode

@@ -56,15 +56,25 @@ void Session::noteRefusal()
         sendFailure_ = QStringLiteral("the system refused to send to ") + link_.lastSendError();
 }
 
-std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targets, double seconds)
+std::vector<DeviceEntry> Session::discover(
+    const std::vector<std::string>& targets, double seconds, std::vector<DeviceEntry> earlier)
 {
     std::vector<Reply> replies;
     ReplyIntake intake({ options_.mostDevices, options_.mostRecordBytes }, [&](size_t index) {
         return ReplyRecord { replies[index].record, replies[index].cut };
     });
     lastReply_ = 0;
-    floodCut_ = false;
-    deviceLimitReached_ = false;
+    // A round asked again goes on from the earlier one's list, and from its shortfalls.
+    if (earlier.empty()) {
+        floodCut_ = false;
+        deviceLimitReached_ = false;
+    }
+    for (DeviceEntry& entry : earlier) {
+        const bool cut = entry.flags.contains(QLatin1String("record-cut"));
+        if (intake.take(entry.record, cut).intake == Intake::Added)
+            replies.push_back({ std::move(entry.record), entry.interface, cut });
+    }
+    earlier.clear();
     // Only a reply that is listed counts as one: junk from any host on the segment must not
     // hold the discovery open.
     const auto connection = QObject::connect(&link_, &Link::recordReceived, &link_,
@@ -102,7 +112,7 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
     };
     while (clock_.now() < latest && waiting())
         waitWhileEventsRun(clock_, 0.02);
-    floodCut_ = waiting();
+    floodCut_ = floodCut_ || waiting();
     QObject::disconnect(connection);
     intake.clear();
     return flaggedEntries(std::move(replies), adapters);

@@ -23,8 +23,9 @@ struct SessionOptions {
     // the list must not grow with them without end.
     size_t mostDevices = 100000;
     // Bytes of records held at most: with records up to 4096 bytes, the count alone would
-    // still let forged devices take 400 MB.
-    size_t mostRecordBytes = 64 * 1024 * 1024;
+    // still let forged devices take 400 MB. Real records are 100 to 200 bytes: 32 MB holds
+    // the largest list of them several times over and leaves every verb room under 100 MB.
+    size_t mostRecordBytes = 32 * 1024 * 1024;
 };
 
 // The tool's two sockets on the devices' ports, and the exchanges the verbs make with them.
@@ -40,8 +41,10 @@ public:
     // replyQuietTime after the last one listed and `seconds` at least: one entry per MAC, its
     // latest reply as written, flagged (ReplyIntake). A reply whose first field is no MAC
     // names no device, and one past mostDevices or mostRecordBytes is dropped: neither is
-    // listed nor makes the wait longer.
-    std::vector<DeviceEntry> discover(const std::vector<std::string>& targets, double seconds);
+    // listed nor makes the wait longer. The devices of an `earlier` round start the list, so
+    // that rounds asked again share its limits.
+    std::vector<DeviceEntry> discover(const std::vector<std::string>& targets, double seconds,
+        std::vector<DeviceEntry> earlier = {});
 
     // `times` sends to `destination`, each followed by `spacing` seconds of wait. False when the
     // system refused one; sendFailure() then tells why.

@@ -36,19 +36,16 @@ std::vector<DeviceEntry> discoverSite(
     Session& session, const std::vector<SiteEntry>& entries, int rounds)
 {
     std::vector<DeviceEntry> found = session.discover({}, lookupSeconds);
-    std::set<std::string> known;
-    for (const DeviceEntry& device : found)
-        known.insert(macKey(recordField(device.record, FLD_MAC)));
     const auto missing = [&] {
+        std::set<std::string> known;
+        for (const DeviceEntry& device : found)
+            known.insert(macKey(recordField(device.record, FLD_MAC)));
         return std::any_of(entries.begin(), entries.end(), [&](const SiteEntry& entry) {
             return !known.contains(macKey(macText(entry.request.mac)));
         });
     };
-    for (int again = 1; again < rounds && missing() && session.sendFailure().isEmpty(); ++again) {
-        for (DeviceEntry& device : session.discover({}, lookupSeconds))
-            if (known.insert(macKey(recordField(device.record, FLD_MAC))).second)
-                found.push_back(std::move(device));
-    }
+    for (int again = 1; again < rounds && missing() && session.sendFailure().isEmpty(); ++again)
+        found = session.discover({}, lookupSeconds, std::move(found));
     return found;
 }
 

@@ -14,13 +14,6 @@ using namespace Qt::StringLiterals;
 namespace linknode {
 
 namespace {
-    std::vector<QJsonObject> liveDevices(const std::vector<DeviceEntry>& entries)
-    {
-        QString unused;
-        return parseInventory(inventoryJson(entries), &unused)
-            .value_or(std::vector<QJsonObject> {});
-    }
-
     // Why `path` must not be replaced by an inventory: a device, a FIFO, a socket or a
     // folder is not an inventory, and an empty discovery would wipe a good one.
     QString targetProblem(const QString& path, bool empty, bool allowEmpty)
@@ -105,18 +98,30 @@ int inventoryVerb(const QStringList& arguments, CliContext& context)
             return run.fail(
                 QStringLiteral("no device answered: nothing to compare %1 with").arg(path));
         VerbResult result;
-        result.devices = diffInventory(*saved, liveDevices(entries));
+        result.devices = diffInventory(*saved, entries);
+        entries = {}; // a flood's list goes before its results are written
         result.exitStatus = result.devices.empty() ? ExitSuccess : ExitFailure;
         return run.finish(result);
     }
     if (path == QLatin1String("-")) {
-        run.console().out(QString::fromUtf8(inventoryJson(entries)));
+        // A failed write ends it; main() reports it.
+        writeInventory(entries, [&](const QByteArray& text) {
+            run.console().out(QString::fromUtf8(text));
+            return run.console().outputFailure().isEmpty();
+        });
         return ExitSuccess;
     }
     problem = targetProblem(path, entries.empty(), parser.isSet(allowEmpty));
     if (!problem.isEmpty())
         return run.fail(problem);
-    if (!writeWholeFile(path, inventoryJson(entries), &problem))
+    const auto written = writeWholeFile(
+        path,
+        [&](QIODevice& file) {
+            return writeInventory(
+                entries, [&](const QByteArray& text) { return file.write(text) == text.size(); });
+        },
+        &problem);
+    if (!written)
         return run.fail(QStringLiteral("%1 not written: %2").arg(path, problem));
     VerbResult result;
     for (const DeviceEntry& entry : entries)

@@ -77,6 +77,7 @@ TEST_F(Sockets, DiscoveryListsOneEntryPerMacAndNoMoreThanTheLimit)
         std::vector<std::string> listed;
         bool limitReached;
         size_t mostRecordBytes = 1000;
+        std::vector<std::string> earlier = {};
     } cases[] = { { "one MAC in other digits is one device, a forged spelling first gives way",
                       { "000-080-194-001-002-003,10.0.0.6", "0-80-194-1-2-3,10.0.0.5",
                           "0-80-194-1-2-4,10.0.0.7" },
@@ -92,15 +93,21 @@ TEST_F(Sockets, DiscoveryListsOneEntryPerMacAndNoMoreThanTheLimit)
             { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.66", "0-80-194-1-2-3,10.0.0.55",
                 "0-80-194-1-2-3,10.0.0.555" },
             10, { "0-80-194-1-2-3,10.0.0.55" }, true, 24 },
-        { "no MAC, no device", { "0-80-194-1-2,10.0.0.5", "0-0-0-0-0-0,10.0.0.6" }, 10, {},
-            false } };
+        { "no MAC, no device", { "0-80-194-1-2,10.0.0.5", "0-0-0-0-0-0,10.0.0.6" }, 10, {}, false },
+        { "a round asked again goes on from the earlier list, within the same limit",
+            { "0-80-194-1-2-3,10.0.0.9", "0-80-194-1-2-5,10.0.0.7", "0-80-194-1-2-6,10.0.0.8" }, 3,
+            { "0-80-194-1-2-3,10.0.0.9", "0-80-194-1-2-4,10.0.0.6", "0-80-194-1-2-5,10.0.0.7" },
+            true, 1000, { "0-80-194-1-2-3,10.0.0.5", "0-80-194-1-2-4,10.0.0.6" } } };
     for (const auto& c : cases) {
         Session session(sendSocket, receiveSocket,
             { .interfaces = {},
                 .mostDevices = c.mostDevices,
                 .mostRecordBytes = c.mostRecordBytes });
         answerWith(c.replies);
-        EXPECT_THAT(listed(session.discover({}, 0)), ElementsAreArray(c.listed)) << c.what;
+        std::vector<DeviceEntry> earlier;
+        for (const std::string& record : c.earlier)
+            earlier.push_back({ record, {}, {} });
+        EXPECT_THAT(listed(session.discover({}, 0, earlier)), ElementsAreArray(c.listed)) << c.what;
         EXPECT_EQ(session.deviceLimitReached(), c.limitReached) << c.what;
     }
 }

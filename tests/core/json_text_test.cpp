@@ -43,4 +43,42 @@ TEST(JsonText, IsQtsTextWhereNothingNeedsEscaping)
         EXPECT_EQ(jsonText(QJsonDocument(object), format), QJsonDocument(object).toJson(format));
 }
 
+TEST(JsonText, AnArrayWrittenAnElementAtATimeIsTheWholeDocument)
+{
+    const QJsonObject element { { u"mac"_s, u"0-80-194-1-2-3"_s },
+        { u"changes"_s, QJsonArray { QJsonObject { { u"old"_s, QString(QChar(0x9b)) } } } },
+        { u"empty"_s, QJsonObject {} } };
+    const struct {
+        QJsonObject members;
+        size_t count;
+    } cases[] = {
+        { {}, 0 }, { {}, 2 }, // the array alone
+        { { { u"a"_s, 1 }, { u"z"_s, u"\u007f"_s } }, 3 }, // members before and after it
+        { { { u"a"_s, QJsonArray { 1, 2 } } }, 1 }, // the array last
+        { { { u"z"_s, QJsonObject { { u"n"_s, QJsonValue() } } } }, 0 }, // the array first
+    };
+    for (const auto& c : cases) {
+        QJsonObject whole = c.members;
+        QJsonArray array;
+        for (size_t i = 0; i < c.count; ++i)
+            array.append(element);
+        whole.insert(u"devices"_s, array);
+        QByteArray text;
+        EXPECT_TRUE(writeIndentedJson(
+            c.members, u"devices"_s, c.count, [&](size_t) { return element; },
+            [&](const QByteArray& piece) {
+                text += piece;
+                return true;
+            }));
+        EXPECT_EQ(text.toStdString(),
+            jsonText(QJsonDocument(whole), QJsonDocument::Indented).toStdString());
+    }
+    // A writer that fails ends it there.
+    int pieces = 0;
+    EXPECT_FALSE(writeIndentedJson(
+        {}, u"devices"_s, 5, [&](size_t) { return element; },
+        [&](const QByteArray&) { return ++pieces < 3; }));
+    EXPECT_EQ(pieces, 3);
+}
+
 } // namespace

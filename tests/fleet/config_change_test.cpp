@@ -1,11 +1,11 @@
 // A set: only the named values change, the window's rules and checks apply, and the device
 // must report every planned value afterwards.
 #include "fleet/device_values.h"
-#include "fleet/inventory.h"
 #include "fleet/site_file.h"
 #include "netid/change_comparison.h"
 #include "sim/device.h"
 #include "sim/presets.h"
+#include "tests/support/inventory_text.h"
 
 #include "commands/device_datagrams.h"
 #include "link/envelope.h"
@@ -183,7 +183,7 @@ TEST(Plan, AnInventoryOfEveryModelPutBackChangesNothing)
     for (const sim::Device& device : sim::allModelsFleet())
         entries.push_back({ sim::recordText(device).toStdString(), {}, {} });
     QString problem;
-    const auto site = parseSite(inventoryJson(entries), &problem);
+    const auto site = parseSite(inventoryText(entries), &problem);
     ASSERT_TRUE(site) << problem.toStdString();
     ASSERT_EQ(site->size(), entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {

@@ -1,6 +1,7 @@
 // The inventory file: written whole or not at all, read back only when this tool wrote it,
 // compared with the site field by field.
 #include "fleet/inventory.h"
+#include "tests/support/inventory_text.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -26,7 +27,7 @@ DeviceEntry entry(const char* mac, const char* ip, const char* port = "2101")
 std::vector<QJsonObject> devices(const std::vector<DeviceEntry>& entries)
 {
     QString problem;
-    auto parsed = parseInventory(inventoryJson(entries), &problem);
+    auto parsed = parseInventory(inventoryText(entries), &problem);
     EXPECT_TRUE(parsed) << problem.toStdString();
     return parsed.value_or(std::vector<QJsonObject> {});
 }
@@ -51,12 +52,13 @@ TEST(Inventory, ReadsBackWhatItWroteAndNothingElseAndDiffsFieldByField)
     }
 
     // The diff names new, missing and changed devices, field by field.
-    const auto saved = devices({ entry("0-80-194-1-2-3", "10.0.0.5"),
-        entry("0-80-194-1-2-4", "10.0.0.6"), entry("0-80-194-1-2-5", "10.0.0.7") });
+    const std::vector<DeviceEntry> site = { entry("0-80-194-1-2-3", "10.0.0.5"),
+        entry("0-80-194-1-2-4", "10.0.0.6"), entry("0-80-194-1-2-5", "10.0.0.7") };
+    const auto saved = devices(site);
     auto changed = entry("0-80-194-1-2-4", "10.0.0.6", "4000");
     changed.interface = QStringLiteral("eth1"); // not a change of the device
-    const auto live = devices(
-        { entry("0-80-194-1-2-3", "10.0.0.5"), changed, entry("0-80-194-1-2-9", "10.0.0.9") });
+    const std::vector<DeviceEntry> live
+        = { entry("0-80-194-1-2-3", "10.0.0.5"), changed, entry("0-80-194-1-2-9", "10.0.0.9") };
     QStringList diff;
     for (const DeviceResult& device : diffInventory(saved, live)) {
         diff << device.mac + u' ' + statusName(device.status);
@@ -66,10 +68,9 @@ TEST(Inventory, ReadsBackWhatItWroteAndNothingElseAndDiffsFieldByField)
     EXPECT_EQ(diff.join(u", "_s),
         u"0-80-194-1-2-9 new, 0-80-194-1-2-5 missing, 0-80-194-1-2-4 changed, hostPort 2101>4000"_s);
     // The same site differs in nothing, however its MACs are written.
-    EXPECT_TRUE(diffInventory(saved, saved).empty());
+    EXPECT_TRUE(diffInventory(saved, site).empty());
     const auto one = devices({ entry("0-80-194-1-2-3", "10.0.0.5") });
-    EXPECT_TRUE(
-        diffInventory(one, devices({ entry("000-080-194-001-002-003", "10.0.0.5") })).empty());
+    EXPECT_TRUE(diffInventory(one, { entry("000-080-194-001-002-003", "10.0.0.5") }).empty());
 }
 
 } // namespace

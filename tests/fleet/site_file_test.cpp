@@ -2,7 +2,7 @@
 #include "fleet/site_file.h"
 
 #include "fleet/device_values.h"
-#include "fleet/inventory.h"
+#include "tests/support/inventory_text.h"
 
 #include <gmock/gmock.h>
 
@@ -80,7 +80,7 @@ TEST(SiteFile, GivesEveryEntryOrNamesTheFaultAndItsOwnInventoryChangesNothing)
             "0-80-194-1-2-5,10.0.1.7,255.255.0.0,10.0.0.1,4800,2,0,COPYRIGHT+TAVREN 1.2B" })
         devices.push_back({ record, QStringLiteral("eth0"), {} });
     QString problem;
-    const auto site = parseSite(inventoryJson(devices), &problem);
+    const auto site = parseSite(inventoryText(devices), &problem);
     ASSERT_TRUE(site) << problem.toStdString();
     ASSERT_EQ(site->size(), devices.size());
     for (size_t i = 0; i < devices.size(); ++i) {
