@@ -2,7 +2,6 @@
 
 #include "sim/command.h"
 #include "sim/command_json.h"
-#include "sim/delivery.h"
 #include "sim/journal.h"
 #include "sim/loopback_addresses.h"
 #include "sim/mqtt_fleet.h"
@@ -12,6 +11,7 @@
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
 #include <algorithm>
+#include <iterator>
 
 namespace linknode::sim {
 
@@ -48,6 +48,9 @@ Simulator::Simulator(std::vector<Device> fleet, const SimulatorOptions& options,
     , faults_(options.dropRate, options.jitterMs, options.seed)
     , addresses_(addresses)
 {
+    for (size_t i = 0; i < fleet_.size(); ++i)
+        if (const auto mac = parseMac(fleet_[i].mac))
+            byMac_[*mac].push_back(i);
     connect(&socket_, &QUdpSocket::readyRead, this, &Simulator::drain);
 }
 
@@ -92,6 +95,20 @@ void Simulator::drain()
     }
 }
 
+std::vector<size_t> Simulator::reached(const Command& command, const QHostAddress& to)
+{
+    std::vector<size_t> reached = reach_.reached(fleet_, to);
+    if (command.kind != CommandKind::NetworkConfig)
+        return reached;
+    const auto named = byMac_.find(command.config->mac);
+    if (named == byMac_.end())
+        return {};
+    std::vector<size_t> ofMac;
+    std::set_intersection(reached.begin(), reached.end(), named->second.begin(),
+        named->second.end(), std::back_inserter(ofMac));
+    return ofMac;
+}
+
 void Simulator::handle(const QNetworkDatagram& datagram)
 {
     ++received_;
@@ -100,8 +117,7 @@ void Simulator::handle(const QNetworkDatagram& datagram)
     const QString from
         = peer(datagram.senderAddress(), static_cast<quint16>(datagram.senderPort()));
     const QHostAddress to = datagram.destinationAddress();
-    const std::vector<size_t> devices
-        = addressedDevices(fleet_, reachedDevices(fleet_, to), command);
+    const std::vector<size_t> devices = addressedDevices(fleet_, reached(command, to), command);
 
     const double now = elapsed();
     QJsonObject line = describeCommand(command);
@@ -129,6 +145,9 @@ void Simulator::handle(const QNetworkDatagram& datagram)
         outcome = applyCommand(fleet_, hearing, command, context);
     for (const QString& mac : lost)
         outcome.skipped.insert(mac, QStringLiteral("dropped"));
+    // Only a configuration writes an address or a mask.
+    if (command.kind == CommandKind::NetworkConfig && !outcome.awake.empty())
+        reach_.forget();
     for (const AddressMove& move : outcome.moves)
         follow(move, outcome.applied);
     if (command.kind == CommandKind::Enquiry) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/command_effects.h"
+#include "sim/delivery.h"
 #include "sim/device.h"
 #include "sim/faults.h"
 #include "sim/fleet_subnets.h"
@@ -12,6 +13,7 @@
 #include <QObject>
 #include <QSet>
 #include <QUdpSocket>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -81,6 +83,8 @@ private:
     // it answers; returns how many were queued.
     int flood(const std::vector<size_t>& devices, const QHostAddress& asker);
     Reply replyOf(const Device& device, const QHostAddress& asker) const;
+    // The devices a datagram to `to` reaches, of those the command may be for.
+    std::vector<size_t> reached(const Command& command, const QHostAddress& to);
     // Moves a device's address on loopback, noting what was done in `applied`.
     void follow(const AddressMove& move, QJsonObject& applied);
     // Keeps track of the 01 FF FF "T" of each sender; true for a frame that came right after.
@@ -88,6 +92,10 @@ private:
     double elapsed() const;
 
     std::vector<Device> fleet_;
+    // The devices of each MAC: a configuration is looked up, not searched for, as a fleet of
+    // thousands takes thousands of them a second.
+    std::map<Mac, std::vector<size_t>> byMac_;
+    AddressReach reach_;
     FleetSubnets subnets_; // where addresses may be put on loopback
     SimulatorOptions options_;
     Journal& journal_;

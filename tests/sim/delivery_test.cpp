@@ -39,6 +39,21 @@ namespace {
             EXPECT_EQ(reachedDevices(fleet, c.to), c.reached) << c.to.toString().toStdString();
     }
 
+    TEST(Delivery, AddressesReadOnceAreReadAgainAfterAChange)
+    {
+        std::vector<Device> moving = fleet;
+        AddressReach reach;
+        const QHostAddress to(QStringLiteral("10.213.0.12"));
+        EXPECT_EQ(reach.reached(moving, to), (std::vector<size_t> { 1, 2 }));
+        moving[1].ip = "10.213.0.13";
+        moving[3].ip = "10.213.0.12";
+        moving[3].mask = "255.255.255.0";
+        reach.forget();
+        EXPECT_EQ(reach.reached(moving, to), (std::vector<size_t> { 2, 3 }));
+        EXPECT_EQ(reach.reached(moving, QHostAddress(QStringLiteral("10.214.255.255"))),
+            std::vector<size_t> {});
+    }
+
     TEST(Delivery, ConfigurationIsForItsMacAndResetForItsAddress)
     {
         Command config;
