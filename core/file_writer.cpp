@@ -1,10 +1,10 @@
 #include "core/file_writer.h"
 
-#include "core/planted_link.h"
+#include "core/file_placement.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace linknode {
 
@@ -17,24 +17,30 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error
 bool writeWholeFile(
     const QString& path, const std::function<bool(QIODevice&)>& produce, QString* error)
 {
-    if (const QString problem = plantedLinkProblem(path); !problem.isEmpty()) {
+    const auto fail = [&](const QString& reason) {
         if (error)
-            *error = problem;
+            *error = reason;
         return false;
-    }
-    QSaveFile file(path);
-    // QSaveFile gives an existing file's mode to its replacement; a new one would get the
-    // umask's, readable by everyone.
-    const bool created = !QFileInfo::exists(path);
-    const bool written = file.open(QIODevice::WriteOnly)
-        && (!created || file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        && produce(file) && file.flush() && file.error() == QFileDevice::NoError;
-    if (written && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    file.cancelWriting();
-    return false;
+    };
+    QString problem;
+    const QString target = linkedTarget(path, &problem);
+    if (target.isEmpty())
+        return fail(problem);
+    // Written aside in the same folder, so that the rename stays on one file system; created
+    // for its owner alone (a new file may hold a device's login), an existing file's mode given
+    // to its replacement.
+    QTemporaryFile file(target + QStringLiteral(".XXXXXX"));
+    const QFileInfo existing(target);
+    const bool written = file.open()
+        && (!existing.isFile() || file.setPermissions(existing.permissions())) && produce(file)
+        && file.flush() && file.error() == QFileDevice::NoError;
+    if (!written)
+        return fail(file.errorString());
+    file.close();
+    if (!replaceFile(file.fileName(), target, &problem))
+        return fail(problem);
+    file.setAutoRemove(false); // it has taken the target's name
+    return true;
 }
 
 QString placeInWritableFolder(

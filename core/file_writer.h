@@ -8,12 +8,11 @@
 namespace linknode {
 
 // Writes `bytes` as the whole new content of `path`, or leaves the old file untouched: the
-// text is written aside, flushed and checked, and only then renamed over the old file. On
-// failure `error` says why. (Qt 6.4's QSaveFile::commit() reports success on a full disk
-// while data still sits in its buffer, and renames an empty file over the old one.) A new
-// file is its owner's alone (0600), as it may hold a device's login, a gateway's password
-// among them; an existing file keeps its mode. Another user's link in a shared folder is not
-// followed (plantedLinkProblem).
+// text is written aside, flushed to the disk and checked, and only then renamed over the old
+// file. On failure `error` says why. A new file is its owner's alone (0600), as it may hold a
+// device's login, a gateway's password among them; an existing file keeps its mode. Another
+// user's link in a shared folder is not followed (linkedTarget), nor a link planted at the
+// target while the file was written (the rename replaces it).
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error);
 // The same with the content written piece by piece by `produce`, so that a large text never
 // stands in memory whole; false from it leaves the old file untouched.

@@ -171,4 +171,30 @@ TEST(FileWriter, AnotherUsersLinkInASharedFolderIsNotFollowed)
     umount(dir.path().toLocal8Bit().constData());
 }
 
+// A link planted at the target while the file is written (after every check) is replaced by
+// the new file, never followed.
+TEST(FileWriter, ALinkPlantedWhileWritingIsReplacedNotFollowed)
+{
+    QTemporaryDir dir;
+    const QString secret = dir.filePath(u"secret"_s);
+    const QString path = dir.filePath(u"site.json"_s);
+    ASSERT_TRUE(writeWholeFile(secret, "secret\n", nullptr));
+    for (const bool existing : { false, true }) {
+        QFile::remove(path);
+        if (existing) {
+            ASSERT_TRUE(writeWholeFile(path, "old\n", nullptr));
+        }
+        EXPECT_TRUE(writeWholeFile(
+            path,
+            [&](QIODevice& file) {
+                QFile::remove(path);
+                return QFile::link(secret, path) && file.write("inventory\n") == 10;
+            },
+            nullptr));
+        EXPECT_FALSE(QFileInfo(path).isSymLink()) << existing;
+        EXPECT_EQ(contentOf(path), "inventory\n") << existing;
+        EXPECT_EQ(contentOf(secret), "secret\n") << existing;
+    }
+}
+
 } // namespace
