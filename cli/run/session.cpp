@@ -65,6 +65,7 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
     lastReply_ = 0;
     floodCut_ = false;
     deviceLimitReached_ = false;
+    repliesPastLimit_ = 0;
     // Only a reply that is listed counts as one: junk from any host on the segment must not
     // hold the discovery open.
     const auto connection = QObject::connect(&link_, &Link::recordReceived, &link_,
@@ -76,6 +77,7 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
             }
             if (taken == Intake::Full) {
                 deviceLimitReached_ = true;
+                ++repliesPastLimit_;
                 return;
             }
             // An unchanged record may still have come in on another adapter.
@@ -100,7 +102,7 @@ std::vector<DeviceEntry> Session::discover(const std::vector<std::string>& targe
     auto waiting = [&] {
         return clock_.now() < start + seconds || clock_.now() < lastReply_ + replyQuietTime;
     };
-    while (clock_.now() < latest && waiting())
+    while (!clock_.waitsAborted() && clock_.now() < latest && waiting())
         waitWhileEventsRun(clock_, 0.02);
     floodCut_ = waiting();
     QObject::disconnect(connection);
