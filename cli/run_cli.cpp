@@ -21,6 +21,7 @@ namespace {
             { QStringLiteral("apply"), applyVerb },
             { QStringLiteral("replace"), replaceVerb },
             { QStringLiteral("mqtt"), mqttVerb },
+            { QStringLiteral("exporter"), exporterVerb },
         };
         return table;
     }
@@ -38,7 +39,8 @@ namespace {
         "  readdress  give devices new addresses from a plan\n"
         "  replace    a swapped device takes over the saved configuration of the old one\n"
         "  apply      bring a whole site to the values of a site file, in parallel waves\n"
-        "  mqtt       watch what the MQTT sensor gateway publishes, or check it (watch, check)\n\n"
+        "  mqtt       watch what the MQTT sensor gateway publishes, or check it (watch, check)\n"
+        "  exporter   serve the site's devices as Prometheus metrics, asking again and again\n\n"
         "Every verb takes --format table|json|csv, -i/--interface NAME and --max-wait SECONDS.\n"
         "linknode VERB --help tells more. Exit status: 0 success, 1 failure (a send the system "
         "refused, output that could not be written, inventory diff finding a difference), 2 bad "

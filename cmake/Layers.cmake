@@ -1,6 +1,7 @@
 # The folders bottom-up, as they are built: each may use only the folders before it. The
 # build, the include check and the tests read this one list.
-set(LINKNODE_LAYERS core widgets link form config discovery boot commands netid mqtt fleet app cli)
+set(LINKNODE_LAYERS core widgets link form config discovery boot commands netid mqtt fleet
+  monitor app cli)
 # The folders that need widgets: the command line tool, above them, stands beside them on the
 # widget-free cores only, which the widget-free build proves.
 set(LINKNODE_WIDGET_LAYERS widgets form app)

@@ -102,14 +102,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const std::string datagram = input.ConsumeRandomLengthString();
         datagrams.push_back(toDatagram(datagram));
     }
-    const int rejectedBefore = w.app.link.rejectedCount();
+    const quint64 rejectedBefore = w.app.link.rejectedCount();
     w.receiveSocket.injectBurst(datagrams);
 
     int replies = 0;
     for (const QByteArray& datagram : datagrams)
         replies += replyRecord(std::string_view(datagram.constData(), datagram.size())) ? 1 : 0;
     FUZZ_CHECK(w.app.link.rejectedCount() - rejectedBefore
-        == static_cast<int>(datagrams.size()) - replies);
+        == datagrams.size() - static_cast<size_t>(replies));
     checkList(w, replies);
     for (int line = 0; line < std::min(w.app.discovery.devices().count(), 8); ++line)
         checkView(w, line);

@@ -61,7 +61,7 @@ public:
     bool lastSendBusy() const { return lastSendBusy_; }
 
     qint64 receiveBufferSize() const { return receiveSocket_.receiveBufferSize(); }
-    int rejectedCount() const { return rejected_; }
+    quint64 rejectedCount() const { return rejected_; }
     void setTrafficLog(TrafficLog* log) { log_ = log; }
 
 signals:
@@ -90,7 +90,7 @@ private:
     QString destinationText_;
     std::optional<QHostAddress> destination_;
     double lastActivity_ = 0;
-    int rejected_ = 0;
+    quint64 rejected_ = 0;
     TrafficLog* log_ = nullptr;
     QHash<int, QString> adapterNames_;
     QStringList adapterFilter_;

@@ -68,6 +68,7 @@ std::vector<DeviceEntry> Session::discover(
     if (earlier.empty()) {
         floodCut_ = false;
         deviceLimitReached_ = false;
+        repliesPastLimit_ = 0;
     }
     for (DeviceEntry& entry : earlier) {
         const bool cut = entry.flags.contains(QLatin1String("record-cut"));
@@ -86,6 +87,7 @@ std::vector<DeviceEntry> Session::discover(
             }
             if (taken == Intake::Full) {
                 deviceLimitReached_ = true;
+                ++repliesPastLimit_;
                 return;
             }
             // An unchanged record may still have come in on another adapter.
@@ -110,7 +112,7 @@ std::vector<DeviceEntry> Session::discover(
     auto waiting = [&] {
         return clock_.now() < start + seconds || clock_.now() < lastReply_ + replyQuietTime;
     };
-    while (clock_.now() < latest && waiting())
+    while (!clock_.waitsAborted() && clock_.now() < latest && waiting())
         waitWhileEventsRun(clock_, 0.02);
     floodCut_ = floodCut_ || waiting();
     QObject::disconnect(connection);

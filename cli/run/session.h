@@ -55,10 +55,15 @@ public:
     QString sendFailure() const { return sendFailure_; }
     // Whether the last discovery was cut short by replies that kept arriving.
     bool floodCut() const { return floodCut_; }
-    // Whether the last discovery dropped devices past mostDevices or mostRecordBytes.
+    // Whether the last discovery dropped devices past mostDevices or mostRecordBytes, and how
+    // many replies it dropped so.
     bool deviceLimitReached() const { return deviceLimitReached_; }
+    size_t repliesPastLimit() const { return repliesPastLimit_; }
 
     void wait(double seconds);
+    // Ends the wait in progress, a discovery's too, and makes every later one return at once:
+    // for a verb that runs until it is interrupted.
+    void abortWaits() { clock_.abortWaits(); }
     // For an engine of its own that drives the exchanges by signals and timers.
     Link& link() { return link_; }
     const Clock& clock() const { return clock_; }
@@ -80,6 +85,7 @@ private:
     double lastReply_ = 0;
     bool floodCut_ = false;
     bool deviceLimitReached_ = false;
+    size_t repliesPastLimit_ = 0;
     QString sendFailure_;
     Link link_;
 };

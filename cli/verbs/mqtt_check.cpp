@@ -28,6 +28,7 @@ namespace {
 MqttCheck::MqttCheck(CheckPlan plan, QObject* parent)
     : QObject(parent)
     , plan_(std::move(plan))
+    , templates_(plan_.gateway)
 {
     deadline_.setSingleShot(true);
     connect(&deadline_, &QTimer::timeout, this, &MqttCheck::timeUp);
@@ -74,7 +75,7 @@ void MqttCheck::subscribe()
 
 void MqttCheck::take(const QString& topic, const QByteArray& payload)
 {
-    const MqttMessageKind kind = messageKind(plan_.gateway, topic, payload);
+    const MqttMessageKind kind = templates_.kindOf(topic, payload);
     if (kind == MqttMessageKind::Other)
         return;
     const bool sensor = kind == MqttMessageKind::Sensor;

@@ -43,6 +43,7 @@ private:
     void end(const QString& failure);
 
     CheckPlan plan_;
+    MessageTemplates templates_;
     MqttClient client_;
     QTimer deadline_;
     QElapsedTimer elapsed_;

@@ -31,7 +31,7 @@ namespace {
     }
 
     // The texts a template gives: its own characters, any text in place of a placeholder.
-    bool fits(const QString& templateText, const QString& text)
+    QRegularExpression templatePattern(const QString& templateText)
     {
         static const QRegularExpression placeholder(placeholderPattern());
         QString pattern;
@@ -44,9 +44,8 @@ namespace {
             done = match.capturedEnd();
         }
         pattern += QRegularExpression::escape(templateText.mid(done));
-        const QRegularExpression whole(QRegularExpression::anchoredPattern(pattern),
+        return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
             QRegularExpression::DotMatchesEverythingOption);
-        return whole.match(text).hasMatch();
     }
 
     // Field 10 may carry the 10Base-T mark after the port.
@@ -107,12 +106,18 @@ QString brokerName(const MqttSettings& settings)
     return QStringLiteral("%1:%2").arg(settings.host).arg(settings.port);
 }
 
-MqttMessageKind messageKind(
-    const MqttGateway& gateway, const QString& topic, const QByteArray& payload)
+MessageTemplates::MessageTemplates(const MqttGateway& gateway)
+    : topic_(templatePattern(gateway.topic))
+    , connectTopic_(templatePattern(gateway.connectTopic))
+    , connectMessage_(templatePattern(gateway.connectMessage))
 {
-    const QString text = QString::fromLatin1(payload);
-    const bool sensorTopic = fits(gateway.topic, topic);
-    if (fits(gateway.connectTopic, topic) && (!sensorTopic || fits(gateway.connectMessage, text)))
+}
+
+MqttMessageKind MessageTemplates::kindOf(const QString& topic, const QByteArray& payload) const
+{
+    const bool sensorTopic = topic_.match(topic).hasMatch();
+    if (connectTopic_.match(topic).hasMatch()
+        && (!sensorTopic || connectMessage_.match(QString::fromLatin1(payload)).hasMatch()))
         return MqttMessageKind::Connect;
     return sensorTopic ? MqttMessageKind::Sensor : MqttMessageKind::Other;
 }

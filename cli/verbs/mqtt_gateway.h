@@ -3,6 +3,7 @@
 #include "fleet/device_entry.h"
 #include "mqtt/mqtt_client.h"
 
+#include <QRegularExpression>
 #include <QString>
 #include <optional>
 
@@ -40,9 +41,15 @@ QString brokerName(const MqttSettings& settings);
 enum class MqttMessageKind { Sensor, Connect, Other };
 // Which of the gateway's templates a message fits: its topic and payload as the gateway
 // would fill them, placeholders standing for any text. Where both templates share a topic
-// (Domoticz), the payload tells them apart.
-MqttMessageKind messageKind(
-    const MqttGateway& gateway, const QString& topic, const QByteArray& payload);
+// (Domoticz), the payload tells them apart. Made once per gateway, for all its messages.
+class MessageTemplates {
+public:
+    explicit MessageTemplates(const MqttGateway& gateway);
+    MqttMessageKind kindOf(const QString& topic, const QByteArray& payload) const;
+
+private:
+    QRegularExpression topic_, connectTopic_, connectMessage_;
+};
 
 // Whether a template is meant to give JSON: it starts with "{" or "[".
 bool isJsonTemplate(const QString& message);

@@ -18,6 +18,7 @@ int replaceVerb(const QStringList& arguments, CliContext& context);
 int applyVerb(const QStringList& arguments, CliContext& context);
 // "mqtt watch" and "mqtt check": the action is the first argument after the verb.
 int mqttVerb(const QStringList& arguments, CliContext& context);
+int exporterVerb(const QStringList& arguments, CliContext& context);
 
 // The whole command line: the verb, or --help and --version of the tool.
 int runCli(const QStringList& arguments, CliContext& context);

@@ -93,7 +93,7 @@ TEST(Link, ListedRepliesRestartTheQuietPeriodAndTheSendAddressIsTheDestination)
     const double back = tool.whenShown(B_ASK_CFG);
     EXPECT_GE(back - replyAt, 0.3);
     EXPECT_LT(back - replyAt, 0.45);
-    EXPECT_EQ(tool.app.link.rejectedCount(), 2);
+    EXPECT_EQ(tool.app.link.rejectedCount(), 2u);
 
     // The destination follows the send address and never wraps an invalid one.
     const struct {

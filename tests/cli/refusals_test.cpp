@@ -91,6 +91,13 @@ TEST_F(Refusals, BadUsageExitsTwoWithAMessageBeforeTheNetworkOpens)
         { { "inventory", "load", "x.json" }, "unknown action" },
         { { "inventory", "diff", "/nonexistent/inventory.json" }, "inventory.json" },
         { { "readdress", "/nonexistent/plan.csv" }, "plan.csv" },
+        { { "exporter", "--listen", "9464" }, "--listen \"9464\"" },
+        { { "exporter", "--listen", "localhost:9464" }, "not an IPv4 ADDRESS:PORT" },
+        { { "exporter", "--listen", "127.0.0.1:0" }, "--listen" },
+        { { "exporter", "--every", "4.5" }, "from 5 to 3600" },
+        { { "exporter", "--broker", "10.0.0.1:1883" }, "--broker goes with --mqtt" },
+        { { "exporter", "--mqtt", "--tls" }, "go together" },
+        { { "exporter", "--site", "/nonexistent/site.json" }, "site.json" },
         { { "replace", "0-80-194-1-2-3", "0-80-194-1-2-3", "--inventory", "x.json" },
             "are the same" },
         { { "replace", "0-80-194-1-2-3", "0-80-194-1-2-4" }, "--inventory FILE" },
@@ -171,8 +178,8 @@ TEST_F(Refusals, HelpGoesToStandardOutputAndValidArgumentsGoOnToTheNetwork)
 {
     EXPECT_EQ(run({ u"--help"_s }), ExitSuccess);
     EXPECT_THAT(console.output.toStdString(), HasSubstr("discover"));
-    for (const char* verb :
-        { "discover", "show", "set", "reset", "locate", "inventory", "readdress", "replace" }) {
+    for (const char* verb : { "discover", "show", "set", "reset", "locate", "inventory",
+             "readdress", "replace", "exporter" }) {
         console.output.clear();
         EXPECT_EQ(run({ QString::fromLatin1(verb), u"--help"_s }), ExitSuccess);
         EXPECT_TRUE(console.output.startsWith(
@@ -186,7 +193,10 @@ TEST_F(Refusals, HelpGoesToStandardOutputAndValidArgumentsGoOnToTheNetwork)
         ExitFailure);
     EXPECT_EQ(run({ u"mqtt"_s, u"check"_s, u"0-80-194-1-2-3"_s, u"--broker"_s, u"[::1]:1883"_s }),
         ExitFailure);
-    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(run({ u"exporter"_s, u"--listen"_s, u"0.0.0.0:9464"_s, u"--every"_s, u"5"_s,
+                  u"--mqtt"_s, u"--user"_s, u"gw"_s }),
+        ExitFailure);
+    EXPECT_EQ(opened, 3);
 }
 
 } // namespace
