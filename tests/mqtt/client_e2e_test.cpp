@@ -26,7 +26,7 @@ namespace {
             settings.host = QStringLiteral("127.0.0.1");
             settings.port = port;
             settings.user = QString::fromLatin1(LocalBroker::user);
-            settings.password = QString::fromLatin1(password);
+            settings.password = password;
             return settings;
         }
 
