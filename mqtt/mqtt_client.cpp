@@ -9,6 +9,7 @@
 #include <cstring>
 #include <map>
 #include <mosquitto.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <vector>
 
@@ -17,6 +18,8 @@ namespace linknode {
 namespace {
 
     constexpr int housekeepingMs = 1000;
+    // Packets read at most before the event loop runs again.
+    constexpr int packetsPerWake = 64;
     // A broker that never answers (a dropped SYN, a silent TLS peer) must not leave the caller
     // waiting for the system's two-minute connect timeout.
     constexpr int attemptLimitMs = 5000;
@@ -91,6 +94,9 @@ struct MqttClient::State {
         if (code == 0) {
             state->isUp = true;
             state->events.push_back({ Kind::Connected, {}, {} });
+            // The log is read for why a connection failed; once up, the library would format
+            // a line for every message for nothing.
+            mosquitto_log_callback_set(state->handle, nullptr);
         } else {
             state->end(Kind::ConnectFailed, refusalText(code));
         }
@@ -180,11 +186,23 @@ struct MqttClient::State {
         return true;
     }
 
+    // The library reads one packet a call: what the socket holds already is read before the
+    // event loop is asked again, a busy broker's messages in a few calls.
     void onReadable()
     {
-        if (!socketFailed()) {
-            afterLibraryCall(mosquitto_loop_read(handle, 1));
+        if (socketFailed()) {
+            return;
         }
+        int code = MOSQ_ERR_SUCCESS;
+        for (int packet = 0; packet < packetsPerWake; ++packet) {
+            code = mosquitto_loop_read(handle, 1);
+            int waiting = 0;
+            if (code != MOSQ_ERR_SUCCESS || ending || mosquitto_socket(handle) < 0
+                || ioctl(mosquitto_socket(handle), FIONREAD, &waiting) != 0 || waiting == 0) {
+                break;
+            }
+        }
+        afterLibraryCall(code);
     }
 
     void onWritable()

@@ -71,6 +71,7 @@ MqttWatch::MqttWatch(std::vector<WatchConnection> connections, const WatchOutput
     : QObject(parent)
     , output_(output)
     , console_(console)
+    , lines_(console)
 {
     for (WatchConnection& connection : connections) {
         auto broker = std::make_unique<Broker>();
@@ -79,7 +80,10 @@ MqttWatch::MqttWatch(std::vector<WatchConnection> connections, const WatchOutput
     }
 }
 
-MqttWatch::~MqttWatch() = default;
+MqttWatch::~MqttWatch()
+{
+    lines_.flush();
+}
 
 void MqttWatch::start()
 {
@@ -189,13 +193,13 @@ void MqttWatch::write(const QString& topic, const QByteArray& payload, int qos, 
     const QString text = utf8WithEscapes(payload);
     switch (output_.format) {
     case OutputFormat::Json:
-        console_.out(jsonLine(time, topic, text, payload, qos, retained));
+        lines_.write(jsonLine(time, topic, text, payload, qos, retained));
         break;
     case OutputFormat::Csv:
-        console_.out(csvRow(messageRow(time, topic, text)));
+        lines_.write(csvRow(messageRow(time, topic, text)));
         break;
     case OutputFormat::Table:
-        console_.out(
+        lines_.write(
             QStringLiteral("%1  %2  %3\n")
                 .arg(time,
                     output_.wide ? caretForm(topic) : cutMiddle(caretForm(topic), tableCellWidth),
@@ -203,7 +207,20 @@ void MqttWatch::write(const QString& topic, const QByteArray& payload, int qos, 
         break;
     }
     ++written_;
-    if ((output_.count > 0 && written_ >= output_.count) || !console_.outputFailure().isEmpty())
+    if (output_.count > 0 && written_ >= output_.count) {
+        lines_.flush();
+        emit finished();
+    } else if (!flushing_) {
+        flushing_ = true;
+        QTimer::singleShot(0, this, &MqttWatch::flush);
+    }
+}
+
+void MqttWatch::flush()
+{
+    flushing_ = false;
+    lines_.flush();
+    if (!console_.outputFailure().isEmpty())
         emit finished();
 }
 

@@ -29,14 +29,14 @@ struct WatchOutput {
 constexpr int firstRetrySeconds = 1;
 constexpr int longestRetrySeconds = 30;
 
-// Writes every message the connections bring as it comes: a table line (time, topic cut in
-// its middle, payload) or a CSV row, or one JSON object a line: {"time", "topic", "payload",
-// "fields", "qos", "retained"}, fields being what payloadFields reads from a JSON payload.
-// Payloads are read as UTF-8, a byte that is none shown as "\xNN". A connection lost is
-// made again after firstRetrySeconds, doubling to longestRetrySeconds, each loss, failed
-// attempt and reconnection told on standard error; one that fails at the start is not.
-// Ends after `count` messages, when the output cannot be written, when no connection is
-// left, or with `once` at the first loss.
+// Writes every message the connections bring as it comes (those of one burst together): a table
+// line (time, topic cut in its middle, payload) or a CSV row, or one JSON object a line: {"time",
+// "topic", "payload", "fields", "qos", "retained"}, fields being what payloadFields reads from a
+// JSON payload. Payloads are read as UTF-8, a byte that is none shown as "\xNN". A connection lost
+// is made again after firstRetrySeconds, doubling to longestRetrySeconds, each loss, failed attempt
+// and reconnection told on standard error; one that fails at the start is not. Ends after `count`
+// messages, when the output cannot be written, when no connection is left, or with `once` at the
+// first loss.
 class MqttWatch : public QObject {
     Q_OBJECT
 public:
@@ -60,11 +60,15 @@ private:
     void lose(Broker& broker, const QString& reason, bool wasUp);
     void giveUp(Broker& broker, const QString& reason);
     void write(const QString& topic, const QByteArray& payload, int qos, bool retained);
+    // Hands the lines written so far on; a burst of messages leaves in one write.
+    void flush();
     QString now();
 
     std::vector<std::unique_ptr<Broker>> brokers_;
     WatchOutput output_;
     Console& console_;
+    BufferedOutput lines_;
+    bool flushing_ = false; // a flush is due once the event loop runs again
     int live_ = 0;
     bool lostAny_ = false;
     int written_ = 0;
