@@ -1,8 +1,12 @@
 // The MQTT gateway end to end: a template and a broker saved through the window, the
 // simulated gateway publishing to a real mosquitto with a password file and an ACL, and
 // linknode mqtt check and watch seeing it; then TLS, a wrong password and a stopped broker.
+// Two gateways set up by name on one template, one of them refused by the broker, checked
+// apart; a watch across a broker restart.
 #include "tests/e2e/cli_site.h"
+#include "tests/e2e/json_schema.h"
 
+#include <QDateTime>
 #include <QStandardPaths>
 
 using namespace linknode;
@@ -13,11 +17,12 @@ struct SavedTemplate {
     const char* name;
     int item; // of SW_MQTT_CFG_TEMPLATE
     const char* sensorTopic; // what every sensor message's topic starts with
+    bool namesGateway; // its sensor topic holds the gateway's MAC
 };
 
 const SavedTemplate templates[] = {
-    { "Domoticz", 1, "domoticz/in" },
-    { "Soti", 2, "SOTICONNECT/clients/observations/json/" },
+    { "Domoticz", 1, "domoticz/in", false },
+    { "Soti", 2, "SOTICONNECT/clients/observations/json/", true },
 };
 
 // Named in the test list by its template, not by its bytes.
@@ -41,7 +46,8 @@ const char* brokerConfig = "allow_anonymous false\n"
                            "keyfile DIR/server.key\n";
 const char* brokerAcl = "user gw\n"
                         "topic readwrite domoticz/#\n"
-                        "topic readwrite SOTICONNECT/#\n";
+                        "topic readwrite SOTICONNECT/#\n"
+                        "topic readwrite ha/#\n";
 
 // A CA, the broker's certificate for 10.213.0.1, the password file, the broker started.
 const char* startBroker
@@ -59,6 +65,7 @@ const char* startBroker
 const char* checks
     = "gw=$(\"$L\" discover --model MQTT --fields mac --format csv | tail -n 1 | tr -d '\\r')\n"
       "run check mqtt check \"$gw\" --reset\n"
+      "run unreset mqtt check \"$gw\" --format json\n"
       "run watch mqtt watch \"$gw\" --count 8 --format json --seconds 30\n"
       "run tls mqtt watch \"$gw\" --count 2 --format json --seconds 30 --tls --cafile ca.crt "
       "--broker 10.213.0.1:8884\n"
@@ -69,7 +76,7 @@ const char* checks
       "kill $broker; wait $broker\n"
       "run stopped mqtt check \"$gw\" --seconds 5\n";
 
-class MqttEndToEnd : public CliEndToEnd, public testing::WithParamInterface<SavedTemplate> {
+class MqttSite : public CliEndToEnd {
 protected:
     void SetUp() override
     {
@@ -82,14 +89,23 @@ protected:
                     QString::fromLatin1(program), { QStringLiteral("/usr/sbin") })
                        .isEmpty())
                 GTEST_SKIP() << program << " is not installed (Debian: mosquitto, openssl)";
+        write("broker.conf", QByteArray(brokerConfig).replace("DIR", dir.path().toUtf8()));
+        write("acl", brokerAcl);
+    }
+
+    // "" when the step's output is a result document that keeps to the published schema.
+    QString schemaViolationOf(const char* step) const
+    {
+        return schemaViolation(publishedSchema("linknode-result.schema.json"), jsonOf(step),
+            QString::fromLatin1(step));
     }
 };
+
+class MqttEndToEnd : public MqttSite, public testing::WithParamInterface<SavedTemplate> { };
 
 TEST_P(MqttEndToEnd, SavedSettingsPublishToTheBrokerAndLinknodeSeesThem)
 {
     const SavedTemplate& saved = GetParam();
-    write("broker.conf", QByteArray(brokerConfig).replace("DIR", dir.path().toUtf8()));
-    write("acl", brokerAcl);
     write("save.txt",
         "waitfor B_ASK_CFG visible 20\n"
         "click B_SORT\n"
@@ -112,6 +128,10 @@ TEST_P(MqttEndToEnd, SavedSettingsPublishToTheBrokerAndLinknodeSeesThem)
 
     EXPECT_EQ(status("check"), 0) << err("check") << read(QStringLiteral("broker.log")).data();
     EXPECT_THAT(out("check").toStdString(), testing::HasSubstr("connect message after the reset"));
+    // Without the reset, a Domoticz topic cannot tell this gateway's messages from another's;
+    // SOTI Connect's holds its MAC.
+    EXPECT_EQ(status("unreset"), saved.namesGateway ? 0 : 4) << err("unreset");
+    EXPECT_EQ(schemaViolationOf("unreset").toStdString(), "");
 
     ASSERT_EQ(status("watch"), 0) << err("watch");
     const QStringList lines = out("watch").split(u'\n', Qt::SkipEmptyParts);
@@ -144,5 +164,101 @@ TEST_P(MqttEndToEnd, SavedSettingsPublishToTheBrokerAndLinknodeSeesThem)
 
 INSTANTIATE_TEST_SUITE_P(Templates, MqttEndToEnd, testing::ValuesIn(templates),
     [](const testing::TestParamInfo<SavedTemplate>& info) { return std::string(info.param.name); });
+
+// Two gateways with no broker yet, publishing every 0.2 s once set up.
+const char* twoGateways = R"({"devices": [
+    {"mac": "0-80-194-20-0-1", "ip": "10.213.0.31", "mask": "255.255.255.0",
+     "gateway": "10.213.0.1", "version": "COPYRIGHTqTAVREN CONDUIT-IP MQTT 2.4F", "mode": "1",
+     "hostIp": "", "hostPort": "1883", "options": "00N0", "login": "Tav"},
+    {"mac": "0-80-194-20-0-2", "ip": "10.213.0.32", "mask": "255.255.255.0",
+     "gateway": "10.213.0.1", "version": "COPYRIGHTqTAVREN CONDUIT-IP MQTT 2.4F", "mode": "1",
+     "hostIp": "", "hostPort": "1883", "options": "00N0", "login": "Tav"}]})";
+
+// The same settings by name for both, the second with a password the broker refuses; the
+// checks; then two watches while the broker restarts, one that goes on and one --once.
+const char* twoGatewaySteps
+    = "echo gw-secret >pw\n"
+      "set -- --mqtt-broker 10.213.0.1:1884 --mqtt-user gw --mqtt-topic 'ha/%M/s%2' "
+      "--mqtt-payload '{\"t\":%3,\"unit\":\"^194^^176^C\"}' --mqtt-connect-topic 'ha/%M/up' "
+      "--mqtt-connect-payload '{\"up\":\"%M\"}'\n"
+      "run setA set 0-80-194-20-0-1 \"$@\" --mqtt-client-id gw-a --mqtt-password-file pw\n"
+      "export LINKNODE_MQTT_PASSWORD=wrong\n"
+      "run setB set 0-80-194-20-0-2 \"$@\" --mqtt-client-id gw-b --mqtt-password-env\n"
+      "unset LINKNODE_MQTT_PASSWORD\n"
+      "run show show 0-80-194-20-0-1 --format json\n"
+      "run refused mqtt check 0-80-194-20-0-2 --seconds 2\n"
+      "run refusedFromOutside mqtt check 0-80-194-20-0-2 --seconds 2 --password-file pw\n"
+      "run passes mqtt check 0-80-194-20-0-1 --seconds 10 --format json\n"
+      "\"$L\" mqtt watch 0-80-194-20-0-1 --format json --seconds 10 >watch.out 2>watch.err &\n"
+      "goesOn=$!\n"
+      // Once the first has let port 2024 go after its discovery.
+      "sleep 1.3\n"
+      "\"$L\" mqtt watch 0-80-194-20-0-1 --once --seconds 9 >once.out 2>once.err &\n"
+      "once=$!\n"
+      "sleep 2.5; kill $broker; wait $broker; sleep 0.5\n"
+      "mosquitto -c broker.conf 2>>broker.log & broker=$!\n"
+      "wait $once; echo $? >once.status\n"
+      "wait $goesOn; echo $? >watch.status\n"
+      "kill $broker; wait $broker\n";
+
+TEST_F(MqttSite, TwoGatewaysOnOneTemplateAreCheckedApartAndAWatchOutlivesABrokerRestart)
+{
+    runSteps(QString::fromLatin1(startBroker) + QString::fromLatin1(twoGatewaySteps),
+        { QStringLiteral("--fleet"), write("fleet.json", twoGateways),
+            QStringLiteral("--mqtt-every"), QStringLiteral("0.2"),
+            QStringLiteral("--restart-seconds"), QStringLiteral("0.2") });
+
+    ASSERT_EQ(status("setA"), 0) << err("setA");
+    ASSERT_EQ(status("setB"), 0) << err("setB");
+    // What set named, read back by show, in the published form.
+    EXPECT_EQ(schemaViolation(publishedSchema("linknode-device.schema.json"), jsonOf("show"),
+                  QStringLiteral("show"))
+                  .toStdString(),
+        "");
+    EXPECT_EQ(jsonOf("show")[QStringLiteral("mqtt")].toObject(),
+        QJsonObject({ { QStringLiteral("broker"), QStringLiteral("10.213.0.1:1884") },
+            { QStringLiteral("topic"), QStringLiteral("ha/%M/s%2") },
+            { QStringLiteral("payload"),
+                QStringLiteral("{\"t\":%3,\"unit\":\"") + QChar(194) + QChar(176)
+                    + QStringLiteral("C\"}") },
+            { QStringLiteral("clientId"), QStringLiteral("gw-a") },
+            { QStringLiteral("user"), QStringLiteral("gw") },
+            { QStringLiteral("password"), QStringLiteral("gw-secret") },
+            { QStringLiteral("connectTopic"), QStringLiteral("ha/%M/up") },
+            { QStringLiteral("connectPayload"), QStringLiteral("{\"up\":\"%M\"}") } }));
+
+    // The refused gateway's own credentials are refused; with good ones the check gets in, and
+    // the other gateway's messages on the same template do not pass for its own.
+    EXPECT_EQ(status("refused"), 1);
+    EXPECT_THAT(err("refused"), testing::HasSubstr("not authorised"));
+    EXPECT_EQ(status("refusedFromOutside"), 1) << err("refusedFromOutside");
+    EXPECT_THAT(err("refusedFromOutside"), testing::HasSubstr("no sensor message within 2 s"));
+    EXPECT_EQ(status("passes"), 0) << err("passes");
+    EXPECT_EQ(schemaViolationOf("passes").toStdString(), "");
+
+    // The watch told the loss and the reconnection and went on with the gateway's messages,
+    // the degree sign read as UTF-8; the --once watch ended at the loss.
+    EXPECT_EQ(status("watch"), 0) << err("watch");
+    EXPECT_THAT(err("watch"), testing::HasSubstr("connection lost"));
+    EXPECT_THAT(err("watch"), testing::HasSubstr("connected again"));
+    const QStringList lines = out("watch").split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    const QJsonObject last = QJsonDocument::fromJson(lines.last().toUtf8()).object();
+    EXPECT_EQ(
+        last[QStringLiteral("topic")].toString().left(16), QStringLiteral("ha/0050C2140001/"));
+    EXPECT_EQ(
+        last[QStringLiteral("fields")][QStringLiteral("unit")].toString(), QStringLiteral("°C"));
+    EXPECT_EQ(last[QStringLiteral("retained")], QJsonValue(false));
+    const QString before = QJsonDocument::fromJson(lines.first().toUtf8())
+                               .object()[QStringLiteral("time")]
+                               .toString();
+    EXPECT_GT(QDateTime::fromString(last[QStringLiteral("time")].toString(), Qt::ISODateWithMs)
+                  .toMSecsSinceEpoch()
+            - QDateTime::fromString(before, Qt::ISODateWithMs).toMSecsSinceEpoch(),
+        3000)
+        << "messages came after the restart too";
+    EXPECT_EQ(status("once"), 1);
+    EXPECT_THAT(err("once"), testing::HasSubstr("connection lost"));
+}
 
 } // namespace

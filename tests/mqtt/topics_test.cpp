@@ -106,8 +106,9 @@ namespace {
             { "", "2.4F", "is empty" },
             { "sensors/#/s%2", "2.4F", "holds a wildcard" },
             { "ha/+/s%2", "2.4F", "holds a wildcard" },
-            { "gw/%6/x", "4+F", "gives \"gw/4+F/x\", which holds a wildcard" },
-            { "caf\xE9/%2", "2.4F", "no UTF-8" }, // Latin-1, as a box would hold it
+            { "gw/%6/x", "4+F",
+                "gives \"gw/4+F/x\" with the gateway's version, and that holds a wildcard" },
+            { "caf\xE9/%2", "2.4F", "\"caf\\xE9/%2\" is no UTF-8" }, // Latin-1, as a box holds it
             { "a\tb/%2", "2.4F", "control characters" },
         };
         for (const auto& c : cases) {
