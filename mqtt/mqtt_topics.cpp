@@ -120,16 +120,17 @@ namespace {
         if (!isMqttText(std::string_view(topic.constData(), static_cast<size_t>(topic.size()))))
             return QStringLiteral("is no UTF-8 text without control characters");
         if (topic.contains('+') || topic.contains('#'))
-            return QStringLiteral("holds a wildcard (+ or #), which no published topic may");
+            return QStringLiteral("holds a wildcard (+ or #), which no published topic may hold");
         if (mosquitto_pub_topic_check2(topic.constData(), static_cast<size_t>(topic.size()))
             != MOSQ_ERR_SUCCESS)
             return QStringLiteral("is longer than a topic may be");
         return {};
     }
 
-    QString quoted(const QString& text)
+    // A topic as a person reads it: UTF-8, a byte that is none as "\xNN", in quotes.
+    QString quoted(const QString& latin1)
     {
-        return u'"' + text + u'"';
+        return u'"' + utf8WithEscapes(latin1.toLatin1()) + u'"';
     }
 
 } // namespace
@@ -171,15 +172,21 @@ MessageTemplate::MessageTemplate(
     topicPattern_ = patternOf(topicPieces, known, true);
     payloadPattern_ = patternOf(payloadPieces, known, false);
 
+    // The template's own fault first, then one of a value the gateway puts in.
+    const QString stand = QStringLiteral("0");
+    const QString own = publishedTopicProblem(filled(topicPieces, {}, {}, stand).toLatin1());
+    if (!own.isEmpty()) {
+        topicProblem_ = quoted(topic) + u' ' + own;
+        return;
+    }
     // A level holding a placeholder of unknown value becomes "+": a stand-in that no topic
     // holds marks it.
     const QString unknown(1, QChar(0));
     for (const QByteArray& mac : formsFor(topicPieces, known)) {
-        const QString sample = filled(topicPieces, known, mac, QStringLiteral("0"));
+        const QString sample = filled(topicPieces, known, mac, stand);
         if (const QString problem = publishedTopicProblem(sample.toLatin1()); !problem.isEmpty()) {
-            topicProblem_ = sample == topic ? quoted(topic) + u' ' + problem
-                                            : QStringLiteral("%1 gives %2, which %3")
-                                                  .arg(quoted(topic), quoted(sample), problem);
+            topicProblem_ = QStringLiteral("%1 gives %2 with the gateway's version, and that %3")
+                                .arg(quoted(topic), quoted(sample), problem);
             subscriptions_.clear();
             return;
         }
