@@ -18,21 +18,31 @@ namespace {
 const std::string client = "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,9600,1,0,"
                            "COPYRIGHT+TAVREN 2.4F,1,10.0.0.2,2101,0780,5,16,10,TavAB";
 
-// The refusal, or the fields the client record would change to: "parity=4 dataBits=1".
-std::string outcome(const QString& key, const QString& text)
+// The refusal, or the fields `record` would change to ("parity=4 dataBits=1"), with these
+// values named.
+std::string outcomeOf(const std::string& record, const std::map<QString, QString>& values)
 {
     QString problem;
     const auto request = readRequest(
-        MacBytes { 0, 80, 194, 1, 2, 3 },
-        [&](const QString& named) { return named == key ? std::optional(text) : std::nullopt; },
+        *recordMac(record),
+        [&](const QString& key) {
+            const auto found = values.find(key);
+            return found == values.end() ? std::nullopt : std::optional(found->second);
+        },
         [](const QString& named) { return named; }, &problem);
     if (!request)
         return problem.toStdString();
-    const PlannedChange plan = planChange(client, *request, {});
+    const PlannedChange plan = planChange(record, *request, {});
     QStringList changes;
-    for (const FieldChange& change : differingFields(client, plan.expected))
+    for (const FieldChange& change : differingFields(record, plan.expected))
         changes << change.field + u'=' + change.after;
     return plan.problem.text + changes.join(u' ').toStdString();
+}
+
+// The same with one value named on the client record.
+std::string outcome(const QString& key, const QString& text)
+{
+    return outcomeOf(client, { { key, text } });
 }
 
 struct Reading {
@@ -100,26 +110,6 @@ namespace {
 const std::string gateway = "0-80-194-1-2-4,10.0.0.6,255.255.255.0,10.0.0.1,9600,0,0,"
                             "COPYRIGHTqTAVREN CONDUIT-IP MQTT 2.4F,1,10.0.0.2,1883,00N0,1,1,1,"
                             "Tavdomoticz/in\rmsg\rid\ru\rp\rdomoticz/in\rcm\r";
-
-// As outcome, with several values named at once.
-std::string outcomeOf(const std::string& record, const std::map<QString, QString>& values)
-{
-    QString problem;
-    const auto request = readRequest(
-        MacBytes { 0, 80, 194, 1, 2, 4 },
-        [&](const QString& key) {
-            const auto found = values.find(key);
-            return found == values.end() ? std::nullopt : std::optional(found->second);
-        },
-        [](const QString& named) { return named; }, &problem);
-    if (!request)
-        return problem.toStdString();
-    const PlannedChange plan = planChange(record, *request, {});
-    QStringList changes;
-    for (const FieldChange& change : differingFields(record, plan.expected))
-        changes << change.field + u'=' + change.after;
-    return plan.problem.text + changes.join(u' ').toStdString();
-}
 
 TEST(ReadValue, TheMqttSettingsByNameAreCheckedAsTheGatewaysFrameChecksThem)
 {
