@@ -97,17 +97,20 @@ namespace {
     // One connection per broker and credentials, each subscribed to the topics of the gateways
     // that publish there and to the topics named with --topic.
     std::optional<std::vector<WatchConnection>> watchConnections(
-        const std::vector<DeviceEntry>& gateways, const MqttOverrides& overrides,
+        const std::vector<DeviceEntry>& gateways, bool all, const MqttOverrides& overrides,
         const QStringList& ownTopics, Console& console, QString* problem)
     {
         std::map<std::tuple<QString, quint16, QString, QByteArray>, WatchConnection> byBroker;
         for (const DeviceEntry& entry : gateways) {
-            const MqttGateway gateway = mqttGateway(entry);
+            MqttGateway gateway = mqttGateway(entry);
+            // Watching every gateway, the MAC narrows nothing: one pattern serves them all
+            // where a subscription per gateway and form of its MAC would be sent.
+            if (all)
+                gateway.known.mac.clear();
             const auto settings = brokerSettings(gateway, overrides, {}, problem);
             if (!settings)
                 return std::nullopt;
-            const QStringList subscriptions
-                = gatewaySubscriptions(gateway, gateways.size() == 1, console);
+            const QStringList subscriptions = gatewaySubscriptions(gateway, !all, console);
             WatchConnection& connection = byBroker[std::tuple(
                 settings->host, settings->port, settings->user, settings->password)];
             connection.settings = *settings;
@@ -216,8 +219,8 @@ namespace {
         }
         // The devices' ports are free again while the watch runs: the window may use them.
         run.session()->link().close();
-        auto connections
-            = watchConnections(gateways, *overrides, parser.values(topic), run.console(), &problem);
+        auto connections = watchConnections(
+            gateways, !selector, *overrides, parser.values(topic), run.console(), &problem);
         if (!connections)
             return run.fail(problem);
         run.console().progress(QStringLiteral("watching %1 gateway(s) through %2 broker "
