@@ -2,7 +2,10 @@
 
 #include "core/utf8_text.h"
 
+#include <algorithm>
 #include <mosquitto.h>
+#include <utility>
+#include <vector>
 
 namespace linknode {
 
@@ -22,8 +25,9 @@ namespace {
         return c >= u'0' && c <= u'9';
     }
 
-    // The length of the placeholder at `i`, 0 for none: an unknown "%x", a "%S" without two
-    // digits and a "%" at the end are text, as the gateway leaves them.
+    // The length of the placeholder at `i`, 0 for none. The placeholders are "%1", "%M", "%2",
+    // "%S" and two digits, "%3", "%4", "%R", "%5", "%B" and "%6"; an unknown "%x", a "%S"
+    // without two digits and a "%" at the end are text, as the gateway leaves them.
     qsizetype placeholderAt(const QString& text, qsizetype i)
     {
         if (text[i] != u'%' || i + 1 >= text.size())
@@ -134,23 +138,6 @@ namespace {
     }
 
 } // namespace
-
-const QStringList& mqttPlaceholders()
-{
-    static const QStringList placeholders {
-        QStringLiteral("%1"),
-        QStringLiteral("%M"),
-        QStringLiteral("%2"),
-        QStringLiteral("%S"),
-        QStringLiteral("%3"),
-        QStringLiteral("%4"),
-        QStringLiteral("%R"),
-        QStringLiteral("%5"),
-        QStringLiteral("%B"),
-        QStringLiteral("%6"),
-    };
-    return placeholders;
-}
 
 QList<QByteArray> macForms(const std::array<quint8, 6>& mac)
 {

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <vector>
 
 // What a gateway's templates mean to a subscriber. The gateway replaces the placeholders as
 // it publishes; the tool knows some of their values from the gateway's record (its MAC and
@@ -14,9 +13,6 @@
 // messages, not those of every gateway sharing the template. The others (the readings, the
 // gateway's number in its site) stand for any text without "/".
 namespace linknode {
-
-// "%1", "%M", "%2", "%S" (followed by two digits), "%3", "%4", "%R", "%5", "%B", "%6".
-const QStringList& mqttPlaceholders();
 
 // The values the tool knows, as the bytes the gateway puts in (any byte a Latin-1 character).
 struct KnownPlaceholders {
