@@ -23,7 +23,6 @@ std::optional<QByteArray> askUnseen(const QString& prompt)
         return std::nullopt;
     termios unseen = shown;
     unseen.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-    unseen.c_lflag |= ECHONL;
     const QByteArray asked = prompt.toLocal8Bit();
     std::fwrite(asked.constData(), 1, static_cast<size_t>(asked.size()), stderr);
     std::fflush(stderr);
@@ -33,6 +32,8 @@ std::optional<QByteArray> askUnseen(const QString& prompt)
     while (read(STDIN_FILENO, &c, 1) == 1 && c != '\n')
         typed += c;
     tcsetattr(STDIN_FILENO, TCSAFLUSH, &shown);
+    // The line end typed was not shown either.
+    std::fputs("\n", stderr);
     return typed;
 }
 
