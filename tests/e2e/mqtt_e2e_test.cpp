@@ -7,6 +7,7 @@
 #include "tests/e2e/json_schema.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 using namespace linknode;
@@ -83,12 +84,13 @@ protected:
         CliEndToEnd::SetUp();
         if (IsSkipped())
             return;
-        for (const char* program : { "mosquitto", "mosquitto_passwd", "openssl" })
+        for (const char* program : { "mosquitto", "mosquitto_passwd", "mosquitto_pub", "openssl" })
             if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty()
                 && QStandardPaths::findExecutable(
                     QString::fromLatin1(program), { QStringLiteral("/usr/sbin") })
                        .isEmpty())
-                GTEST_SKIP() << program << " is not installed (Debian: mosquitto, openssl)";
+                GTEST_SKIP() << program
+                             << " is not installed (Debian: mosquitto, mosquitto-clients, openssl)";
         write("broker.conf", QByteArray(brokerConfig).replace("DIR", dir.path().toUtf8()));
         write("acl", brokerAcl);
     }
@@ -193,7 +195,10 @@ const char* twoGatewaySteps
       // The password typed on a terminal, not shown.
       "(sleep 1; echo gw-secret) | script -qec \"'$L' mqtt check 0-80-194-20-0-1 --user gw "
       "--seconds 5\" /dev/null >prompted.out 2>&1; echo $? >prompted.status\n"
-      "\"$L\" mqtt watch 0-80-194-20-0-1 --format json --seconds 8 >watch.out 2>watch.err &\n"
+      // A note of one's own, kept by the broker for those who subscribe later.
+      "mosquitto_pub -h 10.213.0.1 -p 1884 -u gw -P gw-secret -t ha/notes -m hello -r\n"
+      "\"$L\" mqtt watch 0-80-194-20-0-1 --format json --seconds 8 --topic ha/notes >watch.out "
+      "2>watch.err &\n"
       "goesOn=$!\n"
       // Once the first has let port 2024 go after its discovery.
       "sleep 1.3\n"
@@ -248,7 +253,14 @@ TEST_F(MqttSite, TwoGatewaysOnOneTemplateAreCheckedApartAndAWatchOutlivesABroker
     EXPECT_EQ(status("watch"), 0) << err("watch");
     EXPECT_THAT(err("watch"), testing::HasSubstr("connection lost"));
     EXPECT_THAT(err("watch"), testing::HasSubstr("connected again"));
-    const QStringList lines = out("watch").split(u'\n', Qt::SkipEmptyParts);
+    QStringList lines = out("watch").split(u'\n', Qt::SkipEmptyParts);
+    // The topic named with --topic, its message retained.
+    const qsizetype notes
+        = lines.indexOf(QRegularExpression(QStringLiteral(".*\"topic\":\"ha/notes\".*")));
+    ASSERT_GE(notes, 0) << out("watch").toStdString();
+    const QJsonObject note = QJsonDocument::fromJson(lines.takeAt(notes).toUtf8()).object();
+    EXPECT_EQ(note[QStringLiteral("payload")], QJsonValue(QStringLiteral("hello")));
+    EXPECT_EQ(note[QStringLiteral("retained")], QJsonValue(true));
     ASSERT_FALSE(lines.isEmpty());
     const QJsonObject last = QJsonDocument::fromJson(lines.last().toUtf8()).object();
     EXPECT_EQ(
