@@ -5,13 +5,13 @@ namespace linknode {
 namespace {
     // The length of the UTF-8 character that starts `bytes` and its code point; 0 when no
     // character starts there.
-    qsizetype characterAt(const unsigned char* bytes, qsizetype left, char32_t& code)
+    size_t characterAt(const unsigned char* bytes, size_t left, char32_t& code)
     {
         const unsigned char lead = bytes[0];
         code = lead;
         if (lead < 0x80)
             return 1;
-        qsizetype length = 0;
+        size_t length = 0;
         char32_t least = 0;
         if ((lead & 0xE0) == 0xC0) {
             length = 2;
@@ -30,7 +30,7 @@ namespace {
         }
         if (length > left)
             return 0;
-        for (qsizetype i = 1; i < length; ++i) {
+        for (size_t i = 1; i < length; ++i) {
             if ((bytes[i] & 0xC0) != 0x80)
                 return 0;
             code = (code << 6) | (bytes[i] & 0x3F);
@@ -42,10 +42,9 @@ namespace {
     template <typename Accepted> bool everyCharacter(std::string_view bytes, Accepted accepted)
     {
         const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-        const auto size = static_cast<qsizetype>(bytes.size());
         char32_t code = 0;
-        for (qsizetype i = 0; i < size;) {
-            const qsizetype length = characterAt(data + i, size - i, code);
+        for (size_t i = 0; i < bytes.size();) {
+            const size_t length = characterAt(data + i, bytes.size() - i, code);
             if (length == 0 || !accepted(code))
                 return false;
             i += length;
@@ -68,24 +67,22 @@ bool isMqttText(std::string_view bytes)
     });
 }
 
-QString utf8WithEscapes(QByteArrayView bytes)
+std::string utf8WithEscapes(std::string_view bytes)
 {
-    // Most payloads are UTF-8 through and through: Qt's decoder is the fast way, and a
-    // replacement character in its result tells that it was not (or that the text holds one).
-    QString text = QString::fromUtf8(bytes);
-    if (!text.contains(QChar::ReplacementCharacter))
-        return text;
-    text.clear();
+    constexpr char hex[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(bytes.size());
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     char32_t code = 0;
-    for (qsizetype i = 0; i < bytes.size();) {
-        const qsizetype length = characterAt(data + i, bytes.size() - i, code);
+    for (size_t i = 0; i < bytes.size();) {
+        const size_t length = characterAt(data + i, bytes.size() - i, code);
         if (length == 0) {
-            text += QStringLiteral("\\x")
-                + QString::number(data[i], 16).toUpper().rightJustified(2, u'0');
+            text += "\\x";
+            text += hex[data[i] >> 4];
+            text += hex[data[i] & 0x0F];
             ++i;
         } else {
-            text += QString::fromUcs4(&code, 1);
+            text.append(bytes.substr(i, length));
             i += length;
         }
     }

@@ -1,5 +1,7 @@
 #include "mqtt/mqtt_payload.h"
 
+#include "core/utf8_text.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -35,6 +37,13 @@ namespace {
     }
 
 } // namespace
+
+QString mqttText(const QByteArray& bytes)
+{
+    const std::string_view view(bytes.constData(), static_cast<size_t>(bytes.size()));
+    // Most are UTF-8 through and through, and Qt's decoder is the fast way for them.
+    return isUtf8(view) ? QString::fromUtf8(bytes) : QString::fromStdString(utf8WithEscapes(view));
+}
 
 QJsonObject payloadFields(const QByteArray& payload)
 {

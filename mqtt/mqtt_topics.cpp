@@ -1,6 +1,7 @@
 #include "mqtt/mqtt_topics.h"
 
 #include "core/utf8_text.h"
+#include "mqtt/mqtt_payload.h"
 
 #include <algorithm>
 #include <mosquitto.h>
@@ -134,7 +135,7 @@ namespace {
     // A topic as a person reads it: UTF-8, a byte that is none as "\xNN", in quotes.
     QString quoted(const QString& latin1)
     {
-        return u'"' + utf8WithEscapes(latin1.toLatin1()) + u'"';
+        return u'"' + mqttText(latin1.toLatin1()) + u'"';
     }
 
 } // namespace

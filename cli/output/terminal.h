@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
 #include <optional>
+#include <string>
 
 namespace linknode {
 
@@ -17,7 +16,7 @@ bool standardErrorIsTerminal();
 
 // What a person types on the terminal after `prompt` (on standard error), not shown as it
 // is typed, without its line end; none when standard input is no terminal.
-std::optional<QByteArray> askUnseen(const QString& prompt);
+std::optional<std::string> askUnseen(const std::string& prompt);
 
 // Ends the program as a write to a closed pipe ends any other tool: no message, and the
 // status a shell expects.

@@ -16,18 +16,17 @@ bool standardErrorIsTerminal()
     return isatty(STDERR_FILENO) == 1;
 }
 
-std::optional<QByteArray> askUnseen(const QString& prompt)
+std::optional<std::string> askUnseen(const std::string& prompt)
 {
     termios shown {};
     if (isatty(STDIN_FILENO) != 1 || tcgetattr(STDIN_FILENO, &shown) != 0)
         return std::nullopt;
     termios unseen = shown;
     unseen.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-    const QByteArray asked = prompt.toLocal8Bit();
-    std::fwrite(asked.constData(), 1, static_cast<size_t>(asked.size()), stderr);
+    std::fputs(prompt.c_str(), stderr);
     std::fflush(stderr);
     tcsetattr(STDIN_FILENO, TCSAFLUSH, &unseen);
-    QByteArray typed;
+    std::string typed;
     char c = 0;
     while (read(STDIN_FILENO, &c, 1) == 1 && c != '\n')
         typed += c;

@@ -27,14 +27,13 @@ bool standardErrorIsTerminal()
     return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
 }
 
-std::optional<QByteArray> askUnseen(const QString& prompt)
+std::optional<std::string> askUnseen(const std::string& prompt)
 {
     const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
     DWORD shown = 0;
     if (!GetConsoleMode(input, &shown))
         return std::nullopt;
-    const QByteArray asked = prompt.toUtf8();
-    std::fwrite(asked.constData(), 1, static_cast<size_t>(asked.size()), stderr);
+    std::fputs(prompt.c_str(), stderr);
     std::fflush(stderr);
     SetConsoleMode(input, shown & ~static_cast<DWORD>(ENABLE_ECHO_INPUT));
     std::wstring typed;
@@ -45,7 +44,12 @@ std::optional<QByteArray> askUnseen(const QString& prompt)
             typed += c;
     SetConsoleMode(input, shown);
     std::fputs("\n", stderr);
-    return QString::fromStdWString(typed).toUtf8();
+    const int size = WideCharToMultiByte(
+        CP_UTF8, 0, typed.data(), static_cast<int>(typed.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, typed.data(), static_cast<int>(typed.size()), utf8.data(), size,
+        nullptr, nullptr);
+    return utf8;
 }
 
 // There is no SIGPIPE here: the write to a pipe whose reader is gone fails with

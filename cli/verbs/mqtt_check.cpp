@@ -2,7 +2,7 @@
 
 #include "cli/run/exit_codes.h"
 #include "core/shown_text.h"
-#include "core/utf8_text.h"
+#include "mqtt/mqtt_payload.h"
 
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -130,7 +130,7 @@ bool MqttCheck::endsOnPayload(
         return false;
     end(ExitFailure,
         QStringLiteral("payload not JSON: %1 (topic %2: %3 at %4)")
-            .arg(cutText(caretForm(utf8WithEscapes(payload)), quotedPayloadWidth), caretForm(topic),
+            .arg(cutText(caretForm(mqttText(payload)), quotedPayloadWidth), caretForm(topic),
                 error.errorString())
             .arg(error.offset));
     return true;

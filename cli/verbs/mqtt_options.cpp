@@ -34,10 +34,11 @@ namespace {
         if (auto password = passwordFromEnvironment())
             return password;
         // Another user's password is not the gateway's: asked for where a person can answer.
-        if (parser.isSet(options.user))
-            return askUnseen(
-                QStringLiteral("MQTT password of %1: ").arg(parser.value(options.user)));
-        return std::nullopt;
+        if (!parser.isSet(options.user))
+            return std::nullopt;
+        const auto typed = askUnseen(
+            QStringLiteral("MQTT password of %1: ").arg(parser.value(options.user)).toStdString());
+        return typed ? std::optional(QByteArray::fromStdString(*typed)) : std::nullopt;
     }
 }
 

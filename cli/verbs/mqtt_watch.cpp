@@ -3,7 +3,6 @@
 #include "cli/output/output_format.h"
 #include "cli/verbs/mqtt_gateway.h"
 #include "core/json_text.h"
-#include "core/utf8_text.h"
 #include "mqtt/mqtt_payload.h"
 
 #include <QDateTime>
@@ -190,7 +189,7 @@ void MqttWatch::write(const QString& topic, const QByteArray& payload, int qos, 
     if (output_.count > 0 && written_ >= output_.count)
         return;
     const QString time = now();
-    const QString text = utf8WithEscapes(payload);
+    const QString text = mqttText(payload);
     switch (output_.format) {
     case OutputFormat::Json:
         lines_.write(jsonLine(time, topic, text, payload, qos, retained));

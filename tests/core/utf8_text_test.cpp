@@ -26,7 +26,8 @@ namespace {
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.what);
-            EXPECT_EQ(utf8WithEscapes(c.bytes), QString::fromUtf16(c.shown));
+            EXPECT_EQ(QString::fromStdString(utf8WithEscapes(c.bytes.toStdString())),
+                QString::fromUtf16(c.shown));
             EXPECT_EQ(isUtf8(c.bytes.toStdString()), c.utf8);
         }
     }
