@@ -2,6 +2,7 @@
 
 #include "config/model_identity.h"
 #include "core/text_fields.h"
+#include "core/utf8_text.h"
 
 #include <algorithm>
 
@@ -202,6 +203,15 @@ Refusal mqttItemsProblem(const MqttItems& items)
             return refused(topic,
                 " \"" + text
                     + "\" holds a wildcard (+ or #), which a broker takes in no published topic");
+    }
+    // The gateway sends these bytes as they are, and a broker drops a client whose topic or
+    // name is no UTF-8 text.
+    for (const size_t text : { size_t { 0 }, size_t { 2 }, size_t { 3 }, size_t { 5 } }) {
+        if (!isMqttText(expandCarets(items[text])))
+            return refused(text,
+                " \"" + items[text]
+                    + "\" is no UTF-8 text without control characters, the only text MQTT "
+                      "takes (a character past ASCII goes as its UTF-8 bytes in caret codes)");
     }
     return {};
 }

@@ -75,7 +75,8 @@ std::optional<std::string> parseHostPort(std::string_view text);
 
 // Why the MQTT gateway cannot take these items, and which item it is about: an item holding
 // the byte that ends an item (CR, "^13^" in caret form), a topic that is empty or holds a
-// wildcard ("+", "#": a broker takes none in a topic it is sent to). Items are in caret form.
+// wildcard ("+", "#": a broker takes none in a topic it is sent to), a topic, device ID or
+// user that is no UTF-8 text without control characters (isMqttText). Items are in caret form.
 Refusal mqttItemsProblem(const MqttItems& items);
 
 // Whether `record` is the MQTT sensor gateway's: its login holds the seven MQTT items.

@@ -16,6 +16,7 @@ struct Refusal {
         Address,
         Gateway,
         HostAddress,
+        HostPort,
         Mode, // mode, host or options on a device without the socket mode
         DoubleAddress, // another device reports the address
         Wiegand,

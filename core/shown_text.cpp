@@ -29,6 +29,15 @@ QString cutText(const QString& text, qsizetype width)
     return text.left(width - 1) + QChar(0x2026);
 }
 
+QString cutMiddle(const QString& text, qsizetype width)
+{
+    if (text.size() <= width)
+        return text;
+    // A third for the start, the rest for the end, which names the thing itself.
+    const qsizetype start = (width - 1) / 3;
+    return text.left(start) + QChar(0x2026) + text.right(width - 1 - start);
+}
+
 QString counted(qsizetype count, const QString& one, const QString& many)
 {
     return QString::number(count) + u' ' + (count == 1 ? one : many);

@@ -6,6 +6,8 @@
 #include "core/latin1.h"
 #include "core/shown_text.h"
 #include "fleet/device_values.h"
+#include "mqtt/mqtt_templates.h"
+#include "netid/save_checks.h"
 
 #include <algorithm>
 #include <vector>
@@ -130,6 +132,48 @@ namespace {
             .arg(wiegandItems().size());
     }
 
+    // ADDRESS:PORT, checked as the gateway's MQTT save checks its broker.
+    QString readMqttBroker(const QString& text, const QString& name, ConfigRequest& request)
+    {
+        const qsizetype colon = text.lastIndexOf(u':');
+        const auto address = parseAddress(text.left(colon));
+        if (colon < 0 || !address)
+            return choices(name, text, "ADDRESS:PORT, the address four numbers 0 to 255");
+        const std::string port = toBytes(text.mid(colon + 1));
+        if (const Refusal problem = mqttBrokerProblem(*address, port))
+            return QStringLiteral("%1: %2").arg(name, toText(problem.text));
+        request.mqttServer = address;
+        request.mqttPort = port;
+        return {};
+    }
+
+    // The ready-made topics and messages, as the window's template selector gives them.
+    QString readMqttTemplate(const QString& text, const QString& name, ConfigRequest& request)
+    {
+        const bool named = text.compare(QLatin1String("domoticz"), Qt::CaseInsensitive) == 0
+            || text.compare(QLatin1String("soti"), Qt::CaseInsensitive) == 0;
+        const auto chosen = named ? mqttTemplate(toBytes(text)) : std::nullopt;
+        if (!chosen)
+            return choices(name, text, "domoticz or soti");
+        request.mqttItems[0] = chosen->topic;
+        request.mqttItems[1] = chosen->message;
+        request.mqttItems[5] = chosen->connectTopic;
+        request.mqttItems[6] = chosen->connectMessage;
+        return {};
+    }
+
+    // One of the gateway's seven items, in caret notation as its MQTT box takes it.
+    template <size_t item>
+    QString readMqttItem(const QString& text, const QString& name, ConfigRequest& request)
+    {
+        if (const auto c = unstorableCharacter(text))
+            return unstorableText(name, *c);
+        if (const auto bad = badCaretCode(toBytes(text)))
+            return QStringLiteral("%1: the caret code %2 names no byte").arg(name, toText(*bad));
+        request.mqttItems[item] = toBytes(text);
+        return {};
+    }
+
     struct Key {
         QString name;
         Reader read;
@@ -151,6 +195,15 @@ namespace {
             { QStringLiteral("dataBits"), readDataBits },
             { QStringLiteral("login"), readLogin },
             { QStringLiteral("wiegand"), readWiegand },
+            { QStringLiteral("mqttBroker"), readMqttBroker },
+            { QStringLiteral("mqttTemplate"), readMqttTemplate },
+            { QStringLiteral("mqttTopic"), readMqttItem<0> },
+            { QStringLiteral("mqttPayload"), readMqttItem<1> },
+            { QStringLiteral("mqttClientId"), readMqttItem<2> },
+            { QStringLiteral("mqttUser"), readMqttItem<3> },
+            { QStringLiteral("mqttPassword"), readMqttItem<4> },
+            { QStringLiteral("mqttConnectTopic"), readMqttItem<5> },
+            { QStringLiteral("mqttConnectPayload"), readMqttItem<6> },
         };
         return table;
     }

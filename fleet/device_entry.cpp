@@ -201,4 +201,22 @@ Row detailRow(const DeviceEntry& entry)
     return row;
 }
 
+Row mqttRow(const DeviceEntry& entry)
+{
+    const MqttItems items = mqttItems(loginCaretForm(loginOf(entry.record)));
+    const Fields field(entry.record);
+    const auto item = [&](size_t index) { return toText(items[index]); };
+    return {
+        { QStringLiteral("mqtt.broker"),
+            QStringLiteral("%1:%2").arg(field[FLD_HOST_IP], field[FLD_HOST_PORT]) },
+        { QStringLiteral("mqtt.topic"), item(0) },
+        { QStringLiteral("mqtt.payload"), item(1) },
+        { QStringLiteral("mqtt.clientId"), item(2) },
+        { QStringLiteral("mqtt.user"), item(3) },
+        { QStringLiteral("mqtt.password"), item(4) },
+        { QStringLiteral("mqtt.connectTopic"), item(5) },
+        { QStringLiteral("mqtt.connectPayload"), item(6) },
+    };
+}
+
 } // namespace linknode

@@ -49,5 +49,9 @@ using Row = std::vector<std::pair<QString, QJsonValue>>;
 Row summaryRow(const DeviceEntry& entry);
 // Every decoded field: the summary plus bauds, parity, stopBits, dataBits, wiegand, login.
 Row detailRow(const DeviceEntry& entry);
+// The MQTT gateway's settings, named as set names them, in caret form as its MQTT boxes show
+// them: mqtt.broker (ADDRESS:PORT), mqtt.topic, mqtt.payload, mqtt.clientId, mqtt.user,
+// mqtt.password, mqtt.connectTopic, mqtt.connectPayload. A JSON object "mqtt" in JSON.
+Row mqttRow(const DeviceEntry& entry);
 
 } // namespace linknode

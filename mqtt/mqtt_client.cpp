@@ -7,7 +7,9 @@
 #include <QTimer>
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <mosquitto.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <vector>
 
@@ -16,6 +18,8 @@ namespace linknode {
 namespace {
 
     constexpr int housekeepingMs = 1000;
+    // Packets read at most before the event loop runs again.
+    constexpr int packetsPerWake = 64;
     // A broker that never answers (a dropped SYN, a silent TLS peer) must not leave the caller
     // waiting for the system's two-minute connect timeout.
     constexpr int attemptLimitMs = 5000;
@@ -58,11 +62,13 @@ namespace {
 } // namespace
 
 struct MqttClient::State {
-    enum class Kind { Connected, ConnectFailed, Disconnected, Message };
+    enum class Kind { Connected, ConnectFailed, Disconnected, Message, Subscribed };
     struct Event {
         Kind kind;
         QString text;
         QByteArray payload;
+        int qos = 0;
+        bool flag = false; // a message: retained; a subscription: granted
     };
 
     explicit State(MqttClient& client)
@@ -88,6 +94,9 @@ struct MqttClient::State {
         if (code == 0) {
             state->isUp = true;
             state->events.push_back({ Kind::Connected, {}, {} });
+            // The log is read for why a connection failed; once up, the library would format
+            // a line for every message for nothing.
+            mosquitto_log_callback_set(state->handle, nullptr);
         } else {
             state->end(Kind::ConnectFailed, refusalText(code));
         }
@@ -124,7 +133,21 @@ struct MqttClient::State {
     {
         auto* state = static_cast<State*>(object);
         state->events.push_back({ Kind::Message, QString::fromUtf8(message->topic),
-            QByteArray(static_cast<const char*>(message->payload), message->payloadlen) });
+            QByteArray(static_cast<const char*>(message->payload), message->payloadlen),
+            message->qos, message->retain });
+    }
+
+    // 0x80 in place of a granted QoS is the broker's refusal.
+    static void onSubscribe(mosquitto*, void* object, int mid, int count, const int* granted)
+    {
+        constexpr int refused = 0x80;
+        auto* state = static_cast<State*>(object);
+        const auto pending = state->subscriptions.find(mid);
+        if (pending == state->subscriptions.end())
+            return;
+        state->events.push_back(
+            { Kind::Subscribed, pending->second, {}, 0, count > 0 && granted[0] != refused });
+        state->subscriptions.erase(pending);
     }
 
     void end(Kind kind, const QString& reason)
@@ -163,11 +186,23 @@ struct MqttClient::State {
         return true;
     }
 
+    // The library reads one packet a call: what the socket holds already is read before the
+    // event loop is asked again, a busy broker's messages in a few calls.
     void onReadable()
     {
-        if (!socketFailed()) {
-            afterLibraryCall(mosquitto_loop_read(handle, 1));
+        if (socketFailed()) {
+            return;
         }
+        int code = MOSQ_ERR_SUCCESS;
+        for (int packet = 0; packet < packetsPerWake; ++packet) {
+            code = mosquitto_loop_read(handle, 1);
+            int waiting = 0;
+            if (code != MOSQ_ERR_SUCCESS || ending || mosquitto_socket(handle) < 0
+                || ioctl(mosquitto_socket(handle), FIONREAD, &waiting) != 0 || waiting == 0) {
+                break;
+            }
+        }
+        afterLibraryCall(code);
     }
 
     void onWritable()
@@ -229,6 +264,7 @@ struct MqttClient::State {
         housekeeping.stop();
         attemptLimit.stop();
         dropNotifiers();
+        subscriptions.clear();
         if (handle) {
             mosquitto_destroy(handle);
             handle = nullptr;
@@ -254,7 +290,10 @@ struct MqttClient::State {
                 emit owner.disconnected(event.text);
                 break;
             case Kind::Message:
-                emit owner.messageReceived(event.text, event.payload);
+                emit owner.messageReceived(event.text, event.payload, event.qos, event.flag);
+                break;
+            case Kind::Subscribed:
+                emit owner.subscribed(event.text, event.flag);
                 break;
             }
             // A slot may have deleted the client or started another session.
@@ -272,6 +311,7 @@ struct MqttClient::State {
     QTimer housekeeping;
     QTimer attemptLimit;
     std::vector<Event> events;
+    std::map<int, QString> subscriptions; // sent, waiting for the broker's answer, by message id
     QString lastLibraryError;
     bool isUp = false;
     bool ending = false;
@@ -304,9 +344,18 @@ bool MqttClient::connectTo(const MqttSettings& settings, QString* problem)
     if (settings.host.isEmpty()) {
         return refuse(QStringLiteral("no broker address"));
     }
-    if (settings.tls && !QFileInfo(settings.caFile).isReadable()) {
-        return refuse(
-            QStringLiteral("cannot read the certificate authority file %1").arg(settings.caFile));
+    if (settings.tls) {
+        const std::pair<const QString*, const char*> files[] = {
+            { &settings.caFile, "certificate authority" },
+            { &settings.certFile, "client certificate" },
+            { &settings.keyFile, "client key" },
+        };
+        for (const auto& [file, what] : files) {
+            if ((file == &settings.caFile || !file->isEmpty()) && !QFileInfo(*file).isReadable()) {
+                return refuse(
+                    QStringLiteral("cannot read the %1 file %2").arg(QLatin1String(what), *file));
+            }
+        }
     }
     const QByteArray clientId = settings.clientId.toUtf8();
     state.handle = mosquitto_new(clientId.isEmpty() ? nullptr : clientId.constData(), true, &state);
@@ -316,18 +365,23 @@ bool MqttClient::connectTo(const MqttSettings& settings, QString* problem)
     mosquitto_connect_callback_set(state.handle, &State::onConnect);
     mosquitto_disconnect_callback_set(state.handle, &State::onDisconnect);
     mosquitto_message_callback_set(state.handle, &State::onMessage);
+    mosquitto_subscribe_callback_set(state.handle, &State::onSubscribe);
     mosquitto_log_callback_set(state.handle, &State::onLog);
     if (!settings.user.isEmpty()) {
-        const QByteArray password = settings.password.toUtf8();
+        const QByteArray& password = settings.password;
         const int code = mosquitto_username_pw_set(state.handle, settings.user.toUtf8().constData(),
-            settings.password.isEmpty() ? nullptr : password.constData());
+            password.isEmpty() ? nullptr : password.constData());
         if (code != MOSQ_ERR_SUCCESS) {
             return refuse(libraryReason(code, errno));
         }
     }
     if (settings.tls) {
-        const int code = mosquitto_tls_set(state.handle,
-            QFile::encodeName(settings.caFile).constData(), nullptr, nullptr, nullptr, nullptr);
+        const auto name = [](const QString& file) { return QFile::encodeName(file); };
+        const QByteArray cert = name(settings.certFile);
+        const QByteArray key = name(settings.keyFile);
+        const int code = mosquitto_tls_set(state.handle, name(settings.caFile).constData(), nullptr,
+            cert.isEmpty() ? nullptr : cert.constData(), key.isEmpty() ? nullptr : key.constData(),
+            nullptr);
         if (code != MOSQ_ERR_SUCCESS) {
             return refuse(libraryReason(code, errno));
         }
@@ -384,14 +438,20 @@ bool MqttClient::publish(const QString& topic, const QByteArray& payload, int qo
     return code == MOSQ_ERR_SUCCESS;
 }
 
-bool MqttClient::subscribe(const QString& pattern, int qos)
+bool MqttClient::subscribe(const QString& pattern, int qos, QString* problem)
 {
     State& state = *state_;
-    if (!state.isUp) {
-        return false;
+    int code = MOSQ_ERR_NO_CONN;
+    int mid = 0;
+    if (state.isUp) {
+        code = mosquitto_subscribe(state.handle, &mid, pattern.toUtf8().constData(), qos);
+        state.watchSocket();
     }
-    const int code = mosquitto_subscribe(state.handle, nullptr, pattern.toUtf8().constData(), qos);
-    state.watchSocket();
+    if (code == MOSQ_ERR_SUCCESS) {
+        state.subscriptions[mid] = pattern;
+    } else if (problem) {
+        *problem = libraryReason(code, errno);
+    }
     return code == MOSQ_ERR_SUCCESS;
 }
 

@@ -15,9 +15,10 @@ struct MqttSettings {
     quint16 port = 1883;
     QString clientId;
     QString user; // empty: no user name sent
-    QString password;
+    QByteArray password; // sent as these bytes
     bool tls = false;
     QString caFile; // with tls: the certificate authority that signed the broker's certificate
+    QString certFile, keyFile; // with tls, both or none: this client's certificate and its key
     int keepAliveSeconds = 30;
 };
 
@@ -36,7 +37,9 @@ public:
 
     // False when not connected or the library refuses (the topic is malformed).
     bool publish(const QString& topic, const QByteArray& payload, int qos = 0);
-    bool subscribe(const QString& pattern, int qos = 0);
+    // False, with the library's reason, when not connected or the pattern is malformed; the
+    // broker's answer follows as subscribed().
+    bool subscribe(const QString& pattern, int qos = 0, QString* problem = nullptr);
 
 signals:
     void connected();
@@ -44,7 +47,10 @@ signals:
     void connectFailed(const QString& reason);
     // A connection that was up is gone (the broker stopped, the network went).
     void disconnected(const QString& reason);
-    void messageReceived(const QString& topic, const QByteArray& payload);
+    // The broker's answer to a subscription: granted, or refused (its access list denies it).
+    void subscribed(const QString& pattern, bool granted);
+    void messageReceived(
+        const QString& topic, const QByteArray& payload, int qos = 0, bool retained = false);
 
 private:
     struct State;

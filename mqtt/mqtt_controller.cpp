@@ -95,21 +95,19 @@ bool MqttController::savable()
                     + QStringLiteral(". Nothing was sent."),
                 &form_[box]);
     }
-    if (const Refusal item = mqttItemsProblem(items())) {
-        QString text = toText(item.text);
+    // The checks every change of the gateway's MQTT settings passes, the command line's too.
+    const auto refused = [this](const Refusal& problem, QWidget* box) {
+        QString text = toText(problem.text);
         text[0] = text[0].toUpper();
-        return save_.refuse(
-            text + QStringLiteral(". Nothing was sent."), &form_[mqttItemBoxes[item.item]]);
-    }
-    // The gateway takes its broker as an address: a name would be sent as it is and never
-    // reached.
-    const QString server = trimmedBlanks(form_[INP_MQTT_SERVER].text());
-    if (!strictAddress(toBytes(server)))
-        return save_.refuse(QStringLiteral("The MQTT server \"%1\" is not an address of four "
-                                           "numbers 0 to 255: the gateway takes no host name. "
-                                           "Nothing was sent.")
-                                .arg(server),
-            &form_[INP_MQTT_SERVER]);
+        return save_.refuse(text + QStringLiteral(". Nothing was sent."), box);
+    };
+    if (const Refusal item = mqttItemsProblem(items()))
+        return refused(item, &form_[mqttItemBoxes[item.item]]);
+    if (const Refusal broker = mqttBrokerProblem(
+            toBytes(form_[INP_MQTT_SERVER].text()), toBytes(form_[INP_MQTT_PORT].text())))
+        return refused(broker,
+            broker.value == Refusal::Value::HostAddress ? &form_[INP_MQTT_SERVER]
+                                                        : &form_[INP_MQTT_PORT]);
     const Refusal problem = mqttLoginProblem(items(), loginRoom());
     return !problem
         || save_.refuse(QStringLiteral("The MQTT settings are too long: %1. Nothing was sent.")

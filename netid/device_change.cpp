@@ -11,6 +11,8 @@
 #include "core/text_fields.h"
 #include "netid/save_checks.h"
 
+#include <algorithm>
+
 namespace linknode {
 
 namespace {
@@ -26,6 +28,37 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
     const std::vector<std::string>& otherRecords)
 {
     PlannedChange plan;
+    const bool gateway = isMqttGateway(record);
+    const bool namesItems
+        = std::ranges::any_of(request.mqttItems, [](const auto& item) { return item.has_value(); });
+    if (namesItems || request.mqttServer || request.mqttPort) {
+        if (!gateway)
+            plan.problem = { Refusal::Value::Request,
+                "this device is no MQTT gateway: it keeps no MQTT settings" };
+        else if (namesItems && request.login)
+            plan.problem = { Refusal::Value::Request,
+                "the login and the MQTT settings both make the gateway's login: name one" };
+        else if ((request.mqttServer && request.hostIp) || (request.mqttPort && request.hostPort))
+            plan.problem = { Refusal::Value::Request,
+                "the gateway's host is its MQTT broker: name it once" };
+        if (plan.problem)
+            return plan;
+    }
+    const std::optional<std::string>& hostIp
+        = request.mqttServer ? request.mqttServer : request.hostIp;
+    const std::optional<std::string>& hostPort
+        = request.mqttPort ? request.mqttPort : request.hostPort;
+    std::optional<std::string> login = request.login;
+    if (namesItems) {
+        MqttItems items = mqttItems(loginCaretForm(loginOf(record)));
+        for (size_t i = 0; i < items.size(); ++i)
+            items[i] = request.mqttItems[i].value_or(items[i]);
+        // The MQTT frame's own check, on the items as its boxes would hold them.
+        if ((plan.problem = mqttItemsProblem(items)))
+            return plan;
+        login = mqttLogin(items);
+    }
+
     const DeviceSettings current = readSettings(record);
     NetworkConfig& config = plan.config = current.config;
     config.mac = request.mac;
@@ -48,8 +81,8 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
 
     if (!config.host) {
         const std::string options = recordField(record, FLD_OPTIONS);
-        if (request.mode || differs(request.hostIp, recordField(record, FLD_HOST_IP))
-            || differs(request.hostPort, recordField(record, FLD_HOST_PORT))
+        if (request.mode || differs(hostIp, recordField(record, FLD_HOST_IP))
+            || differs(hostPort, recordField(record, FLD_HOST_PORT))
             || differs(request.options, options.empty() ? "0000" : options)) {
             plan.problem = { Refusal::Value::Mode,
                 "this device has no socket mode: its mode, host and options cannot be changed" };
@@ -66,15 +99,15 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
         }
         if (request.mode)
             host.socketMode = static_cast<quint8>(*request.mode);
-        host.ip = request.hostIp.value_or(host.ip);
-        host.port = request.hostPort.value_or(host.port);
+        host.ip = hostIp.value_or(host.ip);
+        host.port = hostPort.value_or(host.port);
         host.options = request.options.value_or(host.options);
         // A clock that uses NTP (its port the time zone) is in server mode, as the view shows
         // it; a change naming client mode ends NTP, unless it names the zone too.
         if (usesNtp) {
             if (!request.mode)
                 host.socketMode = 0;
-            else if (*request.mode == 1 && !request.hostPort)
+            else if (*request.mode == 1 && !hostPort)
                 host.port = plainHostPort;
         }
     }
@@ -88,13 +121,16 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
             plan.problem.text = "the device address " + plan.problem.text;
         return plan;
     }
+    if (gateway && config.host && (hostIp || hostPort)
+        && (plan.problem = mqttBrokerProblem(config.host->ip, config.host->port)))
+        return plan;
     const std::string ip(trimBlanks(config.ip));
     if (const auto holder = doubleIpHolder(ip, request.mac, otherRecords)) {
         plan.problem = { Refusal::Value::DoubleAddress,
             "ERROR DOUBLE IP: " + ip + " (" + *holder + " has it)" };
         return plan;
     }
-    for (const auto& [text, value] : { std::pair { &request.login, Refusal::Value::Login },
+    for (const auto& [text, value] : { std::pair { &std::as_const(login), Refusal::Value::Login },
              std::pair { &request.wiegand, Refusal::Value::Wiegand } }) {
         if (!*text)
             continue;
@@ -118,10 +154,10 @@ PlannedChange planChange(const std::string& record, const ConfigRequest& request
         if (const auto parameters = wiegandParameters(expanded))
             addReported(plan.expected, *parameters);
     }
-    if (request.login) {
-        const std::string expanded = expandCarets(*request.login);
+    if (login) {
+        const std::string expanded = expandCarets(*login);
         if ((plan.problem = loginLimitProblem(record, expanded))
-            || (isMqttGateway(record) && (plan.problem = gatewayLoginProblem(*request.login))))
+            || (gateway && (plan.problem = gatewayLoginProblem(*login))))
             return plan;
         plan.loginDatagram = loginDatagram(expanded);
         addReportedLogin(plan.expected, expanded);

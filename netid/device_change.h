@@ -5,6 +5,7 @@
 #include "core/refusal.h"
 #include "link/envelope.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <utility>
@@ -14,6 +15,8 @@
 // the window's rules and save checks applied, and the datagrams that carry it. The window's
 // save and the command line's verbs both check by these rules.
 namespace linknode {
+
+using MqttItemChanges = std::array<std::optional<std::string>, std::tuple_size_v<MqttItems>>;
 
 struct ConfigRequest {
     MacBytes mac {};
@@ -25,6 +28,10 @@ struct ConfigRequest {
     std::optional<int> dataBitsCode;
     std::optional<std::string> login; // caret notation
     std::optional<std::string> wiegand; // caret codes, as parseWiegand gives them
+    // The MQTT gateway's broker (its host fields) and its seven items (caret notation), as its
+    // MQTT frame names them; items not named are kept from its login.
+    std::optional<std::string> mqttServer, mqttPort;
+    MqttItemChanges mqttItems;
 };
 
 struct PlannedChange {
@@ -37,7 +44,9 @@ struct PlannedChange {
 };
 
 // `record` is the device's current record; `otherRecords` those of the devices found with
-// it, for the duplicate-address check.
+// it, for the duplicate-address check. MQTT settings are refused on any other device than the
+// gateway, and on the gateway checked as its MQTT save checks them (mqttBrokerProblem,
+// mqttItemsProblem); its broker is checked so whenever its host fields are named.
 PlannedChange planChange(const std::string& record, const ConfigRequest& request,
     const std::vector<std::string>& otherRecords);
 

@@ -75,6 +75,27 @@ Refusal hostAddressProblem(std::string_view address, std::string_view mask)
     return {};
 }
 
+Refusal mqttBrokerProblem(std::string_view server, std::string_view port)
+{
+    if (!strictAddress(server))
+        return { Refusal::Value::HostAddress,
+            "the MQTT server \"" + std::string(trimBlanks(server))
+                + "\" is not an address of four numbers 0 to 255: the gateway takes no host "
+                  "name" };
+    std::string_view digits = port;
+    if (digits.ends_with('U') || digits.ends_with('V'))
+        digits.remove_suffix(1);
+    const bool number = !digits.empty() && digits.size() <= 5
+        && digits.find_first_not_of("0123456789") == std::string_view::npos;
+    const long long value = number ? leadingNumber(digits) : 0;
+    if (value < 1 || value > 65535)
+        return { Refusal::Value::HostPort,
+            "the MQTT port \"" + std::string(port)
+                + "\" is no port 1 to 65535 (a U or V after it limits the gateway to "
+                  "10Base-T)" };
+    return {};
+}
+
 Refusal gatewayProblem(std::string_view gateway, std::string_view address, std::string_view mask)
 {
     const std::string shown = "the gateway " + std::string(trimBlanks(gateway));

@@ -38,6 +38,12 @@ Refusal gatewayProblem(std::string_view gateway, std::string_view address, std::
 // one. 0.0.0.0, a server's, passes.
 Refusal peerAddressProblem(std::string_view address);
 
+// Why the MQTT gateway cannot reach a broker at `server` and `port`, as its save refuses them:
+// a server that is not four numbers 0 to 255 (the gateway takes no host name; blanks around
+// are dropped), a port that is not 1 to 65535 in up to five digits (a "U" or "V" after it, the
+// 10Base-T mark, kept).
+Refusal mqttBrokerProblem(std::string_view server, std::string_view port);
+
 // The addresses RENAME IP gives the listed devices in order (prefix + 110, + 111, ...), or
 // why it must not start: a prefix that is not three numbers each followed by ".", a mask
 // that fails the mask check, or more devices than host addresses from .110 on.

@@ -97,7 +97,7 @@ void MqttGateway::attempt()
     settings.port = settings_->port;
     settings.clientId = text(settings_->clientId);
     settings.user = text(settings_->user);
-    settings.password = text(settings_->password);
+    settings.password = settings_->password;
     QString problem;
     if (!client_.connectTo(settings, &problem)) {
         retryLater(QStringLiteral("mqtt-unreachable"), problem);

@@ -57,11 +57,21 @@ namespace {
         return line;
     }
 
+    // A name "group.key" is a key of the object "group".
     QJsonObject object(const Row& row)
     {
         QJsonObject object;
-        for (const auto& [name, value] : row)
-            object.insert(name, value);
+        for (const auto& [name, value] : row) {
+            const qsizetype dot = name.indexOf(u'.');
+            if (dot < 0) {
+                object.insert(name, value);
+                continue;
+            }
+            const QString group = name.left(dot);
+            QJsonObject inner = object.value(group).toObject();
+            inner.insert(name.mid(dot + 1), value);
+            object.insert(group, inner);
+        }
         return object;
     }
 

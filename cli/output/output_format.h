@@ -64,7 +64,8 @@ void writeCsv(
 // A list of devices in the chosen form.
 void writeList(size_t count, const RowSource& rowAt, OutputFormat format, const TextSink& write,
     const ListOptions& options = {});
-// One device: the table is one "name  value" line per field; JSON is one object.
+// One device: the table is one "name  value" line per field; JSON is one object, in which a
+// name "group.key" is the key of an object "group".
 QString oneText(const Row& row, OutputFormat format, const ListOptions& options = {});
 
 } // namespace linknode

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 namespace linknode {
 
 // The standard streams as the system sees them.
@@ -10,6 +13,10 @@ void prepareStandardStreams();
 
 // Whether standard error is a terminal, so a person is watching the progress.
 bool standardErrorIsTerminal();
+
+// What a person types on the terminal after `prompt` (on standard error), not shown as it
+// is typed, without its line end; none when standard input is no terminal.
+std::optional<std::string> askUnseen(const std::string& prompt);
 
 // Ends the program as a write to a closed pipe ends any other tool: no message, and the
 // status a shell expects.

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
+#include <string>
 #include <windows.h>
 
 namespace linknode {
@@ -24,6 +25,31 @@ bool standardErrorIsTerminal()
 {
     DWORD mode = 0;
     return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
+}
+
+std::optional<std::string> askUnseen(const std::string& prompt)
+{
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD shown = 0;
+    if (!GetConsoleMode(input, &shown))
+        return std::nullopt;
+    std::fputs(prompt.c_str(), stderr);
+    std::fflush(stderr);
+    SetConsoleMode(input, shown & ~static_cast<DWORD>(ENABLE_ECHO_INPUT));
+    std::wstring typed;
+    wchar_t c = 0;
+    DWORD count = 0;
+    while (ReadConsoleW(input, &c, 1, &count, nullptr) && count == 1 && c != L'\n')
+        if (c != L'\r')
+            typed += c;
+    SetConsoleMode(input, shown);
+    std::fputs("\n", stderr);
+    const int size = WideCharToMultiByte(
+        CP_UTF8, 0, typed.data(), static_cast<int>(typed.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, typed.data(), static_cast<int>(typed.size()), utf8.data(), size,
+        nullptr, nullptr);
+    return utf8;
 }
 
 // There is no SIGPIPE here: the write to a pipe whose reader is gone fails with

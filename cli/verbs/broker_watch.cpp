@@ -37,15 +37,17 @@ QStringList BrokerWatch::follow(const std::vector<DeviceEntry>& gateways)
                 [&](const Gateway& known) { return known.mac == gateway.mac; });
         Connection& connection = connections_[key];
         connection.settings = *settings;
-        connection.gateways.push_back({ gateway.mac, MessageTemplates(gateway) });
-        for (const QString& topic : { gateway.topic, gateway.connectTopic }) {
-            const QString subscription = subscriptionOf(topic);
-            if (topic.isEmpty() || connection.subscriptions.contains(subscription))
-                continue;
-            connection.subscriptions << subscription;
-            if (connection.client && connection.client->isConnected())
-                subscribe(connection, subscription);
-        }
+        connection.gateways.push_back(
+            { gateway.mac, sensorTemplate(gateway), connectTemplate(gateway) });
+        const Gateway& added = connection.gateways.back();
+        for (const MessageTemplate* messages : { &added.sensor, &added.connect })
+            for (const QString& subscription : messages->subscriptions()) {
+                if (connection.subscriptions.contains(subscription))
+                    continue;
+                connection.subscriptions << subscription;
+                if (connection.client && connection.client->isConnected())
+                    subscribe(connection, subscription);
+            }
     }
     std::erase_if(connections_, [](const auto& held) { return held.second.gateways.empty(); });
     QStringList watched;
@@ -101,8 +103,11 @@ void BrokerWatch::take(
     const Connection& connection, const QString& topic, const QByteArray& payload)
 {
     for (const Gateway& gateway : connection.gateways)
-        if (gateway.templates.kindOf(topic, payload) != MqttMessageKind::Other)
-            emit heard(gateway.mac);
+        for (const MessageTemplate* messages : { &gateway.sensor, &gateway.connect })
+            if (messages->fitsTopic(topic) && messages->fitsPayload(payload)) {
+                emit heard(gateway.mac);
+                break;
+            }
 }
 
 } // namespace linknode

@@ -38,10 +38,10 @@ signals:
     void heard(const QString& mac);
 
 private:
-    using BrokerKey = std::tuple<QString, quint16, QString, QString>;
+    using BrokerKey = std::tuple<QString, quint16, QString, QByteArray>;
     struct Gateway {
         QString mac;
-        MessageTemplates templates;
+        MessageTemplate sensor, connect;
     };
     struct Connection {
         MqttSettings settings;

@@ -2,7 +2,11 @@
 #include "cli/run/device_filter.h"
 #include "cli/verbs/verbs.h"
 #include "cli/verbs/watch.h"
+#include "config/device_settings.h"
 #include "core/logging.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace linknode {
 
@@ -98,7 +102,10 @@ int discoverVerb(const QStringList& arguments, CliContext& context)
 int showVerb(const QStringList& arguments, CliContext& context)
 {
     VerbRun run(context, QStringLiteral("show"),
-        QStringLiteral("Shows one device: every field decoded, its model, firmware and flags."));
+        QStringLiteral("Shows one device: every field decoded, its model, firmware and flags; "
+                       "for the MQTT gateway its MQTT settings too (mqtt.broker, mqtt.topic, "
+                       "mqtt.payload, mqtt.clientId, mqtt.user, mqtt.password, "
+                       "mqtt.connectTopic, mqtt.connectPayload; an object \"mqtt\" in JSON)."));
     addDeviceArgument(run.parser());
     run.parser().addOption(fieldsOption());
     if (const auto status = run.parse(arguments, 1))
@@ -108,8 +115,10 @@ int showVerb(const QStringList& arguments, CliContext& context)
     if (!selector)
         return run.refuse(QStringLiteral("\"%1\" is neither a MAC nor an address").arg(named));
     QString problem;
+    Row names = detailRow({});
+    std::ranges::move(mqttRow({}), std::back_inserter(names));
     const auto options
-        = listOptions(run, run.parser().value(QStringLiteral("fields")), detailRow({}), &problem);
+        = listOptions(run, run.parser().value(QStringLiteral("fields")), names, &problem);
     if (!options)
         return run.refuse(problem);
 
@@ -123,7 +132,10 @@ int showVerb(const QStringList& arguments, CliContext& context)
     const FoundDevice found = findOne(devices, *selector, named);
     if (!found.device)
         return run.finish(failed({}, found.exitStatus, found.problem));
-    run.console().out(oneText(detailRow(*found.device), run.format(), *options));
+    Row row = detailRow(*found.device);
+    if (isMqttGateway(found.device->record))
+        std::ranges::move(mqttRow(*found.device), std::back_inserter(row));
+    run.console().out(oneText(row, run.format(), *options));
     return ExitSuccess;
 }
 

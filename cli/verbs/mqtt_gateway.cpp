@@ -7,45 +7,14 @@
 #include "core/latin1.h"
 #include "core/text_fields.h"
 #include "fleet/device_values.h"
-#include "mqtt/mqtt_topics.h"
-
-#include <QRegularExpression>
 
 namespace linknode {
 
 namespace {
-    // The gateway stores what the login box held with its caret codes made bytes.
-    QString item(const MqttItems& items, size_t index)
+    // The gateway holds what the login box held with its caret codes made bytes.
+    std::string item(const MqttItems& items, size_t index)
     {
-        return toText(expandCarets(items[index]));
-    }
-
-    // A placeholder as it stands in a template: "%S" carries two digits after it.
-    QString placeholderPattern()
-    {
-        QStringList alternatives;
-        for (const QString& placeholder : mqttPlaceholders())
-            alternatives << QRegularExpression::escape(placeholder)
-                    + (placeholder == QLatin1String("%S") ? QStringLiteral("\\d\\d") : QString());
-        return alternatives.join(u'|');
-    }
-
-    // The texts a template gives: its own characters, any text in place of a placeholder.
-    QRegularExpression templatePattern(const QString& templateText)
-    {
-        static const QRegularExpression placeholder(placeholderPattern());
-        QString pattern;
-        qsizetype done = 0;
-        for (auto it = placeholder.globalMatch(templateText); it.hasNext();) {
-            const QRegularExpressionMatch match = it.next();
-            pattern
-                += QRegularExpression::escape(templateText.mid(done, match.capturedStart() - done))
-                + QStringLiteral(".*");
-            done = match.capturedEnd();
-        }
-        pattern += QRegularExpression::escape(templateText.mid(done));
-        return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
-            QRegularExpression::DotMatchesEverythingOption);
+        return expandCarets(items[index]);
     }
 
     // Field 10 may carry the 10Base-T mark after the port.
@@ -65,22 +34,29 @@ MqttGateway mqttGateway(const DeviceEntry& entry)
 {
     const std::string& record = entry.record;
     const MqttItems items = mqttItems(loginCaretForm(loginOf(record)));
+    KnownPlaceholders known;
+    if (const auto mac = recordMac(record))
+        known.mac = macForms(*mac);
+    known.version = toDatagram(firmwareVersion(record).text);
+    const std::string user = item(items, 3);
     return MqttGateway { .mac = toText(recordField(record, FLD_MAC)),
         .host = toText(recordField(record, FLD_HOST_IP)),
         .port = toText(recordField(record, FLD_HOST_PORT)),
-        .user = item(items, 3),
-        .password = item(items, 4),
-        .topic = item(items, 0),
-        .message = item(items, 1),
-        .connectTopic = item(items, 5),
-        .connectMessage = item(items, 6) };
+        .user = QString::fromUtf8(user.data(), static_cast<qsizetype>(user.size())),
+        .password = toDatagram(item(items, 4)),
+        .topic = toText(item(items, 0)),
+        .message = toText(item(items, 1)),
+        .connectTopic = toText(item(items, 5)),
+        .connectMessage = toText(item(items, 6)),
+        .known = known };
 }
 
 std::optional<MqttSettings> brokerSettings(const MqttGateway& gateway,
     const MqttOverrides& overrides, const QString& clientId, QString* problem)
 {
     const QString host = overrides.host.value_or(gateway.host);
-    const QString port = overrides.port.value_or(withoutSpeedMark(gateway.port));
+    const QString port = overrides.port.value_or(
+        overrides.tls ? QString::number(mqttTlsPort) : withoutSpeedMark(gateway.port));
     if (host.isEmpty()) {
         *problem = QStringLiteral("%1 names no broker; give one with --broker").arg(gateway.mac);
         return std::nullopt;
@@ -98,28 +74,25 @@ std::optional<MqttSettings> brokerSettings(const MqttGateway& gateway,
     settings.password = overrides.password.value_or(gateway.password);
     settings.tls = overrides.tls;
     settings.caFile = overrides.caFile;
+    settings.certFile = overrides.certFile;
+    settings.keyFile = overrides.keyFile;
     return settings;
 }
 
 QString brokerName(const MqttSettings& settings)
 {
-    return QStringLiteral("%1:%2").arg(settings.host).arg(settings.port);
+    const QString host = settings.host.contains(u':') ? u'[' + settings.host + u']' : settings.host;
+    return QStringLiteral("%1:%2").arg(host).arg(settings.port);
 }
 
-MessageTemplates::MessageTemplates(const MqttGateway& gateway)
-    : topic_(templatePattern(gateway.topic))
-    , connectTopic_(templatePattern(gateway.connectTopic))
-    , connectMessage_(templatePattern(gateway.connectMessage))
+MessageTemplate sensorTemplate(const MqttGateway& gateway)
 {
+    return MessageTemplate(gateway.topic, gateway.message, gateway.known);
 }
 
-MqttMessageKind MessageTemplates::kindOf(const QString& topic, const QByteArray& payload) const
+MessageTemplate connectTemplate(const MqttGateway& gateway)
 {
-    const bool sensorTopic = topic_.match(topic).hasMatch();
-    if (connectTopic_.match(topic).hasMatch()
-        && (!sensorTopic || connectMessage_.match(QString::fromLatin1(payload)).hasMatch()))
-        return MqttMessageKind::Connect;
-    return sensorTopic ? MqttMessageKind::Sensor : MqttMessageKind::Other;
+    return MessageTemplate(gateway.connectTopic, gateway.connectMessage, gateway.known);
 }
 
 bool isJsonTemplate(const QString& message)

@@ -7,6 +7,7 @@
 #include "commands/device_datagrams.h"
 #include "config/model_identity.h"
 #include "core/latin1.h"
+#include "core/shown_text.h"
 #include "fleet/device_values.h"
 #include "mqtt/mqtt_topics.h"
 
@@ -71,26 +72,60 @@ namespace {
         return found.device;
     }
 
-    // One connection per broker and credentials, each subscribed to the topics of the gateways
-    // that publish there.
-    std::optional<std::vector<WatchConnection>> watchConnections(
-        const std::vector<DeviceEntry>& gateways, const MqttOverrides& overrides, QString* problem)
+    // The subscriptions that take a gateway's sensor and connect messages; a topic the gateway
+    // cannot publish to is told and left out.
+    QStringList gatewaySubscriptions(const MqttGateway& gateway, bool named, Console& console)
     {
-        std::map<std::tuple<QString, quint16, QString, QString>, WatchConnection> byBroker;
+        QStringList subscriptions;
+        for (const MessageTemplate& messages :
+            { sensorTemplate(gateway), connectTemplate(gateway) }) {
+            if (const QString topic = messages.topicProblem(); !topic.isEmpty())
+                console.err(QStringLiteral("linknode: malformed topic: %1's topic %2: it can "
+                                           "publish nothing there\n")
+                                .arg(gateway.mac, caretForm(topic)));
+            for (const QString& subscription : messages.subscriptions())
+                if (!subscriptions.contains(subscription))
+                    subscriptions << subscription;
+        }
+        if (named && !sensorTemplate(gateway).namesGateway())
+            console.err(QStringLiteral("linknode: the sensor topic %1 does not name the gateway "
+                                       "(no %M): other gateways' messages on it show too\n")
+                            .arg(caretForm(gateway.topic)));
+        return subscriptions;
+    }
+
+    // One connection per broker and credentials, each subscribed to the topics of the gateways
+    // that publish there and to the topics named with --topic.
+    std::optional<std::vector<WatchConnection>> watchConnections(
+        const std::vector<DeviceEntry>& gateways, bool all, const MqttOverrides& overrides,
+        const QStringList& ownTopics, Console& console, QString* problem)
+    {
+        std::map<std::tuple<QString, quint16, QString, QByteArray>, WatchConnection> byBroker;
         for (const DeviceEntry& entry : gateways) {
-            const MqttGateway gateway = mqttGateway(entry);
+            MqttGateway gateway = mqttGateway(entry);
+            // Watching every gateway, the MAC narrows nothing: one pattern serves them all
+            // where a subscription per gateway and form of its MAC would be sent.
+            if (all)
+                gateway.known.mac.clear();
             const auto settings = brokerSettings(gateway, overrides, {}, problem);
             if (!settings)
                 return std::nullopt;
+            const QStringList subscriptions = gatewaySubscriptions(gateway, !all, console);
             WatchConnection& connection = byBroker[std::tuple(
                 settings->host, settings->port, settings->user, settings->password)];
             connection.settings = *settings;
-            for (const QString& topic : { gateway.topic, gateway.connectTopic })
-                if (!connection.subscriptions.contains(subscriptionOf(topic)))
-                    connection.subscriptions << subscriptionOf(topic);
+            for (const QString& subscription : subscriptions + ownTopics)
+                if (!connection.subscriptions.contains(subscription))
+                    connection.subscriptions << subscription;
         }
         std::vector<WatchConnection> connections;
         for (auto& [broker, connection] : byBroker) {
+            if (connection.subscriptions.isEmpty()) {
+                *problem = QStringLiteral("nothing to subscribe to at %1: no topic a broker "
+                                          "takes")
+                               .arg(brokerName(connection.settings));
+                return std::nullopt;
+            }
             connection.settings.clientId
                 = mqttClientId("watch", static_cast<int>(connections.size()));
             connections.push_back(std::move(connection));
@@ -103,12 +138,17 @@ namespace {
         VerbRun run(context, QStringLiteral("mqtt watch"),
             QStringLiteral("Connects to the broker of an MQTT sensor gateway (one discovery "
                            "finds it) and prints each message of its sensor and connect topics "
-                           "as it comes: a line of time, topic and payload, or with --format "
-                           "json one object a line {\"time\", \"topic\", \"payload\", "
-                           "\"fields\"}, fields holding sensor, temperature, battery and rssi "
-                           "of a JSON payload. Runs until --seconds, --count or Ctrl+C (exit "
-                           "0); exit 1 when a broker cannot be reached or refuses the "
-                           "credentials."));
+                           "as it comes: a line of time, topic and payload (read as UTF-8, a "
+                           "byte that is none as \\xNN), or with --format json one object a "
+                           "line {\"time\", \"topic\", \"payload\", \"fields\", \"qos\", "
+                           "\"retained\"}, fields holding sensor, temperature, battery and "
+                           "rssi of a Domoticz or SOTI Connect payload, any other JSON object as "
+                           "it is. The subscriptions hold the gateway's MAC and version where "
+                           "its topics do. A connection lost is made again after 1 s, doubling "
+                           "to 30 s, each loss and reconnection told on standard error. Runs "
+                           "until --seconds, --count or Ctrl+C (exit 0); exit 1 when a broker "
+                           "cannot be reached at the start, refuses the credentials or a "
+                           "subscription, or (--once) a connection is lost."));
         QCommandLineParser& parser = run.parser();
         parser.addPositionalArgument(QStringLiteral("device"),
             QStringLiteral("MAC or IP address of the gateway (or --all)."),
@@ -119,8 +159,15 @@ namespace {
             QStringLiteral("End after this many seconds."), QStringLiteral("N"));
         const QCommandLineOption count(QStringLiteral("count"),
             QStringLiteral("End after this many messages."), QStringLiteral("N"));
+        const QCommandLineOption once(QStringLiteral("once"),
+            QStringLiteral("End at the first connection lost (exit 1) instead of connecting "
+                           "again."));
+        const QCommandLineOption topic(QStringLiteral("topic"),
+            QStringLiteral("Watch this topic of the gateway's broker too (+ and # as MQTT "
+                           "takes them; repeatable)."),
+            QStringLiteral("TOPIC"));
         const BrokerOptions broker;
-        parser.addOptions({ all, seconds, count });
+        parser.addOptions({ all, seconds, count, once, topic });
         broker.addTo(parser);
         if (const auto status = run.parse(arguments, 0, 1))
             return *status;
@@ -132,7 +179,13 @@ namespace {
             return run.refuse(QStringLiteral("--seconds \"%1\" is not a number above 0 up to %2")
                                   .arg(parser.value(seconds))
                                   .arg(longestMqttRun));
-        WatchOutput output { .format = run.format(), .wide = run.wide(), .count = 0 };
+        WatchOutput output {
+            .format = run.format(), .wide = run.wide(), .count = 0, .once = parser.isSet(once)
+        };
+        for (const QString& own : parser.values(topic))
+            if (const QString problem = subscriptionProblem(own); !problem.isEmpty())
+                return run.refuse(
+                    QStringLiteral("--topic \"%1\" is no subscription: %2").arg(own, problem));
         if (parser.isSet(count)) {
             bool ok = false;
             output.count = parser.value(count).toInt(&ok);
@@ -166,7 +219,8 @@ namespace {
         }
         // The devices' ports are free again while the watch runs: the window may use them.
         run.session()->link().close();
-        auto connections = watchConnections(gateways, *overrides, &problem);
+        auto connections = watchConnections(
+            gateways, !selector, *overrides, parser.values(topic), run.console(), &problem);
         if (!connections)
             return run.fail(problem);
         run.console().progress(QStringLiteral("watching %1 gateway(s) through %2 broker "
@@ -193,12 +247,17 @@ namespace {
     int checkVerb(const QStringList& arguments, CliContext& context)
     {
         VerbRun run(context, QStringLiteral("mqtt check"),
-            QStringLiteral("Checks an MQTT sensor gateway's publishing from its broker: the "
-                           "broker answers, it takes the gateway's credentials, a sensor "
-                           "message comes within --seconds, and payloads of a JSON template "
-                           "are JSON. With --reset the gateway is reset once subscribed and its "
-                           "connect message is required too. One line and exit 0 when all "
-                           "hold; exit 1 naming the first that failed."));
+            QStringLiteral("Checks an MQTT sensor gateway's publishing from its broker: its "
+                           "topics are ones a broker takes, the broker answers, it takes the "
+                           "gateway's credentials and the subscriptions, a sensor message of "
+                           "this gateway comes within --seconds, and payloads of a JSON "
+                           "template are JSON. A message is the gateway's when it carries its "
+                           "MAC (%M in the topic or message); with --reset the gateway is reset "
+                           "once subscribed, its connect message is required, and the sensor "
+                           "messages after it count as its own. Retained messages do not count. "
+                           "One line and exit 0 when all hold; exit 1 naming the first that "
+                           "failed; exit 4 when a sensor message came on a topic that does not "
+                           "name the gateway, without --reset."));
         QCommandLineParser& parser = run.parser();
         addDeviceArgument(parser);
         const QCommandLineOption seconds(QStringLiteral("seconds"),
@@ -259,7 +318,7 @@ namespace {
         QTimer::singleShot(0, &check, &MqttCheck::start);
         loop.exec();
         if (!check.failure().isEmpty())
-            return run.fail(check.failure());
+            return run.finish(failed({}, check.exitStatus(), check.failure()));
         if (run.format() == OutputFormat::Json)
             return run.finish(resultOf({ DeviceResult { .mac = plan.gateway.mac,
                 .status = DeviceStatus::Confirmed,

@@ -1,3 +1,4 @@
+#include "cli/run/passwords.h"
 #include "cli/verbs/fleet_run.h"
 #include "cli/verbs/verbs.h"
 #include "commands/device_datagrams.h"
@@ -39,7 +40,54 @@ namespace {
         { "login", "login", "Login string in caret notation (^13^ is CR), Latin-1 only.", "TEXT" },
         { "wiegand", "wiegand",
             "Wiegand format: item 1 to 11 of the list, or its caret codes ^6^^a^^b^^c^.", "ITEM" },
+        // The MQTT gateway's frame: texts in caret notation, as its boxes take them.
+        { "mqttBroker", "mqtt-broker", "The MQTT gateway's broker (its host server).",
+            "ADDRESS:PORT" },
+        { "mqttTemplate", "mqtt-template",
+            "The MQTT gateway's topics and messages as the window's template sets them; those "
+            "named beside it win.",
+            "domoticz|soti" },
+        { "mqttClientId", "mqtt-client-id", "The MQTT gateway's device ID, its client id.",
+            "TEXT" },
+        { "mqttUser", "mqtt-user", "The MQTT gateway's user name.", "NAME" },
+        { "mqttTopic", "mqtt-topic",
+            "The topic of each sensor message: %M the gateway's MAC, %6 its version, %1 its "
+            "number, %2 the sensor in hexadecimal, %S00 in decimal.",
+            "TOPIC" },
+        { "mqttPayload", "mqtt-payload",
+            "Each sensor message: %3 the temperature, %4 the RSSI in dB, %R from 0 to 10, %5 the "
+            "battery in volts, %B from 1 to 100.",
+            "TEXT" },
+        { "mqttConnectTopic", "mqtt-connect-topic",
+            "The topic of the message the gateway sends as it connects.", "TOPIC" },
+        { "mqttConnectPayload", "mqtt-connect-payload",
+            "The message the gateway sends as it connects.", "TEXT" },
     };
+
+    const QString passwordKey = QStringLiteral("mqttPassword");
+
+    // The gateway's new password, kept off the command line where ps shows it: the first line
+    // of a file, or the environment. None when neither is asked for, or (`problem` set) when
+    // the one asked for cannot be read. Its bytes are the gateway's, in caret notation as its
+    // PASSWORD box takes them.
+    std::optional<QString> newPassword(const QCommandLineParser& parser,
+        const QCommandLineOption& file, const QCommandLineOption& environment, QString* problem)
+    {
+        if (parser.isSet(file) && parser.isSet(environment)) {
+            *problem = QStringLiteral("--mqtt-password-file and --mqtt-password-env both name "
+                                      "the password: give one");
+            return std::nullopt;
+        }
+        std::optional<QByteArray> password;
+        if (parser.isSet(environment) && !(password = passwordFromEnvironment()))
+            *problem = QStringLiteral("--mqtt-password-env: %1 is not set")
+                           .arg(QLatin1String(mqttPasswordVariable));
+        QString reason;
+        if (parser.isSet(file) && !(password = readPasswordFile(parser.value(file), &reason)))
+            *problem
+                = QStringLiteral("--mqtt-password-file \"%1\": %2").arg(parser.value(file), reason);
+        return password ? std::optional(QString::fromLatin1(*password)) : std::nullopt;
+    }
 
     // The option of a key; none for a value that set does not take.
     std::optional<QString> optionOf(const QString& key)
@@ -51,17 +99,21 @@ namespace {
     }
 
     // Every value named on the command line, or the first refusal.
-    std::optional<ConfigRequest> request(
-        const QCommandLineParser& parser, const MacBytes& mac, QString* problem)
+    std::optional<ConfigRequest> request(const QCommandLineParser& parser, const MacBytes& mac,
+        const std::optional<QString>& password, QString* problem)
     {
         const auto named = [&](const QString& key) -> std::optional<QString> {
+            if (key == passwordKey)
+                return password;
             const auto option = optionOf(key);
             if (!option || !parser.isSet(*option))
                 return std::nullopt;
             return parser.value(*option);
         };
-        const auto spelling
-            = [](const QString& key) { return QStringLiteral("--") + optionOf(key).value_or(key); };
+        const auto spelling = [](const QString& key) {
+            return key == passwordKey ? QStringLiteral("the MQTT password")
+                                      : QStringLiteral("--") + optionOf(key).value_or(key);
+        };
         return readRequest(mac, named, spelling, problem);
     }
 
@@ -92,14 +144,22 @@ int setVerb(const QStringList& arguments, CliContext& context)
 {
     VerbRun run(context, QStringLiteral("set"),
         QStringLiteral("Changes the named values of one device, checks them as SAVE CONFIGURATION "
-                       "does, sends the configuration by MAC and confirms that the device reports "
-                       "them. Values already as asked are not sent."));
+                       "does (the MQTT gateway's as its MQTT frame does), sends the configuration "
+                       "by MAC and confirms that the device reports them. Values already as "
+                       "asked are not sent."));
     QCommandLineParser& parser = run.parser();
     parser.addPositionalArgument(QStringLiteral("mac"), QStringLiteral("The device's MAC."));
     QList<QCommandLineOption> options;
     for (const Change& change : changes)
         options << QCommandLineOption(QString::fromLatin1(change.option),
             QString::fromLatin1(change.help), QString::fromLatin1(change.valueName));
+    options << QCommandLineOption(QStringLiteral("mqtt-password-file"),
+        QStringLiteral("The MQTT gateway's password: the first line of FILE (- for standard "
+                       "input), kept out of the command line, where ps shows it."),
+        QStringLiteral("FILE"))
+            << QCommandLineOption(QStringLiteral("mqtt-password-env"),
+                   QStringLiteral("The MQTT gateway's password from %1.")
+                       .arg(QLatin1String(mqttPasswordVariable)));
     parser.addOptions(options);
     parser.addOptions({ { QStringLiteral("reset"), QStringLiteral("Reset the device afterwards.") },
         { QStringLiteral("bypass"),
@@ -118,7 +178,11 @@ int setVerb(const QStringList& arguments, CliContext& context)
             [&](const QCommandLineOption& option) { return parser.isSet(option); }))
         return run.refuse(QStringLiteral("nothing to change: name a value, see --help"));
     QString problem;
-    const auto wanted = request(parser, *mac, &problem);
+    const auto password
+        = newPassword(parser, options[options.size() - 2], options[options.size() - 1], &problem);
+    if (!problem.isEmpty())
+        return run.refuse(problem);
+    const auto wanted = request(parser, *mac, password, &problem);
     if (!wanted)
         return run.refuse(problem);
 

@@ -2,7 +2,8 @@
 // send: one entry per MAC, however it is written; a bounded list; junk that never holds the
 // discovery open; a reset only to the address a device reports; a site device asked again; a
 // replacing device that already holds the old one's serial settings left unchanged; an MQTT
-// watch that ends after its seconds; an apply told its discovery was cut short; a reply too
+// watch that ends after its seconds, a check that blames a gateway's malformed topic on it,
+// show decoding the gateway's settings; an apply told its discovery was cut short; a reply too
 // long for a record listed, cut and flagged.
 #include "cli/run/session.h"
 #include "cli/verbs/fleet_run.h"
@@ -15,6 +16,8 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -214,6 +217,52 @@ TEST_F(Sockets, AnMqttWatchEndsAfterItsSeconds)
         ExitSuccess)
         << console.errors.toStdString();
     EXPECT_LT(elapsed.elapsed(), 3000);
+}
+
+// The MQTT gateway 0-80-194-1-2-3 with these seven login items, each ended by CR.
+std::string gatewayRecord(const std::string& items)
+{
+    return "0-80-194-1-2-3,10.0.0.5,255.255.255.0,10.0.0.1,9600,1,0,COPYRIGHTqTAVREN CONDUIT-IP "
+           "MQTT 2.4F,1,10.0.0.2,1883,00N0,1,1,1,Tav"
+        + items;
+}
+
+TEST_F(Sockets, AnMqttCheckBlamesTopicsNoBrokerTakesOnTheGatewayNotTheBroker)
+{
+    const struct {
+        const char* items;
+        const char* told;
+    } cases[] = {
+        { "sensors/#/s%2\r{}\rid\ru\rp\rgw/up\r{}\r",
+            "sensor topic \"sensors/#/s%2\" holds a wildcard" },
+        { "\r{}\rid\ru\rp\rgw/up\r{}\r", "sensor topic \"\" is empty" },
+        { "gw/%6/s%2\r{}\rid\ru\rp\r\xB0\r{}\r", "connect topic \"\\xB0\" is no UTF-8" },
+    };
+    for (const auto& c : cases) {
+        // No broker listens: the check ends before it would connect.
+        answerWith({ gatewayRecord(c.items) });
+        console.errors.clear();
+        EXPECT_EQ(runCli({ u"linknode"_s, u"mqtt"_s, u"check"_s, u"0-80-194-1-2-3"_s }, context),
+            ExitFailure);
+        EXPECT_THAT(console.errors.toStdString(), HasSubstr("malformed topic: the gateway's"));
+        EXPECT_THAT(console.errors.toStdString(), HasSubstr(c.told));
+    }
+}
+
+TEST_F(Sockets, ShowDecodesTheMqttGatewaysSettings)
+{
+    answerWith({ gatewayRecord("ha/%M/s%2\r{\"t\":%3}\rgw-7\rgw\rse cret\rha/%M/up\ron\r") });
+    ASSERT_EQ(runCli({ u"linknode"_s, u"show"_s, u"0-80-194-1-2-3"_s, u"--format"_s, u"json"_s },
+                  context),
+        ExitSuccess)
+        << console.errors.toStdString();
+    const QJsonObject mqtt
+        = QJsonDocument::fromJson(console.output.toUtf8()).object()[u"mqtt"_s].toObject();
+    EXPECT_EQ(mqtt,
+        QJsonObject({ { u"broker"_s, u"10.0.0.2:1883"_s }, { u"topic"_s, u"ha/%M/s%2"_s },
+            { u"payload"_s, u"{\"t\":%3}"_s }, { u"clientId"_s, u"gw-7"_s }, { u"user"_s, u"gw"_s },
+            { u"password"_s, u"se cret"_s }, { u"connectTopic"_s, u"ha/%M/up"_s },
+            { u"connectPayload"_s, u"on"_s } }));
 }
 
 TEST_F(Sockets, ASiteDeviceMissingIsAskedForAgainUpToTheRoundsGiven)

@@ -26,7 +26,7 @@ namespace {
             settings.host = QStringLiteral("127.0.0.1");
             settings.port = port;
             settings.user = QString::fromLatin1(LocalBroker::user);
-            settings.password = QString::fromLatin1(password);
+            settings.password = password;
             return settings;
         }
 
@@ -102,7 +102,13 @@ namespace {
         unreadableAuthority.host = QStringLiteral("127.0.0.1");
         unreadableAuthority.tls = true;
         unreadableAuthority.caFile = QStringLiteral("/nonexistent/ca.crt");
-        for (const MqttSettings& settings : { noHost, unreadableAuthority }) {
+        // A readable authority, a client certificate that is not.
+        MqttSettings unreadableCertificate = unreadableAuthority;
+        unreadableCertificate.caFile = QStringLiteral(QT_TESTCASE_SOURCEDIR "/local_broker.h");
+        unreadableCertificate.certFile = QStringLiteral("/nonexistent/client.crt");
+        unreadableCertificate.keyFile = QStringLiteral("/nonexistent/client.key");
+        for (const MqttSettings& settings :
+            { noHost, unreadableAuthority, unreadableCertificate }) {
             MqttClient client;
             QSignalSpy failed(&client, &MqttClient::connectFailed);
             QString problem;

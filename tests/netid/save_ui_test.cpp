@@ -291,13 +291,15 @@ TEST_F(Save, BadValuesAndWhatAnMqttGatewayCannotKeepAreRefusedNotCutBeforeAnythi
         cases.push_back(
             { { { box, QString::fromUtf8(unstorableTexts[next++ % std::size(unstorableTexts)]) } },
                 {}, true, true });
-    // What the gateway cannot take: an item that would end early, a topic no broker takes, a
-    // broker by name.
+    // What the gateway cannot take: an item that would end early, a topic no broker takes
+    // (a wildcard, a Latin-1 byte that is no UTF-8), a broker by name, a port that is none.
     const std::pair<Control<QWidget>, QString> gatewayRefusals[]
         = { { INP_MQTT_PSW, u"se^13^cret"_s }, { INP_MQTT_TOPIC, u"ha/+/s"_s },
-              { INP_MQTT_TOPIC_CONNECT, QString() }, { INP_MQTT_SERVER, u"broker.lan"_s } };
+              { INP_MQTT_TOPIC_CONNECT, QString() }, { INP_MQTT_SERVER, u"broker.lan"_s },
+              { INP_MQTT_DEVICEID, u"caf\u00e9"_s }, { INP_MQTT_PORT, u"18x3"_s } };
     const QString gatewayTold[] = { u"The MQTT password holds a carriage return"_s, u"wildcard"_s,
-        u"The connect topic is empty"_s, u"takes no host name"_s };
+        u"The connect topic is empty"_s, u"takes no host name"_s, u"is no UTF-8 text"_s,
+        u"is no port 1 to 65535"_s };
     for (size_t i = 0; i < std::size(gatewayRefusals); ++i)
         cases.push_back({ { gatewayRefusals[i] }, gatewayTold[i], true, true });
     // Together longer than the login box holds.
