@@ -127,8 +127,8 @@ void ShellController::TIM_TST_Timer()
         form_[TIM_TST].start(clock_.timerMs(replyQuietTime - elapsed));
         return;
     }
-    discovery_.cycleEnded();
     setBusy(form_[B_ASK_CFG], false);
+    discovery_.cycleEnded();
 }
 
 void ShellController::AFF_MAC_Change()

@@ -39,10 +39,12 @@ public:
     // Shows what the replies taken in so far changed (new lines, the MAC column, the device
     // count) and stamps the activity if they listed or refreshed a device.
     void showReplies();
-    // The cycle is over: the MAC column fits the lines as they now stand.
+    // The cycle is over (FIND DEVICES is back): the MAC column fits the lines as they now
+    // stand, and the button takes the keyboard focus if the cycle left it nowhere.
     void cycleEnded();
 
 private:
+    void giveFocusBack();
     void takeReply(const std::string& record, const QString& interface, bool cut);
 
     MainForm& form_;
@@ -52,6 +54,7 @@ private:
     DeviceList devices_;
     bool toldListFull_ = false;
     bool held_ = false;
+    bool focusOnReturn_ = false;
     bool heardDevice_ = false; // since the last showReplies
     double cycleStart_ = -longestCycle; // no cycle yet: no reply stamps
 };
