@@ -1,5 +1,6 @@
 #include "form/main_form.h"
 
+#include "form/accessibility.h"
 #include "widgets/combo_popup.h"
 #include "widgets/product_art.h"
 #include "widgets/window_font.h"
@@ -81,6 +82,7 @@ namespace {
 MainForm::MainForm(QWidget* parent)
     : QWidget(parent)
 {
+    offerWhatIsSeen();
     setObjectName(QStringLiteral("F_MAIN"));
     setWindowTitle(QStringLiteral("LINKNODE TOOL VERSION: 1.3W"));
     QFont small = font();
@@ -147,6 +149,7 @@ void MainForm::build()
                 combo->lineEdit()->setCursorPosition(0);
         });
     }
+    nameControls(*this);
 }
 
 void MainForm::setPictures()

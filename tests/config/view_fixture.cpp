@@ -45,11 +45,6 @@ bool isInput(const QWidget& control)
     return inputs.contains(control.property("kind").toString());
 }
 
-QRect inWindow(const QWidget& control)
-{
-    return { control.mapTo(control.window(), QPoint(0, 0)), control.size() };
-}
-
 std::vector<std::string> fleetRecords()
 {
     std::vector<std::string> all;

@@ -62,9 +62,6 @@ bool enabledForUser(const QWidget& control);
 // Whether the control takes a user's input: a button, switch, text box, selector or list.
 bool isInput(const QWidget& control);
 
-// The control's place in its window.
-QRect inWindow(const QWidget& control);
-
 // One record for each device of the all-models fleet.
 std::vector<std::string> fleetRecords();
 
