@@ -85,7 +85,9 @@ void DiscoveryController::hold(bool held)
 {
     held_ = held;
     // Clicks of the user on the list wait; the pass selects lines itself.
-    form_[LST_KRT].setEnabled(!held);
+    for (const auto control : ControlList<QWidget> { LST_KRT, B_ASK_CFG, B_SORT })
+        form_[control].setEnabled(!held);
+    emit heldChanged();
 }
 
 void DiscoveryController::RESET_DEVICE_LIST()

@@ -1,6 +1,7 @@
 #include "form/main_form.h"
 
 #include "form/accessibility.h"
+#include "form/keyboard.h"
 #include "widgets/combo_popup.h"
 #include "widgets/product_art.h"
 #include "widgets/window_font.h"
@@ -150,6 +151,7 @@ void MainForm::build()
         });
     }
     nameControls(*this);
+    keyboard_ = new Keyboard(*this);
 }
 
 void MainForm::setPictures()
@@ -174,6 +176,11 @@ void MainForm::setPictures()
     };
     for (const auto& [picture, draw] : icons)
         (*this)[picture].setPixmap(draw(kIconSize, ratio));
+}
+
+bool MainForm::focusNextPrevChild(bool next)
+{
+    return keyboard_->moveFocus(next);
 }
 
 void MainForm::closeEvent(QCloseEvent* event)
