@@ -94,6 +94,9 @@ namespace {
         case Is::Tag:
             EXPECT_EQ(control.property("tag").toString(), value);
             break;
+        case Is::Tip:
+            EXPECT_EQ(control.toolTip(), value);
+            break;
         case Is::At: {
             const QStringList twips = value.split(u',');
             EXPECT_EQ(control.pos(),

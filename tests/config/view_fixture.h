@@ -40,9 +40,9 @@ struct Record {
     std::string text() const;
 };
 
-// What a control should show. `value` is Latin-1 text for Text and Tag, a combo box's items
-// joined by '|' for Items, and "left,top" in twips for At.
-enum class Is { Shown, Hidden, Enabled, Disabled, Checked, Unchecked, Text, Items, Tag, At };
+// What a control should show. `value` is Latin-1 text for Text, Tag and Tip, a combo box's
+// items joined by '|' for Items, and "left,top" in twips for At.
+enum class Is { Shown, Hidden, Enabled, Disabled, Checked, Unchecked, Text, Items, Tag, Tip, At };
 struct Expect {
     Control<QWidget> control;
     Is state;

@@ -1,4 +1,5 @@
 // Selecting devices one after another: the state of the view after each selection.
+#include "config/view_state.h"
 #include "tests/config/view_fixture.h"
 #include "widgets/focus_line_edit.h"
 
@@ -103,7 +104,8 @@ const Scenario scenarios[] = {
                     { SW_MODE(1), Is::Enabled }, { SW_MODE(1), Is::Checked },
                     { SW_MODE(0), Is::Tag, "1" }, { SW_10BASET, Is::Checked },
                     { INP_HOST_IP, Is::Text, "192.168.5.2" }, { INP_HOST_PORT, Is::Text, "2101V" },
-                    { INP_NO, Is::Text, "0780" } } },
+                    { INP_NO, Is::Text, "0780" }, { Label2, Is::Enabled }, { Label2, Is::Tip } } },
+            // Grey outside CLIENT mode, with the login controls: its tip says so.
             { { .mode = "", .hostIp = "10.1.1.1", .hostPort = "23", .options = "2000" },
                 { { TXT_MODE_NOT_AVAILABLE, Is::Shown },
                     { TXT_MODE_NOT_AVAILABLE, Is::At, "45,225" }, { SW_MODE(0), Is::Disabled },
@@ -111,7 +113,8 @@ const Scenario scenarios[] = {
                     { SW_MODE(0), Is::Tag, "0" }, { INP_HOST_IP, Is::Text, "10.1.1.1" },
                     { INP_HOST_PORT, Is::Text, "23" }, { INP_NO, Is::Text, "2000" },
                     { SW_10BASET, Is::Unchecked }, { SW_KEEPALIVE, Is::Unchecked },
-                    { SW_CONDUIT(0), Is::Checked } } },
+                    { SW_CONDUIT(0), Is::Checked }, { Label2, Is::Disabled },
+                    { Label2, Is::Tip, notInClientMode } } },
             // The earliest firmware: the record ends after field 7.
             { { .version = "(C) TAVREN INC.", .fields = 8 },
                 { { AFF_VER, Is::Text, "1.0A" }, { TXT_MODE_NOT_AVAILABLE, Is::Shown },
