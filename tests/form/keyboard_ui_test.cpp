@@ -1,7 +1,6 @@
 // The window by keys alone: Enter presses the focused button, the shortcuts press what they
 // name from any box and leave the captions as they are, Tab goes in reading order and stops
-// only at controls in sight, and Esc closes a box.
-#include "form/dialogs.h"
+// only at controls in sight. (Esc closes a box: tests/form/window_ui_test.cpp.)
 #include "link/envelope.h"
 #include "tests/config/view_fixture.h"
 #include "tests/support/widget_stacking.h"
@@ -10,12 +9,10 @@
 #include "widgets/list_box.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 
 using namespace linknode;
 using namespace linknode::test;
@@ -180,25 +177,6 @@ TEST_F(Keys, TabGoesInReadingOrderAndStopsOnlyInSight)
 TEST_F(Keys, TheHelpTextIsAStopWhileNoDeviceIsListed)
 {
     EXPECT_TRUE(tabRound().contains(&tool[Text1]));
-}
-
-TEST(Boxes, EscClosesAMessageAndCancelsAnInput)
-{
-    QWidget window;
-    ASSERT_TRUE(showActive(window));
-    QtDialogs dialogs(&window);
-    const auto pressEscapeInTheBox = [&window] {
-        QTimer::singleShot(50, &window, [] {
-            if (QWidget* box = QApplication::activeModalWidget())
-                QTest::keyClick(box, Qt::Key_Escape);
-        });
-    };
-    pressEscapeInTheBox();
-    dialogs.message(QStringLiteral("text"), QStringLiteral("LINKNODE TOOL"), MessageIcon::None);
-    pressEscapeInTheBox();
-    EXPECT_EQ(dialogs.input(QStringLiteral("Prompt"), QStringLiteral("LINKNODE TOOL"),
-                  QStringLiteral("default")),
-        std::nullopt);
 }
 
 } // namespace
