@@ -97,6 +97,18 @@ const Scenario scenarios[] = {
                     { SW_TIMEOUT, Is::Unchecked }, { SW_KEEPALIVE_DEL(0), Is::Disabled },
                     { INP_NO, Is::Text, "12" } } },
         } },
+    // A login ending in a workstation identifier shows it in its own box; other control
+    // bytes show in caret form. Old firmware has no identifier: the login stays whole.
+    { "WorkstationIdentifierAndControlBytesOfALogin",
+        {
+            { { .login = "Tav\002WS01\003" },
+                { { FR_DEVNAME, Is::Shown }, { INP_LOGIN, Is::Text, "" },
+                    { INP_DEVNAME, Is::Text, "WS01" } } },
+            { { .login = "TavA\001B\r" },
+                { { INP_LOGIN, Is::Text, "A^1^B^13^" }, { INP_DEVNAME, Is::Text, "" } } },
+            { { .version = "COPYRIGHT+TAVREN KRT-40 1.8B", .login = "TavA\002WS01\003" },
+                { { FR_DEVNAME, Is::Hidden }, { INP_LOGIN, Is::Text, "A^2^WS01^3^" } } },
+        } },
     { "BoardWithoutModeFieldAfterOneWithIt",
         {
             { { .hostPort = "2101V", .options = "0780" },
