@@ -55,6 +55,7 @@ ShellController::ShellController(MainForm& form, Link& link, Dialogs& dialogs, C
     connect(&link, &Link::stamped, this, &ShellController::armWatchdog);
     connect(&form, &MainForm::closing, this, &ShellController::Form_Unload);
     connect(&form[AFF_MAC], &ChangeLabel::captionChanged, this, &ShellController::AFF_MAC_Change);
+    connect(&discovery, &DiscoveryController::heldChanged, this, &ShellController::listHeld);
     connect(&form[AFF_TOT_TERM], &ChangeLabel::captionChanged, this,
         &ShellController::AFF_TOT_TERM_Change);
     for (const auto caption : Label1) {
@@ -127,13 +128,20 @@ void ShellController::TIM_TST_Timer()
         form_[TIM_TST].start(clock_.timerMs(replyQuietTime - elapsed));
         return;
     }
-    discovery_.cycleEnded();
     setBusy(form_[B_ASK_CFG], false);
+    discovery_.cycleEnded();
 }
 
 void ShellController::AFF_MAC_Change()
 {
-    form_[B_UPDATE].setEnabled(form_[AFF_MAC].text().size() >= 6);
+    // A rename pass shows each device in turn; its saves wait for the pass.
+    form_[B_UPDATE].setEnabled(form_[AFF_MAC].text().size() >= 6 && !discovery_.held());
+}
+
+void ShellController::listHeld()
+{
+    AFF_MAC_Change();
+    form_[B_SAVE_CFG_MQTT].setEnabled(!discovery_.held());
 }
 
 void ShellController::AFF_TOT_TERM_Change()

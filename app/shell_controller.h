@@ -33,6 +33,8 @@ signals:
 
 private:
     void armWatchdog();
+    // While a rename pass holds the list, the saves that would wait for it look disabled.
+    void listHeld();
 
     MainForm& form_;
     Link& link_;

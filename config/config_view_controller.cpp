@@ -9,6 +9,7 @@
 #include "config/view_state.h"
 #include "config/wiegand.h"
 #include "core/latin1.h"
+#include "core/shown_text.h"
 #include "core/text_fields.h"
 #include "form/layout_table.h"
 #include "form/main_form.h"
@@ -86,7 +87,8 @@ void ConfigViewController::LST_KRT_Click()
 
     // The login box always shows this device's login, even an empty or short one.
     const FirmwareVersion version = firmwareVersion(record);
-    form_[INP_LOGIN].setText(text(loginCaretForm(loginOf(record))));
+    // Every control byte in caret form: an STX in the box would not be seen.
+    form_[INP_LOGIN].setText(caretForm(text(loginCaretForm(loginOf(record)))));
 
     auto& wiegand = form_[INP_WIEGAND_CFG];
     wiegand.setEditText(QString());
@@ -97,6 +99,7 @@ void ConfigViewController::LST_KRT_Click()
     applyDefaults();
     const ModelIdentity model = identify(record, version);
     applyFeatures(record, version);
+    showWorkstation();
     loadModeAndHost(record);
     // The line's own tip where it has one: a record cut short says so.
     const QString lineTip = list.model()->index(row, 0).data(Qt::ToolTipRole).toString();
@@ -305,6 +308,18 @@ void ConfigViewController::applyFeatures(const std::string& record, const Firmwa
     auto& prompt = form_[AFF_SEL_DEV];
     prompt.setText(QStringLiteral("SELECT AN IP DEVICE FROM LIST ABOVE"));
     prompt.hide();
+}
+
+void ConfigViewController::showWorkstation()
+{
+    // Where the firmware keeps a workstation identifier, one that ends the login (as SAVE
+    // LOGIN STRING sends it) shows in its own box; sent again, the two make the same login.
+    if (!draft_.workstationAvailable())
+        return;
+    auto& login = form_[INP_LOGIN];
+    const LoginParts parts = splitWorkstation(toBytes(login.text()));
+    login.setText(text(parts.login));
+    form_[INP_DEVNAME].setText(text(parts.workstation));
 }
 
 void ConfigViewController::loadModeAndHost(const std::string& record)

@@ -25,6 +25,7 @@ private:
     void applyModelRules(const ModelIdentity& model, const std::string& record);
     void applyFeatures(const std::string& record, const FirmwareVersion& version);
     void loadModeAndHost(const std::string& record);
+    void showWorkstation();
     void markNtp();
     void decodeOptions();
     void decodeTerminalMode(char c1);

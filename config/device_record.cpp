@@ -109,6 +109,21 @@ std::string loginCaretForm(std::string_view rawLogin)
     return caret;
 }
 
+LoginParts splitWorkstation(std::string_view caretLogin)
+{
+    constexpr std::string_view stx = "^2^", etx = "^3^";
+    const size_t start = caretLogin.rfind(stx);
+    if (start == std::string_view::npos || !caretLogin.ends_with(etx)
+        || start + stx.size() + etx.size() > caretLogin.size())
+        return { std::string(caretLogin), {} };
+    const std::string_view id = caretLogin.substr(
+        start + stx.size(), caretLogin.size() - etx.size() - start - stx.size());
+    // Sent back, the identifier is trimmed and framed once: only one it keeps as it is splits.
+    if (id.empty() || id.find('^') != std::string_view::npos || trimBlanks(id) != id)
+        return { std::string(caretLogin), {} };
+    return { std::string(caretLogin.substr(0, start)), std::string(id) };
+}
+
 std::string shownLogin(std::string_view caretLogin)
 {
     if (caretLogin.size() == 3)

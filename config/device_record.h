@@ -52,6 +52,15 @@ std::string wiegandCode(std::string_view record);
 // Field 15 in caret form: CR -> "^13^", LF -> "^10^", TAB -> "^9^", byte 234 -> ",".
 std::string loginCaretForm(std::string_view rawLogin);
 
+// A login that ends with a workstation identifier framed by STX and ETX ("A^2^WS01^3^", the
+// way the login string is sent with one) as the login before it and the identifier; the
+// whole login and "" when it has none that would be sent back the same.
+struct LoginParts {
+    std::string login;
+    std::string workstation;
+};
+LoginParts splitWorkstation(std::string_view caretLogin);
+
 // What the login box shows for a caret-form login L: "" for exactly three characters, L
 // without a leading "Tav", else L as it is (shorter texts too).
 std::string shownLogin(std::string_view caretLogin);

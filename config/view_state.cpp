@@ -19,6 +19,8 @@ void showSocketMode(MainForm& form, bool client, bool loginAvailable)
     for (const auto control : ControlList<QWidget> { INP_LOGIN, Label2, B_SEND_LOGIN, B_ADD_TAB,
              B_ADD_PAUSE, AFF_ID400, B_ADD_ENTER, TXT_MODE(0), TXT_MODE(1), TXT_MODE(2) })
         form[control].setEnabled(client);
+    // Grey, the caption reads as if the commands under it were off: they work in every mode.
+    form[Label2].setToolTip(client ? QString() : QString::fromLatin1(notInClientMode));
     for (const auto control : ControlList<QWidget> { INP_NO, INP_HOST_IP, INP_HOST_PORT })
         form[control].setVisible(client);
     form[FR_LOGIN].setVisible(client && loginAvailable);

@@ -22,6 +22,11 @@ inline bool deviceShown(const MainForm& form)
 // shows only where the firmware has a login.
 void showSocketMode(MainForm& form, bool client, bool loginAvailable);
 
+// The tip of "TEST AND COMMAND" while it is grey.
+inline constexpr const char* notInClientMode
+    = "Grey while no device in CLIENT mode is shown: the login string needs CLIENT mode. "
+      "The commands below work in every mode.";
+
 // The NTP entries are shown while NTP is on.
 void showNtpEntries(MainForm& form, bool on);
 

@@ -1,5 +1,6 @@
 #include "discovery/device_list_model.h"
 
+#include "core/shown_text.h"
 #include "link/envelope.h"
 
 namespace linknode {
@@ -15,6 +16,9 @@ QVariant DeviceListModel::data(const QModelIndex& index, int role) const
         return {};
     if (role == Qt::DisplayRole)
         return line(index.row());
+    // A screen reader reads control bytes of a record as their codes.
+    if (role == Qt::AccessibleTextRole)
+        return caretForm(line(index.row()));
     if (role == Qt::ToolTipRole && isCut(index.row()))
         return line(index.row()) + QStringLiteral(" (record cut at %1 bytes)").arg(longestRecord);
     return {};

@@ -52,6 +52,10 @@ void DiscoveryController::B_ASK_CFG_Click()
     if (!keepList)
         RESET_DEVICE_LIST();
     auto& button = form_[B_ASK_CFG];
+    // Hidden, the button must not keep the keys (a Space would ask again) nor hand them to the
+    // next control (where a Space would tick or press it): they go nowhere until it is back.
+    if (form_.focusWidget() == &button)
+        button.clearFocus();
     setBusy(button, true);
     cycleStart_ = clock_.now();
     // Every enquiry re-stamps the activity time, so the cycle ends 0.3 s after the last one.
@@ -63,7 +67,11 @@ void DiscoveryController::B_ASK_CFG_Click()
         QCoreApplication::processEvents();
         DELAIS_EVT(clock_, 0.1);
     }
-    button.setFocus();
+    // The focus comes back to the button only from nowhere: keys typed meanwhile into another
+    // box (with AUTOMATIC ASK, every few seconds) stay there. Hidden, it takes it when shown.
+    focusOnReturn_ = !form_.focusWidget() || form_.focusWidget() == &button;
+    if (focusOnReturn_ && !button.isHidden())
+        giveFocusBack();
     form_[LST_KRT].setToolTip(QStringLiteral("IP DEVICES LIST"));
 }
 
@@ -77,7 +85,9 @@ void DiscoveryController::hold(bool held)
 {
     held_ = held;
     // Clicks of the user on the list wait; the pass selects lines itself.
-    form_[LST_KRT].setEnabled(!held);
+    for (const auto control : ControlList<QWidget> { LST_KRT, B_ASK_CFG, B_SORT })
+        form_[control].setEnabled(!held);
+    emit heldChanged();
 }
 
 void DiscoveryController::RESET_DEVICE_LIST()
@@ -121,6 +131,16 @@ void DiscoveryController::cycleEnded()
 {
     devices_.alignIfWidthChanged();
     model_.commit();
+    if (focusOnReturn_)
+        giveFocusBack();
+}
+
+void DiscoveryController::giveFocusBack()
+{
+    focusOnReturn_ = false;
+    // The user may have put the focus somewhere since the cycle began.
+    if (!form_.focusWidget())
+        form_[B_ASK_CFG].setFocus();
 }
 
 void DiscoveryController::showReplies()

@@ -32,17 +32,24 @@ public:
     // Selects the line of the device with this MAC, as a user's click does (the view shows
     // it); false when no line has it.
     bool selectDevice(const std::string& mac);
-    // While held (a rename pass runs), FIND DEVICES, the automatic ask and clicks on the list
-    // do nothing: the list must not change under the pass.
+    // While held (a rename pass runs), FIND DEVICES, the automatic ask, SORT BY IP and clicks
+    // on the list do nothing: the list must not change under the pass. The buttons look
+    // disabled meanwhile.
     void hold(bool held);
     bool held() const { return held_; }
+
     // Shows what the replies taken in so far changed (new lines, the MAC column, the device
     // count) and stamps the activity if they listed or refreshed a device.
     void showReplies();
-    // The cycle is over: the MAC column fits the lines as they now stand.
+    // The cycle is over (FIND DEVICES is back): the MAC column fits the lines as they now
+    // stand, and the button takes the keyboard focus if the cycle left it nowhere.
     void cycleEnded();
 
+signals:
+    void heldChanged();
+
 private:
+    void giveFocusBack();
     void takeReply(const std::string& record, const QString& interface, bool cut);
 
     MainForm& form_;
@@ -52,6 +59,7 @@ private:
     DeviceList devices_;
     bool toldListFull_ = false;
     bool held_ = false;
+    bool focusOnReturn_ = false;
     bool heardDevice_ = false; // since the last showReplies
     double cycleStart_ = -longestCycle; // no cycle yet: no reply stamps
 };

@@ -1,5 +1,7 @@
 #include "form/main_form.h"
 
+#include "form/accessibility.h"
+#include "form/keyboard.h"
 #include "widgets/combo_popup.h"
 #include "widgets/product_art.h"
 #include "widgets/window_font.h"
@@ -81,6 +83,7 @@ namespace {
 MainForm::MainForm(QWidget* parent)
     : QWidget(parent)
 {
+    offerWhatIsSeen();
     setObjectName(QStringLiteral("F_MAIN"));
     setWindowTitle(QStringLiteral("LINKNODE TOOL VERSION: 1.3W"));
     QFont small = font();
@@ -147,6 +150,8 @@ void MainForm::build()
                 combo->lineEdit()->setCursorPosition(0);
         });
     }
+    nameControls(*this);
+    keyboard_ = new Keyboard(*this);
 }
 
 void MainForm::setPictures()
@@ -171,6 +176,11 @@ void MainForm::setPictures()
     };
     for (const auto& [picture, draw] : icons)
         (*this)[picture].setPixmap(draw(kIconSize, ratio));
+}
+
+bool MainForm::focusNextPrevChild(bool next)
+{
+    return keyboard_->moveFocus(next);
 }
 
 void MainForm::closeEvent(QCloseEvent* event)

@@ -7,6 +7,8 @@
 
 namespace linknode {
 
+class Keyboard;
+
 // F_MAIN: builds and owns every control of the window, each named after its control name.
 // Behaviour lives in the controllers, which reach controls through their handles.
 class MainForm : public QWidget {
@@ -26,12 +28,14 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void build();
     void setPictures();
 
     std::vector<QObject*> controls_; // by layout table row
+    Keyboard* keyboard_ = nullptr;
     bool closing_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace linknode {
 
@@ -22,6 +23,16 @@ namespace {
             break;
         }
         return QMessageBox::NoIcon;
+    }
+
+    // The window manager cuts a title wider than its box ("LINKN... TOOL"): the box takes
+    // the room of the title in a title bar's larger font, and of the bar's buttons.
+    void fitTitle(QDialog& box)
+    {
+        constexpr int titleBarButtons = 120;
+        const int title = box.fontMetrics().horizontalAdvance(box.windowTitle());
+        box.setMinimumWidth(
+            std::max(box.minimumSizeHint().width(), title * 3 / 2 + titleBarButtons));
     }
 
     void belongTo(QDialog& box)
@@ -50,6 +61,7 @@ std::optional<QString> QtDialogs::input(
     QInputDialog box(parent_);
     belongTo(box);
     box.setWindowTitle(title);
+    fitTitle(box);
     box.setLabelText(prompt);
     box.setTextValue(defaultAnswer);
     if (box.exec() != QDialog::Accepted)

@@ -27,6 +27,7 @@ CounterDisplay::CounterDisplay(QWidget* parent)
 
 void CounterDisplay::AFF(int nombre)
 {
+    value_ = nombre;
     if (nombre < 0 || nombre > 9999) {
         for (int pos = 0; pos < kPositions; ++pos)
             showPicture(pos, kDashDigit);

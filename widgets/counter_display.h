@@ -22,6 +22,8 @@ public:
     explicit CounterDisplay(QWidget* parent = nullptr);
 
     void AFF(int nombre);
+    // The number last given, also one it cannot show.
+    int value() const { return value_; }
 
     // One character per position: the digit, ' ' for blank, '-' for a dash.
     QString shownText() const;
@@ -37,6 +39,7 @@ private:
     std::array<QImage, kDigitPictureCount> chiffre_;
     std::array<QLabel*, kPositions> affichage_ {};
     std::array<int, kPositions> shown_ {};
+    int value_ = 0;
 };
 
 } // namespace linknode

@@ -126,6 +126,8 @@ QString AutomationDriver::execute(const Step& step)
         return dump(step.text);
     case Verb::Screenshot:
         return screenshot(step.text);
+    case Verb::Keys:
+        return pressKeys(window_, step.keys);
     default:
         break;
     }

@@ -48,9 +48,9 @@ namespace {
     // the widget's own handling see both.
     void sendKeyClick(QWidget& receiver, const TypedKey& key)
     {
-        QKeyEvent press(QEvent::KeyPress, key.key, Qt::NoModifier, key.text);
+        QKeyEvent press(QEvent::KeyPress, key.key, key.modifiers, key.text);
         QCoreApplication::sendEvent(&receiver, &press);
-        QKeyEvent release(QEvent::KeyRelease, key.key, Qt::NoModifier, key.text);
+        QKeyEvent release(QEvent::KeyRelease, key.key, key.modifiers, key.text);
         QCoreApplication::sendEvent(&receiver, &release);
     }
 
@@ -172,6 +172,21 @@ QString typeKeys(QWidget& window, QObject& control, const std::vector<TypedKey>&
         if (!receiver)
             return named(control, "lost the keyboard focus while typing");
         sendKeyClick(*receiver, key);
+        QCoreApplication::processEvents();
+    }
+    return {};
+}
+
+QString pressKeys(QWidget& window, const std::vector<TypedKey>& keys)
+{
+    if (!window.isActiveWindow()) {
+        window.activateWindow();
+        if (!waitUntilActive(window))
+            return QStringLiteral("the window is not active: keys cannot be pressed");
+    }
+    for (const TypedKey& key : keys) {
+        QWidget* focused = emulatedFocus ? emulatedFocus.data() : QApplication::focusWidget();
+        sendKeyClick(focused ? *focused : window, key);
         QCoreApplication::processEvents();
     }
     return {};

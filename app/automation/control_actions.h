@@ -29,6 +29,9 @@ QString focusControl(QWidget& window, QObject& control);
 // Focuses the control, then sends each key to whichever widget holds the focus, so key
 // filters apply and keys that move the focus (".", Tab) carry the rest along.
 QString typeKeys(QWidget& window, QObject& control, const std::vector<TypedKey>& keys);
+// Sends each key where the keyboard focus is, as a user at the keyboard does: to the focused
+// control, or to the window when none has the focus. The window is activated first.
+QString pressKeys(QWidget& window, const std::vector<TypedKey>& keys);
 
 // Whether the state holds now; nullopt when it does not apply to the control.
 std::optional<bool> stateHolds(const QObject& control, WaitState state);

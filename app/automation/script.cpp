@@ -30,6 +30,7 @@ namespace {
         { QLatin1String("dblclick"), Verb::DoubleClick, QLatin1String("dblclick NAME") },
         { QLatin1String("set"), Verb::Set, QLatin1String("set NAME TEXT") },
         { QLatin1String("type"), Verb::Type, QLatin1String("type NAME TEXT") },
+        { QLatin1String("keys"), Verb::Keys, QLatin1String("keys TEXT") },
         { QLatin1String("check"), Verb::Check, QLatin1String("check NAME 0|1") },
         { QLatin1String("select"), Verb::Select, QLatin1String("select NAME INDEX") },
         { QLatin1String("focus"), Verb::Focus, QLatin1String("focus NAME") },
@@ -109,6 +110,9 @@ namespace {
                 step.text = expandCarets(text);
             return true;
         }
+        case Verb::Keys:
+            step.keys = typedKeys(rest);
+            return !step.keys.empty();
         case Verb::Check:
             if (words.size() != 2 || (words[1] != u"0" && words[1] != u"1"))
                 return false;
@@ -194,17 +198,66 @@ namespace {
         return static_cast<Qt::Key>(upper <= 0xff ? upper : c.unicode());
     }
 
-    struct SpecialKey {
-        QLatin1String token;
+    struct NamedKey {
+        QLatin1String name;
         Qt::Key key;
         QChar text;
     };
 
-    const SpecialKey specialKeys[] = {
-        { QLatin1String("{Enter}"), Qt::Key_Return, u'\r' },
-        { QLatin1String("{Tab}"), Qt::Key_Tab, u'\t' },
-        { QLatin1String("{Backspace}"), Qt::Key_Backspace, u'\b' },
+    const NamedKey namedKeys[] = {
+        { QLatin1String("Enter"), Qt::Key_Return, u'\r' },
+        { QLatin1String("Tab"), Qt::Key_Tab, u'\t' },
+        { QLatin1String("Backspace"), Qt::Key_Backspace, u'\b' },
+        { QLatin1String("Escape"), Qt::Key_Escape, QChar(27) },
+        { QLatin1String("Space"), Qt::Key_Space, u' ' },
+        { QLatin1String("Delete"), Qt::Key_Delete, QChar(127) },
+        { QLatin1String("Up"), Qt::Key_Up, {} },
+        { QLatin1String("Down"), Qt::Key_Down, {} },
+        { QLatin1String("Left"), Qt::Key_Left, {} },
+        { QLatin1String("Right"), Qt::Key_Right, {} },
+        { QLatin1String("Home"), Qt::Key_Home, {} },
+        { QLatin1String("End"), Qt::Key_End, {} },
     };
+
+    // The key a name in braces stands for ("Ctrl+S", "F5", "Shift+Tab"); none for any other.
+    std::optional<TypedKey> namedKey(QStringView name)
+    {
+        Qt::KeyboardModifiers modifiers;
+        const std::pair<QLatin1String, Qt::KeyboardModifier> held[] = {
+            { QLatin1String("Ctrl+"), Qt::ControlModifier },
+            { QLatin1String("Shift+"), Qt::ShiftModifier },
+            { QLatin1String("Alt+"), Qt::AltModifier },
+        };
+        for (bool found = true; found;) {
+            found = false;
+            for (const auto& [prefix, modifier] : held) {
+                if (name.startsWith(prefix) && name.size() > prefix.size()) {
+                    modifiers |= modifier;
+                    name = name.mid(prefix.size());
+                    found = true;
+                }
+            }
+        }
+        for (const NamedKey& named : namedKeys) {
+            if (name != named.name)
+                continue;
+            // The platform sends Shift+Tab as Backtab.
+            if (named.key == Qt::Key_Tab && modifiers & Qt::ShiftModifier)
+                return TypedKey { Qt::Key_Backtab, {}, modifiers };
+            const bool plain = !(modifiers & (Qt::ControlModifier | Qt::AltModifier));
+            return TypedKey { named.key,
+                plain && !named.text.isNull() ? QString(named.text) : QString(), modifiers };
+        }
+        bool number = false;
+        const int function = name.startsWith(u'F') ? name.mid(1).toInt(&number) : 0;
+        if (number && function >= 1 && function <= 12)
+            return TypedKey { static_cast<Qt::Key>(Qt::Key_F1 + function - 1), {}, modifiers };
+        const bool letterOrDigit
+            = name.size() == 1 && name[0].unicode() < 128 && name[0].isLetterOrNumber();
+        if (letterOrDigit && modifiers & Qt::ControlModifier)
+            return TypedKey { static_cast<Qt::Key>(name[0].toUpper().unicode()), {}, modifiers };
+        return std::nullopt;
+    }
 }
 
 std::vector<TypedKey> typedKeys(const QString& text)
@@ -217,18 +270,16 @@ std::vector<TypedKey> typedKeys(const QString& text)
     qsizetype literalStart = 0;
     qsizetype pos = 0;
     while (pos < text.size()) {
-        const SpecialKey* special = nullptr;
-        for (const SpecialKey& candidate : specialKeys) {
-            if (QStringView(text).mid(pos).startsWith(candidate.token))
-                special = &candidate;
-        }
+        const qsizetype close = text[pos] == u'{' ? text.indexOf(u'}', pos) : -1;
+        const auto special = close > pos ? namedKey(QStringView(text).mid(pos + 1, close - pos - 1))
+                                         : std::nullopt;
         if (!special) {
             ++pos;
             continue;
         }
         addLiteral(QStringView(text).mid(literalStart, pos - literalStart));
-        keys.push_back({ special->key, QString(special->text) });
-        pos += special->token.size();
+        keys.push_back(*special);
+        pos = close + 1;
         literalStart = pos;
     }
     addLiteral(QStringView(text).mid(literalStart));

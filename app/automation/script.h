@@ -6,10 +6,12 @@
 
 namespace linknode {
 
-// One keystroke of a `type` step: a character, or a special key ({Enter}, {Tab}, {Backspace}).
+// One keystroke of a `type` or `keys` step: a character, or a special key ({Enter}, {Tab},
+// {F5}, {Ctrl+S}, ...).
 struct TypedKey {
     Qt::Key key;
     QString text;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
 
     bool operator==(const TypedKey&) const = default;
 };
@@ -23,6 +25,7 @@ struct Step {
         DoubleClick,
         Set,
         Type,
+        Keys,
         Check,
         Select,
         Focus,
@@ -39,7 +42,7 @@ struct Step {
     QString source; // the line as written
     QString name; // the control, for steps that name one
     QString text; // set / answer text, or the file of dump / screenshot
-    std::vector<TypedKey> keys; // type
+    std::vector<TypedKey> keys; // type, keys
     bool checked = false; // check
     int index = 0; // select
     bool cancel = false; // answer --cancel
@@ -61,8 +64,11 @@ ParsedScript parseScript(const QString& script);
 // "line 12: PROBLEM: the line as written", the form of every script error.
 QString lineError(int line, const QString& source, const QString& problem);
 
-// The keys of a `type` text: caret codes expanded to their bytes (Latin-1), {Enter}, {Tab} and
-// {Backspace} as special keys, every other character as itself.
+// The keys of a `type` or `keys` text: caret codes expanded to their bytes (Latin-1); named keys
+// in braces ({Enter}, {Tab}, {Backspace}, {Escape}, {Space}, {Up}, {Down}, {Left}, {Right},
+// {Home}, {End}, {Delete}, {F1} to {F12}), each perhaps held with Ctrl+, Shift+ or Alt+
+// ({Ctrl+S}, {Shift+Tab}), and Ctrl+ with a letter or digit ({Ctrl+F}); every other character,
+// an unknown name in braces too, as itself.
 std::vector<TypedKey> typedKeys(const QString& text);
 
 } // namespace linknode

@@ -75,8 +75,8 @@ std::optional<int> VerbRun::parse(const QStringList& arguments, int least, int m
                        "arriving, with a warning (default %1).")
             .arg(longestDiscovery),
         QStringLiteral("SECONDS"), QString::number(longestDiscovery));
-    const QCommandLineOption wide(
-        QStringLiteral("wide"), QStringLiteral("Table cells whole, never cut with \u2026."));
+    const QCommandLineOption wide(QStringLiteral("wide"),
+        QStringLiteral("Table cells whole, never cut (\"\u2026\" ends a cut cell)."));
     parser_.addOptions({ format, wide, interface, maxWait });
     if (!parser_.parse(arguments))
         return refuse(parser_.errorText());

@@ -63,6 +63,22 @@ namespace {
                 Qt::Key_Backspace, Qt::Key_unknown, Qt::Key_BraceLeft, Qt::Key_X,
                 Qt::Key_BraceRight }));
         EXPECT_EQ(text, u"a\r\r\u00e9\b\u0002{X}"_s);
+
+        // Keys held with Ctrl, Shift or Alt, function and arrow keys; an unknown name is text.
+        const ParsedScript keys
+            = parseScript(u"keys {F5}{Ctrl+S}{Shift+Tab}{Down}{Ctrl+Up}{F13}"_s);
+        ASSERT_EQ(keys.steps.size(), 1u) << keys.error.toStdString();
+        EXPECT_EQ(keys.steps[0].verb, V::Keys);
+        std::vector<std::pair<int, int>> held;
+        for (const TypedKey& key : keys.steps[0].keys)
+            held.emplace_back(key.key, key.modifiers.toInt());
+        const int ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+        EXPECT_EQ(held,
+            (std::vector<std::pair<int, int>> { { Qt::Key_F5, 0 }, { Qt::Key_S, ctrl },
+                { Qt::Key_Backtab, shift }, { Qt::Key_Down, 0 }, { Qt::Key_Up, ctrl },
+                { Qt::Key_BraceLeft, 0 }, { Qt::Key_F, 0 }, { Qt::Key_1, 0 }, { Qt::Key_3, 0 },
+                { Qt::Key_BraceRight, 0 } }));
+        EXPECT_FALSE(parseScript(u"keys"_s).ok());
     }
 
     TEST(ParseScript, ReadsArgumentsAndSkipsCommentsAndBlankLines)

@@ -172,6 +172,17 @@ TEST_F(Actions, BootModeTenTimesAndTheBypassAsksFourTimes)
     EXPECT_EQ(sent().count(enquiryLine), 4 * 25);
 }
 
+// A login shown apart from its workstation identifier, or in caret form, goes back as it came.
+TEST_F(Commands, AShownLoginIsSentBackAsTheDeviceHadIt)
+{
+    for (const QByteArray& stored : { QByteArray("A\r\x02WS01\x03"), QByteArray("A\x01B") }) {
+        select(Record { .login = "Tav" + stored.toStdString() });
+        sent();
+        tool[B_SEND_LOGIN].click();
+        EXPECT_EQ(sent().value(0), line("192.168.5.10", login(stored))) << stored.toStdString();
+    }
+}
+
 TEST_F(Commands, LoginTextsExpandTheirCaretsAndTheDeviceResets)
 {
     const std::pair<const char*, QByteArray> cases[] = { { "ABC^13^", "ABC\r" }, { "^13^A", "\rA" },

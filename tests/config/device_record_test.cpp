@@ -60,6 +60,25 @@ namespace {
             EXPECT_EQ(shownLogin(c.caret), c.shown) << c.caret;
     }
 
+    // Split only where sending the two parts again gives the same login.
+    TEST(DeviceRecord, WorkstationIdentifierAtTheEndOfALogin)
+    {
+        const struct {
+            const char* caret;
+            const char* login;
+            const char* workstation;
+        } cases[] = { { "^2^WS01^3^", "", "WS01" }, { "A^13^^2^WS01^3^", "A^13^", "WS01" },
+            { "TER:0007:^2^WS01^3^", "TER:0007:", "WS01" },
+            { "A^2^X^3^B^2^WS^3^", "A^2^X^3^B", "WS" }, { "^2^^3^", "^2^^3^", "" },
+            { "^2^ WS^3^", "^2^ WS^3^", "" }, { "^2^W^13^S^3^", "^2^W^13^S^3^", "" },
+            { "^2^3^", "^2^3^", "" }, { "A^3^", "A^3^", "" }, { "WS01", "WS01", "" } };
+        for (const auto& c : cases) {
+            const LoginParts parts = splitWorkstation(c.caret);
+            EXPECT_EQ(parts.login, c.login) << c.caret;
+            EXPECT_EQ(parts.workstation, c.workstation) << c.caret;
+        }
+    }
+
     TEST(DeviceRecord, FirmwareVersion)
     {
         const struct {

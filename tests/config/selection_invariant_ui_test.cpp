@@ -4,6 +4,7 @@
 #include "config/device_record.h"
 #include "config/time_zone.h"
 #include "core/latin1.h"
+#include "core/shown_text.h"
 #include "tests/config/view_fixture.h"
 #include "widgets/focus_line_edit.h"
 
@@ -115,8 +116,12 @@ TEST_F(ConfigView, EverySelectionShowsTheDevicesOwnHostOptionsAndLogin)
             ASSERT_EQ(tool[INP_HOST_IP].text(), toText(field(FLD_HOST_IP)));
             ASSERT_EQ(tool[INP_HOST_PORT].text(), toText(field(FLD_HOST_PORT)));
             ASSERT_EQ(tool[INP_NO].text(), toText(options.empty() ? "0000" : options));
-            ASSERT_EQ(tool[INP_LOGIN].text(), toText(shownLogin(loginCaretForm(field(FLD_LOGIN)))));
-            ASSERT_EQ(tool[INP_DEVNAME].text(), QString());
+            // The device's own login, its workstation identifier apart where the firmware has one.
+            const QString login = caretForm(toText(shownLogin(loginCaretForm(field(FLD_LOGIN)))));
+            const LoginParts parts = tool[FR_DEVNAME].isHidden() ? LoginParts { toBytes(login), {} }
+                                                                 : splitWorkstation(toBytes(login));
+            ASSERT_EQ(tool[INP_LOGIN].text(), toText(parts.login));
+            ASSERT_EQ(tool[INP_DEVNAME].text(), toText(parts.workstation));
             if (const auto zone = timeZoneOf(field(FLD_HOST_PORT))) {
                 ASSERT_EQ(tool[B_TIME_ZONE].text(), toText(zone->sign));
                 ASSERT_EQ(tool[INP_TIMEZONE].text(), toText(zone->hours));

@@ -45,11 +45,6 @@ bool isInput(const QWidget& control)
     return inputs.contains(control.property("kind").toString());
 }
 
-QRect inWindow(const QWidget& control)
-{
-    return { control.mapTo(control.window(), QPoint(0, 0)), control.size() };
-}
-
 std::vector<std::string> fleetRecords()
 {
     std::vector<std::string> all;
@@ -98,6 +93,9 @@ namespace {
         }
         case Is::Tag:
             EXPECT_EQ(control.property("tag").toString(), value);
+            break;
+        case Is::Tip:
+            EXPECT_EQ(control.toolTip(), value);
             break;
         case Is::At: {
             const QStringList twips = value.split(u',');

@@ -40,9 +40,9 @@ struct Record {
     std::string text() const;
 };
 
-// What a control should show. `value` is Latin-1 text for Text and Tag, a combo box's items
-// joined by '|' for Items, and "left,top" in twips for At.
-enum class Is { Shown, Hidden, Enabled, Disabled, Checked, Unchecked, Text, Items, Tag, At };
+// What a control should show. `value` is Latin-1 text for Text, Tag and Tip, a combo box's
+// items joined by '|' for Items, and "left,top" in twips for At.
+enum class Is { Shown, Hidden, Enabled, Disabled, Checked, Unchecked, Text, Items, Tag, Tip, At };
 struct Expect {
     Control<QWidget> control;
     Is state;
@@ -61,9 +61,6 @@ bool enabledForUser(const QWidget& control);
 
 // Whether the control takes a user's input: a button, switch, text box, selector or list.
 bool isInput(const QWidget& control);
-
-// The control's place in its window.
-QRect inWindow(const QWidget& control);
 
 // One record for each device of the all-models fleet.
 std::vector<std::string> fleetRecords();

@@ -1,4 +1,5 @@
 // Selecting devices one after another: the state of the view after each selection.
+#include "config/view_state.h"
 #include "tests/config/view_fixture.h"
 #include "widgets/focus_line_edit.h"
 
@@ -96,6 +97,18 @@ const Scenario scenarios[] = {
                     { SW_TIMEOUT, Is::Unchecked }, { SW_KEEPALIVE_DEL(0), Is::Disabled },
                     { INP_NO, Is::Text, "12" } } },
         } },
+    // A login ending in a workstation identifier shows it in its own box; other control
+    // bytes show in caret form. Old firmware has no identifier: the login stays whole.
+    { "WorkstationIdentifierAndControlBytesOfALogin",
+        {
+            { { .login = "Tav\002WS01\003" },
+                { { FR_DEVNAME, Is::Shown }, { INP_LOGIN, Is::Text, "" },
+                    { INP_DEVNAME, Is::Text, "WS01" } } },
+            { { .login = "TavA\001B\r" },
+                { { INP_LOGIN, Is::Text, "A^1^B^13^" }, { INP_DEVNAME, Is::Text, "" } } },
+            { { .version = "COPYRIGHT+TAVREN KRT-40 1.8B", .login = "TavA\002WS01\003" },
+                { { FR_DEVNAME, Is::Hidden }, { INP_LOGIN, Is::Text, "A^2^WS01^3^" } } },
+        } },
     { "BoardWithoutModeFieldAfterOneWithIt",
         {
             { { .hostPort = "2101V", .options = "0780" },
@@ -103,7 +116,8 @@ const Scenario scenarios[] = {
                     { SW_MODE(1), Is::Enabled }, { SW_MODE(1), Is::Checked },
                     { SW_MODE(0), Is::Tag, "1" }, { SW_10BASET, Is::Checked },
                     { INP_HOST_IP, Is::Text, "192.168.5.2" }, { INP_HOST_PORT, Is::Text, "2101V" },
-                    { INP_NO, Is::Text, "0780" } } },
+                    { INP_NO, Is::Text, "0780" }, { Label2, Is::Enabled }, { Label2, Is::Tip } } },
+            // Grey outside CLIENT mode, with the login controls: its tip says so.
             { { .mode = "", .hostIp = "10.1.1.1", .hostPort = "23", .options = "2000" },
                 { { TXT_MODE_NOT_AVAILABLE, Is::Shown },
                     { TXT_MODE_NOT_AVAILABLE, Is::At, "45,225" }, { SW_MODE(0), Is::Disabled },
@@ -111,7 +125,8 @@ const Scenario scenarios[] = {
                     { SW_MODE(0), Is::Tag, "0" }, { INP_HOST_IP, Is::Text, "10.1.1.1" },
                     { INP_HOST_PORT, Is::Text, "23" }, { INP_NO, Is::Text, "2000" },
                     { SW_10BASET, Is::Unchecked }, { SW_KEEPALIVE, Is::Unchecked },
-                    { SW_CONDUIT(0), Is::Checked } } },
+                    { SW_CONDUIT(0), Is::Checked }, { Label2, Is::Disabled },
+                    { Label2, Is::Tip, notInClientMode } } },
             // The earliest firmware: the record ends after field 7.
             { { .version = "(C) TAVREN INC.", .fields = 8 },
                 { { AFF_VER, Is::Text, "1.0A" }, { TXT_MODE_NOT_AVAILABLE, Is::Shown },

@@ -2,12 +2,14 @@
 // over the fake link.
 #include "link/envelope.h"
 #include "tests/support/tool_fixture.h"
+#include "tests/widgets/user_input.h"
 #include "widgets/busy_button.h"
 #include "widgets/change_label.h"
 #include "widgets/counter_display.h"
 #include "widgets/focus_line_edit.h"
 #include "widgets/list_box.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -193,6 +195,55 @@ TEST_F(Discovery, AutomaticModesRunOnlyWhenTheirButtonIsIdle)
         EXPECT_FALSE(timer.isActive());
         EXPECT_EQ(timer.interval(), 0);
     }
+}
+
+// With AUTOMATIC ASK a cycle starts every 3 s and hides FIND DEVICES for a moment: keys typed
+// meanwhile into a box stay in it. Pressed from the keyboard, the button has the focus again
+// once it is back, and a Space while it is hidden asks nothing more.
+TEST(DiscoveryFocus, StaysWhereTheUserPutIt)
+{
+    Tool tool(0.0, 20.0);
+    ASSERT_TRUE(tool.app.shell.Form_Load());
+    ASSERT_TRUE(testing_input::showActive(tool.app.form));
+    tool.whenShown(B_ASK_CFG);
+    tool[SW_AUTO_ASK].setChecked(true);
+    const struct {
+        Control<FocusLineEdit> box;
+        const char* accessCode; // in INP_PW first: the service frame shows the box
+        const char* typed;
+    } boxes[] = { { INP_SAVE, "", "SITE_A.TXT" }, { INP_PW, "", "MARBLE KEY" },
+        { INP_AUTO_IP, "MARBLE KEY", "10.40.7." } };
+    for (const auto& c : boxes) {
+        SCOPED_TRACE(c.box.name());
+        tool[INP_PW].setText(QLatin1StringView(c.accessCode));
+        auto& box = tool[c.box];
+        box.clear();
+        box.setFocus();
+        tool.sendSocket.sent.clear();
+        for (const char* key = c.typed; *key; ++key) {
+            const char one[] = { *key, '\0' };
+            testing_input::typeKeys(one);
+            DELAIS_EVT(tool.clock, 0.8);
+        }
+        EXPECT_EQ(box.text().toStdString(), c.typed);
+        EXPECT_EQ(QApplication::focusWidget(), &box);
+        EXPECT_GE(std::ranges::count(tool.sendSocket.sent, enquiry, &FakeSocket::Sent::datagram), 2)
+            << "the typing spans automatic rounds";
+    }
+    EXPECT_FALSE(tool[FR_RENIP].isHidden()) << "the access code typed whole";
+
+    tool[SW_AUTO_ASK].setChecked(false);
+    tool.whenShown(B_ASK_CFG);
+    auto& find = tool[B_ASK_CFG];
+    find.setFocus();
+    tool.sendSocket.sent.clear();
+    testing_input::pressKey(Qt::Key_Space);
+    ASSERT_TRUE(find.isHidden());
+    QTest::keyClick(
+        QApplication::focusWidget() ? QApplication::focusWidget() : &tool.app.form, Qt::Key_Space);
+    tool.whenShown(B_ASK_CFG);
+    EXPECT_EQ(QApplication::focusWidget(), &find);
+    EXPECT_EQ(tool.sendSocket.sent.size(), 1u);
 }
 
 TEST_F(Discovery, FullListRefusesNewDevicesAndSaysSoOnceACycle)

@@ -7,23 +7,16 @@
 #include "tests/config/view_fixture.h"
 #include "tests/support/widget_stacking.h"
 
-#include <QAbstractScrollArea>
 #include <QGroupBox>
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTimer>
-#include <algorithm>
 
 using namespace linknode;
 using namespace linknode::test;
 
 namespace {
-
-bool opaque(const QWidget& control)
-{
-    return control.autoFillBackground() || qobject_cast<const QAbstractScrollArea*>(&control);
-}
 
 // Kept below the window's bottom edge, seen only when the window is enlarged.
 const QStringList belowTheEdge { QStringLiteral("Command1"), QStringLiteral("Command2"),
@@ -44,30 +37,9 @@ struct WindowStates : ConfigView {
     {
     }
 
-    // The controls in sight: named, shown with every container, and not wholly behind an opaque
-    // control drawn above them.
-    QList<const QWidget*> inSight()
-    {
-        QList<const QWidget*> shown;
-        for (const QWidget* control : tool.app.form.findChildren<QWidget*>()) {
-            if (control->property("kind").isValid() && control->isVisible())
-                shown << control;
-        }
-        QList<const QWidget*> seen;
-        for (const QWidget* control : shown) {
-            const bool covered = std::ranges::any_of(shown, [&](const QWidget* other) {
-                return opaque(*other) && drawnAbove(*other, *control)
-                    && inWindow(*other).contains(inWindow(*control));
-            });
-            if (!covered)
-                seen << control;
-        }
-        return seen;
-    }
-
     void expectNothingHalfCovered(const std::string& state)
     {
-        const QList<const QWidget*> seen = inSight();
+        const QList<const QWidget*> seen = controlsInSight(tool.app.form);
         const QRect window(QPoint(0, 0), QSize(windowWidth, windowHeight) / twipsPerPixel);
         for (const QWidget* control : seen) {
             const std::string name = control->objectName().toStdString();

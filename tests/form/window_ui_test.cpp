@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QInputDialog>
 #include <QSet>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -83,17 +85,18 @@ TEST_F(Window, StartItemsOfTheDisplayModeListAndTheWindowsSize)
 
 // Message and input boxes open over the window, modal to it, with no minimise or maximise
 // button; each is closed by a timer that looks at it first.
+// Boxes belong to the window, Esc closes them (an input box as Cancel), and an input box is
+// wide enough for its whole title.
 TEST_F(Window, BoxesBelongToTheWindow)
 {
     auto& form = tool.app.form;
     QtDialogs dialogs;
     dialogs.setParentWindow(&form);
+    const QString title = u"Reset countdown value"_qs;
     const std::pair<const char*, std::function<void()>> boxes[] = {
-        { "message", [&] { dialogs.message(u"text"_qs, u"title"_qs, MessageIcon::Information); } },
+        { "message", [&] { dialogs.message(u"text"_qs, title, MessageIcon::Information); } },
         { "input",
-            [&] {
-                EXPECT_EQ(dialogs.input(u"prompt"_qs, u"title"_qs, u"answer"_qs), std::nullopt);
-            } },
+            [&] { EXPECT_EQ(dialogs.input(u"prompt"_qs, title, u"answer"_qs), std::nullopt); } },
     };
     for (const auto& [kind, open] : boxes) {
         bool seen = false;
@@ -105,11 +108,13 @@ TEST_F(Window, BoxesBelongToTheWindow)
                 EXPECT_FALSE(box->windowFlags()
                     & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint))
                     << kind;
-                EXPECT_EQ(box->windowTitle(), QStringLiteral("title")) << kind;
+                EXPECT_EQ(box->windowTitle(), title) << kind;
+                if (qobject_cast<QInputDialog*>(box)) {
+                    EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(title) * 3 / 2)
+                        << "the title bar holds the whole title";
+                }
+                QTest::keyClick(box, Qt::Key_Escape);
             }
-            for (QWidget* window : QApplication::topLevelWidgets())
-                if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
-                    dialog->reject();
         });
         open();
         EXPECT_TRUE(seen) << kind;

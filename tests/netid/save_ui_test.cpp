@@ -502,7 +502,14 @@ TEST_F(Rename, NumbersTheDevicesInListOrderByTheirMac)
     tool[INP_AUTO_IP].setText(u"192.168.005."_s);
     QString progress;
     bool barBeside = false;
+    // What ignores clicks while the pass runs looks disabled, and only then.
+    const ControlList<QWidget> waiting { B_ASK_CFG, B_SORT, B_UPDATE, LST_KRT };
+    QStringList enabledDuring;
     QTimer::singleShot(30, &tool.app.form, [&] {
+        for (const auto control : waiting) {
+            if (tool[control].isEnabled())
+                enabledDuring << QLatin1String(control.name());
+        }
         progress = tool[AFF_SEL_DEV].text();
         const QRect count = tool[AFF_SEL_DEV].geometry();
         const QRect bar = tool[PRG_UPD_WAIT].geometry();
@@ -537,6 +544,10 @@ TEST_F(Rename, NumbersTheDevicesInListOrderByTheirMac)
     EXPECT_EQ(tool[PRG_UPD_WAIT].parentWidget(), &tool[FR_UPD_WAIT]) << "given back";
     EXPECT_FALSE(tool[B_RENAME_IP].isHidden());
     expectSendAddress(u"192.168.5.10"_s);
+    EXPECT_TRUE(enabledDuring.isEmpty()) << enabledDuring.join(u' ').toStdString();
+    tool.whenShown(B_ASK_CFG);
+    for (const auto control : { B_ASK_CFG, B_SORT })
+        EXPECT_TRUE(tool[control].isEnabled()) << control.name();
 }
 
 TEST_F(Rename, APlanThatLeavesADeviceUnreachableOrAGatewayNoDeviceCanKeepSendsNothing)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractScrollArea>
 #include <QGroupBox>
 #include <QList>
 #include <QObject>
@@ -30,6 +31,41 @@ inline bool drawnAbove(const QWidget& other, const QWidget& control)
         return false;
     const QObjectList& siblings = a[level - 1]->children();
     return siblings.indexOf(a[level]) > siblings.indexOf(b[level]);
+}
+
+// Whether nothing behind the control shows through it.
+inline bool opaqueControl(const QWidget& control)
+{
+    return control.autoFillBackground() || qobject_cast<const QAbstractScrollArea*>(&control);
+}
+
+// The control's place in its window.
+inline QRect inWindow(const QWidget& control)
+{
+    return { control.mapTo(control.window(), QPoint(0, 0)), control.size() };
+}
+
+// The controls of the layout table a user sees in `window`: shown with every container, and
+// not wholly behind an opaque control drawn above them. Where the window ends is not asked.
+inline QList<const QWidget*> controlsInSight(const QWidget& window)
+{
+    QList<const QWidget*> shown;
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        if (control->property("kind").isValid() && control->isVisible())
+            shown << control;
+    }
+    QList<const QWidget*> seen;
+    for (const QWidget* control : shown) {
+        bool covered = false;
+        for (const QWidget* other : shown) {
+            covered = covered
+                || (opaqueControl(*other) && drawnAbove(*other, *control)
+                    && inWindow(*other).contains(inWindow(*control)));
+        }
+        if (!covered)
+            seen << control;
+    }
+    return seen;
 }
 
 // Where the style puts a part of a frame (its title, its contents below the title), in the
