@@ -3,7 +3,9 @@
 #include "core/clock.h"
 #include "core/standard_descriptors.h"
 #include "form/dialogs.h"
+#include "form/main_form.h"
 #include "form/scripted_dialogs.h"
+#include "form/zoom.h"
 #include "link/traffic_log.h"
 #include "link/udp_socket.h"
 #include "widgets/window_font.h"
@@ -12,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 using namespace linknode;
 
@@ -26,6 +29,11 @@ const QCommandLineOption trafficLog(QStringLiteral("traffic-log"),
 const QCommandLineOption trafficLogTruncate(QStringLiteral("traffic-log-truncate"),
     QStringLiteral("Start the traffic log FILE over instead of appending to it."));
 
+const QCommandLineOption zoom(QStringLiteral("zoom"),
+    QStringLiteral("Draw the window at PERCENT of its design size, 100 to 200, fonts and all "
+                   "(Ctrl+plus and Ctrl+minus change it while the window runs)."),
+    QStringLiteral("PERCENT"), QStringLiteral("100"));
+
 void describe(QCommandLineParser& options)
 {
     QCoreApplication::setApplicationName(QStringLiteral("LINKNODE TOOL"));
@@ -37,6 +45,7 @@ void describe(QCommandLineParser& options)
     options.addOption(script);
     options.addOption(trafficLog);
     options.addOption(trafficLogTruncate);
+    options.addOption(zoom);
 }
 
 // --help and --version answer without a window, so they work where there is no display.
@@ -66,6 +75,12 @@ int main(int argc, char** argv)
     // Desktops match the running window to its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("linknode-tool"));
     options.process(app);
+    const std::optional<int> percent = zoomPercent(options.value(zoom));
+    if (!percent) {
+        std::fprintf(stderr, "--zoom takes a whole percentage from %d to %d, not \"%s\"\n",
+            kSmallestZoom, kLargestZoom, qPrintable(options.value(zoom)));
+        return 2;
+    }
     useWindowFont();
 
     Clock clock;
@@ -91,6 +106,7 @@ int main(int argc, char** argv)
 
     Application tool(sendSocket, receiveSocket, dialogs, clock);
     qtDialogs.setParentWindow(&tool.form);
+    tool.form.setZoom(*percent);
     tool.link.setTrafficLog(options.isSet(trafficLog) ? &log : nullptr);
 
     AutomationDriver driver(tool.form, scriptedDialogs, clock, { &sendSocket, &receiveSocket });

@@ -8,7 +8,6 @@
 #include "discovery/discovery_controller.h"
 #include "discovery/reply_intake.h"
 #include "form/dialogs.h"
-#include "form/layout_table.h"
 #include "form/main_form.h"
 #include "link/envelope.h"
 #include "link/link.h"
@@ -68,9 +67,10 @@ ShellController::ShellController(MainForm& form, Link& link, Dialogs& dialogs, C
 bool ShellController::Form_Load()
 {
     auto& tenBaseT = form_[SW_10BASET];
-    const auto& auxPort = form_[SW_AUXRS232];
-    tenBaseT.move(auxPort.x(), auxPort.y() + tenBaseT.height() + qRound(25.0 / twipsPerPixel));
-    form_[FR_PANORAMA_MODE].move(form_[FR_WIEGAND].pos());
+    const QRect auxPort = MainForm::designPlace(form_[SW_AUXRS232]);
+    form_.moveTo(
+        tenBaseT, auxPort.topLeft() + QPoint(0, MainForm::designPlace(tenBaseT).height() + 30));
+    form_.moveTo(form_[FR_PANORAMA_MODE], MainForm::designPlace(form_[FR_WIEGAND]).topLeft());
     form_.show();
 
     auto& sendAddress = form_[INP_UDP_MASK];
@@ -98,7 +98,7 @@ bool ShellController::Form_Load()
         return false;
     }
 
-    form_[FR_TERM_NO].setGeometry(form_[FR_LOGIN].geometry());
+    form_.place(form_[FR_TERM_NO], MainForm::designPlace(form_[FR_LOGIN]));
     sendAddress.setText(QLatin1StringView(broadcastAddress));
     QCoreApplication::processEvents();
     discovery_.B_ASK_CFG_Click();

@@ -61,7 +61,8 @@ void BootController::SW_AUTO_BOOT_Click()
     if (viewBeingFilled(form_))
         return;
     auto& options = form_[INP_NO];
-    options.setText(toText(withAutoBootCharacter(toBytes(options.text()), c)));
+    options.setText(
+        toText(optionsShown(withAutoBootCharacter(optionsTyped(toBytes(options.text())), c))));
 }
 
 } // namespace linknode

@@ -67,8 +67,8 @@ void OptionSwitchesController::setChecked(Control<QAbstractButton> button, bool 
 void OptionSwitchesController::writeOption(int position, char c)
 {
     auto& options = form_[INP_NO];
-    const std::string current = toBytes(options.text());
-    setTextOfShownDevice(INP_NO, toText(withOptionCharacter(current, position, c)));
+    const std::string current = optionsTyped(toBytes(options.text()));
+    setTextOfShownDevice(INP_NO, toText(optionsShown(withOptionCharacter(current, position, c))));
 }
 
 void OptionSwitchesController::setTextOfShownDevice(Control<FocusLineEdit> box, const QString& text)
@@ -159,8 +159,9 @@ void OptionSwitchesController::SW_TIMEOUT_Click()
 {
     if (!deviceShown(form_))
         return;
-    const std::string current = toBytes(form_[INP_NO].text());
-    setTextOfShownDevice(INP_NO, toText(withTimeoutCharacter(current, checked(SW_TIMEOUT))));
+    const std::string current = optionsTyped(toBytes(form_[INP_NO].text()));
+    setTextOfShownDevice(
+        INP_NO, toText(optionsShown(withTimeoutCharacter(current, checked(SW_TIMEOUT)))));
 }
 
 void OptionSwitchesController::SW_AUXRS232_Click()

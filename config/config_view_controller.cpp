@@ -5,13 +5,13 @@
 #include "config/device_settings.h"
 #include "config/model_identity.h"
 #include "config/mqtt_login.h"
+#include "config/option_text.h"
 #include "config/time_zone.h"
 #include "config/view_state.h"
 #include "config/wiegand.h"
 #include "core/latin1.h"
 #include "core/shown_text.h"
 #include "core/text_fields.h"
-#include "form/layout_table.h"
 #include "form/main_form.h"
 #include "widgets/change_label.h"
 #include "widgets/focus_line_edit.h"
@@ -32,17 +32,12 @@ namespace {
         return toText(bytes);
     }
 
-    QPoint twips(int left, int top)
-    {
-        return { left / twipsPerPixel, top / twipsPerPixel };
-    }
-
     // On V6 boards the left column, where other boards have the conduit and serial frames, is
     // free; the terminal number and the serial frame go there, as the login frame holds the
-    // place on the right.
-    const QRect terminalNumberOnV6 { twips(45, 480), QSize(3015, 1080) / twipsPerPixel };
-    const QPoint serialFrameOnV6 = twips(130, 1640);
-    const QPoint auxPictureOnV6 = twips(130, 2580);
+    // place on the right. In twips.
+    const QRect terminalNumberOnV6 { 45, 480, 3015, 1080 };
+    const QPoint serialFrameOnV6 { 130, 1640 };
+    const QPoint auxPictureOnV6 { 130, 2580 };
 }
 
 ConfigViewController::ConfigViewController(MainForm& form, DeviceDraft& draft)
@@ -131,8 +126,8 @@ void ConfigViewController::applyDefaults()
     form_[SW_KRT_V6].setChecked(false);
     auto& auxPicture = form_[PIC_V6_AUX];
     auxPicture.hide();
-    auxPicture.move(twips(5800, 1490));
-    form_[FR_SERIAL_CFG].move(twips(130, 1260));
+    form_.moveTo(auxPicture, { 5800, 1490 });
+    form_.moveTo(form_[FR_SERIAL_CFG], { 130, 1260 });
     for (const auto address : ControlList<IpEntry> { INP_IP, INP_MASK, INP_GATE })
         form_[address].setEntryEnabled(true);
     form_[AFF_DHCP_IP].hide();
@@ -140,7 +135,7 @@ void ConfigViewController::applyDefaults()
         ControlList<QWidget> { FR_MODE, SW_KEEPALIVE_DEL(0), SW_KEEPALIVE_DEL(1), SW_TIMEOUT })
         form_[shown].show();
     auto& mqtt = form_[FR_MQTT];
-    mqtt.move(twips(105, 3900));
+    form_.moveTo(mqtt, { 105, 3900 });
     mqtt.hide();
     form_[SW_10BASET].hide();
     form_[FR_TERM_NO].hide();
@@ -240,8 +235,8 @@ void ConfigViewController::layOutV6()
     form_[FR_SERIAL_CFG].setVisible(auxPort);
     form_[PIC_V6_AUX].setVisible(auxPort);
     form_[SW_KRT_V6].setChecked(true);
-    form_[FR_SERIAL_CFG].move(serialFrameOnV6);
-    form_[PIC_V6_AUX].move(auxPictureOnV6);
+    form_.moveTo(form_[FR_SERIAL_CFG], serialFrameOnV6);
+    form_.moveTo(form_[PIC_V6_AUX], auxPictureOnV6);
     form_[FR_CONDUIT_AUTOBOOT].hide();
     for (const auto off : ControlList<QCheckBox> { SW_AUTO_BOOT, SW_CONDUIT(0), SW_CONDUIT(1) })
         form_[off].setChecked(false);
@@ -267,7 +262,7 @@ void ConfigViewController::fillMqtt(const std::string& record)
 void ConfigViewController::showTerminalNumber()
 {
     auto& frame = form_[FR_TERM_NO];
-    frame.setGeometry(terminalNumberOnV6);
+    form_.place(frame, terminalNumberOnV6);
     frame.show();
     const QString login = form_[INP_LOGIN].text();
     auto& number = form_[INP_TERM_NO];
@@ -333,7 +328,7 @@ void ConfigViewController::loadModeAndHost(const std::string& record)
     const bool noModeOption = recordField(record, FLD_MODE).empty();
     auto& note = form_[TXT_MODE_NOT_AVAILABLE];
     if (noModeOption) {
-        note.move(twips(45, 225));
+        form_.moveTo(note, { 45, 225 });
         note.show();
     } else {
         note.hide();
@@ -342,7 +337,7 @@ void ConfigViewController::loadModeAndHost(const std::string& record)
     // save sends, is always this device's own host and options.
     form_[INP_HOST_IP].setText(text(recordField(record, FLD_HOST_IP)));
     form_[INP_HOST_PORT].setText(text(recordField(record, FLD_HOST_PORT)));
-    form_[INP_NO].setText(text(recordField(record, FLD_OPTIONS)));
+    form_[INP_NO].setText(text(optionsShown(recordField(record, FLD_OPTIONS))));
 }
 
 void ConfigViewController::markNtp()
@@ -376,7 +371,7 @@ void ConfigViewController::decodeOptions()
 {
     // A text shorter than four characters carries no options; the option writer replaces it
     // by a fresh one, so the switches show none.
-    std::string options = toBytes(form_[INP_NO].text());
+    std::string options = optionsTyped(toBytes(form_[INP_NO].text()));
     if (options.size() < 4)
         options = "0000";
     const char c2 = options[1], c4 = options[3];

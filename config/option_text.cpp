@@ -1,5 +1,7 @@
 #include "config/option_text.h"
 
+#include "core/text_fields.h"
+
 namespace linknode {
 
 namespace {
@@ -39,6 +41,24 @@ char autoBootCharacter(bool autoBoot, bool auxPort)
 std::string withAutoBootCharacter(std::string_view options, char c)
 {
     return withOptionCharacter(options, 3, c);
+}
+
+std::string optionsShown(std::string_view options)
+{
+    std::string shown;
+    for (const char c : options) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 32 || (code >= 127 && code < 160) || c == '^')
+            shown += "^" + std::to_string(code) + "^";
+        else
+            shown.push_back(c);
+    }
+    return shown;
+}
+
+std::string optionsTyped(std::string_view shown)
+{
+    return expandCarets(shown);
 }
 
 } // namespace linknode

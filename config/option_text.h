@@ -28,4 +28,11 @@ char autoBootCharacter(bool autoBoot, bool auxPort);
 // else the third character replaced.
 std::string withAutoBootCharacter(std::string_view options, char c);
 
+// RESERVED as a person reads and types it: each control byte, 128 for the AUX port among them,
+// in caret form ("07^128^0"), and a caret the device sent as "^94^", so that optionsTyped
+// gives back the very bytes.
+std::string optionsShown(std::string_view options);
+// The option characters of RESERVED's text: its caret pairs expanded.
+std::string optionsTyped(std::string_view shown);
+
 } // namespace linknode

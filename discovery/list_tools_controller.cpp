@@ -1,5 +1,6 @@
 #include "discovery/list_tools_controller.h"
 
+#include "config/option_text.h"
 #include "core/file_writer.h"
 #include "core/latin1.h"
 #include "core/text_fields.h"
@@ -80,7 +81,8 @@ void ListToolsController::B_SAVE_Click()
 void ListToolsController::INP_NO_LostFocus()
 {
     auto& options = form_[INP_NO];
-    options.setText(toText(padOptionCharacters(toBytes(options.text()))));
+    options.setText(
+        toText(optionsShown(padOptionCharacters(optionsTyped(toBytes(options.text()))))));
 }
 
 } // namespace linknode

@@ -13,8 +13,10 @@ namespace linknode {
 
 namespace {
     // The controls inside `container` that Tab can reach, in reading order; frames and IP
-    // entries are opened where they stand.
-    void collectTabStops(QWidget& container, QList<QWidget*>& stops)
+    // entries are opened where they stand. A frame's save button comes after the fields it
+    // saves, wherever it stands.
+    void collectTabStops(
+        QWidget& container, const QList<const QWidget*>& savesItsFrame, QList<QWidget*>& stops)
     {
         QList<QWidget*> children;
         for (QObject* object : container.children()) {
@@ -22,11 +24,14 @@ namespace {
             if (child && !child->isWindow())
                 children << child;
         }
-        for (QWidget* child : inReadingOrder(children)) {
+        children = inReadingOrder(children);
+        std::ranges::stable_partition(
+            children, [&](const QWidget* child) { return !savesItsFrame.contains(child); });
+        for (QWidget* child : children) {
             if (child->focusPolicy() & Qt::TabFocus)
                 stops << child;
             else
-                collectTabStops(*child, stops);
+                collectTabStops(*child, savesItsFrame, stops);
         }
     }
 
@@ -73,7 +78,7 @@ Keyboard::Keyboard(MainForm& form)
     , form_(form)
 {
     QList<QWidget*> stops;
-    collectTabStops(form, stops);
+    collectTabStops(form, { &form[B_UPDATE], &form[B_SAVE_CFG_MQTT] }, stops);
     for (QWidget* stop : stops)
         tabStops_ << stop;
     addShortcuts();
@@ -118,6 +123,17 @@ void Keyboard::addShortcuts()
         if (inSight(list))
             list.setFocus(Qt::ShortcutFocusReason);
     });
+    // Ctrl+plus is Ctrl+= on many keyboards; Ctrl+0 goes back to the design size.
+    const auto zoom = [this](std::initializer_list<QKeySequence> keys, int (*step)(int)) {
+        for (const QKeySequence& sequence : keys) {
+            auto* key = new QShortcut(sequence, &form_);
+            connect(key, &QShortcut::activated, this,
+                [this, step] { form_.setZoom(step(form_.zoom())); });
+        }
+    };
+    zoom({ QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal) }, zoomedIn);
+    zoom({ QKeySequence::ZoomOut }, zoomedOut);
+    zoom({ QKeySequence(Qt::CTRL | Qt::Key_0) }, [](int) { return kSmallestZoom; });
     nameKeysInTip(form_[B_ASK_CFG], findDevices);
     nameKeysInTip(form_[B_UPDATE], saveConfiguration);
     nameKeysInTip(form_[B_SAVE_CFG_MQTT], saveConfiguration);

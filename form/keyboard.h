@@ -14,6 +14,7 @@ class MainForm;
 // DEVICES, Ctrl+S the SAVE CONFIGURATION in sight, Ctrl+E the export, whichever box has the
 // focus; Ctrl+F goes to the device list; the captions stay as they are, the tool tips name the
 // keys. Tab goes in reading order, frame by frame, and stops only at controls in sight.
+// Ctrl+plus and Ctrl+minus zoom the window a step, Ctrl+0 back to its design size.
 class Keyboard : public QObject {
     Q_OBJECT
 public:

@@ -301,10 +301,12 @@ namespace layout_rows {
         { "INP_HOST_PORT", TextBox, "FR_MODE", 1080, 825, 800, 285, "", nullptr, Shown },
         { "TXT_MODE(2)", Label, "FR_MODE", 60, 1170, 1000, 225, "RESERVED", nullptr, Shown },
         { "INP_NO", TextBox, "FR_MODE", 1080, 1140, 800, 285, "", nullptr, Shown },
-        { "Line1(0)", Line, "FR_MODE", 2535, 645, 45, 30, "", nullptr, Shown },
-        { "Line1(1)", Line, "FR_MODE", 2535, 960, 45, 30, "", nullptr, Shown },
-        { "Line2(0)", Line, "FR_MODE", 1890, 960, 45, 30, "", nullptr, Shown },
-        { "Line2(1)", Line, "FR_MODE", 1890, 1275, 45, 30, "", nullptr, Shown },
+        // Connectors from the host entries to the frame's right edge, towards the login frame
+        // that is shown with them.
+        { "Line1(0)", Line, "FR_MODE", 2535, 645, 105, 30, "", nullptr, Shown },
+        { "Line1(1)", Line, "FR_MODE", 2535, 960, 105, 30, "", nullptr, Shown },
+        { "Line2(0)", Line, "FR_MODE", 1890, 960, 645, 30, "", nullptr, Shown },
+        { "Line2(1)", Line, "FR_MODE", 1890, 1275, 750, 30, "", nullptr, Shown },
         { "TXT_MODE_NOT_AVAILABLE", Label, "FR_MODE", 45, 225, 2610, 1200, notAvailable, nullptr,
             Shown },
         // Four rows; the workstation identifier's caption and box share the last.

@@ -6,10 +6,11 @@
 #include "widgets/product_art.h"
 #include "widgets/window_font.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
+#include <algorithm>
 
 namespace linknode {
 
@@ -49,6 +50,8 @@ namespace {
         case Picture: {
             auto* label = new WidgetOf<Label>(parent);
             label->setText(caption);
+            // A picture drawn for another zoom still fills its place.
+            label->setScaledContents(row.kind == Picture);
             return label;
         }
         case List:
@@ -86,15 +89,8 @@ MainForm::MainForm(QWidget* parent)
     offerWhatIsSeen();
     setObjectName(QStringLiteral("F_MAIN"));
     setWindowTitle(QStringLiteral("LINKNODE TOOL VERSION: 1.3W"));
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-    // Controls stand where they were drawn: a smaller window would cut them off, a larger one
-    // leaves them at the top left.
-    const QSize designSize(windowWidth / twipsPerPixel, windowHeight / twipsPerPixel);
-    setMinimumSize(designSize);
-    resize(designSize);
     build();
+    applyZoom();
 }
 
 void MainForm::build()
@@ -111,8 +107,7 @@ void MainForm::build()
         if (row.kind == ControlKind::Frame)
             containers.insert(name, static_cast<QWidget*>(control));
         if (auto* widget = qobject_cast<QWidget*>(control)) {
-            widget->setGeometry(row.left / twipsPerPixel, row.top / twipsPerPixel,
-                row.width / twipsPerPixel, row.height / twipsPerPixel);
+            place(*widget, QRect(row.left, row.top, row.width, row.height));
             if (row.toolTip)
                 widget->setToolTip(latin1(row.toolTip));
             widget->setHidden(row.flags & Hidden);
@@ -129,11 +124,8 @@ void MainForm::build()
     for (const Control<QComboBox> serial : { INP_PARITY, INP_StopBit, INP_DATABITS, INP_BAUDS })
         (*this)[serial].setEditable(true);
     (*this)[Text1].setReadOnly(true);
-    // Padding lines up the MAC column only in a fixed-pitch font.
-    (*this)[LST_KRT].setFont(fixedFont());
     (*this)[TXT_MODE_NOT_AVAILABLE].setAutoFillBackground(true);
     (*this)[TXT_MODE_NOT_AVAILABLE].setAlignment(Qt::AlignCenter);
-    setPictures();
     // Frames hide what lies underneath, so that no caption or control shows through.
     for (QGroupBox* frame : findChildren<QGroupBox*>())
         frame->setAutoFillBackground(true);
@@ -145,6 +137,7 @@ void MainForm::build()
         // A text set from code shows its beginning, as a long list item should.
         if (!combo->isEditable())
             continue;
+        tellCutTextInTip(*combo);
         connect(combo, &QComboBox::editTextChanged, combo, [combo] {
             if (!combo->hasFocus())
                 combo->lineEdit()->setCursorPosition(0);
@@ -152,6 +145,52 @@ void MainForm::build()
     }
     nameControls(*this);
     keyboard_ = new Keyboard(*this);
+}
+
+void MainForm::place(QWidget& control, const QRect& twips)
+{
+    control.setProperty("twips", twips);
+    control.setGeometry(zoomedPixels(twips, zoom_));
+}
+
+void MainForm::moveTo(QWidget& control, const QPoint& twips)
+{
+    place(control, QRect(twips, designPlace(control).size()));
+}
+
+QRect MainForm::designPlace(const QWidget& control)
+{
+    return control.property("twips").toRect();
+}
+
+void MainForm::setZoom(int percent)
+{
+    const int bounded = std::clamp(percent, kSmallestZoom, kLargestZoom);
+    if (bounded == zoom_)
+        return;
+    zoom_ = bounded;
+    applyZoom();
+}
+
+void MainForm::applyZoom()
+{
+    QFont scaled = QApplication::font();
+    scaled.setPointSizeF(kWindowFontPoints * zoom_ / 100.0);
+    setFont(scaled);
+    // Padding lines up the MAC column only in a fixed-pitch font.
+    QFont fixed = fixedFont();
+    fixed.setPointSizeF(fixed.pointSizeF() * zoom_ / 100.0);
+    (*this)[LST_KRT].setFont(fixed);
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (const QRect twips = designPlace(*control); !twips.isNull())
+            control->setGeometry(zoomedPixels(twips, zoom_));
+    }
+    setPictures();
+    // Controls stand where they were drawn: a smaller window would cut them off, a larger one
+    // leaves them at the top left.
+    const QSize designSize = zoomedPixels(QRect(0, 0, windowWidth, windowHeight), zoom_).size();
+    setMinimumSize(designSize);
+    resize(designSize);
 }
 
 void MainForm::setPictures()
@@ -163,8 +202,11 @@ void MainForm::setPictures()
     setWindowIcon(icon);
 
     const qreal ratio = qGuiApp->devicePixelRatio();
-    for (int index = kFirstProductPicture; index <= kLastProductPicture; ++index)
-        (*this)[PIC_PROD.at(index)].setPixmap(productPicture(index, kProductPictureSize, ratio));
+    const auto zoomed = [this](QSize size) { return size * zoom_ / 100; };
+    for (int index = kFirstProductPicture; index <= kLastProductPicture; ++index) {
+        (*this)[PIC_PROD.at(index)].setPixmap(
+            productPicture(index, zoomed(kProductPictureSize), ratio));
+    }
     const std::pair<Control<ChangeLabel>, QPixmap (*)(QSize, qreal)> icons[] = {
         { PIC_ENCRYPTED, encryptedPicture },
         { PIC_WARNING_SUBNET(0), warningPicture },
@@ -175,7 +217,7 @@ void MainForm::setPictures()
         { Picture1(8), networkPicture },
     };
     for (const auto& [picture, draw] : icons)
-        (*this)[picture].setPixmap(draw(kIconSize, ratio));
+        (*this)[picture].setPixmap(draw(zoomed(kIconSize), ratio));
 }
 
 bool MainForm::focusNextPrevChild(bool next)

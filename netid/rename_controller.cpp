@@ -63,15 +63,17 @@ namespace {
         LentProgressBar(MainForm& form, int devices)
             : form_(form)
             , bar_(form[PRG_UPD_WAIT])
-            , barPlace_(bar_.geometry())
-            , countPlace_(form[AFF_SEL_DEV].geometry())
+            , barPlace_(MainForm::designPlace(bar_))
+            , countPlace_(MainForm::designPlace(form[AFF_SEL_DEV]))
         {
+            // In twips; the bar keeps two pixels (30 twips) off the row's edges.
             const QRect count = countPlace_;
             const int half = count.width() * 3 / 5;
-            form[AFF_SEL_DEV].resize(half, count.height());
+            form.place(form[AFF_SEL_DEV], QRect(count.topLeft(), QSize(half, count.height())));
             bar_.setParent(&form);
-            bar_.setGeometry(
-                count.left() + half, count.top() + 2, count.width() - half, count.height() - 4);
+            form.place(bar_,
+                QRect(count.left() + half, count.top() + 30, count.width() - half,
+                    count.height() - 60));
             bar_.setRange(0, devices);
             bar_.setValue(0);
             bar_.show();
@@ -79,9 +81,9 @@ namespace {
         ~LentProgressBar()
         {
             bar_.setParent(&form_[FR_UPD_WAIT]);
-            bar_.setGeometry(barPlace_);
+            form_.place(bar_, barPlace_);
             bar_.show();
-            form_[AFF_SEL_DEV].setGeometry(countPlace_);
+            form_.place(form_[AFF_SEL_DEV], countPlace_);
         }
         LentProgressBar(const LentProgressBar&) = delete;
         LentProgressBar& operator=(const LentProgressBar&) = delete;
@@ -151,7 +153,7 @@ void RenameController::B_RENAME_IP_Click()
         }
     }
     // Every configuration passes the rules of a change of one device before the first leaves.
-    const std::string optionCharacters = toBytes(form_[INP_NO].text());
+    const std::string optionCharacters = optionsTyped(toBytes(form_[INP_NO].text()));
     std::vector<FleetChange> changes;
     WavePlan waves;
     for (size_t i = 0; i < targets.size(); ++i) {

@@ -7,6 +7,7 @@
 #include "config/device_draft.h"
 #include "config/device_record.h"
 #include "config/device_settings.h"
+#include "config/option_text.h"
 #include "config/view_state.h"
 #include "core/clock.h"
 #include "core/latin1.h"
@@ -188,7 +189,7 @@ PlannedChange SaveController::plannedChange(const MacBytes& mac) const
     if (readSettings(record).config.host) {
         request.hostIp = text(INP_HOST_IP);
         request.hostPort = text(INP_HOST_PORT);
-        request.options = text(INP_NO);
+        request.options = optionsTyped(text(INP_NO));
         request.mode = form_[SW_MODE(0)].isChecked() ? 0 : 1;
     }
     const DeviceList& devices = services_.discovery.devices();
@@ -211,7 +212,7 @@ void SaveController::enterWaiting()
     auto& progress = form_[PRG_UPD_WAIT];
     progress.setRange(0, configurationRepetitions(form_[SW_BYPASSAUTOBOOT].isChecked()) + 4);
     progress.setValue(0);
-    waiting.move(1725 / twipsPerPixel, 480 / twipsPerPixel);
+    form_.moveTo(waiting, { 1725, 480 });
     waiting.show();
     form_[FR_LST_KRT].hide();
 }

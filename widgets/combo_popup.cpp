@@ -2,7 +2,9 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace linknode {
 
@@ -16,6 +18,28 @@ namespace {
             width += view.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &view);
         view.setMinimumWidth(width);
     }
+
+    // A larger font (the window zoomed) makes every item wider; the list takes the box's
+    // font after the box.
+    class FontWatcher : public QObject {
+    public:
+        explicit FontWatcher(QComboBox& combo)
+            : QObject(&combo)
+            , combo_(combo)
+        {
+            combo.view()->installEventFilter(this);
+        }
+
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::FontChange)
+                fitPopup(combo_);
+            return false;
+        }
+
+    private:
+        QComboBox& combo_;
+    };
 }
 
 void widenPopupToItems(QComboBox& combo)
@@ -26,7 +50,31 @@ void widenPopupToItems(QComboBox& combo)
     QObject::connect(model, &QAbstractItemModel::rowsRemoved, &combo, fit);
     QObject::connect(model, &QAbstractItemModel::dataChanged, &combo, fit);
     QObject::connect(model, &QAbstractItemModel::modelReset, &combo, fit);
+    new FontWatcher(combo);
     fitPopup(combo);
+}
+
+void tellCutTextInTip(QComboBox& combo)
+{
+    const QString designTip = combo.toolTip();
+    const auto tell = [&combo, designTip] {
+        // The edit field as the style lays it out, valid before the box is first shown.
+        QStyleOptionComboBox option;
+        option.initFrom(&combo);
+        option.editable = combo.isEditable();
+        const int room = combo.style()
+                             ->subControlRect(
+                                 QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo)
+                             .width();
+        const QString text = combo.currentText();
+        // The line edit keeps two pixels each side of its text.
+        if (combo.fontMetrics().horizontalAdvance(text) <= room - 4)
+            combo.setToolTip(designTip);
+        else
+            combo.setToolTip(designTip.isEmpty() ? text : designTip + u'\n' + text);
+    };
+    QObject::connect(&combo, &QComboBox::editTextChanged, &combo, tell);
+    tell();
 }
 
 } // namespace linknode

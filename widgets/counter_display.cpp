@@ -18,11 +18,28 @@ CounterDisplay::CounterDisplay(QWidget* parent)
     for (int pos = 0; pos < kPositions; ++pos) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("Affichage(%1)").arg(pos));
-        label->setGeometry(pos * kDigitWidth, 0, kDigitWidth, kDigitHeight);
+        label->setScaledContents(true);
         affichage_[static_cast<size_t>(pos)] = label;
         showPicture(pos, kBlankDigit);
     }
-    setFixedSize(kControlSize);
+    resize(kControlSize);
+    layOut();
+}
+
+void CounterDisplay::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+// The digits share the control's width (larger when the window is zoomed).
+void CounterDisplay::layOut()
+{
+    for (int pos = 0; pos < kPositions; ++pos) {
+        const int left = width() * pos / kPositions;
+        affichage_[static_cast<size_t>(pos)]->setGeometry(
+            left, 0, width() * (pos + 1) / kPositions - left, height());
+    }
 }
 
 void CounterDisplay::AFF(int nombre)

@@ -12,7 +12,7 @@ namespace linknode {
 
 // A whole number as four seven-segment digits, green on black, right-aligned with dark
 // leading positions (`AfficheurControl`). Numbers it cannot show (below 0, above 9999) show
-// four dashes. Always 64 x 21 pixels.
+// four dashes. 64 x 21 pixels at the window's design size.
 class CounterDisplay : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ shownText)
@@ -33,7 +33,11 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void layOut();
     void showPicture(int pos, int index);
 
     std::array<QImage, kDigitPictureCount> chiffre_;

@@ -28,31 +28,31 @@ namespace {
         return QFontMetrics(font).horizontalAdvance(QStringLiteral("888")) <= room;
     }
 
-    // Bold 9-point Arial. Where Arial is missing its stand-in may be wider: it is narrowed
-    // until three digits fit the box without scrolling (room: the box less the line edit's
-    // two 2-pixel side margins and the cursor).
-    QFont entryFont()
+    // Bold 9-point Arial at the design size, larger with the control. Where Arial is missing
+    // its stand-in may be wider: it is narrowed until three digits fit the box without
+    // scrolling (room: the box less the line edit's two 2-pixel side margins and the cursor).
+    QFont entryFont(qreal scale, int boxWidth)
     {
-        constexpr int kTextRoom = kBoxWidth - 5;
-        QFont font(QStringLiteral("Arial"), 9);
+        const int textRoom = boxWidth - 5;
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(9 * scale);
         font.setBold(true);
-        for (int stretch = 95; stretch >= 70 && !fitsThreeDigits(font, kTextRoom); stretch -= 5)
+        for (int stretch = 95; stretch >= 70 && !fitsThreeDigits(font, textRoom); stretch -= 5)
             font.setStretch(stretch);
         return font;
     }
 
     // White "." on dark blue in the gap right of a box.
-    void addDot(QWidget* parent, int left, const QFont& font)
+    QLabel* addDot(QWidget* parent)
     {
         auto* dot = new QLabel(QStringLiteral("."), parent);
-        dot->setGeometry(left, 0, kBoxPitch - kBoxWidth, kBoxHeight);
-        dot->setFont(font);
         dot->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         dot->setAutoFillBackground(true);
         QPalette palette = dot->palette();
         palette.setColor(QPalette::Window, kDotBackground);
         palette.setColor(QPalette::WindowText, Qt::white);
         dot->setPalette(palette);
+        return dot;
     }
 
     // The decimal form of the number at the start of `text`: leading blanks skipped, then the
@@ -76,14 +76,11 @@ namespace {
 IpEntry::IpEntry(QWidget* parent)
     : QWidget(parent)
 {
-    const QFont font = entryFont();
     const std::array<QString, kBoxCount> designTexts { QStringLiteral("000"), QStringLiteral("000"),
         QStringLiteral("000"), QStringLiteral("999") };
     for (int i = 0; i < kBoxCount; ++i) {
         auto* box = new OctetBox(this);
         box->setObjectName(QStringLiteral("INP_IPF(%1)").arg(i));
-        box->setGeometry(i * kBoxPitch, 0, kBoxWidth, kBoxHeight);
-        box->setFont(font);
         // Frameless and centred: three bold digits need the whole 27 x 16 pixels.
         box->setFrame(false);
         box->setAlignment(Qt::AlignCenter);
@@ -100,8 +97,8 @@ IpEntry::IpEntry(QWidget* parent)
         connect(boxes_[static_cast<size_t>(i)], &OctetBox::advanceRequested, this,
             [this, i] { focusBox(i + 1); });
 
-    for (int i = 0; i + 1 < kBoxCount; ++i)
-        addDot(this, i * kBoxPitch + kBoxWidth, font);
+    for (size_t i = 0; i + 1 < kBoxCount; ++i)
+        dots_[i] = addDot(this);
 
     maskTypeStore_ = new QRadioButton(this);
     maskTypeStore_->setObjectName(QStringLiteral("SW_MASK_TYPE"));
@@ -111,8 +108,33 @@ IpEntry::IpEntry(QWidget* parent)
 
     setBackColor(Qt::white);
     setFocusProxy(boxes_[0]);
-    setFixedSize(kControlSize);
+    resize(kControlSize);
+    layOut();
     normalise();
+}
+
+void IpEntry::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+// The design's boxes and gaps, scaled to the control's size (the window zoomed).
+void IpEntry::layOut()
+{
+    const qreal across = qreal(width()) / kControlSize.width();
+    const auto scaled = [across](int pixels) { return qRound(pixels * across); };
+    const int boxWidth = scaled(kBoxWidth);
+    const QFont font = entryFont(qMin(across, qreal(height()) / kBoxHeight), boxWidth);
+    for (size_t i = 0; i < kBoxCount; ++i) {
+        const int left = scaled(static_cast<int>(i) * kBoxPitch);
+        boxes_[i]->setGeometry(left, 0, boxWidth, height());
+        boxes_[i]->setFont(font);
+        if (i + 1 < kBoxCount) {
+            dots_[i]->setGeometry(left + boxWidth, 0, scaled(kBoxPitch) - boxWidth, height());
+            dots_[i]->setFont(font);
+        }
+    }
 }
 
 template <typename Edit> void IpEntry::asOneChange(Edit edit)

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -51,6 +52,9 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 public slots:
     void click();
     void doubleClick();
@@ -61,6 +65,7 @@ signals:
     void doubleClicked();
 
 private:
+    void layOut();
     void normalise();
     // A pasted dotted address fills all four boxes at once, as one change.
     void pasteAddress(const QString& text);
@@ -68,6 +73,7 @@ private:
     template <typename Edit> void asOneChange(Edit edit);
 
     std::array<OctetBox*, kBoxCount> boxes_ {};
+    std::array<QLabel*, kBoxCount - 1> dots_ {};
     QRadioButton* maskTypeStore_ = nullptr;
     int editDepth_ = 0;
     bool changePending_ = false;

@@ -1,7 +1,7 @@
 #include "app/automation/state_dump.h"
 
 #include "app/automation/controls.h"
-#include "form/layout_table.h"
+#include "form/main_form.h"
 #include "form/scripted_dialogs.h"
 
 #include <QAbstractItemView>
@@ -15,10 +15,12 @@ namespace linknode {
 using namespace Qt::StringLiterals;
 
 namespace {
-    QJsonArray twips(const QRect& pixels)
+    // In the design's twips, whatever the window's zoom.
+    QJsonArray twips(const QWidget& widget)
     {
-        return { pixels.x() * twipsPerPixel, pixels.y() * twipsPerPixel,
-            pixels.width() * twipsPerPixel, pixels.height() * twipsPerPixel };
+        const auto* form = qobject_cast<const MainForm*>(widget.window());
+        const QRect rect = designTwips(widget.geometry(), form ? form->zoom() : kSmallestZoom);
+        return { rect.x(), rect.y(), rect.width(), rect.height() };
     }
 
     void addItems(QJsonObject& state, const QWidget& widget)
@@ -48,7 +50,7 @@ namespace {
             { u"enabled"_s, controlEnabled(widget) },
             { u"tag"_s, widget.property("tag").toString() },
             { u"tooltip"_s, widget.toolTip() },
-            { u"geometry"_s, twips(widget.geometry()) },
+            { u"geometry"_s, twips(widget) },
         };
         if (kind != u"picture")
             state[u"text"] = controlText(widget);

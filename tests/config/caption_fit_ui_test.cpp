@@ -2,8 +2,9 @@
 // model caption under DEVICE VERSION at its longest. What a text needs is its extent in the
 // control's font plus what the style puts around it: a button's frame and margin, a switch's
 // indicator and spacing, a frame's title inset. Device data of any length (list lines, login
-// strings, MAC values) is not a caption and is left out.
+// strings, MAC values) is not a caption and is left out. At each step of the zoom.
 #include "form/layout_table.h"
+#include "form/zoom.h"
 #include "sim/presets.h"
 #include "tests/config/view_fixture.h"
 #include "tests/support/widget_stacking.h"
@@ -143,8 +144,11 @@ TEST(WindowFont, FallsBackToTheFontsOfTheSameMetrics)
             << c.installed.join(u',').toStdString();
 }
 
-TEST_F(CaptionFit, EveryCaptionFitsItsControlOnEveryModelsView)
+struct CaptionFitZoomed : CaptionFit, testing::WithParamInterface<int> { };
+
+TEST_P(CaptionFitZoomed, EveryCaptionFitsItsControlOnEveryModelsView)
 {
+    tool.app.form.setZoom(GetParam());
     expectCaptionsFit("after start-up");
     std::vector<std::string> records = fleetRecords();
     for (const sim::Device& device : sim::allModelsFleet())
@@ -155,5 +159,7 @@ TEST_F(CaptionFit, EveryCaptionFitsItsControlOnEveryModelsView)
             record.substr(0, record.find(',')) + " " + tool[AFF_VER].text().toStdString());
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryZoom, CaptionFitZoomed, testing::ValuesIn(kZoomSteps));
 
 } // namespace

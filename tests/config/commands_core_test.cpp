@@ -26,6 +26,22 @@ namespace {
         EXPECT_EQ(static_cast<unsigned char>(autoBootCharacter(false, true)), 128);
     }
 
+    // RESERVED shows control bytes in caret form and reads back the very bytes, any of them.
+    TEST(OptionText, ShownInCaretFormAndReadBackUnchanged)
+    {
+        const std::pair<std::string, std::string> shown[]
+            = { { "07\2000", "07^128^0" }, { "20N9", "20N9" }, { "00\2700", "00\2700" },
+                  { "0\0010", "0^1^0" }, { "^13^", "^94^13^94^" }, { "", "" } };
+        for (const auto& [bytes, text] : shown) {
+            EXPECT_EQ(optionsShown(bytes), text);
+            EXPECT_EQ(optionsTyped(text), bytes);
+        }
+        std::string every;
+        for (int code = 0; code < 256; ++code)
+            every.push_back(static_cast<char>(code));
+        EXPECT_EQ(optionsTyped(optionsShown(every)), every);
+    }
+
     TEST(SerialCodes, ParityWordsBasesAndCodes)
     {
         const char* words[] = { "None", "Even", "Odd", "None", "Even", "Odd" };

@@ -55,7 +55,7 @@ const EditScenario scenarios[] = {
             // Character 3 follows auto boot and the AUX port together.
             { Do::Check, SW_AUTO_BOOT, nullptr, { { INP_NO, Is::Text, "0089" } } },
             { Do::Check, SW_AUXRS232, nullptr, { { INP_NO, Is::Text, "00\2709" } } },
-            { Do::Uncheck, SW_AUTO_BOOT, nullptr, { { INP_NO, Is::Text, "00\2009" } } },
+            { Do::Uncheck, SW_AUTO_BOOT, nullptr, { { INP_NO, Is::Text, "00^128^9" } } },
             { Do::Uncheck, SW_AUXRS232, nullptr, { { INP_NO, Is::Text, "0009" } } },
             { Do::Uncheck, SW_TIMEOUT, nullptr, { { INP_NO, Is::Text, "0000" } } },
             { Do::Set, INP_NO, "12" },

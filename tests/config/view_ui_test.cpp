@@ -46,7 +46,7 @@ const Scenario scenarios[] = {
                     { INP_TERM_NO, Is::Text, "0042" }, { INP_LOGIN, Is::Text, "TER:0042^13^" },
                     { FR_WIEGAND, Is::Shown }, { FR_PANORAMA_MODE, Is::Hidden },
                     { SW_KEEPALIVE, Is::Checked }, { SW_KEEPALIVE_DEL(0), Is::Checked },
-                    { INP_NO, Is::Text, "07\2000" } } },
+                    { INP_NO, Is::Text, "07^128^0" } } },
             { { .version = "COPYRIGHT+TAVREN KRT-40 2.3F" },
                 { { AFF_VER, Is::Text, "KRT-40/NX V5 2.3F" }, { INP_IP, Is::Enabled },
                     { INP_MASK, Is::Enabled }, { INP_GATE, Is::Enabled },

@@ -144,6 +144,9 @@ TEST_F(Keys, TabGoesInReadingOrderAndStopsOnlyInSight)
         { &tool[INP_StopBit], &tool[INP_DATABITS] },
         { &tool[INP_HOST_IP], &tool[INP_HOST_PORT] },
         { &tool[INP_HOST_PORT], &tool[INP_NO] },
+        // SAVE CONFIGURATION stands above the fields it saves, and comes after them.
+        { tool[INP_GATE].box(3), &tool[B_UPDATE] },
+        { &tool[INP_NO], &tool[B_UPDATE] },
     };
     for (const auto& [first, second] : inOrder) {
         EXPECT_TRUE(before(first, second)) << first->objectName().toStdString() << " before "
@@ -171,6 +174,21 @@ TEST_F(Keys, TabGoesInReadingOrderAndStopsOnlyInSight)
     for (const auto below :
         ControlList<QWidget> { SW_BYPASSAUTOBOOT, Command1, Command2, INP_UNLOCK_255 })
         EXPECT_TRUE(enlarged.contains(&tool[below])) << below.name();
+}
+
+// Ctrl+plus (or Ctrl+=) and Ctrl+minus zoom a step from any box, Ctrl+0 back to the design.
+TEST_F(Keys, CtrlPlusAndMinusZoomTheWindowAStep)
+{
+    tool[INP_SAVE].setFocus();
+    const std::pair<QKeyCombination, int> steps[]
+        = { { Qt::CTRL | Qt::Key_Plus, 125 }, { Qt::CTRL | Qt::Key_Equal, 150 },
+              { Qt::CTRL | Qt::Key_Minus, 125 }, { Qt::CTRL | Qt::Key_Plus, 150 },
+              { Qt::CTRL | Qt::Key_0, 100 }, { Qt::CTRL | Qt::Key_Minus, 100 } };
+    for (const auto& [keys, zoom] : steps) {
+        pressKey(keys.key(), keys.keyboardModifiers());
+        EXPECT_EQ(tool.app.form.zoom(), zoom) << QKeySequence(keys).toString().toStdString();
+    }
+    EXPECT_EQ(tool[INP_SAVE].text(), QStringLiteral("LST_MAC_.TXT")) << "no key typed";
 }
 
 // The help text is a stop while it is what the list frame shows.

@@ -2,8 +2,10 @@
 // when one holds the other or one lies wholly behind an opaque control drawn above it; what a
 // user is offered lies inside the window at its design size; and whatever a frame holds lies
 // in the frame's contents, below its title. On every model's view, in each socket mode and with
-// the AUX port either way, every control a technician can use in the view is in sight.
+// the AUX port either way, every control a technician can use in the view is in sight. All of
+// it at each step of the zoom.
 #include "form/layout_table.h"
+#include "form/zoom.h"
 #include "tests/config/view_fixture.h"
 #include "tests/support/widget_stacking.h"
 
@@ -31,16 +33,17 @@ void keepPicture(QWidget& window, const char* name)
         window.grab().save(folder + u'/' + QLatin1String(name));
 }
 
-struct WindowStates : ConfigView {
+struct WindowStates : ConfigView, testing::WithParamInterface<int> {
     WindowStates()
         : ConfigView(50.0)
     {
+        tool.app.form.setZoom(GetParam());
     }
 
     void expectNothingHalfCovered(const std::string& state)
     {
         const QList<const QWidget*> seen = controlsInSight(tool.app.form);
-        const QRect window(QPoint(0, 0), QSize(windowWidth, windowHeight) / twipsPerPixel);
+        const QRect window = zoomedPixels(QRect(0, 0, windowWidth, windowHeight), GetParam());
         for (const QWidget* control : seen) {
             const std::string name = control->objectName().toStdString();
             const QRect rect = inWindow(*control);
@@ -90,7 +93,7 @@ std::vector<std::string> records()
     return all;
 }
 
-TEST_F(WindowStates, NothingIsHalfCoveredInAnyState)
+TEST_P(WindowStates, NothingIsHalfCoveredInAnyState)
 {
     expectNothingHalfCovered("start");
     for (const std::string& record : records()) {
@@ -127,12 +130,15 @@ TEST_F(WindowStates, NothingIsHalfCoveredInAnyState)
             looked = true;
             expectNothingHalfCovered("during a save");
         }
-        if (tool[PRG_UPD_WAIT].value() == tool[PRG_UPD_WAIT].maximum() / 2)
+        if (GetParam() == kSmallestZoom
+            && tool[PRG_UPD_WAIT].value() == tool[PRG_UPD_WAIT].maximum() / 2)
             keepPicture(*tool.app.form.window(), "saving.png");
     });
     during.start(1);
     tool.app.save.B_UPDATE_Click();
     EXPECT_TRUE(looked);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryZoom, WindowStates, testing::ValuesIn(kZoomSteps));
 
 } // namespace

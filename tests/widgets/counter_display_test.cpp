@@ -1,6 +1,7 @@
 #include "widgets/counter_display.h"
 
 #include <QColor>
+#include <QLabel>
 #include <climits>
 #include <gtest/gtest.h>
 
@@ -54,11 +55,16 @@ namespace {
                     << c.number << " at " << pos;
             }
         }
-        // It always keeps its size.
-        display.resize(200, 90);
+        // The digits share its width, at the design size and zoomed.
         EXPECT_EQ(display.size(), QSize(64, 21));
-        display.resize(10, 5);
-        EXPECT_EQ(display.size(), QSize(64, 21));
+        display.resize(128, 42);
+        display.show();
+        for (int pos = 0; pos < CounterDisplay::kPositions; ++pos) {
+            const auto* digit
+                = display.findChild<QLabel*>(QStringLiteral("Affichage(%1)").arg(pos));
+            ASSERT_NE(digit, nullptr);
+            EXPECT_EQ(digit->geometry(), QRect(32 * pos, 0, 32, 42)) << pos;
+        }
     }
 
 } // namespace

@@ -142,16 +142,23 @@ namespace {
         EXPECT_EQ(doubleClicks.count(), 1);
     }
 
-    TEST_F(IpEntryTest, SizeFitsTheFourBoxesAndThreeDigitsFitABox)
+    // At the design size and zoomed: the four boxes share the width as drawn, and three digits
+    // fit a box (less the line edit's side margins, 2 + 2, and the cursor).
+    TEST_F(IpEntryTest, TheBoxesFollowTheSizeAndThreeDigitsFitABox)
     {
-        entry_->resize(400, 60);
         EXPECT_EQ(entry_->size(), QSize(129, 16));
-        for (int i = 0; i < IpEntry::kBoxCount; ++i)
-            EXPECT_EQ(entry_->box(i)->geometry(), QRect(34 * i, 0, 27, 16)) << i;
-        // The box less the line edit's side margins (2 + 2) and the cursor.
-        const QFont font = entry_->box(0)->font();
-        EXPECT_TRUE(font.bold());
-        EXPECT_LE(QFontMetrics(font).horizontalAdvance(u"888"_s), 27 - 5);
+        for (const int scale : { 1, 2 }) {
+            entry_->resize(QSize(129, 16) * scale);
+            for (int i = 0; i < IpEntry::kBoxCount; ++i) {
+                EXPECT_EQ(
+                    entry_->box(i)->geometry(), QRect(34 * i * scale, 0, 27 * scale, 16 * scale))
+                    << i << " at " << scale;
+            }
+            const QFont font = entry_->box(0)->font();
+            EXPECT_TRUE(font.bold());
+            EXPECT_LE(QFontMetrics(font).horizontalAdvance(u"888"_s), 27 * scale - 5) << scale;
+            EXPECT_GE(font.pointSizeF(), 9.0 * scale) << scale;
+        }
     }
 
     TEST_F(IpEntryTest, PropertiesReachEveryBox)
