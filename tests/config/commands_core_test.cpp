@@ -29,9 +29,9 @@ namespace {
     // RESERVED shows control bytes in caret form and reads back the very bytes, any of them.
     TEST(OptionText, ShownInCaretFormAndReadBackUnchanged)
     {
-        const std::pair<std::string, std::string> shown[]
-            = { { "07\2000", "07^128^0" }, { "20N9", "20N9" }, { "00\2700", "00\2700" },
-                  { "0\0010", "0^1^0" }, { "^13^", "^94^13^94^" }, { "", "" } };
+        const std::pair<std::string, std::string> shown[] = { { "07\2000", "07^128^0" },
+            { "20N9", "20N9" }, { "00\2700", "00\2700" }, { "0\0010", "0^1^0" },
+            { "^13^", "^94^13^94^" }, { "\237\240", "^159^\240" }, { "", "" } };
         for (const auto& [bytes, text] : shown) {
             EXPECT_EQ(optionsShown(bytes), text);
             EXPECT_EQ(optionsTyped(text), bytes);
