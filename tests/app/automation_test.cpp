@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/file_writer.h"
 #include "form/scripted_dialogs.h"
+#include "tests/support/file_mode.h"
 #include "widgets/change_label.h"
 #include "widgets/ip_entry.h"
 #include "widgets/list_box.h"
@@ -23,7 +24,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -258,9 +258,8 @@ namespace {
             R"({"kind":"socket","name":"TCP","tag":"12.5","text":"255.255.255.255"})");
         // A new dump is its owner's alone: it holds the login box, a gateway's password among
         // what it may show.
-        struct stat status { };
-        ASSERT_EQ(stat(dir.filePath(u"state.json"_s).toLocal8Bit().constData(), &status), 0);
-        EXPECT_EQ(status.st_mode & 07777, 0600u);
+        if (const auto mode = posixMode(dir.filePath(u"state.json"_s)))
+            EXPECT_EQ(*mode, 0600u);
     }
 
     TEST_F(Driver, ClickOnHiddenButtonRecordsMessagesAndInputsAndStepsActOnControls)
