@@ -47,8 +47,9 @@ TEST(TrafficLogFile, AppendsOrStartsOverAndKeepsLoginsPrivate)
         const QByteArray text = written.readAll();
         EXPECT_TRUE(text.endsWith('\n')) << opening.what;
         EXPECT_EQ(text.count('\n'), opening.lines) << opening.what;
-        if (const auto mode = posixMode(path))
+        if (const auto mode = posixMode(path)) {
             EXPECT_EQ(*mode, opening.mode) << opening.what;
+        }
     }
 }
 
