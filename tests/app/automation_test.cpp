@@ -258,8 +258,9 @@ namespace {
             R"({"kind":"socket","name":"TCP","tag":"12.5","text":"255.255.255.255"})");
         // A new dump is its owner's alone: it holds the login box, a gateway's password among
         // what it may show.
-        if (const auto mode = posixMode(dir.filePath(u"state.json"_s)))
+        if (const auto mode = posixMode(dir.filePath(u"state.json"_s))) {
             EXPECT_EQ(*mode, 0600u);
+        }
     }
 
     TEST_F(Driver, ClickOnHiddenButtonRecordsMessagesAndInputsAndStepsActOnControls)

@@ -1,6 +1,7 @@
 // What the system's file rights, links and file systems do to the writer: modes, a full
 // disk, another user's link, a folder that says it can be written and cannot.
 #include "core/file_writer.h"
+#include "tests/support/file_content.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,12 +17,6 @@ using namespace linknode;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 // Inventories, the window's export and the automation dump may hold a gateway's password.
 TEST(FileWriterPosix, ANewFileIsTheOwnersAloneAnExistingOneKeepsItsMode)

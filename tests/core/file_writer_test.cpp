@@ -1,5 +1,6 @@
 // A file is replaced whole or not at all, and a bare name goes where it can be written.
 #include "core/file_writer.h"
+#include "tests/support/file_content.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,12 +12,6 @@ using namespace linknode;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 TEST(FileWriter, ReplacesTheWholeFile)
 {
