@@ -1,6 +1,6 @@
 # Fails when a product file includes a header of the operating system, unless the file is
-# named for that system (*_posix.cpp, *_windows.cpp) or is allowed below with its reason: the
-# calls that a Windows build must replace stay in files that say so. Run as a test:
+# named for that system (*_posix.cpp, *_windows.cpp), with no exception: the calls that a
+# Windows build must replace stay in files that say so. Run as a test:
 #   cmake -DSOURCE_DIR=<root> -P cmake/CheckSystemHeaders.cmake
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
@@ -13,20 +13,12 @@ set(system_headers
 list(JOIN system_headers "|" alternatives)
 set(pattern "^[ \t]*#[ \t]*include[ \t]*<(${alternatives})>")
 
-# Files that may include one anyway, each with why.
-set(allowed
-  # libmosquitto hands over its own socket; only getsockopt(SO_ERROR) tells whether its
-  # connection came up, and the library's socket type is the system's on each side.
-  mqtt/mqtt_client.cpp
-  # std::signal of standard C++ for SIGINT and SIGTERM, which Windows has too.
-  cli/verbs/watch.cpp)
-
 set(failures "")
 foreach(folder ${LINKNODE_LAYERS} ${LINKNODE_APART})
   file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
     ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
   foreach(source ${sources})
-    if(source MATCHES "_(posix|windows)\\.cpp$" OR source IN_LIST allowed)
+    if(source MATCHES "_(posix|windows)\\.cpp$")
       continue()
     endif()
     file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "${pattern}")

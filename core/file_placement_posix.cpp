@@ -1,10 +1,11 @@
 #include "core/file_placement.h"
 
+#include "core/system_error.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,7 +56,7 @@ bool replaceFile(const QString& written, const QString& target, QString* error)
                QFile::encodeName(written).constData(), QFile::encodeName(target).constData())
             == 0)
         return true;
-    *error = QString::fromLocal8Bit(std::strerror(synced ? errno : syncError));
+    *error = QString::fromStdString(systemErrorText(synced ? errno : syncError));
     return false;
 }
 

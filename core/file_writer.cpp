@@ -48,8 +48,10 @@ QString placeInWritableFolder(
 {
     if (!QFileInfo(name).isRelative())
         return name;
-    const QFileInfo working(workingFolder);
-    const bool writable = working.isDir() && working.isWritable();
+    // Asked by creating a file there: Windows' folder rights (Program Files, where the Start
+    // menu's shortcut starts the window) are not what QFileInfo::isWritable() reads.
+    QTemporaryFile probe(QDir(workingFolder).filePath(QStringLiteral(".linknode-XXXXXX")));
+    const bool writable = probe.open();
     return QDir(writable ? workingFolder : fallbackFolder).filePath(name);
 }
 

@@ -20,7 +20,7 @@ bool writeWholeFile(
     const QString& path, const std::function<bool(QIODevice&)>& produce, QString* error);
 
 // Where a file the technician named is written: a name with a folder as it stands; a bare name
-// in the working folder where that folder can be written, else in `fallbackFolder` (a program
+// in the working folder where a new file can be made, else in `fallbackFolder` (a program
 // started from its install folder, read-only for its user, still saves somewhere findable).
 QString placeInWritableFolder(
     const QString& name, const QString& workingFolder, const QString& fallbackFolder);

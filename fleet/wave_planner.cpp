@@ -95,14 +95,14 @@ namespace {
     // parked on a spare leaves its address early, which is what breaks a cycle.
     class Schedule {
     public:
-        Schedule(const std::vector<Move>& moves, const Addresses& at)
-            : moves(moves)
-            , at(at)
-            , wave(moves.size(), 0)
-            , earliest(moves.size(), 1)
-            , pending(moves.size(), 0)
-            , waiter(moves.size(), noMove)
-            , propagated(moves.size(), false)
+        Schedule(const std::vector<Move>& plannedMoves, const Addresses& addresses)
+            : moves(plannedMoves)
+            , at(addresses)
+            , wave(plannedMoves.size(), 0)
+            , earliest(plannedMoves.size(), 1)
+            , pending(plannedMoves.size(), 0)
+            , waiter(plannedMoves.size(), noMove)
+            , propagated(plannedMoves.size(), false)
         {
             for (size_t i = 0; i < moves.size(); ++i) {
                 if (keeps(moves, at, i))

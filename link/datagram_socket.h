@@ -25,6 +25,9 @@ public:
         int interfaceIndex = 0, QString* error = nullptr)
         = 0;
     virtual void close() = 0;
+    // Whether the last bind failed because the system keeps the port from this program (a
+    // privileged port; on Windows one in a range it reserves), not because another holds it.
+    virtual bool bindRefused() const { return false; }
     // Bytes of receive buffer the system granted (0 where unknown).
     virtual qint64 receiveBufferSize() const { return 0; }
     // The adapters a limited broadcast leaves through, one per subnet.

@@ -32,6 +32,9 @@ public:
     bool bindSend(QString* error);
     bool bindReceive(QString* error);
     bool isReceiveOpen() const { return receiveOpen_; }
+    // The receive port failed because the system keeps it from this program, not because
+    // another program holds it.
+    bool isReceivePortRefused() const { return receiveSocket_.bindRefused(); }
     void close();
 
     // Follows the send-address field: always through "0.0.0.0", blanks trimmed. A text

@@ -11,6 +11,8 @@ bool UdpSocket::bind(quint16 localPort, QString* error)
     // No address sharing: on Linux that would set SO_REUSEADDR and let two programs bind the
     // same UDP port, each getting only part of the replies.
     if (!socket_.bind(QHostAddress::AnyIPv4, localPort, QAbstractSocket::DontShareAddress)) {
+        // EACCES, on Windows WSAEACCES for a port in an excluded range.
+        bindRefused_ = socket_.error() == QAbstractSocket::SocketAccessError;
         if (error)
             *error = socket_.errorString();
         return false;

@@ -22,6 +22,7 @@ public:
     bool send(const QByteArray& datagram, const QHostAddress& host, quint16 port,
         int interfaceIndex = 0, QString* error = nullptr) override;
     void close() override;
+    bool bindRefused() const override { return bindRefused_; }
     qint64 receiveBufferSize() const override { return receiveBufferSize_; }
     std::vector<NetworkAdapter> broadcastAdapters() const override;
     bool isOwnAddress(const QHostAddress& address) const override;
@@ -49,6 +50,7 @@ private:
     std::unique_ptr<Arrivals> arrivals_;
     qint64 receiveBufferSize_ = 0;
     bool sendBufferFull_ = false;
+    bool bindRefused_ = false;
     mutable std::vector<NetworkAdapter> adapters_;
     mutable QElapsedTimer adaptersAge_;
 };

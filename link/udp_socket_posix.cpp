@@ -1,5 +1,7 @@
 #include "link/udp_socket.h"
 
+#include "core/system_error.h"
+
 #include <QNetworkDatagram>
 #include <QSocketNotifier>
 #include <QVariant>
@@ -137,7 +139,7 @@ bool UdpSocket::send(const QByteArray& datagram, const QHostAddress& host, quint
     sendBufferFull_ = reason == EAGAIN || reason == EWOULDBLOCK || reason == ENOBUFS;
     if (error)
         *error
-            = reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : socket_.errorString();
+            = reason != 0 ? QString::fromStdString(systemErrorText(reason)) : socket_.errorString();
     return false;
 }
 

@@ -1,9 +1,10 @@
 #include "link/udp_socket.h"
 
+#include "core/system_error.h"
+
 #include <QNetworkDatagram>
 #include <QVariant>
 #include <cerrno>
-#include <cstring>
 
 // Arrivals through Qt alone, for the systems the tool has no system calls of its own for. It
 // costs more per datagram than the batched reads, so the largest fleets may lose replies to a
@@ -15,25 +16,6 @@ namespace linknode {
 struct UdpSocket::Arrivals {
     bool watching = false;
 };
-
-namespace {
-
-#ifdef Q_OS_WIN
-    // Windows may send a limited broadcast through one adapter only, whatever adapter is
-    // asked for, so each adapter gets its subnet's directed broadcast instead.
-    QHostAddress broadcastThrough(
-        const QHostAddress& host, int interfaceIndex, const std::vector<NetworkAdapter>& adapters)
-    {
-        if (host != QHostAddress(QHostAddress::Broadcast) || interfaceIndex <= 0)
-            return host;
-        for (const NetworkAdapter& adapter : adapters)
-            if (adapter.index == interfaceIndex)
-                return QHostAddress(adapter.address | ~adapter.netmask);
-        return host;
-    }
-#endif
-
-} // namespace
 
 UdpSocket::UdpSocket(QObject* parent)
     : DatagramSocket(parent)
@@ -68,11 +50,10 @@ void UdpSocket::enlargeReceiveBuffer()
 bool UdpSocket::send(const QByteArray& datagram, const QHostAddress& host, quint16 port,
     int interfaceIndex, QString* error)
 {
-#ifdef Q_OS_WIN
-    QNetworkDatagram out(datagram, broadcastThrough(host, interfaceIndex, adapters()), port);
-#else
+    // The limited broadcast stays 255.255.255.255 through each adapter (IP_PKTINFO, on Windows
+    // WSASendMsg, by Qt): a subnet's directed broadcast would miss a device whose factory
+    // address lies outside every subnet of this PC.
     QNetworkDatagram out(datagram, host, port);
-#endif
     if (interfaceIndex > 0)
         out.setInterfaceIndex(static_cast<uint>(interfaceIndex));
     errno = 0;
@@ -87,7 +68,7 @@ bool UdpSocket::send(const QByteArray& datagram, const QHostAddress& host, quint
         || reason == EWOULDBLOCK || reason == ENOBUFS;
     if (error)
         *error
-            = reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : socket_.errorString();
+            = reason != 0 ? QString::fromStdString(systemErrorText(reason)) : socket_.errorString();
     return false;
 }
 

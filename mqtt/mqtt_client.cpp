@@ -1,16 +1,16 @@
 #include "mqtt/mqtt_client.h"
 
+#include "core/system_error.h"
+#include "mqtt/socket_state.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cerrno>
-#include <cstring>
 #include <map>
 #include <mosquitto.h>
-#include <sys/ioctl.h>
-#include <sys/socket.h>
 #include <vector>
 
 namespace linknode {
@@ -50,11 +50,17 @@ namespace {
         return text.startsWith(prefix) ? text.mid(prefix.size()) : text;
     }
 
-    // For MOSQ_ERR_ERRNO the library's own words are the system's.
+    QString systemReason(int code)
+    {
+        return QString::fromStdString(systemErrorText(code));
+    }
+
+    // For MOSQ_ERR_ERRNO the library's own words are the system's (on Windows it puts the
+    // socket calls' codes into errno).
     QString libraryReason(int code, int systemError)
     {
         if (code == MOSQ_ERR_ERRNO && systemError != 0) {
-            return QString::fromLocal8Bit(std::strerror(systemError));
+            return systemReason(systemError);
         }
         return withoutFinalStop(mosquitto_strerror(code));
     }
@@ -80,7 +86,7 @@ struct MqttClient::State {
         attemptLimit.setSingleShot(true);
         attemptLimit.setInterval(attemptLimitMs);
         QObject::connect(&attemptLimit, &QTimer::timeout, &owner, [this] {
-            end(Kind::ConnectFailed, QString::fromLocal8Bit(std::strerror(ETIMEDOUT)));
+            end(Kind::ConnectFailed, systemReason(connectionTimedOutCode()));
             settle();
         });
     }
@@ -175,13 +181,11 @@ struct MqttClient::State {
     // While the connection is being made, the socket's own error says why it failed.
     bool socketFailed()
     {
-        int error = 0;
-        socklen_t size = sizeof error;
-        if (isUp || getsockopt(watchedSocket, SOL_SOCKET, SO_ERROR, &error, &size) != 0
-            || error == 0) {
+        const int error = isUp ? 0 : pendingSocketError(watchedSocket);
+        if (error == 0) {
             return false;
         }
-        end(Kind::ConnectFailed, QString::fromLocal8Bit(std::strerror(error)));
+        end(Kind::ConnectFailed, systemReason(error));
         settle();
         return true;
     }
@@ -196,9 +200,8 @@ struct MqttClient::State {
         int code = MOSQ_ERR_SUCCESS;
         for (int packet = 0; packet < packetsPerWake; ++packet) {
             code = mosquitto_loop_read(handle, 1);
-            int waiting = 0;
             if (code != MOSQ_ERR_SUCCESS || ending || mosquitto_socket(handle) < 0
-                || ioctl(mosquitto_socket(handle), FIONREAD, &waiting) != 0 || waiting == 0) {
+                || !socketHasBytesWaiting(mosquitto_socket(handle))) {
                 break;
             }
         }
@@ -360,7 +363,7 @@ bool MqttClient::connectTo(const MqttSettings& settings, QString* problem)
     const QByteArray clientId = settings.clientId.toUtf8();
     state.handle = mosquitto_new(clientId.isEmpty() ? nullptr : clientId.constData(), true, &state);
     if (!state.handle) {
-        return refuse(QString::fromLocal8Bit(std::strerror(errno)));
+        return refuse(systemReason(errno));
     }
     mosquitto_connect_callback_set(state.handle, &State::onConnect);
     mosquitto_disconnect_callback_set(state.handle, &State::onDisconnect);

@@ -85,8 +85,8 @@ QByteArray fillPlaceholders(
             continue;
         }
         const char code = text[i + 1];
-        if (const auto value = gatewayValue(code, gateway)) {
-            filled += *value;
+        if (const auto gatewayText = gatewayValue(code, gateway)) {
+            filled += *gatewayText;
             i += 2;
         } else if (!reading) {
             filled += text[i++];
@@ -95,8 +95,8 @@ QByteArray fillPlaceholders(
             const int offset = (text[i + 2] - '0') * 10 + (text[i + 3] - '0');
             filled += QByteArray::number(reading->sensor + offset);
             i += 4;
-        } else if (const auto value = sensorValue(code, *reading)) {
-            filled += *value;
+        } else if (const auto sensorText = sensorValue(code, *reading)) {
+            filled += *sensorText;
             i += 2;
         } else {
             filled += text[i++];

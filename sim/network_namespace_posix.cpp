@@ -1,8 +1,9 @@
 #include "sim/network_namespace.h"
 
+#include "core/system_error.h"
+
 #include <QFile>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <linux/nsfs.h>
 #include <sys/ioctl.h>
@@ -27,8 +28,9 @@ namespace {
         struct stat status { };
         if (stat(path, &status) == 0)
             return status.st_ino;
-        *error = QStringLiteral("cannot read %1: %2")
-                     .arg(QString::fromLatin1(path), QString::fromLocal8Bit(std::strerror(errno)));
+        *error
+            = QStringLiteral("cannot read %1: %2")
+                  .arg(QString::fromLatin1(path), QString::fromStdString(systemErrorText(errno)));
         return std::nullopt;
     }
 

@@ -2,10 +2,10 @@
 
 #include "cli/output/output_format.h"
 #include "cli/output/terminal.h"
+#include "core/system_error.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace linknode {
 
@@ -42,9 +42,9 @@ void StandardConsole::out(const QString& text)
     if (write(stdout, text))
         return;
     const int error = errno;
-    if (error == EPIPE)
+    if (isClosedOutputPipe(error))
         endAsOnClosedPipe();
-    outputFailure_ = QString::fromLocal8Bit(std::strerror(error));
+    outputFailure_ = QString::fromStdString(systemErrorText(error));
 }
 
 void StandardConsole::err(const QString& text)

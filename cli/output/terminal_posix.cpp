@@ -1,5 +1,6 @@
 #include "cli/output/terminal.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -34,6 +35,11 @@ std::optional<std::string> askUnseen(const std::string& prompt)
     // The line end typed was not shown either.
     std::fputs("\n", stderr);
     return typed;
+}
+
+bool isClosedOutputPipe(int error)
+{
+    return error == EPIPE;
 }
 
 // The network library ignores SIGPIPE, so a closed pipe shows as EPIPE: SIGPIPE is raised

@@ -1,5 +1,6 @@
 #include "cli/output/terminal.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -9,6 +10,18 @@
 
 namespace linknode {
 
+namespace {
+    // The console is the user's and outlives the program: the programs run in it after this
+    // one expect their own code page.
+    UINT codePageBefore = 0;
+
+    void restoreCodePage()
+    {
+        if (codePageBefore != 0)
+            SetConsoleOutputCP(codePageBefore);
+    }
+}
+
 // Text mode would turn each LF of the tool's output into CR LF, and the console would read
 // the UTF-8 bytes in the system's code page.
 void prepareStandardStreams()
@@ -17,7 +30,11 @@ void prepareStandardStreams()
     std::fflush(stderr);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
-    SetConsoleOutputCP(CP_UTF8);
+    const UINT before = GetConsoleOutputCP(); // 0 without a console
+    if (before != 0 && before != CP_UTF8 && codePageBefore == 0 && SetConsoleOutputCP(CP_UTF8)) {
+        codePageBefore = before;
+        std::atexit(restoreCodePage);
+    }
 }
 
 // Asks the console rather than _isatty, which also says yes for NUL and other character devices.
@@ -52,11 +69,19 @@ std::optional<std::string> askUnseen(const std::string& prompt)
     return utf8;
 }
 
-// There is no SIGPIPE here: the write to a pipe whose reader is gone fails with
-// ERROR_BROKEN_PIPE, and the program ends with that code, so a caller can still tell the
-// listing was cut short.
+// WriteFile fails with ERROR_NO_DATA, which the C library turns into EINVAL; EINVAL on a
+// pipe says nothing else for a plain write.
+bool isClosedOutputPipe(int error)
+{
+    return error == EPIPE
+        || (error == EINVAL && GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) == FILE_TYPE_PIPE);
+}
+
+// There is no SIGPIPE here: the program ends with the system's broken-pipe code, so a caller
+// can still tell the listing was cut short. _Exit runs no atexit handler.
 void endAsOnClosedPipe()
 {
+    restoreCodePage();
     std::_Exit(ERROR_BROKEN_PIPE);
 }
 

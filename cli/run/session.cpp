@@ -38,9 +38,17 @@ std::unique_ptr<Session> Session::open(Console& console, const SessionOptions& o
         new Session(std::move(sockets), sendSocket, receiveSocket, options));
     QString error;
     if (!session->link_.bindReceive(&error)) {
-        console.err(QStringLiteral("linknode: port %1 is in use, is the window open? (%2)\n")
-                        .arg(replyPort)
-                        .arg(error));
+        if (session->link_.isReceivePortRefused())
+            console.err(
+                QStringLiteral("linknode: the system keeps port %1 from this program (%2); "
+                               "on Windows it may lie in a range the system reserves "
+                               "(netsh interface ipv4 show excludedportrange protocol=udp)\n")
+                    .arg(replyPort)
+                    .arg(error));
+        else
+            console.err(QStringLiteral("linknode: port %1 is in use, is the window open? (%2)\n")
+                            .arg(replyPort)
+                            .arg(error));
         return nullptr;
     }
     if (!session->link_.bindSend(&error)) {

@@ -1,5 +1,6 @@
 #include "cli/verbs/watch.h"
 
+#include "cli/verbs/interrupt_notifier.h"
 #include "config/device_record.h"
 #include "core/json_text.h"
 #include "fleet/inventory.h"
@@ -8,19 +9,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <csignal>
 #include <map>
 
 namespace linknode {
 
 namespace {
-    volatile std::sig_atomic_t interrupted = 0;
-
-    void onInterrupt(int)
-    {
-        interrupted = 1;
-    }
-
     // Enquiries in a row a device may miss before it is reported missing.
     constexpr int missedEnquiries = 3;
 
@@ -95,9 +88,12 @@ namespace {
 
 QString watchDevices(Session& session, const WatchPlan& plan, Console& console)
 {
-    interrupted = 0;
-    const auto previousInterrupt = std::signal(SIGINT, onInterrupt);
-    const auto previousTerminate = std::signal(SIGTERM, onInterrupt);
+    // Ctrl+C and SIGTERM, on Windows also Ctrl+Break and a closed console; the discoveries'
+    // and the waits' event loops deliver it.
+    InterruptNotifier notifier;
+    bool interrupted = false;
+    QObject::connect(
+        &notifier, &InterruptNotifier::interrupted, &notifier, [&] { interrupted = true; });
     std::map<std::string, Seen> seen;
     QString failure;
     while (!interrupted) {
@@ -116,8 +112,6 @@ QString watchDevices(Session& session, const WatchPlan& plan, Console& console)
         while (!interrupted && session.now() < start + plan.every)
             session.wait(0.1);
     }
-    std::signal(SIGINT, previousInterrupt);
-    std::signal(SIGTERM, previousTerminate);
     return failure;
 }
 

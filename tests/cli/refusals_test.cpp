@@ -1,46 +1,19 @@
 // Bad usage is refused with status 2 and a message before the network is even opened.
-#include "cli/verbs/verbs.h"
 #include "core/file_writer.h"
+#include "tests/cli/refusals_fixture.h"
 #include "tests/support/refused_values.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <fcntl.h>
 #include <gmock/gmock.h>
-#include <unistd.h>
 
 using namespace linknode;
 using namespace Qt::StringLiterals;
 using testing::HasSubstr;
 
 namespace {
-
-class RecordingConsole final : public Console {
-public:
-    void out(const QString& text) override { output += text; }
-    void err(const QString& text) override { errors += text; }
-    void progress(const QString& text) override { errors += text; }
-    QString output, errors;
-};
-
-class Refusals : public testing::Test {
-protected:
-    int run(QStringList arguments)
-    {
-        arguments.prepend(u"linknode"_s);
-        return runCli(arguments, context);
-    }
-
-    RecordingConsole console;
-    int opened = 0;
-    // Stands in for the network: counts the attempt and opens nothing, so no test here sends.
-    CliContext context { console, [this](Console&, const SessionOptions&) {
-                            ++opened;
-                            return std::unique_ptr<Session>();
-                        } };
-};
 
 TEST_F(Refusals, BadUsageExitsTwoWithAMessageBeforeTheNetworkOpens)
 {
@@ -135,27 +108,6 @@ TEST_F(Refusals, BadUsageExitsTwoWithAMessageBeforeTheNetworkOpens)
         EXPECT_THAT(console.errors.toStdString(), HasSubstr(message));
         EXPECT_TRUE(console.output.isEmpty());
     }
-    EXPECT_EQ(opened, 0);
-}
-
-// Named or on standard input, an endless input is read no further than one byte past 64 MiB.
-TEST_F(Refusals, AnInputLargerThan64MiBIsRefusedBeforeTheNetworkOpens)
-{
-    const int zero = open("/dev/zero", O_RDONLY);
-    const int saved = dup(STDIN_FILENO);
-    ASSERT_EQ(dup2(zero, STDIN_FILENO), STDIN_FILENO);
-    const QStringList runs[] = { { u"apply"_s, u"/dev/zero"_s }, { u"apply"_s, u"-"_s },
-        { u"readdress"_s, u"-"_s }, { u"inventory"_s, u"diff"_s, u"/dev/zero"_s },
-        { u"replace"_s, u"0-80-194-1-2-3"_s, u"0-80-194-1-2-4"_s, u"--inventory"_s, u"-"_s } };
-    for (const QStringList& arguments : runs) {
-        console.errors.clear();
-        EXPECT_EQ(run(arguments), ExitUsage) << arguments.join(u' ').toStdString();
-        EXPECT_THAT(console.errors.toStdString(),
-            HasSubstr(arguments.last().toStdString() + ": larger than 64 MiB"));
-    }
-    dup2(saved, STDIN_FILENO);
-    close(saved);
-    close(zero);
     EXPECT_EQ(opened, 0);
 }
 

@@ -2,29 +2,24 @@
 #include "commands/device_datagrams.h"
 #include "commands/login_text.h"
 #include "link/envelope.h"
+#include "tests/support/spaced_hex.h"
 
-#include <QByteArray>
-#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 using namespace linknode;
 
 namespace {
 
-QByteArray hex(const std::string& bytes)
-{
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())).toHex(' ');
-}
-
 TEST(DeviceDatagrams, FixedCommandsTheLongestLoginAndLocateFramesWithTheirChecksum)
 {
-    EXPECT_EQ(hex(terminalPrefixDatagram()), "01 ff ff 54");
-    EXPECT_EQ(hex(terminalClearDatagram()), "02 1b 5b 32 4a 03");
-    EXPECT_EQ(hex(resetDatagram("10.0.0.7")), "fe ff 06 31 30 2e 30 2e 30 2e 37");
-    EXPECT_EQ(hex(terminalModeDatagram()), "01 ff ff 41 fa");
-    EXPECT_EQ(hex(bootModeDatagram()), "01 ff ff 41 02 fb 46 44 03");
-    EXPECT_EQ(hex(loginDatagram("")), "fe ff 0b");
-    EXPECT_EQ(
-        hex(countdownDatagram(countdownDigits("90"))), "fe f8 08 02 3e 3c 45 52 30 30 39 30 03");
+    EXPECT_EQ(spacedHex(terminalPrefixDatagram()), "01 ff ff 54");
+    EXPECT_EQ(spacedHex(terminalClearDatagram()), "02 1b 5b 32 4a 03");
+    EXPECT_EQ(spacedHex(resetDatagram("10.0.0.7")), "fe ff 06 31 30 2e 30 2e 30 2e 37");
+    EXPECT_EQ(spacedHex(terminalModeDatagram()), "01 ff ff 41 fa");
+    EXPECT_EQ(spacedHex(bootModeDatagram()), "01 ff ff 41 02 fb 46 44 03");
+    EXPECT_EQ(spacedHex(loginDatagram("")), "fe ff 0b");
+    EXPECT_EQ(spacedHex(countdownDatagram(countdownDigits("90"))),
+        "fe f8 08 02 3e 3c 45 52 30 30 39 30 03");
     // Locate frames carry the count and a two-digit checksum.
     const struct {
         Locate pattern;
@@ -36,7 +31,7 @@ TEST(DeviceDatagrams, FixedCommandsTheLongestLoginAndLocateFramesWithTheirChecks
         { Locate::LedFlash, 0, "02 b3 b3 b3 c7 33 36 30 30 30 44 42 03 03" },
         { Locate::Beep, 1000, "02 07 07 07 c7 33 36 31 30 30 30 30 38 03 03" } };
     for (const auto& c : frames)
-        EXPECT_EQ(hex(locateDatagram(c.pattern, c.devices)), c.expected) << c.devices;
+        EXPECT_EQ(spacedHex(locateDatagram(c.pattern, c.devices)), c.expected) << c.devices;
 }
 
 TEST(DeviceDatagrams, CountdownDigitsPadToFourAndNeverCutForTheCountdownModeOnly)

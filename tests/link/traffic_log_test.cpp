@@ -3,11 +3,11 @@
 #include "core/clock.h"
 #include "core/file_writer.h"
 #include "link/traffic_log.h"
+#include "tests/support/file_mode.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
-#include <sys/stat.h>
 
 using namespace linknode;
 
@@ -18,20 +18,19 @@ TEST(TrafficLogFile, AppendsOrStartsOverAndKeepsLoginsPrivate)
     const struct {
         const char* what;
         const char* before; // nullptr: no file yet
-        mode_t modeBefore;
+        unsigned modeBefore;
         TrafficLog::Start start;
         int lines;
-        mode_t mode;
+        unsigned mode;
     } openings[] = { { "a new log", nullptr, 0, TrafficLog::Start::Append, 2, 0600 },
         { "appended to", "{\"t\":0}\n", 0640, TrafficLog::Start::Append, 3, 0640 },
         { "started over", "{\"t\":0}\n", 0644, TrafficLog::Start::Empty, 2, 0644 } };
     for (const auto& opening : openings) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("traffic.jsonl"));
-        const QByteArray file = path.toLocal8Bit();
         if (opening.before) {
             ASSERT_TRUE(writeWholeFile(path, opening.before, nullptr));
-            ASSERT_EQ(chmod(file.constData(), opening.modeBefore), 0);
+            ASSERT_TRUE(setPosixMode(path, opening.modeBefore));
         }
         {
             Clock clock;
@@ -48,9 +47,9 @@ TEST(TrafficLogFile, AppendsOrStartsOverAndKeepsLoginsPrivate)
         const QByteArray text = written.readAll();
         EXPECT_TRUE(text.endsWith('\n')) << opening.what;
         EXPECT_EQ(text.count('\n'), opening.lines) << opening.what;
-        struct stat status { };
-        ASSERT_EQ(stat(file.constData(), &status), 0);
-        EXPECT_EQ(status.st_mode & 07777, opening.mode) << opening.what;
+        if (const auto mode = posixMode(path)) {
+            EXPECT_EQ(*mode, opening.mode) << opening.what;
+        }
     }
 }
 

@@ -4,9 +4,9 @@
 #include "mqtt/mqtt_templates.h"
 #include "netid/host_update.h"
 #include "netid/save_checks.h"
+#include "tests/support/spaced_hex.h"
 
-#include <QByteArray>
-#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <tuple>
 
 using namespace linknode;
@@ -81,8 +81,7 @@ TEST(RenamePlan, NumbersDevicesFrom110InListOrderOrRefusesWhole)
 TEST(HostUpdate, ServerPortAndModeByte)
 {
     const std::string datagram = hostUpdateDatagram(" 192.168.5.1 ", "23", 1);
-    EXPECT_EQ(QByteArray(datagram.data(), static_cast<qsizetype>(datagram.size())).toHex(' '),
-        "fe ff 03 31 39 32 2e 31 36 38 2e 35 2e 31 0d 32 33 0e 01");
+    EXPECT_EQ(spacedHex(datagram), "fe ff 03 31 39 32 2e 31 36 38 2e 35 2e 31 0d 32 33 0e 01");
 }
 
 TEST(MqttTemplates, DomoticzAndSotiTextsExactly)

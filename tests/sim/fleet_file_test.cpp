@@ -1,4 +1,5 @@
 #include "sim/fleet_file.h"
+#include "tests/support/endless_file.h"
 
 #include <gtest/gtest.h>
 
@@ -69,9 +70,11 @@ namespace {
     // An endless file is read no further than one byte past 64 MiB.
     TEST(FleetFile, RefusesAFileLargerThan64MiB)
     {
+        if (endlessFile().isEmpty())
+            GTEST_SKIP() << "no endless file on this system";
         QString error;
-        EXPECT_FALSE(readFleetFile(QStringLiteral("/dev/zero"), &error));
-        EXPECT_EQ(error, QStringLiteral("/dev/zero: larger than 64 MiB"));
+        EXPECT_FALSE(readFleetFile(endlessFile(), &error));
+        EXPECT_EQ(error, endlessFile() + QStringLiteral(": larger than 64 MiB"));
     }
 
 } // namespace

@@ -31,7 +31,7 @@ QByteArray drain(int fd)
     return bytes;
 }
 
-TEST(StandardStreams, ProgressReachesOnlyATerminalAndResultsReachAFileUnchanged)
+TEST(StandardStreamsPosix, ProgressReachesOnlyATerminalAndResultsReachAFileUnchanged)
 {
     const QString text = QStringLiteral("a;b\r\n21 °C, café\n");
     const struct {

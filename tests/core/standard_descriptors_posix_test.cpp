@@ -50,7 +50,7 @@ int startWithClosed(const std::vector<int>& closed)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(StandardDescriptors, ClosedOnesGetTheNullDeviceReadOnlyOpenOnesStay)
+TEST(StandardDescriptorsPosix, ClosedOnesGetTheNullDeviceReadOnlyOpenOnesStay)
 {
     const std::vector<std::vector<int>> cases { {}, { 0 }, { 1 }, { 2 }, { 1, 2 }, { 0, 2 },
         { 0, 1, 2 } };

@@ -8,7 +8,7 @@ namespace linknode::sim {
 namespace {
 
     // A stand-in for `ip` that notes its arguments and refuses one address as `ip` would.
-    class IpCommandAddressesTest : public testing::Test {
+    class IpCommandAddressesPosix : public testing::Test {
     protected:
         void SetUp() override
         {
@@ -34,7 +34,7 @@ namespace {
         QTemporaryDir dir;
     };
 
-    TEST_F(IpCommandAddressesTest, AddsAndRemovesSingleAddressesOnLoopbackAndReportsRefusals)
+    TEST_F(IpCommandAddressesPosix, AddsAndRemovesSingleAddressesOnLoopbackAndReportsRefusals)
     {
         IpCommandAddresses addresses(program());
         EXPECT_EQ(addresses.add("10.213.0.50"), QString());
