@@ -25,8 +25,8 @@ namespace {
                 children << child;
         }
         children = inReadingOrder(children);
-        std::ranges::stable_partition(
-            children, [&](const QWidget* child) { return !savesItsFrame.contains(child); });
+        std::stable_partition(children.begin(), children.end(),
+            [&](const QWidget* child) { return !savesItsFrame.contains(child); });
         for (QWidget* child : children) {
             if (child->focusPolicy() & Qt::TabFocus)
                 stops << child;
